@@ -2,11 +2,16 @@
 # One static library per source folder; every .cpp/.h of the folder belongs to it.
 function(talmo_add_library target)
     cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS
-        "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp"
-        "${CMAKE_CURRENT_SOURCE_DIR}/*.h"
-        "${CMAKE_CURRENT_SOURCE_DIR}/*.qrc")
-    add_library(${target} STATIC ${sources})
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+    if(NOT sources)
+        # A folder whose first sources have not landed yet: keep the target name usable.
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE "${CMAKE_SOURCE_DIR}")
+        target_link_libraries(${target} INTERFACE ${ARG_DEPENDS})
+        return()
+    endif()
+    file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h" "${CMAKE_CURRENT_SOURCE_DIR}/*.qrc")
+    add_library(${target} STATIC ${sources} ${headers})
     target_include_directories(${target} PUBLIC "${CMAKE_SOURCE_DIR}")
     target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
 endfunction()
@@ -17,11 +22,12 @@ endfunction()
 # through TALMO_TEST_SOURCE_DIR.
 function(talmo_add_test target)
     cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS
-        "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp"
-        "${CMAKE_CURRENT_SOURCE_DIR}/*.h"
-        "${CMAKE_CURRENT_SOURCE_DIR}/*.qrc")
-    add_executable(${target} ${sources})
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+    if(NOT sources)
+        return()
+    endif()
+    file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h" "${CMAKE_CURRENT_SOURCE_DIR}/*.qrc")
+    add_executable(${target} ${sources} ${headers})
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
     target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock talmo_test_support)
     target_compile_definitions(${target} PRIVATE
