@@ -1,0 +1,5 @@
+// This test executable drives real widgets under the offscreen platform.
+bool talmoTestNeedsWidgets()
+{
+    return true;
+}
