@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace talmo {
+
+class TProjectContainer;
+
+// Replaces the macros of a project path or text, ignoring letter case, each
+// step working on the result of the one before: %InstallDir% (only when
+// expandInstallDir is set; macros inside it are expanded by the later steps),
+// %AppName% (the device application's name with useDeviceAppName, else the
+// desktop one), %Provider%, %Version% (the desktop version), each custom
+// string's %Name% in list order, and last the device folders %CE17% ...
+// %CE1%. Unknown macros and lone percent signs stay as they are.
+QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
+                         bool expandInstallDir, bool useDeviceAppName);
+
+} // namespace talmo
