@@ -269,14 +269,4 @@ RegistryStore *RegistryStore::setCurrent(RegistryStore *store)
     return std::exchange(currentStore(), store);
 }
 
-ScopedCurrentRegistryStore::ScopedCurrentRegistryStore(RegistryStore &store)
-    : m_previous(RegistryStore::setCurrent(&store))
-{
-}
-
-ScopedCurrentRegistryStore::~ScopedCurrentRegistryStore()
-{
-    RegistryStore::setCurrent(m_previous);
-}
-
 } // namespace talmo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ScopedCurrent.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -92,18 +94,6 @@ private:
     bool m_dirty = false;
 };
 
-// Makes a store the current one for its lifetime and restores the previous
-// one afterwards (test fixtures, main()).
-class ScopedCurrentRegistryStore
-{
-public:
-    explicit ScopedCurrentRegistryStore(RegistryStore &store);
-    ~ScopedCurrentRegistryStore();
-    ScopedCurrentRegistryStore(const ScopedCurrentRegistryStore &) = delete;
-    ScopedCurrentRegistryStore &operator=(const ScopedCurrentRegistryStore &) = delete;
-
-private:
-    RegistryStore *m_previous;
-};
+using ScopedCurrentRegistryStore = ScopedCurrent<RegistryStore>;
 
 } // namespace talmo

@@ -1,0 +1,163 @@
+#include "helpers/ui/TntMRU.h"
+
+#include "platform/Registry.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QMenu>
+
+namespace talmo {
+
+namespace {
+QString valueName(int number)
+{
+    return QStringLiteral("MRU") + QString::number(number);
+}
+} // namespace
+
+TTntMRU::TTntMRU(QObject *parent)
+    : QObject(parent)
+{
+}
+
+TTntMRU::~TTntMRU()
+{
+    if (m_registryPath.isEmpty())
+        return;
+    if (RegistryStatus status = saveToRegistry(); !status)
+        qWarning().noquote() << status.message();
+}
+
+void TTntMRU::setMaxItems(int maxItems)
+{
+    m_maxItems = qMax(1, maxItems);
+    if (m_items.size() > m_maxItems) {
+        trimToMaxItems();
+        rebuildMenu();
+    }
+}
+
+void TTntMRU::setShowFullPath(bool showFullPath)
+{
+    m_showFullPath = showFullPath;
+    rebuildMenu();
+}
+
+void TTntMRU::setRegistryPath(const QString &registryPath)
+{
+    if (registryPath == m_registryPath)
+        return;
+    m_registryPath = registryPath;
+    loadFromRegistry();
+}
+
+void TTntMRU::setParentMenu(QMenu *menu)
+{
+    if (menu == m_parentMenu)
+        return;
+    clearMenu();
+    m_parentMenu = menu;
+    rebuildMenu();
+}
+
+void TTntMRU::setItems(const QStringList &items)
+{
+    m_items = items;
+    rebuildMenu();
+}
+
+void TTntMRU::add(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    m_items.removeAll(fileName);
+    m_items.prepend(fileName);
+    trimToMaxItems();
+    rebuildMenu();
+}
+
+bool TTntMRU::remove(const QString &fileName)
+{
+    if (m_items.removeAll(fileName) == 0)
+        return false;
+    rebuildMenu();
+    return true;
+}
+
+void TTntMRU::loadFromRegistry()
+{
+    if (m_registryPath.isEmpty())
+        return;
+    Registry registry;
+    if (!registry.openKey(m_registryPath, false))
+        return;
+    QStringList loaded;
+    for (int number = 1; number <= m_maxItems; ++number) {
+        if (const std::optional<QString> name = registry.readString(valueName(number)))
+            loaded.append(*name);
+    }
+    setItems(loaded);
+}
+
+// Every slot up to maxItems is cleared before the list is written, so no
+// value of an older, longer or gapped list survives to show up twice.
+RegistryStatus TTntMRU::saveToRegistry() const
+{
+    Registry registry;
+    if (RegistryStatus status = registry.openKey(m_registryPath, true); !status)
+        return status;
+    for (int number = 1; number <= m_maxItems; ++number) {
+        if (registry.valueExists(valueName(number))) {
+            if (RegistryStatus status = registry.deleteValue(valueName(number)); !status)
+                return status;
+        }
+    }
+    for (int index = 0; index < m_items.size(); ++index) {
+        if (RegistryStatus status = registry.writeString(valueName(index + 1), m_items.at(index)); !status)
+            return status;
+    }
+    return registry.closeKey();
+}
+
+QString TTntMRU::menuCaption(const QString &fileName)
+{
+    // "/" as well as the "\" and ":" of the names written on Windows.
+    static const QList<QChar> separators = { QLatin1Char('\\'), QLatin1Char(':'), QLatin1Char('/') };
+    qsizetype start = 0;
+    for (const QChar separator : separators)
+        start = qMax(start, fileName.lastIndexOf(separator) + 1);
+    QString caption = fileName.mid(start);
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return caption;
+}
+
+void TTntMRU::trimToMaxItems()
+{
+    while (m_items.size() > m_maxItems)
+        m_items.removeLast();
+}
+
+void TTntMRU::clearMenu()
+{
+    for (const QPointer<QAction> &action : std::as_const(m_actions))
+        delete action.data();
+    m_actions.clear();
+}
+
+void TTntMRU::rebuildMenu()
+{
+    if (!m_parentMenu)
+        return;
+    clearMenu();
+    for (int index = 0; index < m_items.size(); ++index) {
+        QAction *action = m_parentMenu->addAction(menuCaption(m_items.at(index)));
+        action->setData(index);
+        connect(action, &QAction::triggered, this, [this, index] {
+            if (index < m_items.size())
+                emit clicked(m_items.at(index));
+        });
+        m_actions.append(action);
+    }
+}
+
+} // namespace talmo

@@ -1,0 +1,5 @@
+// The window helpers need a QApplication.
+bool talmoTestNeedsWidgets()
+{
+    return true;
+}

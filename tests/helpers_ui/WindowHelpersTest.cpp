@@ -1,0 +1,121 @@
+#include "helpers/ui/FakeUiServices.h"
+#include "helpers/ui/FileDialogFilter.h"
+#include "helpers/ui/FontsAndThemes.h"
+#include "helpers/ui/HexText.h"
+#include "helpers/ui/ListViewHelpers.h"
+#include "helpers/ui/ShellHelpers.h"
+#include "platform/ShellServices.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace talmo;
+
+TEST(BytesToHex, WritesTwoUpperCaseDigitsPerByte)
+{
+    struct Case { QByteArray bytes; bool swap; QString text; };
+    const Case cases[] = {
+        { QByteArray("\x0a", 1), false, QStringLiteral("0A") },
+        { QByteArray("\x0a", 1), true, QStringLiteral("A0") },
+        { QByteArray("\x00\xff\x7e\xc3", 4), false, QStringLiteral("00FF7EC3") },
+        { QByteArray("\x00\xff\x7e\xc3", 4), true, QStringLiteral("00FFE73C") },
+        { QByteArray(), false, QString() },
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(BytesToHex(c.bytes, c.swap), c.text) << c.text.toStdString();
+}
+
+TEST(FileDialogFilter, TurnsPipeFiltersIntoQtNameFilters)
+{
+    struct Case { QString pipe; QStringList qt; };
+    const Case cases[] = {
+        { QStringLiteral("Registry Files (*.reg;*.rgu)|*.reg;*.rgu|All Files (*.*)|*.*"),
+          { QStringLiteral("Registry Files (*.reg *.rgu)"), QStringLiteral("All Files (*)") } },
+        { QStringLiteral("Icons|*.ico"), { QStringLiteral("Icons (*.ico)") } },
+        { QString(), {} },
+        { QStringLiteral("Dangling description"), {} },
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(qtNameFilters(c.pipe), c.qt) << c.pipe.toStdString();
+}
+
+TEST(ListViewSortArrow, FollowsTheLastSortedColumnAndDirection)
+{
+    QTreeWidget list;
+    list.setColumnCount(3);
+    QHeaderView *header = list.header();
+    SetListViewSortArrow(header, 1, false);
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    SetListViewSortArrow(header, 1, true);
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    SetListViewSortArrow(header, 2, false);
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+}
+
+TEST(FontsAndThemes, WindowsUseTheApplicationFont)
+{
+    EXPECT_FALSE(IsVistaOrLater());
+    EXPECT_FALSE(IsDwmCompositionEnabled());
+    QFont font(QStringLiteral("Courier"), 31);
+    ApplyIconTitleFont(font);
+    EXPECT_EQ(font, QApplication::font());
+
+    QWidget form;
+    form.setFont(QFont(QStringLiteral("Courier"), 13));
+    ApplyVistaFormFont(&form);
+    EXPECT_EQ(form.font().pointSize(), 13);
+}
+
+TEST(ShellHelpers, ShellOpenGoesThroughTheShellServices)
+{
+    FakeShellServices shell;
+    ScopedCurrentShellServices scope(shell);
+    EXPECT_TRUE(ShellOpen(QStringLiteral("https://example.org/help")));
+    shell.setResult(false);
+    EXPECT_FALSE(ShellOpen(QStringLiteral("/tmp/setup.exe")));
+    ASSERT_EQ(shell.requests().size(), 2);
+    EXPECT_EQ(shell.requests().at(0).target, QStringLiteral("https://example.org/help"));
+    EXPECT_FALSE(shell.requests().at(1).isProgram);
+}
+
+TEST(ShellHelpers, FolderPickerChangesThePathOnlyWhenConfirmed)
+{
+    FakeUiServices ui;
+    ScopedCurrentUiServices scope(ui);
+    ui.queueFolder(std::nullopt);
+    ui.queueFolder(QStringLiteral("/home/user/out"));
+
+    QString path = QStringLiteral("/previous");
+    EXPECT_FALSE(BrowseForFolder(path, QStringLiteral("Output folder"), QStringLiteral("/start")));
+    EXPECT_EQ(path, QStringLiteral("/previous"));
+    EXPECT_TRUE(BrowseForFolder(path, QStringLiteral("Output folder")));
+    EXPECT_EQ(path, QStringLiteral("/home/user/out"));
+
+    ASSERT_EQ(ui.calls().size(), 2);
+    EXPECT_EQ(ui.calls().at(0).request.folder, QStringLiteral("/start"));
+    EXPECT_EQ(ui.calls().at(1).title, QStringLiteral("Output folder"));
+}
+
+TEST(ShellHelpers, WithoutInstalledServicesNothingHappens)
+{
+    QString path = QStringLiteral("/previous");
+    EXPECT_FALSE(BrowseForFolder(path, QStringLiteral("Pick")));
+    EXPECT_EQ(path, QStringLiteral("/previous"));
+    EXPECT_FALSE(ShellOpen(QStringLiteral("/tmp/setup.exe")));
+}
+
+TEST(ShellHelpers, FileInfoNeedsOnlyTheName)
+{
+    const ShellFileInfo text = GetShellFileInfo(QStringLiteral("/nowhere/readme.txt"), false, false);
+    const ShellFileInfo image = GetShellFileInfo(QStringLiteral("/nowhere/picture.png"), false, true);
+    EXPECT_FALSE(text.typeName.isEmpty());
+    EXPECT_NE(text.typeName, image.typeName);
+    EXPECT_EQ(text.iconSize, 16);
+    EXPECT_EQ(image.iconSize, 32);
+}
