@@ -1,0 +1,97 @@
+#include "tools/cabwiz/CabinetWriter.h"
+
+#include "tools/cabwiz/InfError.h"
+
+#include <libgcab.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <memory>
+
+namespace talmo::cabwiz {
+
+namespace {
+
+template<typename T>
+struct GObjectDeleter
+{
+    void operator()(T *object) const { g_object_unref(object); }
+};
+template<typename T>
+using GObjectPtr = std::unique_ptr<T, GObjectDeleter<T>>;
+
+struct GErrorDeleter
+{
+    void operator()(GError *error) const { g_error_free(error); }
+};
+
+[[noreturn]] void fail(const QString &what, GError *error)
+{
+    std::unique_ptr<GError, GErrorDeleter> owned(error);
+    throw InfError(what + QStringLiteral(": ") + QString::fromUtf8(error ? error->message : "unknown failure"));
+}
+
+void addMember(GCabFolder *folder, GCabFile *file, const QString &name)
+{
+    GError *error = nullptr;
+    const bool added = gcab_folder_add_file(folder, file, FALSE, nullptr, &error);
+    g_object_unref(file);
+    if (!added)
+        fail(QStringLiteral("cannot add %1 to the cabinet").arg(name), error);
+}
+
+} // namespace
+
+CabinetWriter::CabinetWriter(const QString &targetPath, bool compress)
+    : m_targetPath(targetPath),
+      m_temporaryPath(QFileInfo(targetPath).dir().filePath(QStringLiteral(".%1.partial").arg(QFileInfo(targetPath).fileName()))),
+      m_compress(compress)
+{
+}
+
+CabinetWriter::~CabinetWriter()
+{
+    QFile::remove(m_temporaryPath);
+}
+
+void CabinetWriter::write(const CabPlan &plan, const QString &descriptorName, const QByteArray &descriptor)
+{
+    GObjectPtr<GCabFolder> folder(gcab_folder_new(m_compress ? GCAB_COMPRESSION_MSZIP : GCAB_COMPRESSION_NONE));
+    for (const CabMember &member : plan.members) {
+        GObjectPtr<GFile> source(g_file_new_for_path(QFile::encodeName(member.sourcePath).constData()));
+        addMember(folder.get(), gcab_file_new_with_file(member.name.toUtf8().constData(), source.get()), member.name);
+    }
+    GBytes *bytes = g_bytes_new(descriptor.constData(), gsize(descriptor.size()));
+    GCabFile *descriptorFile = gcab_file_new_with_bytes(descriptorName.toUtf8().constData(), bytes);
+    g_bytes_unref(bytes);
+    GDateTime *stamp = g_date_time_new_now_local();
+    gcab_file_set_date_time(descriptorFile, stamp);
+    g_date_time_unref(stamp);
+    addMember(folder.get(), descriptorFile, descriptorName);
+
+    GObjectPtr<GCabCabinet> cabinet(gcab_cabinet_new());
+    GError *error = nullptr;
+    if (!gcab_cabinet_add_folder(cabinet.get(), folder.get(), &error))
+        fail(QStringLiteral("cannot build the cabinet %1").arg(m_targetPath), error);
+    GObjectPtr<GFile> output(g_file_new_for_path(QFile::encodeName(m_temporaryPath).constData()));
+    GObjectPtr<GFileOutputStream> stream(
+        g_file_replace(output.get(), nullptr, FALSE, G_FILE_CREATE_NONE, nullptr, &error));
+    if (!stream)
+        fail(QStringLiteral("cannot write the cabinet %1").arg(m_targetPath), error);
+    if (!gcab_cabinet_write_simple(cabinet.get(), G_OUTPUT_STREAM(stream.get()), nullptr, nullptr, nullptr, &error))
+        fail(QStringLiteral("cannot write the cabinet %1").arg(m_targetPath), error);
+    if (!g_output_stream_close(G_OUTPUT_STREAM(stream.get()), nullptr, &error))
+        fail(QStringLiteral("cannot write the cabinet %1").arg(m_targetPath), error);
+}
+
+void CabinetWriter::commit()
+{
+    // rename() replaces an earlier cabinet of the same name in one step.
+    if (std::rename(QFile::encodeName(m_temporaryPath).constData(), QFile::encodeName(m_targetPath).constData()) != 0)
+        throw InfError(QStringLiteral("cannot write the cabinet %1").arg(m_targetPath));
+}
+
+} // namespace talmo::cabwiz

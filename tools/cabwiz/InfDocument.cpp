@@ -1,0 +1,150 @@
+#include "tools/cabwiz/InfDocument.h"
+
+#include "tools/cabwiz/InfError.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace talmo::cabwiz {
+
+namespace {
+
+QString sectionKey(const QString &name)
+{
+    return name.toCaseFolded();
+}
+
+} // namespace
+
+QList<InfEntry> InfSection::entries() const
+{
+    QList<InfEntry> result;
+    for (const InfLine &line : lines) {
+        if (auto entry = splitEntry(line))
+            result.append(*entry);
+    }
+    return result;
+}
+
+std::optional<InfEntry> InfSection::entry(const QString &key) const
+{
+    std::optional<InfEntry> found;
+    for (const InfLine &line : lines) {
+        auto entry = splitEntry(line);
+        if (entry && entry->key.compare(key, Qt::CaseInsensitive) == 0)
+            found = entry;
+    }
+    return found;
+}
+
+InfDocument InfDocument::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw InfError(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw InfError(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+    return parse(decode(bytes));
+}
+
+QString InfDocument::decode(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    if (bytes.startsWith("\xFF\xFE"))
+        decoder = QStringDecoder(QStringDecoder::Utf16LE);
+    else if (bytes.startsWith("\xFE\xFF"))
+        decoder = QStringDecoder(QStringDecoder::Utf16BE);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        throw InfError(QStringLiteral("the file is neither UTF-16 with a byte-order mark nor UTF-8"));
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+InfDocument InfDocument::parse(const QString &text)
+{
+    InfDocument document;
+    InfSection *current = nullptr;
+    const QList<QStringView> lines = QStringView(text).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed().toString();
+        const int number = int(i + 1);
+        if (line.isEmpty() || line.startsWith(u';'))
+            continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            const QString name = line.mid(1, line.size() - 2).trimmed();
+            const QString key = sectionKey(name);
+            auto found = document.m_index.constFind(key);
+            if (found == document.m_index.constEnd()) {
+                document.m_sections.append(InfSection{name, number, {}});
+                found = document.m_index.insert(key, document.m_sections.size() - 1);
+            }
+            current = &document.m_sections[*found];
+            continue;
+        }
+        // Lines before the first section belong to no section and mean nothing.
+        if (current)
+            current->lines.append(InfLine{number, line});
+    }
+    return document;
+}
+
+const InfSection *InfDocument::section(const QString &name) const
+{
+    const auto found = m_index.constFind(sectionKey(name));
+    return found == m_index.constEnd() ? nullptr : &m_sections[*found];
+}
+
+QStringList splitFields(const QString &text, int maxFields)
+{
+    QStringList fields;
+    bool quoted = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'"') {
+            quoted = !quoted;
+        } else if (text[i] == u',' && !quoted) {
+            if (maxFields > 0 && fields.size() == maxFields - 1)
+                break;
+            fields.append(text.mid(start, i - start).trimmed());
+            start = i + 1;
+        }
+    }
+    fields.append(text.mid(start).trimmed());
+    return fields;
+}
+
+QString unquote(const QString &field)
+{
+    if (!field.startsWith(u'"'))
+        return field;
+    QString inner;
+    for (qsizetype i = 1; i < field.size(); ++i) {
+        if (field[i] != u'"') {
+            inner.append(field[i]);
+        } else if (i + 1 < field.size() && field[i + 1] == u'"') {
+            inner.append(u'"');
+            ++i;
+        } else {
+            // The closing quote: the field is quoted only when nothing follows it.
+            return i + 1 == field.size() ? inner : field;
+        }
+    }
+    return field;
+}
+
+std::optional<InfEntry> splitEntry(const InfLine &line)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.text.size(); ++i) {
+        if (line.text[i] == u'"')
+            quoted = !quoted;
+        else if (line.text[i] == u'=' && !quoted)
+            return InfEntry{line.number, unquote(line.text.left(i).trimmed()), line.text.mid(i + 1).trimmed()};
+    }
+    return std::nullopt;
+}
+
+} // namespace talmo::cabwiz
