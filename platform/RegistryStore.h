@@ -15,7 +15,7 @@ namespace talmo {
 
 // The settings root below the current user's store. Every window key and the
 // recent-files key live below it; the program options write into it directly.
-inline const QString TalmoRegistryKey = QStringLiteral("Software\\Talmo");
+inline constexpr QLatin1StringView TalmoRegistryKey("Software\\Talmo");
 
 // A stored value: a 32-bit integer or a string. A missing value is a missing
 // optional wherever values are read, never an empty string or zero.
