@@ -1,0 +1,165 @@
+#include "CompilerFixture.h"
+
+namespace {
+
+struct RejectedScript
+{
+    QStringList lines; // after the four lines of minimalSetup(), unless noSetup
+    QString message;
+    int line;
+    bool noSetup = false;
+};
+
+QStringList lines(std::initializer_list<const char *> texts)
+{
+    QStringList result;
+    for (const char *text : texts)
+        result << QString::fromLatin1(text);
+    return result;
+}
+
+} // namespace
+
+using ScriptCheck = CompilerFixture;
+
+TEST_F(ScriptCheck, rejectsWhatARealCompileWouldRejectAtTheFaultyLine)
+{
+    const QList<RejectedScript> cases = {
+        // sections
+        {lines({"AppName=x"}), QStringLiteral("Text is not inside a section"), 1, true},
+        {lines({"[/Files]"}), QStringLiteral("The end tag [/Files] does not match the open section"), 5},
+        {lines({"[/Setup]", "stray"}), QStringLiteral("Text after a section's end tag"), 6},
+        {lines({"[Files"}), QStringLiteral("A section tag must end with \"]\""), 5},
+        // [Setup]
+        {lines({"Colour=red"}), QStringLiteral("Unknown [Setup] directive \"Colour\""), 5},
+        {lines({"appname=Again"}), QStringLiteral("[Setup] directive \"appname\" is given more than once"), 5},
+        {lines({"SolidCompression=maybe"}),
+         QStringLiteral("Invalid value \"maybe\" for [Setup] directive \"SolidCompression\" (accepted: yes, no, true, false, 1, 0)"), 5},
+        {lines({"MessagesFile=x.isl"}),
+         QStringLiteral("The [Setup] directive \"MessagesFile\" is obsolete; name messages files in [Languages]"), 5},
+        {lines({"[Setup]", "AppVersion=1", "DefaultDirName=x"}), QStringLiteral("[Setup] needs the directive \"AppName\""), 1, true},
+        {lines({"[Setup]", "AppName=A", "DefaultDirName=x"}),
+         QStringLiteral("[Setup] needs the directive \"AppVersion\" or \"AppVerName\""), 1, true},
+        {lines({"[Setup]", "AppName=A", "AppVerName=A 1"}),
+         QStringLiteral("[Setup] needs the directive \"DefaultDirName\" unless CreateAppDir=no"), 1, true},
+        {lines({"LicenseFile=licence.txt"}), QStringLiteral("LicenseFile \"licence.txt\" does not exist"), 5},
+        // parameter lines
+        {lines({"[Dirs]", "Name: {app}\\d; Colour: red"}), QStringLiteral("Unknown parameter \"Colour\" in [Dirs]"), 6},
+        {lines({"[Dirs]", "Name: {app}\\x; name: {app}\\y"}), QStringLiteral("Parameter \"name\" is given more than once"), 6},
+        {lines({"[Dirs]", "Name {app}\\x"}), QStringLiteral("Parameter \"Name {app}\\x\" has no \":\""), 6},
+        {lines({"[Icons]", "Name: {group}\\x"}), QStringLiteral("Required parameter \"Filename\" is missing"), 6},
+        {lines({"[Icons]", "Name: a\"b; Filename: x"}),
+         QStringLiteral("The value of parameter \"Name\" holds a quote but is not quoted"), 6},
+        {lines({"[Icons]", "Name: \"a\" x; Filename: x"}), QStringLiteral("Only \";\" may follow a quoted value"), 6},
+        {lines({"[Dirs]", "Name: \"a\"\"b\""}), QStringLiteral("Parameter \"Name\" must not contain a quote"), 6},
+        {lines({"[Types]", "Name: ; Description: x"}), QStringLiteral("Parameter \"Name\" must not be empty"), 6},
+        {lines({"[Dirs]", "Name: {app}\\d; Flags: sometimes"}), QStringLiteral("Unknown flag \"sometimes\" in [Dirs]"), 6},
+        {lines({"[Dirs]", "Name: {app}\\d; Attribs: pink"}), QStringLiteral("Unknown attribute \"pink\""), 6},
+        {lines({"[Files]", "Source: x; DestDir: {app}; Flags: postinstall"}), QStringLiteral("Unknown flag \"postinstall\" in [Files]"), 6},
+        {lines({"[UninstallRun]", "Filename: x; Flags: postinstall"}), QStringLiteral("Unknown flag \"postinstall\" in [UninstallRun]"), 6},
+        {lines({"[Files]", "Source: {tmp}\\x; Flags: external"}), QStringLiteral("Required parameter \"DestDir\" is missing"), 6},
+        // names
+        {lines({"[Dirs]", "Name: {app}\\d; Components: main"}),
+         QStringLiteral("Parameter \"Components\" names an undefined component \"main\""), 6},
+        {lines({"[Components]", "Name: main; Description: Main; Types: full"}),
+         QStringLiteral("Parameter \"Types\" names an undefined type \"full\""), 6},
+        {lines({"[Icons]", "Name: {group}\\x; Filename: {app}\\x; Tasks: desk"}),
+         QStringLiteral("Parameter \"Tasks\" names an undefined task \"desk\""), 6},
+        {lines({"[Dirs]", "Name: {app}\\d; Languages: de"}), QStringLiteral("Parameter \"Languages\" names an undefined language \"de\""), 6},
+        {lines({"[Components]", "Name: a; Description: A", "Name: a\\b\\c; Description: C"}),
+         QStringLiteral("\"a\\b\\c\" is more than one level below the entry before it in [Components]"), 7},
+        {lines({"[Tasks]", "Name: t; Description: T", "Name: T; Description: again"}),
+         QStringLiteral("Duplicate name \"T\" in [Tasks]"), 7},
+        {lines({"[CustomMessages]", "fr.Hello=Bonjour"}), QStringLiteral("Unknown language name \"fr\""), 6},
+        {lines({"[LangOptions]", "FontColour=red"}), QStringLiteral("Unknown [LangOptions] directive \"FontColour\""), 6},
+        {lines({"[Languages]", "Name: de; MessagesFile: compiler:Languages\\German.isl"}),
+         QStringLiteral("Messages file \"compiler:Languages\\German.isl\" does not exist"), 6},
+        // sources
+        {lines({"[Files]", "Source: gone.txt; DestDir: {app}"}), QStringLiteral("Source file \"gone.txt\" does not exist"), 6},
+        {lines({"[Files]", "Source: *.nothing; DestDir: {app}"}), QStringLiteral("No files match \"*.nothing\""), 6},
+        // [Code] references
+        {lines({"[Files]", "Source: {tmp}\\x; DestDir: {app}; Check: CheckAsync; Flags: external"}),
+         QStringLiteral("The function \"CheckAsync\" named by Check is not declared in [Code]"), 6},
+        {lines({"[Icons]", "Name: {group}\\x; Filename: {code:GetPath|x}"}),
+         QStringLiteral("The function \"GetPath\" named by {code:} is not declared in [Code]"), 6},
+        {lines({"DefaultGroupName={code:GroupName}"}),
+         QStringLiteral("The function \"GroupName\" named by {code:} is not declared in [Code]"), 5},
+        {lines({"[Icons]", "Name: {group}\\{cm:UninstallIt,Demo}; Filename: {uninstallexe}"}),
+         QStringLiteral("Custom message \"UninstallIt\" is not defined"), 6},
+        {lines({"[Code]", "function F: Integer;", "external 'F@files:helper.dll stdcall';"}),
+         QStringLiteral("\"files:helper.dll\" names a file that [Files] does not carry"), 7},
+        {lines({"[Code]", "procedure P;", "begin", "  if True then begin", "  end;"}),
+         QStringLiteral("\"begin\" is never closed by \"end\""), 7},
+        {lines({"[Code]", "end;"}), QStringLiteral("\"end\" without a matching \"begin\""), 6},
+        {lines({"[Code]", "{ never closed", "begin end;"}), QStringLiteral("A comment in [Code] is not closed"), 6},
+        // section rules
+        {lines({"[Run]", "Filename: {app}\\x.exe; Flags: nowait waituntilidle"}),
+         QStringLiteral("Only one of the flags \"nowait\", \"waituntilidle\" and \"waituntilterminated\" may be used"), 6},
+        {lines({"[Run]", "Filename: {app}\\x.exe; Verb: open"}), QStringLiteral("Parameter \"Verb\" needs the flag \"shellexec\""), 6},
+        {lines({"[Run]", "Filename: x; RunOnceId: once"}), QStringLiteral("Parameter \"RunOnceId\" may not be used in [Run]"), 6},
+        {lines({"[UninstallRun]", "Filename: x; Description: d"}),
+         QStringLiteral("Parameter \"Description\" may not be used in [UninstallRun]"), 6},
+        {lines({"[Registry]", "Root: HKXX; Subkey: Software\\X"}), QStringLiteral("Invalid value \"HKXX\" for parameter \"Root\""), 6},
+        {lines({"[Registry]", "Root: HKLM64; Subkey: \\Software"}),
+         QStringLiteral("Parameter \"Subkey\" must not start with a backslash"), 6},
+        {lines({"[InstallDelete]", "Type: everything; Name: {app}\\x"}),
+         QStringLiteral("Invalid value \"everything\" for parameter \"Type\""), 6},
+        {lines({"[Dirs]", "Name: {app}\\d; Permissions: users-read"}), QStringLiteral("Invalid permission \"users-read\""), 6},
+    };
+    for (const RejectedScript &c : cases) {
+        CompilerSession s = session(c.noSetup ? c.lines : minimalSetup() + c.lines);
+        EXPECT_EQ(s.compile(), TCompilerResultFailed) << c.message.toStdString();
+        ASSERT_EQ(s.errors.size(), 1) << c.message.toStdString();
+        EXPECT_EQ(s.errors.first().message, c.message);
+        EXPECT_FALSE(s.errors.first().hasFile) << c.message.toStdString();
+        EXPECT_EQ(s.errors.first().line, c.line) << c.message.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(outputFolder() + QStringLiteral("/setup.exe"))) << c.message.toStdString();
+    }
+}
+
+TEST_F(ScriptCheck, faultInAnIncludedFileNamesThatFile)
+{
+    writeFile(QStringLiteral("files.isi"), "[Files]\nSource: gone.txt; DestDir: {app}\n");
+    CompilerSession s = session(minimalSetup() << QStringLiteral("#include \"files.isi\""));
+    EXPECT_EQ(s.compile(), TCompilerResultFailed);
+    ASSERT_EQ(s.errors.size(), 1);
+    EXPECT_EQ(s.errors.first().message, QStringLiteral("Source file \"gone.txt\" does not exist"));
+    EXPECT_EQ(s.errors.first().file, sourcePath(QStringLiteral("files.isi")));
+    EXPECT_EQ(s.errors.first().line, 2);
+}
+
+TEST_F(ScriptCheck, acceptsWhatARealCompileAccepts)
+{
+    writeFile(QStringLiteral("Helper.DLL"), "dll");
+    writeFile(QStringLiteral("setup.ini"), "[CEAppManager]\r\n");
+    writeFile(QStringLiteral("licence.txt"), "licence");
+    const QList<QStringList> cases = {
+        lines({"[Whatever]", "anything \" goes: here"}),
+        lines({"[Code]", "procedure A;", "begin", "end;", "[/Code]", "[Dirs]", "Name: {app}\\d"}),
+        lines({"[Files]", "Source: Helper.DLL; Flags: dontcopy", "[Code]", "function F: Integer;",
+               "external 'F@files:HELPER.dll stdcall setuponly';"}),
+        lines({"[Files]", "Source: missing.txt; DestDir: {app}; Flags: skipifsourcedoesntexist",
+               "Source: setup.ini; DestDir: {app}; Check: CheckAsync and not IsOld('5'); Flags: ignoreversion",
+               "[Code]", "function CheckAsync: Boolean; begin Result := True; end;",
+               "function IsOld(V: String): Boolean; begin Result := False; end;"}),
+        lines({"[Types]", "Name: full; Description: \"Full installation\"", "Name: custom; Description: \"Custom\"; Flags: iscustom;",
+               "[Components]", "Name: CABCREATOR; Description: \"My App\"; Types: full custom; Check: CheckAsync; flags: fixed;",
+               "Name: CONTAINER0; Description: Box", "Name: CONTAINER0\\WIN321; Description: Desk; Types: full",
+               "[Tasks]", "Name: CreateCABIcons; Description: \"Shortcuts\"; check: CheckAsync;components: CABCREATOR or CONTAINER0\\WIN321",
+               "[Icons]", "Name:\"{group}\\Install to device\"; FileName: {code:GetCEappManager|\\setup.ini}; Tasks: CreateCABIcons; ",
+               "Name: {group}\\{cm:UninstallProgram,Demo}; Filename: {uninstallexe}; Comment: {cm:Greeting}",
+               "[CustomMessages]", "Greeting=Hello", "[Code]", "function CheckAsync: Boolean; begin Result := True; end;",
+               "function IsOld(V: String): Boolean; begin Result := False; end;",
+               "function GetCEappManager(P: String): String;", "begin", "  case P of", "    '': Result := '';", "  end;",
+               "end;"}),
+        lines({"LicenseFile=licence.txt", "[Languages]", "Name: lang0; MessagesFile: \"compiler:Default.isl\"; LicenseFile: licence.txt",
+               "[Messages]", "lang0.ButtonNext=Go", "[Registry]",
+               "Root: HKCU; Subkey: Software\\Demo; ValueType: string; ValueName: x; ValueData: y; Permissions: users-full; Languages: lang0"}),
+    };
+    for (const QStringList &c : cases) {
+        CompilerSession s = session(minimalSetup() + c);
+        EXPECT_EQ(s.compile(), TCompilerResultCompiled)
+            << c.join(QLatin1Char('|')).toStdString() << ": "
+            << (s.errors.isEmpty() ? std::string() : s.errors.first().message.toStdString() + " at " + std::to_string(s.errors.first().line));
+    }
+}

@@ -1,0 +1,77 @@
+#include "HostPaths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace talmo::iscmplr {
+
+namespace {
+const QString kCompilerPrefix = QStringLiteral("compiler:");
+
+QString withSlashes(QString path)
+{
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+} // namespace
+
+HostPaths::HostPaths(const QString &sourceDir, const QString &compilerDir)
+    : m_sourceDir(QDir::cleanPath(withSlashes(sourceDir)))
+    , m_compilerDir(QDir::cleanPath(withSlashes(compilerDir)))
+{
+}
+
+bool HostPaths::isAbsolute(const QString &scriptPath)
+{
+    if (scriptPath.startsWith(QLatin1Char('/')) || scriptPath.startsWith(QLatin1Char('\\')))
+        return true;
+    return scriptPath.size() >= 2 && scriptPath.at(0).isLetter() && scriptPath.at(1) == QLatin1Char(':');
+}
+
+bool HostPaths::hasWildcards(const QString &scriptPath)
+{
+    return scriptPath.contains(QLatin1Char('*')) || scriptPath.contains(QLatin1Char('?'));
+}
+
+bool HostPaths::startsWithConstant(const QString &scriptPath)
+{
+    return scriptPath.startsWith(QLatin1Char('{')) && !scriptPath.startsWith(QLatin1String("{{"));
+}
+
+QString HostPaths::fileNamePart(const QString &scriptPath)
+{
+    const qsizetype cut = std::max({scriptPath.lastIndexOf(QLatin1Char('\\')),
+                                    scriptPath.lastIndexOf(QLatin1Char('/')),
+                                    scriptPath.lastIndexOf(QLatin1Char(':'))});
+    return scriptPath.mid(cut + 1);
+}
+
+QString HostPaths::resolve(const QString &scriptPath, const QString &baseDir) const
+{
+    if (scriptPath.startsWith(kCompilerPrefix, Qt::CaseInsensitive))
+        return QDir::cleanPath(m_compilerDir + QLatin1Char('/') + withSlashes(scriptPath.mid(kCompilerPrefix.size())));
+    if (isAbsolute(scriptPath))
+        return QDir::cleanPath(withSlashes(scriptPath));
+    const QString base = baseDir.isEmpty() ? m_sourceDir : baseDir;
+    return QDir::cleanPath(base + QLatin1Char('/') + withSlashes(scriptPath));
+}
+
+QStringList HostPaths::match(const QString &scriptPath, bool recurseSubdirs) const
+{
+    const QString path = resolve(scriptPath);
+    const QFileInfo info(path);
+    if (!hasWildcards(scriptPath)) {
+        if (info.isFile())
+            return {path};
+        return {};
+    }
+    QStringList found;
+    const auto flags = recurseSubdirs ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags;
+    QDirIterator it(info.path(), {info.fileName()}, QDir::Files | QDir::Hidden, flags);
+    while (it.hasNext())
+        found << it.next();
+    found.sort();
+    return found;
+}
+
+} // namespace talmo::iscmplr

@@ -1,0 +1,132 @@
+#include "ParameterLine.h"
+
+#include "CompileError.h"
+
+namespace talmo::iscmplr {
+
+namespace {
+
+class Scanner
+{
+public:
+    explicit Scanner(const SourceLine &line)
+        : m_line(line)
+        , m_text(line.text)
+    {
+    }
+
+    QList<Parameter> parameters()
+    {
+        QList<Parameter> result;
+        for (;;) {
+            skipBlanks();
+            if (atEnd())
+                return result;
+            Parameter parameter;
+            parameter.name = readName();
+            for (const Parameter &seen : std::as_const(result)) {
+                if (seen.name.compare(parameter.name, Qt::CaseInsensitive) == 0)
+                    fail(QStringLiteral("Parameter \"%1\" is given more than once").arg(parameter.name));
+            }
+            skipBlanks();
+            parameter.value = (!atEnd() && m_text.at(m_pos) == QLatin1Char('"')) ? readQuoted() : readPlain(parameter.name);
+            result.append(parameter);
+        }
+    }
+
+private:
+    [[noreturn]] void fail(const QString &message) const { throw CompileError::at(m_line, message); }
+    bool atEnd() const { return m_pos >= m_text.size(); }
+
+    void skipBlanks()
+    {
+        while (!atEnd() && m_text.at(m_pos).isSpace())
+            ++m_pos;
+    }
+
+    QString readName()
+    {
+        const qsizetype start = m_pos;
+        while (!atEnd() && m_text.at(m_pos) != QLatin1Char(':') && m_text.at(m_pos) != QLatin1Char(';'))
+            ++m_pos;
+        const QString name = m_text.mid(start, m_pos - start).trimmed();
+        if (atEnd() || m_text.at(m_pos) != QLatin1Char(':'))
+            fail(QStringLiteral("Parameter \"%1\" has no \":\"").arg(name));
+        if (name.isEmpty())
+            fail(QStringLiteral("A parameter name is missing before \":\""));
+        ++m_pos;
+        return name;
+    }
+
+    QString readQuoted()
+    {
+        ++m_pos;
+        QString value;
+        for (;;) {
+            if (atEnd())
+                fail(QStringLiteral("A quoted value has no closing quote"));
+            const QChar c = m_text.at(m_pos++);
+            if (c != QLatin1Char('"')) {
+                value += c;
+            } else if (!atEnd() && m_text.at(m_pos) == QLatin1Char('"')) {
+                value += c;
+                ++m_pos;
+            } else {
+                break;
+            }
+        }
+        skipBlanks();
+        if (!atEnd() && m_text.at(m_pos) != QLatin1Char(';'))
+            fail(QStringLiteral("Only \";\" may follow a quoted value"));
+        if (!atEnd())
+            ++m_pos;
+        return value;
+    }
+
+    QString readPlain(const QString &name)
+    {
+        const qsizetype start = m_pos;
+        while (!atEnd() && m_text.at(m_pos) != QLatin1Char(';'))
+            ++m_pos;
+        const QString value = m_text.mid(start, m_pos - start).trimmed();
+        if (value.contains(QLatin1Char('"')))
+            fail(QStringLiteral("The value of parameter \"%1\" holds a quote but is not quoted").arg(name));
+        if (!atEnd())
+            ++m_pos;
+        return value;
+    }
+
+    const SourceLine &m_line;
+    const QString &m_text;
+    qsizetype m_pos = 0;
+};
+
+} // namespace
+
+ParameterLine ParameterLine::parse(const SourceLine &line)
+{
+    ParameterLine result;
+    result.m_where = line;
+    result.m_parameters = Scanner(line).parameters();
+    return result;
+}
+
+bool ParameterLine::has(const QString &name) const
+{
+    for (const Parameter &p : m_parameters) {
+        if (p.name.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+QString ParameterLine::value(const QString &name) const
+{
+    for (const Parameter &p : m_parameters) {
+        if (p.name.compare(name, Qt::CaseInsensitive) == 0)
+            return p.value;
+    }
+    return QString();
+}
+
+} // namespace talmo::iscmplr

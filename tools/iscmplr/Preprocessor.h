@@ -1,0 +1,53 @@
+#pragma once
+
+#include "HostPaths.h"
+#include "PreprocessorExpression.h"
+#include "SourceLine.h"
+
+#include <QHash>
+
+namespace talmo::iscmplr {
+
+class CompilerHost;
+
+// The script's preprocessor: #define, #undef, #include, #if/#ifdef/#ifndef with
+// #elif/#else/#endif and the inline {#expression}. Produces the lines the
+// section reader sees, each with the file and line it came from.
+class Preprocessor : private PreprocessorContext
+{
+public:
+    explicit Preprocessor(const HostPaths &paths);
+
+    // Pulls the main script through the host, then preprocesses it.
+    SourceLines run(CompilerHost &host);
+    SourceLines run(const SourceLines &mainScript);
+
+private:
+    struct Condition
+    {
+        bool parentActive;
+        bool active;
+        bool anyTaken;
+        bool elseSeen;
+        SourceLine opened;
+    };
+
+    void processLines(const SourceLines &lines, const QString &folder, int depth);
+    void processDirective(const SourceLine &line, const QString &folder, int depth);
+    void processConditional(const QString &keyword, const QString &argument, const SourceLine &line);
+    void define(const QString &argument, const SourceLine &line);
+    void include(const QString &argument, const SourceLine &line, const QString &folder, int depth);
+    QString expandInline(const SourceLine &line) const;
+    PreprocessorValue evaluate(const QString &expression, const SourceLine &line) const;
+    bool active() const;
+
+    std::optional<PreprocessorValue> defineValue(const QString &name) const override;
+    QString setupSetting(const QString &directive) const override;
+
+    const HostPaths &m_paths;
+    QHash<QString, PreprocessorValue> m_defines; // by lower-case name
+    QList<Condition> m_conditions;
+    SourceLines m_output;
+};
+
+} // namespace talmo::iscmplr

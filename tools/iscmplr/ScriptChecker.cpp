@@ -1,0 +1,525 @@
+#include "ScriptChecker.h"
+
+#include "CompileError.h"
+#include "SectionRules.h"
+#include "platform/AnsiCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace talmo::iscmplr {
+
+namespace {
+
+const QStringList kParameterSectionsInOrder = {
+    QStringLiteral("Types"), QStringLiteral("Components"), QStringLiteral("Tasks"), QStringLiteral("Dirs"),
+    QStringLiteral("Files"), QStringLiteral("Icons"), QStringLiteral("INI"), QStringLiteral("InstallDelete"),
+    QStringLiteral("UninstallDelete"), QStringLiteral("Registry"), QStringLiteral("Run"), QStringLiteral("UninstallRun")};
+
+const QStringList kSetupFileDirectives = {QStringLiteral("LicenseFile"),     QStringLiteral("InfoBeforeFile"),
+                                          QStringLiteral("InfoAfterFile"),   QStringLiteral("SetupIconFile"),
+                                          QStringLiteral("WizardImageFile"), QStringLiteral("WizardSmallImageFile")};
+
+QStringList lowerWords(const QString &value)
+{
+    return value.toLower().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+bool containsIgnoringCase(const QStringList &list, const QString &name)
+{
+    return list.contains(name, Qt::CaseInsensitive);
+}
+
+// True when the text holds an installer constant ("{{" is an escaped brace).
+bool containsConstant(const QString &value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value.at(i) != QLatin1Char('{'))
+            continue;
+        if (i + 1 < value.size() && value.at(i + 1) == QLatin1Char('{')) {
+            ++i;
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+
+// Splits "[LANG.]Name=value".
+struct PrefixedLine
+{
+    QString language;
+    QString name;
+    QString value;
+};
+
+PrefixedLine splitPrefixedLine(const SourceLine &line, const QString &sectionName)
+{
+    const qsizetype equals = line.text.indexOf(QLatin1Char('='));
+    if (equals <= 0)
+        throw CompileError::at(line, QStringLiteral("A line of [%1] needs the form Name=value").arg(sectionName));
+    PrefixedLine result;
+    result.name = line.text.left(equals).trimmed();
+    result.value = line.text.mid(equals + 1).trimmed();
+    const qsizetype dot = result.name.indexOf(QLatin1Char('.'));
+    if (dot >= 0) {
+        result.language = result.name.left(dot);
+        result.name = result.name.mid(dot + 1);
+    }
+    return result;
+}
+
+} // namespace
+
+ScriptChecker::ScriptChecker(HostPaths paths, CompileOptions options, StatusSink status)
+    : m_paths(std::move(paths))
+    , m_options(std::move(options))
+    , m_status(std::move(status))
+{
+}
+
+CheckedScript ScriptChecker::check(const SourceLines &preprocessed)
+{
+    for (const SourceLine &line : preprocessed)
+        m_result.preprocessedScript << line.text;
+    m_sections = ScriptSections::read(preprocessed);
+    checkSetup();
+    checkLanguages();
+    checkCode();
+    checkParameterSections();
+    checkFilesLibraries();
+    chooseOutput();
+    m_result.languages = m_languages;
+    return m_result;
+}
+
+SourceLine ScriptChecker::sectionStart(const QString &name) const
+{
+    const Section *section = m_sections.find(name);
+    return section ? section->header : SourceLine{};
+}
+
+void ScriptChecker::checkSetup()
+{
+    const Section *section = m_sections.find(QStringLiteral("Setup"));
+    if (section) {
+        m_status(QStringLiteral("Parsing [Setup] section"));
+        for (const SourceLine &line : section->lines) {
+            const qsizetype equals = line.text.indexOf(QLatin1Char('='));
+            if (equals <= 0)
+                throw CompileError::at(line, QStringLiteral("A [Setup] line needs the form Directive=value"));
+            const QString name = line.text.left(equals).trimmed();
+            const QString value = line.text.mid(equals + 1).trimmed();
+            if (!SetupDirectives::isSetupDirective(name))
+                throw CompileError::at(line, QStringLiteral("Unknown [Setup] directive \"%1\"").arg(name));
+            if (name.compare(QLatin1String("MessagesFile"), Qt::CaseInsensitive) == 0)
+                throw CompileError::at(line, QStringLiteral("The [Setup] directive \"MessagesFile\" is obsolete; name messages files in [Languages]"));
+            if (m_setup.contains(name.toLower()))
+                throw CompileError::at(line, QStringLiteral("[Setup] directive \"%1\" is given more than once").arg(name));
+            const QString problem = SetupDirectives::valueProblem(name, value);
+            if (!problem.isEmpty())
+                throw CompileError::at(line, QStringLiteral("Invalid value \"%1\" for [Setup] directive \"%2\" (accepted: %3)")
+                                                 .arg(value, name, problem));
+            if (SetupDirectives::isObsoleteWithWarning(name))
+                m_result.warnings << QStringLiteral("The [Setup] directive \"%1\" is obsolete and ignored").arg(name);
+            if (kSetupFileDirectives.contains(name, Qt::CaseInsensitive) && !value.isEmpty())
+                checkFileExists(line, name, value);
+            checkReferences(line, value);
+            m_setup.insert(name.toLower(), value);
+        }
+    }
+    const SourceLine where = sectionStart(QStringLiteral("Setup"));
+    const auto setting = [this](const char *name) { return m_setup.value(QString::fromLatin1(name).toLower()); };
+    if (setting("AppName").isEmpty())
+        throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"AppName\""));
+    if (setting("AppVersion").isEmpty() && setting("AppVerName").isEmpty())
+        throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"AppVersion\" or \"AppVerName\""));
+    const bool createAppDir = !m_setup.contains(QStringLiteral("createappdir")) || SetupDirectives::isTrue(setting("CreateAppDir"));
+    if (createAppDir && setting("DefaultDirName").isEmpty())
+        throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"DefaultDirName\" unless CreateAppDir=no"));
+    if (SetupDirectives::isTrue(setting("Encryption")) && setting("Password").isEmpty())
+        throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"Password\" when Encryption=yes"));
+    if (containsConstant(setting("AppName")) && !SetupDirectives::isTrue(setting("DisableStartupPrompt")))
+        throw CompileError::at(where, QStringLiteral("An AppName holding constants needs DisableStartupPrompt=yes"));
+    const bool usePreviousLanguage =
+        !m_setup.contains(QStringLiteral("usepreviouslanguage")) || SetupDirectives::isTrue(setting("UsePreviousLanguage"));
+    if (containsConstant(setting("AppId")) && usePreviousLanguage)
+        throw CompileError::at(where, QStringLiteral("An AppId holding constants needs UsePreviousLanguage=no"));
+    if (!setting("SourceDir").isEmpty())
+        m_paths.setSourceDir(m_paths.resolve(setting("SourceDir")));
+}
+
+void ScriptChecker::checkLanguages()
+{
+    const Section *section = m_sections.find(QStringLiteral("Languages"));
+    const SectionRule &rule = *SectionRules::forSection(QStringLiteral("Languages"));
+    if (!section || section->lines.isEmpty()) {
+        const QString defaultMessages = QStringLiteral("compiler:Default.isl");
+        checkFileExists(sectionStart(QStringLiteral("Setup")), QStringLiteral("Messages file"), defaultMessages);
+        readMessagesFile(m_paths.resolve(defaultMessages));
+        m_languages << QStringLiteral("default");
+    } else {
+        m_status(QStringLiteral("Parsing [Languages] section"));
+        for (const SourceLine &source : section->lines) {
+            const ParameterLine line = ParameterLine::parse(source);
+            checkParameterLine(rule, line);
+            checkNamedEntry(QStringLiteral("Languages"), line, m_languages);
+            for (const QString &item : line.value(QStringLiteral("MessagesFile")).split(QLatin1Char(','))) {
+                const QString file = item.trimmed();
+                checkFileExists(source, QStringLiteral("Messages file"), file);
+                readMessagesFile(m_paths.resolve(file));
+            }
+            for (const char *name : {"LicenseFile", "InfoBeforeFile", "InfoAfterFile"}) {
+                const QString file = line.value(QString::fromLatin1(name));
+                if (!file.isEmpty())
+                    checkFileExists(source, QString::fromLatin1(name), file);
+            }
+        }
+    }
+    for (const char *name : {"LangOptions", "Messages", "CustomMessages"})
+        checkLanguagePrefixedLines(QString::fromLatin1(name));
+}
+
+void ScriptChecker::readMessagesFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    bool inCustomMessages = false;
+    for (const QByteArray &raw : file.readAll().split('\n')) {
+        const QString line = AnsiCodec::decode(raw).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inCustomMessages = line.compare(QLatin1String("[CustomMessages]"), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (!inCustomMessages || equals <= 0 || line.startsWith(QLatin1Char(';')))
+            continue;
+        const QString name = line.left(equals).trimmed();
+        m_customMessages.insert(name.section(QLatin1Char('.'), -1).toLower());
+    }
+}
+
+void ScriptChecker::checkLanguagePrefixedLines(const QString &sectionName)
+{
+    const Section *section = m_sections.find(sectionName);
+    if (!section)
+        return;
+    m_status(QStringLiteral("Parsing [%1] section").arg(sectionName));
+    for (const SourceLine &line : section->lines) {
+        const PrefixedLine entry = splitPrefixedLine(line, sectionName);
+        if (!entry.language.isEmpty() && !containsIgnoringCase(m_languages, entry.language))
+            throw CompileError::at(line, QStringLiteral("Unknown language name \"%1\"").arg(entry.language));
+        if (sectionName == QLatin1String("LangOptions") && !SetupDirectives::isLangOptionsDirective(entry.name))
+            throw CompileError::at(line, QStringLiteral("Unknown [LangOptions] directive \"%1\"").arg(entry.name));
+        if (sectionName == QLatin1String("CustomMessages"))
+            m_customMessages.insert(entry.name.toLower());
+    }
+}
+
+void ScriptChecker::checkCode()
+{
+    const Section *section = m_sections.find(QStringLiteral("Code"));
+    if (!section)
+        return;
+    m_status(QStringLiteral("Parsing [Code] section"));
+    m_code = CodeSection::scan(section->lines);
+}
+
+void ScriptChecker::checkParameterSections()
+{
+    for (const QString &name : kParameterSectionsInOrder) {
+        const Section *section = m_sections.find(name);
+        if (!section)
+            continue;
+        m_status(QStringLiteral("Parsing [%1] section").arg(name));
+        const SectionRule &rule = *SectionRules::forSection(name);
+        for (const SourceLine &source : section->lines) {
+            const ParameterLine line = ParameterLine::parse(source);
+            checkParameterLine(rule, line);
+            const QStringList flags = lowerWords(line.value(QStringLiteral("Flags")));
+            if (name == QLatin1String("Types"))
+                checkNamedEntry(name, line, m_types);
+            else if (name == QLatin1String("Components"))
+                checkNamedEntry(name, line, m_components);
+            else if (name == QLatin1String("Tasks"))
+                checkNamedEntry(name, line, m_tasks);
+            else if (name == QLatin1String("Dirs"))
+                checkPermissions(line, {QStringLiteral("full"), QStringLiteral("modify"), QStringLiteral("readexec")});
+            else if (name == QLatin1String("Files"))
+                checkFileEntry(line, flags);
+            else if (name == QLatin1String("Registry"))
+                checkRegistryEntry(line);
+            else if (name.endsWith(QLatin1String("Delete")))
+                checkDeleteEntry(line);
+            else if (name.endsWith(QLatin1String("Run")))
+                checkRunEntry(name, line, flags);
+        }
+    }
+}
+
+void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterLine &line)
+{
+    const SourceLine &where = line.where();
+    for (const Parameter &parameter : line.parameters()) {
+        const ParameterRule *known = rule.parameter(parameter.name);
+        if (!known)
+            throw CompileError::at(where, QStringLiteral("Unknown parameter \"%1\" in [%2]").arg(parameter.name, rule.section));
+        if (known->noEmpty && parameter.value.isEmpty())
+            throw CompileError::at(where, QStringLiteral("Parameter \"%1\" must not be empty").arg(known->name));
+        if (known->noQuotes && parameter.value.contains(QLatin1Char('"')))
+            throw CompileError::at(where, QStringLiteral("Parameter \"%1\" must not contain a quote").arg(known->name));
+    }
+    for (const ParameterRule &required : rule.parameters) {
+        const bool destDirOfDontCopy = rule.section == QLatin1String("Files") && required.name == QLatin1String("DestDir");
+        if (required.required && !destDirOfDontCopy && !line.has(required.name))
+            throw CompileError::at(where, QStringLiteral("Required parameter \"%1\" is missing").arg(required.name));
+    }
+    for (const QString &flag : lowerWords(line.value(QStringLiteral("Flags")))) {
+        if (!containsIgnoringCase(rule.flags, flag))
+            throw CompileError::at(where, QStringLiteral("Unknown flag \"%1\" in [%2]").arg(flag, rule.section));
+    }
+    for (const QString &attribute : lowerWords(line.value(QStringLiteral("Attribs")))) {
+        if (!containsIgnoringCase(rule.attribs, attribute))
+            throw CompileError::at(where, QStringLiteral("Unknown attribute \"%1\"").arg(attribute));
+    }
+    if (rule.parameter(QStringLiteral("Types")))
+        checkExpressionNames(where, QStringLiteral("Types"), line.value(QStringLiteral("Types")), m_types, QStringLiteral("type"));
+    checkExpressionNames(where, QStringLiteral("Components"), line.value(QStringLiteral("Components")), m_components,
+                         QStringLiteral("component"));
+    checkExpressionNames(where, QStringLiteral("Tasks"), line.value(QStringLiteral("Tasks")), m_tasks, QStringLiteral("task"));
+    if (rule.section != QLatin1String("Languages")) {
+        checkExpressionNames(where, QStringLiteral("Languages"), line.value(QStringLiteral("Languages")), m_languages,
+                             QStringLiteral("language"));
+    }
+    checkCheckExpression(where, QStringLiteral("Check"), line.value(QStringLiteral("Check")));
+    for (const char *name : {"BeforeInstall", "AfterInstall"}) {
+        const QString value = line.value(QString::fromLatin1(name));
+        if (!value.isEmpty())
+            requireRoutine(where, value.section(QLatin1Char('('), 0, 0).trimmed(), QString::fromLatin1(name));
+    }
+    for (const Parameter &parameter : line.parameters())
+        checkReferences(where, parameter.value);
+}
+
+void ScriptChecker::checkNamedEntry(const QString &sectionName, const ParameterLine &line, QStringList &names)
+{
+    const QString name = line.value(QStringLiteral("Name"));
+    if (containsIgnoringCase(names, name))
+        throw CompileError::at(line.where(), QStringLiteral("Duplicate name \"%1\" in [%2]").arg(name, sectionName));
+    if (sectionName == QLatin1String("Components") || sectionName == QLatin1String("Tasks")) {
+        const int level = int(name.count(QLatin1Char('\\')));
+        const int previousLevel = names.isEmpty() ? -1 : int(names.last().count(QLatin1Char('\\')));
+        if (level > previousLevel + 1) {
+            throw CompileError::at(line.where(), QStringLiteral("\"%1\" is more than one level below the entry before it in [%2]")
+                                                     .arg(name, sectionName));
+        }
+    }
+    names << name;
+}
+
+void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList &flags)
+{
+    const SourceLine &where = line.where();
+    const QString source = line.value(QStringLiteral("Source"));
+    const QString destDir = line.value(QStringLiteral("DestDir"));
+    const QString destName = line.value(QStringLiteral("DestName"));
+    if (!flags.contains(QLatin1String("dontcopy")) && !line.has(QStringLiteral("DestDir")))
+        throw CompileError::at(where, QStringLiteral("Required parameter \"DestDir\" is missing"));
+    const QString copyMode = line.value(QStringLiteral("CopyMode"));
+    if (!copyMode.isEmpty()) {
+        if (!QStringList{QStringLiteral("normal"), QStringLiteral("onlyifdoesntexist"), QStringLiteral("alwaysoverwrite"),
+                         QStringLiteral("alwaysskipifsameorolder"), QStringLiteral("dontcopy")}
+                 .contains(copyMode, Qt::CaseInsensitive))
+            throw CompileError::at(where, QStringLiteral("Invalid value \"%1\" for parameter \"CopyMode\"").arg(copyMode));
+        m_result.warnings << QStringLiteral("Line %1: the parameter \"CopyMode\" is obsolete").arg(where.line);
+    }
+    checkPermissions(line, {QStringLiteral("full"), QStringLiteral("modify"), QStringLiteral("readexec")});
+    m_filesNames << HostPaths::fileNamePart(source);
+    if (!destName.isEmpty())
+        m_filesNames << destName;
+
+    if (flags.contains(QLatin1String("external"))) {
+        m_result.externalFiles << source;
+        return;
+    }
+    if (HostPaths::startsWithConstant(source))
+        return;
+    const bool recurse = flags.contains(QLatin1String("recursesubdirs"));
+    const QStringList found = m_paths.match(source, recurse);
+    if (found.isEmpty()) {
+        if (flags.contains(QLatin1String("skipifsourcedoesntexist")))
+            return;
+        if (HostPaths::hasWildcards(source))
+            throw CompileError::at(where, QStringLiteral("No files match \"%1\"").arg(source));
+        throw CompileError::at(where, QStringLiteral("Source file \"%1\" does not exist").arg(source));
+    }
+    const QString baseFolder = QFileInfo(m_paths.resolve(source)).path();
+    for (const QString &file : found) {
+        const QFileInfo info(file);
+        QString subFolder = QDir(baseFolder).relativeFilePath(info.path());
+        subFolder = subFolder == QLatin1String(".") ? QString() : QLatin1Char('\\') + subFolder.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        const QString name = (!destName.isEmpty() && found.size() == 1) ? destName : info.fileName();
+        m_result.payload.append({file, destDir + subFolder, name});
+    }
+}
+
+void ScriptChecker::checkRegistryEntry(const ParameterLine &line)
+{
+    const SourceLine &where = line.where();
+    static const QRegularExpression root(QStringLiteral("^(HKCR|HKCU|HKLM|HKU|HKCC)(32|64)?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QString rootValue = line.value(QStringLiteral("Root"));
+    if (!root.match(rootValue).hasMatch())
+        throw CompileError::at(where, QStringLiteral("Invalid value \"%1\" for parameter \"Root\"").arg(rootValue));
+    const QString valueType = line.value(QStringLiteral("ValueType"));
+    static const QStringList types = {QStringLiteral("none"),   QStringLiteral("string"), QStringLiteral("expandsz"),
+                                      QStringLiteral("multisz"), QStringLiteral("dword"), QStringLiteral("qword"),
+                                      QStringLiteral("binary")};
+    if (line.has(QStringLiteral("ValueType")) && !types.contains(valueType, Qt::CaseInsensitive))
+        throw CompileError::at(where, QStringLiteral("Invalid value \"%1\" for parameter \"ValueType\"").arg(valueType));
+    if (line.value(QStringLiteral("Subkey")).startsWith(QLatin1Char('\\')))
+        throw CompileError::at(where, QStringLiteral("Parameter \"Subkey\" must not start with a backslash"));
+    checkPermissions(line, {QStringLiteral("full"), QStringLiteral("modify"), QStringLiteral("read")});
+}
+
+void ScriptChecker::checkDeleteEntry(const ParameterLine &line)
+{
+    const QString type = line.value(QStringLiteral("Type"));
+    if (!QStringList{QStringLiteral("files"), QStringLiteral("filesandordirs"), QStringLiteral("dirifempty")}.contains(
+            type, Qt::CaseInsensitive))
+        throw CompileError::at(line.where(), QStringLiteral("Invalid value \"%1\" for parameter \"Type\"").arg(type));
+}
+
+void ScriptChecker::checkRunEntry(const QString &sectionName, const ParameterLine &line, const QStringList &flags)
+{
+    const SourceLine &where = line.where();
+    const bool uninstall = sectionName == QLatin1String("UninstallRun");
+    const QString notHere = uninstall ? QStringLiteral("Description") : QStringLiteral("RunOnceId");
+    if (!line.value(notHere).isEmpty())
+        throw CompileError::at(where, QStringLiteral("Parameter \"%1\" may not be used in [%2]").arg(notHere, sectionName));
+    const bool shellExec = flags.contains(QLatin1String("shellexec"));
+    if (line.has(QStringLiteral("Verb")) && !shellExec)
+        throw CompileError::at(where, QStringLiteral("Parameter \"Verb\" needs the flag \"shellexec\""));
+    const int waitFlags = int(flags.contains(QLatin1String("nowait"))) + int(flags.contains(QLatin1String("waituntilidle")))
+        + int(flags.contains(QLatin1String("waituntilterminated")));
+    if (waitFlags > 1)
+        throw CompileError::at(where, QStringLiteral("Only one of the flags \"nowait\", \"waituntilidle\" and \"waituntilterminated\" may be used"));
+    const bool bits32 = flags.contains(QLatin1String("32bit"));
+    const bool bits64 = flags.contains(QLatin1String("64bit"));
+    if (bits32 && bits64)
+        throw CompileError::at(where, QStringLiteral("The flags \"32bit\" and \"64bit\" exclude each other"));
+    if ((bits32 || bits64) && shellExec)
+        throw CompileError::at(where, QStringLiteral("The flags \"32bit\" and \"64bit\" cannot be used with \"shellexec\""));
+    if (flags.contains(QLatin1String("runasoriginaluser")) && flags.contains(QLatin1String("runascurrentuser")))
+        throw CompileError::at(where, QStringLiteral("The flags \"runasoriginaluser\" and \"runascurrentuser\" exclude each other"));
+    if (flags.contains(QLatin1String("showcheckbox")))
+        m_result.warnings << QStringLiteral("Line %1: the flag \"showcheckbox\" is obsolete; \"postinstall\" is used").arg(where.line);
+}
+
+void ScriptChecker::checkPermissions(const ParameterLine &line, const QStringList &access)
+{
+    static const QStringList sids = {QStringLiteral("admins"),     QStringLiteral("authusers"), QStringLiteral("everyone"),
+                                     QStringLiteral("powerusers"), QStringLiteral("system"),    QStringLiteral("users")};
+    for (const QString &item : lowerWords(line.value(QStringLiteral("Permissions")))) {
+        const QStringList parts = item.split(QLatin1Char('-'));
+        if (parts.size() != 2 || !sids.contains(parts[0]) || !access.contains(parts[1]))
+            throw CompileError::at(line.where(), QStringLiteral("Invalid permission \"%1\"").arg(item));
+    }
+}
+
+void ScriptChecker::checkFilesLibraries()
+{
+    for (const FilesLibraryReference &reference : m_code.filesLibraries()) {
+        if (!containsIgnoringCase(m_filesNames, reference.fileName))
+            throw CompileError::at(reference.where, QStringLiteral("\"files:%1\" names a file that [Files] does not carry")
+                                                        .arg(reference.fileName));
+    }
+}
+
+void ScriptChecker::checkReferences(const SourceLine &where, const QString &value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value.at(i) != QLatin1Char('{'))
+            continue;
+        if (i + 1 < value.size() && value.at(i + 1) == QLatin1Char('{')) {
+            ++i;
+            continue;
+        }
+        const QStringView rest = QStringView(value).mid(i + 1);
+        static const QRegularExpression name(QStringLiteral("^(code|cm):([^|},]*)"), QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch m = name.match(rest.toString());
+        if (!m.hasMatch())
+            continue;
+        const QString referenced = m.captured(2).trimmed();
+        if (m.captured(1).compare(QLatin1String("code"), Qt::CaseInsensitive) == 0)
+            requireRoutine(where, referenced, QStringLiteral("{code:}"));
+        else if (!m_customMessages.contains(referenced.toLower()))
+            throw CompileError::at(where, QStringLiteral("Custom message \"%1\" is not defined").arg(referenced));
+    }
+}
+
+void ScriptChecker::checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
+                                         const QStringList &known, const QString &kind)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s()]+"));
+    for (QString word : value.split(separators, Qt::SkipEmptyParts)) {
+        if (QStringList{QStringLiteral("and"), QStringLiteral("or"), QStringLiteral("not")}.contains(word, Qt::CaseInsensitive))
+            continue;
+        while (word.startsWith(QLatin1Char('!')) || word.startsWith(QLatin1Char('*')))
+            word.remove(0, 1);
+        if (!word.isEmpty() && !containsIgnoringCase(known, word))
+            throw CompileError::at(where, QStringLiteral("Parameter \"%1\" names an undefined %2 \"%3\"").arg(parameter, kind, word));
+    }
+}
+
+void ScriptChecker::checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value)
+{
+    qsizetype i = 0;
+    while (i < value.size()) {
+        const QChar c = value.at(i);
+        if (c == QLatin1Char('\'')) {
+            const qsizetype close = value.indexOf(QLatin1Char('\''), i + 1);
+            i = close < 0 ? value.size() : close + 1;
+        } else if (c.isLetter() || c == QLatin1Char('_')) {
+            const qsizetype start = i;
+            while (i < value.size() && (value.at(i).isLetterOrNumber() || value.at(i) == QLatin1Char('_')))
+                ++i;
+            const QString word = value.mid(start, i - start);
+            if (!QStringList{QStringLiteral("and"), QStringLiteral("or"), QStringLiteral("not")}.contains(word, Qt::CaseInsensitive))
+                requireRoutine(where, word, parameter);
+        } else {
+            ++i;
+        }
+    }
+}
+
+void ScriptChecker::checkFileExists(const SourceLine &where, const QString &what, const QString &scriptPath)
+{
+    if (!QFileInfo(m_paths.resolve(scriptPath)).isFile())
+        throw CompileError::at(where, QStringLiteral("%1 \"%2\" does not exist").arg(what, scriptPath));
+}
+
+void ScriptChecker::requireRoutine(const SourceLine &where, const QString &routine, const QString &usedBy)
+{
+    if (!m_code.declares(routine))
+        throw CompileError::at(where, QStringLiteral("The function \"%1\" named by %2 is not declared in [Code]").arg(routine, usedBy));
+}
+
+void ScriptChecker::chooseOutput()
+{
+    QString dir = m_options.outputDir;
+    if (dir.isEmpty())
+        dir = m_setup.value(QStringLiteral("outputdir"));
+    if (dir.isEmpty())
+        dir = QStringLiteral("Output");
+    m_result.outputDir = m_paths.resolve(dir);
+    QString base = m_options.outputBaseFilename;
+    if (base.isEmpty())
+        base = m_setup.value(QStringLiteral("outputbasefilename"));
+    m_result.outputBaseFilename = base.isEmpty() ? QStringLiteral("setup") : base;
+}
+
+} // namespace talmo::iscmplr
