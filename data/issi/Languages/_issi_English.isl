@@ -1,0 +1,4 @@
+; English messages of Talmo's script-include library.
+
+[CustomMessages]
+ISSI_SplashTitle=Setup is starting

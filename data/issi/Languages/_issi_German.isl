@@ -1,0 +1,4 @@
+; German messages of Talmo's script-include library.
+
+[CustomMessages]
+ISSI_SplashTitle=Setup wird gestartet
