@@ -2,6 +2,8 @@
 
 #include "model/ProjectContainer.h"
 
+#include <QHash>
+#include <QPair>
 #include <QSet>
 
 namespace talmo {
@@ -14,28 +16,14 @@ bool isSeparator(QChar c)
 }
 
 // Folders compare as folders: with or without their trailing separator, but
-// letter case counts, and the empty folder differs from the root "\".
+// letter case counts (folders that differ only in case are different folders
+// here), and the empty folder differs from the root "\".
 QString folderKey(const QString &folder)
 {
     if (folder.isEmpty())
         return folder;
     const bool terminated = isSeparator(folder.back());
     return (terminated ? folder.chopped(1) : folder) + QLatin1Char('\\');
-}
-
-bool sameFolder(const QString &first, const QString &second)
-{
-    return folderKey(first) == folderKey(second);
-}
-
-// Finds a source folder in the list of a configuration's folders, ignoring case.
-int indexOfFolder(const QStringList &folders, const QString &folder)
-{
-    for (int i = 0; i < folders.size(); ++i) {
-        if (folders[i].compare(folder, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
 }
 
 // Keeps the first file of each name.
@@ -85,18 +73,18 @@ void CopyFilesRebuild::Run()
 
 void CopyFilesRebuild::buildDisks(TCEDevice &device)
 {
-    QStringList folders;
+    QHash<QString, int> diskOfFolder;
     for (const TPPCFS_File &file : device.Files) {
-        int diskIndex = indexOfFolder(folders, file.SourceDir);
-        if (diskIndex < 0) {
-            folders.append(file.SourceDir);
-            TDisk &disk = device.Disks.AddNew();
-            disk.comment = m_diskNames.Draw();
-            disk.disk_id = m_nextDiskId++;
-            disk.path = file.SourceDir;
-            diskIndex = device.Disks.Count() - 1;
+        const QString folder = folderKey(file.SourceDir);
+        auto disk = diskOfFolder.constFind(folder);
+        if (disk == diskOfFolder.constEnd()) {
+            TDisk &newDisk = device.Disks.AddNew();
+            newDisk.comment = m_diskNames.Draw();
+            newDisk.disk_id = m_nextDiskId++;
+            newDisk.path = file.SourceDir;
+            disk = diskOfFolder.insert(folder, device.Disks.Count() - 1);
         }
-        device.Disks[diskIndex].Files.AddNew().Source = file.SourceName;
+        device.Disks[*disk].Files.AddNew().Source = file.SourceName;
     }
     for (TDisk &disk : device.Disks)
         removeRepeatedNames(disk.Files);
@@ -105,24 +93,19 @@ void CopyFilesRebuild::buildDisks(TCEDevice &device)
 void CopyFilesRebuild::buildSections(int deviceIndex)
 {
     TCEDevice &device = m_project.CEDevices[deviceIndex];
-    QStringList folders;
-    for (const TDisk &disk : device.Disks)
-        folders.append(disk.path);
+    QHash<QString, int> diskOfFolder;
+    for (int i = 0; i < device.Disks.Count(); ++i)
+        diskOfFolder.insert(folderKey(device.Disks[i].path), i);
 
+    // A section per destination folder and disk of this configuration.
+    QHash<QPair<QString, int>, TCopyFilesSection *> sections;
     for (const TPPCFS_File &file : device.Files) {
-        TCopyFilesSection *target = nullptr;
-        for (TCopyFilesSection &section : m_project.CopyFilesSections) {
-            if (section.linked_SourceName == deviceIndex
-                && sameFolder(section.Destination, file.DestinationDir)
-                && sameFolder(device.Disks[section.linked_SourceDisk].path, file.SourceDir)) {
-                target = &section;
-                break;
-            }
-        }
+        const int diskIndex = diskOfFolder.value(folderKey(file.SourceDir));
+        TCopyFilesSection *&target = sections[{ folderKey(file.DestinationDir), diskIndex }];
         if (!target) {
             target = &m_project.CopyFilesSections.AddNew();
             target->linked_SourceName = deviceIndex;
-            target->linked_SourceDisk = indexOfFolder(folders, file.SourceDir);
+            target->linked_SourceDisk = diskIndex;
             target->Destination = file.DestinationDir;
             target->Caption = m_sectionNames.Draw();
         }

@@ -219,6 +219,9 @@ private:
         Modified = true;
     }
     QString ownComponentName(int componentIndex) const;
+    QStringList *componentList(int componentIndex, QStringList TProjectContainer::*cabCreatorList,
+                               QStringList TInstallModule::*moduleList,
+                               QStringList TInstallComponent::*containerList);
 
     std::shared_ptr<RandomSource> m_randomSource;
 };

@@ -116,29 +116,30 @@ QString TProjectContainer::GetComponentCaption(int componentIndex) const
 
 QStringList *TProjectContainer::GetComponentLanguages(int componentIndex)
 {
-    TInstallComponent &component = InstallComponents.GetItem(componentIndex);
-    switch (component.moduleType) {
-    case ModuleType::CabCreator:
-        return &CabCreatorModuleLanguages;
-    case ModuleType::Container:
-        return &component.Languages;
-    default:
-        TInstallModule *module = GetModule(component.moduleType, component.moduleIndex);
-        return module ? &module->Languages : nullptr;
-    }
+    return componentList(componentIndex, &TProjectContainer::CabCreatorModuleLanguages,
+                         &TInstallModule::Languages, &TInstallComponent::Languages);
 }
 
 QStringList *TProjectContainer::GetComponentInstallTypes(int componentIndex)
 {
+    return componentList(componentIndex, &TProjectContainer::CabCreatorModuleInstallTypes,
+                         &TInstallModule::InstallTypes, &TInstallComponent::InstallTypes);
+}
+
+QStringList *TProjectContainer::componentList(int componentIndex,
+                                              QStringList TProjectContainer::*cabCreatorList,
+                                              QStringList TInstallModule::*moduleList,
+                                              QStringList TInstallComponent::*containerList)
+{
     TInstallComponent &component = InstallComponents.GetItem(componentIndex);
     switch (component.moduleType) {
     case ModuleType::CabCreator:
-        return &CabCreatorModuleInstallTypes;
+        return &(this->*cabCreatorList);
     case ModuleType::Container:
-        return &component.InstallTypes;
+        return &(component.*containerList);
     default:
         TInstallModule *module = GetModule(component.moduleType, component.moduleIndex);
-        return module ? &module->InstallTypes : nullptr;
+        return module ? &(module->*moduleList) : nullptr;
     }
 }
 

@@ -1,6 +1,8 @@
 #include "helpers/core/PathFolders.h"
 #include "model/ProjectContainer.h"
 
+#include "QStringPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
