@@ -3,9 +3,7 @@
 namespace talmo {
 
 ListIndexError::ListIndexError(int index, int count)
-    : ListIndexError(QStringLiteral("List index out of bounds (%1); the list holds %2 items")
-                         .arg(index)
-                         .arg(count))
+    : ListIndexError(QStringLiteral("List index out of bounds (%1 of %2 items)").arg(index).arg(count))
 {
 }
 

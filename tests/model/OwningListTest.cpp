@@ -62,7 +62,8 @@ TEST(OwningList, IndexesOutsideTheListThrow)
     EXPECT_EQ(pairs.Count(), 1);
     try {
         pairs.GetItem(5);
+        ADD_FAILURE() << "no ListIndexError";
     } catch (const ListIndexError &error) {
-        EXPECT_EQ(error.message(), "List index out of bounds (5); the list holds 1 items");
+        EXPECT_EQ(error.message(), "List index out of bounds (5 of 1 items)");
     }
 }
