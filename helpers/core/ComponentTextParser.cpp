@@ -7,6 +7,13 @@
 
 namespace talmo {
 
+namespace {
+
+// Deeper nesting than any page has; it keeps hostile text from exhausting the stack.
+constexpr int MaximumNesting = 200;
+
+} // namespace
+
 ComponentTextParser::ComponentTextParser(std::vector<Token> tokens)
     : m_tokens(std::move(tokens))
 {
@@ -67,9 +74,16 @@ void ComponentTextParser::fail(const QString &message) const
     throw ComponentTextError(message, peek().line);
 }
 
+void ComponentTextParser::enterNesting()
+{
+    if (++m_depth > MaximumNesting)
+        fail(QStringLiteral("Nesting too deep"));
+}
+
 // Properties come first, then the child blocks, then "end".
 ComponentTextNode ComponentTextParser::parseObject()
 {
+    enterNesting();
     ComponentTextNode node;
     node.sourceLine = peek().line;
     expectKeyword("object");
@@ -86,6 +100,7 @@ ComponentTextNode ComponentTextParser::parseObject()
     while (!atKeyword("end"))
         node.children.push_back(parseObject());
     take();
+    --m_depth;
     return node;
 }
 
@@ -163,16 +178,19 @@ ComponentTextValue ComponentTextParser::parseSet(const QString &path)
 
 ComponentTextValue ComponentTextParser::parseList(const QString &path)
 {
+    enterNesting();
     take();
     std::vector<ComponentTextValue> items;
     while (!atSymbol(')'))
         items.push_back(parseValue(path));
     take();
+    --m_depth;
     return ComponentTextValue::fromList(std::move(items));
 }
 
 ComponentTextValue ComponentTextParser::parseCollection()
 {
+    enterNesting();
     take();
     std::vector<ComponentTextProperties> items;
     while (!atSymbol('>')) {
@@ -184,6 +202,7 @@ ComponentTextValue ComponentTextParser::parseCollection()
         items.push_back(std::move(item));
     }
     take();
+    --m_depth;
     return ComponentTextValue::fromCollection(std::move(items));
 }
 

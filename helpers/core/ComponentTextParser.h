@@ -39,9 +39,11 @@ private:
     void expectSymbol(char symbol);
     QString expectName(const QString &what);
     [[noreturn]] void fail(const QString &message) const;
+    void enterNesting();
 
     std::vector<Token> m_tokens;
     size_t m_position = 0;
+    int m_depth = 0;
 };
 
 } // namespace talmo

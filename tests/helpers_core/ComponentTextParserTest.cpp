@@ -143,6 +143,26 @@ TEST(ComponentTextParser, InvalidTextReadsNothing)
     }
 }
 
+TEST(ComponentTextParser, NestingIsBoundedSoHostileTextCannotExhaustTheStack)
+{
+    const auto nestedObjects = [](int depth) {
+        return QStringLiteral("object A: TPanel\n").repeated(depth) + QStringLiteral("end\n").repeated(depth);
+    };
+    const auto nestedLists = [](int depth) {
+        return QStringLiteral("object TPanel\nP = ") + QString(depth, u'(') + QString(depth, u')') + QStringLiteral("\nend");
+    };
+    EXPECT_NO_THROW(ComponentText::parse(nestedObjects(200)));
+    EXPECT_NO_THROW(ComponentText::parse(nestedLists(199)));
+    for (const QString &text : {nestedObjects(201), nestedLists(200), nestedLists(100000)}) {
+        try {
+            ComponentText::parse(text);
+            ADD_FAILURE() << "accepted " << text.size() << " characters";
+        } catch (const ComponentTextError &error) {
+            EXPECT_TRUE(error.message().endsWith(QStringLiteral("Nesting too deep")));
+        }
+    }
+}
+
 TEST(ComponentTextParser, UnknownClassIsReportedAndEndsTheReading)
 {
     QStringList page = RichPage;
