@@ -12,15 +12,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "tests/cabwiz/QStringPrinting.h"
+
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace talmo::testing {
 
