@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace talmo {
+
+// The .ini files a setup build writes into the project folder for the time of
+// the compile. A file of the same name that was there before belongs to the
+// user: it is moved aside before ours is written and put back by Clean(), so
+// the build never costs the user a file.
+class WorkingIniFiles
+{
+public:
+    explicit WorkingIniFiles(const QString &folder);
+    ~WorkingIniFiles();
+    WorkingIniFiles(const WorkingIniFiles &) = delete;
+    WorkingIniFiles &operator=(const WorkingIniFiles &) = delete;
+
+    // False when the file is missing afterwards (or the user's file could not
+    // be moved aside, which leaves it untouched).
+    bool Write(const QString &fileName, const QByteArray &bytes);
+    // The names written so far, in order.
+    QStringList Names() const;
+    // Deletes the written files and restores the user's own. Returns the
+    // names that could not be deleted.
+    QStringList Clean();
+
+private:
+    struct Entry
+    {
+        QString name;
+        QString backup; // empty when there was no file of that name
+    };
+
+    QString pathOf(const QString &name) const;
+    QString freeBackupName(const QString &name) const;
+
+    QString m_folder;
+    QList<Entry> m_entries;
+};
+
+} // namespace talmo
