@@ -107,6 +107,8 @@ TEST(CommandLineTest, ReadsInfDestinationProcessorsAndCompression)
     EXPECT_EQ(line.processors, (QStringList{"ARMV4", "MIPSII"}));
     EXPECT_TRUE(line.compress);
 
+    EXPECT_EQ(CommandLine::parse({"a.inf", "/dest", "out", "/cpu", "ARMV4", "armv4"}).processors, QStringList{"ARMV4"});
+
     const CommandLine plain = CommandLine::parse({"a.inf", "/dest", "out"});
     EXPECT_TRUE(plain.processors.isEmpty());
     EXPECT_FALSE(plain.compress);
@@ -121,6 +123,7 @@ TEST(CommandLineTest, IncompleteCommandLinesAreErrors)
         {"a.inf", "/dest", "out", "/cpu"},
         {"a.inf", "/dest", "out", "b.inf"},
         {"a.inf", "/dest", "out", "/cpu", ""},
+        {"a.inf", "/dest", "out", "/cpu", "../ARM"},
     };
     for (const QStringList &arguments : cases)
         EXPECT_THROW(CommandLine::parse(arguments), InfError) << arguments.join(u' ').toStdString();

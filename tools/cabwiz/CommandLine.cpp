@@ -35,9 +35,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             line.compress = true;
             readingProcessors = false;
         } else if (readingProcessors) {
-            if (argument.trimmed().isEmpty())
-                throw InfError(QStringLiteral("an empty processor name after /cpu; ") + Usage);
-            line.processors.append(argument);
+            if (argument.trimmed().isEmpty() || argument.contains(u'/') || argument.contains(u'\\'))
+                throw InfError(QStringLiteral("invalid processor name \"%1\" after /cpu; ").arg(argument) + Usage);
+            // Each processor gets one cabinet, however often it is named.
+            if (!line.processors.contains(argument, Qt::CaseInsensitive))
+                line.processors.append(argument);
         } else if (line.infPath.isEmpty()) {
             line.infPath = argument;
         } else {

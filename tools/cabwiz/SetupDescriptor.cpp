@@ -85,26 +85,36 @@ private:
         end();
     }
 
-    void writeFiles(const CabPlan &plan)
+    // Files and shortcuts alike: one characteristic per device folder, made
+    // first, holding one characteristic per file name.
+    template<typename Item, typename WriteContent>
+    void writeFileOperation(const QList<Item> &items, WriteContent writeContent)
     {
         begin(QStringLiteral("FileOperation"));
-        for (const QString &folder : folders(plan)) {
+        for (const QString &folder : distinctKeys(items, [](const Item &item) { return item.folder; })) {
             begin(folder);
             empty(QStringLiteral("MakeDir"));
-            for (const FileInstall &file : plan.files) {
-                if (file.folder.compare(folder, Qt::CaseInsensitive) != 0)
+            for (const Item &item : items) {
+                if (item.folder.compare(folder, Qt::CaseInsensitive) != 0)
                     continue;
-                begin(file.fileName);
-                begin(QStringLiteral("Extract"));
-                parm(QStringLiteral("Source"), plan.members[file.member].name);
-                if (file.copyFlags != 0)
-                    parm(QStringLiteral("CopyFlags"), QStringLiteral("0x%1").arg(file.copyFlags, 8, 16, QLatin1Char('0')));
-                end();
+                begin(item.fileName);
+                writeContent(item);
                 end();
             }
             end();
         }
         end();
+    }
+
+    void writeFiles(const CabPlan &plan)
+    {
+        writeFileOperation(plan.files, [&](const FileInstall &file) {
+            begin(QStringLiteral("Extract"));
+            parm(QStringLiteral("Source"), plan.members[file.member].name);
+            if (file.copyFlags != 0)
+                parm(QStringLiteral("CopyFlags"), QStringLiteral("0x%1").arg(file.copyFlags, 8, 16, QLatin1Char('0')));
+            end();
+        });
     }
 
     void writeRegistry(const CabPlan &plan)
@@ -149,24 +159,11 @@ private:
 
     void writeShortcuts(const CabPlan &plan)
     {
-        const QStringList shortcutFolders =
-            distinctKeys(plan.shortcuts, [](const ShortcutInstall &shortcut) { return shortcut.folder; });
-        begin(QStringLiteral("FileOperation"));
-        for (const QString &folder : shortcutFolders) {
-            begin(folder);
-            empty(QStringLiteral("MakeDir"));
-            for (const ShortcutInstall &shortcut : plan.shortcuts) {
-                if (shortcut.folder.compare(folder, Qt::CaseInsensitive) != 0)
-                    continue;
-                begin(shortcut.fileName);
-                begin(QStringLiteral("Shortcut"));
-                parm(QStringLiteral("Source"), shortcut.target);
-                end();
-                end();
-            }
+        writeFileOperation(plan.shortcuts, [&](const ShortcutInstall &shortcut) {
+            begin(QStringLiteral("Shortcut"));
+            parm(QStringLiteral("Source"), shortcut.target);
             end();
-        }
-        end();
+        });
     }
 
     QXmlStreamWriter m_xml;
