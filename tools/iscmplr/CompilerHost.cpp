@@ -7,6 +7,16 @@
 
 namespace talmo::iscmplr {
 
+namespace {
+// Every field zero: a union's value-initialisation would clear only its first member.
+TCompilerCallbackData emptyData()
+{
+    TCompilerCallbackData data;
+    std::memset(&data, 0, sizeof data);
+    return data;
+}
+} // namespace
+
 CompilerHost::CompilerHost(TCompilerCallbackProc callback, intptr_t appData)
     : m_callback(callback)
     , m_appData(appData)
@@ -26,8 +36,7 @@ void CompilerHost::notifyOrAbort(int32_t code, TCompilerCallbackData &data)
 
 std::optional<QString> CompilerHost::readScriptLine()
 {
-    TCompilerCallbackData data;
-    std::memset(&data, 0, sizeof data);
+    TCompilerCallbackData data = emptyData();
     data.ReadScript.Reset = m_firstRead ? 1 : 0;
     m_firstRead = false;
     notifyOrAbort(TCompilerCodeReadScript, data);
@@ -39,16 +48,14 @@ std::optional<QString> CompilerHost::readScriptLine()
 void CompilerHost::status(const QString &message)
 {
     m_text = AnsiCodec::encode(message);
-    TCompilerCallbackData data;
-    std::memset(&data, 0, sizeof data);
+    TCompilerCallbackData data = emptyData();
     data.Status.StatusMsg = m_text.constData();
     notifyOrAbort(TCompilerCodeStatus, data);
 }
 
 void CompilerHost::idle(quint32 progress, quint32 maximum, qint32 secondsRemaining, quint32 bytesPerSecond)
 {
-    TCompilerCallbackData data;
-    std::memset(&data, 0, sizeof data);
+    TCompilerCallbackData data = emptyData();
     data.Idle.CompressProgress = progress;
     data.Idle.CompressProgressMax = maximum;
     data.Idle.SecondsRemaining = secondsRemaining;
@@ -59,8 +66,7 @@ void CompilerHost::idle(quint32 progress, quint32 maximum, qint32 secondsRemaini
 void CompilerHost::success(const QString &outputFile)
 {
     m_text = AnsiCodec::encode(outputFile);
-    TCompilerCallbackData data;
-    std::memset(&data, 0, sizeof data);
+    TCompilerCallbackData data = emptyData();
     data.Success.OutputExeFilename = m_text.constData();
     notifyOrAbort(TCompilerCodeSuccess, data);
 }
@@ -69,8 +75,7 @@ void CompilerHost::error(const QString &message, const QString &file, int line)
 {
     m_text = AnsiCodec::encode(message);
     m_fileName = AnsiCodec::encode(file);
-    TCompilerCallbackData data;
-    std::memset(&data, 0, sizeof data);
+    TCompilerCallbackData data = emptyData();
     data.Error.ErrorMsg = m_text.constData();
     data.Error.ErrorFilename = file.isEmpty() ? nullptr : m_fileName.constData();
     data.Error.ErrorLine = line;
@@ -79,8 +84,7 @@ void CompilerHost::error(const QString &message, const QString &file, int line)
 
 void CompilerHost::reportAborted()
 {
-    TCompilerCallbackData data;
-    std::memset(&data, 0, sizeof data);
+    TCompilerCallbackData data = emptyData();
     notify(TCompilerCodeError, data);
 }
 

@@ -32,19 +32,24 @@ bool containsIgnoringCase(const QStringList &list, const QString &name)
     return list.contains(name, Qt::CaseInsensitive);
 }
 
-// True when the text holds an installer constant ("{{" is an escaped brace).
-bool containsConstant(const QString &value)
+// Where the installer constants of a text begin ("{{" is an escaped brace).
+QList<qsizetype> constantStarts(const QString &value)
 {
+    QList<qsizetype> starts;
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value.at(i) != QLatin1Char('{'))
             continue;
-        if (i + 1 < value.size() && value.at(i + 1) == QLatin1Char('{')) {
+        if (i + 1 < value.size() && value.at(i + 1) == QLatin1Char('{'))
             ++i;
-            continue;
-        }
-        return true;
+        else
+            starts << i;
     }
-    return false;
+    return starts;
+}
+
+bool containsConstant(const QString &value)
+{
+    return !constantStarts(value).isEmpty();
 }
 
 // Splits "[LANG.]Name=value".
@@ -441,16 +446,9 @@ void ScriptChecker::checkFilesLibraries()
 
 void ScriptChecker::checkReferences(const SourceLine &where, const QString &value)
 {
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value.at(i) != QLatin1Char('{'))
-            continue;
-        if (i + 1 < value.size() && value.at(i + 1) == QLatin1Char('{')) {
-            ++i;
-            continue;
-        }
-        const QStringView rest = QStringView(value).mid(i + 1);
-        static const QRegularExpression name(QStringLiteral("^(code|cm):([^|},]*)"), QRegularExpression::CaseInsensitiveOption);
-        const QRegularExpressionMatch m = name.match(rest.toString());
+    static const QRegularExpression name(QStringLiteral("^(code|cm):([^|},]*)"), QRegularExpression::CaseInsensitiveOption);
+    for (const qsizetype start : constantStarts(value)) {
+        const QRegularExpressionMatch m = name.match(value.mid(start + 1));
         if (!m.hasMatch())
             continue;
         const QString referenced = m.captured(2).trimmed();
