@@ -33,7 +33,10 @@ bool WorkingIniFiles::Write(const QString &fileName, const QByteArray &bytes)
 {
     Entry entry{fileName, QString()};
     const QString path = pathOf(fileName);
-    if (QFileInfo::exists(path)) {
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
+        return false; // a folder of that name is no file to replace
+    if (existing.exists()) {
         entry.backup = freeBackupName(fileName);
         if (!QFile::rename(path, pathOf(entry.backup)))
             return false;

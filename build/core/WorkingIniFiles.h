@@ -19,8 +19,8 @@ public:
     WorkingIniFiles(const WorkingIniFiles &) = delete;
     WorkingIniFiles &operator=(const WorkingIniFiles &) = delete;
 
-    // False when the file is missing afterwards (or the user's file could not
-    // be moved aside, which leaves it untouched).
+    // False when the file is missing afterwards, or when what has the name
+    // already cannot be moved aside (it is then left untouched).
     bool Write(const QString &fileName, const QByteArray &bytes);
     // The names written so far, in order.
     QStringList Names() const;
