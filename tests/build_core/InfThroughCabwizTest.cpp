@@ -84,3 +84,20 @@ TEST_F(InfThroughCabwizTest, EveryProcessorCabinetHoldsItsFiles)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(InfThroughCabwizTest, NewProjectTemplateBuildsACabinetWithOnlyTheDescriptor)
+{
+    TProjectContainer project;
+    project.CreateNewProject();
+    const QString inf = working(QStringLiteral("My_Mobile_Application.inf"));
+    writeInfFile(inf, InfTextGenerator(QStringLiteral(TALMO_TEST_PROGRAM_DIR), root.filePath(QStringLiteral("work")))
+                          .Generate(project));
+    const CabwizResult result = runCabwiz({inf, QStringLiteral("/dest"), root.filePath(QStringLiteral("out"))});
+    ASSERT_EQ(result.exitCode, 0) << result.lines.join(u'\n').toStdString();
+    EXPECT_TRUE(result.lines.isEmpty()) << result.lines.join(u'\n').toStdString();
+    EXPECT_EQ(cabMembers(root.filePath(QStringLiteral("out/My_Mobile_Application.CAB"))), QStringList{"_setup.xml"});
+}
+
+} // namespace
