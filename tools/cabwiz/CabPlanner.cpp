@@ -31,16 +31,6 @@ QStringList listNames(const QString &value)
     return names;
 }
 
-std::optional<quint32> parseNumber(const QString &text)
-{
-    bool ok = false;
-    const QString trimmed = text.trimmed();
-    const quint32 value = trimmed.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)
-                              ? trimmed.mid(2).toUInt(&ok, 16)
-                              : trimmed.toUInt(&ok, 10);
-    return ok ? std::optional<quint32>(value) : std::nullopt;
-}
-
 } // namespace
 
 QString normalizeDevicePath(const QString &path)
@@ -239,7 +229,7 @@ void CabPlanner::addCopyLine(const InfLine &line, const QString &section, const 
         throw InfError(line.number, section, QStringLiteral("a file line without a file name"));
     quint32 flags = 0;
     if (fields.size() > 3 && !fields[3].isEmpty()) {
-        const auto parsed = parseNumber(fields[3]);
+        const auto parsed = parseFlagWord(fields[3]);
         if (!parsed)
             throw InfError(line.number, section, QStringLiteral("invalid copy flags %1").arg(fields[3]));
         flags = *parsed;

@@ -135,6 +135,15 @@ QString unquote(const QString &field)
     return field;
 }
 
+std::optional<quint32> parseFlagWord(const QString &text)
+{
+    bool ok = false;
+    const QString trimmed = text.trimmed();
+    const quint32 value = trimmed.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive) ? trimmed.mid(2).toUInt(&ok, 16)
+                                                                                       : trimmed.toUInt(&ok, 10);
+    return ok ? std::optional<quint32>(value) : std::nullopt;
+}
+
 std::optional<InfEntry> splitEntry(const InfLine &line)
 {
     bool quoted = false;

@@ -66,6 +66,9 @@ QStringList splitFields(const QString &text, int maxFields = -1);
 // for one quote. Other text is returned unchanged.
 QString unquote(const QString &field);
 
+// A flag word written "0x" and hexadecimal digits, or in decimal.
+std::optional<quint32> parseFlagWord(const QString &text);
+
 // Splits "key = value" at the first "=" outside quotes; std::nullopt without one.
 std::optional<InfEntry> splitEntry(const InfLine &line);
 

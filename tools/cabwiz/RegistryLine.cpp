@@ -25,14 +25,6 @@ QString rootAbbreviation(const QString &root)
     return QString();
 }
 
-std::optional<quint32> parseFlags(const QString &text)
-{
-    bool ok = false;
-    const quint32 value = text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive) ? text.mid(2).toUInt(&ok, 16)
-                                                                                    : text.toUInt(&ok, 10);
-    return ok ? std::optional<quint32>(value) : std::nullopt;
-}
-
 std::optional<qint64> parseDWord(const QString &text)
 {
     bool ok = false;
@@ -75,7 +67,7 @@ RegistryValue parseRegistryLine(const InfLine &line, const QString &section, con
         throw fail(QStringLiteral("unknown registry root %1").arg(fields[0]));
     value.key = root + u'\\' + expand(unquote(fields[1]));
     value.name = expand(unquote(fields[2]));
-    const auto flags = parseFlags(unquote(fields[3]));
+    const auto flags = parseFlagWord(unquote(fields[3]));
     if (!flags)
         throw fail(QStringLiteral("invalid registry flags %1").arg(fields[3]));
     value.keepExisting = (*flags & KeepExistingFlag) != 0;
