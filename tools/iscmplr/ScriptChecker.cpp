@@ -24,7 +24,14 @@ const QStringList kSetupFileDirectives = {QStringLiteral("LicenseFile"),     QSt
 
 QStringList lowerWords(const QString &value)
 {
-    return value.toLower().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return value.toLower().split(blanks, Qt::SkipEmptyParts);
+}
+
+bool isOperatorWord(const QString &word)
+{
+    return word.compare(QLatin1String("and"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("or"), Qt::CaseInsensitive) == 0
+        || word.compare(QLatin1String("not"), Qt::CaseInsensitive) == 0;
 }
 
 bool containsIgnoringCase(const QStringList &list, const QString &name)
@@ -96,7 +103,7 @@ CheckedScript ScriptChecker::check(const SourceLines &preprocessed)
     checkParameterSections();
     checkFilesLibraries();
     chooseOutput();
-    m_result.languages = m_languages;
+    m_result.languages = m_languages.ordered();
     return m_result;
 }
 
@@ -164,7 +171,7 @@ void ScriptChecker::checkLanguages()
         const QString defaultMessages = QStringLiteral("compiler:Default.isl");
         checkFileExists(sectionStart(QStringLiteral("Setup")), QStringLiteral("Messages file"), defaultMessages);
         readMessagesFile(m_paths.resolve(defaultMessages));
-        m_languages << QStringLiteral("default");
+        m_languages.add(QStringLiteral("default"));
     } else {
         m_status(QStringLiteral("Parsing [Languages] section"));
         for (const SourceLine &source : section->lines) {
@@ -215,7 +222,7 @@ void ScriptChecker::checkLanguagePrefixedLines(const QString &sectionName)
     m_status(QStringLiteral("Parsing [%1] section").arg(sectionName));
     for (const SourceLine &line : section->lines) {
         const PrefixedLine entry = splitPrefixedLine(line, sectionName);
-        if (!entry.language.isEmpty() && !containsIgnoringCase(m_languages, entry.language))
+        if (!entry.language.isEmpty() && !m_languages.contains(entry.language))
             throw CompileError::at(line, QStringLiteral("Unknown language name \"%1\"").arg(entry.language));
         if (sectionName == QLatin1String("LangOptions") && !SetupDirectives::isLangOptionsDirective(entry.name))
             throw CompileError::at(line, QStringLiteral("Unknown [LangOptions] directive \"%1\"").arg(entry.name));
@@ -309,10 +316,10 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
         checkReferences(where, parameter.value);
 }
 
-void ScriptChecker::checkNamedEntry(const QString &sectionName, const ParameterLine &line, QStringList &names)
+void ScriptChecker::checkNamedEntry(const QString &sectionName, const ParameterLine &line, NameSet &names)
 {
     const QString name = line.value(QStringLiteral("Name"));
-    if (containsIgnoringCase(names, name))
+    if (names.contains(name))
         throw CompileError::at(line.where(), QStringLiteral("Duplicate name \"%1\" in [%2]").arg(name, sectionName));
     if (sectionName == QLatin1String("Components") || sectionName == QLatin1String("Tasks")) {
         const int level = int(name.count(QLatin1Char('\\')));
@@ -322,7 +329,7 @@ void ScriptChecker::checkNamedEntry(const QString &sectionName, const ParameterL
                                                      .arg(name, sectionName));
         }
     }
-    names << name;
+    names.add(name);
 }
 
 void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList &flags)
@@ -342,9 +349,9 @@ void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList 
         m_result.warnings << QStringLiteral("Line %1: the parameter \"CopyMode\" is obsolete").arg(where.line);
     }
     checkPermissions(line, {QStringLiteral("full"), QStringLiteral("modify"), QStringLiteral("readexec")});
-    m_filesNames << HostPaths::fileNamePart(source);
+    m_filesNames.add(HostPaths::fileNamePart(source));
     if (!destName.isEmpty())
-        m_filesNames << destName;
+        m_filesNames.add(destName);
 
     if (flags.contains(QLatin1String("external"))) {
         m_result.externalFiles << source;
@@ -438,7 +445,7 @@ void ScriptChecker::checkPermissions(const ParameterLine &line, const QStringLis
 void ScriptChecker::checkFilesLibraries()
 {
     for (const FilesLibraryReference &reference : m_code.filesLibraries()) {
-        if (!containsIgnoringCase(m_filesNames, reference.fileName))
+        if (!m_filesNames.contains(reference.fileName))
             throw CompileError::at(reference.where, QStringLiteral("\"files:%1\" names a file that [Files] does not carry")
                                                         .arg(reference.fileName));
     }
@@ -460,15 +467,15 @@ void ScriptChecker::checkReferences(const SourceLine &where, const QString &valu
 }
 
 void ScriptChecker::checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
-                                         const QStringList &known, const QString &kind)
+                                         const NameSet &known, const QString &kind)
 {
     static const QRegularExpression separators(QStringLiteral("[\\s()]+"));
     for (QString word : value.split(separators, Qt::SkipEmptyParts)) {
-        if (QStringList{QStringLiteral("and"), QStringLiteral("or"), QStringLiteral("not")}.contains(word, Qt::CaseInsensitive))
+        if (isOperatorWord(word))
             continue;
         while (word.startsWith(QLatin1Char('!')) || word.startsWith(QLatin1Char('*')))
             word.remove(0, 1);
-        if (!word.isEmpty() && !containsIgnoringCase(known, word))
+        if (!word.isEmpty() && !known.contains(word))
             throw CompileError::at(where, QStringLiteral("Parameter \"%1\" names an undefined %2 \"%3\"").arg(parameter, kind, word));
     }
 }
@@ -486,7 +493,7 @@ void ScriptChecker::checkCheckExpression(const SourceLine &where, const QString 
             while (i < value.size() && (value.at(i).isLetterOrNumber() || value.at(i) == QLatin1Char('_')))
                 ++i;
             const QString word = value.mid(start, i - start);
-            if (!QStringList{QStringLiteral("and"), QStringLiteral("or"), QStringLiteral("not")}.contains(word, Qt::CaseInsensitive))
+            if (!isOperatorWord(word))
                 requireRoutine(where, word, parameter);
         } else {
             ++i;

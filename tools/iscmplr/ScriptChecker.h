@@ -3,6 +3,7 @@
 #include "CheckedScript.h"
 #include "CodeSection.h"
 #include "HostPaths.h"
+#include "NameSet.h"
 #include "ParameterLine.h"
 #include "ScriptSections.h"
 
@@ -42,7 +43,7 @@ private:
     void checkCode();
     void checkParameterSections();
     void checkParameterLine(const SectionRule &rule, const ParameterLine &line);
-    void checkNamedEntry(const QString &sectionName, const ParameterLine &line, QStringList &names);
+    void checkNamedEntry(const QString &sectionName, const ParameterLine &line, NameSet &names);
     void checkFileEntry(const ParameterLine &line, const QStringList &flags);
     void checkRegistryEntry(const ParameterLine &line);
     void checkDeleteEntry(const ParameterLine &line);
@@ -51,7 +52,7 @@ private:
     void checkFilesLibraries();
     void checkReferences(const SourceLine &where, const QString &value);
     void checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
-                              const QStringList &known, const QString &kind);
+                              const NameSet &known, const QString &kind);
     void checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value);
     void checkFileExists(const SourceLine &where, const QString &what, const QString &scriptPath);
     void requireRoutine(const SourceLine &where, const QString &routine, const QString &usedBy);
@@ -64,12 +65,12 @@ private:
     ScriptSections m_sections;
     CodeSection m_code;
     QHash<QString, QString> m_setup; // by lower-case directive
-    QStringList m_languages;
+    NameSet m_languages;
     QSet<QString> m_customMessages;  // lower case
-    QStringList m_types;
-    QStringList m_components;
-    QStringList m_tasks;
-    QStringList m_filesNames;        // file-name parts of [Files] sources and DestNames
+    NameSet m_types;
+    NameSet m_components;
+    NameSet m_tasks;
+    NameSet m_filesNames;            // file-name parts of [Files] sources and DestNames
     CheckedScript m_result;
 };
 
