@@ -83,6 +83,7 @@ TEST_F(Preprocessor, faultsAreReportedWithTheirFileAndLine)
 {
     writeFile(QStringLiteral("bad.isi"), "; fine\n{#Unknown}\n");
     writeFile(QStringLiteral("open.isi"), "#ifdef X\n");
+    writeFile(QStringLiteral("closes.isi"), "; closes what it did not open\n#endif\n");
     struct Case
     {
         QStringList script;
@@ -97,6 +98,8 @@ TEST_F(Preprocessor, faultsAreReportedWithTheirFileAndLine)
         {{QStringLiteral("#include \"open.isi\"")}, QStringLiteral("Missing #endif"), QStringLiteral("open.isi"), 1},
         {{QStringLiteral("#include \"missing.isi\"")}, QStringLiteral("Cannot open include file \"missing.isi\""), {}, 1},
         {{QStringLiteral("#endif")}, QStringLiteral("#endif without #if"), {}, 1},
+        {{QStringLiteral("#ifndef X"), QStringLiteral("#include \"closes.isi\""), QStringLiteral("#endif")},
+         QStringLiteral("#endif without #if"), QStringLiteral("closes.isi"), 2},
         {{QStringLiteral("#ifdef A"), QStringLiteral("#else"), QStringLiteral("#else")}, QStringLiteral("#else after #else"), {}, 3},
         {{QStringLiteral("#pragma option")}, QStringLiteral("Unknown preprocessor directive: #pragma"), {}, 1},
         {{QStringLiteral("x={#\"open}")}, QStringLiteral("Missing \"}\" after \"{#\""), {}, 1},

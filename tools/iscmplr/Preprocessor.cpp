@@ -84,6 +84,8 @@ bool Preprocessor::active() const
 void Preprocessor::processLines(const SourceLines &lines, const QString &folder, int depth)
 {
     const qsizetype openBefore = m_conditions.size();
+    const qsizetype outerBase = m_fileConditionBase;
+    m_fileConditionBase = openBefore;
     for (const SourceLine &line : lines) {
         if (line.text.trimmed().startsWith(QLatin1Char('#')))
             processDirective(line, folder, depth);
@@ -92,6 +94,7 @@ void Preprocessor::processLines(const SourceLines &lines, const QString &folder,
     }
     if (m_conditions.size() > openBefore)
         throw CompileError::at(m_conditions.last().opened, QStringLiteral("Missing #endif"));
+    m_fileConditionBase = outerBase;
 }
 
 void Preprocessor::processDirective(const SourceLine &line, const QString &folder, int depth)
@@ -127,7 +130,8 @@ void Preprocessor::processConditional(const QString &keyword, const QString &arg
         m_conditions.append({parentActive, parentActive && value, value, false, line});
         return;
     }
-    if (m_conditions.isEmpty())
+    // A file closes only the conditions it opened itself.
+    if (m_conditions.size() <= m_fileConditionBase)
         throw CompileError::at(line, QStringLiteral("#%1 without #if").arg(keyword));
     Condition &current = m_conditions.last();
     if (keyword == QLatin1String("endif")) {

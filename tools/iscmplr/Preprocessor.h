@@ -47,6 +47,7 @@ private:
     const HostPaths &m_paths;
     QHash<QString, PreprocessorValue> m_defines; // by lower-case name
     QList<Condition> m_conditions;
+    qsizetype m_fileConditionBase = 0; // conditions opened before the current file
     SourceLines m_output;
 };
 
