@@ -1,0 +1,7 @@
+#include "build/core/SetupBuildStep.h"
+
+namespace talmo {
+
+SetupBuildStep::~SetupBuildStep() = default;
+
+} // namespace talmo
