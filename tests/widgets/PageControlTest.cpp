@@ -1,0 +1,304 @@
+#include "widgets/InvalidOperation.h"
+#include "widgets/NxPageControl.h"
+#include "widgets/NxTabSheet.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace talmo;
+
+namespace {
+
+// A page control of 300 x 250 with named pages and a log of its events.
+struct PageControlFixture : ::testing::Test
+{
+    TNxPageControl control;
+    QStringList log;
+
+    void SetUp() override
+    {
+        control.resize(300, 250);
+        QObject::connect(&control, &TNxPageControl::changing, [this](int index, bool &) {
+            log << QStringLiteral("changing %1").arg(index);
+        });
+        QObject::connect(&control, &TNxPageControl::change, [this] { log << QStringLiteral("change"); });
+    }
+
+    TNxTabSheet *addPage(const QString &caption, int tabWidth = 60)
+    {
+        auto *page = new TNxTabSheet;
+        page->setCaption(caption);
+        page->setTabWidth(tabWidth);
+        control.addPage(page, true);
+        return page;
+    }
+
+    void clickButton(TTabButton button)
+    {
+        QTest::mouseClick(&control, Qt::LeftButton, {}, control.stripGeometry().buttonRect(button).center());
+    }
+};
+
+TEST_F(PageControlFixture, AddPageKeepsTheActivePageAndInsertPageActivates)
+{
+    TNxTabSheet *first = addPage("One");
+    EXPECT_EQ(control.activePage(), nullptr);
+    EXPECT_TRUE(log.isEmpty());
+
+    control.setActivePage(first);
+    auto *inserted = new TNxTabSheet;
+    control.insertPage(0, inserted);
+    EXPECT_EQ(control.activePage(), inserted);
+    EXPECT_EQ(control.activePageIndex(), 0);
+    EXPECT_EQ(first->pageIndex(), 1);
+    EXPECT_TRUE(first->isHidden());
+}
+
+TEST_F(PageControlFixture, AnEmptyCaptionTakesThePageName)
+{
+    auto *page = new TNxTabSheet;
+    page->setObjectName("NxTabSheet1");
+    control.addPage(page, true);
+    EXPECT_EQ(page->caption(), "NxTabSheet1");
+}
+
+TEST_F(PageControlFixture, ActivationFiresChangingThenChangeAndShowsOnlyTheActivePage)
+{
+    TNxTabSheet *one = addPage("One");
+    TNxTabSheet *two = addPage("Two");
+    QStringList pageLog;
+    QObject::connect(one, &TNxTabSheet::pageHidden, [&] { pageLog << "hide one"; });
+    QObject::connect(two, &TNxTabSheet::pageShown, [&] { pageLog << "show two"; });
+    control.setActivePage(one);
+    log.clear();
+
+    control.setActivePageIndex(1);
+    EXPECT_EQ(log, QStringList({"changing 1", "change"}));
+    EXPECT_EQ(pageLog, QStringList({"hide one", "show two"}));
+    EXPECT_TRUE(one->isHidden());
+    EXPECT_FALSE(two->isHidden());
+    EXPECT_EQ(two->geometry(), control.pageArea());
+
+    log.clear();
+    control.setActivePage(two);
+    control.setActivePageIndex(2);
+    control.setActivePageIndex(-1);
+    EXPECT_TRUE(log.isEmpty());
+}
+
+TEST_F(PageControlFixture, AVetoInChangingKeepsTheOldPageAndFiresNoChange)
+{
+    TNxTabSheet *one = addPage("One");
+    addPage("Two");
+    control.setActivePage(one);
+    log.clear();
+    QObject::connect(&control, &TNxPageControl::changing, [](int, bool &allow) { allow = false; });
+
+    control.setActivePageIndex(1);
+    EXPECT_EQ(log, QStringList({"changing 1"}));
+    EXPECT_EQ(control.activePage(), one);
+    EXPECT_FALSE(one->isHidden());
+}
+
+TEST_F(PageControlFixture, NoEventsFireWhileLoading)
+{
+    addPage("One");
+    control.setLoading(true);
+    control.setActivePageIndex(0);
+    control.setLoading(false);
+    EXPECT_TRUE(log.isEmpty());
+    EXPECT_EQ(control.activePageIndex(), 0);
+}
+
+TEST_F(PageControlFixture, DeletingTheActivePageActivatesTheFirstAndTheLastLeavesNone)
+{
+    TNxTabSheet *one = addPage("One");
+    addPage("Two");
+    TNxTabSheet *three = addPage("Three");
+    control.setActivePage(three);
+    log.clear();
+
+    control.deletePage(three);
+    EXPECT_EQ(control.getPageCount(), 2);
+    EXPECT_EQ(control.activePage(), one);
+    EXPECT_EQ(log, QStringList({"changing 0", "change"}));
+
+    control.deletePage(control.getPage(1));
+    EXPECT_EQ(control.activePage(), one);
+    log.clear();
+    control.deletePage(one);
+    EXPECT_EQ(control.getPageCount(), 0);
+    EXPECT_EQ(control.activePage(), nullptr);
+    EXPECT_EQ(control.activePageIndex(), 0);
+    EXPECT_EQ(log, QStringList({"changing -1", "change"}));
+    control.deletePage(nullptr);
+}
+
+// Refusing the switch away from a page that is being freed must not leave
+// the notebook pointing at it.
+TEST_F(PageControlFixture, AVetoWhileTheActivePageIsFreedLeavesNoActivePage)
+{
+    addPage("One");
+    TNxTabSheet *two = addPage("Two");
+    control.setActivePage(two);
+    QObject::connect(&control, &TNxPageControl::changing, [](int, bool &allow) { allow = false; });
+
+    delete two;
+    EXPECT_EQ(control.activePage(), nullptr);
+    EXPECT_EQ(control.getPageCount(), 1);
+}
+
+TEST_F(PageControlFixture, TheCloseButtonAsksAndFreesTheActivePageOnlyWhenAccepted)
+{
+    addPage("One");
+    TNxTabSheet *two = addPage("Two");
+    control.setActivePage(two);
+    bool accept = false;
+    QList<int> asked;
+    QObject::connect(&control, &TNxPageControl::pageClose, [&](int index, bool &answer) {
+        asked << index;
+        answer = accept;
+    });
+
+    clickButton(tbClose);
+    EXPECT_EQ(control.getPageCount(), 2);
+    EXPECT_EQ(control.activePage(), two);
+
+    accept = true;
+    clickButton(tbClose);
+    EXPECT_EQ(asked, QList<int>({1, 1}));
+    EXPECT_EQ(control.getPageCount(), 1);
+    EXPECT_EQ(control.activePageIndex(), 0);
+}
+
+TEST_F(PageControlFixture, OnlyTabSheetsMayBeInserted)
+{
+    QLabel label;
+    try {
+        control.insertControl(&label);
+        FAIL() << "a label was accepted";
+    } catch (const InvalidOperation &error) {
+        EXPECT_EQ(error.message(), "Cannot insert QLabel into TNxPageControl");
+    }
+    auto *page = new TNxTabSheet;
+    control.insertControl(page);
+    EXPECT_EQ(control.getPage(0), page);
+    EXPECT_EQ(page->parentWidget(), &control);
+}
+
+TEST_F(PageControlFixture, TheTabListMenuListsPagesWithATab)
+{
+    addPage("One");
+    addPage("Hidden")->setTabVisible(false);
+    addPage("Three");
+    control.setOptions(control.options() | pgTabsPopup);
+    QStringList captions;
+    QList<int> tags;
+    control.setMenuRunner([&](QMenu &menu, const QPoint &) {
+        for (QAction *action : menu.actions()) {
+            captions << action->text();
+            tags << action->data().toInt();
+        }
+        return menu.actions().last();
+    });
+
+    clickButton(tbTabList);
+    EXPECT_EQ(captions, QStringList({"One", "Three"}));
+    EXPECT_EQ(tags, QList<int>({0, 2}));
+    EXPECT_EQ(control.activePageIndex(), 2);
+}
+
+TEST_F(PageControlFixture, ArrowKeysMoveToTheNeighbouringTabsAndStopAtTheEnds)
+{
+    addPage("One");
+    addPage("Hidden")->setTabVisible(false);
+    addPage("Three");
+    control.setActivePageIndex(0);
+
+    QTest::keyClick(&control, Qt::Key_Right);
+    EXPECT_EQ(control.activePageIndex(), 2);
+    QTest::keyClick(&control, Qt::Key_Right);
+    EXPECT_EQ(control.activePageIndex(), 2);
+    QTest::keyClick(&control, Qt::Key_Left);
+    QTest::keyClick(&control, Qt::Key_Left);
+    EXPECT_EQ(control.activePageIndex(), 0);
+}
+
+TEST_F(PageControlFixture, PressingATabActivatesItAndTheScrollButtonsMoveTheRow)
+{
+    for (int i = 0; i < 6; ++i)
+        addPage(QString::number(i));
+    control.setActivePageIndex(0);
+    // Six 60-pixel tabs overlapping by 10 need 310 pixels; 229 fit (300 - 39 - 32).
+    EXPECT_EQ(control.stripGeometry().maxScroll(), 83);
+
+    QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(70, 10));
+    EXPECT_EQ(control.activePageIndex(), 1);
+    clickButton(tbScrollRight);
+    EXPECT_EQ(control.scrollOffset(), 10);
+    for (int i = 0; i < 10; ++i)
+        clickButton(tbScrollRight);
+    EXPECT_EQ(control.scrollOffset(), 83);
+    clickButton(tbScrollLeft);
+    EXPECT_EQ(control.scrollOffset(), 73);
+}
+
+TEST_F(PageControlFixture, ActivatingAHiddenTabScrollsItIntoView)
+{
+    for (int i = 0; i < 6; ++i)
+        addPage(QString::number(i));
+    control.setActivePageIndex(5);
+    EXPECT_EQ(control.scrollOffset(), 83);
+    // Scrolling back adds the tab's (negative) left edge: the tab ends up at x = 0.
+    control.setActivePageIndex(0);
+    EXPECT_EQ(control.scrollOffset(), 2);
+}
+
+TEST_F(PageControlFixture, ParentTabFontFollowsTheControlUntilSetDirectly)
+{
+    TNxTabSheet *page = addPage("One");
+    QFont big = control.font();
+    big.setPointSize(big.pointSize() + 6);
+    control.setFont(big);
+    EXPECT_EQ(page->tabFont(), big);
+    EXPECT_TRUE(page->parentTabFont());
+
+    QFont own = big;
+    own.setItalic(true);
+    page->setTabFont(own);
+    EXPECT_FALSE(page->parentTabFont());
+    control.setFont(QFont());
+    EXPECT_EQ(page->tabFont(), own);
+}
+
+TEST_F(PageControlFixture, HiddenTabsStillLetThePagesFillTheWholeControl)
+{
+    TNxTabSheet *page = addPage("One");
+    control.setActivePage(page);
+    EXPECT_EQ(page->geometry(), QRect(0, 21, 300, 229));
+    control.setShowTabs(false);
+    EXPECT_EQ(page->geometry(), QRect(0, 0, 300, 250));
+}
+
+TEST_F(PageControlFixture, PaintingWithAndWithoutPagesDoesNotFail)
+{
+    QImage image(300, 250, QImage::Format_ARGB32);
+    control.render(&image);
+    EXPECT_EQ(image.pixelColor(150, 125), QColor(Qt::white));
+    for (TTabStyle style : {tsClassic, tsFlat, tsOneNote, tsWhidbey}) {
+        for (TTabPosition position : {tpTop, tpBottom}) {
+            control.setTabStyle(style);
+            control.setTabPosition(position);
+            if (control.getPageCount() == 0) {
+                addPage("One");
+                control.setActivePage(addPage("Two"));
+            }
+            control.render(&image);
+        }
+    }
+}
+
+} // namespace
