@@ -135,7 +135,7 @@ void TNxColorPopup::paintContent(QPainter &painter)
     if (!selectedCell.isNull() && m_selectedColor != clNone)
         SharedDraw::drawFrame(painter, selectedCell, clWhite);
     painter.setPen(SystemColors::toQColor(clBtnText));
-    SharedDraw::drawTextRect(painter, QRect(45, 8, 60, 17), HorzAlign::Left, textOf(m_shownColor));
+    painter.drawText(QRect(45, 8, 60, 17), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, textOf(m_shownColor));
     const QRect swatch(4, 4, 35, 20);
     painter.setPen(Qt::black);
     if (m_shownColor == clNone) {

@@ -319,14 +319,7 @@ TNxFontComboBox::TNxFontComboBox(QWidget *parent)
 void TNxFontComboBox::drawPreview(QPainter &painter, const QRect &rect)
 {
     TNxComboBox::drawPreview(painter, rect);
-    painter.save();
-    QFont font(text());
-    font.setPointSize(8);
-    painter.setFont(font);
-    painter.fillRect(rect, palette().color(QPalette::Highlight));
-    painter.setPen(palette().color(QPalette::HighlightedText));
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("ab"));
-    painter.restore();
+    SharedDraw::drawFontSample(painter, rect, text());
 }
 
 } // namespace talmo

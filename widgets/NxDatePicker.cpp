@@ -158,8 +158,9 @@ void TNxDatePopup::paintContent(QPainter &painter)
             if (date == today)
                 SharedDraw::drawFrame(painter, highlight, themed ? rgbColor(0x80, 0, 0) : clHighlight);
             painter.setPen(SystemColors::toQColor(date.month() == m_month ? clWindowText : clGrayText));
-            SharedDraw::drawTextRect(painter, QRect(topLeft, QSize(15, 15)), HorzAlign::Right,
-                                     QString::number(date.day()));
+            // Day numbers are never cut short, even in a font wider than the cell.
+            painter.drawText(QRect(topLeft, QSize(15, 15)), Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
+                             QString::number(date.day()));
         }
     }
 }

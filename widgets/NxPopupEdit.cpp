@@ -2,7 +2,7 @@
 
 #include "widgets/SharedDraw.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -42,6 +42,10 @@ TNxPopupControl::TNxPopupControl(TNxPopupEdit *owner)
     setAttribute(Qt::WA_NoMouseReplay);
     vertScrollBar().setLargeChange(10);
     resize(80, 50);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive && !m_closed)
+            closePopup();
+    });
 }
 
 void TNxPopupControl::popup(const QPoint &globalPoint, bool openedByMouse)

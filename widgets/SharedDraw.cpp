@@ -182,6 +182,60 @@ void SharedDraw::drawFrame(QPainter &painter, const QRect &rect, TColor color)
     painter.restore();
 }
 
+void SharedDraw::drawFontSample(QPainter &painter, const QRect &rect, const QString &fontName)
+{
+    painter.save();
+    QFont font(fontName);
+    font.setPointSize(8);
+    painter.setFont(font);
+    painter.setClipRect(rect);
+    painter.fillRect(rect, qcolor(clHighlight));
+    painter.setPen(qcolor(clHighlightText));
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("ab"));
+    painter.restore();
+}
+
+QImage SharedDraw::imageOnColor(const QImage &image, TColor color)
+{
+    if (!image.hasAlphaChannel())
+        return image;
+    QImage result(image.size(), QImage::Format_RGB32);
+    result.fill(qcolor(color));
+    QPainter painter(&result);
+    painter.drawImage(0, 0, image);
+    return result;
+}
+
+QImage SharedDraw::disabledImage(const QImage &image)
+{
+    if (image.isNull())
+        return image;
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb background = source.pixel(0, source.height() - 1);
+    QImage shape(source.size(), QImage::Format_ARGB32);
+    shape.fill(Qt::transparent);
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb pixel = source.pixel(x, y);
+            if (pixel != background && qAlpha(pixel) > 0)
+                shape.setPixel(x, y, qRgba(0, 0, 0, 255));
+        }
+    }
+    const auto tinted = [&shape](TColor color) {
+        QImage copy = shape;
+        QPainter painter(&copy);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(copy.rect(), qcolor(color));
+        return copy;
+    };
+    QImage result(source.size(), QImage::Format_RGB32);
+    result.fill(qcolor(clBtnFace));
+    QPainter painter(&result);
+    painter.drawImage(1, 1, tinted(clBtnHighlight));
+    painter.drawImage(0, 0, tinted(clBtnShadow));
+    return result;
+}
+
 void SharedDraw::makeGrayImage(QImage &image)
 {
     const QImage::Format format = image.format();

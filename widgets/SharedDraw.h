@@ -52,6 +52,15 @@ public:
     // A one-pixel frame inside rect.
     static void drawFrame(QPainter &painter, const QRect &rect, TColor color);
 
+    // "ab" in an 8-point sample of the font on the highlight colour.
+    static void drawFontSample(QPainter &painter, const QRect &rect, const QString &fontName);
+    // A 32-bit image with alpha laid over a solid colour (other images unchanged).
+    static QImage imageOnColor(const QImage &image, TColor color);
+    // The classic disabled look of an image: its shape embossed in the
+    // highlight and shadow colours on the button face. The colour of the
+    // bottom-left pixel (and transparent pixels) is background.
+    static QImage disabledImage(const QImage &image);
+
     // Every pixel of a 24- or 32-bit image becomes the average of its three
     // channels (alpha kept); other formats stay unchanged.
     static void makeGrayImage(QImage &image);

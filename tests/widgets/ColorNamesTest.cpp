@@ -1,3 +1,5 @@
+#include "QtPrinters.h"
+
 #include "widgets/ColorNames.h"
 
 #include <QColor>

@@ -1,5 +1,6 @@
 #include "QtPrinters.h"
 
+#include "PopupTestSupport.h"
 #include "widgets/NxColorPicker.h"
 #include "widgets/SmallButton.h"
 
@@ -16,10 +17,7 @@ namespace {
 
 TNxColorPopup *open(TNxColorPicker &picker)
 {
-    QTest::mousePress(picker.button(), Qt::LeftButton);
-    TNxColorPopup *popup = picker.colorPopup();
-    QTest::mouseRelease(popup, Qt::LeftButton, {}, QPoint(100, 100));
-    return popup;
+    return openByArrow<TNxColorPopup>(picker, QPoint(100, 100));
 }
 
 QPoint cellCentre(int column, int row)

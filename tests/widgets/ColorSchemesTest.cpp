@@ -1,3 +1,5 @@
+#include "QtPrinters.h"
+
 #include "widgets/ColorSchemes.h"
 
 #include <gtest/gtest.h>

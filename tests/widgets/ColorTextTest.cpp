@@ -1,3 +1,5 @@
+#include "QtPrinters.h"
+
 #include "widgets/ColorText.h"
 
 #include <gtest/gtest.h>

@@ -175,6 +175,17 @@ TEST(ComboBox, TheOpeningReleaseOnlyArmsThenAClickSelects)
     EXPECT_EQ(closeUps.count(), 1);
 }
 
+TEST(ComboBox, AListOpenedFromTheKeyboardTakesTheFirstClick)
+{
+    TNxComboBox combo;
+    combo.setItems({"a", "b", "c"});
+    combo.show();
+    QTest::keyClick(&combo, Qt::Key_Down, Qt::AltModifier);
+    QTest::mouseClick(combo.popupList(), Qt::LeftButton, {}, QPoint(10, 2 + 2 * 16 + 4));
+    EXPECT_FALSE(combo.droppedDown());
+    EXPECT_EQ(combo.itemIndex(), 2);
+}
+
 TEST(ComboBox, ClickOutsideClosesWithoutChoosing)
 {
     TNxComboBox combo;

@@ -1,5 +1,6 @@
 #include "QtPrinters.h"
 
+#include "PopupTestSupport.h"
 #include "widgets/DateTimeText.h"
 #include "widgets/NxDatePicker.h"
 #include "widgets/SmallButton.h"
@@ -15,10 +16,7 @@ namespace {
 // Opens the calendar as a user does and arms it with the opening release.
 TNxDatePopup *open(TNxDatePicker &picker)
 {
-    QTest::mousePress(picker.button(), Qt::LeftButton);
-    TNxDatePopup *popup = picker.datePopup();
-    QTest::mouseRelease(popup, Qt::LeftButton, {}, QPoint(75, 140));
-    return popup;
+    return openByArrow<TNxDatePopup>(picker, QPoint(75, 140));
 }
 
 } // namespace
@@ -119,6 +117,16 @@ TEST(DatePicker, NoneEmptiesTheTextAndAnEmptyTextReadsAsToday)
     EXPECT_EQ(picker.text(), "");
     EXPECT_FALSE(picker.droppedDown());
     EXPECT_EQ(picker.date(), QDate::currentDate());
+}
+
+TEST(DatePicker, SettingTheDateChangesTheTextOnce)
+{
+    TNxDatePicker picker;
+    QSignalSpy changes(&picker, &QLineEdit::textChanged);
+    picker.setDate(QDate(2022, 7, 4));
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(picker.date(), QDate(2022, 7, 4));
+    EXPECT_EQ(picker.asDateTime(), QDateTime(QDate(2022, 7, 4), QTime(0, 0)));
 }
 
 TEST(DatePicker, UnreadableTextGivesNoDateAndOpensOnToday)

@@ -1,3 +1,5 @@
+#include "QtPrinters.h"
+
 #include "widgets/ColorBlend.h"
 #include "widgets/SharedDraw.h"
 #include "widgets/Themes.h"
@@ -118,4 +120,28 @@ TEST(SharedDraw, GrayImageAveragesChannelsOfTrueColourImagesOnly)
     indexed.setPixel(0, 0, 0);
     SharedDraw::makeGrayImage(indexed);
     EXPECT_EQ(indexed.pixel(0, 0), qRgb(30, 60, 100));
+}
+
+TEST(SharedDraw, ImageOnColourBlendsByAlpha)
+{
+    QImage image(2, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    image.setPixel(1, 0, qRgba(0, 0, 0, 0));
+    const QImage result = SharedDraw::imageOnColor(image, clBlue);
+    EXPECT_EQ(result.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(result.pixel(1, 0), qRgb(0, 0, 255));
+    QImage opaque(1, 1, QImage::Format_RGB32);
+    opaque.fill(Qt::green);
+    EXPECT_EQ(SharedDraw::imageOnColor(opaque, clBlue), opaque);
+}
+
+TEST(SharedDraw, DisabledImageEmbossesTheShapeOnTheButtonFace)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::white); // bottom-left pixel: background
+    image.setPixel(1, 1, qRgb(200, 0, 0));
+    const QImage result = SharedDraw::disabledImage(image);
+    EXPECT_EQ(result.pixelColor(0, 0), SystemColors::toQColor(clBtnFace));
+    EXPECT_EQ(result.pixelColor(1, 1), SystemColors::toQColor(clBtnShadow));
+    EXPECT_EQ(result.pixelColor(2, 2), SystemColors::toQColor(clBtnHighlight));
 }

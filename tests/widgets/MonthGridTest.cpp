@@ -1,3 +1,5 @@
+#include "QtPrinters.h"
+
 #include "widgets/MonthGrid.h"
 
 #include <gtest/gtest.h>

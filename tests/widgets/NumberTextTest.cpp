@@ -1,3 +1,5 @@
+#include "QtPrinters.h"
+
 #include "widgets/NumberText.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+#include "QtPrinters.h"
+
 #include "widgets/NxScrollBar.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+#include "QtPrinters.h"
+
 #include "widgets/NxControl.h"
 #include "widgets/NxScrollControl.h"
 #include "widgets/RollShadow.h"

@@ -1,3 +1,5 @@
+#include "QtPrinters.h"
+
 #include "widgets/ListIndexOutOfBounds.h"
 #include "widgets/NxTreeNodes.h"
 
