@@ -1,11 +1,3 @@
 #pragma once
 
-#include <QString>
-
-#include <ostream>
-
-// Readable QString values in GoogleTest failure messages.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+#include "tests/support/QtPrinters.h"
