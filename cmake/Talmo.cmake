@@ -31,7 +31,6 @@ function(talmo_add_test target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
     target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock talmo_test_support)
     target_include_directories(${target} PRIVATE "${CMAKE_SOURCE_DIR}")
-    target_compile_options(${target} PRIVATE -include "${CMAKE_SOURCE_DIR}/tests/support/QtPrinters.h")
     target_compile_definitions(${target} PRIVATE
         TALMO_TEST_PROGRAM_DIR="${TALMO_PROGRAM_DIR}"
         TALMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"

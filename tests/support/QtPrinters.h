@@ -5,8 +5,8 @@
 
 #include <ostream>
 
-// Readable QString values in GoogleTest failure messages. Every test file gets
-// this header through a forced include, so all of them print Qt strings alike.
+// Readable QString values in GoogleTest failure messages; include it in every
+// file of a test executable that compares Qt strings.
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
