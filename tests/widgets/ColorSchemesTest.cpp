@@ -2,6 +2,7 @@
 
 #include "widgets/ColorSchemes.h"
 
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace talmo;
@@ -53,4 +54,15 @@ TEST(ColorSchemes, IndicesWrapAt128AndOutsideTheTableReadBlack)
 {
     EXPECT_EQ(ColorSchemes::schemeColor(128 + 2, csBlack), fromHex(0x4C535C));
     EXPECT_EQ(ColorSchemes::schemeColor(21, csBlue), clBlack);
+}
+
+TEST(ColorSchemes, ControlsRegisterOnceAndLeave)
+{
+    QWidget panel;
+    ColorSchemes::registerControl(&panel);
+    ColorSchemes::registerControl(&panel);
+    EXPECT_EQ(ColorSchemes::controls().count(&panel), 1);
+    ColorSchemes::unregisterControl(&panel);
+    ColorSchemes::unregisterControl(&panel);
+    EXPECT_FALSE(ColorSchemes::controls().contains(&panel));
 }

@@ -3,6 +3,7 @@
 #include "widgets/NxButtonEdit.h"
 #include "widgets/NxCheckBox.h"
 #include "widgets/NxEdit.h"
+#include "widgets/NxMemo.h"
 #include "widgets/NxSmallButton.h"
 
 #include <QApplication>
@@ -214,4 +215,17 @@ TEST(EditValues, ConversionsReadWhatTheWritersWrite)
     edit.setText("not a number");
     EXPECT_EQ(edit.asInteger(), std::nullopt);
     EXPECT_EQ(edit.asBoolean(), std::nullopt);
+}
+
+TEST(Memo, MarginKeepsTheTextAwayFromTheLeftEdge)
+{
+    TNxMemo memo;
+    memo.resize(100, 50);
+    memo.show();
+    const int plainLeft = memo.viewport()->x();
+    const int plainRight = memo.viewport()->geometry().right();
+    memo.setMargin(6);
+    EXPECT_EQ(memo.viewport()->x(), plainLeft + 6);
+    EXPECT_EQ(memo.viewport()->geometry().right(), plainRight - 7);
+    EXPECT_EQ(memo.textRect(), QRect(QPoint(6, 0), QPoint(92, 50)));
 }

@@ -29,6 +29,17 @@ public:
     using TNxControl::repeatTimerTick;
 };
 
+// A bar down the right edge of a 100 x 132 control, as a popup list places it.
+TNxVertScrollBar &placeBar(ClickableControl &control, int max)
+{
+    control.resize(100, 132);
+    TNxVertScrollBar &bar = control.vertScrollBar();
+    bar.setMax(max);
+    bar.setVisible(true);
+    bar.setBounds(100 - bar.buttonSize() - 2, 2, bar.buttonSize(), 128);
+    return bar;
+}
+
 void sendMouse(QWidget *target, QEvent::Type type, Qt::MouseButton button, const QPoint &pos)
 {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
@@ -128,12 +139,8 @@ TEST(ScrollControl, WheelIsLeftToDescendantsUnlessDisabled)
 TEST(PaintedScrollBar, ThumbFollowsThePositionAndHoldRepeatsAfterTheDelay)
 {
     ClickableControl control;
-    control.resize(100, 132);
-    TNxVertScrollBar &bar = control.vertScrollBar();
-    bar.setMax(12);
-    bar.setVisible(true);
+    TNxVertScrollBar &bar = placeBar(control, 12);
     const int b = bar.buttonSize();
-    bar.setBounds(100 - b - 2, 2, b, 128);
     bar.setPageSize(40);
     EXPECT_EQ(bar.thumbRect().top(), b + 2);
     bar.setPosition(12);
@@ -160,12 +167,8 @@ TEST(PaintedScrollBar, ThumbFollowsThePositionAndHoldRepeatsAfterTheDelay)
 TEST(PaintedScrollBar, DraggingTheThumbPutsItsTopUnderThePointer)
 {
     ClickableControl control;
-    control.resize(100, 132);
-    TNxVertScrollBar &bar = control.vertScrollBar();
-    bar.setMax(10);
-    bar.setVisible(true);
+    TNxVertScrollBar &bar = placeBar(control, 10);
     const int b = bar.buttonSize();
-    bar.setBounds(100 - b - 2, 2, b, 128);
     sendMouse(&control, QEvent::MouseButtonPress, Qt::LeftButton, bar.thumbRect().center());
     EXPECT_TRUE(bar.thumbState() & TNxVertScrollBar::Pressed);
     const double perStep = double(bar.trackLength()) / 10;
