@@ -1,0 +1,73 @@
+#pragma once
+
+#include "build/core/ScriptEnvironment.h"
+#include "build/core/ScriptGenerationError.h"
+
+#include <QFile>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace talmo::scripttest {
+
+// The program folder every script test pretends to run from.
+inline const QString programFolder = QStringLiteral("C:\\Talmo\\");
+inline const QString outputFolder = QStringLiteral("C:\\Out");
+
+// A built-in set whose CAB paths tell their position: "<kind>-p-q-f.cab"
+// under the program's redist folder; positions past 2 do not exist.
+class PositionRedistributables : public BuiltinRedistributables
+{
+public:
+    QString BuiltinCabFile(int moduleType, int platform, int processor, int file) const override
+    {
+        if (platform > 2 || processor > 2 || file > 2)
+            throw ScriptGenerationError(QStringLiteral("no such built-in CAB"));
+        return programFolder + QStringLiteral("redist\\%1-%2-%3-%4.cab")
+                                   .arg(moduleType == 4 ? QStringLiteral("sql") : QStringLiteral("cf"))
+                                   .arg(platform)
+                                   .arg(processor)
+                                   .arg(file);
+    }
+};
+
+// An environment where exactly the given files exist.
+inline ScriptEnvironment EnvironmentWith(const QStringList &existingFiles = {})
+{
+    static const PositionRedistributables redistributables;
+    const QSet<QString> files(existingFiles.begin(), existingFiles.end());
+    return ScriptEnvironment{ programFolder, [files](const QString &path) { return files.contains(path); },
+                              &redistributables };
+}
+
+// The text of a hand-written fixture, lines joined with "\n".
+inline std::string Fixture(const QString &name)
+{
+    QFile file(QStringLiteral(TALMO_TEST_SOURCE_DIR "/fixtures/script/") + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        ADD_FAILURE() << "missing fixture " << name.toStdString();
+        return {};
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text.toStdString();
+}
+
+inline std::string Joined(const QStringList &lines)
+{
+    return lines.join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace talmo::scripttest
