@@ -1,6 +1,5 @@
 #include "build/core/BuildController.h"
 
-#include "build/core/BuildStepError.h"
 #include "build/core/CabBuildPlan.h"
 #include "build/core/InfFile.h"
 #include "build/core/InfTextGenerator.h"
@@ -116,7 +115,7 @@ void BuildController::GenerateInf()
         Log(QStringLiteral("Inf file auto-generated from project settings."));
     } catch (const std::exception &error) {
         ReplaceInfText(QString());
-        Log(QStringLiteral("Fatal Error: The .inf file couldn't be generated: ") + QString::fromLocal8Bit(error.what()));
+        Log(QStringLiteral("Fatal Error: The .inf file couldn't be generated: ") + QString::fromUtf8(error.what()));
     }
     m_infEdited = false;
 }
@@ -213,12 +212,9 @@ void BuildController::BuildCabsWithName()
     try {
         SaveInfFile(infPath, m_infText);
         m_extraFiles->Write(*Project, working, ProgramFolder::path(), workingFiles);
-    } catch (const BuildStepError &error) {
-        Fail(QStringLiteral("Fatal Error: ") + error.message());
-        CleanWorkingFiles(working, workingFiles);
-        return;
     } catch (const std::exception &error) {
-        Fail(QStringLiteral("Fatal Error: ") + QString::fromLocal8Bit(error.what()));
+        // BuildStepError and the errors of the model and resource code alike.
+        Fail(QStringLiteral("Fatal Error: ") + QString::fromUtf8(error.what()));
         CleanWorkingFiles(working, workingFiles);
         return;
     }

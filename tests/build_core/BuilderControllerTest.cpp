@@ -1,5 +1,4 @@
 #include "build/core/BuildController.h"
-#include "build/core/SetupBuildStep.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShellServices.h"
 #include "tests/build_core/BuilderTestProject.h"
@@ -15,24 +14,6 @@ using namespace talmo;
 using namespace talmo::testing;
 
 namespace {
-
-// Stands in for the setup build's heart: ends with the result it was given.
-class FakeSetupStep : public SetupBuildStep
-{
-public:
-    void Run(BuildController &builder) override
-    {
-        ++runs;
-        builder.Log(QStringLiteral("--> Start Building Setup Wizard"));
-        builder.ResultCode = result;
-        if (result != 0)
-            builder.ErrorText = QStringLiteral("setup failed");
-    }
-    void Cancel() override {}
-
-    int result = 0;
-    int runs = 0;
-};
 
 class BuilderControllerTest : public ::testing::Test
 {

@@ -1,10 +1,22 @@
 #pragma once
 
+// Shared by the builder's core and window tests; header-only so both test
+// executables can use it.
+
+#include "build/core/BuildController.h"
 #include "build/core/BuildQuestions.h"
+#include "build/core/SetupBuildStep.h"
 #include "model/ProjectContainer.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -20,6 +32,24 @@ public:
     QList<bool> answers;  // taken from the front; No once empty
     QStringList asked;
     QStringList errors;
+};
+
+// Stands in for the heart of the setup build: ends with the result it was given.
+class FakeSetupStep : public SetupBuildStep
+{
+public:
+    void Run(BuildController &builder) override
+    {
+        ++runs;
+        builder.Log(QStringLiteral("--> Start Building Setup Wizard"));
+        builder.ResultCode = result;
+        if (result != 0)
+            builder.ErrorText = QStringLiteral("setup failed");
+    }
+    void Cancel() override {}
+
+    int result = 0;
+    int runs = 0;
 };
 
 // A project on disk: "<root>/project/demo.talmo", one device file
@@ -41,10 +71,73 @@ struct BuilderTestProject
     TProjectContainer project;
 };
 
-void WriteTestFile(const QString &path, const QByteArray &content);
+inline bool ScriptedBuildQuestions::AskYesNo(const QString &text)
+{
+    asked.append(text);
+    return !answers.isEmpty() && answers.takeFirst();
+}
 
-// Runs the event loop until the condition holds or five seconds have passed;
-// true when it holds.
-bool WaitUntil(const std::function<bool()> &condition);
+inline void ScriptedBuildQuestions::ShowError(const QString &text)
+{
+    errors.append(text);
+}
+
+inline void WriteTestFile(const QString &path, const QByteArray &content)
+{
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
+inline void AddDeviceFile(TCEDevice &device, const QString &sourceDir)
+{
+    TPPCFS_File &file = device.Files.AddNew();
+    file.SourceName = QStringLiteral("app.exe");
+    file.SourceDir = sourceDir;
+    file.DestinationDir = QStringLiteral("%InstallDir%\\");
+    file.DestinationName = QStringLiteral("app.exe");
+}
+
+inline BuilderTestProject::BuilderTestProject()
+{
+    project.CreateNewProject();
+    project.FileName = Path(QStringLiteral("project/demo.talmo"));
+    project.AppName = QStringLiteral("My App");
+    project.OutputPath = QStringLiteral("out");
+    WriteTestFile(Path(QStringLiteral("project/bin/app.exe")), "the application");
+    QDir().mkpath(WorkingFolder());
+    AddDeviceFile(project.CEDevices[0], QStringLiteral("bin\\"));
+}
+
+inline void BuilderTestProject::AddConfigurations(const QStringList &processors)
+{
+    for (const QString &processor : processors) {
+        TCEDevice &device = project.CEDevices.AddNew();
+        device.Caption = QStringLiteral("CEDevice.") + processor;
+        AddDeviceFile(device, QStringLiteral("bin\\"));
+    }
+}
+
+inline QStringList BuilderTestProject::OutputFiles() const
+{
+    return QDir(OutputFolder()).entryList(QDir::Files, QDir::Name);
+}
+
+inline QStringList BuilderTestProject::WorkingFiles() const
+{
+    return QDir(WorkingFolder()).entryList(QDir::Files, QDir::Name);
+}
+
+inline bool WaitUntil(const std::function<bool()> &condition)
+{
+    const QDeadlineTimer deadline(5000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
 
 } // namespace talmo::testing

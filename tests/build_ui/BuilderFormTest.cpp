@@ -1,4 +1,3 @@
-#include "build/core/SetupBuildStep.h"
 #include "build/ui/BuilderForm.h"
 #include "helpers/ui/FakeUiServices.h"
 #include "helpers/ui/TntButtonEdit.h"
@@ -6,21 +5,16 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
 #include "platform/RegistryMemoryStore.h"
+#include "tests/build_core/BuilderTestProject.h"
 #include "tests/cabwiz/QStringPrinting.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <ostream>
 
 bool talmoTestNeedsWidgets()
@@ -29,44 +23,11 @@ bool talmoTestNeedsWidgets()
 }
 
 using namespace talmo;
+using namespace talmo::testing;
 
 namespace {
 
 const QString settingsKey = QStringLiteral("Software\\Talmo\\BuilderForm");
-
-// Stands in for the heart of the setup build: ends with the result it was given.
-class FakeSetupStep : public SetupBuildStep
-{
-public:
-    void Run(BuildController &builder) override
-    {
-        ++runs;
-        builder.ResultCode = result;
-    }
-    void Cancel() override {}
-
-    int result = 0;
-    int runs = 0;
-};
-
-bool WaitUntil(const std::function<bool()> &condition)
-{
-    const QDeadlineTimer deadline(5000);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
-}
-
-void WriteFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 class BuilderFormTest : public ::testing::Test
 {
@@ -306,7 +267,7 @@ TEST_F(BuilderFormTest, AnsweringNoToTheMissingFolderClosesAnUnattendedBuild)
 TEST_F(BuilderFormTest, CancelEndsASlowCabwizAndEnablesTheButtons)
 {
     const QString programFolder = root.filePath(QStringLiteral("program"));
-    WriteFile(programFolder + QStringLiteral("/cabwiz"), "#!/bin/sh\nexec sleep 60\n");
+    WriteTestFile(programFolder + QStringLiteral("/cabwiz"), "#!/bin/sh\nexec sleep 60\n");
     QFile::setPermissions(programFolder + QStringLiteral("/cabwiz"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ProgramFolder::setOverride(programFolder);
