@@ -24,7 +24,8 @@ CabBuildPlan::CabBuildPlan(const TProjectContainer &project)
     : m_baseName(withUnderscores(project.AppName))
     , m_compress(project.CompressCab)
 {
-    if (!project.CABOutputFilename.isEmpty())
+    m_renamed = !project.CABOutputFilename.isEmpty();
+    if (m_renamed)
         m_cabBaseName = withUnderscores(withoutExtension(project.CABOutputFilename));
     for (int i = 1; i < project.CEDevices.Count(); ++i)
         m_cpuNames.append(TProjectContainer::GetDeviceName(project.CEDevices[i].Caption));
@@ -52,7 +53,7 @@ QStringList CabBuildPlan::ProducedCabNames() const
 
 QStringList CabBuildPlan::FinalCabNames() const
 {
-    if (m_cabBaseName.isEmpty())
+    if (!m_renamed)
         return ProducedCabNames();
     QStringList names;
     for (const Rename &rename : Renames())
@@ -62,14 +63,16 @@ QStringList CabBuildPlan::FinalCabNames() const
 
 QList<CabBuildPlan::Rename> CabBuildPlan::Renames() const
 {
-    if (m_cabBaseName.isEmpty())
+    if (!m_renamed)
         return {};
     const QStringList produced = ProducedCabNames();
     if (m_cpuNames.isEmpty())
         return {Rename{produced.first(), m_cabBaseName + QStringLiteral(".CAB")}};
     QList<Rename> renames;
-    for (qsizetype i = 0; i < m_cpuNames.size(); ++i)
-        renames.append(Rename{produced[i], m_cabBaseName + u'.' + m_cpuNames[i] + QStringLiteral(".CAB")});
+    for (qsizetype i = 0; i < m_cpuNames.size(); ++i) {
+        const QString renamed = m_cabBaseName + u'.' + m_cpuNames[i] + QStringLiteral(".CAB");
+        renames.append(Rename{produced[i], withUnderscores(renamed)});
+    }
     return renames;
 }
 

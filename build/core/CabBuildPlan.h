@@ -27,8 +27,7 @@ public:
     // N: the application name with blanks as "_"; the .inf file is N + ".inf".
     QString BaseName() const { return m_baseName; }
     QString InfFileName() const { return m_baseName + QStringLiteral(".inf"); }
-    // B: the CAB file name without its extension, blanks as "_"; empty when
-    // the project names no CAB file.
+    // B: the CAB file name without its extension, blanks as "_".
     QString CabBaseName() const { return m_cabBaseName; }
     // The configurations named after "/cpu": every one but the default, in
     // order; empty for a project with only one configuration.
@@ -41,13 +40,15 @@ public:
     // The CAB names once the build is over: renamed when the project names a
     // CAB file. These are the names the setup's CAB list refers to.
     QStringList FinalCabNames() const;
-    // Empty when the project names no CAB file.
+    // Empty when the project names no CAB file. Blanks in the new names
+    // become "_" as in the setup's CAB list, which names them.
     QList<Rename> Renames() const;
 
 private:
     QString m_baseName;
     QString m_cabBaseName;
     QStringList m_cpuNames;
+    bool m_renamed = false;
     bool m_compress = false;
 };
 

@@ -1,3 +1,4 @@
+#include "build/core/ActiveSyncIni.h"
 #include "build/core/CabBuildPlan.h"
 #include "model/ProjectContainer.h"
 
@@ -61,6 +62,27 @@ TEST(CabBuildPlanTest, CabFileNameLosesOnlyItsLastExtension)
         project.CABOutputFilename = QString::fromUtf8(c.fileName);
         AddConfiguration(project, QStringLiteral("CEDevice [ Default ]"));
         EXPECT_EQ(CabBuildPlan(project).CabBaseName().toStdString(), c.base) << c.fileName;
+    }
+}
+
+// The setup's "CabFiles=" line must name exactly the CABs the build leaves behind.
+TEST(CabBuildPlanTest, TheSetupNamesTheCabsTheBuildLeaves)
+{
+    struct Case
+    {
+        const char *cabFileName;
+        QStringList processors;
+    };
+    for (const Case &c : {Case{"", {}}, Case{"Setup Pack.cab", {}}, Case{"", {"ARMV4", "MIPS II"}},
+                          Case{"Setup Pack.cab", {"ARMV4", "MIPS II"}}, Case{".cab", {"ARMV4"}}}) {
+        TProjectContainer project;
+        project.AppName = QStringLiteral("My App");
+        project.CABOutputFilename = QString::fromUtf8(c.cabFileName);
+        AddConfiguration(project, QStringLiteral("CEDevice [ Default ]"));
+        for (const QString &processor : c.processors)
+            AddConfiguration(project, QStringLiteral("CEDevice.") + processor);
+        EXPECT_EQ(CabBuildPlan(project).FinalCabNames().join(u','), ActiveSyncIni::CabFileList(project))
+            << c.cabFileName << " " << c.processors.join(u' ').toStdString();
     }
 }
 
