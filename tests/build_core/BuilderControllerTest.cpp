@@ -2,7 +2,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/ShellServices.h"
 #include "tests/build_core/BuilderTestProject.h"
-#include "tests/cabwiz/QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "build/core/BuildStepError.h"
 #include "build/core/InfFile.h"
-#include "tests/cabwiz/QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QFile>
 #include <QTemporaryDir>

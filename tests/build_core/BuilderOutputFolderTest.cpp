@@ -1,6 +1,6 @@
 #include "build/core/OutputFolderRule.h"
 #include "model/ProjectContainer.h"
-#include "tests/cabwiz/QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

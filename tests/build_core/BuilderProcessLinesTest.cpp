@@ -1,6 +1,6 @@
 #include "build/core/CabwizProcess.h"
 #include "build/core/ProcessLineAssembler.h"
-#include "tests/cabwiz/QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "build/core/ActiveSyncIni.h"
 #include "build/core/CabBuildPlan.h"
 #include "model/ProjectContainer.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "platform/Registry.h"
 #include "platform/RegistryMemoryStore.h"
 #include "tests/build_core/BuilderTestProject.h"
-#include "tests/cabwiz/QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
