@@ -8,16 +8,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <ostream>
 #include <string>
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace talmo::scripttest {
 
