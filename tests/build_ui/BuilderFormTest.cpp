@@ -149,6 +149,22 @@ TEST_F(BuilderFormTest, ModalUnattendedBuildReturnsByItself)
     EXPECT_EQ(form->ResultCode(), 0);
 }
 
+TEST_F(BuilderFormTest, ModalUnattendedCabBuildLeavesTheCab)
+{
+    BuilderTestProject device;
+    ui.queueAnswer(UiButton::Yes);
+    auto form = NewForm();
+    form->SetProject(&device.project);
+    form->Builder().SetWorkingFolder(device.WorkingFolder());
+    form->SetBuildMode(4);
+    QTimer::singleShot(5000, form.get(), [&form] { form->done(QDialog::Rejected); });  // a safety net only
+    EXPECT_EQ(form->exec(), QDialog::Accepted);
+    EXPECT_EQ(form->ResultCode(), 0) << form->Builder().LogLines().join(u'\n').toStdString();
+    EXPECT_EQ(device.OutputFiles(), QStringList{"My_App.CAB"});
+    EXPECT_EQ(device.WorkingFiles(), QStringList());
+    EXPECT_EQ(form->BuildMode(), 4);
+}
+
 TEST_F(BuilderFormTest, ShowingADesktopOnlyProject)
 {
     project.Win32Only = true;
