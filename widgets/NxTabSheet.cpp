@@ -1,8 +1,8 @@
 #include "widgets/NxTabSheet.h"
 
+#include "widgets/GlyphMask.h"
 #include "widgets/NxNotebook.h"
 
-#include <QBitmap>
 #include <QPainter>
 
 namespace talmo {
@@ -122,11 +122,7 @@ void TNxTabSheet::setTransparentColor(TColor color)
 
 void TNxTabSheet::applyTransparency()
 {
-    m_glyph = m_sourceGlyph;
-    if (m_glyph.isNull() || m_transparentColor == clNone)
-        return;
-    const QColor key = SystemColors::toQColor(m_transparentColor);
-    m_glyph.setMask(m_glyph.createMaskFromColor(key, Qt::MaskInColor));
+    m_glyph = GlyphMask::colorTransparent(m_sourceGlyph, m_transparentColor);
 }
 
 void TNxTabSheet::doShow()
