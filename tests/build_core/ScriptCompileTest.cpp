@@ -1,0 +1,138 @@
+#include "build/core/BuildThread.h"
+#include "build/core/ScriptCodeSection.h"
+#include "build/core/ScriptGenerator.h"
+#include "model/ProjectContainer.h"
+#include "platform/ProgramFolder.h"
+
+#include "ScriptTestSupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace talmo {
+namespace {
+
+// The routines the generated lines call, in their simplest form; the real
+// [Code] part is written elsewhere.
+class SupportRoutinesOnly : public ScriptCodeSection
+{
+public:
+    void WriteCodeSection(const ScriptCodeContext &, QStringList &script) override
+    {
+        script << QString() << "[Code]" << "procedure Transfer; external 'GetTransferExitCode@files:kestrin.dll stdcall';"
+               << "function CheckAsync(): Boolean;" << "begin" << "  Result := True;" << "end;"
+               << "function CheckPalm(): Boolean;" << "begin" << "  Result := False;" << "end;";
+        for (const char *name : { "GetCEappManager", "GetIniFile", "GetIniFileNoWait", "GetAsyncPath" })
+            script << QStringLiteral("function %1(Param: String): String;").arg(name) << "begin" << "  Result := Param;" << "end;";
+    }
+};
+
+void touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("x");
+}
+
+TInstallComponent &addComponent(TProjectContainer &project, int type, int moduleIndex, int parent)
+{
+    TInstallComponent &component = project.InstallComponents.AddNew(&project);
+    component.moduleType = type;
+    component.moduleIndex = moduleIndex;
+    component.parentIndex = parent;
+    return component;
+}
+
+// Texts with quotes and semicolons in every place the user can type them.
+void fillProjectWithAwkwardTexts(TProjectContainer &project, const QString &folder)
+{
+    project.FileName = folder + "/awkward.talmo";
+    project.Win32AppName = "Awkward; \"Quoted\" App";
+    project.BeaveledLabelText = "Say \"hello\"; twice";
+    project.Languages.AddNew().LanguageID = "English";
+    project.Languages.AddNew().LanguageID = "German";
+    project.CabCreatorModuleLanguages = QStringList{ "German" };
+    project.SetupCaption = "Mobile \"part\"";
+    project.AppName = "Mobile; App";
+    project.InstallTypesDescriptions[0] = "All \"of it\"";
+
+    TWin32Plugin &module = project.Win32Plugins.AddNew();
+    module.Caption = "Desk \"top\"";
+    TWin32FileEntry &file = module.FileEntries.AddNew();
+    file.Source = "bin\\tool.exe";
+    file.Destination = "{app}";
+    file.DestinationName = "my;tool.exe";
+    TWin32RegistryEntry &value = module.RegistryEntries.AddNew();
+    value.Root = "HKEY_CURRENT_USER";
+    value.SubKey = "Software\\Awkward";
+    value.ValueType = "string";
+    value.ValueName = "Path";
+    value.ValueData = "%PATH%;{app};\"{app}\\bin\"";
+    TWIn32IconEntry &icon = module.IconEntries.AddNew();
+    icon.Name = "{group}\\Tool; v2";
+    icon.FileName = "{app}\\my;tool.exe";
+    icon.Comment = "It's \"the\" tool";
+    TWin32RunEntry &run = module.InstallRunEntries.AddNew();
+    run.FileName = "{app}\\my;tool.exe";
+    run.Parameters = "/say \"hi\"";
+    run.FlagPostInstall = true;
+    module.UninstallDeleteEntries.AddNew() = TWin32DeleteEntry{ "files", "{app}\\log \"1\".txt" };
+
+    TCabCollection &collection = project.CabCollections.AddNew();
+    collection.Caption = "Extra; cabs";
+    collection.Files.AddNew().Source = "http://example.com/x;y.cab";
+    collection.Files.AddNew().Source = "cabs\\local.cab";
+    TPalmSection &palm = project.PalmSections.AddNew();
+    palm.Caption = "Palm";
+    palm.Files.AddNew().Source = "http://example.com/app.prc";
+    palm.Files.AddNew().Source = "palm\\app.pdb";
+    TDirectCopyModule &direct = project.DirectCopyModules.AddNew();
+    direct.Caption = "Direct";
+    direct.Files.AddNew().Source = "data.zip";
+
+    project.InstallComponents.Clear();
+    addComponent(project, ModuleType::CabCreator, -1, -1);
+    addComponent(project, ModuleType::CabCollection, 0, -1);
+    addComponent(project, ModuleType::PalmOS, 0, -1);
+    addComponent(project, ModuleType::DirectCopy, 0, -1);
+    addComponent(project, ModuleType::Container, -1, -1).moduleName = "Group \"A\"";
+    addComponent(project, ModuleType::Win32, 0, 4);
+}
+
+TEST(ScriptCompileTest, TheCompilerLibraryAcceptsQuotesAndSemicolonsFromTheProject)
+{
+    QTemporaryDir folder;
+    touch(folder.filePath("bin/tool.exe"));
+    touch(folder.filePath("setup.ini"));
+    touch(folder.filePath("comp-0.ini"));
+    touch(folder.filePath("cabs/local.cab"));
+    touch(folder.filePath("palm/app.pdb"));
+    touch(folder.filePath("data.zip"));
+    touch(folder.filePath("out/Mobile;_App.CAB"));
+    TProjectContainer project;
+    project.CreateNewProject();
+    fillProjectWithAwkwardTexts(project, folder.path());
+
+    const QString programFolder = QStringLiteral(TALMO_TEST_PROGRAM_DIR "/");
+    ScriptGenerator generator(ScriptEnvironment{ programFolder, &ScriptEnvironment::HostFileExists, nullptr });
+    SupportRoutinesOnly code;
+    generator.SetCodeSection(&code);
+    QStringList script;
+    generator.GenerateScript(project, script, folder.filePath("out"));
+
+    ProgramFolder::setOverride(programFolder);
+    TBuildThread thread;
+    thread.SetQuiet(true);
+    thread.SetScript(script);
+    thread.ScriptPath = folder.path() + "/";
+    QStringList log;
+    QObject::connect(&thread, &TBuildThread::logLine, [&log](const QString &line) { log.append(line); });
+    thread.StartCompile();
+    thread.wait();
+    ProgramFolder::clearOverride();
+    EXPECT_EQ(thread.ResultCode(), 0) << log.join('\n').toStdString() << "\n" << script.join('\n').toStdString();
+}
+
+} // namespace
+} // namespace talmo
