@@ -1,5 +1,6 @@
 #include "build/core/FilesSectionWriter.h"
 
+#include "build/core/CabBuildPlan.h"
 #include "build/core/ComponentCondition.h"
 #include "build/core/DesktopEntryWriter.h"
 #include "build/core/DownloadList.h"
@@ -162,17 +163,6 @@ void FilesSectionWriter::writePalmSections(QStringList &lines)
     }
 }
 
-QString FilesSectionWriter::DeviceCabName(const TProjectContainer &project, int deviceIndex)
-{
-    const QString base = project.CABOutputFilename.isEmpty() ? project.GetAppName()
-                                                               : ScriptStripExtension(project.CABOutputFilename);
-    QString name = project.CEDevices.Count() == 1
-        ? base + QStringLiteral(".CAB")
-        : base + QLatin1Char('.') + TProjectContainer::GetDeviceName(project.CEDevices[deviceIndex].Caption)
-            + QStringLiteral(".CAB");
-    return name.replace(QLatin1Char(' '), QLatin1Char('_'));
-}
-
 void FilesSectionWriter::writeCabCreator(const QString &outputFolder, QStringList &lines)
 {
     const QString condition = m_conditions.Of(m_conditions.RequireComponent(ModuleType::CabCreator, 0));
@@ -182,12 +172,11 @@ void FilesSectionWriter::writeCabCreator(const QString &outputFolder, QStringLis
                      + ScriptQuoted(QStringLiteral("{app}")) + QStringLiteral("; DestName: ")
                      + ScriptQuoted(QStringLiteral("auni.ico")) + QLatin1Char(';') + condition);
     }
-    const int devices = m_project.CEDevices.Count();
-    for (int i = devices == 1 ? 0 : 1; i < devices; ++i) {
-        lines.append(checkedLine(outputFolder + QLatin1Char('\\') + DeviceCabName(m_project, i),
-                                 QStringLiteral("{app}"), "CheckAsync")
-                     + condition);
-    }
+    if (m_project.CEDevices.IsEmpty())
+        return;
+    // The names under which the CAB build leaves the CABs in the output folder.
+    for (const QString &cab : CabBuildPlan(m_project).FinalCabNames())
+        lines.append(checkedLine(outputFolder + QLatin1Char('\\') + cab, QStringLiteral("{app}"), "CheckAsync") + condition);
 }
 
 QString FilesSectionWriter::runtimeCabPath(int moduleType, const QString &setCaption, int platform,

@@ -32,10 +32,6 @@ public:
     // get distinct names.
     const QStringList &DirectCopyArchiveNames() const { return m_archiveNames; }
 
-    // The name under which the CAB build leaves configuration deviceIndex's
-    // CAB (deviceIndex 0 stands for the only CAB of a single configuration).
-    static QString DeviceCabName(const TProjectContainer &project, int deviceIndex);
-
 private:
     void writeDirectCopyModules(QStringList &lines);
     void writeSkinFiles(QStringList &lines);

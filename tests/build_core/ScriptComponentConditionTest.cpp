@@ -1,4 +1,6 @@
 #include "build/core/ComponentCondition.h"
+#include "build/core/DesktopEntryWriter.h"
+#include "build/core/DownloadList.h"
 #include "build/core/FilesSectionWriter.h"
 #include "model/ProjectContainer.h"
 
@@ -96,31 +98,42 @@ struct CabNameCase
     const char *appName;
     const char *cabOutputFilename;
     QStringList devices;
-    int device;
-    const char *name;
+    QStringList cabs;
 };
 
+// The [Files] lines of the device CABs name them as the CAB build leaves them.
 TEST(ScriptCabNameTest, NamesFollowTheConfigurationsAndTheOutputName)
 {
     const QStringList one{ "CEDevice [ Default ]" };
     const QStringList three{ "CEDevice [ Default ]", "CEDevice.ARMV4I", "CEDevice.MIPS" };
     const CabNameCase cases[] = {
-        { "My App", "", one, 0, "My_App.CAB" },
-        { "My App", "Setup Files.cab", three, 1, "Setup_Files.ARMV4I.CAB" },
-        { "My App", "Setup Files.cab", three, 2, "Setup_Files.MIPS.CAB" },
-        { "My App", "", three, 2, "My_App.MIPS.CAB" },
-        { "App", "out.v2.cab", one, 0, "out.v2.CAB" },
-        { "App", "noext", one, 0, "noext.CAB" },
-        { "App", "C:\\dir.x\\name", one, 0, "C:\\dir.x\\name.CAB" },
+        { "My App", "", one, { "My_App.CAB" } },
+        { "My App", "Setup Files.cab", three, { "Setup_Files.ARMV4I.CAB", "Setup_Files.MIPS.CAB" } },
+        { "My App", "", three, { "My_App.ARMV4I.CAB", "My_App.MIPS.CAB" } },
+        { "App", "out.v2.cab", one, { "out.v2.CAB" } },
+        { "App", "noext", one, { "noext.CAB" } },
+        { "App", "", {}, {} },
     };
+    const ScriptEnvironment environment = scripttest::EnvironmentWith();
     for (const CabNameCase &c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.cabs.join(' ').toStdString());
         TProjectContainer project;
         project.AppName = c.appName;
         project.CABOutputFilename = c.cabOutputFilename;
         for (const QString &caption : c.devices)
             project.CEDevices.AddNew().Caption = caption;
-        EXPECT_EQ(FilesSectionWriter::DeviceCabName(project, c.device), QString::fromUtf8(c.name));
+        ComponentCondition conditions(project);
+        DesktopEntryWriter desktop(project, conditions);
+        DownloadList downloads;
+        FilesSectionWriter writer(project, environment, conditions, desktop, downloads);
+        QStringList lines;
+        writer.Write(scripttest::outputFolder, lines);
+        QStringList expected{ "Source: \"setup.ini\"; DestDir: \"{app}\"; Check: CheckAsync; components: CABCREATOR;" };
+        for (const QString &cab : c.cabs) {
+            expected.append("Source: \"C:\\Out\\" + cab
+                            + "\"; DestDir: \"{app}\"; Check: CheckAsync; components: CABCREATOR;");
+        }
+        EXPECT_EQ(lines, expected);
     }
 }
 
