@@ -12,6 +12,8 @@
 namespace talmo {
 namespace {
 
+using scripttest::AddComponent;
+
 // The routines the generated lines call, in their simplest form; the real
 // [Code] part is written elsewhere.
 class SupportRoutinesOnly : public ScriptCodeSection
@@ -35,14 +37,6 @@ void touch(const QString &path)
     file.write("x");
 }
 
-TInstallComponent &addComponent(TProjectContainer &project, int type, int moduleIndex, int parent)
-{
-    TInstallComponent &component = project.InstallComponents.AddNew(&project);
-    component.moduleType = type;
-    component.moduleIndex = moduleIndex;
-    component.parentIndex = parent;
-    return component;
-}
 
 // Texts with quotes and semicolons in every place the user can type them.
 void fillProjectWithAwkwardTexts(TProjectContainer &project, const QString &folder)
@@ -92,12 +86,12 @@ void fillProjectWithAwkwardTexts(TProjectContainer &project, const QString &fold
     direct.Files.AddNew().Source = "data.zip";
 
     project.InstallComponents.Clear();
-    addComponent(project, ModuleType::CabCreator, -1, -1);
-    addComponent(project, ModuleType::CabCollection, 0, -1);
-    addComponent(project, ModuleType::PalmOS, 0, -1);
-    addComponent(project, ModuleType::DirectCopy, 0, -1);
-    addComponent(project, ModuleType::Container, -1, -1).moduleName = "Group \"A\"";
-    addComponent(project, ModuleType::Win32, 0, 4);
+    AddComponent(project, ModuleType::CabCreator, -1, -1);
+    AddComponent(project, ModuleType::CabCollection, 0, -1);
+    AddComponent(project, ModuleType::PalmOS, 0, -1);
+    AddComponent(project, ModuleType::DirectCopy, 0, -1);
+    AddComponent(project, ModuleType::Container, -1, -1).moduleName = "Group \"A\"";
+    AddComponent(project, ModuleType::Win32, 0, 4);
 }
 
 TEST(ScriptCompileTest, TheCompilerLibraryAcceptsQuotesAndSemicolonsFromTheProject)

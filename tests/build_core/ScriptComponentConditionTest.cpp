@@ -25,21 +25,13 @@ protected:
         project.PalmSections.AddNew().Languages = QStringList{ "German" };
 
         project.InstallComponents.Clear();
-        add(ModuleType::Container, -1, -1);
-        add(ModuleType::Win32, 1, 0);
-        add(ModuleType::Win32, 0, 0);
-        add(ModuleType::Container, -1, -1).HiddenInstall = true;
-        add(ModuleType::PalmOS, 0, 3);
+        scripttest::AddComponent(project, ModuleType::Container, -1, -1);
+        scripttest::AddComponent(project, ModuleType::Win32, 1, 0);
+        scripttest::AddComponent(project, ModuleType::Win32, 0, 0);
+        scripttest::AddComponent(project, ModuleType::Container, -1, -1).HiddenInstall = true;
+        scripttest::AddComponent(project, ModuleType::PalmOS, 0, 3);
     }
 
-    TInstallComponent &add(int type, int moduleIndex, int parent)
-    {
-        TInstallComponent &component = project.InstallComponents.AddNew(&project);
-        component.moduleType = type;
-        component.moduleIndex = moduleIndex;
-        component.parentIndex = parent;
-        return component;
-    }
 
     TProjectContainer project;
     ComponentCondition conditions{ project };

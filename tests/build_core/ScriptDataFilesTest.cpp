@@ -31,12 +31,8 @@ void fillProjectNamingProgramFiles(TProjectContainer &project, const QString &sk
         project.Languages.AddNew().LanguageID = QFileInfo(file).completeBaseName();
     project.PalmSections.AddNew().Files.AddNew().Source = QStringLiteral("a.prc");
     project.DirectCopyModules.AddNew().Files.AddNew().Source = QStringLiteral("a.zip");
-    for (int type : { ModuleType::PalmOS, ModuleType::DirectCopy }) {
-        TInstallComponent &component = project.InstallComponents.AddNew(&project);
-        component.moduleType = type;
-        component.moduleIndex = 0;
-        component.parentIndex = -1;
-    }
+    scripttest::AddComponent(project, ModuleType::PalmOS, 0);
+    scripttest::AddComponent(project, ModuleType::DirectCopy, 0);
 }
 
 // Every program-folder path a script names: quoted sources, [Setup] values,

@@ -16,10 +16,7 @@ protected:
     {
         project.FileName = QStringLiteral("C:\\Proj\\app.talmo");
         project.Win32Plugins.AddNew();
-        TInstallComponent &component = project.InstallComponents.AddNew(&project);
-        component.moduleType = ModuleType::Win32;
-        component.moduleIndex = 0;
-        component.parentIndex = -1;
+        scripttest::AddComponent(project, ModuleType::Win32, 0);
     }
 
     TProjectContainer project;
@@ -178,10 +175,7 @@ TEST_F(ScriptDesktopEntryTest, DeleteLinesQuoteTheName)
 TEST_F(ScriptDesktopEntryTest, SectionsWalkModulesAndEntriesInOrder)
 {
     TWin32Plugin &second = project.Win32Plugins.AddNew();
-    TInstallComponent &component = project.InstallComponents.AddNew(&project);
-    component.moduleType = ModuleType::Win32;
-    component.moduleIndex = 1;
-    component.parentIndex = -1;
+    scripttest::AddComponent(project, ModuleType::Win32, 1);
     second.InstallDeleteEntries.AddNew().DeleteName = "b";
     project.Win32Plugins[0].InstallDeleteEntries.AddNew().DeleteName = "a";
     project.Win32Plugins[0].UninstallDeleteEntries.AddNew().DeleteName = "u";

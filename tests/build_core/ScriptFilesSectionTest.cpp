@@ -21,19 +21,12 @@ protected:
         project.InstallComponents.Clear();
     }
 
-    void addComponent(int type, int moduleIndex)
-    {
-        TInstallComponent &component = project.InstallComponents.AddNew(&project);
-        component.moduleType = type;
-        component.moduleIndex = moduleIndex;
-        component.parentIndex = -1;
-    }
 
     void addDirectCopy(const QString &source)
     {
         TDirectCopyModule &module = project.DirectCopyModules.AddNew();
         module.Files.AddNew().Source = source;
-        addComponent(ModuleType::DirectCopy, project.DirectCopyModules.Count() - 1);
+        AddComponent(project, ModuleType::DirectCopy, project.DirectCopyModules.Count() - 1);
     }
 
     QStringList write()
@@ -84,7 +77,7 @@ TEST_F(ScriptFilesSectionTest, DirectCopyArchivesOfOneNameGetTheirOwnTemporaryFi
 TEST_F(ScriptFilesSectionTest, ADirectCopyModuleWithoutArchiveRaises)
 {
     project.DirectCopyModules.AddNew();
-    addComponent(ModuleType::DirectCopy, 0);
+    AddComponent(project, ModuleType::DirectCopy, 0);
     EXPECT_THROW(write(), ScriptGenerationError);
 }
 
@@ -95,7 +88,7 @@ TEST_F(ScriptFilesSectionTest, PalmDownloadIsInstalledFromItsTemporaryFile)
     palm.Languages = QStringList{ "English" };
     palm.Files.AddNew().Source = "http://example.com/app.prc";
     palm.Files.AddNew().Source = "data\\app.pdb";
-    addComponent(ModuleType::PalmOS, 0);
+    AddComponent(project, ModuleType::PalmOS, 0);
     EXPECT_EQ(write(), QStringList({
                            "Source: \"C:\\Talmo\\condmgr.dll\"; DestDir: \"{app}\"; Check: CheckPalm;",
                            "Source: \"C:\\Talmo\\HSAPI.dll\"; DestDir: \"{app}\"; Check: CheckPalm;",
@@ -121,7 +114,7 @@ TEST_F(ScriptFilesSectionTest, CabCreatorBlockDependsOnDesktopOnlyAndConfigurati
     EXPECT_TRUE(write().isEmpty());
 
     project.Win32Only = false;
-    addComponent(ModuleType::CabCreator, -1);
+    AddComponent(project, ModuleType::CabCreator, -1);
     EXPECT_EQ(write(), QStringList({
                            "Source: \"setup.ini\"; DestDir: \"{app}\"; Check: CheckAsync; components: CABCREATOR;",
                            "Source: \"icons\\app.ico\"; DestDir: \"{app}\"; DestName: \"auni.ico\"; components: CABCREATOR;",
@@ -151,7 +144,7 @@ TEST_F(ScriptFilesSectionTest, RuntimeModulesTakeBuiltinCabsByPosition)
     processor.Checked = true;
     processor.Files.AddNew().Source = "old\\path\\a.cab";
     processor.Files.AddNew().Source = "old\\path\\b.cab";
-    addComponent(ModuleType::NetCF2, 0);
+    AddComponent(project, ModuleType::NetCF2, 0);
 
     TPluginContainer &custom = project.PluginContainers.AddNew();
     custom.Type = TPluginContainer::SqlMobileType;
@@ -159,13 +152,13 @@ TEST_F(ScriptFilesSectionTest, RuntimeModulesTakeBuiltinCabsByPosition)
     custom.Platforms.AddNew().Checked = true;
     custom.Platforms[0].Processors.AddNew().Checked = true;
     custom.Platforms[0].Processors[0].Files.AddNew().Source = "D:\\cabs\\sql.cab";
-    addComponent(ModuleType::SqlMobile, 1);
+    AddComponent(project, ModuleType::SqlMobile, 1);
 
     TPluginContainer &unchecked = project.PluginContainers.AddNew();
     unchecked.Type = TPluginContainer::SqlMobileType;
     unchecked.Platforms.AddNew().Processors.AddNew().Checked = true;
     unchecked.Platforms[0].Processors[0].Files.AddNew().Source = "x.cab";
-    addComponent(ModuleType::SqlMobile, 2);
+    AddComponent(project, ModuleType::SqlMobile, 2);
 
     EXPECT_EQ(write(), QStringList({
                            "Source: \"netcf20.ini\"; DestDir: \"{app}\"; Check: CheckAsync; components: NETCF20;",
@@ -186,15 +179,15 @@ TEST_F(ScriptFilesSectionTest, DownloadIndexesRunAcrossBlocks)
     addDirectCopy("http://example.com/dcm.zip");
     project.PalmSections.AddNew().Files.AddNew().Source = "http://example.com/app.prc";
     project.PalmSections[0].HiddenInstall = true;
-    addComponent(ModuleType::PalmOS, 0);
+    AddComponent(project, ModuleType::PalmOS, 0);
     TCabCollection &collection = project.CabCollections.AddNew();
     collection.Files.AddNew().Source = "http://example.com/extra.cab";
     collection.Files.AddNew().Source = "cabs\\local.cab";
-    addComponent(ModuleType::CabCollection, 0);
+    AddComponent(project, ModuleType::CabCollection, 0);
     TWin32FileEntry &file = project.Win32Plugins.AddNew().FileEntries.AddNew();
     file.Source = "http://example.com/tool.exe";
     file.Destination = "{app}";
-    addComponent(ModuleType::Win32, 0);
+    AddComponent(project, ModuleType::Win32, 0);
 
     const QStringList lines = write();
     EXPECT_EQ(downloads.DownloadDestinations,

@@ -13,14 +13,6 @@ namespace {
 
 using namespace scripttest;
 
-TInstallComponent &addComponent(TProjectContainer &project, int type, int moduleIndex, int parent)
-{
-    TInstallComponent &component = project.InstallComponents.AddNew(&project);
-    component.moduleType = type;
-    component.moduleIndex = moduleIndex;
-    component.parentIndex = parent;
-    return component;
-}
 
 QStringList generate(TProjectContainer &project, const ScriptEnvironment &environment = EnvironmentWith())
 {
@@ -131,15 +123,15 @@ void fillDesktopOnlyProject(TProjectContainer &project)
     bin.Destination = "{app}";
 
     project.InstallComponents.Clear();
-    TInstallComponent &tools = addComponent(project, ModuleType::Container, -1, -1);
+    TInstallComponent &tools = AddComponent(project, ModuleType::Container, -1, -1);
     tools.moduleName = "Tools";
     tools.FlagCheckableaAlone = true;
-    addComponent(project, ModuleType::Win32, 1, 0);
-    addComponent(project, ModuleType::Win32, 0, -1).FlagRestart = true;
-    TInstallComponent &hidden = addComponent(project, ModuleType::Container, -1, -1);
+    AddComponent(project, ModuleType::Win32, 1, 0);
+    AddComponent(project, ModuleType::Win32, 0, -1).FlagRestart = true;
+    TInstallComponent &hidden = AddComponent(project, ModuleType::Container, -1, -1);
     hidden.moduleName = "Hidden";
     hidden.HiddenInstall = true;
-    addComponent(project, ModuleType::Win32, 2, 3);
+    AddComponent(project, ModuleType::Win32, 2, 3);
 }
 
 void fillDeviceProject(TProjectContainer &project)
@@ -206,10 +198,10 @@ void fillDeviceProject(TProjectContainer &project)
     database.Platforms[0].Processors.AddNew().Checked = true;
     database.Platforms[0].Processors[0].Files.AddNew().Source = "D:\\redist\\sqlce.cab";
 
-    addComponent(project, ModuleType::CabCollection, 0, -1);
-    addComponent(project, ModuleType::CabCollection, 1, -1);
-    addComponent(project, ModuleType::NetCF2, 0, -1);
-    addComponent(project, ModuleType::SqlMobile, 1, -1);
+    AddComponent(project, ModuleType::CabCollection, 0, -1);
+    AddComponent(project, ModuleType::CabCollection, 1, -1);
+    AddComponent(project, ModuleType::NetCF2, 0, -1);
+    AddComponent(project, ModuleType::SqlMobile, 1, -1);
 }
 
 TEST(ScriptGeneratorTest, NewProjectTemplate)
@@ -369,8 +361,8 @@ TEST(ScriptGeneratorTest, ComponentsUnderAHiddenContainerAreNotListed)
     project.Win32Only = true;
     project.InstallComponents.Clear();
     project.Win32Plugins.AddNew().Caption = "Inner";
-    addComponent(project, ModuleType::Container, -1, -1).HiddenInstall = true;
-    addComponent(project, ModuleType::Win32, 0, 0);
+    AddComponent(project, ModuleType::Container, -1, -1).HiddenInstall = true;
+    AddComponent(project, ModuleType::Win32, 0, 0);
     const QStringList script = generate(project);
     EXPECT_EQ(section(script, "[Components]"), QStringList({ "[Components]" }));
     EXPECT_FALSE(script.join('\n').contains("CONTAINER0\\WIN320"));
@@ -397,7 +389,7 @@ TEST(ScriptGeneratorTest, CodeSectionComesAfterRunAndBeforeTheIncludeLine)
     TProjectContainer project;
     project.CreateNewProject();
     project.DirectCopyModules.AddNew().Files.AddNew().Source = "http://example.com/a.zip";
-    addComponent(project, ModuleType::DirectCopy, 0, -1);
+    AddComponent(project, ModuleType::DirectCopy, 0, -1);
     RecordingCodeSection code;
     ScriptGenerator generator(EnvironmentWith());
     generator.SetCodeSection(&code);

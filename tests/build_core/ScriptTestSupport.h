@@ -2,6 +2,7 @@
 
 #include "build/core/ScriptEnvironment.h"
 #include "build/core/ScriptGenerationError.h"
+#include "model/ProjectContainer.h"
 
 #include <QFile>
 #include <QSet>
@@ -44,6 +45,16 @@ inline ScriptEnvironment EnvironmentWith(const QStringList &existingFiles = {})
     const QSet<QString> files(existingFiles.begin(), existingFiles.end());
     return ScriptEnvironment{ programFolder, [files](const QString &path) { return files.contains(path); },
                               &redistributables };
+}
+
+// Appends a component of the module to the project's component tree.
+inline TInstallComponent &AddComponent(TProjectContainer &project, int type, int moduleIndex, int parent = -1)
+{
+    TInstallComponent &component = project.InstallComponents.AddNew(&project);
+    component.moduleType = type;
+    component.moduleIndex = moduleIndex;
+    component.parentIndex = parent;
+    return component;
 }
 
 // The text of a hand-written fixture, lines joined with "\n".
