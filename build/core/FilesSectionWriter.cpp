@@ -3,7 +3,6 @@
 #include "build/core/CabBuildPlan.h"
 #include "build/core/ComponentCondition.h"
 #include "build/core/DesktopEntryWriter.h"
-#include "build/core/DownloadList.h"
 #include "build/core/ScriptEnvironment.h"
 #include "build/core/ScriptGenerationError.h"
 #include "build/core/ScriptPaths.h"
@@ -74,11 +73,11 @@ QString FilesSectionWriter::resolved(const QString &reference) const
     return ResolveFileReference(m_project.FileName, reference);
 }
 
-int FilesSectionWriter::addDownload(const QString &url, int componentIndex, int checkType)
+int FilesSectionWriter::addDownload(const QString &url, int componentIndex, DownloadList::CheckType checkType)
 {
     const int index = m_downloads.Count();
     return m_downloads.Add(url, DownloadList::TemporaryFileExpression(QStringLiteral("down-") + QString::number(index)),
-                           m_conditions.DownloadModuleName(componentIndex), DownloadList::CheckType(checkType));
+                           m_conditions.DownloadModuleName(componentIndex), checkType);
 }
 
 QString FilesSectionWriter::uniqueArchiveName(int moduleIndex, const QString &fileName) const

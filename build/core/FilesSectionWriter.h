@@ -1,5 +1,7 @@
 #pragma once
 
+#include "build/core/DownloadList.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,7 +9,6 @@ namespace talmo {
 
 class ComponentCondition;
 class DesktopEntryWriter;
-class DownloadList;
 class TProjectContainer;
 struct ScriptEnvironment;
 
@@ -46,7 +47,7 @@ private:
     QString resolved(const QString &reference) const;
     QString runtimeCabPath(int moduleType, const QString &setCaption, int platform, int processor,
                            int file, const QString &storedPath) const;
-    int addDownload(const QString &url, int componentIndex, int checkType);
+    int addDownload(const QString &url, int componentIndex, DownloadList::CheckType checkType);
 
     TProjectContainer &m_project;
     const ScriptEnvironment &m_environment;
