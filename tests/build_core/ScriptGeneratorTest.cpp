@@ -355,6 +355,19 @@ TEST(ScriptGeneratorTest, HiddenCabComponentsAndTheirShortcuts)
     EXPECT_FALSE(generate(project).contains("[Tasks]"));
 }
 
+TEST(ScriptGeneratorTest, WithoutTheComponentPageNoLineNamesAComponent)
+{
+    TProjectContainer project;
+    fillDeviceProject(project);
+    project.ShowComponentsDialog = false;
+    const QStringList script = generate(project);
+    EXPECT_FALSE(script.contains("[Components]"));
+    EXPECT_FALSE(script.join('\n').contains("components:"));
+    EXPECT_EQ(section(script, "[Tasks]").value(1),
+              "Name: CreateCABIcons; Description: \"Create shortcut(s) for installing again to your mobile device "
+              "selected components.\"; check: CheckAsync;");
+}
+
 TEST(ScriptGeneratorTest, ComponentsUnderAHiddenContainerAreNotListed)
 {
     TProjectContainer project;
