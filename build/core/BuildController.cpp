@@ -221,7 +221,7 @@ void BuildController::BuildCabsWithName()
 
     const QString output = ToHostPath(OutputFolder());
     RunCabwiz(plan.CabwizArguments(infPath, output));
-    RenameProducedCabs(output);
+    RenameProducedCabs(plan, output);
     if (ResultCode == Success)
         Log(QStringLiteral("Successful build of CAB(s) Files(s)"));
     SetActivity(Activity::Idle);
@@ -246,9 +246,9 @@ void BuildController::RunCabwiz(const QStringList &arguments)
     }
 }
 
-void BuildController::RenameProducedCabs(const QString &outputFolder)
+void BuildController::RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder)
 {
-    for (const CabBuildPlan::Rename &rename : CabBuildPlan(*Project).Renames()) {
+    for (const CabBuildPlan::Rename &rename : plan.Renames()) {
         // A CAB file name that matches cabwiz's own must not cost the fresh CAB.
         if (rename.from == rename.to)
             continue;

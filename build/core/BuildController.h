@@ -10,6 +10,7 @@
 
 namespace talmo {
 
+class CabBuildPlan;
 class SetupBuildStep;
 class TProjectContainer;
 
@@ -117,7 +118,7 @@ private:
     void Fail(const QString &line);
     void BuildCabsWithName();
     void RunCabwiz(const QStringList &arguments);
-    void RenameProducedCabs(const QString &outputFolder);
+    void RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder);
     void FinishSetupBuild();
     void ReplaceInfText(const QString &text);
 
