@@ -1,5 +1,4 @@
 #include "build/core/BuildController.h"
-#include "platform/ProgramFolder.h"
 #include "platform/ShellServices.h"
 #include "tests/build_core/BuilderTestProject.h"
 #include "tests/support/QtPrinters.h"
@@ -15,32 +14,14 @@ using namespace talmo::testing;
 
 namespace {
 
-class BuilderControllerTest : public ::testing::Test
+class BuilderControllerTest : public BuilderFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(fixture.root.isValid());
-        ProgramFolder::setOverride(QStringLiteral(TALMO_TEST_PROGRAM_DIR));
+        BuilderFixture::SetUp();
         ASSERT_TRUE(QDir().mkpath(fixture.OutputFolder()));
-        builder.Project = &fixture.project;
-        builder.SetQuestions(&questions);
-        builder.SetWorkingFolder(fixture.WorkingFolder());
-        builder.SetSetupBuildStep(&setup);
-        QObject::connect(&builder, &BuildController::closeRequested, [this] { ++closeRequests; });
     }
-
-    void TearDown() override
-    {
-        ProgramFolder::clearOverride();
-        QDir::setCurrent(QDir::tempPath());
-    }
-
-    BuilderTestProject fixture;
-    ScriptedBuildQuestions questions;
-    FakeSetupStep setup;
-    BuildController builder;
-    int closeRequests = 0;
 };
 
 TEST_F(BuilderControllerTest, ShowingStartsAFreshLogAndRegeneratesTheInfText)

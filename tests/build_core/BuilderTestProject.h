@@ -7,6 +7,7 @@
 #include "build/core/BuildQuestions.h"
 #include "build/core/SetupBuildStep.h"
 #include "model/ProjectContainer.h"
+#include "platform/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -139,5 +140,42 @@ inline bool WaitUntil(const std::function<bool()> &condition)
     }
     return true;
 }
+
+// A program folder whose cabwiz is the given shell script.
+inline void WriteFakeCabwiz(const QString &programFolder, const QByteArray &script)
+{
+    const QString path = programFolder + QStringLiteral("/cabwiz");
+    WriteTestFile(path, "#!/bin/sh\n" + script + "\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A build controller for the test project, with the real program folder,
+// scripted questions and a fake setup step; counts its close requests.
+class BuilderFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(fixture.root.isValid());
+        ProgramFolder::setOverride(QStringLiteral(TALMO_TEST_PROGRAM_DIR));
+        builder.Project = &fixture.project;
+        builder.SetQuestions(&questions);
+        builder.SetWorkingFolder(fixture.WorkingFolder());
+        builder.SetSetupBuildStep(&setup);
+        QObject::connect(&builder, &BuildController::closeRequested, [this] { ++closeRequests; });
+    }
+
+    void TearDown() override
+    {
+        ProgramFolder::clearOverride();
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    BuilderTestProject fixture;
+    ScriptedBuildQuestions questions;
+    FakeSetupStep setup;
+    BuildController builder;
+    int closeRequests = 0;
+};
 
 } // namespace talmo::testing

@@ -21,43 +21,24 @@ namespace {
 
 // The CAB build run through the real cabwiz of the program folder, or through
 // small stand-ins written into a program folder of the test's own.
-class CabBuildEndToEndTest : public ::testing::Test
+class CabBuildEndToEndTest : public BuilderFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(fixture.root.isValid());
-        ProgramFolder::setOverride(QStringLiteral(TALMO_TEST_PROGRAM_DIR));
-        builder.Project = &fixture.project;
-        builder.SetQuestions(&questions);
-        builder.SetWorkingFolder(fixture.WorkingFolder());
-        QObject::connect(&builder, &BuildController::closeRequested, [this] { ++closeRequests; });
+        BuilderFixture::SetUp();
         questions.answers = {true};
         builder.WindowShown();
     }
 
-    void TearDown() override
-    {
-        ProgramFolder::clearOverride();
-        QDir::setCurrent(QDir::tempPath());
-    }
-
-    // A program folder whose cabwiz is the shell script given.
     void UseFakeCabwiz(const QByteArray &script)
     {
         const QString folder = fixture.Path(QStringLiteral("fake program"));
-        WriteTestFile(folder + QStringLiteral("/cabwiz"), "#!/bin/sh\n" + script + "\n");
-        QFile::setPermissions(folder + QStringLiteral("/cabwiz"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        WriteFakeCabwiz(folder, script);
         ProgramFolder::setOverride(folder);
     }
 
     QStringList LogAfterShowing() const { return builder.LogLines().mid(3); }
-
-    BuilderTestProject fixture;
-    ScriptedBuildQuestions questions;
-    BuildController builder;
-    int closeRequests = 0;
 };
 
 TEST_F(CabBuildEndToEndTest, OneConfigurationBuildsItsCabAndLeavesNoWorkingFiles)

@@ -283,9 +283,7 @@ TEST_F(BuilderFormTest, AnsweringNoToTheMissingFolderClosesAnUnattendedBuild)
 TEST_F(BuilderFormTest, CancelEndsASlowCabwizAndEnablesTheButtons)
 {
     const QString programFolder = root.filePath(QStringLiteral("program"));
-    WriteTestFile(programFolder + QStringLiteral("/cabwiz"), "#!/bin/sh\nexec sleep 60\n");
-    QFile::setPermissions(programFolder + QStringLiteral("/cabwiz"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    WriteFakeCabwiz(programFolder, "exec sleep 60");
     ProgramFolder::setOverride(programFolder);
     auto form = NewForm();
     auto *close = Control<QPushButton>(*form, "bt_Close");
