@@ -128,6 +128,8 @@ TEST(ShippedData, PlaceholderFilesSayWhatTheyAre)
 
 TEST(ShippedData, MessagesFilesUseOnlyNamesTheCompilerKnows)
 {
+    if (!QFileInfo::exists(QStringLiteral(TALMO_SHARED_DATA_DIR "/inno5-sections.txt")))
+        GTEST_SKIP() << "the installer facts file is not beside this checkout";
     const QSet<QString> directives = namesListedAfter(QStringLiteral("LangOptions"), QStringLiteral("directives:"));
     const QSet<QString> messages = namesListedAfter(QStringLiteral("Messages"), QStringLiteral("message IDs"));
     ASSERT_FALSE(directives.isEmpty());
