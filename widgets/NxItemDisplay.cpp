@@ -1,0 +1,511 @@
+#include "widgets/NxItemDisplay.h"
+
+#include "platform/AnsiCodec.h"
+#include "widgets/ColorBlend.h"
+#include "widgets/ColorSchemes.h"
+#include "widgets/NxCheckBoxItem.h"
+#include "widgets/NxColorItem.h"
+#include "widgets/NxTextItem.h"
+#include "widgets/SharedDraw.h"
+#include "widgets/Themes.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace talmo {
+
+namespace {
+
+constexpr int MarginWidth = 14;
+constexpr int PreviewWidth = 20;
+
+QColor qcolor(TColor color)
+{
+    return SystemColors::toQColor(color);
+}
+
+TColor scheme(int element)
+{
+    return ColorSchemes::schemeColor(element, ColorSchemes::defaultScheme());
+}
+
+void fillRect(QPainter &painter, const QRect &rect, TColor color)
+{
+    painter.fillRect(rect, qcolor(color));
+}
+
+void frameAndFill(QPainter &painter, const QRect &rect, TColor pen, TColor brush)
+{
+    fillRect(painter, rect, brush);
+    SharedDraw::drawFrame(painter, rect, pen);
+}
+
+void drawRaisedOrSunken(QPainter &painter, const QRect &rect, bool sunken, TColor face)
+{
+    fillRect(painter, rect, face);
+    const QColor light = qcolor(sunken ? clBtnShadow : clBtnHighlight);
+    const QColor dark = qcolor(sunken ? clBtnHighlight : clBtnShadow);
+    painter.setPen(light);
+    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    painter.setPen(dark);
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+}
+
+void drawCheckMark(QPainter &painter, const QRect &box, const QColor &color)
+{
+    QPainterPath tick;
+    const QPointF c = QRectF(box).center();
+    const qreal s = box.width() / 13.0;
+    tick.moveTo(c.x() - 3.5 * s, c.y() - 0.5 * s);
+    tick.lineTo(c.x() - 1.0 * s, c.y() + 2.0 * s);
+    tick.lineTo(c.x() + 3.5 * s, c.y() - 2.5 * s);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 1.8 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(tick);
+    painter.restore();
+}
+
+QImage transparentGlyph(const QImage &glyph)
+{
+    if (glyph.isNull())
+        return glyph;
+    QImage image = glyph.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == key)
+                image.setPixel(x, y, 0);
+    return image;
+}
+
+} // namespace
+
+std::unique_ptr<TNxItemDisplay> TNxItemDisplay::create(TNxPropertyItem *item)
+{
+    switch (item->displayKind()) {
+    case TNxDisplayKind::Text:
+        return std::make_unique<TNxTextItemDisplay>(item);
+    case TNxDisplayKind::Color:
+        return std::make_unique<TNxColorItemDisplay>(item);
+    case TNxDisplayKind::FontName:
+        return std::make_unique<TNxFontNameItemDisplay>(item);
+    case TNxDisplayKind::Toolbar:
+        return std::make_unique<TNxToolbarItemDisplay>(item);
+    case TNxDisplayKind::CheckBox:
+        return std::make_unique<TNxCheckBoxItemDisplay>(item);
+    case TNxDisplayKind::Plain:
+        break;
+    }
+    return std::make_unique<TNxItemDisplay>(item);
+}
+
+void TNxItemDisplay::paintCaption()
+{
+    QPainter &p = painter();
+    const TNxPropertyItem *it = item();
+    const bool topLevel = it->level() == 0;
+    const bool selected = m_context.selected;
+    const int indent = it->indent();
+    p.setFont(it->font());
+    const QFontMetrics metrics(it->font());
+
+    const bool hasPicture = m_context.images && it->imageIndex() >= 0 && it->imageIndex() < m_context.images->size();
+    const int pictureWidth = hasPicture ? m_context.images->at(it->imageIndex()).width() : 0;
+    const int textWidth = metrics.horizontalAdvance(AnsiCodec::decode(AnsiCodec::encode(it->caption())));
+    const QRect captionFrame(m_rect.left() + indent, m_rect.top(),
+                             4 + textWidth + (hasPicture ? pictureWidth + 8 : 0), m_rect.height());
+
+    TColor textColor = clWindowText;
+    if (topLevel) {
+        switch (m_context.style) {
+        case psDefault:
+            fillRect(p, m_rect, m_context.categoriesColor);
+            break;
+        case psOffice2003:
+            SharedDraw::drawVertGradient(p, m_rect, Themes::stateColor(selected ? 1 : 10), Themes::stateColor(selected ? 2 : 11));
+            break;
+        case psOffice2007:
+            SharedDraw::fillGlossy(p, m_rect, scheme(selected ? 17 : 4), scheme(selected ? 16 : 3), m_rect.height() / 2);
+            break;
+        case psWhidbey:
+            SharedDraw::drawVertGradient(p, m_rect, clWindow, clBtnFace);
+            break;
+        }
+        if (selected && m_context.style == psDefault)
+            SharedDraw::drawFocusFrame(p, captionFrame, true);
+        if (selected && m_context.style == psWhidbey)
+            SharedDraw::drawFrame(p, captionFrame, clBlack);
+    } else if (selected) {
+        switch (m_context.style) {
+        case psDefault:
+            fillRect(p, m_rect, m_context.selectionColor);
+            textColor = m_context.highlightTextColor;
+            break;
+        case psOffice2003:
+            frameAndFill(p, m_rect, clHotLight, Themes::stateColor(0));
+            break;
+        case psOffice2007:
+            frameAndFill(p, m_rect, scheme(17), scheme(16));
+            break;
+        case psWhidbey:
+            frameAndFill(p, m_rect, clHighlight, ColorBlend::blendAlpha(clHighlight, clWindow, 80));
+            break;
+        }
+    } else {
+        fillRect(p, m_rect, it->color());
+    }
+    if (!it->enabled())
+        textColor = clGrayText;
+
+    int textLeft = m_rect.left() + indent + 3;
+    if (hasPicture) {
+        const QPixmap &picture = m_context.images->at(it->imageIndex());
+        p.drawPixmap(m_rect.left() + indent + 3, m_rect.top() + (m_rect.height() - picture.height()) / 2, picture);
+        textLeft = m_rect.left() + indent + pictureWidth + 11;
+    }
+    p.setPen(qcolor(textColor));
+    SharedDraw::drawTextRect(p, QRect(textLeft, m_rect.top(), m_rect.right() - textLeft, m_rect.height()),
+                             HorzAlign::Left, it->caption());
+}
+
+void TNxItemDisplay::paintExpandButton()
+{
+    QPainter &p = painter();
+    const TNxPropertyItem *it = item();
+    const int middle = m_rect.top() + m_rect.height() / 2;
+    if (m_context.buttonsStyle == btCustom) {
+        const QPixmap &glyph = it->expanded() ? m_context.collapseGlyph : m_context.expandGlyph;
+        p.drawPixmap(7 - glyph.width() / 2, middle - glyph.height() / 2, glyph);
+        return;
+    }
+    const QRect box(it->indent() + 2, middle - 5, 9, 9);
+    const bool topLevel = it->level() == 0;
+    const bool blackMargin = SystemColors::resolve(m_context.marginColor) == clBlack;
+    TColor pen = blackMargin ? clWindow : clWindowText;
+    TColor brush = topLevel ? m_context.marginColor : (blackMargin ? clBlack : clWindow);
+    if (m_context.style != psDefault) {
+        pen = m_context.style == psOffice2007 ? scheme(3) : clBtnShadow;
+        brush = clWindow;
+    }
+    fillRect(p, box, brush);
+    SharedDraw::drawFrame(p, box, pen);
+    p.setPen(qcolor(pen));
+    p.drawLine(box.left() + 2, box.top() + 4, box.left() + 6, box.top() + 4);
+    if (!it->expanded())
+        p.drawLine(box.left() + 4, box.top() + 2, box.left() + 4, box.top() + 6);
+}
+
+void TNxItemDisplay::paintSuffix()
+{
+    QPainter &p = painter();
+    p.setFont(item()->valueFont());
+    fillRect(p, m_rect, item()->color());
+    p.setPen(qcolor(m_context.gridColor));
+    p.drawLine(m_rect.left(), m_rect.top(), m_rect.left(), m_rect.bottom());
+    p.setPen(qcolor(clWindowText));
+    SharedDraw::drawTextRect(p, m_rect.adjusted(3, 0, 0, 0), HorzAlign::Left, item()->suffixValue());
+}
+
+void TNxItemDisplay::paintBackground()
+{
+    if (item()->level() > 0)
+        fillRect(painter(), m_rect, item()->color());
+}
+
+void TNxItemDisplay::paintPreview(const QRect &) {}
+
+void TNxItemDisplay::paintValue()
+{
+    paintBackground();
+    if (item()->showPreview() && item()->hasPreview()) {
+        const QRect box(m_rect.left() + 1, m_rect.top() + 1, PreviewWidth, m_rect.height() - 2);
+        SharedDraw::drawFrame(painter(), box, rgbColor(0x80, 0x80, 0x80));
+        paintPreview(box.adjusted(1, 1, -1, -1));
+    }
+}
+
+void TNxItemDisplay::keyDown(int, Qt::KeyboardModifiers) {}
+void TNxItemDisplay::mouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TNxItemDisplay::mouseMove(Qt::KeyboardModifiers, int, int) {}
+void TNxItemDisplay::mouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+
+QRect TNxTextItemDisplay::textRect() const
+{
+    return rect().adjusted(item()->showPreview() ? 30 : 3, 0, 0, 0);
+}
+
+void TNxTextItemDisplay::paintValue()
+{
+    TNxItemDisplay::paintValue();
+    paintText();
+}
+
+void TNxTextItemDisplay::paintText()
+{
+    QPainter &p = painter();
+    const TNxPropertyItem *it = item();
+    QFont font = it->valueFont();
+    QString text;
+    TColor color = clWindowText;
+    const QString value = it->getValue();
+    if (value.isEmpty()) {
+        text = it->emptyValue();
+        color = clGrayText;
+    } else {
+        const auto lowered = [](const QString &s) { return AnsiCodec::decode(AnsiCodec::encode(s)).toLower(); };
+        if (it->options().testFlag(itoBoldNonDefault) && lowered(value) != lowered(it->defaultValue()))
+            font.setBold(true);
+        if (!it->enabled())
+            color = clGrayText;
+        const QString display = it->getDisplayText();
+        auto *textItem = dynamic_cast<const TNxTextItem *>(it);
+        text = textItem && !textItem->passwordChar().isNull() ? QString(display.size(), textItem->passwordChar())
+                                                               : display;
+    }
+    p.setFont(font);
+    p.setPen(qcolor(color));
+    SharedDraw::drawTextRect(p, textRect(), HorzAlign::Left, text, context().rightToLeft);
+}
+
+void TNxColorItemDisplay::paintPreview(const QRect &rect)
+{
+    QPainter &p = painter();
+    auto *colorItem = static_cast<TNxColorItem *>(item());
+    const auto color = colorItem->colorOfText(colorItem->asString());
+    if (!color || *color == clNone) {
+        // No colour: a white box crossed in red.
+        fillRect(p, rect, clWhite);
+        p.setPen(qcolor(clRed));
+        p.drawLine(rect.topLeft(), rect.bottomRight());
+        p.drawLine(rect.topRight(), rect.bottomLeft());
+        return;
+    }
+    fillRect(p, rect, *color);
+}
+
+void TNxFontNameItemDisplay::paintPreview(const QRect &rect)
+{
+    QPainter &p = painter();
+    QFont sample(item()->asString());
+    sample.setPointSize(8);
+    fillRect(p, rect, clHighlight);
+    p.setFont(sample);
+    p.setPen(qcolor(clHighlightText));
+    p.drawText(rect, Qt::AlignCenter, QStringLiteral("ab"));
+}
+
+TNxToolbarItemDisplay::TNxToolbarItemDisplay(TNxPropertyItem *item)
+    : TNxItemDisplay(item)
+{
+}
+
+TNxToolbarItem *TNxToolbarItemDisplay::toolbar() const
+{
+    return static_cast<TNxToolbarItem *>(item());
+}
+
+QRect TNxToolbarItemDisplay::buttonRect(int index, const QRect &cell) const
+{
+    const TNxToolbarItem *bar = toolbar();
+    const int width = bar->buttonWidth();
+    const int left = bar->alignment() == TNxToolbarItem::baLeftJustify
+                         ? cell.left() + index * width
+                         : cell.left() + cell.width() + width * (index - bar->buttons().count());
+    return QRect(left, cell.top(), width, cell.height());
+}
+
+int TNxToolbarItemDisplay::buttonAt(int x, int cellWidth) const
+{
+    const TNxToolbarItem *bar = toolbar();
+    const int width = bar->buttonWidth();
+    const int count = bar->buttons().count();
+    if (width <= 0)
+        return -1;
+    int index;
+    if (bar->alignment() == TNxToolbarItem::baLeftJustify) {
+        index = x >= 0 ? x / width : -1;
+    } else {
+        const int start = cellWidth - count * width;
+        if (x < start)
+            return -1;
+        index = (x - start) / width;
+    }
+    return index >= 0 && index < count ? index : -1;
+}
+
+void TNxToolbarItemDisplay::paintBackground()
+{
+    if (!toolbar()->drawBackground()) {
+        TNxItemDisplay::paintBackground();
+        return;
+    }
+    if (context().style == psDefault)
+        fillRect(painter(), rect(), clBtnFace);
+    else if (context().style == psOffice2003)
+        SharedDraw::drawVertGradient(painter(), rect(), Themes::stateColor(10), Themes::stateColor(11));
+}
+
+void TNxToolbarItemDisplay::paintValue()
+{
+    TNxItemDisplay::paintValue();
+    QPainter &p = painter();
+    const TNxToolbarItem *bar = toolbar();
+    const int count = bar->buttons().count();
+    for (int i = 0; i < count; ++i) {
+        const QRect button = buttonRect(i, rect());
+        const TNxToolbarItemButton *b = bar->buttons().item(i);
+        if (b->divider()) {
+            p.setPen(qcolor(clGrayText));
+            const int x = button.left() + button.width() / 2;
+            p.drawLine(x, button.top() + 2, x, button.bottom() - 2);
+            continue;
+        }
+        paintButton(button, b->checked(), i == m_hot, i == m_pressed, i);
+    }
+    if (!bar->showText())
+        return;
+    p.setFont(bar->valueFont());
+    p.setPen(qcolor(bar->enabled() ? clWindowText : clGrayText));
+    const int buttons = count * bar->buttonWidth();
+    const QRect textRect = bar->alignment() == TNxToolbarItem::baLeftJustify
+                               ? rect().adjusted(buttons + 2, 0, 0, 0)
+                               : rect().adjusted(2, 0, -buttons, 0);
+    SharedDraw::drawTextRect(p, textRect, HorzAlign::Left, bar->asString());
+}
+
+void TNxToolbarItemDisplay::paintButton(const QRect &rect, bool checked, bool hot, bool pressed, int index)
+{
+    QPainter &p = painter();
+    if (checked || hot) {
+        switch (context().style) {
+        case psDefault:
+            if (hot && !checked && !pressed)
+                drawRaisedOrSunken(p, rect, false, clBtnFace);
+            else
+                drawRaisedOrSunken(p, rect, true, hot ? clBtnFace : cl3DLight);
+            break;
+        case psOffice2003: {
+            const int top = hot && (checked || pressed) ? 8 : hot ? 6 : 4;
+            SharedDraw::drawVertGradient(p, rect, Themes::stateColor(top), Themes::stateColor(top + 1));
+            SharedDraw::drawFrame(p, rect, Themes::stateColor(3));
+            break;
+        }
+        case psOffice2007:
+            if (checked || (hot && pressed)) {
+                SharedDraw::drawFrame(p, rect, tcolor(0x55829E));
+                SharedDraw::fillGlossy(p, rect.adjusted(1, 1, -1, -1), tcolor(0x398AFB), tcolor(0x60BBFE), rect.height() / 2);
+            } else {
+                SharedDraw::drawFrame(p, rect, tcolor(0x99CEDB));
+                frameAndFill(p, rect.adjusted(1, 1, -1, -1), tcolor(0xC8F2FF), tcolor(0xC8F2FF));
+                SharedDraw::fillGlossy(p, rect.adjusted(2, 2, -2, -2), tcolor(0x33CCFF), tcolor(0x84E6FF), rect.height() / 2);
+            }
+            break;
+        case psWhidbey: {
+            const int alpha = hot && (checked || pressed) ? 160 : hot ? 80 : 35;
+            frameAndFill(p, rect, clHighlight, ColorBlend::blendAlpha(clHighlight, clWindow, alpha));
+            break;
+        }
+        }
+    }
+    const QImage glyph = transparentGlyph(toolbar()->buttons().item(index)->glyph());
+    if (!glyph.isNull())
+        p.drawImage(rect.left() + (rect.width() - glyph.width()) / 2, rect.top() + (rect.height() - glyph.height()) / 2,
+                    glyph);
+}
+
+void TNxToolbarItemDisplay::keyDown(int key, Qt::KeyboardModifiers)
+{
+    toolbar()->pressButtonKey(key);
+}
+
+void TNxToolbarItemDisplay::setHot(int index)
+{
+    if (index == m_hot)
+        return;
+    const int old = m_hot;
+    m_hot = index;
+    if (old >= 0)
+        item()->notify(TNxItemNotification::ToolbarButtonChanged, old);
+    if (index >= 0)
+        item()->notify(TNxItemNotification::ToolbarButtonChanged, index);
+}
+
+void TNxToolbarItemDisplay::mouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int)
+{
+    m_pressed = buttonAt(x, rect().width());
+    if (m_pressed >= 0)
+        item()->notify(TNxItemNotification::ToolbarButtonChanged, m_pressed);
+}
+
+void TNxToolbarItemDisplay::mouseLeave()
+{
+    setHot(-1);
+}
+
+void TNxToolbarItemDisplay::mouseMove(Qt::KeyboardModifiers, int x, int)
+{
+    setHot(buttonAt(x, rect().width()));
+}
+
+void TNxToolbarItemDisplay::mouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int)
+{
+    const int pressed = m_pressed;
+    m_pressed = -1;
+    if (pressed >= 0)
+        item()->notify(TNxItemNotification::ToolbarButtonChanged, pressed);
+    const int index = buttonAt(x, rect().width());
+    if (index < 0)
+        return;
+    TNxToolbarItem *bar = toolbar();
+    if (bar->buttons().item(index)->autoCheck())
+        bar->setButtonChecked(index, !bar->buttons().item(index)->checked());
+    else
+        bar->clickButton(index);
+}
+
+void TNxCheckBoxItemDisplay::keyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (key == Qt::Key_Space && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+        static_cast<TNxCheckBoxItem *>(item())->toggle();
+}
+
+void TNxCheckBoxItemDisplay::paintButton(const QRect &rect, bool checked, bool hot, bool pressed, int index)
+{
+    auto *box = static_cast<TNxCheckBoxItem *>(item());
+    if (box->style() == TNxCheckBoxItem::bsButton) {
+        TNxToolbarItemDisplay::paintButton(rect, checked, hot, pressed, index);
+        if (checked)
+            drawCheckMark(painter(), QRect(rect.center() - QPoint(6, 6), QSize(13, 13)), qcolor(clWindowText));
+        return;
+    }
+    QPainter &p = painter();
+    const QRect square(rect.left() + (rect.width() - 13) / 2, rect.top() + (rect.height() - 13) / 2, 13, 13);
+    if (context().style == psDefault) {
+        QStyleOptionButton option;
+        option.rect = square;
+        option.state = (checked ? QStyle::State_On : QStyle::State_Off) | QStyle::State_Enabled;
+        if (!box->enabled())
+            option.state &= ~QStyle::State_Enabled;
+        if (pressed)
+            option.state |= QStyle::State_Sunken;
+        if (hot)
+            option.state |= QStyle::State_MouseOver;
+        QApplication::style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &p);
+        return;
+    }
+    const bool enabled = box->enabled();
+    TColor border = enabled ? (context().style == psOffice2007 ? scheme(3) : clBtnShadow) : clGrayText;
+    TColor face = enabled && hot ? (pressed ? tcolor(0x60BBFE) : tcolor(0xC8F2FF)) : clWindow;
+    frameAndFill(p, square, border, face);
+    if (checked)
+        drawCheckMark(p, square, qcolor(enabled ? clWindowText : clGrayText));
+}
+
+} // namespace talmo
