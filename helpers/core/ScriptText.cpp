@@ -81,10 +81,15 @@ bool IsIdentifierChar(QChar c)
 
 int FindIdentifier(const QString &name, const QString &text)
 {
+    return FindIdentifierFrom(name, text, 0);
+}
+
+int FindIdentifierFrom(const QString &name, const QString &text, qsizetype from)
+{
     if (name.isEmpty())
         return 0;
     const qsizetype length = text.size();
-    qsizetype i = 0;
+    qsizetype i = from;
     while (i < length) {
         if (text.at(i) == u'\'') {
             i = skipLiteral(text, i);

@@ -20,6 +20,9 @@ bool IsIdentifierChar(QChar c);
 // ignoring ASCII case and whatever stands inside single-quoted literals;
 // 0 when there is none (also for an empty name). Comments are not skipped.
 int FindIdentifier(const QString &name, const QString &text);
+// The same search starting at the 0-based index from, which must lie outside
+// a literal; the character before it still counts for the whole-word test.
+int FindIdentifierFrom(const QString &name, const QString &text, qsizetype from);
 
 // One routine of a declaration list: its upper-cased name and the index of its
 // declaration line.
