@@ -1,6 +1,7 @@
 #include "widgets/NextInspector.h"
 
 #include "widgets/ColorSchemes.h"
+#include "widgets/GlyphMask.h"
 #include "widgets/NxComboBox.h"
 #include "widgets/NxEdit.h"
 
@@ -82,33 +83,15 @@ void TNextInspector::setCategoriesColor(TColor value)
     viewport()->update();
 }
 
-namespace {
-
-// Custom glyphs are drawn with their bottom-left pixel's colour transparent.
-QPixmap withTransparentCorner(const QPixmap &glyph)
-{
-    if (glyph.isNull())
-        return glyph;
-    QImage image = glyph.toImage().convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == key)
-                image.setPixel(x, y, 0);
-    return QPixmap::fromImage(image);
-}
-
-} // namespace
-
 void TNextInspector::setCollapseGlyph(const QPixmap &value)
 {
-    m_collapseGlyph = withTransparentCorner(value);
+    m_collapseGlyph = GlyphMask::bottomLeftTransparent(value);
     viewport()->update();
 }
 
 void TNextInspector::setExpandGlyph(const QPixmap &value)
 {
-    m_expandGlyph = withTransparentCorner(value);
+    m_expandGlyph = GlyphMask::bottomLeftTransparent(value);
     viewport()->update();
 }
 
@@ -258,14 +241,23 @@ TNxPropertyItem *TNextInspector::itemAtPos(const QPoint &pos) const
 
 QRect TNextInspector::valueRect(const TNxPropertyItem *item) const
 {
+    return valueRectAt(item, rowTop(item));
+}
+
+QRect TNextInspector::valueRectAt(const TNxPropertyItem *item, int top) const
+{
     const int right = viewport()->width() - (item->showSuffix() ? m_suffixWidth : 0);
-    return QRect(QPoint(m_splitterPosition + 1, rowTop(item)), QPoint(right - 1, rowTop(item) + m_rowHeight - 1));
+    return QRect(QPoint(m_splitterPosition + 1, top), QPoint(right - 1, top + m_rowHeight - 1));
 }
 
 QRect TNextInspector::suffixRect(const TNxPropertyItem *item) const
 {
-    const int width = viewport()->width();
-    return QRect(width - m_suffixWidth, rowTop(item), m_suffixWidth, m_rowHeight);
+    return suffixRectAt(rowTop(item));
+}
+
+QRect TNextInspector::suffixRectAt(int top) const
+{
+    return QRect(viewport()->width() - m_suffixWidth, top, m_suffixWidth, m_rowHeight);
 }
 
 bool TNextInspector::inSplitterZone(int x) const
@@ -404,14 +396,21 @@ void TNextInspector::paintRow(QPainter &painter, TNxPropertyItem *item, int top)
         painterOfRow->paintExpandButton();
     }
     if (item->showSuffix()) {
-        painterOfRow->setRect(suffixRect(item));
+        painterOfRow->setRect(suffixRectAt(top));
         painterOfRow->paintSuffix();
     }
     if (item != m_editing) {
-        painterOfRow->setRect(valueRect(item));
+        painterOfRow->setRect(valueRectAt(item, top));
         painterOfRow->paintValue();
     }
     painter.restore();
+}
+
+void TNextInspector::changeEvent(QEvent *event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        m_items->setFont(font());
 }
 
 void TNextInspector::resizeEvent(QResizeEvent *event)
@@ -542,7 +541,7 @@ void TNextInspector::showEditor(TNxPropertyItem *item)
     m_editing = item;
     m_editor = editor;
     editor->installEventFilter(this);
-    editor->setGeometry(valueRect(item).adjusted(0, 0, 0, 0));
+    editor->setGeometry(valueRect(item));
     editor->show();
     m_editors.prepare(editor, item);
     m_editorChange = connect(editor, &QLineEdit::textChanged, this, &TNextInspector::editorChange);

@@ -125,6 +125,7 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -153,6 +154,8 @@ private:
     TNxDisplayContext displayContext(QPainter *painter, bool selected) const;
     void updateScrollRange();
     void setScrollPosition(int position);
+    QRect valueRectAt(const TNxPropertyItem *item, int top) const;
+    QRect suffixRectAt(int top) const;
     bool inSplitterZone(int x) const;
     bool inValueCell(const TNxPropertyItem *item, const QPoint &pos) const;
     void updateRow(const TNxPropertyItem *item);

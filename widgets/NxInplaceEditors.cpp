@@ -82,7 +82,7 @@ void applyLook(TNxCustomEdit *editor, const TNxPropertyItem *item)
     editor->setEditMargins(2, 0);
 }
 
-void prepareCombo(TNxComboBox *combo, TNxComboBoxItem *item, std::vector<QMetaObject::Connection> &connections)
+void prepareCombo(TNxComboBox *combo, TNxComboBoxItem *item)
 {
     combo->setItems(item->lines());
     combo->setStyle(item->style() == TNxComboBoxItem::cbDropDownList ? dsDropDownList : dsDropDown);
@@ -92,9 +92,21 @@ void prepareCombo(TNxComboBox *combo, TNxComboBoxItem *item, std::vector<QMetaOb
     combo->setText(item->asString());
     if (item->itemIndex() >= 0)
         combo->setItemIndex(item->itemIndex());
-    connections.push_back(QObject::connect(combo, &TNxPopupEdit::closeUp, item,
-                                           [combo, item] { item->editorClosedUp(combo->itemIndex()); }));
-    connections.push_back(QObject::connect(combo, &TNxPopupEdit::select, item, [item] { emit item->select(item); }));
+}
+
+// A drop-down row hears when its editor's list closes and when a choice is made.
+void routePopupEvents(TNxCustomEdit *editor, TNxPopupItem *item, std::vector<QMetaObject::Connection> &connections)
+{
+    auto *popup = dynamic_cast<TNxPopupEdit *>(editor);
+    if (!popup)
+        return;
+    connections.push_back(QObject::connect(popup, &TNxPopupEdit::closeUp, item, [popup, item] {
+        if (auto *combo = dynamic_cast<TNxComboBoxItem *>(item))
+            combo->editorClosedUp(NxInplaceEditors::editorItemIndex(popup));
+        else
+            emit item->closeUp(item);
+    }));
+    connections.push_back(QObject::connect(popup, &TNxPopupEdit::select, item, [item] { emit item->select(item); }));
 }
 
 } // namespace
@@ -113,7 +125,7 @@ void NxInplaceEditors::prepare(TNxCustomEdit *editor, TNxPropertyItem *item)
         fontName->setLines(QFontDatabase::families());
     if (auto *combo = dynamic_cast<TNxComboBoxItem *>(item)) {
         if (auto *comboEditor = dynamic_cast<TNxComboBox *>(editor))
-            prepareCombo(comboEditor, combo, m_itemConnections);
+            prepareCombo(comboEditor, combo);
     } else if (auto *color = dynamic_cast<TNxColorItem *>(item)) {
         if (auto *picker = dynamic_cast<TNxColorPicker *>(editor)) {
             picker->setWebColorFormat(color->colorKind() == TNxColorItem::ckWeb);
@@ -143,6 +155,8 @@ void NxInplaceEditors::prepare(TNxCustomEdit *editor, TNxPropertyItem *item)
             spinEdit->setSpinButtons(spin->spinButtons());
         }
     }
+    if (auto *popupItem = dynamic_cast<TNxPopupItem *>(item))
+        routePopupEvents(editor, popupItem, m_itemConnections);
     if (!dynamic_cast<TNxComboBoxItem *>(item))
         editor->setText(item->asString());
     applyLook(editor, item);

@@ -3,6 +3,7 @@
 #include "platform/AnsiCodec.h"
 #include "widgets/ColorBlend.h"
 #include "widgets/ColorSchemes.h"
+#include "widgets/GlyphMask.h"
 #include "widgets/NxCheckBoxItem.h"
 #include "widgets/NxColorItem.h"
 #include "widgets/NxTextItem.h"
@@ -70,19 +71,6 @@ void drawCheckMark(QPainter &painter, const QRect &box, const QColor &color)
     painter.setPen(QPen(color, 1.8 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(tick);
     painter.restore();
-}
-
-QImage transparentGlyph(const QImage &glyph)
-{
-    if (glyph.isNull())
-        return glyph;
-    QImage image = glyph.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == key)
-                image.setPixel(x, y, 0);
-    return image;
 }
 
 } // namespace
@@ -414,10 +402,12 @@ void TNxToolbarItemDisplay::paintButton(const QRect &rect, bool checked, bool ho
         }
         }
     }
-    const QImage glyph = transparentGlyph(toolbar()->buttons().item(index)->glyph());
-    if (!glyph.isNull())
-        p.drawImage(rect.left() + (rect.width() - glyph.width()) / 2, rect.top() + (rect.height() - glyph.height()) / 2,
-                    glyph);
+    const QImage source = toolbar()->buttons().item(index)->glyph();
+    if (source.isNull())
+        return;
+    const QPixmap glyph = GlyphMask::bottomLeftTransparent(QPixmap::fromImage(source));
+    p.drawPixmap(rect.left() + (rect.width() - glyph.width()) / 2, rect.top() + (rect.height() - glyph.height()) / 2,
+                 glyph);
 }
 
 void TNxToolbarItemDisplay::keyDown(int key, Qt::KeyboardModifiers)

@@ -1,5 +1,9 @@
 #include "widgets/NextInspector.h"
+#include "widgets/NxButtonEdit.h"
+#include "widgets/NxButtonItem.h"
 #include "widgets/NxCheckBoxItem.h"
+#include "widgets/NxComboBox.h"
+#include "widgets/NxComboBoxItem.h"
 #include "widgets/NxEdit.h"
 #include "widgets/NxTextItem.h"
 
@@ -332,4 +336,74 @@ TEST_F(InspectorFixture, CheckBoxRowsToggleBySpaceAndByClick)
     EXPECT_FALSE(box->asBoolean());
     ASSERT_FALSE(changes.isEmpty());
     EXPECT_EQ(changes.last(), QStringLiteral("Flag=no"));
+}
+
+TEST_F(InspectorFixture, ComboRowsFillTheirEditorAndApplyAChoiceAtOnce)
+{
+    auto *root = inspector->items()->addChild<TNxComboBoxItem>(general, QStringLiteral("Root Key"));
+    root->setLines({QStringLiteral("HKEY_CLASSES_ROOT"), QStringLiteral("HKEY_CURRENT_USER"),
+                    QStringLiteral("HKEY_LOCAL_MACHINE")});
+    root->setStyle(TNxComboBoxItem::cbDropDownList);
+    root->setOptions(itoAutoApply);
+    root->setValue(QStringLiteral("HKEY_CURRENT_USER"));
+    int closedUp = 0;
+    QObject::connect(root, &TNxPopupItem::closeUp, [&] { ++closedUp; });
+    changes.clear();
+
+    click(root);
+    auto *combo = dynamic_cast<TNxComboBox *>(inspector->editor());
+    ASSERT_TRUE(combo);
+    EXPECT_EQ(combo->items(), root->lines());
+    EXPECT_EQ(combo->text(), QStringLiteral("HKEY_CURRENT_USER"));
+    EXPECT_EQ(combo->style(), dsDropDownList);
+    combo->setItemIndex(2);
+    EXPECT_EQ(changes, QStringList({"Root Key=HKEY_LOCAL_MACHINE"}));
+    emit combo->closeUp();
+    EXPECT_EQ(root->itemIndex(), 2);
+    EXPECT_EQ(closedUp, 1);
+}
+
+TEST_F(InspectorFixture, ButtonRowsHearTheirEditorsButton)
+{
+    auto *source = inspector->items()->addChild<TNxButtonItem>(general, QStringLiteral("Source"));
+    source->setEditOptions(TNxButtonItem::epDisableTyping);
+    int clicks = 0;
+    QObject::connect(source, &TNxButtonItem::buttonClick, [&] { ++clicks; });
+    click(source);
+    auto *edit = dynamic_cast<TNxButtonEdit *>(inspector->editor());
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->options(), TNxEditOptions(epDisableTyping));
+    emit edit->buttonClick();
+    EXPECT_EQ(clicks, 1);
+
+    // Once the row is left, the editor no longer speaks for it.
+    click(name);
+    emit edit->buttonClick();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(InspectorFixture, SuffixBoxEditsTheSuffixValue)
+{
+    title->setShowSuffix(true);
+    title->setSuffixes({QStringLiteral("px"), QStringLiteral("%")});
+    title->setSuffixValue(QStringLiteral("px"));
+    QStringList suffixEdits;
+    QObject::connect(inspector, &TNextInspector::suffixEdit,
+                     [&](TNxPropertyItem *, const QString &value) { suffixEdits << value; });
+    click(title);
+    TNxComboBox *suffix = inspector->suffixEditor();
+    ASSERT_TRUE(suffix);
+    EXPECT_TRUE(suffix->isVisible());
+    EXPECT_EQ(suffix->text(), QStringLiteral("px"));
+    EXPECT_EQ(suffix->geometry().right(), inspector->viewport()->width() - 1);
+    EXPECT_EQ(inspector->editor()->geometry().right(),
+              inspector->viewport()->width() - inspector->suffixWidth() - 1);
+    suffix->setText(QStringLiteral("%"));
+    EXPECT_EQ(title->suffixValue(), QStringLiteral("%"));
+    EXPECT_EQ(title->fullText(), QStringLiteral("beta%"));
+    EXPECT_EQ(suffixEdits.last(), QStringLiteral("%"));
+
+    click(name);
+    EXPECT_EQ(inspector->suffixEditor(), nullptr);
+    EXPECT_FALSE(suffix->isVisible());
 }
