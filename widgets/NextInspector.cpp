@@ -273,7 +273,7 @@ bool TNextInspector::inValueCell(const TNxPropertyItem *item, const QPoint &pos)
 void TNextInspector::updateRow(const TNxPropertyItem *item)
 {
     const int top = rowTop(item);
-    if (top >= 0 || (item && top > -rowStep()))
+    if (top >= 0)
         viewport()->update(0, top, viewport()->width(), rowStep());
 }
 

@@ -491,7 +491,7 @@ void TNxCheckBoxItemDisplay::paintButton(const QRect &rect, bool checked, bool h
         return;
     }
     const bool enabled = box->enabled();
-    TColor border = enabled ? (context().style == psOffice2007 ? scheme(3) : clBtnShadow) : clGrayText;
+    TColor border = enabled ? (context().style == psOffice2007 ? scheme(1) : clBtnShadow) : clGrayText;
     TColor face = enabled && hot ? (pressed ? tcolor(0x60BBFE) : tcolor(0xC8F2FF)) : clWindow;
     frameAndFill(p, square, border, face);
     if (checked)
