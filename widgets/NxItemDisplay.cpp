@@ -235,31 +235,36 @@ void TNxTextItemDisplay::paintValue()
     paintText();
 }
 
+QString TNxTextItemDisplay::shownText(const TNxPropertyItem &item)
+{
+    const QString value = item.getValue();
+    if (value.isEmpty())
+        return item.emptyValue();
+    const QString display = item.getDisplayText();
+    auto *textItem = dynamic_cast<const TNxTextItem *>(&item);
+    if (textItem && !textItem->passwordChar().isNull())
+        return QString(display.size(), textItem->passwordChar());
+    return display;
+}
+
+bool TNxTextItemDisplay::drawsBold(const TNxPropertyItem &item)
+{
+    const auto lowered = [](const QString &s) { return AnsiCodec::decode(AnsiCodec::encode(s)).toLower(); };
+    const QString value = item.getValue();
+    return !value.isEmpty() && item.options().testFlag(itoBoldNonDefault) &&
+           lowered(value) != lowered(item.defaultValue());
+}
+
 void TNxTextItemDisplay::paintText()
 {
     QPainter &p = painter();
     const TNxPropertyItem *it = item();
     QFont font = it->valueFont();
-    QString text;
-    TColor color = clWindowText;
-    const QString value = it->getValue();
-    if (value.isEmpty()) {
-        text = it->emptyValue();
-        color = clGrayText;
-    } else {
-        const auto lowered = [](const QString &s) { return AnsiCodec::decode(AnsiCodec::encode(s)).toLower(); };
-        if (it->options().testFlag(itoBoldNonDefault) && lowered(value) != lowered(it->defaultValue()))
-            font.setBold(true);
-        if (!it->enabled())
-            color = clGrayText;
-        const QString display = it->getDisplayText();
-        auto *textItem = dynamic_cast<const TNxTextItem *>(it);
-        text = textItem && !textItem->passwordChar().isNull() ? QString(display.size(), textItem->passwordChar())
-                                                               : display;
-    }
+    font.setBold(font.bold() || drawsBold(*it));
+    const TColor color = it->getValue().isEmpty() || !it->enabled() ? clGrayText : clWindowText;
     p.setFont(font);
     p.setPen(qcolor(color));
-    SharedDraw::drawTextRect(p, textRect(), HorzAlign::Left, text, context().rightToLeft);
+    SharedDraw::drawTextRect(p, textRect(), HorzAlign::Left, shownText(*it), context().rightToLeft);
 }
 
 void TNxColorItemDisplay::paintPreview(const QRect &rect)

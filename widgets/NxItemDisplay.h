@@ -88,6 +88,12 @@ public:
     void paintValue() override;
     QRect textRect() const;
 
+    // The value's text as drawn: password characters in place of a password
+    // row's text, the empty text when there is no value.
+    static QString shownText(const TNxPropertyItem &item);
+    // A value other than the default (ignoring case) is bold with itoBoldNonDefault.
+    static bool drawsBold(const TNxPropertyItem &item);
+
 protected:
     void paintText();
 };

@@ -407,3 +407,15 @@ TEST_F(InspectorFixture, SuffixBoxEditsTheSuffixValue)
     EXPECT_EQ(inspector->suffixEditor(), nullptr);
     EXPECT_FALSE(suffix->isVisible());
 }
+
+TEST_F(InspectorFixture, ByNameArrangementShowsSortedRowsWithoutCategories)
+{
+    note->setCaption(QStringLiteral("Author"));
+    inspector->setItemsArrange(taName);
+    EXPECT_EQ(inspector->rowTop(general), -1);
+    EXPECT_EQ(inspector->itemAtPos(QPoint(50, 5)), note);
+    EXPECT_EQ(inspector->itemAtPos(QPoint(50, 22)), name);
+    EXPECT_EQ(inspector->itemAtPos(QPoint(50, 39)), title);
+    inspector->setItemsArrange(taCatagory);
+    EXPECT_EQ(inspector->itemAtPos(QPoint(50, 5)), general);
+}

@@ -370,3 +370,36 @@ TEST(PropertyItemKinds, ButtonRowReportsItsButton)
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(button->buttonCaption(), QStringLiteral("..."));
 }
+
+TEST(PropertyItemKinds, TextPainterShowsPasswordsMaskedEmptyValuesAndBoldNonDefaults)
+{
+    struct Case
+    {
+        const char *value;
+        char password;
+        bool boldNonDefault;
+        const char *defaultValue;
+        const char *shown;
+        bool bold;
+    };
+    const Case cases[] = {
+        {"secret", '*', false, "", "******", false},
+        {"", '*', false, "", "(none)", false},
+        {"plain", 0, false, "", "plain", false},
+        {"{PF}\\App", 0, true, "{pf}\\app", "{PF}\\App", false},
+        {"{pf}\\Other", 0, true, "{pf}\\app", "{pf}\\Other", true},
+        {"", 0, true, "x", "(none)", false},
+        {"changed", 0, false, "x", "changed", false},
+    };
+    for (const Case &c : cases) {
+        TNxTextItem row;
+        row.setEmptyValue(QStringLiteral("(none)"));
+        row.setPasswordChar(QChar::fromLatin1(c.password));
+        if (c.boldNonDefault)
+            row.setOptions(itoBoldNonDefault);
+        row.setDefaultValue(QString::fromLatin1(c.defaultValue));
+        row.setValue(QString::fromLatin1(c.value));
+        EXPECT_EQ(TNxTextItemDisplay::shownText(row), QString::fromLatin1(c.shown)) << c.value;
+        EXPECT_EQ(TNxTextItemDisplay::drawsBold(row), c.bold) << c.value;
+    }
+}
