@@ -495,6 +495,7 @@ void TNextInspector::valueChangedHook(TNxPropertyItem *, const QString &) {}
 
 void TNextInspector::hideEditors()
 {
+    m_hidingEditors = true;
     if (m_editing) {
         TNxPropertyItem *item = m_editing;
         m_editing = nullptr;
@@ -513,6 +514,7 @@ void TNextInspector::hideEditors()
         suffix->hide();
         m_suffixItem = nullptr;
     }
+    m_hidingEditors = false;
 }
 
 void TNextInspector::showEditor(TNxPropertyItem *item)
@@ -611,14 +613,16 @@ void TNextInspector::editorChange(const QString &text)
 {
     if (m_updatingEditor || !m_editing)
         return;
-    TNxPropertyItem *item = m_editing;
+    // A change handler may rebuild the rows.
+    QPointer<TNxPropertyItem> item = m_editing;
     if (item->options().testFlag(itoAutoApply)) {
         m_updatingEditor = true;
         item->setValue(text);
         m_updatingEditor = false;
     }
     bool ignored = false;
-    emit edit(item, text, ignored);
+    if (item)
+        emit edit(item, text, ignored);
 }
 
 // ---- selection and keys ---------------------------------------------------
@@ -663,7 +667,7 @@ void TNextInspector::moveSelectionBy(int delta, bool apply)
 {
     if (!m_selected)
         return;
-    TNxPropertyItem *next = neighbour(m_selected, delta);
+    QPointer<TNxPropertyItem> next = neighbour(m_selected, delta);
     if (!next)
         return;
     if (apply) {
@@ -674,7 +678,9 @@ void TNextInspector::moveSelectionBy(int delta, bool apply)
             setScrollPosition(verticalScrollBar()->value() + 1);
         applyEdit(true);
     }
-    selectItem(next);
+    // Applying may have rebuilt the rows.
+    if (next)
+        selectItem(next);
 }
 
 bool TNextInspector::handleKey(QKeyEvent *event)
@@ -896,7 +902,8 @@ void TNextInspector::leaveEvent(QEvent *event)
 void TNextInspector::focusInEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    if (!m_selected) {
+    // The focus coming back from a hidden editor is no new visit.
+    if (!m_selected && !m_hidingEditors) {
         const auto shown = m_items->shownRows();
         if (!shown.empty())
             selectItem(shown.front());

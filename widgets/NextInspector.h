@@ -199,6 +199,7 @@ private:
     bool m_updatingEditor = false;
     bool m_scrollingInCode = false;
     bool m_applying = false;
+    bool m_hidingEditors = false;
     QTimer m_hintTimer;
 };
 

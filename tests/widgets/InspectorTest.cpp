@@ -419,3 +419,28 @@ TEST_F(InspectorFixture, ByNameArrangementShowsSortedRowsWithoutCategories)
     inspector->setItemsArrange(taCatagory);
     EXPECT_EQ(inspector->itemAtPos(QPoint(50, 5)), general);
 }
+
+TEST_F(InspectorFixture, RowsRebuiltByAChangeHandlerLeaveNothingBehind)
+{
+    QObject::connect(inspector, &TNextInspector::change, inspector, [this](TNxPropertyItem *item) {
+        if (item->caption() != QStringLiteral("Name"))
+            return;
+        QSignalBlocker blocker(inspector);
+        inspector->hideEditors();
+        inspector->items()->clear();
+        general = inspector->items()->addChild<TNxPropertyItem>(nullptr, QStringLiteral("Rebuilt"));
+    });
+    QLineEdit *editor = typeInto(name, "x");
+    ASSERT_TRUE(editor);
+    QTest::keyClick(editor, Qt::Key_Down);
+    EXPECT_EQ(inspector->items()->count(), 1);
+    EXPECT_EQ(inspector->selected(), nullptr);
+    EXPECT_EQ(inspector->editor(), nullptr);
+
+    // The same with a row that applies every keystroke.
+    auto *live = inspector->items()->addChild<TNxTextItem>(general, QStringLiteral("Name"));
+    live->setOptions(itoAutoApply);
+    editor = typeInto(live, "y");
+    EXPECT_EQ(inspector->items()->count(), 1);
+    EXPECT_EQ(inspector->editor(), nullptr);
+}
