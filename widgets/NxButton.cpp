@@ -1,5 +1,6 @@
 #include "widgets/NxButton.h"
 
+#include "widgets/ClassicFrame.h"
 #include "widgets/Colors.h"
 #include "widgets/GlyphMask.h"
 #include "widgets/SharedDraw.h"
@@ -231,18 +232,7 @@ void TNxButton::drawFace(QPainter &painter)
         SharedDraw::drawFrame(painter, r, clBtnShadow);
         return;
     }
-    const int L = r.x(), T = r.y(), R = r.x() + r.width(), B = r.y() + r.height();
-    painter.save();
-    painter.setPen(qc(clBtnHighlight));
-    painter.drawLine(L, B - 1, L, T);
-    painter.drawLine(L, T, R - 1, T);
-    painter.setPen(qc(cl3DDkShadow));
-    painter.drawLine(R - 1, T, R - 1, B - 1);
-    painter.drawLine(R - 1, B - 1, L, B - 1);
-    painter.setPen(qc(clBtnShadow));
-    painter.drawLine(R - 2, T + 1, R - 2, B - 2);
-    painter.drawLine(R - 2, B - 2, L, B - 2);
-    painter.restore();
+    ClassicFrame::drawRaised(painter, r, true);
 }
 
 } // namespace talmo

@@ -1,5 +1,6 @@
 #include "widgets/NxImage.h"
 
+#include "widgets/ClassicFrame.h"
 #include "widgets/Colors.h"
 #include "widgets/ImageFit.h"
 #include "widgets/SharedDraw.h"
@@ -9,15 +10,6 @@
 #include <QRegion>
 
 namespace talmo {
-
-namespace {
-
-QColor qc(TColor color)
-{
-    return SystemColors::toQColor(color);
-}
-
-} // namespace
 
 TNxImage::TNxImage(QWidget *parent)
     : QWidget(parent)
@@ -103,13 +95,7 @@ void TNxImage::paintEvent(QPaintEvent *)
     QPainter painter(this);
     auto paintBackground = [&] {
         painter.fillRect(rect(), palette().color(QPalette::Window));
-        const QRect r = rect();
-        painter.setPen(qc(clBtnShadow));
-        painter.drawLine(r.left(), r.bottom(), r.left(), r.top());
-        painter.drawLine(r.left(), r.top(), r.right(), r.top());
-        painter.setPen(qc(clBtnHighlight));
-        painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
-        painter.drawLine(r.right(), r.bottom(), r.left(), r.bottom());
+        ClassicFrame::drawEdges(painter, rect(), clBtnShadow, clBtnHighlight);
     };
     if (m_picture.isNull()) {
         paintBackground();

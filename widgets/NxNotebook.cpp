@@ -5,6 +5,8 @@
 #include "widgets/NxTabSheet.h"
 
 #include <QEvent>
+#include <QKeySequence>
+#include <QShortcutEvent>
 
 namespace talmo {
 
@@ -69,7 +71,9 @@ void TNxCustomNotebook::changeActivePage(TNxTabSheet *page)
             page->setGeometry(pageArea());
             page->show();
             page->doShow();
+            page->m_zOrderGuard = true;
             page->raise();
+            page->m_zOrderGuard = false;
         }
         m_activePageIndex = newIndex;
         if (newIndex >= 0 && newIndex < m_pages.size()) {
@@ -107,7 +111,7 @@ void TNxCustomNotebook::addPage(TNxTabSheet *page, bool setParent)
     if (page->caption().isEmpty())
         page->setCaption(page->objectName());
     page->setGeometry(pageArea());
-    update();
+    pagesChanged();
 }
 
 void TNxCustomNotebook::insertPage(int index, TNxTabSheet *page)
@@ -120,7 +124,7 @@ void TNxCustomNotebook::insertPage(int index, TNxTabSheet *page)
     if (m_activePage)
         m_activePageIndex = indexOfPage(m_activePage);
     setActivePage(page);
-    update();
+    pagesChanged();
 }
 
 void TNxCustomNotebook::deletePage(TNxTabSheet *page)
@@ -135,7 +139,7 @@ void TNxCustomNotebook::removePage(TNxTabSheet *page)
     page->m_notebook = nullptr;
     if (m_activePage && m_activePage != page)
         m_activePageIndex = indexOfPage(m_activePage);
-    update();
+    pagesChanged();
 }
 
 void TNxCustomNotebook::pageDestroyed(TNxTabSheet *page)
@@ -201,8 +205,45 @@ void TNxCustomNotebook::doPageClose(int pageIndex, bool &accept)
     emit pageClose(pageIndex, accept);
 }
 
+void TNxCustomNotebook::sheetRestacked(TNxTabSheet *page)
+{
+    QWidget *top = nullptr;
+    for (QObject *child : children()) {
+        if (auto *widget = qobject_cast<QWidget *>(child); widget && !widget->isWindow())
+            top = widget;
+    }
+    if (top == page)
+        setActivePage(page);
+    else if (page == m_activePage)
+        setActivePage(qobject_cast<TNxTabSheet *>(top));
+}
+
+void TNxCustomNotebook::updateMnemonics()
+{
+    for (auto it = m_mnemonics.cbegin(); it != m_mnemonics.cend(); ++it)
+        releaseShortcut(it.key());
+    m_mnemonics.clear();
+    for (TNxTabSheet *page : std::as_const(m_pages)) {
+        const QKeySequence key = QKeySequence::mnemonic(page->caption());
+        if (!key.isEmpty())
+            m_mnemonics.insert(grabShortcut(key), page);
+    }
+}
+
+bool TNxCustomNotebook::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        if (TNxTabSheet *page = m_mnemonics.value(static_cast<QShortcutEvent *>(event)->shortcutId())) {
+            setActivePage(page);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void TNxCustomNotebook::pagesChanged()
 {
+    updateMnemonics();
     layoutPages();
     update();
 }

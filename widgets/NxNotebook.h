@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -69,8 +70,12 @@ protected:
 
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // The accelerators of the pages' captions.
+    bool event(QEvent *event) override;
 
 private:
+    void sheetRestacked(TNxTabSheet *page);
+    void updateMnemonics();
     void linkPage(TNxTabSheet *page);
     void pageDestroyed(TNxTabSheet *page);
     // Steps of an activation after the "already active" test.
@@ -81,6 +86,7 @@ private:
     int m_activePageIndex = -1;
     bool m_loading = false;
     bool m_destroying = false;
+    QHash<int, TNxTabSheet *> m_mnemonics;
 };
 
 } // namespace talmo

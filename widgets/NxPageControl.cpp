@@ -1,5 +1,6 @@
 #include "widgets/NxPageControl.h"
 
+#include "widgets/ClassicFrame.h"
 #include "widgets/ColorBlend.h"
 #include "widgets/NxImageList.h"
 #include "widgets/NxTabSheet.h"
@@ -676,11 +677,10 @@ void TNxPageControl::drawButton(QPainter &painter, TTabButton button)
     painter.save();
     if (button == m_hotButton) {
         if (m_tabStyle == tsClassic) {
-            const bool sunken = button == m_pressedButton;
-            painter.setPen(sunken ? Qt::black : qc(clBtnFace));
-            painter.drawPolyline(points({{L, bottomOf(r) - 1}, {L, T}, {R - 1, T}}));
-            painter.setPen(sunken ? qc(clBtnFace) : Qt::black);
-            painter.drawPolyline(points({{R - 1, T}, {R - 1, bottomOf(r) - 1}, {L, bottomOf(r) - 1}}));
+            if (button == m_pressedButton)
+                ClassicFrame::drawEdges(painter, r, clBlack, clBtnFace);
+            else
+                ClassicFrame::drawEdges(painter, r, clBtnFace, clBlack);
         } else {
             painter.setPen(qc(clHighlight));
             painter.setBrush(qc(ColorBlend::blendAlpha(clHighlight, clWindow, 80)));

@@ -1,5 +1,6 @@
 #include "widgets/NxPathControl.h"
 
+#include "widgets/ClassicFrame.h"
 #include "widgets/ColorBlend.h"
 #include "widgets/ColorSchemes.h"
 #include "widgets/PathBarLayout.h"
@@ -338,24 +339,10 @@ void TNxPathControl::drawFrame(QPainter &painter, const QRect &r, int state) con
         return;
     }
     painter.fillRect(r, qc(clBtnFace));
-    const int L = r.x(), T = r.y(), R = r.x() + r.width(), B = r.y() + r.height();
-    painter.save();
-    if (state == 1) {
+    if (state == 1)
         SharedDraw::drawFrame(painter, r, clBtnShadow);
-    } else {
-        painter.setPen(qc(clBtnHighlight));
-        painter.drawLine(L, B - 1, L, T);
-        painter.drawLine(L, T, R - 1, T);
-        painter.setPen(qc(cl3DDkShadow));
-        painter.drawLine(R - 1, T, R - 1, B - 1);
-        painter.drawLine(R - 1, B - 1, L, B - 1);
-        if (state == 3) {
-            painter.setPen(qc(clBtnShadow));
-            painter.drawLine(R - 2, T + 1, R - 2, B - 2);
-            painter.drawLine(R - 2, B - 2, L, B - 2);
-        }
-    }
-    painter.restore();
+    else
+        ClassicFrame::drawRaised(painter, r, state == 3);
 }
 
 void TNxPathControl::drawTriangle(QPainter &painter, const QRect &arrow, bool down, bool root) const

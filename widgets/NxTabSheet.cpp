@@ -3,6 +3,7 @@
 #include "widgets/GlyphMask.h"
 #include "widgets/NxNotebook.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace talmo {
@@ -145,6 +146,13 @@ void TNxTabSheet::ownTabChanged()
 {
     if (m_notebook)
         m_notebook->invalidateTab(pageIndex());
+}
+
+bool TNxTabSheet::event(QEvent *event)
+{
+    if (event->type() == QEvent::ZOrderChange && !m_zOrderGuard && m_notebook && parentWidget() == m_notebook)
+        m_notebook->sheetRestacked(this);
+    return QWidget::event(event);
 }
 
 void TNxTabSheet::paintEvent(QPaintEvent *)

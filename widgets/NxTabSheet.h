@@ -74,6 +74,9 @@ protected:
     void ownTabChanged();
 
     void paintEvent(QPaintEvent *event) override;
+    // Bringing the sheet to the front activates it; sending the active sheet
+    // back activates the sheet now on top.
+    bool event(QEvent *event) override;
 
 private:
     void applyTransparency();
@@ -93,6 +96,8 @@ private:
     bool m_tabVisible = true;
     int m_tabWidth = 0;
     TColor m_transparentColor = clNone;
+    // Keeps the z-order rule out until the first activation and during each one.
+    bool m_zOrderGuard = true;
 };
 
 } // namespace talmo

@@ -274,6 +274,44 @@ TEST_F(PageControlFixture, ParentTabFontFollowsTheControlUntilSetDirectly)
     EXPECT_EQ(page->tabFont(), own);
 }
 
+TEST_F(PageControlFixture, RaisingASheetActivatesItAndLoweringTheActiveOneActivatesTheTopSheet)
+{
+    TNxTabSheet *one = addPage("One");
+    TNxTabSheet *two = addPage("Two");
+    TNxTabSheet *three = addPage("Three");
+    // The rule holds only for sheets that were active once.
+    one->raise();
+    EXPECT_EQ(control.activePage(), nullptr);
+    for (TNxTabSheet *page : {three, two, one})
+        control.setActivePage(page);
+    log.clear();
+
+    two->raise();
+    EXPECT_EQ(control.activePage(), two);
+    EXPECT_EQ(log, QStringList({"changing 1", "change"}));
+    // Stacked bottom to top: two, three, one.
+    two->lower();
+    EXPECT_EQ(control.activePage(), one);
+    three->stackUnder(two);
+    EXPECT_EQ(control.activePage(), one);
+}
+
+TEST_F(PageControlFixture, ACaptionAcceleratorActivatesItsPage)
+{
+    addPage("&Files");
+    addPage("&Registry");
+    control.setActivePageIndex(0);
+    control.show();
+    control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    QTest::keyClick(&control, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(control.activePageIndex(), 1);
+    control.getPage(1)->setCaption("Keys");
+    control.setActivePageIndex(0);
+    QTest::keyClick(&control, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(control.activePageIndex(), 0);
+}
+
 TEST_F(PageControlFixture, HiddenTabsStillLetThePagesFillTheWholeControl)
 {
     TNxTabSheet *page = addPage("One");
