@@ -305,15 +305,26 @@ void TNxPageControl::activateNeighbour(int direction)
 
 void TNxPageControl::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton)
+        leftPress(event->position().toPoint(), false);
+    else
         TNxCustomNotebook::mousePressEvent(event);
-        return;
-    }
+}
+
+void TNxPageControl::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        leftPress(event->position().toPoint(), true);
+    else
+        TNxCustomNotebook::mouseDoubleClickEvent(event);
+}
+
+void TNxPageControl::leftPress(const QPoint &pos, bool doubleClick)
+{
     setFocus(Qt::MouseFocusReason);
-    const QPoint pos = event->position().toPoint();
     const TabStripGeometry g = stripGeometry();
     const int tab = g.tabAt(pos);
-    if (tab >= 0)
+    if (tab >= 0 && !doubleClick)
         setActivePageIndex(tab);
     m_pressedButton = g.buttonAt(pos);
     if (m_pressedButton == tbScrollLeft && m_scrollOffset > 0)

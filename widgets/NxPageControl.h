@@ -92,6 +92,7 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -100,6 +101,8 @@ protected:
 
 private:
     void setScrollOffset(int offset);
+    // A double click presses the buttons but does not switch tabs.
+    void leftPress(const QPoint &pos, bool doubleClick);
     void closeActivePage();
     void showTabListMenu();
     void setHotButton(TTabButton button);

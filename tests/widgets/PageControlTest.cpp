@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -244,6 +245,18 @@ TEST_F(PageControlFixture, PressingATabActivatesItAndTheScrollButtonsMoveTheRow)
     EXPECT_EQ(control.scrollOffset(), 83);
     clickButton(tbScrollLeft);
     EXPECT_EQ(control.scrollOffset(), 73);
+}
+
+TEST_F(PageControlFixture, TheDoubleClickPressDoesNotSwitchTabs)
+{
+    addPage("One");
+    addPage("Two");
+    control.setActivePageIndex(0);
+    const QPointF onSecondTab(70, 10);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, onSecondTab, control.mapToGlobal(onSecondTab),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&control, &doubleClick);
+    EXPECT_EQ(control.activePageIndex(), 0);
 }
 
 TEST_F(PageControlFixture, ActivatingAHiddenTabScrollsItIntoView)
