@@ -2,6 +2,7 @@
 #include "widgets/NxLabel.h"
 #include "widgets/NxLinkLabel.h"
 
+#include <QEnterEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -145,6 +146,18 @@ TEST(LinkLabelTest, AnEmptyCaptionTakesTheNewName)
     EXPECT_EQ(link.caption(), "lbl_Welcome");
     link.setObjectName("lbl_Other");
     EXPECT_EQ(link.caption(), "lbl_Welcome");
+}
+
+TEST(LinkLabelTest, HoverMarksItHot)
+{
+    TNxLinkLabel link;
+    link.setCaption("Build and run project");
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(&link, &enter);
+    EXPECT_TRUE(link.hot());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&link, &leave);
+    EXPECT_FALSE(link.hot());
 }
 
 TEST(LinkLabelTest, AClickReportsAndRendersUnderEveryMode)

@@ -194,6 +194,20 @@ TEST(OutlookBarColorsTest, ItemColoursByState)
     }
 }
 
+TEST(OutlookBarNarrowTest, ItemsAsHighAsTheBarIsWideShowNoCaption)
+{
+    auto render = [](const QString &caption) {
+        TNxOutlookBar bar;
+        bar.resize(31, 200);
+        bar.items().add()->setCaption(caption);
+        bar.setDisplayCount(1);
+        QImage image(bar.size(), QImage::Format_ARGB32);
+        bar.render(&image);
+        return image;
+    };
+    EXPECT_EQ(render("Installation Modules"), render(QString()));
+}
+
 TEST_F(OutlookBarFixture, CustomOnlyDrawingLeavesItemsToTheHandler)
 {
     QList<int> drawn;

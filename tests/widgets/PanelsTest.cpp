@@ -250,6 +250,21 @@ TEST_F(FlipPanelFixture, ReleasesToggleByFlipKind)
     }
 }
 
+TEST(FlipPanelKeysTest, TheCaptionAcceleratorToggles)
+{
+    TNxFlipPanel panel;
+    panel.resize(200, 100);
+    panel.setCaption("&General Options");
+    panel.show();
+    panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    QTest::keyClick(&panel, Qt::Key_G, Qt::AltModifier);
+    EXPECT_FALSE(panel.expanded());
+    QTest::keyClick(&panel, Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(panel.expanded());
+    EXPECT_EQ(panel.height(), 100);
+}
+
 TEST(FlipContainerTest, PanelsStackFromTheTopAndFollowTheirHeight)
 {
     TNxFlipContainer container;
