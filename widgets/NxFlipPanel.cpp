@@ -70,7 +70,16 @@ void TNxFlipPanel::setBackgroundColor(TColor color)
 void TNxFlipPanel::setBackgroundStyle(TFlipBackgroundStyle style)
 {
     m_backgroundStyle = style;
+    updateOpacity();
     update();
+}
+
+void TNxFlipPanel::updateOpacity()
+{
+    // Parts left unpainted show the parent's background.
+    const bool seeThrough = m_backgroundStyle == bsTransparent || m_headerStyle == hsTransparent
+        || m_headerStyle == hsVista;
+    setAttribute(Qt::WA_OpaquePaintEvent, !seeThrough);
 }
 
 void TNxFlipPanel::setBorderWidth(int width)
@@ -146,7 +155,8 @@ void TNxFlipPanel::setHeaderHeight(int height)
 void TNxFlipPanel::setHeaderStyle(THeaderStyle style)
 {
     m_headerStyle = style;
-    update(headerRect());
+    updateOpacity();
+    update();
 }
 
 void TNxFlipPanel::setIndent(int value)

@@ -115,6 +115,7 @@ private:
     TColor currentHeaderColor() const;
     void setOwnHeight(QWidget *panel, int height);
     void updateClientArea();
+    void updateOpacity();
     void updateMnemonic();
     QPixmap buttonGlyph(const QPixmap &glyph) const;
 
