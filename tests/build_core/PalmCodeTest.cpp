@@ -1,6 +1,7 @@
 #include "build/core/PalmSupportCode.h"
 #include "model/ProjectContainer.h"
 
+#include "PascalScriptChecks.h"
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -248,18 +249,11 @@ TEST(PalmCode, DeclarationsBindingsAndLogLinesStandAsTheSetupExpectsThem)
     }
 }
 
-TEST(PalmCode, EveryRoutineOpensAsOftenAsItCloses)
+TEST(PalmCode, BlocksCloseAndRoutinesAreDeclaredBeforeTheirUse)
 {
-    int depth = 0;
-    for (const QString &line : palmCode()) {
-        const QString trimmed = line.trimmed();
-        if (trimmed == QLatin1String("begin") || trimmed.endsWith(QLatin1String(" begin")))
-            ++depth;
-        if (trimmed.startsWith(QLatin1String("end;")) || trimmed == QLatin1String("end"))
-            --depth;
-        ASSERT_GE(depth, 0) << line.toStdString();
-    }
-    EXPECT_EQ(depth, 0);
+    const QStringList script = palmCode();
+    EXPECT_EQ(PascalBlockProblem(script).toStdString(), "");
+    EXPECT_EQ(RoutinesUsedBeforeDeclaration(script), QStringList());
 }
 
 TEST(PalmCode, RepeatedHotSyncChecksKeepTheUserPage)
