@@ -39,6 +39,17 @@ QStringList generate(TProjectContainer &project)
     return script;
 }
 
+// The script of a project with one page "P" holding the given component text
+// and no event units.
+QStringList generatePageP(const QStringList &data)
+{
+    TProjectContainer project;
+    TCustomForm &page = project.CustomForms.AddNew(true);
+    page.Name = "P";
+    page.Data = data;
+    return generate(project);
+}
+
 TFormCodeExecutionUnit &addControlEvent(TCustomForm &page, const QString &object, const QString &event,
                                         QStringList code)
 {
@@ -212,10 +223,7 @@ TEST(CustomPageCode, AfterAControlIsRemovedEveryHookNamesAWrittenProcedure)
 
 TEST(CustomPageCode, NestedControlsTakeTheirPanelAsParentAndTheSurfaceAgainAfterIt)
 {
-    TProjectContainer project;
-    TCustomForm &page = project.CustomForms.AddNew(true);
-    page.Name = "P";
-    page.Data = { "object TPanel",
+    const QStringList script = generatePageP({ "object TPanel",
                   "  object Outer: TPanel",
                   "    object Inner: TPanel",
                   "      object Deep: TLabel",
@@ -228,10 +236,10 @@ TEST(CustomPageCode, NestedControlsTakeTheirPanelAsParentAndTheSurfaceAgainAfter
                   "  end",
                   "  object Top: TButton",
                   "  end",
-                  "end" };
+                  "end" });
 
     QStringList parents;
-    for (const QString &line : generate(project)) {
+    for (const QString &line : script) {
         if (line.contains(QLatin1String(".Parent:=")))
             parents << line;
     }
@@ -242,10 +250,7 @@ TEST(CustomPageCode, NestedControlsTakeTheirPanelAsParentAndTheSurfaceAgainAfter
 
 TEST(CustomPageCode, PropertiesThatTheScriptCannotHoldAreLeftOut)
 {
-    TProjectContainer project;
-    TCustomForm &page = project.CustomForms.AddNew(true);
-    page.Name = "P";
-    page.Data = { "object TPanel",
+    const QStringList script = generatePageP({ "object TPanel",
                   "  object Image1: TBitmapImage",
                   "    Left = 4",
                   "    Bitmap.Data = {",
@@ -260,9 +265,9 @@ TEST(CustomPageCode, PropertiesThatTheScriptCannotHoldAreLeftOut)
                   "    MinItemHeight = 9",
                   "    BevelWidth = 2",
                   "  end",
-                  "end" };
+                  "end" });
 
-    const QStringList body = createPageBody(generate(project), "P");
+    const QStringList body = createPageBody(script, "P");
     const QStringList controls = body.mid(8, body.size() - 8 - 2);
     EXPECT_EQ(controls, QStringList({ "  P_Image1:=TBitmapImage.Create(P);", "  P_Image1.Parent:=P.Surface;",
                                       "  P_Image1.Left:=ScaleX(4);", "  P_Image1.Cursor:=crHandPoint;", "",
@@ -272,14 +277,10 @@ TEST(CustomPageCode, PropertiesThatTheScriptCannotHoldAreLeftOut)
 
 TEST(CustomPageCode, ScalingFollowsThePropertyPath)
 {
-    TProjectContainer project;
-    TCustomForm &page = project.CustomForms.AddNew(true);
-    page.Name = "P";
-    page.Data = { "object TPanel", "  object Box: TPanel", "    BevelWidth = 2", "    TabStop = True",
+    const QStringList script = generatePageP({ "object TPanel", "  object Box: TPanel", "    BevelWidth = 2", "    TabStop = True",
                   "    Font.Height = -11", "    TabOrder = 3", "  end", "  object List: TNewCheckListBox",
-                  "    MinItemHeight = 16", "  end", "end" };
+                  "    MinItemHeight = 16", "  end", "end" });
 
-    const QStringList script = generate(project);
     for (const char *line : { "  P_Box.BevelWidth:=ScaleX(2);", "  P_Box.TabStop:=True;",
                               "  P_Box.Font.Height:=ScaleY(-11);", "  P_Box.TabOrder:=3;",
                               "  P_List.MinItemHeight:=ScaleY(16);" })
