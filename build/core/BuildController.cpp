@@ -4,7 +4,7 @@
 #include "build/core/InfFile.h"
 #include "build/core/InfTextGenerator.h"
 #include "build/core/OutputFolderRule.h"
-#include "build/core/SetupBuildStep.h"
+#include "build/core/SetupBuild.h"
 #include "helpers/core/PathFolders.h"
 #include "helpers/core/PathHelpers.h"
 #include "model/ProjectContainer.h"
@@ -30,6 +30,8 @@ bool IsUnattendedMode(int mode)
 
 BuildController::BuildController(QObject *parent)
     : QObject(parent)
+    , m_defaultSetupStep(std::make_unique<SetupBuild>())
+    , m_setupStep(m_defaultSetupStep.get())
 {
 }
 
@@ -47,7 +49,7 @@ void BuildController::SetCabExtraFiles(CabExtraFiles *extraFiles)
 
 void BuildController::SetSetupBuildStep(SetupBuildStep *step)
 {
-    m_setupStep = step;
+    m_setupStep = step ? step : m_defaultSetupStep.get();
 }
 
 void BuildController::SetWorkingFolder(const QString &folder)
@@ -263,6 +265,7 @@ void BuildController::BuildInstallation()
     if (!Project)
         return;
     ResultCode = Success;
+    ErrorText.clear();
     if (!CheckOutputFolder()) {
         RequestCloseIfUnattended();
         return;
@@ -273,12 +276,7 @@ void BuildController::BuildInstallation()
     if (ResultCode != Success)
         return;
 
-    if (m_setupStep) {
-        m_setupStep->Run(*this);
-    } else {
-        ResultCode = ScriptNotPrepared;
-        ErrorText = QStringLiteral("Internal error while preparing installation script.");
-    }
+    m_setupStep->Run(*this);
     SetActivity(Activity::Idle);
     FinishSetupBuild();
 }
@@ -289,7 +287,7 @@ void BuildController::FinishSetupBuild()
         if (ResultCode == Success && KeepOpen) {
             const QString setupProgram = ToHostPath(OutputFolder()) + u'/' + Project->SetupExecName;
             if (RunAfterBuild && QFileInfo(setupProgram).isFile())
-                ShellServices::current().openDocument(setupProgram);
+                StartSetupProgram(setupProgram);
             if (AutoClose)
                 emit closeRequested();
         } else if (!KeepOpen) {
@@ -301,12 +299,22 @@ void BuildController::FinishSetupBuild()
     BuildMode = 2;
 }
 
+void BuildController::StartSetupProgram(const QString &setupProgram)
+{
+    if (ShellServices::current().openDocument(setupProgram))
+        return;
+    // A Windows setup program has nothing to run it on most other systems.
+    const QString text = QStringLiteral("The setup program can't be started on this system: ") + setupProgram;
+    Log(text);
+    m_questions->ShowError(text);
+}
+
 void BuildController::Cancel()
 {
     ShowCompileProgress(false);
     if (m_activity == Activity::RunningCabwiz)
         m_cabwiz.Cancel();
-    else if (m_activity == Activity::Compiling && m_setupStep)
+    else if (m_activity == Activity::Compiling)
         m_setupStep->Cancel();
 }
 

@@ -8,9 +8,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace talmo {
 
 class CabBuildPlan;
+class SetupBuild;
 class SetupBuildStep;
 class TProjectContainer;
 
@@ -58,6 +61,8 @@ public:
     void SetQuestions(BuildQuestions *questions);
     void SetCabExtraFiles(CabExtraFiles *extraFiles);
     void SetSetupBuildStep(SetupBuildStep *step);
+    // The built-in setup build; the program gives it its script source.
+    SetupBuild &DefaultSetupBuild() { return *m_defaultSetupStep; }
     // Where the CAB build writes its working files; empty: GetTempDirectory.
     void SetWorkingFolder(const QString &folder);
     QString WorkingFolder() const;
@@ -120,12 +125,14 @@ private:
     void RunCabwiz(const QStringList &arguments);
     void RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder);
     void FinishSetupBuild();
+    void StartSetupProgram(const QString &setupProgram);
     void ReplaceInfText(const QString &text);
 
     NoBuildQuestions m_noQuestions;
     BuildQuestions *m_questions = &m_noQuestions;
     TemplateResourceDllOnly m_templateOnly;
     CabExtraFiles *m_extraFiles = &m_templateOnly;
+    std::unique_ptr<SetupBuild> m_defaultSetupStep;
     SetupBuildStep *m_setupStep = nullptr;
     CabwizProcess m_cabwiz;
     QString m_workingFolder;

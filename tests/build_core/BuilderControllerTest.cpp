@@ -236,15 +236,6 @@ TEST_F(BuilderControllerTest, OutputFolderChecks)
     EXPECT_TRUE(QDir(fixture.Path(QStringLiteral("project/new/deeper"))).exists());
 }
 
-TEST_F(BuilderControllerTest, WithoutASetupStepTheScriptCannotBePrepared)
-{
-    builder.SetSetupBuildStep(nullptr);
-    fixture.project.Win32Only = true;
-    builder.BuildInstallation();
-    EXPECT_EQ(builder.ResultCode, 10);
-    EXPECT_EQ(builder.ErrorText, QStringLiteral("Internal error while preparing installation script."));
-}
-
 TEST_F(BuilderControllerTest, OpeningTheOutputFolder)
 {
     FakeShellServices shell;
