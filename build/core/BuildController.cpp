@@ -301,9 +301,11 @@ void BuildController::FinishSetupBuild()
 
 void BuildController::StartSetupProgram(const QString &setupProgram)
 {
-    if (ShellServices::current().openDocument(setupProgram))
+    // Started as a program, not opened as a document: a desktop would hand a
+    // Windows program to whatever viewer it has and claim success, while
+    // starting it fails plainly where it cannot run.
+    if (ShellServices::current().startProgram(setupProgram, {}, QFileInfo(setupProgram).path()))
         return;
-    // A Windows setup program has nothing to run it on most other systems.
     const QString text = QStringLiteral("The setup program can't be started on this system: ") + setupProgram;
     Log(text);
     m_questions->ShowError(text);

@@ -109,6 +109,9 @@ void SetupBuild::Compile(BuildController &builder, const QStringList &script, co
     m_thread = &thread;
     thread.StartCompile();
     waiting.exec();
+    // Only an application quitting ends the wait early; the compile must not outlive it.
+    if (thread.isRunning())
+        thread.RequestAbort();
     thread.wait();
     m_thread = nullptr;
 

@@ -299,6 +299,8 @@ TEST_P(SetupBuildModeTest, TheCompilesOutcomeDecidesClosingAndStarting)
     ASSERT_EQ(shell.requests().size(), c.asksToStart ? 1 : 0);
     if (c.asksToStart) {
         EXPECT_EQ(shell.requests()[0].target, setupProgram);
+        EXPECT_TRUE(shell.requests()[0].isProgram);
+        EXPECT_EQ(shell.requests()[0].workingFolder, fixture.OutputFolder());
     }
     const QString cannotStart = QStringLiteral("The setup program can't be started on this system: ") + setupProgram;
     const bool refused = c.asksToStart && !c.shellStarts;

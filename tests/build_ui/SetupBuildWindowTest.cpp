@@ -1,5 +1,6 @@
 #include "build/core/SetupBuild.h"
 #include "build/ui/BuilderForm.h"
+#include "helpers/ui/DesktopShellServices.h"
 #include "helpers/ui/FakeUiServices.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegistryMemoryStore.h"
@@ -82,9 +83,9 @@ protected:
             dialog->findChild<QPushButton *>()->click();
     }
 
-    void BuildAttended()
+    void Build(int mode)
     {
-        form.SetBuildMode(1);
+        form.SetBuildMode(mode);
         form.open();
         ASSERT_TRUE(WaitUntil([this] { return automaticSteps > 0; }));
     }
@@ -110,7 +111,7 @@ TEST_F(SetupBuildWindowTest, TheProgressDialogShowsTheCompileWhileTheWindowCanno
         return FakeSetupCompiler::Succeed(params);
     };
 
-    BuildAttended();
+    Build(1);
 
     EXPECT_TRUE(seen.progressVisible);
     EXPECT_EQ(seen.progressText, QStringLiteral(" Remaining: 01:02:05 | KB/sec: 2,000"));
@@ -132,13 +133,32 @@ TEST_F(SetupBuildWindowTest, CancelInTheProgressDialogStopsTheCompile)
     FakeSetupCompiler::behaviour = &FakeSetupCompiler::RunUntilAborted;
     cancelWhenSeen = true;
 
-    BuildAttended();
+    Build(1);
 
     EXPECT_EQ(form.ResultCode(), 2);
     EXPECT_EQ(form.ErrorText(), QStringLiteral("Compilation aborted by user"));
     EXPECT_FALSE(ProgressDialog()->isVisible());
     EXPECT_TRUE(form.findChild<QPushButton *>(QStringLiteral("bt_BuildInstallation"))->isEnabled());
     EXPECT_EQ(fixture.OutputFiles(), QStringList());
+}
+
+TEST_F(SetupBuildWindowTest, TheBuiltSetupCannotStartHereAndTheWindowSaysSo)
+{
+    FakeSetupCompiler::behaviour = &FakeSetupCompiler::Succeed;
+    fixture.project.SetupExecName = QStringLiteral("setup.exe");
+    DesktopShellServices desktop;
+    ScopedCurrentShellServices useDesktop(desktop);
+    form.SetKeepOpen(true);
+    form.SetRunAfterBuild(true);
+
+    Build(5);
+
+    const QString report =
+        QStringLiteral("The setup program can't be started on this system: ") + fixture.OutputFolder() + QStringLiteral("/setup.exe");
+    EXPECT_EQ(form.ResultCode(), 0);
+    EXPECT_EQ(ui.shownTexts(), QStringList{report});
+    EXPECT_TRUE(form.findChild<QPlainTextEdit *>(QStringLiteral("LogMemo"))->toPlainText().endsWith(report));
+    EXPECT_TRUE(form.isVisible());
 }
 
 } // namespace
