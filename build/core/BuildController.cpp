@@ -44,7 +44,7 @@ void BuildController::SetQuestions(BuildQuestions *questions)
 
 void BuildController::SetCabExtraFiles(CabExtraFiles *extraFiles)
 {
-    m_extraFiles = extraFiles ? extraFiles : &m_templateOnly;
+    m_extraFiles = extraFiles ? extraFiles : &m_customIconFiles;
 }
 
 void BuildController::SetSetupBuildStep(SetupBuildStep *step)

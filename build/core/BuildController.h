@@ -1,7 +1,7 @@
 #pragma once
 
 #include "build/core/BuildQuestions.h"
-#include "build/core/CabExtraFiles.h"
+#include "build/core/CustomIconCabFiles.h"
 #include "build/core/CabwizProcess.h"
 
 #include <QObject>
@@ -130,8 +130,8 @@ private:
 
     NoBuildQuestions m_noQuestions;
     BuildQuestions *m_questions = &m_noQuestions;
-    TemplateResourceDllOnly m_templateOnly;
-    CabExtraFiles *m_extraFiles = &m_templateOnly;
+    CustomIconCabFiles m_customIconFiles;
+    CabExtraFiles *m_extraFiles = &m_customIconFiles;
     std::unique_ptr<SetupBuild> m_defaultSetupStep;
     SetupBuildStep *m_setupStep = nullptr;
     CabwizProcess m_cabwiz;
