@@ -137,6 +137,25 @@ TEST(PEResourceModule, LayoutFollowsTheNewResourceSize)
     EXPECT_EQ(sizes, "True True 0 True True 0x1000 True\n['BIG'] 5000\n");
 }
 
+TEST(PEResourceModule, OverlayStartsAfterTheHighestRawDataNotTheLastHeader)
+{
+    TemplateLayout layout;
+    // A second section of uninitialised data only: no raw data, pointer 0.
+    const Bytes bss = Concat({{'.', 'b', 's', 's', 0, 0, 0, 0}, Le32({0x100, 0x9000, 0, 0, 0, 0, 0}), Le32({0xC0000080})});
+    std::copy(bss.begin(), bss.end(), layout.image.begin() + std::ptrdiff_t(layout.sectionTable + 40));
+    PutU16(layout.image, layout.lfanew + 6, 2);
+    const Bytes overlay = {'t', 'a', 'i', 'l'};
+    TPEResourceModule module;
+    module.LoadFromBytes(Concat({layout.image, overlay}));
+    EXPECT_EQ(module.TrailingData(), overlay);
+    const Bytes saved = module.SaveToBytes();
+    EXPECT_EQ(saved.size(), layout.image.size() + overlay.size());
+    EXPECT_EQ(Bytes(saved.end() - 4, saved.end()), overlay);
+    EXPECT_EQ(module.OptionalHeaderValue(TPEModule::SizeOfUninitializedData), 0x200u);
+    EXPECT_EQ(module.ImageSection(1).VirtualAddress(),
+              module.ImageSection(0).VirtualAddress() + AlignUp(module.ImageSection(0).VirtualSize(), 0x1000));
+}
+
 TEST(PEResourceModule, CodeSectionSetsTheBases)
 {
     TemplateLayout layout;
