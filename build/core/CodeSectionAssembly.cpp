@@ -2,10 +2,13 @@
 
 #include "build/core/ActiveSyncPathQuery.h"
 #include "build/core/CodeLines.h"
+#include "build/core/CustomPageCode.h"
 #include "build/core/DirectCopyCode.h"
+#include "build/core/DownloadCode.h"
 #include "build/core/DownloadList.h"
 #include "build/core/InitializeSetupCode.h"
 #include "build/core/InitializeWizardCode.h"
+#include "build/core/PalmSupportCode.h"
 #include "build/core/ScriptEnvironment.h"
 #include "build/core/ScriptPaths.h"
 #include "build/core/ScriptQuoting.h"
@@ -131,6 +134,21 @@ void writeSupportFunctions(const TProjectContainer &project, QStringList &script
 }
 
 } // namespace
+
+CodeSectionPartWriters CodeSectionPartWriters::Standard(const CustomPageCode &customPages)
+{
+    CodeSectionPartWriters parts;
+    parts.palmSupportCode = [](const ScriptCodeContext &context, QStringList &script) {
+        WritePalmSupportCode(context.project, script);
+    };
+    parts.customFormsCode = [&customPages](const ScriptCodeContext &context, QStringList &script) {
+        customPages.WriteCustomFormsCode(context.project, script);
+    };
+    parts.downloadCode = [](const ScriptCodeContext &context, QStringList &script) {
+        WriteDownloadCode(context.downloads, script);
+    };
+    return parts;
+}
 
 CodeSectionAssembly::CodeSectionAssembly(CodeSectionPartWriters parts)
     : m_parts(std::move(parts))

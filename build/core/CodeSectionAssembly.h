@@ -6,6 +6,8 @@
 
 namespace talmo {
 
+class CustomPageCode;
+
 // The [Code] writers that live elsewhere: the Palm support code, the custom
 // page code and the download code. An empty writer writes nothing.
 struct CodeSectionPartWriters
@@ -14,6 +16,10 @@ struct CodeSectionPartWriters
     Writer palmSupportCode;
     Writer customFormsCode;
     Writer downloadCode; // called only when the setup downloads files
+
+    // The Palm support, custom page and download writers of the build engine;
+    // customPages must outlive the writers.
+    static CodeSectionPartWriters Standard(const CustomPageCode &customPages);
 };
 
 // The script program of the setup: the generated parts in an order that

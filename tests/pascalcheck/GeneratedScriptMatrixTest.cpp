@@ -2,10 +2,12 @@
 #include "ScriptCompile.h"
 
 #include "build/core/CodeSectionAssembly.h"
+#include "build/core/CustomPageCode.h"
 #include "build/core/ScriptGenerator.h"
 #include "helpers/core/PathHelpers.h"
 #include "model/ProjectContainer.h"
 #include "platform/ProgramFolder.h"
+#include "scriptknowledge/ScriptKnowledgeBase.h"
 
 #include "tests/support/QtPrinters.h"
 
@@ -38,6 +40,10 @@ enum Feature : unsigned {
     SkinCrafter = 1u << 12,
     WaitBetweenCabs = 1u << 13,
     DirectCopyRequired = 1u << 14,
+    Palm = 1u << 15,
+    DownloadedCab = 1u << 16,
+    DownloadedDirectCopy = 1u << 17,
+    CustomPages = 1u << 18,
 };
 
 const std::pair<Feature, const char *> FeatureNames[] = {
@@ -45,7 +51,8 @@ const std::pair<Feature, const char *> FeatureNames[] = {
     { DirectCopy, "DirectCopy" }, { HiddenDirectCopy, "HiddenDirectCopy" }, { NoComponentPage, "NoComponentPage" },
     { Splash, "Splash" }, { Skin, "Skin" }, { About, "About" }, { Link, "Link" }, { Welcome, "Welcome" },
     { SkipWelcomePage, "SkipWelcomePage" }, { SkinCrafter, "SkinCrafter" }, { WaitBetweenCabs, "WaitBetweenCabs" },
-    { DirectCopyRequired, "DirectCopyRequired" },
+    { DirectCopyRequired, "DirectCopyRequired" }, { Palm, "Palm" }, { DownloadedCab, "DownloadedCab" },
+    { DownloadedDirectCopy, "DownloadedDirectCopy" }, { CustomPages, "CustomPages" },
 };
 
 std::string describe(unsigned features)
@@ -66,7 +73,7 @@ void addComponent(TProjectContainer &project, int type, int moduleIndex)
     component.parentIndex = -1;
 }
 
-void addDirectCopyModule(TProjectContainer &project, const char *caption, bool hidden)
+void addDirectCopyModule(TProjectContainer &project, const char *caption, bool hidden, bool downloaded = false)
 {
     TDirectCopyModule &module = project.DirectCopyModules.AddNew();
     module.Caption = QString::fromLatin1(caption);
@@ -74,8 +81,34 @@ void addDirectCopyModule(TProjectContainer &project, const char *caption, bool h
     module.InstallLocationRootIsSDCard = true;
     module.UserCanUpdateInstall = true;
     module.HiddenInstall = hidden;
-    module.Files.AddNew().Source = QStringLiteral("data/") + module.Caption + QStringLiteral(".zip");
+    module.Files.AddNew().Source = (downloaded ? QStringLiteral("http://example.com/data/") : QStringLiteral("data/"))
+        + module.Caption + QStringLiteral(".zip");
     addComponent(project, ModuleType::DirectCopy, project.DirectCopyModules.Count() - 1);
+}
+
+// A page with two buttons and a click handler after the welcome page, and a
+// disabled page.
+void addCustomPages(TProjectContainer &project)
+{
+    TCustomForm &options = project.CustomForms.AddNew(false);
+    options.Name = QStringLiteral("Options");
+    options.Data = QStringList{ QStringLiteral("object TPanel"),          QStringLiteral("  object Button1: TButton"),
+                                QStringLiteral("    Caption = 'One'"),    QStringLiteral("  end"),
+                                QStringLiteral("  object Edit1: TEdit"),  QStringLiteral("    Text = 'x'"),
+                                QStringLiteral("  end"),                  QStringLiteral("end") };
+    TFormCodeExecutionUnit &click = options.ExecUnits.AddNew();
+    click.Object = QStringLiteral("Button1");
+    click.Event = QStringLiteral("OnClick");
+    click.ShortHelp = QStringLiteral("procedure {}OnClick(Sender: TObject);");
+    click.eventNameInCode = TFormCodeExecutionUnit::MakeEventNameInCode(options.Name, click.Object, click.Event);
+    click.Code = QStringList{ QStringLiteral("begin"), QStringLiteral("  Edit1.Text := 'clicked';"), QStringLiteral("end;") };
+    click.Enabled = true;
+    TCustomForm &later = project.CustomForms.AddNew(false);
+    later.Name = QStringLiteral("Later");
+    later.CreationOrder = 9;
+    later.Enabled = false;
+    project.CommonCode = QStringList{ QStringLiteral("function MatrixShared(): Integer;"), QStringLiteral("begin"),
+                                      QStringLiteral("  Result := 1;"), QStringLiteral("end;") };
 }
 
 void buildProject(TProjectContainer &project, unsigned features, const QString &folder)
@@ -99,10 +132,27 @@ void buildProject(TProjectContainer &project, unsigned features, const QString &
         TCabCollection &cabs = project.CabCollections.AddNew();
         cabs.Caption = QStringLiteral("Maps");
         cabs.Files.AddNew().Source = QStringLiteral("cabs/maps.cab");
-        addComponent(project, ModuleType::CabCollection, 0);
+        addComponent(project, ModuleType::CabCollection, project.CabCollections.Count() - 1);
     }
     if (features & DirectCopy)
         addDirectCopyModule(project, "Atlas", false);
+    if (features & DownloadedDirectCopy)
+        addDirectCopyModule(project, "Charts", false, true);
+    if (features & DownloadedCab) {
+        TCabCollection &cabs = project.CabCollections.AddNew();
+        cabs.Caption = QStringLiteral("Roads");
+        cabs.Files.AddNew().Source = QStringLiteral("http://example.com/cabs/roads.cab");
+        addComponent(project, ModuleType::CabCollection, project.CabCollections.Count() - 1);
+    }
+    if (features & Palm) {
+        TPalmSection &palm = project.PalmSections.AddNew();
+        palm.Caption = QStringLiteral("Palm");
+        palm.Files.AddNew().Source = QStringLiteral("palm/app.prc");
+        palm.Files.AddNew().Source = QStringLiteral("http://example.com/palm/db.pdb");
+        addComponent(project, ModuleType::PalmOS, 0);
+    }
+    if (features & CustomPages)
+        addCustomPages(project);
     if (features & HiddenDirectCopy)
         addDirectCopyModule(project, "Voices", true);
     project.ShowComponentsDialog = !(features & NoComponentPage);
@@ -149,6 +199,14 @@ void createSourcesOf(const QStringList &script, const QString &folder)
     }
 }
 
+std::string numbered(const QStringList &code)
+{
+    std::string text;
+    for (qsizetype i = 0; i < code.size(); ++i)
+        text += std::to_string(i + 1) + ": " + code.at(i).toStdString() + "\n";
+    return text;
+}
+
 class GeneratedScriptMatrix : public testing::TestWithParam<unsigned>
 {
 protected:
@@ -162,15 +220,18 @@ TEST_P(GeneratedScriptMatrix, CompilesAndItsCodeChecks)
     TProjectContainer project;
     buildProject(project, GetParam(), folder.path());
 
-    CodeSectionAssembly assembly({});
+    static const ScriptKnowledgeBase knowledge;
+    const CustomPageCode customPages = CustomPageCode::FromKnowledgeBase(knowledge);
+    CodeSectionAssembly assembly(CodeSectionPartWriters::Standard(customPages));
     ScriptGenerator generator(ScriptEnvironment{ programFolder, &ScriptEnvironment::HostFileExists, nullptr });
     generator.SetCodeSection(&assembly);
     QStringList script;
     generator.GenerateScript(project, script, folder.filePath(QStringLiteral("out")));
     createSourcesOf(script, folder.path());
 
-    const PascalCheckResult check = runPascalCheck(codeSectionsOf(script));
-    EXPECT_EQ(check.exitCode, 0) << check.output.toStdString();
+    const QStringList code = codeSectionsOf(script);
+    const PascalCheckResult check = runPascalCheck(code);
+    EXPECT_EQ(check.exitCode, 0) << check.output.toStdString() << numbered(code);
 
     const ScriptCompileResult compiled = compileScript(script, folder.path(), folder.filePath(QStringLiteral("out")));
     EXPECT_EQ(compiled.result, 0) << compiled.errors.join(QLatin1Char('\n')).toStdString() << "\n"
@@ -186,7 +247,8 @@ std::vector<unsigned> matrix()
     for (const auto &[feature, name] : FeatureNames)
         projects.push_back(feature);
     const unsigned everything = DesktopModule | CabCollection | DirectCopy | HiddenDirectCopy | Splash | Skin | About
-        | Link | Welcome | SkipWelcomePage | SkinCrafter | WaitBetweenCabs | DirectCopyRequired;
+        | Link | Welcome | SkipWelcomePage | SkinCrafter | WaitBetweenCabs | DirectCopyRequired | Palm | DownloadedCab
+        | DownloadedDirectCopy | CustomPages;
     projects.push_back(everything);
     projects.push_back(everything | NoComponentPage);
     projects.push_back(DesktopOnly | CabCollection);
@@ -194,6 +256,10 @@ std::vector<unsigned> matrix()
     projects.push_back(DesktopOnly | Skin | Splash | About | Link);
     projects.push_back(HiddenDirectCopy | DirectCopyRequired);
     projects.push_back(DirectCopy | NoComponentPage);
+    projects.push_back(DesktopOnly | Palm);
+    projects.push_back(DesktopOnly | Palm | DownloadedCab | CustomPages);
+    projects.push_back(Palm | DownloadedDirectCopy | Skin);
+    projects.push_back(DownloadedCab | DownloadedDirectCopy | Splash);
     return projects;
 }
 

@@ -21,6 +21,7 @@ TEST(PascalCheck, AcceptsAWholeSectionWithoutMainBlock)
     const QStringList code = {
         QStringLiteral("function GetTickCount: DWORD;"),
         QStringLiteral("external 'GetTickCount@kernel32.dll stdcall';"),
+        QStringLiteral("function PalmProbe(var Size: Integer): Integer; external 'PalmProbe@files:probe.dll stdcall setuponly';"),
         QStringLiteral("var"),
         QStringLiteral("  Page: TWizardPage;"),
         QStringLiteral("  Note: TLabel;"),
@@ -35,6 +36,7 @@ TEST(PascalCheck, AcceptsAWholeSectionWithoutMainBlock)
         QStringLiteral("procedure CurStepChanged(CurStep: TSetupStep);"),
         QStringLiteral("begin"),
         QStringLiteral("  if CurStep = ssPostInstall then DeleteFile(ExpandConstant('{tmp}\\x'));"),
+        QStringLiteral("  if CurStep = ssDone then RaiseException('the installer takes one text');"),
         QStringLiteral("end;"),
         QStringLiteral("procedure InitializeWizard();"),
         QStringLiteral("begin"),

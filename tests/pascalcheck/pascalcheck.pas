@@ -447,23 +447,34 @@ begin
   EventTexts.Values[UpperCase(Name)] := WithoutSemicolon(Decl);
 end;
 
-{ Routines of this Pascal Script that the installer's lacks: renamed out of reach. }
+{ Renames the routines of this Pascal Script that have the name out of reach. }
+procedure HideRoutine(Compiler: TPSPascalCompiler; const Name: string);
+var
+  I: Integer;
+  Proc: TPSRegProc;
+  UpperName: string;
+begin
+  UpperName := UpperCase(Name);
+  for I := 0 to Compiler.GetRegProcCount - 1 do
+  begin
+    Proc := Compiler.GetRegProc(I);
+    if Proc.Name = UpperName then
+      Proc.Name := '!HIDDEN ' + Proc.Name;
+  end;
+end;
+
+{ Routines of this Pascal Script that the installer's lacks. }
 procedure HideRoutines(Compiler: TPSPascalCompiler; const Names: string);
 var
   Words: TStringList;
   I: Integer;
-  Proc: TPSRegProc;
 begin
   Words := TStringList.Create;
   try
     Words.Delimiter := ' ';
-    Words.DelimitedText := UpperCase(Names);
-    for I := 0 to Compiler.GetRegProcCount - 1 do
-    begin
-      Proc := Compiler.GetRegProc(I);
-      if Words.IndexOf(Proc.Name) >= 0 then
-        Proc.Name := '!HIDDEN ' + Proc.Name;
-    end;
+    Words.DelimitedText := Names;
+    for I := 0 to Words.Count - 1 do
+      HideRoutine(Compiler, Words[I]);
   finally
     Words.Free;
   end;
@@ -561,6 +572,8 @@ begin
       if (Tab = 0) or IsCompilerIntrinsic(Copy(Line, 1, Tab - 1)) then
         Continue;
       try
+        { the installer's declaration replaces a built-in of the same name }
+        HideRoutine(Compiler, Copy(Line, 1, Tab - 1));
         Compiler.AddDelphiFunction(WithoutSemicolon(Copy(Line, Tab + 1, MaxInt)));
       except
         on E: EPSCompilerException do
@@ -607,6 +620,25 @@ begin
   end;
 end;
 
+{ The installer's external declarations may end with load options that the
+  DLL import of Pascal Script does not know. }
+function OnExternalProc(Sender: TPSPascalCompiler; Decl: TPSParametersDecl; const Name, FExternal: tbtString): TPSRegProc;
+const
+  LoadOptions: array[0..3] of string = (' setuponly', ' uninstallonly', ' delayload', ' loadwithalteredsearchpath');
+var
+  Text: string;
+  I, At: Integer;
+begin
+  Text := FExternal;
+  for I := Low(LoadOptions) to High(LoadOptions) do
+  begin
+    At := Pos(LoadOptions[I], LowerCase(Text));
+    if At > 0 then
+      Delete(Text, At, Length(LoadOptions[I]));
+  end;
+  Result := DllExternalProc(Sender, Decl, Name, Text);
+end;
+
 function Compile(const CodeFile: string): Integer;
 var
   Compiler: TPSPascalCompiler;
@@ -621,7 +653,7 @@ begin
     Code.LoadFromFile(CodeFile);
     Compiler.OnUses := OnUses;
     Compiler.OnExportCheck := OnExportCheck;
-    Compiler.OnExternalProc := DllExternalProc;
+    Compiler.OnExternalProc := OnExternalProc;
     Compiler.AllowNoBegin := True;
     Compiler.AllowNoEnd := True;
     Compiler.BooleanShortCircuit := True;
