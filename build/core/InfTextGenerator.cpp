@@ -1,6 +1,8 @@
 #include "build/core/InfTextGenerator.h"
 
 #include "build/core/CustomIconShortcuts.h"
+#include "build/core/DeviceResourceDll.h"
+#include "build/core/ShortcutFile.h"
 #include "helpers/core/PathFolders.h"
 #include "helpers/core/PathHelpers.h"
 #include "model/ProjectContainer.h"
@@ -24,12 +26,7 @@ QString shortcutCopySection(const CustomIconShortcuts::Inclusion &inclusion)
 
 QString shortcutFileName(const CustomIconShortcuts::Inclusion &inclusion)
 {
-    return QStringLiteral("shortcut_%1_%2_%3.lnk").arg(inclusion.section).arg(inclusion.entry).arg(inclusion.device);
-}
-
-QString resourceDllName(int device)
-{
-    return QStringLiteral("talmo_res_%1.dll").arg(device);
+    return ShortcutFile::FileName(inclusion.section, inclusion.entry, inclusion.device);
 }
 
 QString resourceSection(int device)
@@ -253,7 +250,7 @@ void InfTextGenerator::writeSourceDisksFiles()
             // Once per resource-icon shortcut, so the line repeats when there are several.
             const TShortcutEntry &entry = m_project->ShortcutsSections[inclusion.section].Entries[inclusion.entry];
             if (CustomIconShortcuts::IsResourceIcon(entry))
-                line(quoted(resourceDllName(d)) + u'=' + customDisk);
+                line(quoted(DeviceResourceDll::CopyName(d)) + u'=' + customDisk);
         }
         line();
     }
@@ -281,7 +278,7 @@ void InfTextGenerator::writeShortcutCopySections()
         const std::size_t d = std::size_t(inclusion.device);
         if (CustomIconShortcuts::IsResourceIcon(entry) && !m_resourceWritten[d]) {
             line(u'[' + resourceSection(inclusion.device) + u']');
-            line(QStringLiteral("talmo_res.dll,") + resourceDllName(inclusion.device) + QStringLiteral(",,0x00000001"));
+            line(DeviceResourceDll::FileName() + u',' + DeviceResourceDll::CopyName(inclusion.device) + QStringLiteral(",,0x00000001"));
             line();
             m_resourceWritten[d] = true;
         }
