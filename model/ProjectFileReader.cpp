@@ -1,0 +1,67 @@
+#include "model/ProjectFileReader.h"
+
+#include "model/ListIndexError.h"
+#include "model/ProjectContainer.h"
+#include "model/ProjectDocumentReader.h"
+#include "model/ProjectFileElements.h"
+#include "model/ShortcutMigration.h"
+#include "model/XmlDocumentFile.h"
+
+namespace talmo {
+
+namespace {
+
+// The built-in sets come from the program-wide options when main() made them.
+TMSQL_CustomSet builtinSqlMobileSet()
+{
+    const TProgramOptions *options = TProgramOptions::current();
+    return options ? options->MSQLSets.front() : TProgramOptions::BuiltinSqlMobileSet();
+}
+
+TNETCF2_CustomSet builtinNetCF2Set()
+{
+    const TProgramOptions *options = TProgramOptions::current();
+    return options ? options->NETCF2Sets.front() : TProgramOptions::BuiltinNetCF2Set();
+}
+
+void runPostLoadSteps(TProjectContainer &project, const QString &fileName)
+{
+    project.BuildDeviceFileLists();
+    project.RebuildCopyFilesSections();
+    project.SetFileName(fileName);
+    project.Modified = false;
+    project.TrimCodeLines();
+    MigrateShortcutSections(project);
+}
+
+} // namespace
+
+bool ProjectFileReader::LoadFromFile(TProjectContainer &project, const QString &fileName)
+{
+    const std::unique_ptr<XmlElement> root = XmlDocumentFile::Read(fileName);
+    return LoadFromDocument(project, fileName, root.get());
+}
+
+bool ProjectFileReader::LoadFromStream(TProjectContainer &project, const QString &fileName, QIODevice &stream)
+{
+    const std::unique_ptr<XmlElement> root = XmlDocumentFile::Read(stream);
+    return LoadFromDocument(project, fileName, root.get());
+}
+
+bool ProjectFileReader::LoadFromDocument(TProjectContainer &project, const QString &fileName, const XmlElement *root)
+{
+    project.Reset();
+    if (!root)
+        return false;
+    try {
+        ProjectDocumentReader(project, *root, builtinSqlMobileSet(), builtinNetCF2Set()).ReadAll();
+        runPostLoadSteps(project, fileName);
+    } catch (const ProjectFileReadError &) {
+        return false;
+    } catch (const ListIndexError &) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace talmo
