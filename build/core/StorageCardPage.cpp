@@ -155,10 +155,31 @@ const char *const SkipCodeTail[] = {
     "",
 };
 
-struct ControlLayout
+// A control of the page: where it sits, its caption line and, for the
+// labels in Tahoma, their font.
+struct PageControl
 {
     const char *name;
+    const char *className;
     int left, top, width, height;
+    const char *captionLine;
+    const char *fontColour;
+    int fontHeight;
+    const char *fontStyle;
+};
+
+// In their order of creation; the last label's caption follows the project.
+const PageControl InstructionLabels[] = {
+    { "CopyToSD_Label2", "TLabel", 8, 32, 387, 13,
+      "  CopyToSD_Label2.Caption := 'Please connect your Mobile Device with this Computer and wait un' +'til ';",
+      "clRed", -11, "[fsBold]" },
+    { "CopyToSD_Label3", "TLabel", 8, 48, 219, 13, "  CopyToSD_Label3.Caption := 'ActiveSync is finished Synchronization.';",
+      "clRed", -11, "[fsBold]" },
+    { "CopyToSD_Label4", "TLabel", 8, 8, 348, 14,
+      "  CopyToSD_Label4.Caption := 'This will install all the needed data to your Mobile Device';", "clWindowText", -12,
+      "[fsBold]" },
+    { "CopyToSD_Label6", "TLabel", 8, 80, 222, 13, "  CopyToSD_Label6.Caption := 'When ready please press the button below ...';",
+      "clBlack", -11, "[]" },
 };
 
 void writeCreation(QStringList &lines, const char *name, const char *className, int left, int top, int width, int height)
@@ -172,14 +193,16 @@ void writeCreation(QStringList &lines, const char *name, const char *className, 
     lines.append(control + QStringLiteral(".Height := ScaleY(%1);").arg(height));
 }
 
-void writeFont(QStringList &lines, const char *name, const char *colour, int height, const char *style)
+void writeControl(QStringList &lines, const PageControl &c)
 {
-    const QString control = QStringLiteral("  ") + QLatin1String(name);
+    writeCreation(lines, c.name, c.className, c.left, c.top, c.width, c.height);
+    lines.append(QLatin1String(c.captionLine));
+    const QString control = QStringLiteral("  ") + QLatin1String(c.name);
     lines.append(control + QStringLiteral(".ParentFont := False;"));
     lines.append(control + QStringLiteral(".Font.Name := 'Tahoma';"));
-    lines.append(control + QStringLiteral(".Font.Color := ") + QLatin1String(colour) + QLatin1Char(';'));
-    lines.append(control + QStringLiteral(".Font.Height := ScaleY(%1);").arg(height));
-    lines.append(control + QStringLiteral(".Font.Style := ") + QLatin1String(style) + QLatin1Char(';'));
+    lines.append(control + QStringLiteral(".Font.Color := ") + QLatin1String(c.fontColour) + QLatin1Char(';'));
+    lines.append(control + QStringLiteral(".Font.Height := ScaleY(%1);").arg(c.fontHeight));
+    lines.append(control + QStringLiteral(".Font.Style := ") + QLatin1String(c.fontStyle) + QLatin1Char(';'));
 }
 
 void writeCreatePage(const TProjectContainer &project, QStringList &lines)
@@ -187,22 +210,8 @@ void writeCreatePage(const TProjectContainer &project, QStringList &lines)
     lines.append(QStringLiteral("function CopyToSD_CreatePage(PreviousPageId: Integer): Integer;"));
     lines.append(QStringLiteral("begin"));
     lines.append(QStringLiteral("  CopyToSD := CreateCustomPage(PreviousPageId, 'Copy Data', 'Copy Data to your Mobile Device');"));
-
-    writeCreation(lines, "CopyToSD_Label2", "TLabel", 8, 32, 387, 13);
-    lines.append(QStringLiteral("  CopyToSD_Label2.Caption := 'Please connect your Mobile Device with this Computer and wait un' +'til ';"));
-    writeFont(lines, "CopyToSD_Label2", "clRed", -11, "[fsBold]");
-
-    writeCreation(lines, "CopyToSD_Label3", "TLabel", 8, 48, 219, 13);
-    lines.append(QStringLiteral("  CopyToSD_Label3.Caption := 'ActiveSync is finished Synchronization.';"));
-    writeFont(lines, "CopyToSD_Label3", "clRed", -11, "[fsBold]");
-
-    writeCreation(lines, "CopyToSD_Label4", "TLabel", 8, 8, 348, 14);
-    lines.append(QStringLiteral("  CopyToSD_Label4.Caption := 'This will install all the needed data to your Mobile Device';"));
-    writeFont(lines, "CopyToSD_Label4", "clWindowText", -12, "[fsBold]");
-
-    writeCreation(lines, "CopyToSD_Label6", "TLabel", 8, 80, 222, 13);
-    lines.append(QStringLiteral("  CopyToSD_Label6.Caption := 'When ready please press the button below ...';"));
-    writeFont(lines, "CopyToSD_Label6", "clBlack", -11, "[]");
+    for (const PageControl &label : InstructionLabels)
+        writeControl(lines, label);
 
     writeCreation(lines, "CopyToSD_Label5", "TLabel", 9, 208, 294, 15);
     lines.append(project.DCMRequired

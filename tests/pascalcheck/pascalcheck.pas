@@ -54,6 +54,33 @@ begin
   end;
 end;
 
+{ The lines that carry data: trimmed, without blank and "#" comment lines;
+  each line's number in the file is kept as its object. }
+function ReadDataLines(const FileName: string): TStringList;
+var
+  Lines: TStringList;
+  Line: string;
+  I: Integer;
+begin
+  Lines := ReadLines(FileName);
+  try
+    Result := TStringList.Create;
+    for I := 0 to Lines.Count - 1 do
+    begin
+      Line := Trim(Lines[I]);
+      if (Line <> '') and (Line[1] <> '#') then
+        Result.AddObject(Line, TObject(PtrInt(I + 1)));
+    end;
+  finally
+    Lines.Free;
+  end;
+end;
+
+function LineNumber(Lines: TStringList; I: Integer): Integer;
+begin
+  Result := Integer(PtrInt(Lines.Objects[I]));
+end;
+
 function WithoutSemicolon(const S: string): string;
 begin
   Result := Trim(S);
@@ -128,14 +155,12 @@ var
   Current: TClassEntry;
   I: Integer;
 begin
-  Lines := ReadLines(FileName);
+  Lines := ReadDataLines(FileName);
   try
     Current := nil;
     for I := 0 to Lines.Count - 1 do
     begin
-      Line := Trim(Lines[I]);
-      if (Line = '') or (Line[1] = '#') then
-        Continue;
+      Line := Lines[I];
       { the reference writes one property as "property: Name: Type" }
       if StartsWith(Line, 'property:') then
         Line := 'property ' + TrimLeft(Copy(Line, 10, MaxInt));
@@ -147,7 +172,7 @@ begin
       else if (Current <> nil) and IsMemberKind(Line) then
         Current.Members.Add(Line)
       else
-        raise EDataError.CreateFmt('%s:%d: unexpected line "%s"', [FileName, I + 1, Line]);
+        raise EDataError.CreateFmt('%s:%d: unexpected line "%s"', [FileName, LineNumber(Lines, I), Line]);
     end;
   finally
     Lines.Free;
@@ -170,14 +195,12 @@ var
   Current: TClassEntry;
   I, Member: Integer;
 begin
-  Lines := ReadLines(FileName);
+  Lines := ReadDataLines(FileName);
   try
     Current := nil;
     for I := 0 to Lines.Count - 1 do
     begin
-      Line := Trim(Lines[I]);
-      if (Line = '') or (Line[1] = '#') then
-        Continue;
+      Line := Lines[I];
       if StartsWith(Line, 'drop class ') then
       begin
         Name := Trim(Copy(Line, 12, MaxInt));
@@ -194,11 +217,11 @@ begin
       begin
         Current := FindClassEntry(Name);
         if Current = nil then
-          raise EDataError.CreateFmt('%s:%d: unknown class %s', [FileName, I + 1, Name]);
+          raise EDataError.CreateFmt('%s:%d: unknown class %s', [FileName, LineNumber(Lines, I), Name]);
         Continue;
       end;
       if (Current = nil) or (Length(Line) < 2) then
-        raise EDataError.CreateFmt('%s:%d: unexpected line "%s"', [FileName, I + 1, Line]);
+        raise EDataError.CreateFmt('%s:%d: unexpected line "%s"', [FileName, LineNumber(Lines, I), Line]);
       Body := Trim(Copy(Line, 2, MaxInt));
       case Line[1] of
         '+': Current.Members.Add(Body);
@@ -209,14 +232,14 @@ begin
             else
               Member := IndexOfMember(Current, MemberName(Body));
             if Member < 0 then
-              raise EDataError.CreateFmt('%s:%d: %s has no member "%s"', [FileName, I + 1, Current.Name, Body]);
+              raise EDataError.CreateFmt('%s:%d: %s has no member "%s"', [FileName, LineNumber(Lines, I), Current.Name, Body]);
             if Line[1] = '-' then
               Current.Members.Delete(Member)
             else
               Current.Members[Member] := Body;
           end;
       else
-        raise EDataError.CreateFmt('%s:%d: unexpected line "%s"', [FileName, I + 1, Line]);
+        raise EDataError.CreateFmt('%s:%d: unexpected line "%s"', [FileName, LineNumber(Lines, I), Line]);
       end;
     end;
   finally
@@ -487,13 +510,11 @@ var
   I, Space, Equals: Integer;
   AClass: TPSCompileTimeClass;
 begin
-  Lines := ReadLines('script-types.txt');
+  Lines := ReadDataLines('script-types.txt');
   try
     for I := 0 to Lines.Count - 1 do
     begin
-      Line := Trim(Lines[I]);
-      if (Line = '') or (Line[1] = '#') then
-        Continue;
+      Line := Lines[I];
       Space := Pos(' ', Line);
       Word := Copy(Line, 1, Space - 1);
       Rest := Trim(Copy(Line, Space + 1, MaxInt));
@@ -523,9 +544,9 @@ begin
           raise EDataError.Create('unknown line kind');
       except
         on E: EPSCompilerException do
-          Problem(Format('script-types.txt:%d: %s (%s)', [I + 1, Line, E.Message]));
+          Problem(Format('script-types.txt:%d: %s (%s)', [LineNumber(Lines, I), Line, E.Message]));
         on E: EDataError do
-          raise EDataError.CreateFmt('script-types.txt:%d: %s (%s)', [I + 1, Line, E.Message]);
+          raise EDataError.CreateFmt('script-types.txt:%d: %s (%s)', [LineNumber(Lines, I), Line, E.Message]);
       end;
     end;
   finally
