@@ -11,7 +11,7 @@
 #include <QEventLoop>
 
 #include <climits>
-#include <exception>
+#include <stdexcept>
 
 namespace talmo {
 
@@ -34,7 +34,7 @@ SetupBuild::~SetupBuild() = default;
 
 void SetupBuild::SetScriptSource(SetupScriptSource *source)
 {
-    m_source = source ? source : &m_plainSource;
+    m_source = source;
 }
 
 void SetupBuild::SetEngine(const CompilerEngine &engine)
@@ -69,6 +69,8 @@ bool SetupBuild::PrepareScript(BuildController &builder, QStringList &script)
 {
     QString reason;
     try {
+        if (!m_source)
+            throw std::logic_error("no script source is installed");
         m_source->GenerateScript(*builder.Project, script, ToHostPath(builder.OutputFolder()));
         return true;
     } catch (const std::exception &error) {

@@ -27,7 +27,7 @@ public:
     SetupBuild();
     ~SetupBuild() override;
 
-    // Not owned; null restores the plain generator.
+    // Not owned. Until the program installs one, no script can be prepared.
     void SetScriptSource(SetupScriptSource *source);
     // A stand-in for the compiler library of the program folder (tests).
     void SetEngine(const CompilerEngine &engine);
@@ -41,8 +41,7 @@ private:
     void ReportProgress(BuildController &builder, quint32 progress, quint32 maximum, qint32 secondsRemaining,
                         quint32 bytesPerSecond);
 
-    PlainGeneratorScriptSource m_plainSource;
-    SetupScriptSource *m_source = &m_plainSource;
+    SetupScriptSource *m_source = nullptr;
     CompilerEngine m_engine;
     TBuildThread *m_thread = nullptr; // while a compile runs
     CompileProgress m_progress;

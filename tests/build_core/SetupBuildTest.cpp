@@ -133,7 +133,7 @@ TEST_F(SetupBuildTest, EveryBuildStartsWithoutTheLastErrorText)
 struct FailureCase
 {
     const char *label;
-    void (*arrange)(SetupBuildTest &test, BuilderTestProject &fixture, ScriptedSource &source);
+    void (*arrange)(BuilderTestProject &fixture, ScriptedSource &source, SetupBuild &setupBuild);
     int result;
     const char *errorText;
     const char *lastLogLine;
@@ -152,7 +152,7 @@ class SetupBuildFailureTest : public SetupBuildTest, public ::testing::WithParam
 TEST_P(SetupBuildFailureTest, EndsWithItsResultAndLeavesNoIniFile)
 {
     const FailureCase &c = GetParam();
-    c.arrange(*this, fixture, source);
+    c.arrange(fixture, source, builder.DefaultSetupBuild());
     builder.BuildMode = 1;
 
     builder.BuildInstallation();
@@ -170,32 +170,36 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SetupBuildFailureTest,
     ::testing::Values(
         FailureCase{"ProjectFolderCannotBeCreated",
-                    [](SetupBuildTest &, BuilderTestProject &fixture, ScriptedSource &) {
+                    [](BuilderTestProject &fixture, ScriptedSource &, SetupBuild &) {
                         fixture.project.FileName = fixture.Path(QStringLiteral("gone/deeper/demo.talmo"));
                         fixture.project.OutputPath = fixture.OutputFolder();
                     },
                     3, "Error creating working dir", "--> Start Building Setup Wizard", true},
         FailureCase{"SetupIniCannotBeSaved",
-                    [](SetupBuildTest &, BuilderTestProject &fixture, ScriptedSource &) {
+                    [](BuilderTestProject &fixture, ScriptedSource &, SetupBuild &) {
                         // A folder takes the name; the build must neither replace nor remove it.
                         QDir().mkpath(fixture.Path(QStringLiteral("project/setup.ini/inside")));
                     },
                     3, "Error while saving setup.ini", "Fatal Error: Error while saving setup.ini !", true},
         FailureCase{"GeneratorRaises",
-                    [](SetupBuildTest &, BuilderTestProject &, ScriptedSource &source) {
+                    [](BuilderTestProject &, ScriptedSource &source, SetupBuild &) {
                         source.failure = QStringLiteral("The module \"Tools\" has no component.");
                     },
                     10, "Internal error while preparing installation script.",
                     "Internal error while preparing installation script. The module \"Tools\" has no component.", true},
+        FailureCase{"NoScriptSourceInstalled",
+                    [](BuilderTestProject &, ScriptedSource &, SetupBuild &setupBuild) { setupBuild.SetScriptSource(nullptr); },
+                    10, "Internal error while preparing installation script.",
+                    "Internal error while preparing installation script. no script source is installed", true},
         FailureCase{"CompileFails",
-                    [](SetupBuildTest &, BuilderTestProject &, ScriptedSource &) {
+                    [](BuilderTestProject &, ScriptedSource &, SetupBuild &) {
                         FakeSetupCompiler::behaviour = [](const TCompileScriptParamsEx &params) {
                             return FakeSetupCompiler::Fail(params, "Unknown parameter \"Sorce\"");
                         };
                     },
                     2, ": Unknown parameter \"Sorce\"", "Error: : Unknown parameter \"Sorce\"", true},
         FailureCase{"CabsFirstFail",
-                    [](SetupBuildTest &, BuilderTestProject &fixture, ScriptedSource &) {
+                    [](BuilderTestProject &fixture, ScriptedSource &, SetupBuild &) {
                         fixture.project.AppName.clear();
                         fixture.project.BuildCabsFirst = true;
                     },
