@@ -1,5 +1,6 @@
 #include "PascalChecker.h"
 #include "ScriptCompile.h"
+#include "SetupPackage.h"
 
 #include "build/core/CodeSectionAssembly.h"
 #include "build/core/CustomPageCode.h"
@@ -236,7 +237,14 @@ TEST_P(GeneratedScriptMatrix, CompilesAndItsCodeChecks)
     const ScriptCompileResult compiled = compileScript(script, folder.path(), folder.filePath(QStringLiteral("out")));
     EXPECT_EQ(compiled.result, 0) << compiled.errors.join(QLatin1Char('\n')).toStdString() << "\n"
                                   << script.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("out/setup.exe"))));
+    // The include library's code too, as the compiler joined it.
+    const QMap<QString, QByteArray> package = SetupPackageEntries(folder.filePath(QStringLiteral("out/setup.exe")));
+    ASSERT_TRUE(package.contains(QStringLiteral("script.iss")));
+    const QStringList preprocessed = QString::fromLatin1(package.value(QStringLiteral("script.iss"))).split(u'\n');
+    const QStringList allCode = codeSectionsOf(preprocessed);
+    EXPECT_GT(allCode.size(), code.size());
+    const PascalCheckResult whole = runPascalCheck(allCode);
+    EXPECT_EQ(whole.exitCode, 0) << whole.output.toStdString() << numbered(allCode);
 }
 
 // Every feature alone on a device project, the desktop-only project with the
