@@ -3,9 +3,7 @@
 
 #include "tests/support/QtPrinters.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "FreePascalProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -151,37 +149,20 @@ protected:
         DirectCopyCode::WriteDirectCopyCode(project, code);
         const QStringList heads = code.filter(QStringLiteral("function InstallCopyModule("));
         ASSERT_EQ(heads.size(), 1);
-        const qsizetype start = code.indexOf(heads.first());
-        const qsizetype end = code.indexOf(QStringLiteral("end;"), start);
-        QStringList program = QString::fromLatin1(Harness).split(u'\n');
-        program += code.mid(start, end - start + 1);
-        program += QString::fromLatin1(HarnessMain).split(u'\n');
-
-        QFile source(folder.filePath(QStringLiteral("copymodule.pas")));
-        ASSERT_TRUE(source.open(QIODevice::WriteOnly));
-        source.write(program.join(u'\n').toLatin1());
-        source.close();
-        QProcess fpc;
-        fpc.setWorkingDirectory(folder.path());
-        fpc.setProcessChannelMode(QProcess::MergedChannels);
-        fpc.start(QStringLiteral(TALMO_FPC), { QStringLiteral("-vew"), QStringLiteral("copymodule.pas") });
-        ASSERT_TRUE(fpc.waitForFinished(60000));
-        ASSERT_EQ(fpc.exitCode(), 0) << fpc.readAll().toStdString();
+        const QStringList source = QString::fromLatin1(Harness).split(u'\n') + FreePascalProgram::Routine(code, heads.first())
+            + QString::fromLatin1(HarnessMain).split(u'\n');
+        const std::string problems = program.Build(QStringLiteral("copymodule"), source);
+        ASSERT_EQ(problems, std::string());
     }
 
     std::string copy(const char *location, const char *options, const char *cards = "", const char *deviceFolders = "",
                      const char *answers = "", int times = 1)
     {
-        QProcess run;
-        run.start(folder.filePath(QStringLiteral("copymodule")),
-                  { QLatin1String(location), QLatin1String(options), QLatin1String(cards), QLatin1String(deviceFolders),
-                    QLatin1String(answers), QString::number(times) });
-        if (!run.waitForFinished(10000))
-            return "did not finish";
-        return QString::fromLatin1(run.readAllStandardOutput()).trimmed().toStdString();
+        return program.Run({ QLatin1String(location), QLatin1String(options), QLatin1String(cards),
+                             QLatin1String(deviceFolders), QLatin1String(answers), QString::number(times) });
     }
 
-    QTemporaryDir folder;
+    FreePascalProgram program;
 };
 
 TEST_F(CopyModuleBehaviour, StorageCardFolderJoinsTheLocationAndTakesTheArchivesFolders)

@@ -3,10 +3,7 @@
 
 #include "tests/support/QtPrinters.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "FreePascalProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -103,14 +100,6 @@ begin
 end.
 )";
 
-// The generated routine that starts with head, through its closing "end;".
-QStringList routine(const QStringList &lines, const QString &head)
-{
-    const qsizetype start = lines.indexOf(head);
-    const qsizetype end = lines.indexOf(QStringLiteral("end;"), start);
-    return start < 0 || end < 0 ? QStringList() : lines.mid(start, end - start + 1);
-}
-
 class CopyPageBehaviour : public testing::Test
 {
 protected:
@@ -120,39 +109,26 @@ protected:
         project.DirectCopyModules.AddNew();
         QStringList page;
         StorageCardPage::WriteCopyToSDPage(project, page);
-        QStringList program = QString::fromLatin1(Harness).split(u'\n');
+        QStringList source = QString::fromLatin1(Harness).split(u'\n');
         for (const char *head : { "function CopyToSD_ModuleName(SelectedName: String): String;",
                                   "function CopyToSD_InstallModule(K: Integer): Boolean;",
                                   "procedure CopyToSD_Button5OnClick(Sender: TObject);" }) {
-            const QStringList code = routine(page, QLatin1String(head));
+            const QStringList code = FreePascalProgram::Routine(page, QLatin1String(head));
             ASSERT_FALSE(code.isEmpty()) << head;
-            program += code;
+            source += code;
         }
-        program += QString::fromLatin1(HarnessMain).split(u'\n');
+        source += QString::fromLatin1(HarnessMain).split(u'\n');
 
-        QFile source(folder.filePath(QStringLiteral("copypage.pas")));
-        ASSERT_TRUE(source.open(QIODevice::WriteOnly));
-        source.write(program.join(u'\n').toLatin1());
-        source.close();
-        QProcess fpc;
-        fpc.setWorkingDirectory(folder.path());
-        fpc.setProcessChannelMode(QProcess::MergedChannels);
-        fpc.start(QStringLiteral(TALMO_FPC), { QStringLiteral("-vew"), QStringLiteral("copypage.pas") });
-        ASSERT_TRUE(fpc.waitForFinished(60000));
-        ASSERT_EQ(fpc.exitCode(), 0) << fpc.readAll().toStdString();
+        const std::string problems = program.Build(QStringLiteral("copypage"), source);
+        ASSERT_EQ(problems, std::string());
     }
 
     std::string click(const char *selected, const char *results, int modules, const char *hidden)
     {
-        QProcess run;
-        run.start(folder.filePath(QStringLiteral("copypage")),
-                  { QLatin1String(selected), QLatin1String(results), QString::number(modules), QLatin1String(hidden) });
-        if (!run.waitForFinished(10000))
-            return "did not finish";
-        return QString::fromLatin1(run.readAllStandardOutput()).trimmed().toStdString();
+        return program.Run({ QLatin1String(selected), QLatin1String(results), QString::number(modules), QLatin1String(hidden) });
     }
 
-    QTemporaryDir folder;
+    FreePascalProgram program;
 };
 
 TEST_F(CopyPageBehaviour, OneFailedModuleKeepsThePageWaiting)
