@@ -62,14 +62,21 @@ int legacyPosition(int platform, int processor)
 
 } // namespace
 
-void ProjectDocumentReader::readLegacyRuntimeModule(const QString &name, const QString &type,
-                                                    const TMSQL_CustomSet &set, int lastPosition)
+TMSQL_CustomSet ProjectDocumentReader::builtinSet(const QString &type) const
+{
+    if (type == TPluginContainer::SqlMobileType)
+        return m_options ? m_options->MSQLSets.front() : TProgramOptions::BuiltinSqlMobileSet();
+    return m_options ? m_options->NETCF2Sets.front() : TProgramOptions::BuiltinNetCF2Set();
+}
+
+void ProjectDocumentReader::readLegacyRuntimeModule(const QString &name, const QString &type, int lastPosition)
 {
     guarded(
         [&] {
             const QString text = TextOf(top(name));
             if (!text.startsWith(QLatin1Char('1')))
                 return;
+            const TMSQL_CustomSet set = builtinSet(type);
             auto checked = [&](int platform, int processor) {
                 const int position = legacyPosition(platform, processor);
                 return position > 0 && legacyChecked(text, position, lastPosition);
@@ -188,19 +195,24 @@ void ProjectDocumentReader::readWin32Plugins()
         [&] { m_project.Win32Plugins.Clear(); });
 }
 
+void ProjectDocumentReader::readFileModuleHeader(const XmlElement &item, TInstallModule &module)
+{
+    module.Caption = RequiredText(item, QStringLiteral("Caption"));
+    module.FlagFixed = RequiredBoolean(item, QStringLiteral("FlagFixed"));
+    module.Languages = RequiredCommaText(item, QStringLiteral("Languages"));
+    guarded([&] { module.HiddenInstall = OptionalBoolean(item, QStringLiteral("HiddenInstall")); },
+            [&] { module.HiddenInstall = false; });
+    guarded([&] { module.InstallTypes = RequiredCommaText(item, QStringLiteral("InstallTypes")); },
+            [&] { module.InstallTypes = m_project.InstallTypes; });
+}
+
 void ProjectDocumentReader::readPalmSections()
 {
     guarded(
         [&] {
             ForEachChild(top(QStringLiteral("PalmSections")), [&](const XmlElement &item) {
                 auto m = std::make_unique<TPalmSection>();
-                m->Caption = RequiredText(item, QStringLiteral("Caption"));
-                m->FlagFixed = RequiredBoolean(item, QStringLiteral("FlagFixed"));
-                m->Languages = RequiredCommaText(item, QStringLiteral("Languages"));
-                guarded([&] { m->HiddenInstall = OptionalBoolean(item, QStringLiteral("HiddenInstall")); },
-                        [&] { m->HiddenInstall = false; });
-                guarded([&] { m->InstallTypes = RequiredCommaText(item, QStringLiteral("InstallTypes")); },
-                        [&] { m->InstallTypes = m_project.InstallTypes; });
+                readFileModuleHeader(item, *m);
                 ForEachChild(Required(item, QStringLiteral("FileEntries")), [&](const XmlElement &file) {
                     m->Files.AddNew().Source = RequiredText(file, QStringLiteral("Source"));
                 });
@@ -216,13 +228,7 @@ void ProjectDocumentReader::readDirectCopySections()
         [&] {
             ForEachChild(top(QStringLiteral("DirectCopySections")), [&](const XmlElement &item) {
                 auto m = std::make_unique<TDirectCopyModule>();
-                m->Caption = RequiredText(item, QStringLiteral("Caption"));
-                m->FlagFixed = RequiredBoolean(item, QStringLiteral("FlagFixed"));
-                m->Languages = RequiredCommaText(item, QStringLiteral("Languages"));
-                guarded([&] { m->HiddenInstall = OptionalBoolean(item, QStringLiteral("HiddenInstall")); },
-                        [&] { m->HiddenInstall = false; });
-                guarded([&] { m->InstallTypes = RequiredCommaText(item, QStringLiteral("InstallTypes")); },
-                        [&] { m->InstallTypes = m_project.InstallTypes; });
+                readFileModuleHeader(item, *m);
                 m->DefaultInstallLocation = RequiredText(item, QStringLiteral("DefaultInstallLocation"));
                 m->UserCanChangeInstallRoot = RequiredBoolean(item, QStringLiteral("UserCanChangeInstallRoot"));
                 m->UserCanUpdateInstall = RequiredBoolean(item, QStringLiteral("UserCanUpdateInstall"));

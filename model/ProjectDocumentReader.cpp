@@ -24,11 +24,10 @@ QStringList defaultInstallTypesDescriptions()
 } // namespace
 
 ProjectDocumentReader::ProjectDocumentReader(TProjectContainer &project, const XmlElement &root,
-                                             TMSQL_CustomSet sqlMobileSet, TNETCF2_CustomSet netCF2Set)
+                                             const TProgramOptions *options)
     : m_project(project)
     , m_root(root)
-    , m_sqlMobileSet(std::move(sqlMobileSet))
-    , m_netCF2Set(std::move(netCF2Set))
+    , m_options(options)
 {
 }
 
@@ -80,8 +79,8 @@ void ProjectDocumentReader::ReadAll()
     readDesktopSettings();
     readSetupAppearance();
 
-    readLegacyRuntimeModule(QStringLiteral("NetModuleV2"), TPluginContainer::NetCF2Type, m_netCF2Set, 9);
-    readLegacyRuntimeModule(QStringLiteral("SQLModule"), TPluginContainer::SqlMobileType, m_sqlMobileSet, 11);
+    readLegacyRuntimeModule(QStringLiteral("NetModuleV2"), TPluginContainer::NetCF2Type, 9);
+    readLegacyRuntimeModule(QStringLiteral("SQLModule"), TPluginContainer::SqlMobileType, 11);
     readPluginContainers();
     readWin32Plugins();
     readPalmSections();

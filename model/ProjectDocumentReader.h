@@ -12,6 +12,7 @@ namespace talmo {
 class TProjectContainer;
 struct TCustomForm;
 struct TFormCodeExecutionUnit;
+struct TInstallModule;
 struct TPluginContainer;
 
 // One load of a project document into a container, in the fixed reading
@@ -21,8 +22,9 @@ struct TPluginContainer;
 class ProjectDocumentReader
 {
 public:
-    ProjectDocumentReader(TProjectContainer &project, const XmlElement &root,
-                          TMSQL_CustomSet sqlMobileSet, TNETCF2_CustomSet netCF2Set);
+    // The legacy runtime elements are converted with the built-in sets of
+    // options, or with freshly built ones when there are no options.
+    ProjectDocumentReader(TProjectContainer &project, const XmlElement &root, const TProgramOptions *options);
 
     // Reads every element; raises on a failure outside the guarded parts.
     void ReadAll();
@@ -42,11 +44,13 @@ private:
     void readDesktopSettings();
     void readSetupAppearance();
 
-    void readLegacyRuntimeModule(const QString &name, const QString &type, const TMSQL_CustomSet &set,
-                                 int lastPosition);
+    void readLegacyRuntimeModule(const QString &name, const QString &type, int lastPosition);
+    TMSQL_CustomSet builtinSet(const QString &type) const;
     void readPluginContainers();
     void readPluginContainer(const XmlElement &item);
     void readWin32Plugins();
+    // The parts a Palm OS and a direct-copy module share.
+    void readFileModuleHeader(const XmlElement &item, TInstallModule &module);
     void readPalmSections();
     void readDirectCopySections();
     void readCustomForms();
@@ -71,8 +75,7 @@ private:
 
     TProjectContainer &m_project;
     const XmlElement &m_root;
-    TMSQL_CustomSet m_sqlMobileSet;
-    TNETCF2_CustomSet m_netCF2Set;
+    const TProgramOptions *m_options;
 };
 
 } // namespace talmo

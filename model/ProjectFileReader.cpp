@@ -11,19 +11,6 @@ namespace talmo {
 
 namespace {
 
-// The built-in sets come from the program-wide options when main() made them.
-TMSQL_CustomSet builtinSqlMobileSet()
-{
-    const TProgramOptions *options = TProgramOptions::current();
-    return options ? options->MSQLSets.front() : TProgramOptions::BuiltinSqlMobileSet();
-}
-
-TNETCF2_CustomSet builtinNetCF2Set()
-{
-    const TProgramOptions *options = TProgramOptions::current();
-    return options ? options->NETCF2Sets.front() : TProgramOptions::BuiltinNetCF2Set();
-}
-
 void runPostLoadSteps(TProjectContainer &project, const QString &fileName)
 {
     project.BuildDeviceFileLists();
@@ -54,7 +41,7 @@ bool ProjectFileReader::LoadFromDocument(TProjectContainer &project, const QStri
     if (!root)
         return false;
     try {
-        ProjectDocumentReader(project, *root, builtinSqlMobileSet(), builtinNetCF2Set()).ReadAll();
+        ProjectDocumentReader(project, *root, TProgramOptions::current()).ReadAll();
         runPostLoadSteps(project, fileName);
     } catch (const ProjectFileReadError &) {
         return false;

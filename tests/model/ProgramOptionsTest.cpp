@@ -2,6 +2,7 @@
 
 #include "platform/ProgramFolder.h"
 #include "platform/RegistryMemoryStore.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "model/ProjectFileEncoding.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "ProjectFileFixtures.h"
 
+#include "ScriptedRandomSource.h"
+
 #include <QFile>
 #include <QSet>
 
@@ -9,7 +11,10 @@ namespace talmo::testing {
 
 void SeedNames(TProjectContainer &project)
 {
-    project.SetRandomSource(std::make_shared<SequentialRandomSource>(100));
+    QList<int> numbers;
+    for (int n = 100; n < 200; ++n)
+        numbers.append(n);
+    project.SetRandomSource(std::make_shared<ScriptedRandomSource>(numbers));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "helpers/core/XmlTree.h"
 #include "model/ProjectContainer.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,19 +14,8 @@
 
 namespace talmo::testing {
 
-// Hands out start, start + 1, ... so that generated disk and CopyFiles names
-// are known in advance.
-class SequentialRandomSource : public RandomSource
-{
-public:
-    explicit SequentialRandomSource(int start) : m_next(start) {}
-    int Bounded(int limit) override { return m_next++ % limit; }
-
-private:
-    int m_next;
-};
-
-// Gives the project a fresh sequence from 100, as every fixture expects.
+// Gives the project a fresh sequence of generated names from 100 on
+// (Disk-100, ...), as every fixture expects.
 void SeedNames(TProjectContainer &project);
 
 // Two items in every list, nested lists included, and a value that differs

@@ -1,5 +1,6 @@
 #include "ProjectFileFixtures.h"
 
+#include "model/ProgramOptions.h"
 #include "model/ProjectFileReader.h"
 #include "model/ProjectFileWriter.h"
 
@@ -432,6 +433,17 @@ TEST(ProjectFileReader, LegacyRuntimeModulesBecomeContainersOfTheBuiltinSets)
     EXPECT_EQ(project.PluginContainers[0].Platforms[1].Processors[6].Files[2].Source,
               "/opt/talmo\\redist\\SQLServer\\Mobile\\v3.0\\wce500\\x86\\sqlce30.wce5.x86.CAB");
     ProgramFolder::clearOverride();
+}
+
+TEST(ProjectFileReader, LegacyRuntimeModulesUseTheProgramWideOptions)
+{
+    TProgramOptions options;
+    options.MSQLSets.front().Caption = "Shipped";
+    ScopedCurrentProgramOptions current(options);
+    TProjectContainer project;
+    ASSERT_TRUE(loadEdited(project, { { "SQLModule", "1" }, { "PluginContainers/count", "0" } }));
+    ASSERT_EQ(project.PluginContainers.Count(), 1);
+    EXPECT_EQ(project.PluginContainers[0].Caption, "Shipped");
 }
 
 TEST(ProjectFileReader, LegacyLanguageFilesAddEnglishOnce)

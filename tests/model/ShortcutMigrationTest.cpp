@@ -1,5 +1,6 @@
 #include "model/ProjectContainer.h"
 #include "model/ShortcutMigration.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
