@@ -1,8 +1,6 @@
-#include "build/core/BuildThread.h"
 #include "build/core/ScriptCodeSection.h"
 #include "build/core/ScriptGenerator.h"
 #include "model/ProjectContainer.h"
-#include "platform/ProgramFolder.h"
 
 #include "ScriptTestSupport.h"
 
@@ -115,17 +113,8 @@ TEST(ScriptCompileTest, TheCompilerLibraryAcceptsQuotesAndSemicolonsFromTheProje
     QStringList script;
     generator.GenerateScript(project, script, folder.filePath("out"));
 
-    ProgramFolder::setOverride(programFolder);
-    TBuildThread thread;
-    thread.SetQuiet(true);
-    thread.SetScript(script);
-    thread.ScriptPath = folder.path() + "/";
-    QStringList log;
-    QObject::connect(&thread, &TBuildThread::logLine, [&log](const QString &line) { log.append(line); });
-    thread.StartCompile();
-    thread.wait();
-    ProgramFolder::clearOverride();
-    EXPECT_EQ(thread.ResultCode(), 0) << log.join('\n').toStdString() << "\n" << script.join('\n').toStdString();
+    const scripttest::CompileOutcome outcome = scripttest::CompileWithShippedLibrary(script, folder.path());
+    EXPECT_EQ(outcome.result, 0) << outcome.log.join('\n').toStdString() << "\n" << script.join('\n').toStdString();
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "build/core/BuildThread.h"
 #include "build/core/ScriptEnvironment.h"
 #include "build/core/ScriptGenerationError.h"
 #include "model/ProjectContainer.h"
+#include "platform/ProgramFolder.h"
 
 #include <QFile>
 #include <QSet>
@@ -69,6 +71,31 @@ inline std::string Fixture(const QString &name)
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     return text.toStdString();
+}
+
+// What the compiler library of the built program folder made of a script.
+struct CompileOutcome
+{
+    int result = -1;
+    QStringList log;
+};
+
+// Compiles the script with the library beside the program, the script's
+// relative sources taken from sourceFolder.
+inline CompileOutcome CompileWithShippedLibrary(const QStringList &script, const QString &sourceFolder)
+{
+    ProgramFolder::setOverride(QStringLiteral(TALMO_TEST_PROGRAM_DIR "/"));
+    CompileOutcome outcome;
+    TBuildThread thread;
+    thread.SetQuiet(true);
+    thread.SetScript(script);
+    thread.ScriptPath = sourceFolder + QLatin1Char('/');
+    QObject::connect(&thread, &TBuildThread::logLine, [&outcome](const QString &line) { outcome.log.append(line); });
+    thread.StartCompile();
+    thread.wait();
+    ProgramFolder::clearOverride();
+    outcome.result = thread.ResultCode();
+    return outcome;
 }
 
 inline std::string Joined(const QStringList &lines)
