@@ -12,7 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "tests/cabwiz/QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

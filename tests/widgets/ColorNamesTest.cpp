@@ -1,4 +1,4 @@
-#include "QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include "widgets/ColorNames.h"
 

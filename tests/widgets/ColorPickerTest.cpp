@@ -1,4 +1,4 @@
-#include "QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include "PopupTestSupport.h"
 #include "widgets/NxColorPicker.h"

@@ -1,3 +1,5 @@
+#include "tests/support/QtPrinters.h"
+
 #include "widgets/NextInspector.h"
 #include "widgets/NxButtonEdit.h"
 #include "widgets/NxButtonItem.h"

@@ -1,3 +1,5 @@
+#include "tests/support/QtPrinters.h"
+
 #include "widgets/NxOutlookBar.h"
 
 #include <QImage>

@@ -1,3 +1,5 @@
+#include "tests/support/QtPrinters.h"
+
 #include "widgets/InvalidOperation.h"
 #include "widgets/NxPageControl.h"
 #include "widgets/NxTabSheet.h"

@@ -1,3 +1,5 @@
+#include "tests/support/QtPrinters.h"
+
 #include "widgets/NxPathControl.h"
 #include "widgets/PathBarLayout.h"
 

@@ -1,3 +1,5 @@
+#include "tests/support/QtPrinters.h"
+
 #include "widgets/DateTimeText.h"
 #include "widgets/NumberText.h"
 #include "widgets/NxButtonItem.h"

@@ -1,3 +1,5 @@
+#include "tests/support/QtPrinters.h"
+
 #include "widgets/NxCheckBoxItem.h"
 #include "widgets/NxColorItem.h"
 #include "widgets/NxComboBoxItem.h"

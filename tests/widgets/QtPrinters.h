@@ -1,12 +1,4 @@
 #pragma once
 
-#include <QString>
-
-#include <ostream>
-
-// Readable QString values in failure messages. Every test file of this
-// executable includes it first, so that all of them print QStrings alike.
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
+// Kept for test files still in flight; new ones include the shared printers directly.
+#include "tests/support/QtPrinters.h"
