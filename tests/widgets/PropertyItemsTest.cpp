@@ -95,6 +95,15 @@ QStringList captions(const std::vector<TNxPropertyItem *> &items)
     return result;
 }
 
+// A row with no caption of its own, bound to the named property.
+template <class Item>
+Item *boundRow(TNxPropertyItems &list, TNxPropertyItem *parent, const char *property)
+{
+    auto *row = list.addChild<Item>(parent, QString());
+    row->setMapProperty(QString::fromLatin1(property));
+    return row;
+}
+
 } // namespace
 
 TEST(PropertyItems, AddChildKeepsDisplayOrderAndMakesTopLevelRowsReadOnly)
@@ -207,8 +216,7 @@ TEST(PropertyItems, ValueChangeIsReportedBeforeTheBoundPropertyIsWrittenAndForEq
     TNxPropertyItems list;
     list.setAssociate(&control);
     auto *root = list.addChild<TNxPropertyItem>(nullptr, QStringLiteral("Properties"));
-    auto *caption = list.addChild<TNxTextItem>(root, QString());
-    caption->setMapProperty(QStringLiteral("Caption"));
+    auto *caption = boundRow<TNxTextItem>(list, root, "Caption");
     EXPECT_EQ(caption->caption(), QStringLiteral("Caption")) << "an empty caption becomes the property name";
     EXPECT_EQ(caption->asString(), QStringLiteral("Button1"));
 
@@ -228,8 +236,7 @@ TEST(PropertyItems, ReadingFromTheBoundPropertyDoesNotWriteBack)
     BoundControl control;
     TNxPropertyItems list;
     auto *root = list.addChild<TNxPropertyItem>(nullptr, QStringLiteral("Properties"));
-    auto *width = list.addChild<TNxSpinItem>(root, QString());
-    width->setMapProperty(QStringLiteral("Width"));
+    auto *width = boundRow<TNxSpinItem>(list, root, "Width");
     EXPECT_EQ(width->asInteger(), 0) << "nothing to read without an associate";
 
     int writes = 0;
@@ -250,18 +257,12 @@ TEST(PropertyItems, BindsEveryKindOfPropertyBothWays)
     BoundControl control;
     TNxPropertyItems list;
     auto *root = list.addChild<TNxPropertyItem>(nullptr, QStringLiteral("Properties"));
-    auto *color = list.addChild<TNxColorItem>(root, QString());
-    auto *visible = list.addChild<TNxCheckBoxItem>(root, QString());
-    auto *alignment = list.addChild<TNxComboBoxItem>(root, QString());
-    auto *anchors = list.addChild<TNxTextItem>(root, QString());
-    auto *ratio = list.addChild<TNxSpinItem>(root, QString());
-    auto *hint = list.addChild<TNxTextItem>(root, QString());
-    color->setMapProperty(QStringLiteral("Color"));
-    visible->setMapProperty(QStringLiteral("Visible"));
-    alignment->setMapProperty(QStringLiteral("Alignment"));
-    anchors->setMapProperty(QStringLiteral("Anchors"));
-    ratio->setMapProperty(QStringLiteral("Ratio"));
-    hint->setMapProperty(QStringLiteral("Hint"));
+    auto *color = boundRow<TNxColorItem>(list, root, "Color");
+    auto *visible = boundRow<TNxCheckBoxItem>(list, root, "Visible");
+    auto *alignment = boundRow<TNxComboBoxItem>(list, root, "Alignment");
+    auto *anchors = boundRow<TNxTextItem>(list, root, "Anchors");
+    auto *ratio = boundRow<TNxSpinItem>(list, root, "Ratio");
+    auto *hint = boundRow<TNxTextItem>(list, root, "Hint");
     list.setAssociate(&control);
 
     EXPECT_EQ(color->asString(), QStringLiteral("clBtnFace"));
@@ -308,12 +309,10 @@ TEST(PropertyItems, BindsByDottedPathThroughObjectProperties)
     BoundControl control;
     TNxPropertyItems list;
     auto *root = list.addChild<TNxPropertyItem>(nullptr, QStringLiteral("Properties"));
-    auto *fontName = list.addChild<TNxTextItem>(root, QString());
+    auto *fontName = boundRow<TNxTextItem>(list, root, "Font.Name");
     auto *fontSize = list.addChild<TNxSpinItem>(root, QStringLiteral("Size"));
-    auto *missing = list.addChild<TNxTextItem>(root, QString());
-    fontName->setMapProperty(QStringLiteral("Font.Name"));
     fontSize->setMapProperty(QStringLiteral("Font.Size"));
-    missing->setMapProperty(QStringLiteral("Caption.Name"));
+    auto *missing = boundRow<TNxTextItem>(list, root, "Caption.Name");
     list.setAssociate(&control);
 
     EXPECT_EQ(fontName->caption(), QStringLiteral("Name"));
