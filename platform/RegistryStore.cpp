@@ -1,5 +1,6 @@
 #include "platform/RegistryStore.h"
 
+#include "platform/CurrentInstance.h"
 #include "platform/RegistryMemoryStore.h"
 
 #include <QJsonArray>
@@ -22,11 +23,7 @@ QStringList splitKeyPath(const QString &keyPath)
     return keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
 }
 
-RegistryStore *&currentStore()
-{
-    static RegistryStore *store = nullptr;
-    return store;
-}
+using CurrentStore = CurrentInstance<RegistryStore, RegistryMemoryStore>;
 
 const QString integerType = QStringLiteral("integer");
 const QString stringType = QStringLiteral("string");
@@ -110,8 +107,7 @@ RegistryStore::RegistryStore()
 
 RegistryStore::~RegistryStore()
 {
-    if (currentStore() == this)
-        currentStore() = nullptr;
+    CurrentStore::forget(this);
 }
 
 RegistryStore::Node *RegistryStore::findKey(const QString &keyPath) const
@@ -258,15 +254,12 @@ void RegistryStore::replaceFromJson(const QJsonObject &json)
 
 RegistryStore &RegistryStore::current()
 {
-    if (RegistryStore *store = currentStore())
-        return *store;
-    static RegistryMemoryStore standIn;
-    return standIn;
+    return CurrentStore::get();
 }
 
 RegistryStore *RegistryStore::setCurrent(RegistryStore *store)
 {
-    return std::exchange(currentStore(), store);
+    return CurrentStore::install(store);
 }
 
 } // namespace talmo

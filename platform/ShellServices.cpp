@@ -1,8 +1,8 @@
 #include "platform/ShellServices.h"
 
-#include <QDebug>
+#include "platform/CurrentInstance.h"
 
-#include <utility>
+#include <QDebug>
 
 namespace talmo {
 
@@ -23,31 +23,23 @@ public:
     }
 };
 
-ShellServices *&installedServices()
-{
-    static ShellServices *services = nullptr;
-    return services;
-}
+using CurrentShellServices = CurrentInstance<ShellServices, RefusingShellServices>;
 
 } // namespace
 
 ShellServices::~ShellServices()
 {
-    if (installedServices() == this)
-        installedServices() = nullptr;
+    CurrentShellServices::forget(this);
 }
 
 ShellServices &ShellServices::current()
 {
-    if (ShellServices *services = installedServices())
-        return *services;
-    static RefusingShellServices standIn;
-    return standIn;
+    return CurrentShellServices::get();
 }
 
 ShellServices *ShellServices::setCurrent(ShellServices *services)
 {
-    return std::exchange(installedServices(), services);
+    return CurrentShellServices::install(services);
 }
 
 bool FakeShellServices::openDocument(const QString &fileOrAddress)

@@ -1,8 +1,8 @@
 #include "helpers/ui/UiServices.h"
 
-#include <QDebug>
+#include "platform/CurrentInstance.h"
 
-#include <utility>
+#include <QDebug>
 
 namespace talmo {
 
@@ -45,31 +45,23 @@ private:
     }
 };
 
-UiServices *&installedServices()
-{
-    static UiServices *services = nullptr;
-    return services;
-}
+using CurrentUiServices = CurrentInstance<UiServices, CancellingUiServices>;
 
 } // namespace
 
 UiServices::~UiServices()
 {
-    if (installedServices() == this)
-        installedServices() = nullptr;
+    CurrentUiServices::forget(this);
 }
 
 UiServices &UiServices::current()
 {
-    if (UiServices *services = installedServices())
-        return *services;
-    static CancellingUiServices standIn;
-    return standIn;
+    return CurrentUiServices::get();
 }
 
 UiServices *UiServices::setCurrent(UiServices *services)
 {
-    return std::exchange(installedServices(), services);
+    return CurrentUiServices::install(services);
 }
 
 } // namespace talmo

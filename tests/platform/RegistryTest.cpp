@@ -146,6 +146,18 @@ TEST(RegistryStore, CurrentStoreIsScopedAndFallsBackToAStandIn)
     EXPECT_EQ(&RegistryStore::current(), &standIn);
 }
 
+TEST(RegistryStore, StoreDestroyedWhileCurrentHandsBackToTheStandIn)
+{
+    RegistryStore &standIn = RegistryStore::current();
+    {
+        RegistryMemoryStore store;
+        RegistryStore::setCurrent(&store);
+        EXPECT_EQ(&RegistryStore::current(), &store);
+    }
+    EXPECT_EQ(&RegistryStore::current(), &standIn);
+    EXPECT_EQ(RegistryStore::setCurrent(nullptr), nullptr) << "no dangling store was left installed";
+}
+
 TEST(RegistryFileStore, RoundTripsEveryKeyAndValueThroughItsFile)
 {
     QTemporaryDir dir;
