@@ -200,8 +200,7 @@ void TNxFlipPanel::setTransparentGlyph(bool value)
 void TNxFlipPanel::updateClientArea()
 {
     const int b = m_borderWidth;
-    setContentsMargins(b + m_innerMargins.left(), b + m_headerHeight + m_innerMargins.top(),
-                       b + m_innerMargins.right(), b + m_innerMargins.bottom());
+    setContentsMargins(m_innerMargins.toQMargins() + QMargins(b, b + m_headerHeight, b, b));
 }
 
 void TNxFlipPanel::updateMnemonic()

@@ -205,8 +205,7 @@ void TNxHeaderPanel::updateClientArea()
 {
     const int b = m_borderWidth;
     const int header = m_displayStyle == dsPanelOnly ? 0 : m_headerSize;
-    setContentsMargins(b + m_innerMargins.left(), b + header + m_innerMargins.top(), b + m_innerMargins.right(),
-                       b + m_innerMargins.bottom());
+    setContentsMargins(m_innerMargins.toQMargins() + QMargins(b, b + header, b, b));
 }
 
 void TNxHeaderPanel::changeEvent(QEvent *event)

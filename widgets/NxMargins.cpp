@@ -64,7 +64,7 @@ void TNxMargins::assign(const TNxMargins &other)
 
 QRect TNxMargins::inset(const QRect &rect) const
 {
-    return rect.adjusted(left(), top(), -right(), -bottom());
+    return rect.marginsRemoved(toQMargins());
 }
 
 } // namespace talmo

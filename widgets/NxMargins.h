@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QObject>
 
 namespace talmo {
@@ -47,6 +48,7 @@ public:
     void setMargins(int left, int top, int right, int bottom);
     void assign(const TNxMargins &other);
 
+    QMargins toQMargins() const { return QMargins(left(), top(), m_right, m_bottom); }
     // The rectangle shrunk by the four margins.
     QRect inset(const QRect &rect) const;
 

@@ -158,8 +158,7 @@ OutlookBarLayout TNxOutlookBar::layout() const
 
 void TNxOutlookBar::updateClientArea()
 {
-    setContentsMargins(m_innerMargins.left(), m_innerMargins.top(), m_innerMargins.right(),
-                       m_innerMargins.bottom() + navigationHeight());
+    setContentsMargins(m_innerMargins.toQMargins() + QMargins(0, 0, 0, navigationHeight()));
 }
 
 void TNxOutlookBar::setAdaptiveColors(bool value)

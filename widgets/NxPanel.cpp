@@ -70,7 +70,7 @@ void TNxPanel::setPanelBorders(TPanelBorders borders)
 
 void TNxPanel::updateClientArea()
 {
-    setContentsMargins(m_innerMargins.left(), m_innerMargins.top(), m_innerMargins.right(), m_innerMargins.bottom());
+    setContentsMargins(m_innerMargins.toQMargins());
 }
 
 QRect TNxPanel::paintRect() const
