@@ -116,9 +116,7 @@ void TNextInspector::setGridColor(TColor value)
 void TNextInspector::setHideTopLevel(bool value)
 {
     m_items->setHideTopLevel(value);
-    updateScrollRange();
-    placeEditor();
-    viewport()->update();
+    rowsRearranged();
 }
 
 void TNextInspector::setHighlightTextColor(TColor value)
@@ -136,9 +134,7 @@ void TNextInspector::setImages(const QList<QPixmap> &value)
 void TNextInspector::setItemsArrange(TItemsArrange value)
 {
     m_items->setArrange(value);
-    updateScrollRange();
-    placeEditor();
-    viewport()->update();
+    rowsRearranged();
 }
 
 void TNextInspector::setMarginColor(TColor value)
@@ -286,6 +282,13 @@ void TNextInspector::updateScrollRange()
     m_scrollingInCode = false;
 }
 
+void TNextInspector::rowsRearranged()
+{
+    updateScrollRange();
+    placeEditor();
+    viewport()->update();
+}
+
 void TNextInspector::setScrollPosition(int position)
 {
     m_scrollingInCode = true;
@@ -430,9 +433,7 @@ void TNextInspector::itemsChanged(TNxPropertyItem *item, TNxItemNotification kin
     case TNxItemNotification::VisibleChanged:
         if (kind == TNxItemNotification::VisibleChanged && (item == m_editing || item == m_suffixItem))
             hideEditors();
-        updateScrollRange();
-        placeEditor();
-        viewport()->update();
+        rowsRearranged();
         break;
     case TNxItemNotification::RowChanged:
     case TNxItemNotification::EnabledChanged:

@@ -153,6 +153,8 @@ private:
     void paintRow(QPainter &painter, TNxPropertyItem *item, int top);
     TNxDisplayContext displayContext(QPainter *painter, bool selected) const;
     void updateScrollRange();
+    // Rows were shown, hidden or reordered: the scroll range, the editor and the picture follow.
+    void rowsRearranged();
     void setScrollPosition(int position);
     QRect valueRectAt(const TNxPropertyItem *item, int top) const;
     QRect suffixRectAt(int top) const;
