@@ -171,10 +171,6 @@ public:
     virtual void editRejected(int editorItemIndex) { Q_UNUSED(editorItemIndex) }
     // The editor's text was accepted on leaving it (the time row re-reads it).
     virtual void editorHidden() {}
-    // Integer properties of a colour row hold colours.
-    virtual bool holdsColor() const { return false; }
-    // Enumerations of a check-box row are Booleans.
-    virtual bool holdsBoolean() const { return false; }
 
     // Sends kind 10, then writes the value into the bound property.
     void valueChanged();
