@@ -19,7 +19,8 @@ endfunction()
 # talmo_add_test(<target> DEPENDS <libs...>)
 # One GoogleTest executable per tested folder, built from every .cpp of the test folder.
 # Tests find the program folder through TALMO_TEST_PROGRAM_DIR and their fixtures
-# through TALMO_TEST_SOURCE_DIR.
+# through TALMO_TEST_SOURCE_DIR; the installer facts through TALMO_FACTS_DIR (the
+# repository's copies) and TALMO_SHARED_FACTS_DIR (the originals, when beside the checkout).
 function(talmo_add_test target)
     cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
@@ -34,7 +35,8 @@ function(talmo_add_test target)
     target_compile_definitions(${target} PRIVATE
         TALMO_TEST_PROGRAM_DIR="${TALMO_PROGRAM_DIR}"
         TALMO_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
-        TALMO_SHARED_DATA_DIR="${CMAKE_SOURCE_DIR}/../shared/data")
+        TALMO_FACTS_DIR="${CMAKE_SOURCE_DIR}/facts"
+        TALMO_SHARED_FACTS_DIR="${CMAKE_SOURCE_DIR}/../shared/data")
     include(GoogleTest)
     gtest_discover_tests(${target}
         DISCOVERY_TIMEOUT 60

@@ -23,7 +23,7 @@ PascalCheckResult runPascalCheck(const QStringList &codeLines)
     QProcess checker;
     checker.setProcessChannelMode(QProcess::MergedChannels);
     checker.start(QStringLiteral(TALMO_PASCALCHECK_PROGRAM),
-                  {QStringLiteral(TALMO_SHARED_DATA_DIR), codeFile});
+                  {QStringLiteral(TALMO_FACTS_DIR), codeFile});
     if (!checker.waitForFinished(60000)) {
         ADD_FAILURE() << "the checker did not finish";
         return result;

@@ -47,18 +47,30 @@ TEST(KnowledgeData, FunctionListHoldsRoutinesThenConstants)
     }
 }
 
-// The compiled-in tables are copies of the shared API facts; they must not drift.
+// The repository keeps copies of the shared installer facts; they must not drift.
 TEST(KnowledgeData, RepositoryCopiesMatchTheSharedFacts)
 {
-    const QDir shared(QStringLiteral(TALMO_SHARED_DATA_DIR));
+    const QDir shared(QStringLiteral(TALMO_SHARED_FACTS_DIR));
     if (!shared.exists())
-        GTEST_SKIP() << "no shared data folder beside the repository";
+        GTEST_SKIP() << "no shared facts folder beside the repository";
+    const QDir copies(QStringLiteral(TALMO_FACTS_DIR));
+    for (const QString &name : copies.entryList({ QStringLiteral("*.txt"), QStringLiteral("*.tsv") }, QDir::Files)) {
+        QFile original(shared.filePath(name));
+        QFile copy(copies.filePath(name));
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly)) << name.toStdString();
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_EQ(copy.readAll(), original.readAll()) << name.toStdString();
+    }
+}
+
+TEST(KnowledgeData, EmbeddedTablesAreTheRepositoryCopies)
+{
     for (const char *name : { "script-functions.tsv", "script-classes.txt", "help-only-functions.tsv" }) {
-        QFile file(shared.filePath(QString::fromLatin1(name)));
+        QFile file(QStringLiteral(TALMO_FACTS_DIR "/") + QString::fromLatin1(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        QStringList sharedLines = QString::fromUtf8(file.readAll()).split(u'\n');
-        if (!sharedLines.isEmpty() && sharedLines.constLast().isEmpty())
-            sharedLines.removeLast();
-        EXPECT_EQ(KnowledgeData::lines(QString::fromLatin1(name)), sharedLines) << name;
+        QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        if (!lines.isEmpty() && lines.constLast().isEmpty())
+            lines.removeLast();
+        EXPECT_EQ(KnowledgeData::lines(QString::fromLatin1(name)), lines) << name;
     }
 }
