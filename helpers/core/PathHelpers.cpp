@@ -163,10 +163,4 @@ QString ExcludeTrailingSeparator(const QString &path)
     return path;
 }
 
-QString ToHostPath(const QString &path)
-{
-    QString host = path;
-    return host.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 } // namespace talmo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/HostPath.h"
+
 #include <QString>
 
 namespace talmo {
@@ -37,7 +39,5 @@ QString ExtractFileFolder(const QString &fileName);
 QString IncludeTrailingSeparator(const QString &path);
 // The path with one trailing separator removed, unless it is the root itself.
 QString ExcludeTrailingSeparator(const QString &path);
-// The path for the file system of this machine: every "\" becomes "/".
-QString ToHostPath(const QString &path);
 
 } // namespace talmo

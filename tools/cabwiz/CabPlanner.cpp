@@ -1,7 +1,7 @@
 #include "tools/cabwiz/CabPlanner.h"
 
+#include "platform/HostPath.h"
 #include "tools/cabwiz/Diagnostics.h"
-#include "tools/cabwiz/HostPath.h"
 #include "tools/cabwiz/InfError.h"
 #include "tools/cabwiz/MemberName.h"
 #include "tools/cabwiz/RegistryLine.h"
@@ -254,12 +254,12 @@ QString CabPlanner::sourcePath(const QString &fileName, const InfLine &line, con
     }
     // "id = description,tag file,unused,folder"
     const QStringList diskFields = splitFields(disk->entry.value);
-    QString folder = diskFields.size() > 3 ? hostPath(expand(unquote(diskFields[3]), *disk)) : QString();
+    QString folder = diskFields.size() > 3 ? ToHostPath(expand(unquote(diskFields[3]), *disk)) : QString();
     if (QDir::isRelativePath(folder))
         folder = QDir(m_infFolder).filePath(folder);
     if (fileFields.size() > 1 && !unquote(fileFields[1]).isEmpty())
-        folder = QDir(folder).filePath(hostPath(expand(unquote(fileFields[1]), *file)));
-    const QString path = QDir::cleanPath(QDir(folder).filePath(hostPath(fileName)));
+        folder = QDir(folder).filePath(ToHostPath(expand(unquote(fileFields[1]), *file)));
+    const QString path = QDir::cleanPath(QDir(folder).filePath(ToHostPath(fileName)));
     if (!QFileInfo(path).isFile())
         throw InfError(line.number, section, QStringLiteral("the source file %1 does not exist").arg(path));
     return path;
@@ -272,7 +272,7 @@ qsizetype CabPlanner::memberFor(const QString &sourcePath, const QString &fileNa
         return *found;
     const qsizetype index = m_plan.members.size();
     const int sequence = int(index + 1);
-    m_plan.members.append(CabMember{cabMemberName(QFileInfo(hostPath(fileName)).fileName(), sequence), sourcePath});
+    m_plan.members.append(CabMember{cabMemberName(QFileInfo(ToHostPath(fileName)).fileName(), sequence), sourcePath});
     m_memberBySource.insert(sourcePath, index);
     return index;
 }

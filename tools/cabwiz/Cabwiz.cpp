@@ -1,10 +1,10 @@
 #include "tools/cabwiz/Cabwiz.h"
 
+#include "platform/HostPath.h"
 #include "tools/cabwiz/CabPlanner.h"
 #include "tools/cabwiz/CabinetWriter.h"
 #include "tools/cabwiz/CommandLine.h"
 #include "tools/cabwiz/Diagnostics.h"
-#include "tools/cabwiz/HostPath.h"
 #include "tools/cabwiz/InfError.h"
 #include "tools/cabwiz/SetupDescriptor.h"
 
@@ -68,8 +68,8 @@ int runCabwiz(const QStringList &arguments, QStringList *output)
         output->append(diagnostics.lines());
         return CommandLineFault;
     }
-    const QString infPath = hostPath(line.infPath);
-    const QString destination = hostPath(line.destination);
+    const QString infPath = ToHostPath(line.infPath);
+    const QString destination = ToHostPath(line.destination);
     Diagnostics diagnostics(infPath);
     try {
         if (!QFileInfo(destination).isDir())

@@ -1,5 +1,7 @@
 #include "HostPaths.h"
 
+#include "platform/HostPath.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -8,16 +10,11 @@ namespace talmo::iscmplr {
 
 namespace {
 const QString kCompilerPrefix = QStringLiteral("compiler:");
-
-QString withSlashes(QString path)
-{
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
 } // namespace
 
 HostPaths::HostPaths(const QString &sourceDir, const QString &compilerDir)
-    : m_sourceDir(QDir::cleanPath(withSlashes(sourceDir)))
-    , m_compilerDir(QDir::cleanPath(withSlashes(compilerDir)))
+    : m_sourceDir(QDir::cleanPath(ToHostPath(sourceDir)))
+    , m_compilerDir(QDir::cleanPath(ToHostPath(compilerDir)))
 {
 }
 
@@ -49,11 +46,11 @@ QString HostPaths::fileNamePart(const QString &scriptPath)
 QString HostPaths::resolve(const QString &scriptPath, const QString &baseDir) const
 {
     if (scriptPath.startsWith(kCompilerPrefix, Qt::CaseInsensitive))
-        return QDir::cleanPath(m_compilerDir + QLatin1Char('/') + withSlashes(scriptPath.mid(kCompilerPrefix.size())));
+        return QDir::cleanPath(m_compilerDir + QLatin1Char('/') + ToHostPath(scriptPath.mid(kCompilerPrefix.size())));
     if (isAbsolute(scriptPath))
-        return QDir::cleanPath(withSlashes(scriptPath));
+        return QDir::cleanPath(ToHostPath(scriptPath));
     const QString base = baseDir.isEmpty() ? m_sourceDir : baseDir;
-    return QDir::cleanPath(base + QLatin1Char('/') + withSlashes(scriptPath));
+    return QDir::cleanPath(base + QLatin1Char('/') + ToHostPath(scriptPath));
 }
 
 QStringList HostPaths::match(const QString &scriptPath, bool recurseSubdirs) const
