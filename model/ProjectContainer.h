@@ -22,6 +22,8 @@
 #include <array>
 #include <memory>
 
+class QIODevice;
+
 namespace talmo {
 
 // One project: every setting of the device CABs and of the desktop setup and
@@ -78,6 +80,12 @@ public:
 
     // Drops the empty lines at the end of every event unit's code and of CommonCode.
     void TrimCodeLines();
+
+    // The project file (ProjectFileWriter, ProjectFileReader): into or from
+    // the stream when one is given, else the file; either way the project
+    // takes fileName. False when it could not be saved or loaded.
+    bool SaveToFile(const QString &fileName, QIODevice *stream = nullptr);
+    bool LoadFromFile(const QString &fileName, QIODevice *stream = nullptr);
 
     QString GetAppName() const { return AppName; }
     QString GetCESignature() const { return CESignature; }

@@ -72,6 +72,25 @@ TEST(ProjectFileReader, SaveLoadSaveGivesTheSameBytes)
     EXPECT_EQ(ReadFile(second), ReadFile(first));
 }
 
+TEST(ProjectFileReader, TheContainerSavesAndLoadsThroughStreams)
+{
+    TProjectContainer original;
+    FillFullProject(original);
+    SeedNames(original);
+    QBuffer saved;
+    saved.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(original.SaveToFile("/projects/a.talmo", &saved));
+    EXPECT_EQ(original.FileName, "/projects/a.talmo");
+
+    QBuffer source(&saved.buffer());
+    source.open(QIODevice::ReadOnly);
+    TProjectContainer loaded;
+    ASSERT_TRUE(loaded.LoadFromFile("/projects/b.talmo", &source));
+    EXPECT_EQ(loaded.FileName, "/projects/b.talmo");
+    EXPECT_EQ(loaded.AboutText, "About <Roadrunner>");
+    EXPECT_EQ(loaded.CustomForms[1].ExecUnits[1].linkTo, 0);
+}
+
 TEST(ProjectFileReader, RebuildsTheFlatDeviceFileListsFromTheSections)
 {
     TProjectContainer project;
