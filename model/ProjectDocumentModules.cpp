@@ -257,8 +257,10 @@ void ProjectDocumentReader::readCustomForms()
                 page->Enabled = RequiredBoolean(item, QStringLiteral("Enabled"));
                 page->Data = RequiredLines(item, QStringLiteral("Data"));
                 page->CreationOrder = RequiredInteger(item, QStringLiteral("CreationOrder"));
+                // A position past the standard pages must not cost the user every
+                // designed page: such a page comes after the first standard page.
                 if (page->CreationOrder < 0 || page->CreationOrder >= int(StandardWizardPageNames.size()))
-                    throw ListIndexError(page->CreationOrder, int(StandardWizardPageNames.size()));
+                    page->CreationOrder = 0;
                 const XmlElement &units = Required(item, QStringLiteral("ExecUnits"));
                 const int unitCount = int(units.children().size());
                 for (int i = 0; i < unitCount; ++i)

@@ -275,7 +275,10 @@ TEST(ProjectFileReader, CustomPagesValidateAndCompleteTheirEvents)
     const QString unit1 = "CustomForms/CustomForm-0/ExecUnits/ExecUnit-1/";
     auto units = [](const TProjectContainer &p) -> const TFormCodeExecutionUnits & { return p.CustomForms[0].ExecUnits; };
     const Case cases[] = {
-        { { { "CustomForms/CustomForm-1/CreationOrder", "14" } }, [](auto &p) { return QString::number(p.CustomForms.Count()); }, "0" },
+        { { { "CustomForms/CustomForm-1/CreationOrder", "14" } },
+          [](auto &p) { return QString::number(p.CustomForms.Count()) + "," + QString::number(p.CustomForms[1].CreationOrder); }, "2,0" },
+        { { { "CustomForms/CustomForm-1/CreationOrder", "-1" } },
+          [](auto &p) { return QString::number(p.CustomForms.Count()) + "," + QString::number(p.CustomForms[1].CreationOrder); }, "2,0" },
         { { { "CustomForms/CustomForm-1/CreationOrder", "13" } }, [](auto &p) { return p.CustomForms[1].CreatedAfterPageName(); }, "Finished" },
         { { { unit1 + "linkTo", "7" } }, [&](auto &p) { return QString::number(units(p)[1].linkTo); }, "-1" },
         { { { unit1 + "linkTo", "1" } }, [&](auto &p) { return QString::number(units(p)[1].linkTo); }, "-1" },
