@@ -1,11 +1,9 @@
-#include "build/core/BuildThread.h"
 #include "build/core/CustomPageCode.h"
 #include "build/core/DownloadCode.h"
 #include "build/core/PalmSupportCode.h"
 #include "build/core/ScriptCodeSection.h"
 #include "build/core/ScriptGenerator.h"
 #include "model/ProjectContainer.h"
-#include "platform/ProgramFolder.h"
 #include "scriptknowledge/ScriptKnowledgeBase.h"
 
 #include "ScriptTestSupport.h"
@@ -48,14 +46,6 @@ private:
     ScriptKnowledgeBase m_knowledge;
 };
 
-void touch(const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
-
 QStringList fixtureLines(const char *name)
 {
     QFile file(QStringLiteral(TALMO_TEST_SOURCE_DIR "/fixtures/pagecode/") + QString::fromLatin1(name));
@@ -69,10 +59,10 @@ QStringList fixtureLines(const char *name)
 TEST(CustomPageCodeCompile, TheCompilerLibraryAcceptsPagePalmAndDownloadCode)
 {
     QTemporaryDir folder;
-    touch(folder.filePath("setup.ini"));
-    touch(folder.filePath("comp-0.ini"));
-    touch(folder.filePath("palm/app.pdb"));
-    touch(folder.filePath("out/App.CAB"));
+    scripttest::Touch(folder.filePath("setup.ini"));
+    scripttest::Touch(folder.filePath("comp-0.ini"));
+    scripttest::Touch(folder.filePath("palm/app.pdb"));
+    scripttest::Touch(folder.filePath("out/App.CAB"));
 
     TProjectContainer project;
     project.CreateNewProject();
@@ -105,17 +95,8 @@ TEST(CustomPageCodeCompile, TheCompilerLibraryAcceptsPagePalmAndDownloadCode)
     generator.GenerateScript(project, script, folder.filePath("out"));
     ASSERT_EQ(generator.Downloads().Count(), 2);
 
-    ProgramFolder::setOverride(programFolder);
-    TBuildThread thread;
-    thread.SetQuiet(true);
-    thread.SetScript(script);
-    thread.ScriptPath = folder.path() + "/";
-    QStringList log;
-    QObject::connect(&thread, &TBuildThread::logLine, [&log](const QString &line) { log.append(line); });
-    thread.StartCompile();
-    thread.wait();
-    ProgramFolder::clearOverride();
-    EXPECT_EQ(thread.ResultCode(), 0) << log.join('\n').toStdString() << "\n" << script.join('\n').toStdString();
+    const scripttest::CompileOutcome outcome = scripttest::CompileWithShippedLibrary(script, folder.path());
+    EXPECT_EQ(outcome.result, 0) << outcome.log.join('\n').toStdString() << "\n" << script.join('\n').toStdString();
 }
 
 } // namespace

@@ -27,15 +27,6 @@ public:
     }
 };
 
-void touch(const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
-
-
 // Texts with quotes and semicolons in every place the user can type them.
 void fillProjectWithAwkwardTexts(TProjectContainer &project, const QString &folder)
 {
@@ -95,13 +86,13 @@ void fillProjectWithAwkwardTexts(TProjectContainer &project, const QString &fold
 TEST(ScriptCompileTest, TheCompilerLibraryAcceptsQuotesAndSemicolonsFromTheProject)
 {
     QTemporaryDir folder;
-    touch(folder.filePath("bin/tool.exe"));
-    touch(folder.filePath("setup.ini"));
-    touch(folder.filePath("comp-0.ini"));
-    touch(folder.filePath("cabs/local.cab"));
-    touch(folder.filePath("palm/app.pdb"));
-    touch(folder.filePath("data.zip"));
-    touch(folder.filePath("out/Mobile;_App.CAB"));
+    scripttest::Touch(folder.filePath("bin/tool.exe"));
+    scripttest::Touch(folder.filePath("setup.ini"));
+    scripttest::Touch(folder.filePath("comp-0.ini"));
+    scripttest::Touch(folder.filePath("cabs/local.cab"));
+    scripttest::Touch(folder.filePath("palm/app.pdb"));
+    scripttest::Touch(folder.filePath("data.zip"));
+    scripttest::Touch(folder.filePath("out/Mobile;_App.CAB"));
     TProjectContainer project;
     project.CreateNewProject();
     fillProjectWithAwkwardTexts(project, folder.path());

@@ -6,7 +6,9 @@
 #include "model/ProjectContainer.h"
 #include "platform/ProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -71,6 +73,15 @@ inline std::string Fixture(const QString &name)
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     return text.toStdString();
+}
+
+// A one-byte file, with its folders, for scripts that name it as a source.
+inline void Touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("x");
 }
 
 // What the compiler library of the built program folder made of a script.
