@@ -13,7 +13,12 @@ ComponentCondition::ComponentCondition(TProjectContainer &project)
 
 bool ComponentCondition::IsHidden(int componentIndex) const
 {
-    const TInstallComponents &components = m_project.InstallComponents;
+    return IsHiddenIn(m_project, componentIndex);
+}
+
+bool ComponentCondition::IsHiddenIn(const TProjectContainer &project, int componentIndex)
+{
+    const TInstallComponents &components = project.InstallComponents;
     int current = componentIndex;
     // A chain of distinct components has at most Count() members; more means a loop.
     for (int visited = 0; current != -1; ++visited) {

@@ -16,6 +16,8 @@ public:
     explicit ComponentCondition(TProjectContainer &project);
 
     bool IsHidden(int componentIndex) const;
+    // The same test for a project the caller may only read.
+    static bool IsHiddenIn(const TProjectContainer &project, int componentIndex);
     // " components: NAME;" when the component page is on and the component is
     // shown, then LanguagePart; empty when neither applies.
     QString Of(int componentIndex) const;

@@ -1,6 +1,7 @@
 #include "build/core/DirectCopyCode.h"
 
 #include "build/core/CodeLines.h"
+#include "build/core/ComponentCondition.h"
 #include "model/ProjectContainer.h"
 
 namespace talmo {
@@ -443,7 +444,11 @@ QList<int> DirectCopyCode::HiddenModules(const TProjectContainer &project)
 {
     QList<int> hidden;
     for (int i = 0; i < project.DirectCopyModules.Count(); ++i) {
-        if (!project.ShowComponentsDialog || project.DirectCopyModules[i].HiddenInstall)
+        // A module below a hidden container is not offered on the component
+        // page either, so it is copied like a hidden one.
+        const int component = project.FindComponentIndex(ModuleType::DirectCopy, i);
+        const bool hiddenInTree = component >= 0 && ComponentCondition::IsHiddenIn(project, component);
+        if (!project.ShowComponentsDialog || project.DirectCopyModules[i].HiddenInstall || hiddenInTree)
             hidden.append(i);
     }
     return hidden;
