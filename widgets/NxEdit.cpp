@@ -245,12 +245,14 @@ void TNxCustomEdit::pasteText(const QString &text)
 
 bool TNxCustomEdit::event(QEvent *event)
 {
-    // With WantTabs the key reaches the edit (and through it a hosting grid)
-    // instead of moving the focus.
+    // With WantTabs the key stays with the edit (a hosting grid sees it
+    // through its event filter) instead of moving the focus; accepting it
+    // keeps the parent from moving the focus after all.
     if (event->type() == QEvent::KeyPress && m_wantTabs) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             keyPressEvent(key);
+            key->accept();
             return true;
         }
     }
