@@ -1,4 +1,5 @@
 #include "tests/support/QtPrinters.h"
+#include "tests/widgets/InspectorRowsFixture.h"
 
 #include "widgets/NextInspector.h"
 #include "widgets/NxCheckBoxItem.h"
@@ -30,20 +31,14 @@ public:
     }
 };
 
-// A category "General" with the text rows Name, Title and Note; every
-// event the windows listen to is written down as text in the order fired.
-class InspectorEventsFixture : public ::testing::Test
+// The three-row inspector; every event the windows listen to is written
+// down as text in the order fired.
+class InspectorEventsFixture : public InspectorRowsFixture
 {
 protected:
     void SetUp() override
     {
-        window.resize(300, 200);
-        inspector = new TNextInspector(&window);
-        inspector->setGeometry(0, 0, 300, 200);
-        general = inspector->items()->addChild<TNxPropertyItem>(nullptr, QStringLiteral("General"));
-        name = addRow("Name", "alpha");
-        title = addRow("Title", "beta");
-        note = addRow("Note", "gamma");
+        ASSERT_NO_FATAL_FAILURE(InspectorRowsFixture::SetUp());
         QObject::connect(inspector, &TNextInspector::itemSelected,
                          [this](TNxPropertyItem *item) { events << QStringLiteral("select ") + item->caption(); });
         QObject::connect(inspector, &TNextInspector::expand,
@@ -57,20 +52,9 @@ protected:
         QObject::connect(inspector, &TNextInspector::dblClick, [this] {
             events << QStringLiteral("dblclick ") + (general->expanded() ? QStringLiteral("open") : QStringLiteral("shut"));
         });
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        events.clear();
     }
 
     void TearDown() override { QToolTip::hideText(); }
-
-    TNxTextItem *addRow(const char *caption, const char *value)
-    {
-        auto *row = inspector->items()->addChild<TNxTextItem>(general, QString::fromLatin1(caption));
-        row->setValue(QString::fromLatin1(value));
-        return row;
-    }
 
     // A point in the row's caption cell.
     QPoint captionPoint(const TNxPropertyItem *row) const { return QPoint(40, inspector->rowTop(row) + 8); }
@@ -81,13 +65,6 @@ protected:
     static bool tipGoesAway() { return QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000); }
     static bool tipShows() { return QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000); }
 
-    NoHintDelayStyle noHintDelay; // outlives the window that uses it
-    QWidget window;
-    TNextInspector *inspector = nullptr;
-    TNxPropertyItem *general = nullptr;
-    TNxTextItem *name = nullptr;
-    TNxTextItem *title = nullptr;
-    TNxTextItem *note = nullptr;
     QStringList events;
 };
 
@@ -172,7 +149,9 @@ TEST_F(InspectorEventsFixture, CheckBoxRowsReportTheirButtonAndTheNewValue)
 
 TEST_F(InspectorEventsFixture, HintsFollowTheRowsThatHaveThem)
 {
-    inspector->QWidget::setStyle(&noHintDelay);
+    auto *noHintDelay = new NoHintDelayStyle;
+    noHintDelay->setParent(&window); // freed after the inspector that uses it
+    inspector->QWidget::setStyle(noHintDelay);
     name->setHint(QStringLiteral("The name of the module"));
     name->setShowHint(true);
     title->setHint(QStringLiteral("The caption"));

@@ -1,4 +1,5 @@
 #include "tests/support/QtPrinters.h"
+#include "tests/widgets/InspectorRowsFixture.h"
 
 #include "widgets/NextInspector.h"
 #include "widgets/NxButtonEdit.h"
@@ -21,32 +22,16 @@ using namespace talmo;
 
 namespace {
 
-// A category "General" with three text rows: Name, Title and Note.
-class InspectorFixture : public ::testing::Test
+// The three-row inspector; every OnChange is written down as "Caption=Value".
+class InspectorFixture : public InspectorRowsFixture
 {
 protected:
     void SetUp() override
     {
-        window.resize(300, 200);
-        inspector = new TNextInspector(&window);
-        inspector->setGeometry(0, 0, 300, 200);
-        general = inspector->items()->addChild<TNxPropertyItem>(nullptr, QStringLiteral("General"));
-        name = addRow("Name", "alpha");
-        title = addRow("Title", "beta");
-        note = addRow("Note", "gamma");
+        ASSERT_NO_FATAL_FAILURE(InspectorRowsFixture::SetUp());
         QObject::connect(inspector, &TNextInspector::change, [this](TNxPropertyItem *item, const QString &value) {
             changes << item->caption() + QStringLiteral("=") + value;
         });
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    TNxTextItem *addRow(const char *caption, const char *value)
-    {
-        auto *row = inspector->items()->addChild<TNxTextItem>(general, QString::fromLatin1(caption));
-        row->setValue(QString::fromLatin1(value));
-        return row;
     }
 
     // A point in the row's value cell, x pixels into it.
@@ -82,12 +67,6 @@ protected:
         QApplication::sendEvent(inspector->viewport(), &event);
     }
 
-    QWidget window;
-    TNextInspector *inspector = nullptr;
-    TNxPropertyItem *general = nullptr;
-    TNxTextItem *name = nullptr;
-    TNxTextItem *title = nullptr;
-    TNxTextItem *note = nullptr;
     QStringList changes;
 };
 
