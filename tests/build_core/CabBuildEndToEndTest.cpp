@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QTimer>
 
-#include "tests/cabwiz/QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

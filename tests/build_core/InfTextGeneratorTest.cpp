@@ -1,7 +1,7 @@
 #include "build/core/InfTextGenerator.h"
 #include "model/ProjectContainer.h"
 #include "tests/build_core/InfFixtureProject.h"
-#include "tests/cabwiz/QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QFile>
 

@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-#include "tests/cabwiz/QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "helpers/core/PathHelpers.h"
 #include "model/ProjectContainer.h"
 
-#include "QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

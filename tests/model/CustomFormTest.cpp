@@ -1,7 +1,7 @@
 #include "model/ProjectContainer.h"
 #include "model/StandardWizardPages.h"
 
-#include "QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "model/EventUnitHandOver.h"
 
-#include "QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "model/PathMacros.h"
 #include "model/ProjectContainer.h"
 
-#include "QStringPrinting.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
