@@ -8,7 +8,7 @@ using namespace talmo;
 
 namespace {
 
-struct UnitSpec
+struct UnitRow
 {
     const char *object;
     int linkTo;
@@ -17,14 +17,14 @@ struct UnitSpec
 
 // A page without its default "Form" units, holding exactly the given units;
 // each unit's code names its own index, so hand-overs are easy to follow.
-void fill(TFormCodeExecutionUnits &units, std::initializer_list<UnitSpec> specs)
+void fill(TFormCodeExecutionUnits &units, std::initializer_list<UnitRow> rows)
 {
-    for (const UnitSpec &spec : specs) {
+    for (const UnitRow &row : rows) {
         TFormCodeExecutionUnit &unit = units.AddNew();
-        unit.Object = QString::fromLatin1(spec.object);
+        unit.Object = QString::fromLatin1(row.object);
         unit.Event = QStringLiteral("OnClick");
-        unit.linkTo = spec.linkTo;
-        unit.Enabled = spec.enabled;
+        unit.linkTo = row.linkTo;
+        unit.Enabled = row.enabled;
         unit.eventNameInCode = QStringLiteral("Page_%1OnClick").arg(unit.Object);
         unit.Code = QStringList{ QStringLiteral("begin"), QStringLiteral("  // unit %1").arg(units.Count() - 1),
                                  QStringLiteral("end;") };
@@ -80,7 +80,7 @@ TEST(EventHandOver, RemovingAControlHandsItsSharedProcedureOverAndRenumbersLinks
     struct Case
     {
         const char *name;
-        std::initializer_list<UnitSpec> units;
+        std::initializer_list<UnitRow> units;
         QStringList remaining;  // controls still on the page
         QStringList objectsAfter;
         QList<int> linksAfter;
