@@ -1,4 +1,4 @@
-#include "build/core/InfTextGenerator.h"
+#include "engine/cab/InfTextGenerator.h"
 #include "model/ProjectContainer.h"
 
 #include <benchmark/benchmark.h>

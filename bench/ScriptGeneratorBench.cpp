@@ -1,4 +1,4 @@
-#include "build/core/ScriptGenerator.h"
+#include "engine/script/ScriptGenerator.h"
 #include "model/ProjectContainer.h"
 
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-#include "build/core/DirectCopyCode.h"
+#include "engine/scriptcode/DirectCopyCode.h"
 #include "model/ProjectContainer.h"
 
 #include "tests/support/QtPrinters.h"

@@ -1,4 +1,4 @@
-#include "build/core/StorageCardPage.h"
+#include "engine/scriptcode/StorageCardPage.h"
 #include "model/ProjectContainer.h"
 
 #include "tests/support/QtPrinters.h"

@@ -2,9 +2,9 @@
 #include "ScriptCompile.h"
 #include "SetupPackage.h"
 
-#include "build/core/CodeSectionAssembly.h"
-#include "build/core/CustomPageCode.h"
-#include "build/core/ScriptGenerator.h"
+#include "engine/scriptcode/CodeSectionAssembly.h"
+#include "engine/scriptcode/CustomPageCode.h"
+#include "engine/script/ScriptGenerator.h"
 #include "helpers/core/PathHelpers.h"
 #include "model/ProjectContainer.h"
 #include "platform/ProgramFolder.h"

@@ -1,6 +1,6 @@
 #include "ScriptCompile.h"
 
-#include "build/core/CompilerLibrary.h"
+#include "engine/setup/CompilerLibrary.h"
 #include "platform/AnsiCodec.h"
 
 #include <gtest/gtest.h>

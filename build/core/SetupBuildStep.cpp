@@ -1,7 +1,0 @@
-#include "build/core/SetupBuildStep.h"
-
-namespace talmo {
-
-SetupBuildStep::~SetupBuildStep() = default;
-
-} // namespace talmo

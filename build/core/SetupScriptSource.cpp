@@ -1,7 +1,0 @@
-#include "build/core/SetupScriptSource.h"
-
-namespace talmo {
-
-SetupScriptSource::~SetupScriptSource() = default;
-
-} // namespace talmo

@@ -1,0 +1,367 @@
+#include "engine/builder/BuildController.h"
+
+#include "engine/cab/CabBuildPlan.h"
+#include "engine/cab/InfFile.h"
+#include "engine/cab/InfTextGenerator.h"
+#include "engine/builder/OutputFolderRule.h"
+#include "engine/setup/SetupBuild.h"
+#include "helpers/core/PathFolders.h"
+#include "helpers/core/PathHelpers.h"
+#include "model/ProjectContainer.h"
+#include "platform/ProgramFolder.h"
+#include "platform/ShellServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace talmo {
+
+namespace {
+
+bool IsUnattendedMode(int mode)
+{
+    return mode == 4 || mode == 5;
+}
+
+} // namespace
+
+BuildController::BuildController(QObject *parent)
+    : QObject(parent)
+    , m_defaultSetupStep(std::make_unique<SetupBuild>())
+    , m_setupStep(m_defaultSetupStep.get())
+{
+}
+
+BuildController::~BuildController() = default;
+
+void BuildController::SetQuestions(BuildQuestions *questions)
+{
+    m_questions = questions ? questions : &m_noQuestions;
+}
+
+void BuildController::SetCabExtraFiles(CabExtraFiles *extraFiles)
+{
+    m_extraFiles = extraFiles ? extraFiles : &m_customIconFiles;
+}
+
+void BuildController::SetSetupBuildStep(SetupBuildStep *step)
+{
+    m_setupStep = step ? step : m_defaultSetupStep.get();
+}
+
+void BuildController::SetWorkingFolder(const QString &folder)
+{
+    m_workingFolder = folder;
+}
+
+QString BuildController::WorkingFolder() const
+{
+    return m_workingFolder.isEmpty() ? GetTempDirectory() : m_workingFolder;
+}
+
+void BuildController::WindowShown()
+{
+    m_log.clear();
+    emit logCleared();
+    Log(QStringLiteral("Builder log"));
+    Log(QStringLiteral("----------------------------"));
+    m_infEdited = false;
+    if (!Project)
+        return;
+    if (IsDesktopOnly())
+        ReplaceInfText(QStringLiteral("No CAB Creator Module into Project"));
+    else
+        GenerateInf();
+}
+
+void BuildController::StartAutomaticStep()
+{
+    if (BuildMode == 0 || BuildMode == 4)
+        BuildCabs();
+    else if (BuildMode == 1 || BuildMode == 5)
+        BuildInstallation();
+    emit automaticStepFinished();
+}
+
+void BuildController::WindowClosed()
+{
+    KeepOpen = false;
+}
+
+bool BuildController::IsDesktopOnly() const
+{
+    return Project && Project->Win32Only;
+}
+
+QString BuildController::OutputFolder() const
+{
+    return Project ? BuilderOutputFolder(*Project) : QString();
+}
+
+void BuildController::EditInfText(const QString &text)
+{
+    m_infText = text;
+    m_infEdited = true;
+}
+
+void BuildController::GenerateInf()
+{
+    if (!Project)
+        return;
+    try {
+        const QString programFolder = ExcludeTrailingSeparator(ProgramFolder::path());
+        ReplaceInfText(InfTextGenerator(programFolder, WorkingFolder()).Generate(*Project));
+        Log(QStringLiteral("Inf file auto-generated from project settings."));
+    } catch (const std::exception &error) {
+        ReplaceInfText(QString());
+        Log(QStringLiteral("Fatal Error: The .inf file couldn't be generated: ") + QString::fromUtf8(error.what()));
+    }
+    m_infEdited = false;
+}
+
+void BuildController::ReplaceInfText(const QString &text)
+{
+    m_infText = text;
+    emit infTextReplaced(text);
+}
+
+void BuildController::Log(const QString &line)
+{
+    m_log.append(line);
+    emit lineLogged(line);
+}
+
+void BuildController::SetActivity(Activity activity)
+{
+    if (m_activity == activity)
+        return;
+    m_activity = activity;
+    emit activityChanged(activity);
+}
+
+void BuildController::SetResult(int code, const QString &errorText)
+{
+    ResultCode = code;
+    ErrorText = errorText;
+}
+
+void BuildController::SetCompiling(bool compiling)
+{
+    SetActivity(compiling ? Activity::Compiling : Activity::Idle);
+}
+
+void BuildController::Fail(const QString &line)
+{
+    Log(line);
+    ResultCode = Failed;
+    ErrorText = line;
+}
+
+bool BuildController::ClosesByItself() const
+{
+    return IsUnattendedMode(BuildMode) && !KeepOpen;
+}
+
+void BuildController::RequestCloseIfUnattended()
+{
+    if (ClosesByItself())
+        emit closeRequested();
+}
+
+bool BuildController::CheckOutputFolder()
+{
+    const QString folder = OutputFolder();
+    if (folder.isEmpty()) {
+        Fail(QStringLiteral("Fatal Error: The output path can't be empty !"));
+        return false;
+    }
+    const QString hostFolder = ToHostPath(folder);
+    if (QFileInfo(hostFolder).isDir())
+        return true;
+    if (!m_questions->AskYesNo(QStringLiteral("The output directory does not exists. Do you want to create it ?"))) {
+        // The window is reused between builds: the text of an earlier failure must not stay.
+        Fail(QStringLiteral("Can't continue without output directory !"));
+        return false;
+    }
+    if (QDir().mkpath(hostFolder))
+        return true;
+    Fail(QStringLiteral("Fatal Error: The output directory couldn't be created. Aborting ..."));
+    return false;
+}
+
+void BuildController::BuildCabs()
+{
+    if (!Project || Project->Win32Only)
+        return;
+    if (!CheckOutputFolder()) {
+        RequestCloseIfUnattended();
+        return;
+    }
+    Log(QStringLiteral("--> Start Building CAB(s) File(s)"));
+    ResultCode = Success;
+    ErrorText.clear();
+    if (Project->AppName.isEmpty()) {
+        // Failed in every mode, so no setup build goes on to pack a CAB named ".CAB".
+        Fail(QStringLiteral("Fatal Error: Please specify a project name !"));
+        if (ClosesByItself())
+            emit closeRequested();
+        else
+            m_questions->ShowError(QStringLiteral("Error: Please specify a project name !"));
+        return;
+    }
+    BuildCabsWithName();
+    RequestCloseIfUnattended();
+}
+
+void BuildController::BuildCabsWithName()
+{
+    const CabBuildPlan plan(*Project);
+    const QString working = WorkingFolder();
+    const QString infPath = working + u'/' + plan.InfFileName();
+    QStringList workingFiles{plan.InfFileName()};
+    try {
+        SaveInfFile(infPath, m_infText);
+        m_extraFiles->Write(*Project, working, ProgramFolder::path(), workingFiles);
+    } catch (const std::exception &error) {
+        // BuildStepError and the errors of the model and resource code alike.
+        Fail(QStringLiteral("Fatal Error: ") + QString::fromUtf8(error.what()));
+        CleanWorkingFiles(working, workingFiles);
+        return;
+    }
+
+    const QString output = ToHostPath(OutputFolder());
+    RunCabwiz(plan.CabwizArguments(infPath, output));
+    RenameProducedCabs(plan, output);
+    if (ResultCode == Success)
+        Log(QStringLiteral("Successful build of CAB(s) Files(s)"));
+    SetActivity(Activity::Idle);
+    CleanWorkingFiles(working, workingFiles);
+}
+
+void BuildController::RunCabwiz(const QStringList &arguments)
+{
+    SetActivity(Activity::RunningCabwiz);
+    const CabwizProcess::Outcome outcome =
+        m_cabwiz.Run(ProgramFolder::path() + QStringLiteral("cabwiz"), arguments, [this](const QString &line) {
+            if (CabwizProcess::IsErrorLine(line))
+                Fail(line);
+        });
+    if (outcome.end == CabwizProcess::End::Failed) {
+        Fail(outcome.failureLine);
+    } else if (outcome.end == CabwizProcess::End::Cancelled) {
+        // Like a cancelled compile, so automatic chains stop here.
+        Log(QStringLiteral("Build of CAB(s) aborted by user"));
+        ResultCode = Cancelled;
+        ErrorText = QStringLiteral("Build of CAB(s) aborted by user");
+    }
+}
+
+void BuildController::RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder)
+{
+    for (const CabBuildPlan::Rename &rename : plan.Renames()) {
+        // A CAB file name that matches cabwiz's own must not cost the fresh CAB.
+        if (rename.from == rename.to)
+            continue;
+        const QString target = outputFolder + u'/' + rename.to;
+        QFile::remove(target);
+        QFile::rename(outputFolder + u'/' + rename.from, target);
+    }
+}
+
+void BuildController::BuildInstallation()
+{
+    if (!Project)
+        return;
+    ResultCode = Success;
+    ErrorText.clear();
+    if (!CheckOutputFolder()) {
+        RequestCloseIfUnattended();
+        return;
+    }
+    const bool unattendedSetupOnly = BuildMode == 5 && !KeepOpen;
+    if (!unattendedSetupOnly && !Project->Win32Only && Project->BuildCabsFirst)
+        BuildCabs();
+    if (ResultCode != Success)
+        return;
+
+    m_setupStep->Run(*this);
+    SetActivity(Activity::Idle);
+    FinishSetupBuild();
+}
+
+void BuildController::FinishSetupBuild()
+{
+    if (IsUnattendedMode(BuildMode)) {
+        if (ResultCode == Success && KeepOpen) {
+            const QString setupProgram = ToHostPath(OutputFolder()) + u'/' + Project->SetupExecName;
+            if (RunAfterBuild && QFileInfo(setupProgram).isFile())
+                StartSetupProgram(setupProgram);
+            if (AutoClose)
+                emit closeRequested();
+        } else if (!KeepOpen) {
+            emit closeRequested();
+        }
+    }
+    KeepOpen = false;
+    RunAfterBuild = false;
+    BuildMode = 2;
+}
+
+void BuildController::StartSetupProgram(const QString &setupProgram)
+{
+    // Started as a program, not opened as a document: a desktop would hand a
+    // Windows program to whatever viewer it has and claim success, while
+    // starting it fails plainly where it cannot run.
+    if (ShellServices::current().startProgram(setupProgram, {}, QFileInfo(setupProgram).path()))
+        return;
+    const QString text = QStringLiteral("The setup program can't be started on this system: ") + setupProgram;
+    Log(text);
+    m_questions->ShowError(text);
+}
+
+void BuildController::Cancel()
+{
+    ShowCompileProgress(false);
+    if (m_activity == Activity::RunningCabwiz)
+        m_cabwiz.Cancel();
+    else if (m_activity == Activity::Compiling)
+        m_setupStep->Cancel();
+}
+
+void BuildController::CleanWorkingFiles(const QString &folder, const QStringList &names)
+{
+    const QString hostFolder = ToHostPath(folder);
+    for (const QString &name : names) {
+        const QString path = hostFolder + u'/' + name;
+        if (QFileInfo::exists(path) && !QFile::remove(path))
+            Log(QStringLiteral("Warning: Error while cleaning temp file: ") + name +
+                QStringLiteral(" from working directory !"));
+    }
+    QDir::setCurrent(ToHostPath(WorkingFolder()));
+}
+
+void BuildController::OpenOutputFolder()
+{
+    const QString folder = ToHostPath(OutputFolder());
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        Log(QStringLiteral("The output path doesn't exists"));
+        return;
+    }
+    if (!ShellServices::current().openDocument(folder))
+        Log(QStringLiteral("Couldn't execute the application"));
+}
+
+void BuildController::ShowCompileProgress(bool visible)
+{
+    emit compileProgressShown(visible);
+}
+
+void BuildController::UpdateCompileProgress(const QString &text, int position, int maximum)
+{
+    emit compileProgressChanged(text, position, maximum);
+}
+
+} // namespace talmo

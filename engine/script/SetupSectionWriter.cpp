@@ -1,0 +1,129 @@
+#include "engine/script/SetupSectionWriter.h"
+
+#include "engine/script/ScriptEnvironment.h"
+#include "engine/script/ScriptPaths.h"
+#include "engine/script/ScriptQuoting.h"
+#include "helpers/core/PathHelpers.h"
+#include "model/PathMacros.h"
+#include "model/ProjectContainer.h"
+
+namespace talmo {
+
+namespace {
+
+QString defineLine(const char *name, const QString &value)
+{
+    return QStringLiteral("#define ") + QLatin1String(name) + QLatin1Char(' ') + ScriptQuoted(value);
+}
+
+QString yesNo(const char *directive, bool value)
+{
+    return QLatin1String(directive) + (value ? QStringLiteral("=yes") : QStringLiteral("=no"));
+}
+
+void appendUnlessEmpty(QStringList &lines, const char *directive, const QString &value)
+{
+    if (!value.isEmpty())
+        lines.append(QLatin1String(directive) + value);
+}
+
+} // namespace
+
+SetupSectionWriter::SetupSectionWriter(const TProjectContainer &project, const ScriptEnvironment &environment)
+    : m_project(project)
+    , m_environment(environment)
+{
+}
+
+void SetupSectionWriter::WriteDefines(QStringList &lines) const
+{
+    lines.append(defineLine("ISSI_IncludePath", m_environment.programFolder + QStringLiteral("issi")));
+    if (m_project.Languages.IsEmpty())
+        lines.append(QStringLiteral("#define ISSI_English"));
+    if (!m_project.BeaveledLabelText.isEmpty())
+        lines.append(defineLine("ISSI_BeveledLabel", m_project.BeaveledLabelText));
+    if (m_project.SplashScreenImage.isEmpty())
+        return;
+    lines.append(defineLine("ISSI_SplashScreen", m_project.SplashScreenImage));
+    lines.append(defineLine("ISSI_SplashScreen_T", QString::number(m_project.SplashScreenTime)));
+    lines.append(defineLine("ISSI_SplashScreen_X", QString::number(m_project.SplashScreenWidth)));
+    lines.append(defineLine("ISSI_SplashScreen_Y", QString::number(m_project.SplashScreenHeight)));
+    if (m_project.SplashScreenCorners != 0)
+        lines.append(defineLine("ISSI_Splash_Corner", QString::number(m_project.SplashScreenCorners)));
+}
+
+QString SetupSectionWriter::DefaultDirName() const
+{
+    if (m_project.BuilderDefaultDirName.isEmpty())
+        return QStringLiteral("{pf}\\") + m_project.Win32AppName;
+    QString folder = ExpandPathMacros(m_project, m_project.BuilderDefaultDirName, true, false);
+    const QString async = QStringLiteral("{async}");
+    const qsizetype at = folder.indexOf(async, 0, Qt::CaseInsensitive);
+    if (at >= 0)
+        folder.replace(at, async.size(), QStringLiteral("{code:GetAsyncPath}"));
+    return folder;
+}
+
+void SetupSectionWriter::WriteSetupSection(const QString &outputFolder, QStringList &lines) const
+{
+    const TProjectContainer &p = m_project;
+    lines.append(QStringLiteral("[Setup]"));
+    lines.append(QStringLiteral("AppName=") + p.Win32AppName);
+    lines.append(QStringLiteral("AppVerName=") + p.Win32AppName + QLatin1Char(' ') + p.Win32Version);
+    appendUnlessEmpty(lines, "AppVersion=", p.Win32Version);
+    lines.append(yesNo("Uninstallable", p.Uninstallable));
+    lines.append(yesNo("CreateUninstallRegKey", p.CreateUninstallRegKey));
+    lines.append(yesNo("UpdateUninstallLogAppName", p.UpdateUninstallLogAppName));
+    lines.append(yesNo("AlwaysShowComponentsList", p.AlwaysShowComponentsList));
+    appendUnlessEmpty(lines, "VersionInfoCompany=", p.VersionInfoCompany);
+    appendUnlessEmpty(lines, "VersionInfoCopyright=", p.VersionInfoCopyright);
+    appendUnlessEmpty(lines, "VersionInfoDescription=", p.VersionInfoDescription);
+    appendUnlessEmpty(lines, "VersionInfoVersion=", p.VersionInfoVersion);
+    appendUnlessEmpty(lines, "SetupIconFile=", ResolveFileReference(p.FileName, p.SetupIconFile));
+    appendUnlessEmpty(lines, "AppID=", p.AppID);
+    const QString publisher = p.GetProvider();
+    lines.append(QStringLiteral("AppPublisher=") + (publisher.isEmpty() ? QStringLiteral("My Company") : publisher));
+    const QString site = p.GetPublisherWebSite();
+    if (!site.isEmpty()) {
+        for (const char *directive : { "AppPublisherURL=", "AppSupportURL=", "AppUpdatesURL=" })
+            lines.append(QLatin1String(directive) + site);
+    }
+    lines.append(QStringLiteral("CreateAppDir=yes"));
+    lines.append(QStringLiteral("ShowLanguageDialog=yes"));
+    lines.append(QStringLiteral("ShowUndisplayableLanguages=true"));
+    lines.append(QStringLiteral("OutputDir=") + outputFolder);
+    lines.append(QStringLiteral("DefaultDirName=") + DefaultDirName());
+    lines.append(QStringLiteral("DefaultGroupName=") + p.Win32AppName);
+    writeWizardImages(lines);
+    lines.append(QStringLiteral("OutputBaseFilename=") + ScriptStripExtension(p.GetSetupExecName()));
+    lines.append(QStringLiteral("Compression=lzma"));
+    lines.append(QStringLiteral("SolidCompression=yes"));
+    static const char *const pageSwitches[] = { "DisableDirPage=yes", "DisableFinishedPage=yes",
+                                                "DisableProgramGroupPage=yes", "DisableReadyPage=yes" };
+    for (std::size_t i = 0; i < p.StandardForms.size(); ++i) {
+        if (!p.StandardForms[i])
+            lines.append(QLatin1String(pageSwitches[i]));
+    }
+    lines.append(yesNo("UserInfoPage", p.UserInfoPage));
+    appendUnlessEmpty(lines, "DefaultUserInfoName=", p.DefaultUserInfoName);
+    appendUnlessEmpty(lines, "DefaultUserInfoOrg=", p.DefaultUserInfoOrg);
+    appendUnlessEmpty(lines, "DefaultUserInfoSerial=", p.DefaultUserInfoSerial);
+}
+
+void SetupSectionWriter::writeWizardImages(QStringList &lines) const
+{
+    const TProjectContainer &p = m_project;
+    if (p.SkinName == QLatin1String("Default")) {
+        appendUnlessEmpty(lines, "WizardImageBackColor=", p.BuilderWizardImageBackColor);
+        appendUnlessEmpty(lines, "WizardImageFile=", p.BuilderWizardImageFile);
+        appendUnlessEmpty(lines, "WizardImageStretch=", p.BuilderWizardImageStretch);
+        appendUnlessEmpty(lines, "WizardSmallImageFile=", p.BuilderWizardSmallImageFile);
+        return;
+    }
+    const QString bitmap = m_environment.programFolder + QStringLiteral("Setup Skins\\") + p.SkinName
+        + QLatin1Char('\\') + p.SkinName + QStringLiteral(".bmp");
+    lines.append(QStringLiteral("WizardImageFile=") + bitmap);
+    lines.append(QStringLiteral("WizardSmallImageFile=") + bitmap);
+}
+
+} // namespace talmo

@@ -1,0 +1,7 @@
+#include "engine/setup/SetupBuildStep.h"
+
+namespace talmo {
+
+SetupBuildStep::~SetupBuildStep() = default;
+
+} // namespace talmo

@@ -1,0 +1,7 @@
+#include "engine/setup/SetupScriptSource.h"
+
+namespace talmo {
+
+SetupScriptSource::~SetupScriptSource() = default;
+
+} // namespace talmo

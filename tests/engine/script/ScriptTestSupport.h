@@ -1,0 +1,117 @@
+#pragma once
+
+#include "engine/setup/BuildThread.h"
+#include "engine/script/ScriptEnvironment.h"
+#include "engine/script/ScriptGenerationError.h"
+#include "model/ProjectContainer.h"
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include "tests/support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace talmo::scripttest {
+
+// The program folder every script test pretends to run from.
+inline const QString programFolder = QStringLiteral("C:\\Talmo\\");
+inline const QString outputFolder = QStringLiteral("C:\\Out");
+
+// A built-in set whose CAB paths tell their position: "<kind>-p-q-f.cab"
+// under the program's redist folder; positions past 2 do not exist.
+class PositionRedistributables : public BuiltinRedistributables
+{
+public:
+    QString BuiltinCabFile(int moduleType, int platform, int processor, int file) const override
+    {
+        if (platform > 2 || processor > 2 || file > 2)
+            throw ScriptGenerationError(QStringLiteral("no such built-in CAB"));
+        return programFolder + QStringLiteral("redist\\%1-%2-%3-%4.cab")
+                                   .arg(moduleType == 4 ? QStringLiteral("sql") : QStringLiteral("cf"))
+                                   .arg(platform)
+                                   .arg(processor)
+                                   .arg(file);
+    }
+};
+
+// An environment where exactly the given files exist.
+inline ScriptEnvironment EnvironmentWith(const QStringList &existingFiles = {})
+{
+    static const PositionRedistributables redistributables;
+    const QSet<QString> files(existingFiles.begin(), existingFiles.end());
+    return ScriptEnvironment{ programFolder, [files](const QString &path) { return files.contains(path); },
+                              &redistributables };
+}
+
+// Appends a component of the module to the project's component tree.
+inline TInstallComponent &AddComponent(TProjectContainer &project, int type, int moduleIndex, int parent = -1)
+{
+    TInstallComponent &component = project.InstallComponents.AddNew(&project);
+    component.moduleType = type;
+    component.moduleIndex = moduleIndex;
+    component.parentIndex = parent;
+    return component;
+}
+
+// The text of a hand-written fixture, lines joined with "\n".
+inline std::string Fixture(const QString &name)
+{
+    QFile file(QStringLiteral(TALMO_TEST_SOURCE_DIR "/fixtures/script/") + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        ADD_FAILURE() << "missing fixture " << name.toStdString();
+        return {};
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text.toStdString();
+}
+
+// A one-byte file, with its folders, for scripts that name it as a source.
+inline void Touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("x");
+}
+
+// What the compiler library of the built program folder made of a script.
+struct CompileOutcome
+{
+    int result = -1;
+    QStringList log;
+};
+
+// Compiles the script with the library beside the program, the script's
+// relative sources taken from sourceFolder.
+inline CompileOutcome CompileWithShippedLibrary(const QStringList &script, const QString &sourceFolder)
+{
+    ProgramFolder::setOverride(QStringLiteral(TALMO_TEST_PROGRAM_DIR "/"));
+    CompileOutcome outcome;
+    TBuildThread thread;
+    thread.SetQuiet(true);
+    thread.SetScript(script);
+    thread.ScriptPath = sourceFolder + QLatin1Char('/');
+    QObject::connect(&thread, &TBuildThread::logLine, [&outcome](const QString &line) { outcome.log.append(line); });
+    thread.StartCompile();
+    thread.wait();
+    ProgramFolder::clearOverride();
+    outcome.result = thread.ResultCode();
+    return outcome;
+}
+
+inline std::string Joined(const QStringList &lines)
+{
+    return lines.join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace talmo::scripttest
