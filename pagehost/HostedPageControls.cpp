@@ -1,0 +1,60 @@
+#include "pagehost/HostedPageControls.h"
+
+#include "widgets/NextInspector.h"
+#include "widgets/NxButton.h"
+#include "widgets/NxEdit.h"
+#include "widgets/NxPropertyItems.h"
+#include "widgets/NxTextItem.h"
+
+#include <QComboBox>
+#include <QTextBrowser>
+#include <QToolBar>
+
+namespace talmo {
+
+HostedPageControls::HostedPageControls(QWidget *parent)
+    : QObject(parent)
+    , m_inspector(new TNextInspector(parent))
+    , m_helpViewer(new QTextBrowser(parent))
+    , m_helpToolBar(new QToolBar(parent))
+    , m_helpSearchEdit(new TNxEdit(m_helpToolBar))
+    , m_helpNextButton(new TNxButton(m_helpToolBar))
+    , m_objectsDropDown(new QComboBox(parent))
+{
+    m_inspector->setObjectName(QStringLiteral("NextInspector1"));
+    m_helpViewer->setObjectName(QStringLiteral("mainHelper"));
+    m_helpSearchEdit->setObjectName(QStringLiteral("NxEdit1"));
+    m_helpNextButton->setObjectName(QStringLiteral("NxButton1"));
+    m_helpNextButton->setText(QStringLiteral("Next"));
+    m_helpToolBar->addWidget(m_helpSearchEdit);
+    m_helpToolBar->addWidget(m_helpNextButton);
+    m_objectsDropDown->setObjectName(QStringLiteral("ObjectsDropDown"));
+    reset();
+}
+
+void HostedPageControls::setHelpHtml(const QStringList &lines)
+{
+    m_helpViewer->clear();
+    m_helpViewer->setHtml(lines.join(QLatin1Char('\n')));
+}
+
+QObject *HostedPageControls::pageContext()
+{
+    if (!m_pageContext)
+        m_pageContext = new QObject(this);
+    return m_pageContext;
+}
+
+void HostedPageControls::reset()
+{
+    delete m_pageContext;
+    m_inspector->items()->clear();
+    m_inspector->items()->addChild<TNxTextItem>(nullptr, QStringLiteral("Nothing to show..."));
+    m_helpViewer->clear();
+    m_helpViewer->setContextMenuPolicy(Qt::DefaultContextMenu);
+    m_objectsDropDown->clear();
+    m_objectsDropDown->hide();
+    m_helpToolBar->hide();
+}
+
+} // namespace talmo

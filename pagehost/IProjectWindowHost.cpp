@@ -1,0 +1,7 @@
+#include "pagehost/IProjectWindowHost.h"
+
+namespace talmo {
+
+IProjectWindowHost::~IProjectWindowHost() = default;
+
+} // namespace talmo

@@ -1,0 +1,5 @@
+// Page-hosting tests create widgets.
+bool talmoTestNeedsWidgets()
+{
+    return true;
+}
