@@ -10,4 +10,10 @@ namespace talmo {
 // them through here.
 QString ToHostPath(const QString &path);
 
+// The name under which two references to one file compare equal: the host
+// path made absolute and cleaned of "." and ".." steps. Letter case is kept,
+// as the file system keeps it.
+QString HostPathKey(const QString &path);
+bool IsSameHostFile(const QString &first, const QString &second);
+
 } // namespace talmo

@@ -1,0 +1,7 @@
+#include "engine/builder/IBuilderRunner.h"
+
+namespace talmo {
+
+IBuilderRunner::~IBuilderRunner() = default;
+
+} // namespace talmo

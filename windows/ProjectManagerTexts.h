@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace talmo {
+
+class TProjectContainer;
+
+// The two detail lines under a project-manager entry.
+struct ProjectManagerDetails
+{
+    // "Auto Build Mode: ..."; empty for a mode without a name.
+    QString buildModeText;
+    // 3 for a desktop-only project, else the project's automatic build mode.
+    int buildMode = 0;
+    // "Modules (n): CAB Creator (1), Win32 (2)".
+    QString modulesText;
+
+    static ProjectManagerDetails Of(const TProjectContainer &project);
+    static constexpr int DesktopOnlyBuildMode = 3;
+};
+
+} // namespace talmo
