@@ -164,7 +164,7 @@ void ProjectManagerPanel::addEntryNodes(QTreeWidgetItem *root, int index)
     auto *modules = new QTreeWidgetItem(entry);
     TProjectContainer ownCopy;
     if (const TProjectContainer *project = projectOf(index, ownCopy)) {
-        const ProjectManagerDetails details = ProjectManagerDetails::Of(*project);
+        const ProjectEntryDetails details = ProjectEntryDetails::Of(*project);
         buildMode->setText(0, details.buildModeText);
         buildMode->setData(0, Qt::UserRole, details.buildMode);
         modules->setText(0, details.modulesText);
@@ -329,7 +329,7 @@ bool ProjectManagerPanel::entryIsDesktopOnly(int index) const
 {
     const QTreeWidgetItem *root = vst_ProjectManager->topLevelItem(0);
     const QTreeWidgetItem *entry = root ? root->child(index) : nullptr;
-    return entry && entry->child(0)->data(0, Qt::UserRole).toInt() == ProjectManagerDetails::DesktopOnlyBuildMode;
+    return entry && entry->child(0)->data(0, Qt::UserRole).toInt() == ProjectEntryDetails::DesktopOnlyBuildMode;
 }
 
 QMenu *ProjectManagerPanel::prepareMenu(MenuOrigin origin)

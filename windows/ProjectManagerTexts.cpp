@@ -48,9 +48,9 @@ QString ModulesText(const TProjectContainer &project)
 
 } // namespace
 
-ProjectManagerDetails ProjectManagerDetails::Of(const TProjectContainer &project)
+ProjectEntryDetails ProjectEntryDetails::Of(const TProjectContainer &project)
 {
-    ProjectManagerDetails details;
+    ProjectEntryDetails details;
     details.buildModeText = BuildModeText(project);
     details.buildMode = project.Win32Only ? DesktopOnlyBuildMode : project.DefaultBuildMode;
     details.modulesText = ModulesText(project);

@@ -7,7 +7,7 @@ namespace talmo {
 class TProjectContainer;
 
 // The two detail lines under a project-manager entry.
-struct ProjectManagerDetails
+struct ProjectEntryDetails
 {
     // "Auto Build Mode: ..."; empty for a mode without a name.
     QString buildModeText;
@@ -16,7 +16,7 @@ struct ProjectManagerDetails
     // "Modules (n): CAB Creator (1), Win32 (2)".
     QString modulesText;
 
-    static ProjectManagerDetails Of(const TProjectContainer &project);
+    static ProjectEntryDetails Of(const TProjectContainer &project);
     static constexpr int DesktopOnlyBuildMode = 3;
 };
 
