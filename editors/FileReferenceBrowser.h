@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace talmo {
+
+// The open dialog with the make-relative box, the box checked at first: the
+// chosen file as the project stores it (see FileReferenceFor), or nothing
+// when the dialog was cancelled.
+std::optional<QString> BrowseFileReference(QWidget *parent, const QString &projectFileName, const QString &filter,
+                                           const QString &initialFile, const QString &initialDir = QString());
+
+} // namespace talmo

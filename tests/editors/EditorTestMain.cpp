@@ -1,0 +1,5 @@
+// The editor tests create widgets.
+bool talmoTestNeedsWidgets()
+{
+    return true;
+}

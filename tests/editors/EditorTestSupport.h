@@ -1,0 +1,41 @@
+#pragma once
+
+#include "helpers/ui/FakeUiServices.h"
+#include "platform/ShellServices.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace talmo::testing {
+
+// Every editor test answers its questions and pickers from a script.
+class EditorTest : public ::testing::Test
+{
+protected:
+    FakeUiServices ui;
+    FakeShellServices shell;
+    ScopedCurrentUiServices useUi{ui};
+    ScopedCurrentShellServices useShell{shell};
+};
+
+inline void click(QAbstractButton *button)
+{
+    button->click();
+}
+
+// The small button of a suite button edit reacts to the mouse only.
+inline void click(QWidget *smallButton)
+{
+    QTest::mouseClick(smallButton, Qt::LeftButton);
+}
+
+// A dialog shown without a modal loop: still open, or closed with its result.
+inline bool isOpen(const QDialog &dialog)
+{
+    return dialog.isVisible();
+}
+
+} // namespace talmo::testing
