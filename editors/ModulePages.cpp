@@ -1,0 +1,42 @@
+#include "editors/ModulePages.h"
+
+#include "editors/AppearanceOptionsForm.h"
+#include "editors/CabCollectionEditor.h"
+#include "editors/DirectCopyModuleEditor.h"
+#include "model/ProjectContainer.h"
+#include "pagehost/ProjectPageFactory.h"
+
+namespace talmo {
+
+namespace {
+
+ProjectPageFactory::Creator fileListPage(bool palmMode)
+{
+    return [palmMode](const PageArguments &arguments, QWidget *parent) -> HostedPage * {
+        const TInstallComponent &component = arguments.project.InstallComponents[arguments.key];
+        return new TcabCollectionEditor(arguments.project, arguments.host, component.moduleIndex, palmMode, parent);
+    };
+}
+
+HostedPage *directCopyPage(const PageArguments &arguments, QWidget *parent)
+{
+    TInstallComponent &component = arguments.project.InstallComponents[arguments.key];
+    auto *page = new TDirectCopyModuleEditor(arguments.project, arguments.host, component.moduleIndex, parent);
+    // A component without its module yet gets the one the page made.
+    component.moduleIndex = page->ModuleIndex();
+    return page;
+}
+
+} // namespace
+
+void registerModulePages(ProjectPageFactory &factory)
+{
+    factory.setCreator(PageKind::CabCollectionModule, fileListPage(false));
+    factory.setCreator(PageKind::PalmModule, fileListPage(true));
+    factory.setCreator(PageKind::DirectCopyModule, directCopyPage);
+    factory.setCreator(PageKind::Appearance, [](const PageArguments &arguments, QWidget *parent) -> HostedPage * {
+        return new TAppearanceOptionsForm(arguments.project, arguments.host, parent);
+    });
+}
+
+} // namespace talmo

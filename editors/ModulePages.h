@@ -1,0 +1,11 @@
+#pragma once
+
+namespace talmo {
+
+class ProjectPageFactory;
+
+// Registers the pages of this library: the CAB collection, Palm OS and
+// direct-copy module pages and the appearance page.
+void registerModulePages(ProjectPageFactory &factory);
+
+} // namespace talmo
