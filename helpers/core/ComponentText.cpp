@@ -51,15 +51,15 @@ ComponentTextNode ComponentText::read(const QStringList &lines, const ComponentT
     return read(lines.join(u'\n'), registry, onError);
 }
 
-QStringList ComponentText::toLines(const ComponentTextNode &root)
+QStringList ComponentText::toLines(const ComponentTextNode &root, StringForm form)
 {
-    return ComponentTextWriter::write(root);
+    return ComponentTextWriter::write(root, form == StringForm::EightBit);
 }
 
-QString ComponentText::toText(const ComponentTextNode &root)
+QString ComponentText::toText(const ComponentTextNode &root, StringForm form)
 {
     QString text;
-    for (const QString &line : toLines(root))
+    for (const QString &line : toLines(root, form))
         text += line + QStringLiteral("\r\n");
     return text;
 }

@@ -43,11 +43,15 @@ public:
     static ComponentTextNode read(const QStringList &lines, const ComponentTextClassRegistry &registry,
                                   const ErrorHandler &onError = {});
 
+    // How strings hold characters above 127: wide strings write them as "#"
+    // codes, 8-bit strings (the designed controls' own) as they stand.
+    enum class StringForm { Wide, EightBit };
+
     // One entry per line, without line ends. Throws ComponentTextError for a
     // tree no text can hold.
-    static QStringList toLines(const ComponentTextNode &root);
+    static QStringList toLines(const ComponentTextNode &root, StringForm form = StringForm::Wide);
     // Every line ended by CR LF.
-    static QString toText(const ComponentTextNode &root);
+    static QString toText(const ComponentTextNode &root, StringForm form = StringForm::Wide);
 };
 
 } // namespace talmo

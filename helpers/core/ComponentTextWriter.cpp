@@ -40,12 +40,12 @@ bool isWritableFloat(const ComponentTextValue &value)
 }
 
 // A piece of a string: runs of quotable characters in quotes, the others as codes.
-QString encodeStringPiece(QStringView piece)
+QString encodeStringPiece(QStringView piece, bool eightBit)
 {
     QString encoded;
     bool inQuotes = false;
     for (QChar c : piece) {
-        const bool quotable = isQuotable(c);
+        const bool quotable = isQuotable(c) || (eightBit && c.unicode() > 127);
         if (quotable != inQuotes) {
             encoded += u'\'';
             inQuotes = quotable;
@@ -62,9 +62,9 @@ QString encodeStringPiece(QStringView piece)
 
 } // namespace
 
-QStringList ComponentTextWriter::write(const ComponentTextNode &root)
+QStringList ComponentTextWriter::write(const ComponentTextNode &root, bool eightBitStrings)
 {
-    ComponentTextWriter writer;
+    ComponentTextWriter writer(eightBitStrings);
     writer.writeNode(root, 0);
     writer.m_lines << writer.m_current;
     return writer.m_lines;
@@ -154,7 +154,7 @@ void ComponentTextWriter::writeString(const QString &text, int level)
             append(QStringLiteral(" +"));
             startLine(level + 1);
         }
-        append(encodeStringPiece(QStringView(text).mid(start, StringChunkLength)));
+        append(encodeStringPiece(QStringView(text).mid(start, StringChunkLength), m_eightBitStrings));
     }
 }
 

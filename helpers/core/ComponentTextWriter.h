@@ -12,10 +12,14 @@ namespace talmo {
 class ComponentTextWriter
 {
 public:
-    static QStringList write(const ComponentTextNode &root);
+    // eightBitStrings writes characters above 127 as they stand instead of as codes.
+    static QStringList write(const ComponentTextNode &root, bool eightBitStrings = false);
 
 private:
-    explicit ComponentTextWriter() = default;
+    explicit ComponentTextWriter(bool eightBitStrings)
+        : m_eightBitStrings(eightBitStrings)
+    {
+    }
 
     void writeNode(const ComponentTextNode &node, int level);
     void writeProperty(const ComponentTextProperty &property, int level);
@@ -31,6 +35,7 @@ private:
     QStringList m_lines;
     QString m_current;
     bool m_started = false;
+    bool m_eightBitStrings;
 };
 
 } // namespace talmo

@@ -139,6 +139,24 @@ TEST(ComponentTextWriter, StringEncoding)
     }
 }
 
+TEST(ComponentTextWriter, EightBitStringsKeepCharactersAbove127)
+{
+    const struct {
+        QString text;
+        QStringList lines;
+    } cases[] = {
+        {QStringLiteral(u"caf\u00e9 \u20ac"), {QStringLiteral(u"  P = 'caf\u00e9 \u20ac'")}},
+        {QStringLiteral(u"\u00e9'\t"), {QStringLiteral(u"  P = '\u00e9'#39#9")}},
+        {QString(64, QChar(0xe9)) + "x", {"  P = ", "    '" + QString(64, QChar(0xe9)) + "' +", "    'x'"}},
+    };
+    for (const auto &c : cases) {
+        const ComponentTextNode tree = node(QString(), "TPanel", {{"P", Value::fromString(c.text)}});
+        QStringList lines = ComponentText::toLines(tree, ComponentText::StringForm::EightBit);
+        EXPECT_EQ(lines.mid(1, lines.size() - 2), c.lines) << c.text.toStdString();
+        EXPECT_EQ(ComponentText::parse(lines).property("P")->text(), c.text) << c.text.toStdString();
+    }
+}
+
 TEST(ComponentTextWriter, ValueKinds)
 {
     const struct {

@@ -1,0 +1,5 @@
+// Designed controls are widgets: this executable runs with a QApplication.
+bool talmoTestNeedsWidgets()
+{
+    return true;
+}
