@@ -62,6 +62,6 @@ void splitUtf16ExportIntoLines(benchmark::State &state)
 } // namespace
 
 BENCHMARK(importUtf16Export)->Arg(12)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(splitUtf16ExportIntoLines)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(splitUtf16ExportIntoLines)->Arg(12)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

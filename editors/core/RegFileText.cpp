@@ -15,6 +15,22 @@ QString fromUtf16LittleEndian(const char *data, qsizetype byteCount)
     return text;
 }
 
+// One pass in place: the text ends at its first NUL, and CR LF becomes LF.
+// (QString::replace moves the tail once per batch of matches, which is
+// quadratic on a file of a million lines.)
+void normalizeLineEnds(QString &text)
+{
+    QChar *const begin = text.data();
+    const QChar *const end = begin + text.size();
+    QChar *to = begin;
+    for (const QChar *from = begin; from != end && !from->isNull(); ++from) {
+        if (*from == u'\r' && from + 1 != end && from[1] == u'\n')
+            continue;
+        *to++ = *from;
+    }
+    text.truncate(to - begin);
+}
+
 } // namespace
 
 RegFileText RegFileText::decode(const QByteArray &bytes)
@@ -27,10 +43,7 @@ RegFileText RegFileText::decode(const QByteArray &bytes)
         decoded.text = AnsiCodec::decode(bytes);
         decoded.eightBitHexText = bytes.startsWith("REGEDIT4");
     }
-    const qsizetype nul = decoded.text.indexOf(QChar(0));
-    if (nul >= 0)
-        decoded.text.truncate(nul);
-    decoded.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    normalizeLineEnds(decoded.text);
     return decoded;
 }
 

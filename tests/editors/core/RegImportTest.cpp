@@ -90,6 +90,7 @@ TEST(RegImport, ReadsEveryLineShape)
           { "1|HKEY_CLASSES_ROOT|x]y[z]|@|0|0|none|" } },
         { "deleting a missing key raises nothing", "[-HKEY_CURRENT_USER\\Gone]\n\"v\"=\"1\"\n", 0,
           { "3|HKEY_CURRENT_USER|Gone|\"v\"|1|2|text|\"1\"" } },
+        { "the text ends at its first NUL", QByteArray("[HKEY_LOCAL_MACHINE\\A]\r\n\0\"v\"=\"1\"\r\n", 34), 0, { KeyA } },
         { "no key line", "REGEDIT4\n\"v\"=\"1\"\n", 0, {} },
         { "empty text", "", 11, {} },
         { "abbreviated root", "[HKLM\\A]\n", 11, {} },
