@@ -2,7 +2,9 @@
 
 #include "designer/DesignClassRegistry.h"
 #include "designer/DesignControl.h"
+#include "scriptknowledge/PropertyWhiteList.h"
 #include "tests/designer/DesignTestControls.h"
+#include "widgets/NxPropertyBinding.h"
 
 #include <gtest/gtest.h>
 
@@ -187,4 +189,26 @@ TEST(DesignClassRegistry, NamesClassesForTextNotForCpp)
     std::unique_ptr<TDesignControl> made(registry.find(QStringLiteral("TMemo"))->create());
     EXPECT_EQ(registry.classNameOf(*made), "TMemo");
     EXPECT_THROW(registry.registerClass<TButton>(QStringLiteral("TButton"), TMemo::propertyTable()), std::logic_error);
+}
+
+TEST(DesignControl, PublishesFromItsOwnClassDownForTheWhiteListAndTheInspector)
+{
+    TLabel label;
+    const PropertyWhiteList whiteList;
+    QList<QMetaProperty> properties;
+    GetDesignPropList(&label, whiteList.row(whiteList.DesignClassIndex(QStringLiteral("TLabel"))), &properties);
+    QStringList names;
+    for (const QMetaProperty &property : properties)
+        names << QString::fromLatin1(property.name());
+    EXPECT_EQ(names, QStringList({"Caption", "Color", "Cursor", "FocusControl", "Font", "Height", "Hint", "Left",
+                                  "Name", "Top", "Width"}));
+
+    EXPECT_EQ(NxPropertyBinding::typeOf(&label, properties.at(4)), TNxPropertyType::Font);
+    const TNxResolvedProperty fontColor = NxPropertyBinding::resolve(&label, QStringLiteral("Font.Color"));
+    ASSERT_TRUE(fontColor.isValid());
+    EXPECT_EQ(fontColor.object, &label.designFont);
+    EXPECT_EQ(NxPropertyBinding::typeOf(fontColor.object, fontColor.property), TNxPropertyType::Color);
+    label.designFont.setSize(10);
+    EXPECT_EQ(label.designFont.height(), -13);
+    EXPECT_EQ(label.designFont.size(), 10);
 }

@@ -343,3 +343,28 @@ TEST_F(PageText, PasteThatCannotNameAComponentBuildsNothing)
     EXPECT_EQ(root.components().size(), 1);
     EXPECT_EQ(root.findChildren<TDesignControl *>().size(), 1);
 }
+
+TEST_F(PageText, CopiedBlockCarriesKeptPropertiesAndChildrenIntoAPaste)
+{
+    TCustomForm page(true);
+    page.Data = HandWrittenPage;
+    PageDfm::OpenPage(root, page, registry);
+    const ComponentTextNode copied = TDesignTreeWriter(registry).write(*root.findComponent("Panel1"), root);
+    ASSERT_EQ(copied.children.size(), 2u);
+    EXPECT_EQ(copied.properties.back().path, "ExplicitWidth");
+
+    QStringList given;
+    TDesignPasteNames names(root, [&](const QString &className) {
+        given << className;
+        return className.mid(1) + QString::number(given.size() + 1);
+    });
+    const QList<TDesignControl *> pasted =
+        TDesignTreeReader(registry).readComponents(root, root, {copied}, names.hooks());
+    ASSERT_EQ(pasted.size(), 1);
+    EXPECT_EQ(pasted[0]->name(), "Panel2");
+    EXPECT_EQ(given, QStringList({"TPanel", "TButton", "TButton"}));
+    ComponentTextNode again = TDesignTreeWriter(registry).write(*pasted[0], root);
+    EXPECT_EQ(again.properties, copied.properties);
+    EXPECT_EQ(again.children.at(0).name, "Button3");
+    EXPECT_EQ(again.children.at(1).name, "Button4");
+}
