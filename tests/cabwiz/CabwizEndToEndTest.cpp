@@ -174,7 +174,7 @@ TEST_F(CabwizEndToEndTest, UnreadableInfAndIncompleteCommandLineAreErrors)
         {{path("latin1.inf"), "/dest", path("out")},
          "Error: " + path("latin1.inf") + ": the file is neither UTF-16 with a byte-order mark nor UTF-8"},
         {{path("latin1.inf")}, "Error: no output folder given (/dest); usage: cabwiz <inf file> /dest <output folder> "
-                               "[/cpu <name> ...] [/compress]"},
+                               "[/err <file>] [/cpu <name> ...] [/compress]"},
         {{path("latin1.inf"), "/dest", path("nowhere")},
          "Error: " + path("latin1.inf") + ": the output folder " + path("nowhere") + " does not exist"},
     };

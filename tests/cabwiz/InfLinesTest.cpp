@@ -42,7 +42,8 @@ TEST(RegistryLineTest, ReadsRootKeyNameAndData)
     const RegistryValue text = parseRegistry(QStringLiteral("HKEY_CURRENT_USER,Software\\Acme,Path,0x00000000,\"%InstallDir%\\\""));
     EXPECT_EQ(text.key, QStringLiteral("HKCU\\Software\\Acme"));
     EXPECT_EQ(text.name, QStringLiteral("Path"));
-    EXPECT_EQ(text.strings, QStringList{QStringLiteral("\\Program Files\\Demo\\")});
+    EXPECT_EQ(text.strings, QStringList{QStringLiteral("%InstallDir%\\")});
+    EXPECT_TRUE(text.holdsDeviceString);
 
     EXPECT_EQ(parseRegistry(QStringLiteral("HKCR,K,,0x00000000,a,b;c")).strings, QStringList{QStringLiteral("a,b;c")});
     EXPECT_EQ(parseRegistry(QStringLiteral("HKLM,K,V,0x00010000,one,\"two, three\"")).strings,

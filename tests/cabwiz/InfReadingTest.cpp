@@ -2,6 +2,9 @@
 #include "tools/cabwiz/InfError.h"
 #include "tools/cabwiz/StringTable.h"
 
+#include <QElapsedTimer>
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 using namespace talmo::cabwiz;
@@ -54,17 +57,17 @@ TEST(InfDocumentTest, MergesRepeatedSectionsAndIgnoresCaseOfNames)
     EXPECT_EQ(inf.section(QStringLiteral("Missing")), nullptr);
 }
 
-TEST(InfDocumentTest, LastRepeatedKeyWinsAndSemicolonsInsideValuesStay)
+TEST(InfDocumentTest, LastRepeatedKeyWinsAndSemicolonsInsideQuotesStay)
 {
     const InfDocument inf = InfDocument::parse(QStringLiteral("[Strings]\n"
                                                               "Path=a;b\n"
                                                               "\"Quoted Key\" = \"v=1\"\n"
-                                                              "path = c;d\n"));
+                                                              "path = \"c;d\" ; the later one wins\n"));
     const InfSection *strings = inf.section(QStringLiteral("Strings"));
     ASSERT_NE(strings, nullptr);
     const auto path = strings->entry(QStringLiteral("PATH"));
     ASSERT_TRUE(path.has_value());
-    EXPECT_EQ(path->value, QStringLiteral("c;d"));
+    EXPECT_EQ(path->value, QStringLiteral("\"c;d\""));
     EXPECT_EQ(path->line, 4);
     const auto quoted = strings->entry(QStringLiteral("Quoted Key"));
     ASSERT_TRUE(quoted.has_value());
@@ -127,6 +130,47 @@ TEST_F(StringTableTest, UndefinedAndSelfReferringStringsAreLocatedErrors)
     }
     EXPECT_THROW(strings.expand(QStringLiteral("%Loop%"), 1, QString()), InfError);
     EXPECT_THROW(strings.expand(QStringLiteral("%CE18%"), 1, QString()), InfError);
+}
+
+} // namespace
+
+namespace {
+
+// sN = %sN+1%%sN+1%: each level doubles the text of the next.
+StringTable doublingStrings(int levels, const QString &leaf)
+{
+    StringTable strings;
+    for (int n = 1; n < levels; ++n)
+        strings.define(QStringLiteral("s%1").arg(n), QStringLiteral("%s%1%%s%1%").arg(n + 1));
+    strings.define(QStringLiteral("s%1").arg(levels), leaf);
+    return strings;
+}
+
+TEST(StringTableBoundTest, DoublingStringsAreRefusedQuickly)
+{
+    const StringTable strings = doublingStrings(27, QStringLiteral("abcd"));
+    QElapsedTimer timer;
+    timer.start();
+    for (const bool forDevice : {false, true}) {
+        try {
+            forDevice ? strings.expandForDevice(QStringLiteral("%s1%"), 9, QStringLiteral("CEStrings"))
+                      : strings.expand(QStringLiteral("%s1%"), 9, QStringLiteral("CEStrings"));
+            ADD_FAILURE() << "no error";
+        } catch (const InfError &error) {
+            EXPECT_EQ(error.line(), 9);
+            EXPECT_EQ(error.section(), QStringLiteral("CEStrings"));
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("^string %s\\d+% expands to more than 65536 characters$"))
+                            .match(error.message())
+                            .hasMatch())
+                << error.what();
+        }
+    }
+    // Empty at the bottom: nothing grows, but each level must still be expanded once only.
+    EXPECT_EQ(doublingStrings(27, QString()).expand(QStringLiteral("%s1%"), 1, QString()), QString());
+    EXPECT_LT(timer.elapsed(), 1000);
+
+    const QString longest(StringTable::MaximumExpandedLength, u'x');
+    EXPECT_EQ(doublingStrings(1, longest).expand(QStringLiteral("%s1%"), 1, QString()), longest);
 }
 
 } // namespace

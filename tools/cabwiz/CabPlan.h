@@ -13,14 +13,17 @@ struct CabMember
     QString sourcePath;
 };
 
-// One file the device installs: device folder, file name, the cabinet member
-// holding its data and the copy flags of its CopyFiles line.
+// Device folders and paths keep "%InstallDir%" and "%CEn%" for the device to
+// translate: the user may install elsewhere, and folder names follow the
+// device's language.
+
+// One file the device installs: device folder, file name and the cabinet
+// member holding its data.
 struct FileInstall
 {
     QString folder;
     QString fileName;
     qsizetype member = -1;
-    quint32 copyFlags = 0;
 };
 
 enum class RegistryType { String, MultiString, Binary, DWord };
@@ -34,6 +37,7 @@ struct RegistryValue
     QByteArray bytes;    // Binary
     qint64 number = 0;   // DWord
     bool keepExisting = false;
+    bool holdsDeviceString = false; // a string naming a device folder
 };
 
 struct ShortcutInstall
@@ -47,6 +51,7 @@ struct InstallSetting
 {
     QString name;
     QString value;
+    bool isPath = false;
 };
 
 // Everything one cabinet holds and its setup descriptor records.

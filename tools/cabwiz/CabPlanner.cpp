@@ -69,8 +69,7 @@ CabPlan CabPlanner::plan(const QString &processor)
     m_diskNames = mergedEntries(QStringLiteral("SourceDisksNames"));
     m_diskFiles = mergedEntries(QStringLiteral("SourceDisksFiles"));
 
-    if (!processor.isEmpty() && !m_inf.section(DefaultInstall + u'.' + processor)
-        && !m_inf.section(QStringLiteral("CEDevice.") + processor)) {
+    if (!processor.isEmpty() && !namesProcessor(processor)) {
         m_diagnostics.warning(0, QString(),
                               QStringLiteral("no section names the processor %1; its cabinet holds the generic installation")
                                   .arg(processor));
@@ -83,6 +82,15 @@ CabPlan CabPlanner::plan(const QString &processor)
     planShortcuts();
     planRegistry();
     return m_plan;
+}
+
+bool CabPlanner::namesProcessor(const QString &processor) const
+{
+    for (const char *base : {"DefaultInstall", "CEDevice", "SourceDisksNames", "SourceDisksFiles"}) {
+        if (m_inf.section(QString::fromLatin1(base) + u'.' + processor))
+            return true;
+    }
+    return false;
 }
 
 CabPlanner::EntryMap CabPlanner::mergedEntries(const QString &base) const
@@ -118,7 +126,7 @@ QString CabPlanner::expand(const QString &text, const InfLine &line, const QStri
 
 void CabPlanner::planHeader()
 {
-    auto value = [this](const QString &sectionName, const QString &key) -> QString {
+    auto value = [this](const QString &sectionName, const QString &key, bool forDevice) -> QString {
         const InfSection *section = m_inf.section(sectionName);
         const auto entry = section ? section->entry(key) : std::nullopt;
         if (!entry) {
@@ -126,33 +134,61 @@ void CabPlanner::planHeader()
             return QString();
         }
         try {
-            return m_strings.expand(unquote(entry->value), entry->line, section->name);
+            const QString text = unquote(entry->value);
+            return forDevice ? m_strings.expandForDevice(text, entry->line, section->name)
+                             : m_strings.expand(text, entry->line, section->name);
         } catch (const InfError &error) {
             m_diagnostics.error(error);
             return QString();
         }
     };
-    const QString provider = value(QStringLiteral("Version"), QStringLiteral("Provider"));
-    const QString appName = value(QStringLiteral("CEStrings"), QStringLiteral("AppName"));
+    const QString provider = value(QStringLiteral("Version"), QStringLiteral("Provider"), false);
+    const QString appName = value(QStringLiteral("CEStrings"), QStringLiteral("AppName"), false);
     m_plan.appName = provider.isEmpty() ? appName : provider + u' ' + appName;
-    m_plan.installDir = normalizeDevicePath(value(QStringLiteral("CEStrings"), QStringLiteral("InstallDir")));
+    m_plan.installDir = normalizeDevicePath(value(QStringLiteral("CEStrings"), QStringLiteral("InstallDir"), true));
 }
 
 void CabPlanner::planDeviceConditions()
 {
     const EntryMap device = mergedEntries(QStringLiteral("CEDevice"));
     for (const QString &key : {QStringLiteral("ProcessorType"), QStringLiteral("UnsupportedPlatforms"),
-                               QStringLiteral("VersionMin"), QStringLiteral("VersionMax"),
+                               QStringLiteral("VersionMin"), QStringLiteral("VersionMax"), QStringLiteral("BuildMin"),
                                QStringLiteral("BuildMax")}) {
-        const auto found = device.constFind(caseKey(key));
-        if (found == device.constEnd() || found->entry.value.isEmpty())
-            continue;
         try {
-            m_plan.settings.append(InstallSetting{key, expand(unquote(found->entry.value), *found)});
+            const QString value = key == QStringLiteral("UnsupportedPlatforms") ? unsupportedPlatforms()
+                                                                                : deviceCondition(device, key);
+            if (!value.isEmpty())
+                m_plan.settings.append(InstallSetting{key, value});
         } catch (const InfError &error) {
             m_diagnostics.error(error);
         }
     }
+}
+
+QString CabPlanner::deviceCondition(const EntryMap &device, const QString &key) const
+{
+    const auto found = device.constFind(caseKey(key));
+    return found == device.constEnd() ? QString() : expand(unquote(found->entry.value), *found);
+}
+
+// The processor's own list adds to the generic one; an empty one leaves it be.
+QString CabPlanner::unsupportedPlatforms() const
+{
+    QStringList platforms;
+    QStringList names{QStringLiteral("CEDevice")};
+    if (!m_processor.isEmpty())
+        names.append(names.first() + u'.' + m_processor);
+    for (const QString &name : names) {
+        const InfSection *section = m_inf.section(name);
+        const auto entry = section ? section->entry(QStringLiteral("UnsupportedPlatforms")) : std::nullopt;
+        if (!entry)
+            continue;
+        for (const QString &platform : listNames(m_strings.expand(entry->value, entry->line, section->name))) {
+            if (!platforms.contains(platform, Qt::CaseInsensitive))
+                platforms.append(platform);
+        }
+    }
+    return platforms.join(u',');
 }
 
 template<typename Handler>
@@ -216,7 +252,7 @@ QString CabPlanner::destinationFolder(const InfSection &section) const
     // "0,folder": the directory identifier 0 means the folder is written out.
     const QStringList fields = splitFields(entry->value, 2);
     const QString folder = fields.size() > 1 ? unquote(fields[1]) : QString();
-    return normalizeDevicePath(m_strings.expand(folder, entry->line, destinations->name));
+    return normalizeDevicePath(m_strings.expandForDevice(folder, entry->line, destinations->name));
 }
 
 void CabPlanner::addCopyLine(const InfLine &line, const QString &section, const QString &folder)
@@ -227,15 +263,11 @@ void CabPlanner::addCopyLine(const InfLine &line, const QString &section, const 
     const QString sourceName = sourceField.isEmpty() ? fileName : expand(sourceField, line, section);
     if (fileName.isEmpty())
         throw InfError(line.number, section, QStringLiteral("a file line without a file name"));
-    quint32 flags = 0;
-    if (fields.size() > 3 && !fields[3].isEmpty()) {
-        const auto parsed = parseFlagWord(fields[3]);
-        if (!parsed)
-            throw InfError(line.number, section, QStringLiteral("invalid copy flags %1").arg(fields[3]));
-        flags = *parsed;
-    }
+    // The descriptor has no place for copy flags, but a wrong one is still a fault of the line.
+    if (fields.size() > 3 && !fields[3].isEmpty() && !parseFlagWord(fields[3]))
+        throw InfError(line.number, section, QStringLiteral("invalid copy flags %1").arg(fields[3]));
     const qsizetype member = memberFor(sourcePath(sourceName, line, section), sourceName);
-    addFile(FileInstall{folder, fileName, member, flags}, line, section);
+    addFile(FileInstall{folder, fileName, member}, line, section);
 }
 
 QString CabPlanner::sourcePath(const QString &fileName, const InfLine &line, const QString &section) const
@@ -259,10 +291,30 @@ QString CabPlanner::sourcePath(const QString &fileName, const InfLine &line, con
         folder = QDir(m_infFolder).filePath(folder);
     if (fileFields.size() > 1 && !unquote(fileFields[1]).isEmpty())
         folder = QDir(folder).filePath(ToHostPath(expand(unquote(fileFields[1]), *file)));
-    const QString path = QDir::cleanPath(QDir(folder).filePath(ToHostPath(fileName)));
-    if (!QFileInfo(path).isFile())
+    return existingSource(QDir::cleanPath(QDir(folder).filePath(ToHostPath(fileName))), line, section);
+}
+
+// An .inf written on Windows names its files in any case.
+QString CabPlanner::existingSource(const QString &path, const InfLine &line, const QString &section) const
+{
+    const QFileInfo exact(path);
+    if (exact.isFile())
+        return path;
+    const QDir folder = exact.dir();
+    QStringList matches;
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.compare(exact.fileName(), Qt::CaseInsensitive) == 0)
+            matches.append(folder.filePath(name));
+    }
+    if (matches.isEmpty())
         throw InfError(line.number, section, QStringLiteral("the source file %1 does not exist").arg(path));
-    return path;
+    if (matches.size() > 1) {
+        matches.sort();
+        throw InfError(line.number, section,
+                       QStringLiteral("the source file %1 matches both %2 and %3, which differ only in case")
+                           .arg(path, matches[0], matches[1]));
+    }
+    return matches.first();
 }
 
 qsizetype CabPlanner::memberFor(const QString &sourcePath, const QString &fileName)
@@ -304,7 +356,7 @@ void CabPlanner::planSetupDll()
         const QString fileName = expand(unquote(entry->entry.value), *entry);
         const InfLine line{entry->entry.line, entry->entry.value};
         const qsizetype member = memberFor(sourcePath(fileName, line, entry->section), fileName);
-        m_plan.settings.append(InstallSetting{QStringLiteral("SetupDLL"), m_plan.members[member].name});
+        m_plan.settings.append(InstallSetting{QStringLiteral("SetupDLL"), m_plan.members[member].name, true});
     } catch (const InfError &error) {
         m_diagnostics.error(error);
     }
@@ -317,7 +369,8 @@ void CabPlanner::planSelfRegister()
         return;
     for (const QString &name : listNames(entry->entry.value)) {
         try {
-            m_plan.settings.append(InstallSetting{QStringLiteral("SelfRegister"), expand(name, *entry)});
+            m_plan.settings.append(InstallSetting{
+                QStringLiteral("SelfRegister"), m_strings.expandForDevice(name, entry->entry.line, entry->section), true});
         } catch (const InfError &error) {
             m_diagnostics.error(error);
         }
@@ -333,36 +386,49 @@ void CabPlanner::planShortcuts()
 
 void CabPlanner::addShortcutLine(const InfLine &line, const InfSection &section)
 {
-    // "name,type,target[,folder]": type 0 links to a file, 1 to a folder.
+    // "name,type,target[,folder]": type 0 or empty links to a file, any other number to a folder.
     const QStringList fields = splitFields(line.text);
     if (fields.size() < 3)
         throw InfError(line.number, section.name, QStringLiteral("a shortcut needs a name, a type and a target"));
-    bool ok = false;
-    const int type = unquote(fields[1]).toInt(&ok);
-    if (!ok || (type != 0 && type != 1))
+    const QString typeField = unquote(fields[1]);
+    bool ok = true;
+    const int type = typeField.isEmpty() ? 0 : typeField.toInt(&ok);
+    if (!ok)
         throw InfError(line.number, section.name, QStringLiteral("invalid shortcut type %1").arg(fields[1]));
     const QString name = expand(unquote(fields[0]), line, section.name);
-    const QString target = expand(unquote(fields[2]), line, section.name);
     const QString ownFolder = fields.size() > 3 ? unquote(fields[3]) : QString();
-    const QString folder = ownFolder.isEmpty() ? destinationFolder(section)
-                                               : normalizeDevicePath(expand(ownFolder, line, section.name));
-    m_plan.shortcuts.append(
-        ShortcutInstall{folder, name + QStringLiteral(".lnk"), shortcutTarget(target, type, line, section.name)});
+    const QString folder = ownFolder.isEmpty()
+                               ? destinationFolder(section)
+                               : normalizeDevicePath(m_strings.expandForDevice(ownFolder, line.number, section.name));
+    const QString target = unquote(fields[2]);
+    m_plan.shortcuts.append(ShortcutInstall{folder, name + QStringLiteral(".lnk"),
+                                            type == 0 ? fileShortcutTarget(target, line, section.name)
+                                                      : folderShortcutTarget(target, line, section.name)});
 }
 
-QString CabPlanner::shortcutTarget(const QString &target, int type, const InfLine &line, const QString &section)
+QString CabPlanner::fileShortcutTarget(const QString &target, const InfLine &line, const QString &section)
 {
-    if (target.contains(u'\\'))
-        return normalizeDevicePath(target);
-    if (type == 0) {
-        for (const FileInstall &file : std::as_const(m_plan.files)) {
-            if (file.fileName.compare(target, Qt::CaseInsensitive) == 0)
-                return file.folder + u'\\' + file.fileName;
-        }
-        m_diagnostics.warning(line.number, section,
-                              QStringLiteral("the shortcut target %1 is not installed by this cabinet").arg(target));
+    const QString path = m_strings.expandForDevice(target, line.number, section);
+    if (path.contains(u'\\'))
+        return normalizeDevicePath(path);
+    for (const FileInstall &file : std::as_const(m_plan.files)) {
+        if (file.fileName.compare(path, Qt::CaseInsensitive) == 0)
+            return file.folder + u'\\' + file.fileName;
     }
-    return m_plan.installDir + u'\\' + target;
+    m_diagnostics.warning(line.number, section,
+                          QStringLiteral("the shortcut target %1 is not installed by this cabinet").arg(path));
+    return QStringLiteral("%InstallDir%\\") + path;
+}
+
+// A folder is named by a section of [DestinationDirs] or written out as a path.
+QString CabPlanner::folderShortcutTarget(const QString &target, const InfLine &line, const QString &section) const
+{
+    const InfSection *destinations = m_inf.section(QStringLiteral("DestinationDirs"));
+    if (destinations && destinations->entry(target)) {
+        const InfSection *named = m_inf.section(target);
+        return destinationFolder(named ? *named : InfSection{target, line.number, {}});
+    }
+    return normalizeDevicePath(m_strings.expandForDevice(target, line.number, section));
 }
 
 void CabPlanner::planRegistry()

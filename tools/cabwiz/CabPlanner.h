@@ -33,6 +33,7 @@ private:
     using EntryMap = QHash<QString, LocatedEntry>;
 
     void defineStrings();
+    bool namesProcessor(const QString &processor) const;
     EntryMap mergedEntries(const QString &base) const;
     std::optional<LocatedEntry> installEntry(const QString &key) const;
     QString expand(const QString &text, const LocatedEntry &where) const;
@@ -40,6 +41,8 @@ private:
 
     void planHeader();
     void planDeviceConditions();
+    QString deviceCondition(const EntryMap &device, const QString &key) const;
+    QString unsupportedPlatforms() const;
     void planCopyFiles();
     void planSetupDll();
     void planSelfRegister();
@@ -55,11 +58,13 @@ private:
 
     QString destinationFolder(const InfSection &section) const;
     QString sourcePath(const QString &fileName, const InfLine &line, const QString &section) const;
+    QString existingSource(const QString &path, const InfLine &line, const QString &section) const;
     qsizetype memberFor(const QString &sourcePath, const QString &fileName);
     void addCopyLine(const InfLine &line, const QString &section, const QString &folder);
     void addFile(FileInstall file, const InfLine &line, const QString &section);
     void addShortcutLine(const InfLine &line, const InfSection &section);
-    QString shortcutTarget(const QString &target, int type, const InfLine &line, const QString &section);
+    QString fileShortcutTarget(const QString &target, const InfLine &line, const QString &section);
+    QString folderShortcutTarget(const QString &target, const InfLine &line, const QString &section) const;
     void addRegistryLine(const InfLine &line, const QString &section);
 
     const InfDocument &m_inf;

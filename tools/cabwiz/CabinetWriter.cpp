@@ -57,7 +57,8 @@ CabinetWriter::~CabinetWriter()
     QFile::remove(m_temporaryPath);
 }
 
-void CabinetWriter::write(const CabPlan &plan, const QString &descriptorName, const QByteArray &descriptor)
+void CabinetWriter::write(const CabPlan &plan, const QString &descriptorName, const QByteArray &descriptor,
+                          const QDateTime &descriptorTime)
 {
     GObjectPtr<GCabFolder> folder(gcab_folder_new(m_compress ? GCAB_COMPRESSION_MSZIP : GCAB_COMPRESSION_NONE));
     for (const CabMember &member : plan.members) {
@@ -67,7 +68,10 @@ void CabinetWriter::write(const CabPlan &plan, const QString &descriptorName, co
     GBytes *bytes = g_bytes_new(descriptor.constData(), gsize(descriptor.size()));
     GCabFile *descriptorFile = gcab_file_new_with_bytes(descriptorName.toUtf8().constData(), bytes);
     g_bytes_unref(bytes);
-    GDateTime *stamp = g_date_time_new_now_local();
+    const QDate date = descriptorTime.date();
+    const QTime time = descriptorTime.time();
+    GDateTime *stamp = g_date_time_new_local(date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                                             time.second());
     gcab_file_set_date_time(descriptorFile, stamp);
     g_date_time_unref(stamp);
     addMember(folder.get(), descriptorFile, descriptorName);

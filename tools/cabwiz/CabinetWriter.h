@@ -3,6 +3,7 @@
 #include "tools/cabwiz/CabPlan.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 namespace talmo::cabwiz {
@@ -19,8 +20,11 @@ public:
     CabinetWriter(const CabinetWriter &) = delete;
     CabinetWriter &operator=(const CabinetWriter &) = delete;
 
-    // Writes the plan's members and the descriptor; throws InfError on failure.
-    void write(const CabPlan &plan, const QString &descriptorName, const QByteArray &descriptor);
+    // Writes the plan's members and the descriptor, stamped descriptorTime;
+    // throws InfError on failure. Writers of different cabinets may write at
+    // the same time.
+    void write(const CabPlan &plan, const QString &descriptorName, const QByteArray &descriptor,
+               const QDateTime &descriptorTime);
     // Moves the finished cabinet to its target; throws InfError on failure.
     void commit();
 

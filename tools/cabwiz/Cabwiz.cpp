@@ -2,17 +2,18 @@
 
 #include "platform/HostPath.h"
 #include "tools/cabwiz/CabPlanner.h"
-#include "tools/cabwiz/CabinetWriter.h"
+#include "tools/cabwiz/CabinetBatch.h"
 #include "tools/cabwiz/CommandLine.h"
 #include "tools/cabwiz/Diagnostics.h"
 #include "tools/cabwiz/InfError.h"
 #include "tools/cabwiz/SetupDescriptor.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <memory>
-#include <vector>
 
 namespace talmo::cabwiz {
 
@@ -20,39 +21,47 @@ namespace {
 
 enum ExitCode { Success = 0, InputFault = 1, CommandLineFault = 2 };
 
-struct Cabinet
-{
-    QString path;
-    CabPlan plan;
-};
-
-QList<Cabinet> planCabinets(const CommandLine &line, const QString &infPath, const QString &destination,
+QList<CabinetJob> planCabinets(const CommandLine &line, const QString &infPath, const QString &destination,
                             Diagnostics &diagnostics)
 {
     const InfDocument inf = InfDocument::load(infPath);
     const QFileInfo infFile(infPath);
     CabPlanner planner(inf, infFile.absolutePath(), diagnostics);
     const QDir output(destination);
-    QList<Cabinet> cabinets;
-    if (line.processors.isEmpty()) {
-        cabinets.append(Cabinet{output.filePath(infFile.completeBaseName() + QStringLiteral(".CAB")), planner.plan(QString())});
-    }
-    for (const QString &processor : line.processors) {
-        cabinets.append(Cabinet{output.filePath(infFile.completeBaseName() + u'.' + processor + QStringLiteral(".CAB")),
-                                planner.plan(processor)});
-    }
+    QList<CabinetJob> cabinets;
+    auto add = [&](const QString &name, const QString &processor) {
+        const CabPlan plan = planner.plan(processor);
+        cabinets.append(CabinetJob{output.filePath(name), plan, SetupDescriptor::write(plan)});
+    };
+    if (line.processors.isEmpty())
+        add(infFile.completeBaseName() + QStringLiteral(".CAB"), QString());
+    for (const QString &processor : line.processors)
+        add(infFile.completeBaseName() + u'.' + processor + QStringLiteral(".CAB"), processor);
     return cabinets;
 }
 
-void writeCabinets(const QList<Cabinet> &cabinets, bool compress)
+void writeCabinets(const QList<CabinetJob> &cabinets, bool compress, Diagnostics &diagnostics)
 {
-    std::vector<std::unique_ptr<CabinetWriter>> writers;
-    for (const Cabinet &cabinet : cabinets) {
-        writers.push_back(std::make_unique<CabinetWriter>(cabinet.path, compress));
-        writers.back()->write(cabinet.plan, SetupDescriptor::MemberName, SetupDescriptor::write(cabinet.plan));
-    }
-    for (const auto &writer : writers)
-        writer->commit();
+    const CabinetBatch batch(compress, QDateTime::currentDateTime(), QThread::idealThreadCount());
+    for (const InfError &error : batch.write(cabinets))
+        diagnostics.error(error);
+}
+
+// Opened before anything is planned, so a log that cannot be written costs no cabinet.
+std::unique_ptr<QFile> openErrorFile(const QString &path)
+{
+    if (path.isEmpty())
+        return nullptr;
+    auto file = std::make_unique<QFile>(ToHostPath(path));
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        throw InfError(QStringLiteral("cannot write the error file %1: %2").arg(file->fileName(), file->errorString()));
+    return file;
+}
+
+void writeLines(QFile *file, const QStringList &lines)
+{
+    for (const QString &line : lines)
+        file->write(line.toUtf8() + '\n');
 }
 
 } // namespace
@@ -71,16 +80,20 @@ int runCabwiz(const QStringList &arguments, QStringList *output)
     const QString infPath = ToHostPath(line.infPath);
     const QString destination = ToHostPath(line.destination);
     Diagnostics diagnostics(infPath);
+    std::unique_ptr<QFile> errorFile;
     try {
+        errorFile = openErrorFile(line.errorFile);
         if (!QFileInfo(destination).isDir())
             throw InfError(QStringLiteral("the output folder %1 does not exist").arg(destination));
-        const QList<Cabinet> cabinets = planCabinets(line, infPath, destination, diagnostics);
+        const QList<CabinetJob> cabinets = planCabinets(line, infPath, destination, diagnostics);
         if (!diagnostics.hasErrors())
-            writeCabinets(cabinets, line.compress);
+            writeCabinets(cabinets, line.compress, diagnostics);
     } catch (const InfError &error) {
         diagnostics.error(error);
     }
     output->append(diagnostics.lines());
+    if (errorFile)
+        writeLines(errorFile.get(), diagnostics.lines());
     return diagnostics.hasErrors() ? InputFault : Success;
 }
 

@@ -5,7 +5,7 @@
 namespace talmo::cabwiz {
 
 const QString CommandLine::Usage =
-    QStringLiteral("usage: cabwiz <inf file> /dest <output folder> [/cpu <name> ...] [/compress]");
+    QStringLiteral("usage: cabwiz <inf file> /dest <output folder> [/err <file>] [/cpu <name> ...] [/compress]");
 
 namespace {
 
@@ -27,6 +27,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             if (i + 1 >= arguments.size())
                 throw InfError(QStringLiteral("/dest needs an output folder; ") + Usage);
             line.destination = arguments[++i];
+            readingProcessors = false;
+        } else if (isOption(argument, "/err")) {
+            if (i + 1 >= arguments.size())
+                throw InfError(QStringLiteral("/err needs a file name; ") + Usage);
+            line.errorFile = arguments[++i];
             readingProcessors = false;
         } else if (isOption(argument, "/cpu")) {
             readingProcessors = true;

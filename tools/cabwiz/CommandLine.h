@@ -5,7 +5,7 @@
 
 namespace talmo::cabwiz {
 
-// "<inf> /dest <folder> [/cpu name ...] [/compress]". Options are matched
+// "<inf> /dest <folder> [/err <file>] [/cpu name ...] [/compress]". Options are matched
 // ignoring case; since a Linux path may begin with "/", only these exact option
 // names count as options. Every other argument is the .inf file (the first one)
 // or, after "/cpu", a processor name.
@@ -13,6 +13,7 @@ struct CommandLine
 {
     QString infPath;
     QString destination;
+    QString errorFile; // where the messages go as well, when given
     QStringList processors;
     bool compress = false;
 

@@ -14,6 +14,19 @@ QString sectionKey(const QString &name)
     return name.toCaseFolded();
 }
 
+// Everything before the first ";" that stands outside double quotes.
+QStringView withoutComment(QStringView line)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == u'"')
+            quoted = !quoted;
+        else if (line[i] == u';' && !quoted)
+            return line.left(i);
+    }
+    return line;
+}
+
 } // namespace
 
 QList<InfEntry> InfSection::entries() const
@@ -69,9 +82,9 @@ InfDocument InfDocument::parse(const QString &text)
     InfSection *current = nullptr;
     const QList<QStringView> lines = QStringView(text).split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed().toString();
+        const QString line = withoutComment(lines[i]).trimmed().toString();
         const int number = int(i + 1);
-        if (line.isEmpty() || line.startsWith(u';'))
+        if (line.isEmpty())
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
             const QString name = line.mid(1, line.size() - 2).trimmed();

@@ -39,8 +39,8 @@ struct InfSection
 };
 
 // A cabwiz .inf file split into sections. Section names compare ignoring case.
-// Only lines whose first visible character is ";" are comments: values such as
-// registry data may hold ";" and must reach the cabinet whole.
+// A ";" outside double quotes starts a comment that runs to the end of the
+// line, after a section header as after a value; a quoted ";" is data.
 class InfDocument
 {
 public:

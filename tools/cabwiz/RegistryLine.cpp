@@ -57,6 +57,12 @@ RegistryValue parseRegistryLine(const InfLine &line, const QString &section, con
 {
     auto fail = [&](const QString &message) { return InfError(line.number, section, message); };
     auto expand = [&](const QString &text) { return strings.expand(text, line.number, section); };
+    // Strings may name device folders, which the device translates.
+    auto expandData = [&](RegistryValue &value, const QString &text) {
+        bool kept = false;
+        value.strings.append(strings.expandForDevice(text, line.number, section, &kept));
+        value.holdsDeviceString = value.holdsDeviceString || kept;
+    };
 
     const QStringList fields = splitFields(line.text, 5);
     if (fields.size() < 4)
@@ -65,7 +71,11 @@ RegistryValue parseRegistryLine(const InfLine &line, const QString &section, con
     const QString root = rootAbbreviation(unquote(fields[0]));
     if (root.isEmpty())
         throw fail(QStringLiteral("unknown registry root %1").arg(fields[0]));
-    value.key = root + u'\\' + expand(unquote(fields[1]));
+    QString subkey = expand(unquote(fields[1]));
+    // "HKLM,\Software\..." names the same key as "HKLM,Software\...".
+    while (subkey.startsWith(u'\\'))
+        subkey.remove(0, 1);
+    value.key = root + u'\\' + subkey;
     value.name = expand(unquote(fields[2]));
     const auto flags = parseFlagWord(unquote(fields[3]));
     if (!flags)
@@ -76,12 +86,12 @@ RegistryValue parseRegistryLine(const InfLine &line, const QString &section, con
     switch (*flags & TypeMask) {
     case 0x00000000:
         value.type = RegistryType::String;
-        value.strings = {expand(unquote(data))};
+        expandData(value, unquote(data));
         break;
     case 0x00010000:
         value.type = RegistryType::MultiString;
         for (const QString &field : splitFields(data))
-            value.strings.append(expand(unquote(field)));
+            expandData(value, unquote(field));
         break;
     case 0x00000001: {
         value.type = RegistryType::Binary;

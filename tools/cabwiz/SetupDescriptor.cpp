@@ -57,6 +57,19 @@ private:
         m_xml.writeAttribute(QStringLiteral("type"), type);
     }
     void end() { m_xml.writeEndElement(); }
+    // A folder or file path the device translates: "%InstallDir%" becomes the
+    // folder the user chose, "%CEn%" the device's own folder of that number.
+    void beginDeviceFolder(const QString &folder)
+    {
+        begin(folder);
+        translateOnDevice();
+    }
+    void translateOnDevice() { m_xml.writeAttribute(QStringLiteral("translation"), QStringLiteral("install")); }
+    void devicePathParm(const QString &name, const QString &value)
+    {
+        parm(name, value);
+        translateOnDevice();
+    }
     void empty(const QString &type)
     {
         m_xml.writeEmptyElement(QStringLiteral("characteristic"));
@@ -74,14 +87,18 @@ private:
         begin(QStringLiteral("Install"));
         parm(QStringLiteral("InstallPhase"), QStringLiteral("install"));
         parm(QStringLiteral("AppName"), plan.appName);
-        parm(QStringLiteral("InstallDir"), plan.installDir);
+        devicePathParm(QStringLiteral("InstallDir"), plan.installDir);
         parm(QStringLiteral("NumDirs"), QString::number(folders(plan).size()));
         parm(QStringLiteral("NumFiles"), QString::number(plan.files.size()));
         parm(QStringLiteral("NumRegKeys"), QString::number(registryKeys(plan).size()));
         parm(QStringLiteral("NumRegVals"), QString::number(plan.registry.size()));
         parm(QStringLiteral("NumShortcuts"), QString::number(plan.shortcuts.size()));
-        for (const InstallSetting &setting : plan.settings)
-            parm(setting.name, setting.value);
+        for (const InstallSetting &setting : plan.settings) {
+            if (setting.isPath)
+                devicePathParm(setting.name, setting.value);
+            else
+                parm(setting.name, setting.value);
+        }
         end();
     }
 
@@ -92,7 +109,7 @@ private:
     {
         begin(QStringLiteral("FileOperation"));
         for (const QString &folder : distinctKeys(items, [](const Item &item) { return item.folder; })) {
-            begin(folder);
+            beginDeviceFolder(folder);
             empty(QStringLiteral("MakeDir"));
             for (const Item &item : items) {
                 if (item.folder.compare(folder, Qt::CaseInsensitive) != 0)
@@ -111,8 +128,6 @@ private:
         writeFileOperation(plan.files, [&](const FileInstall &file) {
             begin(QStringLiteral("Extract"));
             parm(QStringLiteral("Source"), plan.members[file.member].name);
-            if (file.copyFlags != 0)
-                parm(QStringLiteral("CopyFlags"), QStringLiteral("0x%1").arg(file.copyFlags, 8, 16, QLatin1Char('0')));
             end();
         });
     }
@@ -149,19 +164,22 @@ private:
             m_xml.writeAttribute(QStringLiteral("datatype"), QStringLiteral("binary"));
             break;
         case RegistryType::DWord:
-            m_xml.writeAttribute(QStringLiteral("value"), QString::number(quint32(value.number)));
+            // The registry provisioning takes signed 32-bit integers only.
+            m_xml.writeAttribute(QStringLiteral("value"), QString::number(qint32(quint32(value.number))));
             m_xml.writeAttribute(QStringLiteral("datatype"), QStringLiteral("integer"));
             break;
         }
         if (value.keepExisting)
             m_xml.writeAttribute(QStringLiteral("keepexisting"), QStringLiteral("true"));
+        if (value.holdsDeviceString)
+            translateOnDevice();
     }
 
     void writeShortcuts(const CabPlan &plan)
     {
         writeFileOperation(plan.shortcuts, [&](const ShortcutInstall &shortcut) {
             begin(QStringLiteral("Shortcut"));
-            parm(QStringLiteral("Source"), shortcut.target);
+            devicePathParm(QStringLiteral("Source"), shortcut.target);
             end();
         });
     }

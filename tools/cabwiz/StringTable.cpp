@@ -30,6 +30,8 @@ const char *const DeviceFolders[] = {
     "\\Windows\\Start Menu",
 };
 
+const QString InstallDirKey = QStringLiteral("installdir");
+
 bool isNameCharacter(QChar c)
 {
     return !c.isSpace() && c != u'"' && c != u'\\' && c != u'%' && c != u',' && c != u';';
@@ -40,34 +42,55 @@ bool isNameCharacter(QChar c)
 StringTable::StringTable()
 {
     int id = 1;
-    for (const char *folder : DeviceFolders)
-        m_values.insert(QStringLiteral("ce%1").arg(id++), QString::fromLatin1(folder));
+    for (const char *folder : DeviceFolders) {
+        const QString key = QStringLiteral("ce%1").arg(id++);
+        m_values.insert(key, QString::fromLatin1(folder));
+        m_deviceFolders.insert(key);
+    }
 }
 
 void StringTable::define(const QString &name, const QString &value)
 {
-    m_values.insert(name.toCaseFolded(), value);
+    const QString key = name.toCaseFolded();
+    m_values.insert(key, value);
+    m_deviceFolders.remove(key);
+    m_expanded[0].clear();
+    m_expanded[1].clear();
 }
 
 QString StringTable::expand(const QString &text, int line, const QString &section) const
 {
-    return expand(text, line, section, 0);
+    return expand(text, Context{line, section, false}, 0).text;
 }
 
-QString StringTable::expand(const QString &text, int line, const QString &section, int depth) const
+QString StringTable::expandForDevice(const QString &text, int line, const QString &section,
+                                     bool *keptDeviceString) const
+{
+    const Expansion expansion = expand(text, Context{line, section, true}, 0);
+    if (keptDeviceString)
+        *keptDeviceString = expansion.keptDeviceString;
+    return expansion.text;
+}
+
+bool StringTable::isDeviceString(const QString &key) const
+{
+    return key == InstallDirKey || m_deviceFolders.contains(key);
+}
+
+StringTable::Expansion StringTable::expand(const QString &text, const Context &context, int depth) const
 {
     if (!text.contains(u'%'))
-        return text;
-    QString result;
-    result.reserve(text.size());
+        return Expansion{text, false};
+    Expansion result;
+    result.text.reserve(text.size());
     qsizetype i = 0;
     while (i < text.size()) {
         if (text[i] != u'%') {
-            result.append(text[i++]);
+            result.text.append(text[i++]);
             continue;
         }
         if (i + 1 < text.size() && text[i + 1] == u'%') {
-            result.append(u'%');
+            result.text.append(u'%');
             i += 2;
             continue;
         }
@@ -75,20 +98,44 @@ QString StringTable::expand(const QString &text, int line, const QString &sectio
         while (end < text.size() && isNameCharacter(text[end]))
             ++end;
         if (end == i + 1 || end == text.size() || text[end] != u'%') {
-            result.append(u'%');
+            result.text.append(u'%');
             ++i;
             continue;
         }
         const QString name = text.mid(i + 1, end - i - 1);
-        const auto value = m_values.constFind(name.toCaseFolded());
-        if (value == m_values.constEnd())
-            throw InfError(line, section, QStringLiteral("undefined string %%1%").arg(name));
-        if (depth >= MaximumDepth)
-            throw InfError(line, section, QStringLiteral("string %%1% refers to itself").arg(name));
-        result.append(expand(*value, line, section, depth + 1));
+        const Expansion value = expandName(name, context, depth);
+        result.text.append(value.text);
+        result.keptDeviceString = result.keptDeviceString || value.keptDeviceString;
+        if (result.text.size() > MaximumExpandedLength) {
+            throw InfError(context.line, context.section,
+                           QStringLiteral("string %%1% expands to more than %2 characters")
+                               .arg(name)
+                               .arg(MaximumExpandedLength));
+        }
         i = end + 1;
     }
     return result;
+}
+
+StringTable::Expansion StringTable::expandName(const QString &name, const Context &context, int depth) const
+{
+    const QString key = name.toCaseFolded();
+    const auto value = m_values.constFind(key);
+    if (value == m_values.constEnd())
+        throw InfError(context.line, context.section, QStringLiteral("undefined string %%1%").arg(name));
+    if (context.keepDeviceStrings && isDeviceString(key)) {
+        const QString reference = key == InstallDirKey ? QStringLiteral("InstallDir") : name.toUpper();
+        return Expansion{u'%' + reference + u'%', true};
+    }
+    QHash<QString, Expansion> &cache = m_expanded[context.keepDeviceStrings ? 1 : 0];
+    const auto cached = cache.constFind(key);
+    if (cached != cache.constEnd())
+        return *cached;
+    if (depth >= MaximumDepth)
+        throw InfError(context.line, context.section, QStringLiteral("string %%1% refers to itself").arg(name));
+    const Expansion expansion = expand(*value, context, depth + 1);
+    cache.insert(key, expansion);
+    return expansion;
 }
 
 } // namespace talmo::cabwiz

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 namespace talmo::cabwiz {
@@ -11,6 +12,10 @@ namespace talmo::cabwiz {
 class StringTable
 {
 public:
+    // Far above any honest value; a few lines that double each other's text
+    // must not eat the machine's memory and time.
+    static constexpr qsizetype MaximumExpandedLength = 64 * 1024;
+
     StringTable();
 
     void define(const QString &name, const QString &value);
@@ -18,13 +23,39 @@ public:
     // Replaces every reference by its value, expanding values in turn; "%%"
     // stands for one "%". A "%" that does not open a well-formed name stays as
     // it is, so data such as "%1" passes unchanged. Throws InfError, located at
-    // line and section, for an undefined or self-referring string.
+    // line and section, for an undefined or self-referring string and for one
+    // that grows beyond MaximumExpandedLength.
     QString expand(const QString &text, int line, const QString &section) const;
 
+    // As expand, but "%InstallDir%" and the device folders stay references:
+    // the device translates them into the folder the user installs to and the
+    // folder names of its language. keptDeviceString, when given, tells
+    // whether the result holds such a reference.
+    QString expandForDevice(const QString &text, int line, const QString &section,
+                            bool *keptDeviceString = nullptr) const;
+
 private:
-    QString expand(const QString &text, int line, const QString &section, int depth) const;
+    struct Expansion
+    {
+        QString text;
+        bool keptDeviceString = false;
+    };
+    struct Context
+    {
+        int line;
+        const QString &section;
+        bool keepDeviceStrings;
+    };
+
+    Expansion expand(const QString &text, const Context &context, int depth) const;
+    Expansion expandName(const QString &name, const Context &context, int depth) const;
+    bool isDeviceString(const QString &key) const;
 
     QHash<QString, QString> m_values;
+    QSet<QString> m_deviceFolders;
+    // Each string is expanded once per mode: a chain of strings that each name
+    // the next twice would otherwise cost twice the time at every level.
+    mutable QHash<QString, Expansion> m_expanded[2];
 };
 
 } // namespace talmo::cabwiz

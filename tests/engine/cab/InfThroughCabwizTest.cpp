@@ -72,7 +72,7 @@ TEST_F(InfThroughCabwizTest, EveryProcessorCabinetHoldsItsFiles)
                                             "talmo_~1.009"}));
     EXPECT_EQ(cabMember(arm, QStringLiteral("app.001")), QByteArray("demo/arm/app.exe"));
     const QString descriptor = QString::fromUtf8(cabMember(arm, QStringLiteral("_setup.xml")));
-    EXPECT_TRUE(descriptor.contains(QStringLiteral("<characteristic type=\"\\Windows\\Start Menu\\Programs\\Demo\">\n"
+    EXPECT_TRUE(descriptor.contains(QStringLiteral("<characteristic type=\"%CE11%\\Demo\" translation=\"install\">\n"
                                                    "            <characteristic type=\"MakeDir\"/>\n"
                                                    "            <characteristic type=\"Demo Tool.lnk\">")));
     EXPECT_TRUE(descriptor.contains(QStringLiteral("<characteristic type=\"talmo_res.dll\">")));
