@@ -61,4 +61,5 @@ three = best([os.path.join(program, "cabwiz"), os.path.join(work, "bench.inf"), 
               os.path.join(work, "out-cpu"), "/cpu"] + cpus + ["/compress"])
 print("cabwiz /cpu %s /compress: %.2f s for three cabinets (%d cores)" % (" ".join(cpus), three, os.cpu_count()))
 print("ratio cabwiz three cabinets/gcab one: %.2f" % (three / gcab))
+print("ratio cabwiz three cabinets/cabwiz one: %.2f" % (three / cabwiz))
 PY

@@ -195,6 +195,25 @@ TEST_F(HandWrittenInfTest, TwoSourcesDifferingOnlyInCaseAreAnError)
     EXPECT_TRUE(cabinetsIn(work.filePath(QStringLiteral("out"))).isEmpty());
 }
 
+// Three processors, the second one's file missing: no cabinet of any of them.
+TEST_F(HandWrittenInfTest, AMissingFileOfOneProcessorLeavesNoCabinet)
+{
+    ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("sh3")));
+    writeFile(QStringLiteral("sh3/app.exe"), "the sh3 program");
+    const CabwizResult result = run(QStringLiteral("[SourceDisksNames.ARMV4]\n2 = ,\"Arm\",,arm\n"
+                                                   "[SourceDisksNames.MIPSII]\n2 = ,\"Mips\",,mips\n"
+                                                   "[SourceDisksNames.SH3]\n2 = ,\"Sh3\",,sh3\n"
+                                                   "[SourceDisksFiles]\napp.exe = 2\n")
+                                        + QString::fromLatin1(CopyApp).remove(QStringLiteral("[SourceDisksFiles]\napp.exe = 1\n")),
+                                    {QStringLiteral("/cpu"), QStringLiteral("ARMV4"), QStringLiteral("MIPSII"),
+                                     QStringLiteral("SH3")});
+    EXPECT_EQ(result.exitCode, 1);
+    ASSERT_EQ(result.errorLines().size(), 1) << result.lines.join(u'\n').toStdString();
+    EXPECT_TRUE(result.errorLines().first().contains(QStringLiteral("mips/app.exe does not exist")))
+        << result.errorLines().first().toStdString();
+    EXPECT_TRUE(cabinetsIn(work.filePath(QStringLiteral("out"))).isEmpty());
+}
+
 // 27 strings that each double the next would grow to gigabytes.
 TEST_F(HandWrittenInfTest, StringsThatGrowWithoutBoundAreRefused)
 {
