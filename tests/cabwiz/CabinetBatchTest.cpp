@@ -44,7 +44,7 @@ protected:
     QList<CabinetJob> jobs(const QString &folder)
     {
         QList<CabinetJob> result;
-        for (const QString processor : {QStringLiteral("ARMV4"), QStringLiteral("MIPSII"), QStringLiteral("SH3")}) {
+        for (const QString &processor : {QStringLiteral("ARMV4"), QStringLiteral("MIPSII"), QStringLiteral("SH3")}) {
             CabPlan plan;
             plan.appName = QStringLiteral("Acme Demo");
             plan.installDir = QStringLiteral("%CE1%\\Demo");
