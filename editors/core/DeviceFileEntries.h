@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace talmo {
+
+class TProjectContainer;
+struct TCEDevice;
+
+// The copy flags a device file can carry, by index: "Default" and the seven
+// flag names the .inf file knows.
+const QStringList &CopyFlagNames();
+// The name of a flag index; an index outside the table shows "Default".
+QString CopyFlagName(int index);
+
+// The edits the device files tab makes to one target's flat file list. Each
+// edit that changes the list sets the project's Modified flag. Folder paths
+// are tree paths as DeviceFolderTree::GetNodePath writes them.
+class DeviceFileEntries
+{
+public:
+    DeviceFileEntries(TProjectContainer &project, TCEDevice &target);
+
+    // Appends one entry for sourcePath, to be installed into the folder.
+    void AddFileEntry(const QString &folderPath, const QString &sourcePath, bool makeRelative);
+
+    // Appends every file of names (files as they are, folders listed with or
+    // without their sub-folders) below the folder; a folder's own name and
+    // sub-folders are kept under it. Returns the number of entries added.
+    int AddFilesToTarget(const QString &folderPath, const QStringList &names, bool makeRelative,
+                         bool recurse);
+    // True when one of the names is an existing folder: the add-files
+    // options then offer the sub-folders.
+    static bool AnyIsFolder(const QStringList &names);
+
+    // The indexes of the files shown in the folder, in list order.
+    QList<int> FilesInFolder(const QString &folderPath) const;
+    // Moves every file in or below the folder to the renamed folder.
+    void RenameFolder(const QString &folderPath, const QString &newName);
+    // Deletes every file in or below the folder; returns how many.
+    int DeleteFolder(const QString &folderPath);
+    // Deletes the files at the indexes, whatever their order.
+    void DeleteFiles(QList<int> indexes);
+    // Gives the files at the indexes the copy flag.
+    void SetCopyFlag(const QList<int> &indexes, int flagIndex);
+
+    // The folder a file entry added to the tree folder gets, macros applied.
+    QString DestinationFolder(const QString &folderPath) const;
+
+private:
+    QString sourceFolder(const QString &filePath, bool makeRelative) const;
+    void append(const QString &sourceDir, const QString &name, const QString &destinationDir);
+
+    TProjectContainer &m_project;
+    TCEDevice &m_target;
+};
+
+// The order of two rows of the files list: column 0 compares the captions,
+// the other columns their cells and then the captions, all ignoring case;
+// row texts hold the caption first and then the cells.
+int CompareFileRows(const QStringList &first, const QStringList &second, int column,
+                    bool ascending);
+
+} // namespace talmo

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+namespace talmo {
+
+class TProjectContainer;
+struct TCEDevice;
+
+// What the target dialog edits of a target.
+struct TargetFields
+{
+    QString name;
+    QString processorType;
+    QString unsupportedPlatforms;
+    QString versionMin;
+    QString versionMax;
+    int buildMax = 0;
+
+    static TargetFields of(const TCEDevice &target);
+};
+
+// Adding, editing and deleting the project's targets together with the
+// sections they own. Every edit sets the project's Modified flag.
+class TargetEdits
+{
+public:
+    explicit TargetEdits(TProjectContainer &project);
+
+    // "CEDevice." followed by the name, unless the name already begins with it.
+    static QString CaptionFromName(const QString &name);
+    // The processor's name for the list, empty for an unknown type.
+    static QString ProcessorName(const QString &processorType);
+
+    // Appends a target with its own, empty shortcut section; returns its index.
+    int AddTarget(const TargetFields &fields);
+    void EditTarget(int index, const TargetFields &fields);
+    // Deletes a target other than the first with its CopyFiles and shortcut
+    // sections; later targets' CopyFiles sections move down with them.
+    // False when nothing was deleted.
+    bool DeleteTarget(int index);
+
+    // "wiz-" and the smallest n >= targets - 1 no shortcut section uses yet.
+    QString NewShortcutSectionName() const;
+    // Removes each target's shortcut and registry section names that name no
+    // section of the project.
+    void DropDanglingSectionNames();
+
+private:
+    QString unusedShortcutSectionName(const QString &prefix, int from) const;
+
+    TProjectContainer &m_project;
+};
+
+} // namespace talmo

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+
+namespace talmo {
+
+class TProjectContainer;
+struct TShortcutEntry;
+
+// The shortcut section a target's shortcuts tab shows, and its edits.
+class TargetShortcuts
+{
+public:
+    struct Shown
+    {
+        int sectionIndex = -1;  // -1: no section of the project to show
+        bool repaired = false;  // the target had no section and got a fresh one
+    };
+
+    explicit TargetShortcuts(TProjectContainer &project);
+
+    // The last project section named by the target's first shortcut-section
+    // name. A target naming none gets a fresh "short-" section of its own;
+    // other targets and their shortcuts are left alone.
+    Shown ShownSection(int targetIndex);
+
+    // Appends the entry to the section; an empty destination becomes "%CE11%".
+    void AddShortcut(int sectionIndex, const TShortcutEntry &entry);
+    // Removes the entries at the indexes from the section, highest first.
+    void DeleteShortcuts(int sectionIndex, QList<int> entryIndexes);
+
+private:
+    TProjectContainer &m_project;
+};
+
+} // namespace talmo
