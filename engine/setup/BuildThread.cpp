@@ -1,7 +1,5 @@
 #include "engine/setup/BuildThread.h"
 
-#include "platform/AnsiCodec.h"
-
 #include <QLocale>
 
 #include <cstring>
@@ -12,9 +10,10 @@ namespace talmo {
 namespace {
 const QString kAborted = QStringLiteral("Compilation aborted by user");
 
-QString ansiText(const char *text)
+// The library's texts are UTF-8 on this platform, both ways.
+QString libraryText(const char *text)
 {
-    return text ? AnsiCodec::decode(QByteArray(text)) : QString();
+    return text ? QString::fromUtf8(text) : QString();
 }
 
 QString seconds(qint64 milliseconds)
@@ -59,9 +58,9 @@ QByteArray TBuildThread::OptionBlock(const QString &outputDir, const QString &ou
 {
     QByteArray block;
     if (!outputDir.isEmpty())
-        block += "OutputDir=" + AnsiCodec::encode(outputDir) + '\0';
+        block += "OutputDir=" + outputDir.toUtf8() + '\0';
     if (!outputBaseFilename.isEmpty())
-        block += "OutputBaseFilename=" + AnsiCodec::encode(outputBaseFilename) + '\0';
+        block += "OutputBaseFilename=" + outputBaseFilename.toUtf8() + '\0';
     block += '\0';
     return block;
 }
@@ -105,12 +104,12 @@ void TBuildThread::execute()
     }
     m_resultCode = 0;
     if (!m_quiet) {
-        emit logLine(QStringLiteral("Compiler engine version: ") + ansiText(version->Title) + QLatin1Char(' ')
-                     + ansiText(version->Version));
+        emit logLine(QStringLiteral("Compiler engine version: ") + libraryText(version->Title) + QLatin1Char(' ')
+                     + libraryText(version->Version));
         emit logLine(QString());
     }
 
-    const QByteArray sourcePath = AnsiCodec::encode(ScriptPath);
+    const QByteArray sourcePath = ScriptPath.toUtf8();
     const QByteArray options = OptionBlock(OutputDir, OutputBaseFilename);
     TCompileScriptParamsEx params;
     std::memset(&params, 0, sizeof params);
@@ -158,13 +157,13 @@ int32_t TBuildThread::handleCallback(int32_t code, TCompilerCallbackData *data)
     switch (code) {
     case TCompilerCodeReadScript:
         if (m_nextScriptLine < m_script.size()) {
-            m_currentScriptLine = AnsiCodec::encode(m_script.at(m_nextScriptLine++));
+            m_currentScriptLine = m_script.at(m_nextScriptLine++).toUtf8();
             data->ReadScript.LineRead = m_currentScriptLine.constData();
         }
         break;
     case TCompilerCodeStatus:
         if (!m_quiet)
-            emit logLine(ansiText(data->Status.StatusMsg));
+            emit logLine(libraryText(data->Status.StatusMsg));
         break;
     case TCompilerCodeIdle:
         emit compileProgress(data->Idle.CompressProgress, data->Idle.CompressProgressMax, data->Idle.SecondsRemaining,
@@ -175,13 +174,13 @@ int32_t TBuildThread::handleCallback(int32_t code, TCompilerCallbackData *data)
         if (!m_quiet)
             emit logLine(QString());
         emit logLine(QStringLiteral("Successful compile (%1 sec). Resulting Setup program filename is:").arg(seconds(elapsed)));
-        emit logLine(ansiText(data->Success.OutputExeFilename));
+        emit logLine(libraryText(data->Success.OutputExeFilename));
         break;
     }
     case TCompilerCodeError:
         if (data->Error.ErrorMsg) {
-            const QString where = data->Error.ErrorFilename ? QStringLiteral(" in ") + ansiText(data->Error.ErrorFilename) : QString();
-            LogError(where + QStringLiteral(": ") + ansiText(data->Error.ErrorMsg));
+            const QString where = data->Error.ErrorFilename ? QStringLiteral(" in ") + libraryText(data->Error.ErrorFilename) : QString();
+            LogError(where + QStringLiteral(": ") + libraryText(data->Error.ErrorMsg));
         }
         break;
     default:

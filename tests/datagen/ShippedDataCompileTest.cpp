@@ -28,12 +28,12 @@ struct Compile
     {
         auto *self = reinterpret_cast<Compile *>(appData);
         if (code == TCompilerCodeReadScript && self->linesRead < self->script.size()) {
-            self->currentLine = self->script.at(self->linesRead++).toLatin1();
+            self->currentLine = self->script.at(self->linesRead++).toUtf8();
             data->ReadScript.LineRead = self->currentLine.constData();
         } else if (code == TCompilerCodeError) {
             self->errors << QStringLiteral("%1:%2: %3")
-                                .arg(QString::fromLatin1(data->Error.ErrorFilename), QString::number(data->Error.ErrorLine),
-                                     QString::fromLatin1(data->Error.ErrorMsg));
+                                .arg(QString::fromUtf8(data->Error.ErrorFilename), QString::number(data->Error.ErrorLine),
+                                     QString::fromUtf8(data->Error.ErrorMsg));
         }
         return TCompilerCallbackContinue;
     }
@@ -46,8 +46,8 @@ struct Compile
             errors << library.errorString();
             return -1;
         }
-        const QByteArray source = (sourceFolder + u'/').toLocal8Bit();
-        const QByteArray compiler = ProgramFolder.toLocal8Bit();
+        const QByteArray source = (sourceFolder + u'/').toUtf8();
+        const QByteArray compiler = ProgramFolder.toUtf8();
         const QByteArray options(2, '\0');
         TCompileScriptParamsEx params;
         std::memset(&params, 0, sizeof params);

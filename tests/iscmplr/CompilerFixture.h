@@ -19,9 +19,16 @@ protected:
                 QStringLiteral("DefaultDirName={pf}\\Demo")};
     }
 
+    // The source folder becomes a folder of that name inside the temporary one.
+    void useSourceFolderNamed(const QString &name)
+    {
+        m_sourceFolder = m_source.filePath(name);
+        ASSERT_TRUE(QDir().mkpath(m_sourceFolder));
+    }
+
     void writeFile(const QString &relativePath, const QByteArray &content)
     {
-        const QString path = m_source.filePath(relativePath);
+        const QString path = sourcePath(relativePath);
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -30,20 +37,21 @@ protected:
 
     QString sourcePath(const QString &relativePath = QString()) const
     {
-        return relativePath.isEmpty() ? m_source.path() : m_source.filePath(relativePath);
+        return relativePath.isEmpty() ? m_sourceFolder : m_sourceFolder + QLatin1Char('/') + relativePath;
     }
 
     CompilerSession session(const QStringList &script) const
     {
         CompilerSession s;
         s.script = script;
-        s.sourceDir = m_source.path() + QStringLiteral("\\");
+        s.sourceDir = m_sourceFolder + QStringLiteral("\\");
         s.compilerDir = QStringLiteral(TALMO_TEST_SOURCE_DIR "/compiler");
         return s;
     }
 
-    QString outputFolder() const { return m_source.filePath(QStringLiteral("Output")); }
+    QString outputFolder() const { return sourcePath(QStringLiteral("Output")); }
 
 private:
     QTemporaryDir m_source;
+    QString m_sourceFolder = m_source.path();
 };

@@ -33,25 +33,25 @@ int32_t CompilerSession::callback(int32_t code, TCompilerCallbackData *data, int
     switch (code) {
     case TCompilerCodeReadScript:
         if (self->linesRead < self->script.size()) {
-            self->m_currentLine = self->script.at(self->linesRead++).toLatin1();
+            self->m_currentLine = self->script.at(self->linesRead++).toUtf8();
             data->ReadScript.LineRead = self->m_currentLine.constData();
         }
         break;
     case TCompilerCodeStatus:
-        self->statuses << QString::fromLatin1(data->Status.StatusMsg);
+        self->statuses << QString::fromUtf8(data->Status.StatusMsg);
         break;
     case TCompilerCodeIdle:
         ++self->idleCalls;
         break;
     case TCompilerCodeSuccess:
-        self->successFile = QString::fromLatin1(data->Success.OutputExeFilename);
+        self->successFile = QString::fromUtf8(data->Success.OutputExeFilename);
         break;
     case TCompilerCodeError: {
         Error error;
         error.hasMessage = data->Error.ErrorMsg != nullptr;
-        error.message = QString::fromLatin1(data->Error.ErrorMsg);
+        error.message = QString::fromUtf8(data->Error.ErrorMsg);
         error.hasFile = data->Error.ErrorFilename != nullptr;
-        error.file = QString::fromLatin1(data->Error.ErrorFilename);
+        error.file = QString::fromUtf8(data->Error.ErrorFilename);
         error.line = data->Error.ErrorLine;
         self->errors << error;
         break;
@@ -64,8 +64,8 @@ int32_t CompilerSession::callback(int32_t code, TCompilerCallbackData *data, int
 
 int CompilerSession::compile()
 {
-    const QByteArray source = sourceDir.toLocal8Bit();
-    const QByteArray compiler = compilerDir.toLocal8Bit();
+    const QByteArray source = sourceDir.toUtf8();
+    const QByteArray compiler = compilerDir.toUtf8();
     const QByteArray optionBlock = options + QByteArray(2, '\0');
     TCompileScriptParamsEx params;
     std::memset(&params, 0, sizeof params);

@@ -118,3 +118,23 @@ TEST_F(Preprocessor, faultsAreReportedWithTheirFileAndLine)
         EXPECT_EQ(e.line, c.line) << c.message.toStdString();
     }
 }
+
+TEST_F(Preprocessor, predefinedVariablesTellWhereAndWhatTheyAre)
+{
+    writeFile(QStringLiteral("inc/vars.isi"),
+              "AppComments={#__LINE__}|{#__FILE__}|{#__PATHFILENAME__}|{#__INCLUDE__}|{#__COUNTER__}|{#__COUNTER__}\n"
+              "#if defined __COUNTER__ && defined(ISPP_INVOKED) && defined WINDOWS && defined(__WIN32__) && !defined UNICODE\n"
+              "AppContact={#PREPROCVER}|{#SourcePath}|{#CompilerPath}\n"
+              "#endif\n");
+    const QString source = sourcePath();
+    const QString compiler = QStringLiteral(TALMO_TEST_SOURCE_DIR "/compiler");
+    CompilerSession s = session({QStringLiteral("#define First __COUNTER__"), QStringLiteral("[Setup]"), QStringLiteral("AppName=Demo"),
+                                 QStringLiteral("AppVersion=1.0"), QStringLiteral("DefaultDirName=x"),
+                                 QStringLiteral("AppPublisher={#__LINE__}|{#__FILE__}|{#__PATHFILENAME__}|{#__INCLUDE__}|{#First}"),
+                                 QStringLiteral("#include \"inc\\vars.isi\"")});
+    ASSERT_EQ(s.compile(), TCompilerResultCompiled) << s.errors.value(0).message.toStdString();
+    const QStringList script = QString::fromLatin1(packagedScript(s)).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(script.value(4), QStringLiteral("AppPublisher=6|||%1|0").arg(source));
+    EXPECT_EQ(script.value(5), QStringLiteral("AppComments=1|vars.isi|%1/inc/vars.isi|%1/inc;%1|1|2").arg(source));
+    EXPECT_EQ(script.value(6), QStringLiteral("AppContact=84148736|%1/|%2/").arg(source, compiler));
+}

@@ -61,8 +61,10 @@ TEST_F(ScriptCheck, rejectsWhatARealCompileWouldRejectAtTheFaultyLine)
         // names
         {lines({"[Dirs]", "Name: {app}\\d; Components: main"}),
          QStringLiteral("Parameter \"Components\" names an undefined component \"main\""), 6},
-        {lines({"[Components]", "Name: main; Description: Main; Types: full"}),
-         QStringLiteral("Parameter \"Types\" names an undefined type \"full\""), 6},
+        {lines({"[Components]", "Name: main; Description: Main; Types: full typical"}),
+         QStringLiteral("Parameter \"Types\" names an undefined type \"typical\""), 6},
+        {lines({"[Types]", "Name: full; Description: Full", "[Components]", "Name: main; Description: Main; Types: compact"}),
+         QStringLiteral("Parameter \"Types\" names an undefined type \"compact\""), 8},
         {lines({"[Icons]", "Name: {group}\\x; Filename: {app}\\x; Tasks: desk"}),
          QStringLiteral("Parameter \"Tasks\" names an undefined task \"desk\""), 6},
         {lines({"[Dirs]", "Name: {app}\\d; Languages: de"}), QStringLiteral("Parameter \"Languages\" names an undefined language \"de\""), 6},

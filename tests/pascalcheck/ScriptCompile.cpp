@@ -1,7 +1,6 @@
 #include "ScriptCompile.h"
 
 #include "engine/setup/CompilerLibrary.h"
-#include "platform/AnsiCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +22,7 @@ int32_t callback(int32_t code, TCompilerCallbackData *data, intptr_t appData)
         if (data->ReadScript.Reset)
             session.next = 0;
         if (session.next < session.script->size()) {
-            session.current = talmo::AnsiCodec::encode(session.script->at(session.next++));
+            session.current = session.script->at(session.next++).toUtf8();
             data->ReadScript.LineRead = session.current.constData();
         } else {
             data->ReadScript.LineRead = nullptr;
@@ -31,9 +30,9 @@ int32_t callback(int32_t code, TCompilerCallbackData *data, intptr_t appData)
         break;
     case 5:
         session.errors.append(QStringLiteral("%1:%2: %3")
-                                  .arg(QString::fromLocal8Bit(data->Error.ErrorFilename ? data->Error.ErrorFilename : ""))
+                                  .arg(QString::fromUtf8(data->Error.ErrorFilename ? data->Error.ErrorFilename : ""))
                                   .arg(data->Error.ErrorLine)
-                                  .arg(QString::fromLocal8Bit(data->Error.ErrorMsg ? data->Error.ErrorMsg : "")));
+                                  .arg(QString::fromUtf8(data->Error.ErrorMsg ? data->Error.ErrorMsg : "")));
         break;
     default:
         break;
@@ -54,8 +53,8 @@ ScriptCompileResult compileScript(const QStringList &script, const QString &sour
     }
     Session session;
     session.script = &script;
-    const QByteArray source = sourceDir.toLocal8Bit();
-    const QByteArray options = "OutputDir=" + outputDir.toLocal8Bit() + '\0' + "OutputBaseFilename=setup" + '\0' + '\0';
+    const QByteArray source = sourceDir.toUtf8();
+    const QByteArray options = "OutputDir=" + outputDir.toUtf8() + '\0' + "OutputBaseFilename=setup" + '\0' + '\0';
     TCompileScriptParamsEx params{};
     params.Size = sizeof params;
     params.SourcePath = source.constData();

@@ -1,7 +1,6 @@
 #include "CompilerHost.h"
 
 #include "CompileError.h"
-#include "platform/AnsiCodec.h"
 
 #include <cstring>
 
@@ -42,12 +41,12 @@ std::optional<QString> CompilerHost::readScriptLine()
     notifyOrAbort(TCompilerCodeReadScript, data);
     if (!data.ReadScript.LineRead)
         return std::nullopt;
-    return AnsiCodec::decode(QByteArray(data.ReadScript.LineRead));
+    return QString::fromUtf8(data.ReadScript.LineRead);
 }
 
 void CompilerHost::status(const QString &message)
 {
-    m_text = AnsiCodec::encode(message);
+    m_text = message.toUtf8();
     TCompilerCallbackData data = emptyData();
     data.Status.StatusMsg = m_text.constData();
     notifyOrAbort(TCompilerCodeStatus, data);
@@ -65,7 +64,7 @@ void CompilerHost::idle(quint32 progress, quint32 maximum, qint32 secondsRemaini
 
 void CompilerHost::success(const QString &outputFile)
 {
-    m_text = AnsiCodec::encode(outputFile);
+    m_text = outputFile.toUtf8();
     TCompilerCallbackData data = emptyData();
     data.Success.OutputExeFilename = m_text.constData();
     notifyOrAbort(TCompilerCodeSuccess, data);
@@ -73,8 +72,8 @@ void CompilerHost::success(const QString &outputFile)
 
 void CompilerHost::error(const QString &message, const QString &file, int line)
 {
-    m_text = AnsiCodec::encode(message);
-    m_fileName = AnsiCodec::encode(file);
+    m_text = message.toUtf8();
+    m_fileName = file.toUtf8();
     TCompilerCallbackData data = emptyData();
     data.Error.ErrorMsg = m_text.constData();
     data.Error.ErrorFilename = file.isEmpty() ? nullptr : m_fileName.constData();

@@ -33,7 +33,7 @@ private:
     TCompilerCallbackProc m_callback;
     intptr_t m_appData;
     bool m_firstRead = true;
-    // The 8-bit texts handed to the callback stay valid until the next call.
+    // Texts cross the interface as UTF-8 and stay valid until the next call.
     QByteArray m_text;
     QByteArray m_fileName;
 };

@@ -12,6 +12,9 @@ namespace talmo::iscmplr {
 
 namespace {
 constexpr int kMaxIncludeDepth = 32;
+// 16 Mi characters added by expansions: far above any real script, and a
+// bound on what a few lines that expand a long define many times can cost.
+constexpr qsizetype kMaxGrowth = 16 * 1024 * 1024;
 
 QString readTextFile(const QString &path, bool *ok)
 {
@@ -43,9 +46,17 @@ SourceLines splitIntoLines(const QString &text, const QString &file)
 // Splits "#keyword argument" into its two parts.
 std::pair<QString, QString> splitDirective(const QString &trimmed)
 {
-    static const QRegularExpression pattern(QStringLiteral("^#\\s*([A-Za-z_]*)\\s*(.*)$"));
+    static const QRegularExpression pattern(QStringLiteral("^#\\s*(=|[A-Za-z_]*)\\s*(.*)$"));
     const QRegularExpressionMatch m = pattern.match(trimmed);
     return {m.captured(1).toLower(), m.captured(2).trimmed()};
+}
+
+// "emit X" and "=X" are the long forms of the inline "X".
+QString withoutEmit(const QString &expression)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(?:=|emit(?![A-Za-z0-9_]))"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return expression.mid(pattern.match(expression).capturedLength());
 }
 
 bool isConditional(const QString &keyword)
@@ -58,6 +69,7 @@ bool isConditional(const QString &keyword)
 
 Preprocessor::Preprocessor(const HostPaths &paths)
     : m_paths(paths)
+    , m_predefined(paths)
 {
 }
 
@@ -112,6 +124,8 @@ void Preprocessor::processDirective(const SourceLine &line, const QString &folde
         m_defines.remove(argument.toLower());
     else if (keyword == QLatin1String("include"))
         include(argument, line, folder, depth);
+    else if (keyword == QLatin1String("emit") || keyword == QLatin1String("="))
+        emitValue(argument, line);
     else
         throw CompileError::at(line, QStringLiteral("Unknown preprocessor directive: #%1").arg(keyword));
 }
@@ -125,7 +139,7 @@ void Preprocessor::processConditional(const QString &keyword, const QString &arg
             if (keyword == QLatin1String("if"))
                 value = evaluate(argument, line).isTrue();
             else
-                value = defineValue(argument).has_value() == (keyword == QLatin1String("ifdef"));
+                value = isDefined(argument) == (keyword == QLatin1String("ifdef"));
         }
         m_conditions.append({parentActive, parentActive && value, value, false, line});
         return;
@@ -185,7 +199,14 @@ void Preprocessor::include(const QString &argument, const SourceLine &line, cons
     processLines(splitIntoLines(text, path), QFileInfo(path).path(), depth + 1);
 }
 
-QString Preprocessor::expandInline(const SourceLine &line) const
+void Preprocessor::emitValue(const QString &argument, const SourceLine &line)
+{
+    const QString value = evaluate(argument, line).toString();
+    addGrowth(value.size(), line);
+    m_output.append({value, line.file, line.line});
+}
+
+QString Preprocessor::expandInline(const SourceLine &line)
 {
     QString text = line.text;
     qsizetype from = 0;
@@ -208,14 +229,23 @@ QString Preprocessor::expandInline(const SourceLine &line) const
         }
         if (end >= text.size())
             throw CompileError::at(line, QStringLiteral("Missing \"}\" after \"{#\""));
-        const QString value = evaluate(text.mid(start + 2, end - start - 2), line).toString();
+        const QString value = evaluate(withoutEmit(text.mid(start + 2, end - start - 2)), line).toString();
+        addGrowth(value.size() - (end - start + 1), line);
         text.replace(start, end - start + 1, value);
         from = start + value.size();
     }
 }
 
-PreprocessorValue Preprocessor::evaluate(const QString &expression, const SourceLine &line) const
+void Preprocessor::addGrowth(qsizetype characters, const SourceLine &line)
 {
+    m_growth += std::max<qsizetype>(characters, 0);
+    if (m_growth > kMaxGrowth)
+        throw CompileError::at(line, QStringLiteral("The preprocessed script grows by more than %1 characters").arg(kMaxGrowth));
+}
+
+PreprocessorValue Preprocessor::evaluate(const QString &expression, const SourceLine &line)
+{
+    m_current = line;
     try {
         return PreprocessorExpression::evaluate(expression, *this);
     } catch (const ExpressionError &e) {
@@ -226,9 +256,14 @@ PreprocessorValue Preprocessor::evaluate(const QString &expression, const Source
 std::optional<PreprocessorValue> Preprocessor::defineValue(const QString &name) const
 {
     const auto it = m_defines.constFind(name.toLower());
-    if (it == m_defines.constEnd())
-        return std::nullopt;
-    return *it;
+    if (it != m_defines.constEnd())
+        return *it;
+    return m_predefined.value(name, m_current);
+}
+
+bool Preprocessor::isDefined(const QString &name) const
+{
+    return m_defines.contains(name.toLower()) || m_predefined.isDefined(name);
 }
 
 QString Preprocessor::setupSetting(const QString &directive) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HostPaths.h"
+#include "PredefinedVariables.h"
 #include "PreprocessorExpression.h"
 #include "SourceLine.h"
 
@@ -10,9 +11,11 @@ namespace talmo::iscmplr {
 
 class CompilerHost;
 
-// The script's preprocessor: #define, #undef, #include, #if/#ifdef/#ifndef with
-// #elif/#else/#endif and the inline {#expression}. Produces the lines the
-// section reader sees, each with the file and line it came from.
+// The script's preprocessor: #define, #undef, #include, #emit, #if/#ifdef/
+// #ifndef with #elif/#else/#endif, the inline {#expression} (also written
+// {#emit expression} or {#=expression}) and the predefined variables.
+// Produces the lines the section reader sees, each with the file and line it
+// came from.
 class Preprocessor : private PreprocessorContext
 {
 public:
@@ -37,14 +40,20 @@ private:
     void processConditional(const QString &keyword, const QString &argument, const SourceLine &line);
     void define(const QString &argument, const SourceLine &line);
     void include(const QString &argument, const SourceLine &line, const QString &folder, int depth);
-    QString expandInline(const SourceLine &line) const;
-    PreprocessorValue evaluate(const QString &expression, const SourceLine &line) const;
+    void emitValue(const QString &argument, const SourceLine &line);
+    QString expandInline(const SourceLine &line);
+    PreprocessorValue evaluate(const QString &expression, const SourceLine &line);
+    void addGrowth(qsizetype characters, const SourceLine &line);
     bool active() const;
 
     std::optional<PreprocessorValue> defineValue(const QString &name) const override;
+    bool isDefined(const QString &name) const override;
     QString setupSetting(const QString &directive) const override;
 
     const HostPaths &m_paths;
+    mutable PredefinedVariables m_predefined;
+    SourceLine m_current; // the line being evaluated
+    qsizetype m_growth = 0;                // characters the expansions added to the script
     QHash<QString, PreprocessorValue> m_defines; // by lower-case name
     QList<Condition> m_conditions;
     qsizetype m_fileConditionBase = 0; // conditions opened before the current file

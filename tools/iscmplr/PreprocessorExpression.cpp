@@ -51,6 +51,24 @@ public:
 private:
     [[noreturn]] static void fail(const QString &message) { throw ExpressionError{message}; }
 
+    // Counts one level of nesting for as long as it lives.
+    class Nesting
+    {
+    public:
+        explicit Nesting(Parser &parser)
+            : m_parser(parser)
+        {
+            if (++m_parser.m_depth > PreprocessorExpression::kMaxNesting)
+                fail(QStringLiteral("Expression nested more than %1 levels deep").arg(PreprocessorExpression::kMaxNesting));
+        }
+        ~Nesting() { --m_parser.m_depth; }
+        Nesting(const Nesting &) = delete;
+        Nesting &operator=(const Nesting &) = delete;
+
+    private:
+        Parser &m_parser;
+    };
+
     void skipBlanks()
     {
         while (m_pos < m_text.size() && m_text.at(m_pos).isSpace())
@@ -127,18 +145,43 @@ private:
             if (take(QLatin1StringView("+"))) {
                 const PreprocessorValue right = parseUnary();
                 if (left.kind == PreprocessorValue::Kind::Number && right.kind == PreprocessorValue::Kind::Number)
-                    left = PreprocessorValue::fromNumber(left.number + right.number);
+                    left = PreprocessorValue::fromNumber(added(left.number, right.number));
                 else
-                    left = PreprocessorValue::fromText(left.toString() + right.toString());
+                    left = joined(left, right);
             } else if (take(QLatin1StringView("-"))) {
                 const PreprocessorValue right = parseUnary();
                 if (left.kind != PreprocessorValue::Kind::Number || right.kind != PreprocessorValue::Kind::Number)
                     fail(QStringLiteral("Only numbers can be subtracted"));
-                left = PreprocessorValue::fromNumber(left.number - right.number);
+                left = PreprocessorValue::fromNumber(subtracted(left.number, right.number));
             } else {
                 return left;
             }
         }
+    }
+
+    static qint64 added(qint64 a, qint64 b)
+    {
+        qint64 sum = 0;
+        if (__builtin_add_overflow(a, b, &sum))
+            fail(QStringLiteral("Integer overflow in expression"));
+        return sum;
+    }
+
+    static qint64 subtracted(qint64 a, qint64 b)
+    {
+        qint64 difference = 0;
+        if (__builtin_sub_overflow(a, b, &difference))
+            fail(QStringLiteral("Integer overflow in expression"));
+        return difference;
+    }
+
+    static PreprocessorValue joined(const PreprocessorValue &left, const PreprocessorValue &right)
+    {
+        const QString a = left.toString();
+        const QString b = right.toString();
+        if (a.size() + b.size() > PreprocessorExpression::kMaxTextLength)
+            fail(QStringLiteral("Text longer than %1 characters in expression").arg(PreprocessorExpression::kMaxTextLength));
+        return PreprocessorValue::fromText(a + b);
     }
 
     PreprocessorValue parseUnary()
@@ -147,6 +190,7 @@ private:
         if (m_pos < m_text.size() && m_text.at(m_pos) == QLatin1Char('!')
             && !(m_pos + 1 < m_text.size() && m_text.at(m_pos + 1) == QLatin1Char('='))) {
             ++m_pos;
+            const Nesting nesting(*this);
             return truth(!parseUnary().isTrue());
         }
         return parsePrimary();
@@ -190,13 +234,14 @@ private:
             fail(QStringLiteral("A name is expected after \"defined\""));
         if (parenthesised && !take(QLatin1StringView(")")))
             fail(QStringLiteral("\")\" expected"));
-        return truth(m_context.defineValue(name).has_value());
+        return truth(m_context.isDefined(name));
     }
 
     PreprocessorValue parseCall(const QString &name)
     {
         if (name.compare(QLatin1String("SetupSetting"), Qt::CaseInsensitive) != 0)
-            fail(QStringLiteral("Unknown function: %1").arg(name));
+            fail(QStringLiteral("Undeclared identifier: %1").arg(name));
+        const Nesting nesting(*this);
         const PreprocessorValue argument = parseOr();
         if (!take(QLatin1StringView(")")))
             fail(QStringLiteral("\")\" expected"));
@@ -213,6 +258,7 @@ private:
             return parseText(c);
         if (c == QLatin1Char('(')) {
             ++m_pos;
+            const Nesting nesting(*this);
             const PreprocessorValue inner = parseOr();
             if (!take(QLatin1StringView(")")))
                 fail(QStringLiteral("\")\" expected"));
@@ -222,7 +268,12 @@ private:
             const qsizetype start = m_pos;
             while (m_pos < m_text.size() && m_text.at(m_pos).isDigit())
                 ++m_pos;
-            return PreprocessorValue::fromNumber(m_text.mid(start, m_pos - start).toLongLong());
+            const QString digits = m_text.mid(start, m_pos - start);
+            bool ok = false;
+            const qint64 number = digits.toLongLong(&ok);
+            if (!ok)
+                fail(QStringLiteral("Number out of range: %1").arg(digits));
+            return PreprocessorValue::fromNumber(number);
         }
         const QString name = parseIdentifier();
         if (name.isEmpty())
@@ -240,6 +291,7 @@ private:
     const QString &m_text;
     const PreprocessorContext &m_context;
     qsizetype m_pos = 0;
+    int m_depth = 0;
 };
 
 } // namespace

@@ -25,7 +25,10 @@ class PreprocessorContext
 {
 public:
     virtual ~PreprocessorContext() = default;
+    // Reading a value may have an effect (a counter steps on); asking whether
+    // the name is defined never has.
     virtual std::optional<PreprocessorValue> defineValue(const QString &name) const = 0;
+    virtual bool isDefined(const QString &name) const = 0;
     virtual QString setupSetting(const QString &directive) const = 0;
 };
 
@@ -37,11 +40,22 @@ struct ExpressionError
 
 // Evaluates the expressions of #define, #include, #if and {#...}: numbers,
 // texts in double or single quotes (a doubled quote stands for one), names
-// of defines, + and -, comparisons, !, && and ||, defined(Name) and
-// SetupSetting("Directive"). Throws ExpressionError.
+// of defines, + and -, comparisons, !, && and ||, defined(Name) or
+// defined Name, and SetupSetting("Directive"). Throws ExpressionError.
+//
+// Hostile scripts are refused rather than followed: nesting deeper than
+// kMaxNesting, integer arithmetic that would leave 64 bits, and a text
+// longer than kMaxTextLength are errors.
 class PreprocessorExpression
 {
 public:
+    // Far above any hand-written expression, and shallow enough for the
+    // recursive parser on the smallest thread stack it runs on.
+    static constexpr int kMaxNesting = 256;
+    // 64 Ki characters: far above any real define, so that doubling a define
+    // by redefining it in terms of itself stops long before memory runs short.
+    static constexpr qsizetype kMaxTextLength = 64 * 1024;
+
     static PreprocessorValue evaluate(const QString &text, const PreprocessorContext &context);
 };
 

@@ -2,6 +2,7 @@
 
 #include "CompileError.h"
 #include "SectionRules.h"
+#include "SupportFunctions.h"
 #include "platform/AnsiCodec.h"
 
 #include <QDir>
@@ -22,6 +23,13 @@ const QStringList kSetupFileDirectives = {QStringLiteral("LicenseFile"),     QSt
                                           QStringLiteral("InfoAfterFile"),   QStringLiteral("SetupIconFile"),
                                           QStringLiteral("WizardImageFile"), QStringLiteral("WizardSmallImageFile")};
 
+// Created when a script has components but no types of its own.
+const QStringList kDefaultTypes = {QStringLiteral("full"), QStringLiteral("compact"), QStringLiteral("custom")};
+
+// What tells two entries of the same name apart.
+const QStringList kEntryConditions = {QStringLiteral("Check"), QStringLiteral("Languages"), QStringLiteral("MinVersion"),
+                                      QStringLiteral("OnlyBelowVersion")};
+
 QStringList lowerWords(const QString &value)
 {
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
@@ -32,6 +40,11 @@ bool isOperatorWord(const QString &word)
 {
     return word.compare(QLatin1String("and"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("or"), Qt::CaseInsensitive) == 0
         || word.compare(QLatin1String("not"), Qt::CaseInsensitive) == 0;
+}
+
+bool isBooleanLiteral(const QString &word)
+{
+    return word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
 }
 
 bool containsIgnoringCase(const QStringList &list, const QString &name)
@@ -67,6 +80,20 @@ struct PrefixedLine
     QString value;
 };
 
+struct DirectiveLine
+{
+    QString name;
+    QString value;
+};
+
+DirectiveLine splitDirectiveLine(const SourceLine &line)
+{
+    const qsizetype equals = line.text.indexOf(QLatin1Char('='));
+    if (equals <= 0)
+        throw CompileError::at(line, QStringLiteral("A [Setup] line needs the form Directive=value"));
+    return {line.text.left(equals).trimmed(), line.text.mid(equals + 1).trimmed()};
+}
+
 PrefixedLine splitPrefixedLine(const SourceLine &line, const QString &sectionName)
 {
     const qsizetype equals = line.text.indexOf(QLatin1Char('='));
@@ -100,6 +127,7 @@ CheckedScript ScriptChecker::check(const SourceLines &preprocessed)
     checkSetup();
     checkLanguages();
     checkCode();
+    checkSetupReferences();
     checkParameterSections();
     checkFilesLibraries();
     chooseOutput();
@@ -119,11 +147,7 @@ void ScriptChecker::checkSetup()
     if (section) {
         m_status(QStringLiteral("Parsing [Setup] section"));
         for (const SourceLine &line : section->lines) {
-            const qsizetype equals = line.text.indexOf(QLatin1Char('='));
-            if (equals <= 0)
-                throw CompileError::at(line, QStringLiteral("A [Setup] line needs the form Directive=value"));
-            const QString name = line.text.left(equals).trimmed();
-            const QString value = line.text.mid(equals + 1).trimmed();
+            const auto [name, value] = splitDirectiveLine(line);
             if (!SetupDirectives::isSetupDirective(name))
                 throw CompileError::at(line, QStringLiteral("Unknown [Setup] directive \"%1\"").arg(name));
             if (name.compare(QLatin1String("MessagesFile"), Qt::CaseInsensitive) == 0)
@@ -136,9 +160,6 @@ void ScriptChecker::checkSetup()
                                                  .arg(value, name, problem));
             if (SetupDirectives::isObsoleteWithWarning(name))
                 m_result.warnings << QStringLiteral("The [Setup] directive \"%1\" is obsolete and ignored").arg(name);
-            if (kSetupFileDirectives.contains(name, Qt::CaseInsensitive) && !value.isEmpty())
-                checkFileExists(line, name, value);
-            checkReferences(line, value);
             m_setup.insert(name.toLower(), value);
         }
     }
@@ -161,6 +182,26 @@ void ScriptChecker::checkSetup()
         throw CompileError::at(where, QStringLiteral("An AppId holding constants needs UsePreviousLanguage=no"));
     if (!setting("SourceDir").isEmpty())
         m_paths.setSourceDir(m_paths.resolve(setting("SourceDir")));
+    checkSetupFiles();
+}
+
+// Looked for once the whole section is read: SourceDir applies wherever it stands.
+void ScriptChecker::checkSetupFiles()
+{
+    const Section *section = m_sections.find(QStringLiteral("Setup"));
+    for (const SourceLine &line : section ? section->lines : SourceLines()) {
+        const auto [name, value] = splitDirectiveLine(line);
+        if (kSetupFileDirectives.contains(name, Qt::CaseInsensitive) && !value.isEmpty())
+            checkFileExists(line, name, value);
+    }
+}
+
+// Checked once the messages and the [Code] routines are known.
+void ScriptChecker::checkSetupReferences()
+{
+    const Section *section = m_sections.find(QStringLiteral("Setup"));
+    for (const SourceLine &line : section ? section->lines : SourceLines())
+        checkReferences(line, splitDirectiveLine(line).value);
 }
 
 void ScriptChecker::checkLanguages()
@@ -248,6 +289,10 @@ void ScriptChecker::checkParameterSections()
             continue;
         m_status(QStringLiteral("Parsing [%1] section").arg(name));
         const SectionRule &rule = *SectionRules::forSection(name);
+        if (name == QLatin1String("Components") && !section->lines.isEmpty() && m_types.isEmpty()) {
+            for (const QString &type : kDefaultTypes)
+                m_types.add(type);
+        }
         for (const SourceLine &source : section->lines) {
             const ParameterLine line = ParameterLine::parse(source);
             checkParameterLine(rule, line);
@@ -319,9 +364,16 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
 void ScriptChecker::checkNamedEntry(const QString &sectionName, const ParameterLine &line, NameSet &names)
 {
     const QString name = line.value(QStringLiteral("Name"));
-    if (names.contains(name))
+    const bool conditional = sectionName == QLatin1String("Components") || sectionName == QLatin1String("Tasks");
+    QString key = sectionName + QLatin1Char('\n') + name.toLower();
+    if (conditional) {
+        for (const QString &condition : kEntryConditions)
+            key += QLatin1Char('\n') + line.value(condition).simplified();
+    }
+    if (m_entryKeys.contains(key))
         throw CompileError::at(line.where(), QStringLiteral("Duplicate name \"%1\" in [%2]").arg(name, sectionName));
-    if (sectionName == QLatin1String("Components") || sectionName == QLatin1String("Tasks")) {
+    m_entryKeys.insert(key);
+    if (conditional) {
         const int level = int(name.count(QLatin1Char('\\')));
         const int previousLevel = names.isEmpty() ? -1 : int(names.last().count(QLatin1Char('\\')));
         if (level > previousLevel + 1) {
@@ -493,7 +545,7 @@ void ScriptChecker::checkCheckExpression(const SourceLine &where, const QString 
             while (i < value.size() && (value.at(i).isLetterOrNumber() || value.at(i) == QLatin1Char('_')))
                 ++i;
             const QString word = value.mid(start, i - start);
-            if (!isOperatorWord(word))
+            if (!isOperatorWord(word) && !isBooleanLiteral(word) && !SupportFunctions::exists(word))
                 requireRoutine(where, word, parameter);
         } else {
             ++i;

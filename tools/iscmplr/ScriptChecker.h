@@ -37,6 +37,8 @@ public:
 
 private:
     void checkSetup();
+    void checkSetupFiles();
+    void checkSetupReferences();
     void checkLanguages();
     void readMessagesFile(const QString &path);
     void checkLanguagePrefixedLines(const QString &sectionName);
@@ -70,6 +72,7 @@ private:
     NameSet m_types;
     NameSet m_components;
     NameSet m_tasks;
+    QSet<QString> m_entryKeys;       // section, lower-case name and, for components and tasks, their conditions
     NameSet m_filesNames;            // file-name parts of [Files] sources and DestNames
     CheckedScript m_result;
 };

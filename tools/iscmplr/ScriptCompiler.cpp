@@ -5,7 +5,6 @@
 #include "Preprocessor.h"
 #include "ScriptChecker.h"
 #include "SetupPackageWriter.h"
-#include "platform/AnsiCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,9 +16,10 @@ namespace talmo::iscmplr {
 
 namespace {
 
+// Every text of the interface is UTF-8 on this platform.
 QString textOf(const char *text)
 {
-    return text ? AnsiCodec::decode(QByteArray(text)) : QString();
+    return text ? QString::fromUtf8(text) : QString();
 }
 
 // "Name=value" NUL "Name=value" NUL ... NUL

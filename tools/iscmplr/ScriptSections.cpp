@@ -9,6 +9,12 @@ bool isCode(const QString &sectionName)
 {
     return sectionName.compare(QLatin1String("Code"), Qt::CaseInsensitive) == 0;
 }
+// Outside [Code], ";" starts a comment line, and so does "//" (scripts that
+// went through the preprocessor carry such lines).
+bool isComment(const QString &trimmed)
+{
+    return trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1String("//"));
+}
 } // namespace
 
 const Section *ScriptSections::find(const QString &name) const
@@ -66,7 +72,7 @@ ScriptSections ScriptSections::read(const SourceLines &script)
             result.sectionNamed(open, line).lines.append(line);
             continue;
         }
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')))
+        if (isComment(trimmed))
             continue;
         if (open.isEmpty()) {
             throw CompileError::at(line, closed ? QStringLiteral("Text after a section's end tag")

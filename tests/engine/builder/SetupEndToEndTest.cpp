@@ -7,6 +7,7 @@
 #include "tests/support/QtPrinters.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,25 @@ TEST_F(SetupEndToEndTest, DeviceProjectBuildsItsCabsAndASetupThatCarriesThem)
     EXPECT_EQ(SetupPackagePayload(package, QStringLiteral("maps.cab")), QByteArray("MSCF maps")) << manifest;
     EXPECT_EQ(QString::fromStdString(manifest).count(QStringLiteral(".ini|")), 2) << manifest;
     EXPECT_TRUE(package.value(QStringLiteral("script.iss")).contains("procedure InitializeWizard();"));
+    EXPECT_EQ(builder.ErrorText, QString());
+}
+
+TEST_F(SetupEndToEndTest, ProjectInAFolderOutsideTheAnsiCodePageBuildsItsSetup)
+{
+    const QString folder = fixture.Path(QStringLiteral("Проект €"));
+    fixture.project.FileName = folder + QStringLiteral("/demo.talmo");
+    WriteTestFile(folder + QStringLiteral("/bin/app.exe"), "the application");
+
+    builder.BuildInstallation();
+
+    ASSERT_EQ(builder.ResultCode, 0) << builder.LogLines().join(u'\n').toStdString();
+    const QString setup = folder + QStringLiteral("/out/MySetup.exe");
+    ASSERT_TRUE(QFileInfo(setup).isFile()) << builder.LogLines().join(u'\n').toStdString();
+    EXPECT_TRUE(builder.LogLines().contains(setup)) << builder.LogLines().join(u'\n').toStdString();
+    const QMap<QString, QByteArray> package = SetupPackageEntries(setup);
+    const std::string manifest = package.value(QStringLiteral("manifest.txt")).toStdString();
+    EXPECT_EQ(SetupPackagePayload(package, QStringLiteral("My_App.CAB")),
+              fileContent(folder + QStringLiteral("/out/My_App.CAB"))) << manifest;
     EXPECT_EQ(builder.ErrorText, QString());
 }
 

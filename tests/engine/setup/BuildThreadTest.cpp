@@ -139,7 +139,7 @@ TEST_F(BuildThread, refusesACompilerOlderThan5050)
     }
 }
 
-TEST_F(BuildThread, handsOutTheScriptLineByLineAsAnsiThenNull)
+TEST_F(BuildThread, handsOutTheScriptLineByLineAsUtf8ThenNull)
 {
     QList<QByteArray> received;
     int calls = 0;
@@ -154,10 +154,11 @@ TEST_F(BuildThread, handsOutTheScriptLineByLineAsAnsiThenNull)
         }
         return TCompilerResultCompiled;
     };
-    thread.SetScript({QStringLiteral("[Setup]"), QStringLiteral("AppName=Caf\u00e9"), QString()});
+    thread.SetScript({QStringLiteral("[Setup]"), QStringLiteral("AppName=Caf\u00e9"), QStringLiteral("Source: /home/Проект €/a.txt"),
+                      QString()});
     EXPECT_EQ(runToEnd(thread).result, 0);
-    EXPECT_EQ(received, (QList<QByteArray>{"[Setup]", "AppName=Caf\xe9", ""}));
-    EXPECT_EQ(calls, 4);
+    EXPECT_EQ(received, (QList<QByteArray>{"[Setup]", "AppName=Caf\xc3\xa9", "Source: /home/Проект €/a.txt", ""}));
+    EXPECT_EQ(calls, 5);
 }
 
 TEST_F(BuildThread, logShapeOfASuccessfulCompileDependsOnQuietMode)
@@ -193,6 +194,7 @@ TEST_F(BuildThread, compileErrorsAreLoggedWithTheirFile)
     const QList<Case> cases = {
         {"inc.isi", QStringLiteral("Error:  in inc.isi: Unknown flag")},
         {nullptr, QStringLiteral("Error: : Unknown flag")},
+        {"/home/Проект €/inc.isi", QStringLiteral("Error:  in /home/Проект €/inc.isi: Unknown flag")},
     };
     for (const Case &c : cases) {
         FakeCompiler::behaviour = [&](const TCompileScriptParamsEx &params) {
@@ -280,14 +282,15 @@ TEST_F(BuildThread, passesTheParameterRecordAndOptionBlock)
         seen.options = QByteArray(params.Options, end - params.Options + 2);
         return TCompilerResultCompiled;
     };
-    thread.ScriptPath = QStringLiteral("/projects/demo/");
-    thread.OutputDir = QStringLiteral("/projects/out");
+    thread.ScriptPath = QStringLiteral("/Проект €/demo/");
+    thread.OutputDir = QStringLiteral("/Проект €/out");
     thread.OutputBaseFilename = QStringLiteral("Demo");
     EXPECT_EQ(runToEnd(thread).result, 0);
     EXPECT_EQ(seen.size, sizeof(TCompileScriptParamsEx));
     EXPECT_TRUE(seen.compilerPathNull);
-    EXPECT_EQ(seen.sourcePath, QByteArray("/projects/demo/"));
-    EXPECT_EQ(seen.options, QByteArray("OutputDir=/projects/out\0OutputBaseFilename=Demo\0\0", 49));
+    EXPECT_EQ(seen.sourcePath, QByteArray("/Проект €/demo/"));
+    const QByteArray options = QByteArray("OutputDir=/Проект €/out") + '\0' + "OutputBaseFilename=Demo" + '\0' + '\0';
+    EXPECT_EQ(seen.options, options);
 }
 
 TEST(BuildThreadOptions, blockHoldsOnlyTheGivenOptions)

@@ -53,7 +53,7 @@ struct FakeSetupCompiler
             params.CallbackProc(TCompilerCodeReadScript, &data, params.AppData);
             if (!data.ReadScript.LineRead)
                 return lines;
-            lines << QString::fromLatin1(data.ReadScript.LineRead);
+            lines << QString::fromUtf8(data.ReadScript.LineRead);
         }
     }
 
@@ -70,7 +70,7 @@ struct FakeSetupCompiler
     {
         QStringList options;
         for (const char *item = params.Options; *item; item += std::strlen(item) + 1)
-            options << QString::fromLatin1(item);
+            options << QString::fromUtf8(item);
         return options;
     }
 
@@ -78,8 +78,8 @@ struct FakeSetupCompiler
     static int32_t Succeed(const TCompileScriptParamsEx &params)
     {
         const QString outputDir = Options(params).value(0).mid(int(std::strlen("OutputDir=")));
-        const QByteArray file = QDir(outputDir).filePath(QStringLiteral("setup.exe")).toLocal8Bit();
-        QFile output(QString::fromLocal8Bit(file));
+        const QByteArray file = QDir(outputDir).filePath(QStringLiteral("setup.exe")).toUtf8();
+        QFile output(QString::fromUtf8(file));
         if (!output.open(QIODevice::WriteOnly))
             return TCompilerResultFailed;
         output.write("package");
