@@ -1,0 +1,698 @@
+#include "windows/TprojectForm.h"
+
+#include "helpers/core/PathHelpers.h"
+#include "helpers/ui/UiServices.h"
+#include "model/PathRebase.h"
+#include "model/ProjectContainer.h"
+#include "pagehost/HostedPage.h"
+#include "pagehost/HostedPageControls.h"
+#include "pagehost/ProjectBreadcrumb.h"
+#include "pagehost/ProjectPageFactory.h"
+#include "platform/Registry.h"
+#include "widgets/NextInspector.h"
+#include "widgets/NxHeaderPanel.h"
+#include "widgets/NxLinkLabel.h"
+#include "widgets/NxOutlookBar.h"
+#include "widgets/NxPageControl.h"
+#include "widgets/NxPathControl.h"
+#include "widgets/NxSplitter.h"
+#include "windows/ComponentDisplayCaption.h"
+#include "windows/CopyFilesNameCleanup.h"
+#include "windows/HostedTab.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace talmo {
+
+namespace {
+
+const QString paneSettingsKey = QStringLiteral("Software\\Talmo\\PF");
+const QString leftWidthValue = QStringLiteral("NxHeaderPanel2_width");
+const QString helperHeightValue = QStringLiteral("mainHelper_height");
+const QString dividerValue = QStringLiteral("Divider");
+const QString errorTitle = QStringLiteral("Error");
+const QString noProjectCaption = QStringLiteral("No project is loaded.");
+
+const char *const sectionNames[] = {"Installation Modules", "Languages", "Wizard Dialogs", "Setup Types",
+                                    "Appearance and Themes"};
+
+// The page-control tab that a hosted page sits in: module page, registry
+// section, designer or code editor, appearance page.
+constexpr int hostedPageTab = 1;
+constexpr int sectionEditorTab = 2;
+
+QWidget *column(QWidget *parent, std::initializer_list<QWidget *> widgets)
+{
+    auto *layout = new QVBoxLayout(parent);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (QWidget *widget : widgets)
+        layout->addWidget(widget);
+    return parent;
+}
+
+TNxPageControl *hiddenTabPages(const QString &name, QWidget *parent)
+{
+    auto *pages = new TNxPageControl(parent);
+    pages->setObjectName(name);
+    pages->setShowTabs(false);
+    return pages;
+}
+
+QString fileNameOnly(const QString &fileName)
+{
+    return QFileInfo(QString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
+}
+
+} // namespace
+
+TprojectForm::TprojectForm(std::unique_ptr<TProjectContainer> project, ProjectPageFactory &pages,
+                           ScriptKnowledgeBase *knowledge, QWidget *parent)
+    : QWidget(parent)
+    , m_project(std::move(project))
+    , m_pages(pages)
+    , m_knowledge(knowledge)
+{
+    setObjectName(QStringLiteral("projectForm"));
+    m_mainSplitter = new TNxSplitter(Qt::Horizontal, this);
+    m_mainSplitter->setObjectName(QStringLiteral("MainSplitter"));
+    column(this, {m_mainSplitter});
+
+    m_leftPanel = new TNxHeaderPanel(m_mainSplitter);
+    m_leftPanel->setObjectName(QStringLiteral("NxHeaderPanel2"));
+    m_leftPanel->setCaption(QStringLiteral("Project Components"));
+    buildLeftPanel(m_leftPanel);
+
+    auto *rightPanel = new TNxHeaderPanel(m_mainSplitter);
+    rightPanel->setObjectName(QStringLiteral("NxHeaderPanel9"));
+    rightPanel->setCaption(QStringLiteral("Component Settings"));
+    buildRightPanel(rightPanel);
+    m_mainSplitter->setStretchFactor(0, 0);
+    m_mainSplitter->setStretchFactor(1, 1);
+    m_mainSplitter->setSizes({260, 640});
+
+    setCaptions(noProjectCaption, QStringLiteral("No Project Loaded"));
+    restorePanes();
+    resetSidePane();
+    m_sectionBar->setItemIndex(ModulesSection);
+}
+
+TprojectForm::~TprojectForm()
+{
+    // Nothing the controls report while they go down reaches a half-gone window.
+    m_pathControl->disconnect(this);
+    m_sectionBar->disconnect(this);
+    // The pages save their state while the window still stands around them.
+    for (TNxPageControl *pages : {m_modulePages, m_wizardPages, m_appearancePages}) {
+        while (pages->getPageCount() > 1)
+            closeTab(pages, pages->getPageCount() - 1);
+    }
+    savePanes();
+}
+
+TProjectContainer &TprojectForm::project()
+{
+    return *m_project;
+}
+
+void TprojectForm::buildLeftPanel(QWidget *panel)
+{
+    m_sectionBar = new TNxOutlookBar;
+    m_sectionBar->setObjectName(QStringLiteral("NxOutlookBar1"));
+    for (const char *name : sectionNames)
+        m_sectionBar->items().add()->setCaption(QString::fromLatin1(name));
+    connect(m_sectionBar, &TNxOutlookBar::select, this, &TprojectForm::sectionSelected);
+
+    auto link = [this](const char *name, const QString &caption) {
+        auto *label = new TNxLinkLabel;
+        label->setObjectName(QString::fromLatin1(name));
+        label->setCaption(caption);
+        return label;
+    };
+    TNxLinkLabel *buildAndRun = link("BuildAndRunLink", QStringLiteral("Build and run project"));
+    TNxLinkLabel *build = link("BuildLink", QStringLiteral("Build project"));
+    TNxLinkLabel *advanced = link("AdvancedOptionsLink", QStringLiteral("Advanced options"));
+    connect(buildAndRun, &TNxLinkLabel::clicked, this, [this] { emit buildRequested(true); });
+    connect(build, &TNxLinkLabel::clicked, this, [this] { emit buildRequested(false); });
+    connect(advanced, &TNxLinkLabel::clicked, this, &TprojectForm::advancedOptionsRequested);
+
+    auto *sectionArea = column(new QWidget, {m_sectionBar, buildAndRun, build, advanced});
+
+    m_sidePages = hiddenTabPages(QStringLiteral("NxPageControl3"), nullptr);
+    m_controls = new HostedPageControls(m_sidePages);
+    auto *options = new QWidget;
+    options->setObjectName(QStringLiteral("GeneralOptions"));
+    addSheet(m_sidePages, QStringLiteral("Options"), options);
+
+    m_propertiesHeader = new TNxHeaderPanel;
+    m_propertiesHeader->setObjectName(QStringLiteral("NxHeaderPanel5"));
+    column(m_propertiesHeader, {m_controls->objectsDropDown(), m_controls->inspector()});
+    addSheet(m_sidePages, QStringLiteral("Properties"), m_propertiesHeader);
+    addSheet(m_sidePages, QStringLiteral("Helper"),
+             column(new QWidget, {m_controls->helpToolBar(), m_controls->helpViewer()}));
+
+    m_leftSplitter = new TNxSplitter(Qt::Vertical);
+    m_leftSplitter->addWidget(sectionArea);
+    m_leftSplitter->addWidget(m_sidePages);
+    m_leftSplitter->setObjectName(QStringLiteral("LeftSplitter"));
+    // The side pane keeps its height; the section bar takes what the window gives.
+    m_leftSplitter->setStretchFactor(0, 1);
+    m_leftSplitter->setStretchFactor(1, 0);
+    column(panel, {m_leftSplitter});
+}
+
+void TprojectForm::buildRightPanel(QWidget *panel)
+{
+    m_pathControl = new TNxPathControl;
+    m_pathControl->setObjectName(QStringLiteral("NxPathControl1"));
+    m_pathControl->setMinimumHeight(24);
+    m_breadcrumb = std::make_unique<ProjectBreadcrumb>(m_pathControl);
+    connect(m_pathControl, &TNxPathControl::select, this, &TprojectForm::pathNodeSelected);
+
+    m_backLink = new TNxLinkLabel;
+    m_backLink->setObjectName(QStringLiteral("BackLink"));
+    m_backLink->setCaption(QStringLiteral("Back"));
+    m_backLink->hide();
+    connect(m_backLink, &TNxLinkLabel::clicked, this, [this] {
+        if (TNxPathNode *node = m_breadcrumb->selected(); node && node->parent())
+            m_breadcrumb->select(static_cast<TNxPathNode *>(node->parent()));
+    });
+
+    m_sections = hiddenTabPages(QStringLiteral("NxPageControl1"), nullptr);
+    m_modulePages = hiddenTabPages(QStringLiteral("NxPageControl2"), nullptr);
+    m_wizardPages = hiddenTabPages(QStringLiteral("NxPageControl5"), nullptr);
+    m_appearancePages = hiddenTabPages(QStringLiteral("NxPageControl4"), nullptr);
+    auto named = [](const char *name) {
+        auto *widget = new QWidget;
+        widget->setObjectName(QString::fromLatin1(name));
+        return widget;
+    };
+    addSheet(m_modulePages, QStringLiteral("Modules"), named("ModuleTreePage"));
+    addSheet(m_wizardPages, QStringLiteral("Wizard Dialogs"), named("WizardDialogListsPage"));
+    addSheet(m_appearancePages, QStringLiteral("Themes"), named("ThemeOptionsPage"));
+
+    addSheet(m_sections, QString::fromLatin1(sectionNames[ModulesSection]), m_modulePages);
+    addSheet(m_sections, QString::fromLatin1(sectionNames[LanguagesSection]), named("LanguagesPage"));
+    addSheet(m_sections, QString::fromLatin1(sectionNames[WizardDialogsSection]), m_wizardPages);
+    addSheet(m_sections, QString::fromLatin1(sectionNames[SetupTypesSection]), named("SetupTypesPage"));
+    addSheet(m_sections, QString::fromLatin1(sectionNames[AppearanceSection]), m_appearancePages);
+
+    column(panel, {m_backLink, m_pathControl, m_sections});
+}
+
+TNxTabSheet *TprojectForm::addSheet(TNxPageControl *pages, const QString &caption, QWidget *content)
+{
+    auto *sheet = new TNxTabSheet;
+    sheet->setCaption(caption);
+    if (content)
+        column(sheet, {content});
+    pages->addPage(sheet, true);
+    if (pages->getPageCount() == 1)
+        pages->setActivePageIndex(0);
+    return sheet;
+}
+
+void TprojectForm::restorePanes()
+{
+    Registry registry;
+    if (!registry.openKey(paneSettingsKey, false))
+        return;
+    if (const auto width = registry.readInteger(leftWidthValue)) {
+        const QList<int> sizes = m_mainSplitter->sizes();
+        m_mainSplitter->setSizes({*width, qMax(1, sizes.value(0) + sizes.value(1) - *width)});
+    }
+    if (const auto height = registry.readInteger(helperHeightValue)) {
+        const QList<int> sizes = m_leftSplitter->sizes();
+        m_leftSplitter->setSizes({qMax(1, sizes.value(0) + sizes.value(1) - *height), *height});
+    }
+    if (const auto divider = registry.readInteger(dividerValue))
+        m_controls->inspector()->setSplitterPosition(*divider);
+}
+
+void TprojectForm::savePanes() const
+{
+    Registry registry;
+    if (!registry.openKey(paneSettingsKey, true))
+        return;
+    // A settings store that cannot be written loses the sizes, nothing else.
+    const std::pair<QString, int> values[] = {
+        {leftWidthValue, m_mainSplitter->sizes().value(0)},
+        {helperHeightValue, m_leftSplitter->sizes().value(1)},
+        {dividerValue, m_controls->inspector()->splitterPosition()},
+    };
+    for (const auto &[name, value] : values) {
+        if (!registry.writeInteger(name, value))
+            return;
+    }
+}
+
+void TprojectForm::setCaptions(const QString &caption, const QString &tabCaption)
+{
+    setWindowTitle(caption);
+    m_tabCaption = tabCaption;
+    emit tabCaptionChanged(tabCaption);
+}
+
+// The project's file --------------------------------------------------------
+
+bool TprojectForm::NewProject()
+{
+    m_project->CreateNewProject();
+    m_project->SetOutputPath(QString());
+    const QString name = fileNameOnly(m_project->GetFileName());
+    setCaptions(name, name);
+    RefreshFromProject();
+    return true;
+}
+
+bool TprojectForm::LoadFromFile(const QString &fileName)
+{
+    if (!m_project->LoadFromFile(fileName)) {
+        UiServices::current().showMessage(this, UiMessageKind::Error, errorTitle,
+                                          QStringLiteral("Error while loading project !"));
+        setCaptions(noProjectCaption, QStringLiteral("No Project is Loaded"));
+        return false;
+    }
+    const QString name = fileNameOnly(fileName);
+    setCaptions(name, name);
+    emit fileUsed(fileName);
+    RefreshFromProject();
+    return true;
+}
+
+bool TprojectForm::Save()
+{
+    const QString fileName = m_project->GetFileName();
+    if (fileName.isEmpty() || fileNameOnly(fileName) == QStringLiteral("unknown.talmo"))
+        return SaveAs();
+    return SaveToFile(fileName);
+}
+
+bool TprojectForm::SaveAs()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Project As");
+    request.filter = QStringLiteral("Projects (*.talmo)|*.talmo");
+    request.fileName = m_project->GetFileName();
+    const std::optional<QString> chosen = UiServices::current().saveFile(this, request);
+    return chosen && SaveToFile(*chosen);
+}
+
+bool TprojectForm::SaveToFile(const QString &fileName)
+{
+    if (!SaveProjectRebased(*m_project, fileName)) {
+        UiServices::current().showMessage(this, UiMessageKind::Error, errorTitle,
+                                          QStringLiteral("Error while saving project"));
+        return false;
+    }
+    const QString name = fileNameOnly(fileName);
+    setCaptions(name, name);
+    emit fileUsed(fileName);
+    return true;
+}
+
+// Refresh -------------------------------------------------------------------
+
+void TprojectForm::RefreshFromProject()
+{
+    FillGeneralOptions();
+    RemoveStaleCopyFilesNames();
+    FillLanguagesList();
+    FillCustomPagesList();
+    FillSetupTypesList();
+    FillStandardDialogsAndThemes();
+    RebuildModuleTree();
+    RebuildPathNodes();
+    HookGeneralOptionEdits();
+}
+
+void TprojectForm::FillGeneralOptions()
+{
+}
+
+void TprojectForm::RemoveStaleCopyFilesNames()
+{
+    RemoveUnknownCopyFilesNames(*m_project);
+}
+
+void TprojectForm::FillLanguagesList()
+{
+}
+
+void TprojectForm::FillCustomPagesList()
+{
+}
+
+void TprojectForm::FillSetupTypesList()
+{
+}
+
+void TprojectForm::FillStandardDialogsAndThemes()
+{
+}
+
+void TprojectForm::RebuildModuleTree()
+{
+}
+
+void TprojectForm::HookGeneralOptionEdits()
+{
+}
+
+void TprojectForm::RebuildPathNodes()
+{
+    QList<ProjectBreadcrumb::ModuleNode> modules;
+    for (int i = 0; i < m_project->InstallComponents.Count(); ++i) {
+        if (m_project->InstallComponents.GetItem(i).moduleType != ModuleType::Container)
+            modules.append({i, ComponentDisplayCaption(*m_project, i)});
+    }
+    QStringList customPages;
+    for (const TCustomForm &page : m_project->CustomForms)
+        customPages.append(page.Name);
+    m_breadcrumb->rebuild(modules, customPages);
+    m_pathControl->update();
+}
+
+// Sections and the breadcrumb -------------------------------------------------
+
+void TprojectForm::ShowSection(Section section)
+{
+    m_sections->setActivePageIndex(section);
+}
+
+TprojectForm::Section TprojectForm::currentSection() const
+{
+    return Section(m_sections->activePageIndex());
+}
+
+void TprojectForm::sectionSelected()
+{
+    const int index = m_sectionBar->itemIndex();
+    ShowSection(Section(index));
+    if (TNxPathNode *root = m_breadcrumb->root(ProjectBreadcrumb::RootKey(-(index + 1))))
+        m_breadcrumb->select(root);
+}
+
+void TprojectForm::pathNodeSelected()
+{
+    resetSidePane();
+    TNxPathNode *node = m_breadcrumb->selected();
+    m_backLink->setVisible(node && node->level() > 0);
+    if (!node)
+        return;
+    if (node->level() == 0) {
+        CloseHostedPages();
+        const int section = -node->tag() - 1;
+        ShowSection(Section(section));
+        const QSignalBlocker silent(m_sectionBar);
+        m_sectionBar->setItemIndex(section);
+        return;
+    }
+    auto *root = static_cast<TNxPathNode *>(node->level() == 1 ? node->parent() : node->parent()->parent());
+    switch (root->tag()) {
+    case ProjectBreadcrumb::Modules:
+        OpenSelectedPathNode();
+        break;
+    case ProjectBreadcrumb::WizardDialogs:
+        OpenWizardDialogPage();
+        break;
+    case ProjectBreadcrumb::Appearance:
+        OpenAppearancePage();
+        break;
+    default:
+        break;
+    }
+}
+
+void TprojectForm::resetSidePane()
+{
+    m_propertiesHeader->setCaption(QStringLiteral("Properties"));
+    m_controls->reset();
+    showSidePane(SidePane::Options);
+}
+
+void TprojectForm::OpenSelectedPathNode()
+{
+    TNxPathNode *node = m_breadcrumb->selected();
+    ShowSection(ModulesSection);
+    const bool sectionOpen = m_modulePages->getPageCount() > sectionEditorTab;
+    if (sectionOpen)
+        closeTab(m_modulePages, sectionEditorTab);
+    if (node->level() == 2) {
+        if (sectionOpen)
+            refreshModulePage();
+        OpenComponentPage(node->parent()->tag(), node->tag());
+        return;
+    }
+    HostedTab *module = moduleTab();
+    if (module && module->key() == node->tag()) {
+        m_modulePages->setActivePageIndex(hostedPageTab);
+        refreshModulePage();
+        return;
+    }
+    if (module)
+        closeTab(m_modulePages, hostedPageTab);
+    OpenComponentPage(node->tag());
+}
+
+void TprojectForm::OpenComponentPage(int componentIndex, int sectionIndex)
+{
+    const TInstallComponent &component = m_project->InstallComponents.GetItem(componentIndex);
+    if (sectionIndex != -1) {
+        if (component.moduleType == ModuleType::CabCreator)
+            openTab(m_modulePages, PageKind::RegistrySection, sectionIndex);
+        return;
+    }
+    const std::optional<PageKind> kind = pageKindForModuleType(component.moduleType);
+    if (!kind) {
+        editComponentLater(componentIndex);
+        return;
+    }
+    showSidePane(*kind == PageKind::Win32Module ? SidePane::PropertiesWithTabs : SidePane::Options);
+    openTab(m_modulePages, *kind, componentIndex);
+}
+
+void TprojectForm::editComponentLater(int componentIndex)
+{
+    // The breadcrumb goes back to its first node, which rebuilds the nodes and
+    // frees the one whose selection is being handled now: move only after
+    // that handler has returned.
+    QPointer<TprojectForm> self(this);
+    QTimer::singleShot(0, this, [self, componentIndex] {
+        if (!self)
+            return;
+        self->m_breadcrumb->select(self->m_breadcrumb->root(ProjectBreadcrumb::Modules));
+        emit self->componentEditRequested(componentIndex);
+    });
+}
+
+void TprojectForm::OpenWizardDialogPage()
+{
+    ShowSection(WizardDialogsSection);
+    while (m_wizardPages->getPageCount() > 1)
+        closeTab(m_wizardPages, m_wizardPages->getPageCount() - 1);
+    const int key = m_breadcrumb->selected()->tag();
+    if (key == ProjectBreadcrumb::Separator)
+        return;
+    openTab(m_wizardPages, key == ProjectBreadcrumb::GlobalCode ? PageKind::GlobalCode : PageKind::CustomPage, key);
+}
+
+void TprojectForm::OpenAppearancePage()
+{
+    ShowSection(AppearanceSection);
+    while (m_appearancePages->getPageCount() > 1)
+        closeTab(m_appearancePages, m_appearancePages->getPageCount() - 1);
+    openTab(m_appearancePages, PageKind::Appearance, -1);
+}
+
+void TprojectForm::CloseHostedPages()
+{
+    if (m_modulePages->getPageCount() > 1) {
+        while (m_modulePages->getPageCount() > 1)
+            closeTab(m_modulePages, m_modulePages->getPageCount() - 1);
+        RebuildPathNodes();
+        RebuildModuleTree();
+    }
+    if (m_appearancePages->getPageCount() > 1) {
+        closeTab(m_appearancePages, hostedPageTab);
+        RebuildPathNodes();
+    }
+    if (m_wizardPages->getPageCount() > 1) {
+        while (m_wizardPages->getPageCount() > 1)
+            closeTab(m_wizardPages, m_wizardPages->getPageCount() - 1);
+        RebuildPathNodes();
+        RefreshFromProject();
+    }
+}
+
+HostedTab *TprojectForm::openTab(TNxPageControl *pages, PageKind kind, int key)
+{
+    auto *tab = new HostedTab(key);
+    tab->setCaption(pageKindName(kind));
+    pages->addPage(tab, true);
+    pages->setActivePage(tab);
+    const PageArguments arguments{*m_project, *this, key, m_knowledge};
+    tab->setPage(m_pages.create(kind, arguments, tab));
+    return tab;
+}
+
+HostedTab *TprojectForm::hostedTab(TNxPageControl *pages, int index) const
+{
+    return index < pages->getPageCount() ? qobject_cast<HostedTab *>(pages->getPage(index)) : nullptr;
+}
+
+void TprojectForm::closeTab(TNxPageControl *pages, int index)
+{
+    pages->deletePage(pages->getPage(index));
+    if (pages->activePage() == nullptr && pages->getPageCount() > 0)
+        pages->setActivePageIndex(pages->getPageCount() - 1);
+}
+
+void TprojectForm::refreshModulePage()
+{
+    if (HostedTab *tab = moduleTab(); tab && tab->page())
+        tab->page()->refreshFromProject();
+}
+
+HostedTab *TprojectForm::moduleTab() const
+{
+    return hostedTab(m_modulePages, hostedPageTab);
+}
+
+HostedTab *TprojectForm::registrySectionTab() const
+{
+    return hostedTab(m_modulePages, sectionEditorTab);
+}
+
+HostedTab *TprojectForm::wizardDialogTab() const
+{
+    return hostedTab(m_wizardPages, hostedPageTab);
+}
+
+HostedTab *TprojectForm::appearanceTab() const
+{
+    return hostedTab(m_appearancePages, hostedPageTab);
+}
+
+int TprojectForm::cabCreatorComponent() const
+{
+    for (int i = 0; i < m_project->InstallComponents.Count(); ++i) {
+        if (m_project->InstallComponents.GetItem(i).moduleType == ModuleType::CabCreator)
+            return i;
+    }
+    return -1;
+}
+
+// IProjectWindowHost -------------------------------------------------------
+
+TNextInspector *TprojectForm::inspector()
+{
+    return m_controls->inspector();
+}
+
+void TprojectForm::showSidePane(SidePane pane)
+{
+    m_sidePane = pane;
+    switch (pane) {
+    case SidePane::Options:
+        m_sidePages->setActivePageIndex(0);
+        m_sidePages->setShowTabs(false);
+        break;
+    case SidePane::Properties:
+        m_sidePages->setActivePageIndex(1);
+        m_sidePages->setShowTabs(false);
+        break;
+    case SidePane::PropertiesWithTabs:
+        m_sidePages->setActivePageIndex(1);
+        m_sidePages->setShowTabs(true);
+        break;
+    case SidePane::Helper:
+        m_sidePages->setActivePageIndex(2);
+        m_sidePages->setShowTabs(true);
+        break;
+    }
+}
+
+QTextBrowser *TprojectForm::helpViewer()
+{
+    return m_controls->helpViewer();
+}
+
+QToolBar *TprojectForm::helpToolBar()
+{
+    return m_controls->helpToolBar();
+}
+
+TNxEdit *TprojectForm::helpSearchEdit()
+{
+    return m_controls->helpSearchEdit();
+}
+
+TNxButton *TprojectForm::helpNextButton()
+{
+    return m_controls->helpNextButton();
+}
+
+void TprojectForm::setHelpHtml(const QStringList &lines)
+{
+    m_controls->setHelpHtml(lines);
+}
+
+QComboBox *TprojectForm::objectsDropDown()
+{
+    return m_controls->objectsDropDown();
+}
+
+void TprojectForm::setCurrentNodeText(const QString &text)
+{
+    if (TNxPathNode *node = m_breadcrumb->selected())
+        node->setText(text);
+    m_pathControl->update();
+}
+
+void TprojectForm::refreshModuleNodeCaption()
+{
+    HostedTab *tab = moduleTab();
+    if (!tab)
+        return;
+    if (TNxPathNode *node = m_breadcrumb->moduleNode(tab->key()))
+        node->setText(ComponentDisplayCaption(*m_project, tab->key()));
+    m_pathControl->update();
+}
+
+void TprojectForm::setRegistrySectionNodes(const QStringList &captions)
+{
+    TNxPathNode *module = m_breadcrumb->moduleNode(cabCreatorComponent());
+    if (!module)
+        return;
+    // A section that no longer exists takes its editor with it; the module
+    // page that asked stays.
+    if (m_breadcrumb->setRegistrySectionNodes(module, captions) && registrySectionTab()) {
+        HostedTab *stale = registrySectionTab();
+        // Taken out now, freed once the page that asked has returned.
+        static_cast<TNxCustomNotebook *>(m_modulePages)->removePage(stale);
+        stale->hide();
+        stale->deleteLater();
+        m_modulePages->setActivePageIndex(hostedPageTab);
+    }
+}
+
+void TprojectForm::openRegistrySection(int index)
+{
+    TNxPathNode *module = m_breadcrumb->moduleNode(cabCreatorComponent());
+    if (TNxPathNode *section = module ? m_breadcrumb->childWithKey(module, index) : nullptr)
+        m_breadcrumb->select(section);
+}
+
+QObject *TprojectForm::pageContext()
+{
+    return m_controls->pageContext();
+}
+
+} // namespace talmo

@@ -1,0 +1,157 @@
+#pragma once
+
+#include "pagehost/IProjectWindowHost.h"
+#include "pagehost/PageKind.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace talmo {
+
+class HostedPage;
+class HostedPageControls;
+class HostedTab;
+class ProjectBreadcrumb;
+class ProjectPageFactory;
+class ScriptKnowledgeBase;
+class TNxHeaderPanel;
+class TNxLinkLabel;
+class TNxOutlookBar;
+class TNxPageControl;
+class TNxPathControl;
+class TNxSplitter;
+class TNxTabSheet;
+class TProjectContainer;
+
+// The window of one open project, shown in its own tab of the main window:
+// the section bar and side pane on the left, the breadcrumb and the section
+// pages on the right. The breadcrumb is the one way of opening the hosted
+// editor pages, which the page factory makes; the window hands its side-pane
+// controls to the page shown and takes them back at every breadcrumb move.
+class TprojectForm : public QWidget, public IProjectWindowHost
+{
+    Q_OBJECT
+public:
+    enum Section { ModulesSection, LanguagesSection, WizardDialogsSection, SetupTypesSection, AppearanceSection };
+
+    // Takes the loaded (or new) project; the page factory is the program's
+    // one, filled by the editor libraries.
+    TprojectForm(std::unique_ptr<TProjectContainer> project, ProjectPageFactory &pages,
+                 ScriptKnowledgeBase *knowledge, QWidget *parent = nullptr);
+    // Closes the hosted pages (each saves its state) and writes the pane sizes.
+    ~TprojectForm() override;
+
+    TProjectContainer &project();
+    ScriptKnowledgeBase *knowledge() const { return m_knowledge; }
+
+    // Reloads every control from the project after a section page changed it.
+    void RefreshFromProject();
+
+    // The caption of the window's tab in the main window.
+    QString tabCaption() const { return m_tabCaption; }
+
+    // The project's file.
+    bool NewProject();
+    bool LoadFromFile(const QString &fileName);
+    bool Save();
+    bool SaveAs();
+    bool SaveToFile(const QString &fileName);
+
+    // The breadcrumb and its pages.
+    ProjectBreadcrumb &breadcrumb() { return *m_breadcrumb; }
+    TNxPathControl *pathControl() const { return m_pathControl; }
+    void ShowSection(Section section);
+    Section currentSection() const;
+    void OpenSelectedPathNode();
+    void OpenComponentPage(int componentIndex, int sectionIndex = -1);
+    void OpenWizardDialogPage();
+    void OpenAppearancePage();
+    void CloseHostedPages();
+    void RebuildPathNodes();
+
+    // The hosted pages now open; null where none is.
+    HostedTab *moduleTab() const;
+    HostedTab *registrySectionTab() const;
+    HostedTab *wizardDialogTab() const;
+    HostedTab *appearanceTab() const;
+    SidePane sidePane() const { return m_sidePane; }
+
+    // IProjectWindowHost
+    TNextInspector *inspector() override;
+    void showSidePane(SidePane pane) override;
+    QTextBrowser *helpViewer() override;
+    QToolBar *helpToolBar() override;
+    TNxEdit *helpSearchEdit() override;
+    TNxButton *helpNextButton() override;
+    void setHelpHtml(const QStringList &lines) override;
+    QComboBox *objectsDropDown() override;
+    void setCurrentNodeText(const QString &text) override;
+    void refreshModuleNodeCaption() override;
+    void setRegistrySectionNodes(const QStringList &captions) override;
+    void openRegistrySection(int index) override;
+    QObject *pageContext() override;
+
+signals:
+    void tabCaptionChanged(const QString &caption);
+    // A file was loaded or saved: it goes to the top of the recent files.
+    void fileUsed(const QString &fileName);
+    // The links of the side pane.
+    void buildRequested(bool runAfterBuild);
+    void advancedOptionsRequested();
+    // A runtime module or module container was chosen in the breadcrumb:
+    // they have no page and are edited from the module tree.
+    void componentEditRequested(int componentIndex);
+
+private:
+    void buildLeftPanel(QWidget *panel);
+    void buildRightPanel(QWidget *panel);
+    TNxTabSheet *addSheet(TNxPageControl *pages, const QString &caption, QWidget *content = nullptr);
+    void restorePanes();
+    void savePanes() const;
+    void setCaptions(const QString &caption, const QString &tabCaption);
+
+    void pathNodeSelected();
+    void sectionSelected();
+    void resetSidePane();
+    HostedTab *openTab(TNxPageControl *pages, PageKind kind, int key);
+    HostedTab *hostedTab(TNxPageControl *pages, int index) const;
+    void closeTab(TNxPageControl *pages, int index);
+    void refreshModulePage();
+    void editComponentLater(int componentIndex);
+    int cabCreatorComponent() const;
+
+    // The section fills; each section page fills its own controls here.
+    void FillGeneralOptions();
+    void RemoveStaleCopyFilesNames();
+    void FillLanguagesList();
+    void FillCustomPagesList();
+    void FillSetupTypesList();
+    void FillStandardDialogsAndThemes();
+    void RebuildModuleTree();
+    void HookGeneralOptionEdits();
+
+    std::unique_ptr<TProjectContainer> m_project;
+    ProjectPageFactory &m_pages;
+    ScriptKnowledgeBase *m_knowledge;
+    QString m_tabCaption;
+
+    TNxSplitter *m_mainSplitter = nullptr;
+    TNxSplitter *m_leftSplitter = nullptr;
+    TNxHeaderPanel *m_leftPanel = nullptr;
+    TNxOutlookBar *m_sectionBar = nullptr;
+    TNxPageControl *m_sidePages = nullptr;
+    TNxHeaderPanel *m_propertiesHeader = nullptr;
+    HostedPageControls *m_controls = nullptr;
+    SidePane m_sidePane = SidePane::Options;
+
+    TNxPathControl *m_pathControl = nullptr;
+    std::unique_ptr<ProjectBreadcrumb> m_breadcrumb;
+    TNxLinkLabel *m_backLink = nullptr;
+    TNxPageControl *m_sections = nullptr;
+    TNxPageControl *m_modulePages = nullptr;
+    TNxPageControl *m_wizardPages = nullptr;
+    TNxPageControl *m_appearancePages = nullptr;
+};
+
+} // namespace talmo
