@@ -1,11 +1,84 @@
+#include "engine/script/ProgramOptionsRedistributables.h"
+#include "engine/scriptcode/FullScriptSource.h"
+#include "engine/setup/SetupBuild.h"
+#include "helpers/ui/DesktopShellServices.h"
+#include "helpers/ui/QtUiServices.h"
+#include "model/ProgramOptions.h"
+#include "pagehost/ProjectPageFactory.h"
+#include "platform/RegistryFileStore.h"
+#include "scriptknowledge/ScriptKnowledgeBase.h"
+#include "windows/BuilderForm.h"
+#include "windows/BuilderFormRunner.h"
+#include "windows/ProgramCommandLine.h"
+#include "windows/TmasterForm.h"
+
 #include <QApplication>
-#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace talmo;
+
+namespace {
+
+QStringList ArgumentsAfterProgram(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    return arguments;
+}
+
+QString Environment(const char *name)
+{
+    return qEnvironmentVariable(name);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    const QStringList arguments = ArgumentsAfterProgram(argc, argv);
+    const bool headless = ProgramCommandLine::NeedsOffscreenPlatform(arguments, Environment);
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    else if (ProgramCommandLine::HasNoDisplay(Environment)) {
+        std::fprintf(stderr, "%s\n", qPrintable(ProgramCommandLine::NoDisplayMessage));
+        return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talmo"));
-    QTextStream(stderr) << "Talmo: the main window is not built yet; "
-                           "the project model, generators and build tools are tested by scripts/test.sh.\n";
-    return 1;
+
+    RegistryFileStore settings(RegistryFileStore::defaultFilePath());
+    ScopedCurrentRegistryStore useSettings(settings);
+    QtUiServices dialogs;
+    ScopedCurrentUiServices useDialogs(dialogs);
+    DesktopShellServices shell;
+    ScopedCurrentShellServices useShell(shell);
+    TProgramOptions options;
+    ScopedCurrentProgramOptions useOptions(options);
+    ScriptKnowledgeBase knowledge;
+    ProgramOptionsRedistributables redistributables(options);
+    FullScriptSource scriptSource(knowledge, &redistributables);
+    ProjectPageFactory pages;
+
+    TBuilderForm builder;
+    builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);
+    BuilderFormRunner runner(builder);
+
+    TmasterForm master({ pages, &knowledge, runner, headless });
+    QObject::connect(&master, &TmasterForm::commandLineBuildFinished, &app,
+                     [&app](int exitCode) { app.exit(exitCode); });
+    master.show();
+    if (!settings.loadError().isEmpty()) {
+        if (headless)
+            std::fprintf(stderr, "talmo: %s\n", qPrintable(settings.loadError()));
+        else
+            dialogs.showMessage(&master, UiMessageKind::Warning, QStringLiteral("Talmo"), settings.loadError());
+    }
+    const ProgramCommandLine commandLine = ProgramCommandLine::Parse(arguments);
+    QTimer::singleShot(0, &master, [&master, commandLine] { master.RunCommandLine(commandLine); });
+    return app.exec();
 }

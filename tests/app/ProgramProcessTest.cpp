@@ -1,0 +1,127 @@
+#include "tests/support/QtPrinters.h"
+
+#include <QDir>
+#include <algorithm>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString ProgramFolder = QStringLiteral(TALMO_TEST_PROGRAM_DIR);
+
+bool CopyFolder(const QString &from, const QString &to)
+{
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
+            return false;
+    }
+    return true;
+}
+
+struct ProcessRun
+{
+    int exitCode = -1;
+    QString standardError;
+};
+
+// The program as a user starts it on a machine without any display: no
+// platform chosen, no X or Wayland display, settings in a folder of its own.
+class ProgramProcessTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        ASSERT_TRUE(CopyFolder(ProgramFolder + QStringLiteral("/examples/Hello"), example()));
+        QDir(root.path()).mkpath(QStringLiteral("config"));
+        QDir(root.path()).mkpath(QStringLiteral("tmp"));
+    }
+
+    QString example() const { return root.filePath(QStringLiteral("Hello")); }
+    QString project() const { return example() + QStringLiteral("/Hello.talmo"); }
+
+    ProcessRun Start(const QStringList &arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("TMPDIR"), root.filePath(QStringLiteral("tmp")));
+        environment.remove(QStringLiteral("TMP"));
+        environment.remove(QStringLiteral("TEMP"));
+        QProcess talmo;
+        talmo.setProcessEnvironment(environment);
+        talmo.start(ProgramFolder + QStringLiteral("/talmo"), arguments);
+        ProcessRun run;
+        if (!talmo.waitForFinished(90000)) {
+            talmo.kill();
+            talmo.waitForFinished();
+            return run;
+        }
+        run.exitCode = talmo.exitStatus() == QProcess::NormalExit ? talmo.exitCode() : -2;
+        run.standardError = QString::fromLocal8Bit(talmo.readAllStandardError());
+        return run;
+    }
+
+    QStringList Outputs() const
+    {
+        return QDir(example() + QStringLiteral("/output")).entryList(QDir::Files, QDir::Name);
+    }
+
+    QTemporaryDir root;
+};
+
+TEST_F(ProgramProcessTest, SilentBuildWithoutADisplayMakesTheCabAndTheSetup)
+{
+    const ProcessRun run = Start({ QStringLiteral("/BS"), project() });
+
+    EXPECT_EQ(run.exitCode, 0) << run.standardError.toStdString();
+    const QStringList outputs = Outputs();
+    EXPECT_TRUE(outputs.contains(QStringLiteral("HelloSetup.exe"))) << outputs.join(u' ').toStdString();
+    EXPECT_TRUE(std::any_of(outputs.begin(), outputs.end(),
+                            [](const QString &name) { return name.endsWith(QLatin1String(".CAB")); }))
+        << outputs.join(u' ').toStdString();
+    EXPECT_EQ(run.standardError.count(QStringLiteral("talmo: ")), 0) << run.standardError.toStdString();
+}
+
+TEST_F(ProgramProcessTest, AMissingSourceFileFailsWithTheBuildersCodeAndSaysWhy)
+{
+    ASSERT_TRUE(QFile::remove(example() + QStringLiteral("/files/Readme.txt")));
+
+    const ProcessRun run = Start({ QStringLiteral("/B"), project() });
+
+    EXPECT_EQ(run.exitCode, 3) << run.standardError.toStdString();
+    EXPECT_TRUE(run.standardError.contains(QStringLiteral("talmo: Project: Hello.talmo - "))) << run.standardError.toStdString();
+    EXPECT_FALSE(Outputs().contains(QStringLiteral("HelloSetup.exe")));
+}
+
+TEST_F(ProgramProcessTest, HeadlessStartsRefuseWhatTheyCannotDo)
+{
+    struct Case
+    {
+        QStringList arguments;
+        int exitCode;
+        QString message;
+    };
+    const Case cases[] = {
+        { {}, 1, QStringLiteral("talmo: no display available; only /B and /BS builds run without one") },
+        { { project() }, 1, QStringLiteral("talmo: no display available") },
+        { { QStringLiteral("/b") }, 100, QStringLiteral("talmo: ") },
+        { { QStringLiteral("/BS"), root.filePath(QStringLiteral("missing.talmo")) }, 100, QStringLiteral("missing.talmo") },
+    };
+    for (const Case &c : cases) {
+        const ProcessRun run = Start(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(u' ').toStdString() << run.standardError.toStdString();
+        EXPECT_TRUE(run.standardError.contains(c.message)) << c.arguments.join(u' ').toStdString() << run.standardError.toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,222 @@
+// A picture of every window, page and dialog of the program, made headless
+// from the example project into _build/gallery/ so anyone can look at the
+// whole program without a display. Each picture is checked only for being
+// written, not blank, and for its window's title; pixels are never compared.
+// To add a window, add a row to GalleryWindows().
+
+#include "engine/scriptcode/FullScriptSource.h"
+#include "engine/setup/SetupBuild.h"
+#include "helpers/ui/FakeUiServices.h"
+#include "model/ProjectContainer.h"
+#include "model/ProjectManager.h"
+#include "pagehost/ProjectPageFactory.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RegistryMemoryStore.h"
+#include "platform/ShellServices.h"
+#include "scriptknowledge/ScriptKnowledgeBase.h"
+#include "tests/support/QtPrinters.h"
+#include "widgets/NxHeaderPanel.h"
+#include "windows/BuilderForm.h"
+#include "windows/BuilderFormRunner.h"
+#include "windows/TAboutBox.h"
+#include "windows/TmasterForm.h"
+#include "windows/TprojectForm.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDirIterator>
+#include <QImage>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace talmo;
+
+namespace {
+
+const QString ProgramFolderPath = QStringLiteral(TALMO_TEST_PROGRAM_DIR);
+
+bool CopyFolder(const QString &from, const QString &to)
+{
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
+            return false;
+    }
+    return true;
+}
+
+bool WaitUntil(const std::function<bool()> &condition)
+{
+    const QDeadlineTimer deadline(60000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
+
+// The program as main() sets it up, over fakes for the dialogs and the
+// shell, with the example project copied into a folder of its own.
+struct Gallery
+{
+    Gallery()
+    {
+        ProgramFolder::setOverride(ProgramFolderPath);
+        builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);
+        builder.Builder().SetWorkingFolder(root.filePath(QStringLiteral("work")));
+        QDir(root.path()).mkpath(QStringLiteral("work"));
+        QDir(root.path()).mkpath(QStringLiteral("Hello/output"));
+        CopyFolder(ProgramFolderPath + QStringLiteral("/examples/Hello"), root.filePath(QStringLiteral("Hello")));
+        master.resize(1024, 700);
+        master.show();
+    }
+    ~Gallery() { ProgramFolder::clearOverride(); }
+
+    QString ExampleProject() const { return root.filePath(QStringLiteral("Hello/Hello.talmo")); }
+
+    TprojectForm &OpenExample()
+    {
+        EXPECT_TRUE(master.OpenFile(ExampleProject()));
+        return *master.activeProjectForm();
+    }
+
+    QTemporaryDir root;
+    RegistryMemoryStore store;
+    ScopedCurrentRegistryStore useStore{ store };
+    FakeUiServices ui;
+    ScopedCurrentUiServices useUi{ ui };
+    FakeShellServices shell;
+    ScopedCurrentShellServices useShell{ shell };
+    ScriptKnowledgeBase knowledge;
+    FullScriptSource scriptSource{ knowledge, nullptr };
+    ProjectPageFactory pages;
+    TBuilderForm builder;
+    BuilderFormRunner runner{ builder };
+    TmasterForm master{ { pages, &knowledge, runner, true } };
+};
+
+// One picture: the widget to grab (shown and laid out by the row) and the
+// title it must carry. Rows run in order on one Gallery.
+struct GalleryWindow
+{
+    QString name;
+    std::function<QWidget *(Gallery &gallery)> show;
+    QString title;
+    // Dialogs a row made for itself are freed after the picture.
+    bool ownsWidget = false;
+};
+
+QWidget *ProjectSection(Gallery &gallery, TprojectForm::Section section)
+{
+    TprojectForm &form = *gallery.master.activeProjectForm();
+    form.ShowSection(section);
+    return &form;
+}
+
+QList<GalleryWindow> GalleryWindows()
+{
+    return {
+        { QStringLiteral("MainWindow-Welcome"),
+          [](Gallery &g) {
+              g.master.UpdateIdleState();
+              return &g.master;
+          },
+          QStringLiteral("Talmo - Welcome") },
+        { QStringLiteral("ProjectWindow-Modules"),
+          [](Gallery &g) {
+              g.OpenExample();
+              return ProjectSection(g, TprojectForm::ModulesSection);
+          },
+          QStringLiteral("Hello.talmo") },
+        { QStringLiteral("ProjectWindow-Languages"),
+          [](Gallery &g) { return ProjectSection(g, TprojectForm::LanguagesSection); }, QStringLiteral("Hello.talmo") },
+        { QStringLiteral("ProjectWindow-WizardDialogs"),
+          [](Gallery &g) { return ProjectSection(g, TprojectForm::WizardDialogsSection); }, QStringLiteral("Hello.talmo") },
+        { QStringLiteral("ProjectWindow-SetupTypes"),
+          [](Gallery &g) { return ProjectSection(g, TprojectForm::SetupTypesSection); }, QStringLiteral("Hello.talmo") },
+        { QStringLiteral("ProjectWindow-Appearance"),
+          [](Gallery &g) { return ProjectSection(g, TprojectForm::AppearanceSection); }, QStringLiteral("Hello.talmo") },
+        { QStringLiteral("MainWindow-ProjectManager"),
+          [](Gallery &g) {
+              TProjectManager manager;
+              manager.Entries.AddNew().FileName = QStringLiteral("Hello\\Hello.talmo");
+              const QString file = g.root.filePath(QStringLiteral("Examples.talmopm"));
+              manager.SaveToFile(file);
+              g.master.OpenFile(file);
+              g.master.UpdateIdleState();
+              return &g.master;
+          },
+          QStringLiteral("Talmo") },
+        { QStringLiteral("ProjectManagerPanel"),
+          [](Gallery &g) { return static_cast<QWidget *>(g.master.managerHeaderPanel()); },
+          QStringLiteral("Talmo") },
+        { QStringLiteral("BuilderWindow"),
+          [](Gallery &g) -> QWidget * {
+              TBuilderForm &builder = g.builder;
+              builder.SetProject(&g.master.activeProjectForm()->project());
+              builder.SetBuildMode(BuilderModeCabs);
+              builder.SetKeepOpen(true);
+              bool finished = false;
+              QObject::connect(&builder.Builder(), &BuildController::automaticStepFinished, &builder,
+                               [&finished] { finished = true; }, Qt::SingleShotConnection);
+              builder.open();
+              EXPECT_TRUE(WaitUntil([&finished] { return finished; }));
+              EXPECT_EQ(builder.ResultCode(), 0) << builder.Builder().LogLines().join(u'\n').toStdString();
+              return &builder;
+          },
+          QStringLiteral("Builder - Hello.talmo") },
+        { QStringLiteral("AboutBox"),
+          [](Gallery &g) -> QWidget * {
+              auto *about = new TAboutBox(&g.master);
+              about->show();
+              return about;
+          },
+          QStringLiteral("About"), true },
+    };
+}
+
+int DistinctColours(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height() && colours.size() < 3; y += 3) {
+        for (int x = 0; x < image.width() && colours.size() < 3; x += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    return int(colours.size());
+}
+
+TEST(WindowGalleryTest, EveryWindowHasAPicture)
+{
+    const QString folder = QDir::cleanPath(ProgramFolderPath + QStringLiteral("/../gallery"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Gallery gallery;
+
+    for (const GalleryWindow &window : GalleryWindows()) {
+        SCOPED_TRACE(window.name.toStdString());
+        QWidget *widget = window.show(gallery);
+        ASSERT_NE(widget, nullptr);
+        QCoreApplication::processEvents();
+        const QString file = folder + QLatin1Char('/') + window.name + QStringLiteral(".png");
+        QFile::remove(file);
+        const QImage picture = widget->grab().toImage();
+        EXPECT_TRUE(picture.save(file));
+        EXPECT_TRUE(QFileInfo(file).size() > 0);
+        EXPECT_GE(DistinctColours(QImage(file)), 2) << "a blank picture";
+        // A panel has no title of its own: it shows that of the window holding it.
+        const QString title = widget->windowTitle().isEmpty() ? widget->window()->windowTitle() : widget->windowTitle();
+        EXPECT_EQ(title, window.title);
+        if (window.ownsWidget)
+            delete widget;
+    }
+}
+
+} // namespace
