@@ -7,13 +7,13 @@ const QString &ProgramInfo::LicenceText()
     static const QString text = QStringLiteral(
         "Talmo licence\n"
         "\n"
-        "You may install and use this program to prepare installations of your own\n"
-        "applications, for any purpose, commercial ones included. The installations\n"
+        "You may install and use this program to prepare installations of your own "
+        "applications, for any purpose, commercial ones included. The installations "
         "you build with it are yours and may be given away or sold without notice.\n"
         "\n"
         "You may not sell the program itself or pass it off as your own work.\n"
         "\n"
-        "The program comes as it is, without any warranty. Its authors are not liable\n"
+        "The program comes as it is, without any warranty. Its authors are not liable "
         "for any damage that its use or the installations built with it may cause.\n");
     return text;
 }

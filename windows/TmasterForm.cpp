@@ -774,10 +774,11 @@ int TmasterForm::runCommandLineBuild(const ProgramCommandLine &commandLine)
     if (!exists || !OpenFile(commandLine.fileName)) {
         if (!m_services.headless)
             return -1;  // no build: the program starts as without one
-        UnattendedUiServices::Messages errors = UnattendedUiServices::Messages::StandardError;
-        UnattendedUiServices(errors).showMessage(this, UiMessageKind::Error, Title,
-            commandLine.fileName.isEmpty() ? QStringLiteral("no file to build")
-                                           : QStringLiteral("cannot build ") + commandLine.fileName);
+        // Without a display nobody would see the program start: say why, also with /BS.
+        UnattendedUiServices standardError(UnattendedUiServices::Messages::StandardError);
+        standardError.showMessage(this, UiMessageKind::Error, Title,
+                                  commandLine.fileName.isEmpty() ? QStringLiteral("no file to build")
+                                                                 : QStringLiteral("cannot build ") + commandLine.fileName);
         return ProjectNotBuiltResult;
     }
     takeOutWelcomeTab();

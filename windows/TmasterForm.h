@@ -23,7 +23,6 @@ class ScriptKnowledgeBase;
 class TNxHeaderPanel;
 class TNxPageControl;
 class TNxSplitter;
-class TNxTabSheet;
 class TProjectContainer;
 class TprojectForm;
 class TTntMRU;
