@@ -1,3 +1,4 @@
+#include "editors/ModulePages.h"
 #include "engine/script/ProgramOptionsRedistributables.h"
 #include "engine/scriptcode/FullScriptSource.h"
 #include "engine/setup/SetupBuild.h"
@@ -63,6 +64,7 @@ int main(int argc, char **argv)
     ProgramOptionsRedistributables redistributables(options);
     FullScriptSource scriptSource(knowledge, &redistributables);
     ProjectPageFactory pages;
+    registerModulePages(pages);
 
     TBuilderForm builder;
     builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);

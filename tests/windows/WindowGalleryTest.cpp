@@ -4,6 +4,7 @@
 // written, not blank, and for its window's title; pixels are never compared.
 // To add a window, add a row to GalleryWindows().
 
+#include "editors/ModulePages.h"
 #include "engine/scriptcode/FullScriptSource.h"
 #include "engine/setup/SetupBuild.h"
 #include "helpers/ui/FakeUiServices.h"
@@ -71,6 +72,7 @@ struct Gallery
     Gallery()
     {
         ProgramFolder::setOverride(ProgramFolderPath);
+        registerModulePages(pages);
         builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);
         builder.Builder().SetWorkingFolder(root.filePath(QStringLiteral("work")));
         QDir(root.path()).mkpath(QStringLiteral("work"));
