@@ -314,3 +314,17 @@ TEST_F(ProjectWindowTest, PaneSizesComeBackAtTheNextWindow)
     EXPECT_EQ(again.findChild<QSplitter *>(QStringLiteral("LeftSplitter"))->sizes().value(1), 240);
     EXPECT_EQ(again.inspector()->splitterPosition(), 123);
 }
+
+TEST_F(ProjectWindowTest, PagesRenameTheirNodes)
+{
+    select(moduleNode(1));
+    form->project().Win32Plugins[0].Caption = QStringLiteral("Renamed");
+    form->project().Win32Plugins[0].HiddenInstall = true;
+    form->refreshModuleNodeCaption();
+    EXPECT_EQ(moduleNode(1)->text(), QStringLiteral("Renamed [Win32 Module] [ Hidden ]"));
+
+    select(wizardNode(0));
+    form->setCurrentNodeText(QStringLiteral("Welcome"));
+    EXPECT_EQ(wizardNode(0)->text(), QStringLiteral("Welcome"));
+    EXPECT_EQ(moduleNode(1)->text(), QStringLiteral("Renamed [Win32 Module] [ Hidden ]"));
+}
