@@ -41,6 +41,8 @@ protected:
     {
         ASSERT_TRUE(root.isValid());
         ASSERT_TRUE(CopyFolder(ProgramFolder + QStringLiteral("/examples/Hello"), example()));
+        // Outputs of a build run in the program folder (scripts/run.sh) are not the example's.
+        ASSERT_TRUE(QDir(example() + QStringLiteral("/output")).removeRecursively());
         QDir(root.path()).mkpath(QStringLiteral("config"));
         QDir(root.path()).mkpath(QStringLiteral("tmp"));
     }
