@@ -1,6 +1,7 @@
 #include "editors/ModulePages.h"
 
 #include "editors/AppearanceOptionsForm.h"
+#include "editors/CABCreatorForm.h"
 #include "editors/CabCollectionEditor.h"
 #include "editors/DirectCopyModuleEditor.h"
 #include "model/ProjectContainer.h"
@@ -31,6 +32,9 @@ HostedPage *directCopyPage(const PageArguments &arguments, QWidget *parent)
 
 void registerModulePages(ProjectPageFactory &factory)
 {
+    factory.setCreator(PageKind::CabCreatorModule, [](const PageArguments &arguments, QWidget *parent) -> HostedPage * {
+        return new TCABCreatorForm(arguments.project, arguments.host, parent);
+    });
     factory.setCreator(PageKind::CabCollectionModule, fileListPage(false));
     factory.setCreator(PageKind::PalmModule, fileListPage(true));
     factory.setCreator(PageKind::DirectCopyModule, directCopyPage);

@@ -4,7 +4,7 @@ namespace talmo {
 
 class ProjectPageFactory;
 
-// Registers the pages of this library: the CAB collection, Palm OS and
+// Registers the pages of this library: the CAB creator, CAB collection, Palm OS and
 // direct-copy module pages and the appearance page.
 void registerModulePages(ProjectPageFactory &factory);
 

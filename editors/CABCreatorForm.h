@@ -1,0 +1,147 @@
+#pragma once
+
+#include "editors/DialogRunner.h"
+#include "editors/core/DeviceFolderTree.h"
+#include "pagehost/HostedPage.h"
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace talmo {
+
+class IProjectWindowHost;
+class TNxButtonEdit;
+class TNxComboBox;
+class TNxEdit;
+class TNxHeaderPanel;
+class TNxPageControl;
+class TProjectContainer;
+class Teditor_ShortcutEntry;
+struct TShortcutEntry;
+
+// The page of the project's CAB creator module: the device application's
+// options, its targets and custom strings, each target's device files,
+// registry sections, setup DLL and shortcuts. Edits go into the model at
+// once and set Modified.
+class TCABCreatorForm : public HostedPage
+{
+    Q_OBJECT
+public:
+    TCABCreatorForm(TProjectContainer &project, IProjectWindowHost &host, QWidget *parent = nullptr);
+
+    // Every dialog the page shows goes through this, so tests fill and close them.
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+
+    void refreshFromProject() override { RefreshFromProject(); }
+    void RefreshFromProject();
+
+    // "Cab Settings"
+    void gui_CEDevicesChange();
+    void bt_ced_addClick();
+    void bt_ced_editClick();
+    void bt_ced_deleteClick();
+    void gui_StringsSelectItem();
+    void bt_str_addClick();
+    void bt_str_editClick();
+    void bt_str_deleteClick();
+    void gui_installdirButtonClick();
+
+    // "Mobile Device Files"
+    void BuildDeviceFolderTree();
+    void tv_ppcfs_foldersSelectionChange();
+    void ppcfs_add_folderClick();
+    void ppcfs_delete_folderClick();
+    // Renames the selected user folder; false with the duplicate-name message.
+    bool renameSelectedFolder(const QString &newName);
+    void ppcfs_add_fileClick();
+    void ppcfs_delete_fileClick();
+    void ImportFolders1Click();
+    // A drop of files and folders from the shell; refused on the root.
+    bool canDropFiles() const;
+    void AddFilesToTarget(const QStringList &names);
+    // The selected folder's path in the tree, as the tree writes it.
+    QString selectedFolderPath() const;
+    // Selects the folder of this path; false when the tree has none.
+    bool selectFolder(const QString &path);
+
+    TNxEdit *gui_SetupCaption;
+    TNxPageControl *NxPageControl1;
+    TNxEdit *gui_AppName;
+    TNxEdit *gui_BuildAppDescription;
+    TNxEdit *gui_cab_filename_output;
+    TNxButtonEdit *gui_installdir;
+    QTreeWidget *gui_CEDevices;
+    QPushButton *bt_ced_add;
+    QPushButton *bt_ced_edit;
+    QPushButton *bt_ced_delete;
+    QTreeWidget *gui_Strings;
+    QPushButton *bt_str_add;
+    QPushButton *bt_str_delete;
+    QPushButton *bt_str_edit;
+
+    TNxComboBox *cb_ppcfs_targets;
+    QTreeWidget *tv_ppcfs_folders;
+    QTreeWidget *lv_ppcfs_files;
+
+    // "Registry"
+    void vst_InstallationsChecked(QTreeWidgetItem *changed);
+    void vst_InstallationsDblClick();
+    void vst_InstallationsFocusChanged();
+    void reg_AddClick();
+    void reg_DeleteClick();
+
+    QTreeWidget *vst_Installations;
+    TNxHeaderPanel *NxHeaderPanel4;
+    QLabel *Label16;
+    QLabel *Label17;
+    TNxEdit *_CESetupDLL;
+    TNxEdit *_CESelfRegister;
+
+    // "Shortcuts"
+    void RefreshShortcuts();
+    void Add1Click();
+    void Edit1Click();
+    void Delete1Click();
+    // The index of the shortcut section the list shows, -1 for none.
+    int shownShortcutSection() const { return m_shownShortcutSection; }
+
+    TNxComboBox *cb_shortcuts_targets;
+    QTreeWidget *gui_Shortcuts;
+    QPushButton *bt_shortcut_add;
+    QPushButton *bt_shortcut_edit;
+    QPushButton *bt_shortcut_delete;
+
+private:
+    QWidget *createSettingsTab();
+    QWidget *createFilesTab();
+    QWidget *createRegistryTab();
+    QWidget *createShortcutsTab();
+    void refreshRegistryTree();
+    int focusedRegistryTarget() const;
+    void openRegistrySection(int index);
+    void storeSetupDll();
+    void updateShortcutActions();
+    void readShortcutDialog(const Teditor_ShortcutEntry &dialog, TShortcutEntry &entry) const;
+    void connectGeneralOptions();
+    void storeGeneralOption(TNxEdit *edit);
+    void fillTargetCombo(TNxComboBox *combo);
+    void refreshStrings();
+    void refreshTargets();
+    int selectedTargetIndex(const TNxComboBox *combo) const;
+    int selectedRow(const QTreeWidget *list) const;
+    bool confirm(const QString &text);
+    void addTreeItems(QTreeWidgetItem *item, const DeviceFolderNode &node);
+    void showFolders(const QString &selectedPath);
+    void refreshAfterEdit();
+
+    TProjectContainer &m_project;
+    IProjectWindowHost &m_host;
+    DialogRunner m_runDialog = execDialog();
+    DeviceFolderTree m_folders;
+    bool m_filling = false;
+    int m_shownShortcutSection = -1;
+};
+
+} // namespace talmo
