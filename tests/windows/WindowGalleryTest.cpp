@@ -4,12 +4,27 @@
 // written, not blank, and for its window's title; pixels are never compared.
 // To add a window, add a row to GalleryWindows().
 
+#include "editors/AddFileAssociation.h"
+#include "editors/CabFilenameEditor.h"
+#include "editors/DropFilesDialog.h"
+#include "editors/EditorShortcutEntry.h"
+#include "editors/EditorStrings.h"
 #include "editors/ModulePages.h"
+#include "editors/PathBuilder.h"
+#include "editors/PpcFileProperties.h"
+#include "editors/RuntimeModuleDialog.h"
+#include "editors/StringPairCheck.h"
+#include "editors/TargetPlatformOptions.h"
 #include "engine/scriptcode/FullScriptSource.h"
 #include "engine/setup/SetupBuild.h"
 #include "helpers/ui/FakeUiServices.h"
+#include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
+#include "model/ProgramOptions.h"
 #include "model/ProjectManager.h"
+#include "pagehost/FakeProjectWindowHost.h"
+#include "pagehost/HostedPage.h"
+#include "pagehost/PageKind.h"
 #include "pagehost/ProjectPageFactory.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegistryMemoryStore.h"
@@ -24,6 +39,9 @@
 #include "windows/TprojectForm.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
@@ -91,6 +109,51 @@ struct Gallery
         return *master.activeProjectForm();
     }
 
+    // A module page of its own, standing beside the project window on a fake
+    // host, over a small project with one module of each file-list kind.
+    QWidget *ShowPage(PageKind kind, int moduleType)
+    {
+        if (pageProject.CabCollections.IsEmpty())
+            FillPageProject();
+        int key = -1;
+        for (int i = 0; i < pageProject.InstallComponents.Count(); ++i) {
+            if (pageProject.InstallComponents[i].moduleType == moduleType)
+                key = i;
+        }
+        QWidget *page = pages.create(kind, { pageProject, pageHost, key, &knowledge }, nullptr);
+        page->setWindowTitle(pageKindName(kind));
+        page->resize(640, 560);
+        page->show();
+        return page;
+    }
+
+    void FillPageProject()
+    {
+        pageProject.FileName = root.filePath(QStringLiteral("Pages/Pages.talmo"));
+        TCabCollection &cabs = pageProject.CabCollections.AddNew();
+        cabs.Caption = QStringLiteral("Extras");
+        cabs.Files.AddNew().Source = QStringLiteral("cabs\\extra.cab");
+        cabs.Files.AddNew().Source = QStringLiteral("ftp://downloads.example.org/mobile/tools.cab");
+        TPalmSection &palm = pageProject.PalmSections.AddNew();
+        palm.Caption = QStringLiteral("Palm companion");
+        palm.Files.AddNew().Source = QStringLiteral("palm\\hello.prc");
+        TDirectCopyModule &copy = pageProject.DirectCopyModules.AddNew();
+        copy.Caption = QStringLiteral("Maps");
+        copy.DefaultInstallLocation = QStringLiteral("\\Storage Card\\Maps");
+        copy.InstallLocationRootIsSDCard = true;
+        copy.Files.AddNew().Source = QStringLiteral("maps.zip");
+        const std::pair<int, int> modules[] = { { ModuleType::CabCollection, 0 }, { ModuleType::PalmOS, 0 },
+                                                { ModuleType::DirectCopy, 0 } };
+        for (const auto &[type, index] : modules) {
+            TInstallComponent &component = pageProject.InstallComponents.AddNew(&pageProject);
+            component.moduleType = type;
+            component.moduleIndex = index;
+            component.parentIndex = -1;
+        }
+        pageProject.URLText = QStringLiteral("Hello on the web");
+        pageProject.URL = QStringLiteral("http://example.org/hello");
+    }
+
     QTemporaryDir root;
     RegistryMemoryStore store;
     ScopedCurrentRegistryStore useStore{ store };
@@ -104,6 +167,8 @@ struct Gallery
     TBuilderForm builder;
     BuilderFormRunner runner{ builder };
     TmasterForm master{ { pages, &knowledge, runner, true } };
+    TProjectContainer pageProject;
+    FakeProjectWindowHost pageHost;
 };
 
 // One picture: the widget to grab (shown and laid out by the row) and the
@@ -183,6 +248,114 @@ QList<GalleryWindow> GalleryWindows()
               return about;
           },
           QStringLiteral("About"), true },
+        { QStringLiteral("Dialog-CustomStrings"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new Teditor_strings(&g.master);
+              dialog->setWindowTitle(StringPairCheck::CustomStringsCaption);
+              dialog->tb_key->setText(QStringLiteral("Company"));
+              dialog->tb_value->setText(QStringLiteral("Example Ltd"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Custom Strings Editor"), true },
+        { QStringLiteral("Dialog-FileProperties"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TppcFileProperties(&g.master);
+              dialog->eb_ppcfs_source->setText(QStringLiteral("bin\\Hello.exe"));
+              dialog->eb_ppcfs_dest->setText(QStringLiteral("Hello.exe"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("File Properties"), true },
+        { QStringLiteral("Dialog-TargetPlatformOptions"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TtargetPlatformOptions(&g.master);
+              dialog->tb_editor->setEditText(QStringLiteral("ARM"));
+              dialog->_ProcessorType->setText(QStringLiteral("2577"));
+              dialog->_buildMax->setCurrentIndex(3);
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Target Platform Options"), true },
+        { QStringLiteral("Dialog-CabFilename"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TCABFilenameEditor(&g.master);
+              dialog->setWindowTitle(QStringLiteral("Cab Filename"));
+              dialog->tb_filename->setText(QStringLiteral("ftp://downloads.example.org/extra.cab"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Cab Filename"), true },
+        { QStringLiteral("Dialog-AddFilesOptions"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TDropFilesDialog(&g.master);
+              dialog->cb_InstallFolder->setEditText(QStringLiteral("%InstallDir%"));
+              dialog->cb_Relative->setChecked(true);
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Add Files Options"), true },
+        { QStringLiteral("Dialog-FileAssociation"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TaddFileAssociation(&g.master);
+              dialog->Project = &g.master.activeProjectForm()->project();
+              dialog->tb_Extension->setText(QStringLiteral(".hlo"));
+              dialog->tb_description->setText(QStringLiteral("Hello document"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("File Association"), true },
+        { QStringLiteral("Dialog-PathBuilder"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TPathBuilder(&g.master);
+              dialog->Project = &g.master.activeProjectForm()->project();
+              dialog->Path = QStringLiteral("%InstallDir%\\Data");
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Path Builder"), true },
+        { QStringLiteral("Dialog-ShortcutEntry"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new Teditor_ShortcutEntry(&g.master);
+              dialog->Project = &g.master.activeProjectForm()->project();
+              dialog->tb_short_filename->setText(QStringLiteral("Hello"));
+              dialog->tb_dest_dir->setText(QStringLiteral("%CE11%"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Shortcut Editor"), true },
+        { QStringLiteral("Dialog-SqlMobileModule"),
+          [](Gallery &g) -> QWidget * {
+              TProgramOptions options;
+              ScopedCurrentProgramOptions useOptions{ options };
+              auto *dialog = new TRuntimeModuleDialog(RuntimeModuleKind::SqlMobile, &g.master);
+              dialog->ed_caption->setText(QStringLiteral("Mobile SQL Runtimes - Builtin Distribution"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("SQL Mobile Module"), true },
+        { QStringLiteral("Dialog-NetCF2Module"),
+          [](Gallery &g) -> QWidget * {
+              TProgramOptions options;
+              ScopedCurrentProgramOptions useOptions{ options };
+              auto *dialog = new TRuntimeModuleDialog(RuntimeModuleKind::NetCF2, &g.master);
+              dialog->ed_caption->setText(QStringLiteral(".NET CF2 Runtimes - Builtin Distribution"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral(".NET Compact Framework v2 Details"), true },
+        { QStringLiteral("Page-CabCollection"),
+          [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::CabCollectionModule, ModuleType::CabCollection); },
+          QStringLiteral("CAB(s) Collection"), true },
+        { QStringLiteral("Page-PalmOS"),
+          [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::PalmModule, ModuleType::PalmOS); },
+          QStringLiteral("CAB(s) Collection (PalmOS)"), true },
+        { QStringLiteral("Page-DirectCopy"),
+          [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::DirectCopyModule, ModuleType::DirectCopy); },
+          QStringLiteral("Direct Copy to Device Module"), true },
+        { QStringLiteral("Page-Appearance"),
+          [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::Appearance, -1); },
+          QStringLiteral("Advanced Appearance Options"), true },
     };
 }
 
