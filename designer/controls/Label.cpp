@@ -1,0 +1,106 @@
+#include "designer/controls/Label.h"
+
+#include "designer/controls/ControlTables.h"
+#include "designer/controls/TextMeasurer.h"
+#include "widgets/Colors.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace talmo {
+
+TLabel::TLabel(QWidget *parent)
+    : TFontedControl(clBtnFace, true, parent)
+{
+    setWidth(65);
+    setHeight(17);
+}
+
+const DesignPropertyTable &TLabel::propertyTable()
+{
+    static const DesignPropertyTable table = controlTable(staticMetaObject, {
+        row::align(), row::alignment(taLeftJustify), row::anchors(), row::boolean("AutoSize", true), row::caption(),
+        row::color(clBtnFace), row::enabled(), row::reference("FocusControl"), row::font(), row::parentColor(true),
+        row::parentFont(), row::boolean("ShowAccelChar", true), row::showHint(), row::visible(),
+        row::boolean("WordWrap", false),
+    });
+    return table;
+}
+
+void TLabel::setAlignment(TAlignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void TLabel::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    adjustSize();
+}
+
+void TLabel::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    adjustSize();
+    update();
+}
+
+void TLabel::setShowAccelChar(bool show)
+{
+    m_showAccelChar = show;
+    adjustSize();
+    update();
+}
+
+void TLabel::setWordWrap(bool wordWrap)
+{
+    m_wordWrap = wordWrap;
+    adjustSize();
+    update();
+}
+
+bool TLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        adjustSize();
+    return TFontedControl::event(event);
+}
+
+// Keeps left and top; with WordWrap the width stays and the lines set the height.
+void TLabel::adjustSize()
+{
+    if (!m_autoSize || isLoading())
+        return;
+    static const QRegularExpression accelerator(QStringLiteral("&(?!&)"));
+    QString text = m_showAccelChar ? QString(m_caption).remove(accelerator) : m_caption;
+    if (text.isEmpty())
+        text = QStringLiteral(" ");
+    const QSize size = TTextMeasurer::current().textSize(text, font(), m_wordWrap ? std::max(width(), 1) : 0);
+    const int margin = autoSizeMargin();
+    if (m_wordWrap)
+        setHeight(size.height() + margin);
+    else
+        setBounds(left(), top(), size.width() + margin, size.height() + margin);
+}
+
+void TLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!parentColor())
+        painter.fillRect(rect(), SystemColors::toQColor(color()));
+    painter.setPen(designEnabled() ? SystemColors::toQColor(designFont().color())
+                                   : palette().color(QPalette::Disabled, QPalette::Text));
+    static const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    int flags = int(horizontal[m_alignment]) | Qt::AlignTop | Qt::TextExpandTabs;
+    if (m_wordWrap)
+        flags |= Qt::TextWordWrap;
+    if (m_showAccelChar)
+        flags |= Qt::TextShowMnemonic;
+    painter.drawText(rect(), flags, m_caption);
+}
+
+} // namespace talmo

@@ -1,0 +1,5 @@
+// The palette classes are widgets: this executable runs with a QApplication.
+bool talmoTestNeedsWidgets()
+{
+    return true;
+}
