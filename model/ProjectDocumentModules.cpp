@@ -177,17 +177,17 @@ void ProjectDocumentReader::readWin32Plugins()
                     { "InstallDeleteEntries", &m->InstallDeleteEntries },
                     { "UninstallDeleteEntries", &m->UninstallDeleteEntries },
                 };
-                for (const auto &[name, entries] : deleteLists) {
-                    guarded([&] { readEntries(Required(item, QLatin1String(name)), *entries, Win32DeleteEntryFields); },
-                            [&] { entries->Clear(); });
+                for (const auto &list : deleteLists) {
+                    guarded([&] { readEntries(Required(item, QLatin1String(list.first)), *list.second, Win32DeleteEntryFields); },
+                            [&] { list.second->Clear(); });
                 }
                 const std::pair<const char *, TWin32RunEntries *> runLists[] = {
                     { "InstallRunEntries", &m->InstallRunEntries },
                     { "UninstallRunEntries", &m->UninstallRunEntries },
                 };
-                for (const auto &[name, entries] : runLists) {
-                    guarded([&] { readEntries(Required(item, QLatin1String(name)), *entries, Win32RunEntryFields); },
-                            [&] { entries->Clear(); });
+                for (const auto &list : runLists) {
+                    guarded([&] { readEntries(Required(item, QLatin1String(list.first)), *list.second, Win32RunEntryFields); },
+                            [&] { list.second->Clear(); });
                 }
                 m_project.Win32Plugins.Add(std::move(m));
             });

@@ -49,6 +49,54 @@ QString readQuotedItem(const QString &text, qsizetype &position)
     return item;
 }
 
+// The white space of a number's surroundings: ASCII blanks and the line,
+// tab and form controls.
+bool isNumberSpace(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == ' ' || (u >= '\t' && u <= '\r');
+}
+
+qsizetype skipDigits(QStringView text, qsizetype position)
+{
+    while (position < text.size() && text[position] >= QLatin1Char('0') && text[position] <= QLatin1Char('9'))
+        ++position;
+    return position;
+}
+
+// A decimal number with optional sign, fraction and exponent, blanks around
+// it: one pass over the text, never going back.
+bool isDecimalNumber(QStringView text)
+{
+    qsizetype position = 0;
+    while (position < text.size() && isNumberSpace(text[position]))
+        ++position;
+    if (position < text.size() && (text[position] == QLatin1Char('+') || text[position] == QLatin1Char('-')))
+        ++position;
+    const qsizetype integerStart = position;
+    position = skipDigits(text, position);
+    bool hasDigits = position > integerStart;
+    if (position < text.size() && text[position] == QLatin1Char('.')) {
+        const qsizetype fractionStart = ++position;
+        position = skipDigits(text, position);
+        hasDigits = hasDigits || position > fractionStart;
+    }
+    if (!hasDigits)
+        return false;
+    if (position < text.size() && (text[position] == QLatin1Char('e') || text[position] == QLatin1Char('E'))) {
+        ++position;
+        if (position < text.size() && (text[position] == QLatin1Char('+') || text[position] == QLatin1Char('-')))
+            ++position;
+        const qsizetype exponentStart = position;
+        position = skipDigits(text, position);
+        if (position == exponentStart)
+            return false;
+    }
+    while (position < text.size() && isNumberSpace(text[position]))
+        ++position;
+    return position == text.size();
+}
+
 void skipBlanks(const QString &text, qsizetype &position)
 {
     while (position < text.size() && isBlankOrControl(text[position]))
@@ -64,9 +112,7 @@ QString EncodeBoolean(bool value)
 
 std::optional<bool> DecodeBoolean(const QString &text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
-    if (number.match(text).hasMatch())
+    if (isDecimalNumber(text))
         return text.trimmed().toDouble() != 0.0;
     if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
         return true;

@@ -10,6 +10,18 @@ XmlElement::XmlElement(QString name, QString text)
 {
 }
 
+XmlElement::~XmlElement()
+{
+    std::vector<std::unique_ptr<XmlElement>> pending = std::move(m_children);
+    while (!pending.empty()) {
+        std::unique_ptr<XmlElement> element = std::move(pending.back());
+        pending.pop_back();
+        for (auto &child : element->m_children)
+            pending.push_back(std::move(child));
+        element->m_children.clear();
+    }
+}
+
 XmlElement &XmlElement::appendChild(const QString &name, const QString &text)
 {
     return appendChild(std::make_unique<XmlElement>(name, text));
@@ -73,28 +85,53 @@ void appendEscaped(QByteArray &out, const QString &text)
     out += escaped.toUtf8();
 }
 
-bool writeElement(QByteArray &out, const XmlElement &element, QString *error)
+bool openElement(QByteArray &out, const XmlElement &element, QString *error)
 {
     if (!XmlTree::isValidElementName(element.name())) {
         if (error)
             *error = QStringLiteral("Invalid element name \"%1\"").arg(element.name());
         return false;
     }
-    const QByteArray name = element.name().toUtf8();
     out += '<';
-    out += name;
+    out += element.name().toUtf8();
     out += '>';
-    if (element.children().empty()) {
+    if (element.children().empty())
         appendEscaped(out, element.text());
-    } else {
-        for (const auto &child : element.children()) {
-            if (!writeElement(out, *child, error))
+    return true;
+}
+
+void closeElement(QByteArray &out, const XmlElement &element)
+{
+    out += "</";
+    out += element.name().toUtf8();
+    out += '>';
+}
+
+// A walk with a stack of its own, so a tree built in code may nest as deep as
+// memory allows.
+bool writeTree(QByteArray &out, const XmlElement &root, QString *error)
+{
+    struct OpenElement
+    {
+        const XmlElement *element;
+        std::size_t nextChild;
+    };
+    std::vector<OpenElement> open;
+    if (!openElement(out, root, error))
+        return false;
+    open.push_back({ &root, 0 });
+    while (!open.empty()) {
+        OpenElement &top = open.back();
+        if (top.nextChild < top.element->children().size()) {
+            const XmlElement &child = *top.element->children()[top.nextChild++];
+            if (!openElement(out, child, error))
                 return false;
+            open.push_back({ &child, 0 });
+        } else {
+            closeElement(out, *top.element);
+            open.pop_back();
         }
     }
-    out += "</";
-    out += name;
-    out += '>';
     return true;
 }
 
@@ -121,7 +158,7 @@ bool XmlTree::isValidElementName(const QString &name)
 std::optional<QByteArray> XmlTree::serialize(const XmlElement &root, QString *error)
 {
     QByteArray out;
-    if (!writeElement(out, root, error))
+    if (!writeTree(out, root, error))
         return std::nullopt;
     return out;
 }
@@ -135,6 +172,10 @@ std::unique_ptr<XmlElement> XmlTree::parse(const QByteArray &document, QString *
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
+            if (open.size() >= std::size_t(MaximumDepth)) {
+                reader.raiseError(QStringLiteral("Elements nested deeper than %1 levels").arg(MaximumDepth));
+                break;
+            }
             auto element = std::make_unique<XmlElement>(reader.qualifiedName().toString());
             XmlElement *raw = element.get();
             if (open.empty())
@@ -146,7 +187,7 @@ std::unique_ptr<XmlElement> XmlTree::parse(const QByteArray &document, QString *
         }
         case QXmlStreamReader::Characters:
             if (!open.empty())
-                open.back()->setText(open.back()->text() + reader.text().toString());
+                open.back()->appendText(reader.text());
             break;
         case QXmlStreamReader::EndElement: {
             XmlElement *closing = open.back();

@@ -19,10 +19,16 @@ class XmlElement
 {
 public:
     explicit XmlElement(QString name, QString text = QString());
+    // Takes the subtree apart level by level, so no depth of nesting can
+    // exhaust the stack.
+    ~XmlElement();
+    XmlElement(const XmlElement &) = delete;
+    XmlElement &operator=(const XmlElement &) = delete;
 
     const QString &name() const { return m_name; }
     const QString &text() const { return m_text; }
     void setText(const QString &text) { m_text = text; }
+    void appendText(QStringView text) { m_text.append(text); }
 
     const std::vector<std::unique_ptr<XmlElement>> &children() const { return m_children; }
     XmlElement &appendChild(const QString &name, const QString &text = QString());
@@ -40,6 +46,10 @@ private:
 class XmlTree
 {
 public:
+    // Far deeper than any of our files or any other writer's rendering of them
+    // nests; a document nested deeper is refused rather than kept in memory.
+    static constexpr int MaximumDepth = 256;
+
     // True for a name an XML 1.0 parser accepts as an element name.
     static bool isValidElementName(const QString &name);
 
@@ -50,7 +60,8 @@ public:
     // Accepts what other writers produce: byte-order mark, declaration,
     // indentation, CDATA, comments, self-closing elements, names with ":".
     // Whitespace-only text of an element that has children is layout and is
-    // dropped; CR LF and lone CR in text read as LF.
+    // dropped; CR LF and lone CR in text read as LF. Elements nested deeper
+    // than MaximumDepth make the document unreadable.
     static std::unique_ptr<XmlElement> parse(const QByteArray &document, QString *error = nullptr);
 };
 

@@ -1,5 +1,7 @@
 #include "helpers/core/XmlTree.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using talmo::XmlElement;
@@ -72,4 +74,59 @@ TEST(XmlTree, ReportsBrokenDocuments)
         EXPECT_EQ(XmlTree::parse(document, &error), nullptr) << document.constData();
         EXPECT_FALSE(error.isEmpty());
     }
+}
+
+namespace {
+
+QByteArray nestedElements(int depth)
+{
+    return QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
+}
+
+} // namespace
+
+TEST(XmlTree, RefusesNestingBeyondTheBoundPromptly)
+{
+    struct Case
+    {
+        int depth;
+        bool accepted;
+    };
+    const Case cases[] = { { XmlTree::MaximumDepth, true }, { XmlTree::MaximumDepth + 1, false }, { 1000000, false } };
+    for (const Case &c : cases) {
+        QElapsedTimer timer;
+        timer.start();
+        QString error;
+        const auto root = XmlTree::parse(nestedElements(c.depth), &error);
+        EXPECT_EQ(root != nullptr, c.accepted) << c.depth;
+        if (!c.accepted) {
+            EXPECT_TRUE(error.contains(QStringLiteral("nested deeper than 256 levels"))) << error.toStdString();
+        }
+        EXPECT_LT(timer.elapsed(), 1000) << c.depth;
+    }
+}
+
+TEST(XmlTree, WritesAndFreesTreesOfAnyDepth)
+{
+    const int depth = 300000;
+    auto root = std::make_unique<XmlElement>(QStringLiteral("a"));
+    XmlElement *innermost = root.get();
+    for (int i = 1; i < depth; ++i)
+        innermost = &innermost->appendChild(QStringLiteral("a"));
+    innermost->setText(QStringLiteral("x"));
+    const auto bytes = XmlTree::serialize(*root);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(*bytes, QByteArray("<a>").repeated(depth) + "x" + QByteArray("</a>").repeated(depth));
+    root.reset();
+}
+
+TEST(XmlTree, TextSplitByCommentsIsJoinedInLinearTime)
+{
+    const int pieces = 200000;
+    QElapsedTimer timer;
+    timer.start();
+    const auto root = XmlTree::parse("<a>" + QByteArray("x<!---->").repeated(pieces) + "\r</a>");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->text(), QString(pieces, QLatin1Char('x')) + QLatin1Char('\n'));
+    EXPECT_LT(timer.elapsed(), 1000);
 }

@@ -1,6 +1,8 @@
 #include "model/ProjectFileEncoding.h"
 #include "tests/support/QtPrinters.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using namespace talmo;
@@ -65,6 +67,30 @@ TEST(ProjectFileEncoding, BooleansAreMinusOneAndZero)
     };
     for (const Case &c : cases)
         EXPECT_EQ(DecodeBoolean(c.text), c.value) << c.text.toStdString();
+}
+
+TEST(ProjectFileEncoding, BooleansReadEveryFormOfDecimalNumber)
+{
+    struct Case
+    {
+        QString text;
+        std::optional<bool> value;
+    };
+    const QString digits(1000000, QLatin1Char('1'));
+    const Case cases[] = {
+        { " 1 ", true }, { "\t-0.5e3\r\n", true }, { "+.5", true }, { "1.", true }, { "1.e5", true },
+        { "2E-2", true }, { "\v\f7", true }, { "-0", false }, { ".0", false }, { "0e99", false }, { "000", false },
+        { "1e-400", false }, { digits, true }, { QString(1000000, QLatin1Char('0')), false },
+        { ".", std::nullopt }, { ".e5", std::nullopt }, { "1e", std::nullopt }, { "1e+", std::nullopt },
+        { "+-1", std::nullopt }, { "1 2", std::nullopt }, { "1..2", std::nullopt }, { "1e5.0", std::nullopt },
+        { "0x10", std::nullopt }, { QString::fromUtf8("\u00a01"), std::nullopt }, { QString::fromUtf8("\u0661"), std::nullopt },
+        { " true", std::nullopt }, { digits + QLatin1Char('x'), std::nullopt },
+    };
+    QElapsedTimer timer;
+    timer.start();
+    for (const Case &c : cases)
+        EXPECT_EQ(DecodeBoolean(c.text), c.value) << c.text.left(20).toStdString();
+    EXPECT_LT(timer.elapsed(), 1000);
 }
 
 TEST(ProjectFileEncoding, IntegersAreDecimal)

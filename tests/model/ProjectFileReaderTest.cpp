@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -411,6 +412,23 @@ TEST(ProjectFileReader, WhatIsNotAProjectFailsAndWritesNothing)
     TProjectContainer project;
     EXPECT_FALSE(ProjectFileReader::LoadFromFile(project, dir.filePath("missing.talmo")));
     EXPECT_EQ(ProjectFileReader::LoadErrorMessage, "Error while loading project !");
+}
+
+TEST(ProjectFileReader, DeeplyNestedFilesAreRefusedPromptly)
+{
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath("deep.talmo");
+    const int depth = 1000000;
+    const QByteArray content = QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
+    WriteFile(fileName, content);
+    QElapsedTimer timer;
+    timer.start();
+    TProjectContainer project;
+    EXPECT_FALSE(ProjectFileReader::LoadFromFile(project, fileName));
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_TRUE(project.FileName.isEmpty());
+    EXPECT_EQ(ReadFile(fileName), content);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(ProjectFileReader, LegacyRuntimeModulesBecomeContainersOfTheBuiltinSets)

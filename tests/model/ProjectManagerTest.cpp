@@ -3,6 +3,7 @@
 #include "helpers/core/PathFolders.h"
 #include "model/ProjectManager.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -142,6 +143,28 @@ TEST(ProjectManager, ABrokenFileLeavesTheManagerAsItWas)
     }
     EXPECT_FALSE(manager.LoadFromFile(dir.filePath("missing.talmopm")));
     EXPECT_EQ(manager.Entries.Count(), 2);
+}
+
+TEST(ProjectManager, ADeeplyNestedFileIsRefusedPromptlyAndChangesNothing)
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath("good.talmopm");
+    TProjectManager manager;
+    manager.Entries.AddNew().FileName = "kept.talmo";
+    ASSERT_TRUE(manager.SaveToFile(good));
+    manager.Modified = true;
+
+    const QString deep = dir.filePath("deep.talmopm");
+    const int depth = 1000000;
+    WriteFile(deep, "<Talmo_Project_Manager>" + QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth)
+                        + "</Talmo_Project_Manager>");
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(manager.LoadFromFile(deep));
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(entryNames(manager), QStringList({ "kept.talmo" }));
+    EXPECT_EQ(manager.FileName, good);
+    EXPECT_TRUE(manager.Modified);
 }
 
 TEST(ProjectManager, AFailedSaveChangesNothing)
