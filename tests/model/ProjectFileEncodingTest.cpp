@@ -1,7 +1,6 @@
 #include "model/ProjectFileEncoding.h"
 #include "tests/support/QtPrinters.h"
-
-#include <QElapsedTimer>
+#include "tests/support/ProcessorTimer.h"
 
 #include <gtest/gtest.h>
 
@@ -86,8 +85,7 @@ TEST(ProjectFileEncoding, BooleansReadEveryFormOfDecimalNumber)
         { "0x10", std::nullopt }, { QString::fromUtf8("\u00a01"), std::nullopt }, { QString::fromUtf8("\u0661"), std::nullopt },
         { " true", std::nullopt }, { digits + QLatin1Char('x'), std::nullopt },
     };
-    QElapsedTimer timer;
-    timer.start();
+    const talmo::testing::ProcessorTimer timer;
     for (const Case &c : cases)
         EXPECT_EQ(DecodeBoolean(c.text), c.value) << c.text.left(20).toStdString();
     EXPECT_LT(timer.elapsed(), 1000);

@@ -5,10 +5,10 @@
 #include "model/ProjectFileWriter.h"
 
 #include "platform/ProgramFolder.h"
+#include "tests/support/ProcessorTimer.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -421,8 +421,7 @@ TEST(ProjectFileReader, DeeplyNestedFilesAreRefusedPromptly)
     const int depth = 1000000;
     const QByteArray content = QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
     WriteFile(fileName, content);
-    QElapsedTimer timer;
-    timer.start();
+    const talmo::testing::ProcessorTimer timer;
     TProjectContainer project;
     EXPECT_FALSE(ProjectFileReader::LoadFromFile(project, fileName));
     EXPECT_LT(timer.elapsed(), 1000);

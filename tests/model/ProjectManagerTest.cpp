@@ -2,8 +2,8 @@
 
 #include "helpers/core/PathFolders.h"
 #include "model/ProjectManager.h"
+#include "tests/support/ProcessorTimer.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -158,8 +158,7 @@ TEST(ProjectManager, ADeeplyNestedFileIsRefusedPromptlyAndChangesNothing)
     const int depth = 1000000;
     WriteFile(deep, "<Talmo_Project_Manager>" + QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth)
                         + "</Talmo_Project_Manager>");
-    QElapsedTimer timer;
-    timer.start();
+    const talmo::testing::ProcessorTimer timer;
     EXPECT_FALSE(manager.LoadFromFile(deep));
     EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_EQ(entryNames(manager), QStringList({ "kept.talmo" }));
