@@ -39,7 +39,7 @@ function(talmo_fuzz_objects folder)
             get_filename_component(name "${source}" NAME_WE)
             set(object "${TALMO_FUZZ_DIR}/obj/${tag}/${name}.o")
             add_custom_command(OUTPUT "${object}"
-                COMMAND "${TALMO_CLANGXX}" ${TALMO_FUZZ_FLAGS} ${TALMO_FUZZ_QT_FLAGS} ${ARG_FLAGS}
+                COMMAND ${TALMO_CCACHE} "${TALMO_CLANGXX}" ${TALMO_FUZZ_FLAGS} ${TALMO_FUZZ_QT_FLAGS} ${ARG_FLAGS}
                         -fsanitize=fuzzer-no-link -MD -MF "${object}.d" -c "${source}" -o "${object}"
                 DEPENDS "${source}"
                 DEPFILE "${object}.d"
