@@ -3,6 +3,7 @@
 #include "helpers/core/PathHelpers.h"
 #include "helpers/ui/CheckBoxOpenDialogs.h"
 #include "helpers/ui/UiServices.h"
+#include "model/PathRebase.h"
 #include "model/ProjectContainer.h"
 #include "platform/HostPath.h"
 #include "windows/ProjectManagerTexts.h"
@@ -255,23 +256,10 @@ bool ProjectManagerPanel::SaveProjectManagerAs()
 
 bool ProjectManagerPanel::SaveProjectManagerToFile(const QString &fileName)
 {
-    // Relative entries are re-based onto the new folder for the write; the
-    // names they had come back when the write fails, so the manager still
-    // points at the same files under its old name.
-    QStringList previous;
-    const QString newFolder = ExtractFileFolder(fileName);
-    for (int index = 0; index < m_manager.Entries.Count(); ++index) {
-        TProjectEntry &entry = m_manager.Entries[index];
-        previous.append(entry.FileName);
-        if (IsRelativePath(entry.FileName))
-            entry.FileName = MakeRelativePath(newFolder, EntryPath(index));
-    }
-    if (m_manager.SaveToFile(fileName)) {
+    if (SaveManagerRebased(m_manager, fileName)) {
         emit fileUsed(fileName);
         return true;
     }
-    for (int index = 0; index < previous.size(); ++index)
-        m_manager.Entries[index].FileName = previous[index];
     ShowError(this, QStringLiteral("Error while saving Project Manager"));
     return false;
 }
