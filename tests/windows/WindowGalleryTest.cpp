@@ -7,6 +7,7 @@
 #include "editors/AddFileAssociation.h"
 #include "editors/CabFilenameEditor.h"
 #include "editors/DropFilesDialog.h"
+#include "editors/EditorRegistryEntry.h"
 #include "editors/EditorShortcutEntry.h"
 #include "editors/EditorStrings.h"
 #include "editors/ModulePages.h"
@@ -22,6 +23,7 @@
 #include "model/ProjectContainer.h"
 #include "model/ProgramOptions.h"
 #include "model/ProjectManager.h"
+#include "model/RegistrySection.h"
 #include "pagehost/FakeProjectWindowHost.h"
 #include "pagehost/HostedPage.h"
 #include "pagehost/PageKind.h"
@@ -356,6 +358,17 @@ QList<GalleryWindow> GalleryWindows()
         { QStringLiteral("Page-Appearance"),
           [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::Appearance, -1); },
           QStringLiteral("Advanced Appearance Options"), true },
+        { QStringLiteral("Dialog-RegistryValue"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TeditorRegistryEntry(&g.master);
+              TRegistryEntry entry;
+              entry.flags = QStringLiteral("TYPE_BINARY");
+              entry.value = QStringLiteral("48,65,6C,6C,6F,00,0A,FF,01,02");
+              dialog->load(entry);
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Edit Registry Key"), true },
     };
 }
 
