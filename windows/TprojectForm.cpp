@@ -171,7 +171,8 @@ void TprojectForm::buildRightPanel(QWidget *panel)
 {
     m_pathControl = new TNxPathControl;
     m_pathControl->setObjectName(QStringLiteral("NxPathControl1"));
-    m_pathControl->setMinimumHeight(24);
+    // The bar keeps its height; the pages below take what the window gives.
+    m_pathControl->setFixedHeight(24);
     m_breadcrumb = std::make_unique<ProjectBreadcrumb>(m_pathControl);
     connect(m_pathControl, &TNxPathControl::select, this, &TprojectForm::pathNodeSelected);
 
