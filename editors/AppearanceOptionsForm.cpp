@@ -2,6 +2,7 @@
 
 #include "editors/FileReferenceBrowser.h"
 #include "editors/ImageFileSize.h"
+#include "editors/PagePanels.h"
 #include "helpers/core/PathHelpers.h"
 #include "helpers/ui/FontsAndThemes.h"
 #include "model/ProjectContainer.h"
@@ -50,15 +51,6 @@ QLabel *greenNote(const QString &text, QWidget *parent)
     return label;
 }
 
-TNxFlipPanel *sectionPanel(const QString &caption)
-{
-    auto *panel = new TNxFlipPanel;
-    panel->setCaption(caption);
-    panel->setFlipKind(fkNone);
-    panel->setShowButtons(false);
-    return panel;
-}
-
 } // namespace
 
 TAppearanceOptionsForm::TAppearanceOptionsForm(TProjectContainer &project, IProjectWindowHost &host, QWidget *parent)
@@ -96,7 +88,7 @@ void TAppearanceOptionsForm::createControls()
         edit->setButtonCaption(QStringLiteral("..."));
     ImageStretch->setText(QStringLiteral("Stretch or shrunk the wizard images if the wizard is larger or smaller than normal."));
 
-    auto *images = sectionPanel(QStringLiteral("Wizard Images"));
+    auto *images = pageSectionPanel(QStringLiteral("Wizard Images"));
     images->setMinimumHeight(241);
     auto *imageGrid = new QGridLayout(images);
     imageGrid->addWidget(new QLabel(QStringLiteral("Image file to display on the left side of the wizard in the Setup program."), images), 0, 0);
@@ -116,7 +108,7 @@ void TAppearanceOptionsForm::createControls()
     splashRow->addWidget(new QLabel(QStringLiteral("seconds"), images));
     imageGrid->addLayout(splashRow, 6, 0, 1, 2);
 
-    auto *texts = sectionPanel(QStringLiteral("Wizard Texts"));
+    auto *texts = pageSectionPanel(QStringLiteral("Wizard Texts"));
     texts->setMinimumHeight(330);
     auto *textGrid = new QGridLayout(texts);
     textGrid->addWidget(new QLabel(QStringLiteral("URL Link Caption"), texts), 0, 0);

@@ -2,6 +2,7 @@
 
 #include "editors/EditorMessages.h"
 #include "editors/EditorStrings.h"
+#include "editors/PagePanels.h"
 #include "editors/PathBuilder.h"
 #include "editors/TargetPlatformOptions.h"
 #include "editors/core/TargetEdits.h"
@@ -41,16 +42,6 @@ QTreeWidget *reportList(QWidget *parent, const QStringList &columns, const QStri
     list->setToolTip(hint);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     return list;
-}
-
-TNxFlipPanel *settingsPanel(const QString &caption, int height)
-{
-    auto *panel = new TNxFlipPanel;
-    panel->setCaption(caption);
-    panel->setFlipKind(fkNone);
-    panel->setShowButtons(false);
-    panel->setMinimumHeight(height);
-    return panel;
 }
 
 QPushButton *listButton(const QString &caption, QWidget *parent)
@@ -187,7 +178,7 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
 
 QWidget *TCABCreatorForm::createSettingsTab()
 {
-    auto *general = settingsPanel(QStringLiteral("General Options"), 141);
+    auto *general = pageSectionPanel(QStringLiteral("General Options"), 141);
     auto *grid = new QGridLayout(general);
     grid->addWidget(new QLabel(QStringLiteral("Mobile Application Name"), general), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("Description"), general), 0, 1);
@@ -200,11 +191,11 @@ QWidget *TCABCreatorForm::createSettingsTab()
     grid->addWidget(new QLabel(QStringLiteral("Leave blank for default. Any spaces will be converted to underscores."),
                                general), 4, 0, 1, 2);
 
-    auto *targets = settingsPanel(QStringLiteral("Target Devices"), 129);
+    auto *targets = pageSectionPanel(QStringLiteral("Target Devices"), 129);
     auto *targetsLayout = new QVBoxLayout(targets);
     targetsLayout->addWidget(listWithButtons(gui_CEDevices, {bt_ced_add, bt_ced_edit, bt_ced_delete}, targets));
 
-    auto *strings = settingsPanel(QStringLiteral("Custom Installation Strings"), 131);
+    auto *strings = pageSectionPanel(QStringLiteral("Custom Installation Strings"), 131);
     auto *stringsLayout = new QVBoxLayout(strings);
     stringsLayout->addWidget(listWithButtons(gui_Strings, {bt_str_add, bt_str_delete, bt_str_edit}, strings));
 

@@ -4,6 +4,7 @@
 #include "editors/EditorMessages.h"
 #include "editors/FileReference.h"
 #include "editors/FileReferenceBrowser.h"
+#include "editors/PagePanels.h"
 #include "helpers/ui/FontsAndThemes.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
@@ -117,11 +118,7 @@ void TcabCollectionEditor::createControls()
 
     auto *container = new TNxFlipContainer(this);
     container->setBorderStyle(fbNone);
-    auto *panel = new TNxFlipPanel;
-    panel->setCaption(QStringLiteral("Files to install"));
-    panel->setFlipKind(fkNone);
-    panel->setShowButtons(false);
-    panel->setMinimumHeight(340);
+    auto *panel = pageSectionPanel(QStringLiteral("Files to install"), 340);
     auto *filesHeader = new TNxHeaderPanel(panel);
     filesHeader->setDisplayStyle(dsPanelOnly);
     (new QVBoxLayout(filesHeader))->addWidget(cab_files);

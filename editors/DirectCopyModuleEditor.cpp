@@ -1,6 +1,7 @@
 #include "editors/DirectCopyModuleEditor.h"
 
 #include "editors/FileReferenceBrowser.h"
+#include "editors/PagePanels.h"
 #include "helpers/ui/FontsAndThemes.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/IProjectWindowHost.h"
@@ -27,16 +28,6 @@ const QString zipInfo = QStringLiteral(
 const QString urlInfo = QStringLiteral(
     "Instead of a local file you may enter the web or FTP address of the ZIP file: the setup wizard downloads it "
     "during the installation. Example: ftp://downloads.example.org/mobile/files.zip");
-
-TNxFlipPanel *sectionPanel(const QString &caption, int height)
-{
-    auto *panel = new TNxFlipPanel;
-    panel->setCaption(caption);
-    panel->setFlipKind(fkNone);
-    panel->setShowButtons(false);
-    panel->setMinimumHeight(height);
-    return panel;
-}
 
 } // namespace
 
@@ -81,22 +72,22 @@ void TDirectCopyModuleEditor::createControls()
     cb_UserFolderPrompt->hide();
     tb_ZipFile->setButtonCaption(QStringLiteral("..."));
 
-    auto *medium = sectionPanel(QStringLiteral("Medium"), 100);
+    auto *medium = pageSectionPanel(QStringLiteral("Medium"), 100);
     auto *mediumColumn = new QVBoxLayout(medium);
     mediumColumn->addWidget(cb_InstallSDCard);
     mediumColumn->addWidget(cb_InstallOtherMedium);
     mediumColumn->addWidget(cb_UserFolderPrompt);
-    auto *folder = sectionPanel(QStringLiteral("Folder"), 100);
+    auto *folder = pageSectionPanel(QStringLiteral("Folder"), 100);
     auto *folderColumn = new QVBoxLayout(folder);
     folderColumn->addWidget(new QLabel(QStringLiteral("Default installation folder"), folder));
     folderColumn->addWidget(eb_DefaultFolder);
     folderColumn->addWidget(cb_UserUpdate);
-    auto *options = sectionPanel(QStringLiteral("Options"), 240);
+    auto *options = pageSectionPanel(QStringLiteral("Options"), 240);
     auto *optionsColumn = new QVBoxLayout(options);
     optionsColumn->addWidget(medium);
     optionsColumn->addWidget(folder);
 
-    auto *zip = sectionPanel(QStringLiteral("Installation ZIP File"), 200);
+    auto *zip = pageSectionPanel(QStringLiteral("Installation ZIP File"), 200);
     auto *info = new TNxHeaderPanel(zip);
     info->setCaption(QStringLiteral("Info"));
     info->setHeaderSize(16);

@@ -4,6 +4,7 @@
 #include "editors/EditorMessages.h"
 #include "editors/FileReference.h"
 #include "editors/FileReferenceBrowser.h"
+#include "editors/core/DeviceFileEntries.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
 
@@ -17,17 +18,7 @@ namespace talmo {
 
 const QStringList &TppcFileProperties::copyFlagNames()
 {
-    static const QStringList names = {
-        QStringLiteral("Default"),
-        QStringLiteral("COPYFLG_WARN_IF_SKIP"),
-        QStringLiteral("COPYFLG_NOSKIP"),
-        QStringLiteral("COPYFLG_NO_OVERWRITE"),
-        QStringLiteral("COPYFLG_REPLACEONLY"),
-        QStringLiteral("CE_COPYFLG_NO_DATE_DIALOG"),
-        QStringLiteral("CE_COPYFLG_NODATECHECK"),
-        QStringLiteral("CE_COPYFLG_SHARED"),
-    };
-    return names;
+    return CopyFlagNames();
 }
 
 TppcFileProperties::TppcFileProperties(QWidget *parent)
