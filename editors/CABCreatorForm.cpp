@@ -77,6 +77,18 @@ QString targetCaption(const TCEDevice &target, int index)
     return index == 0 ? QStringLiteral("CEDevice [ Default ]") : target.Caption;
 }
 
+TargetFields targetFieldsOf(const TtargetPlatformOptions &dialog)
+{
+    TargetFields fields;
+    fields.name = dialog.tb_editor->currentText();
+    fields.processorType = dialog._ProcessorType->text();
+    fields.unsupportedPlatforms = dialog._UnsupportedPlatforms->text();
+    fields.versionMin = dialog._VersionMin->text();
+    fields.versionMax = dialog._VersionMax->text();
+    fields.buildMax = dialog._buildMax->currentIndex();
+    return fields;
+}
+
 } // namespace
 
 TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost &host, QWidget *parent)
@@ -402,14 +414,7 @@ void TCABCreatorForm::bt_ced_addClick()
     dialog._buildMax->setCurrentIndex(0);
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
-    TargetFields fields;
-    fields.name = dialog.tb_editor->currentText();
-    fields.processorType = dialog._ProcessorType->text();
-    fields.unsupportedPlatforms = dialog._UnsupportedPlatforms->text();
-    fields.versionMin = dialog._VersionMin->text();
-    fields.versionMax = dialog._VersionMax->text();
-    fields.buildMax = dialog._buildMax->currentIndex();
-    TargetEdits(m_project).AddTarget(fields);
+    TargetEdits(m_project).AddTarget(targetFieldsOf(dialog));
     refreshAfterEdit();
 }
 
@@ -429,14 +434,7 @@ void TCABCreatorForm::bt_ced_editClick()
     dialog._buildMax->setCurrentIndex(current.buildMax);
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
-    TargetFields fields;
-    fields.name = dialog.tb_editor->currentText();
-    fields.processorType = dialog._ProcessorType->text();
-    fields.unsupportedPlatforms = dialog._UnsupportedPlatforms->text();
-    fields.versionMin = dialog._VersionMin->text();
-    fields.versionMax = dialog._VersionMax->text();
-    fields.buildMax = dialog._buildMax->currentIndex();
-    TargetEdits(m_project).EditTarget(row, fields);
+    TargetEdits(m_project).EditTarget(row, targetFieldsOf(dialog));
     refreshAfterEdit();
 }
 

@@ -1,3 +1,4 @@
+#include "tests/support/CopyFolder.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QDir>
@@ -14,17 +15,7 @@ namespace {
 
 const QString ProgramFolder = QStringLiteral(TALMO_TEST_PROGRAM_DIR);
 
-bool CopyFolder(const QString &from, const QString &to)
-{
-    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString source = files.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
-            return false;
-    }
-    return true;
-}
+using talmo::testing::CopyFolder;
 
 struct ProcessRun
 {

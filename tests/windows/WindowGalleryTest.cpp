@@ -32,6 +32,7 @@
 #include "platform/RegistryMemoryStore.h"
 #include "platform/ShellServices.h"
 #include "scriptknowledge/ScriptKnowledgeBase.h"
+#include "tests/support/CopyFolder.h"
 #include "tests/support/QtPrinters.h"
 #include "widgets/NxHeaderPanel.h"
 #include "windows/BuilderForm.h"
@@ -62,17 +63,7 @@ namespace {
 
 const QString ProgramFolderPath = QStringLiteral(TALMO_TEST_PROGRAM_DIR);
 
-bool CopyFolder(const QString &from, const QString &to)
-{
-    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString source = files.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
-            return false;
-    }
-    return true;
-}
+using talmo::testing::CopyFolder;
 
 bool WaitUntil(const std::function<bool()> &condition)
 {
