@@ -1,5 +1,6 @@
 #include "helpers/ui/ShellHelpers.h"
 
+#include "helpers/ui/SystemImageList.h"
 #include "helpers/ui/UiServices.h"
 #include "platform/ShellServices.h"
 
@@ -17,8 +18,11 @@ ShellFileInfo GetShellFileInfo(const QString &fileName, bool open, bool large)
     info.iconSize = large ? 32 : 16;
     const QIcon generic = QFileIconProvider().icon(QFileIconProvider::File);
     info.icon = QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName(), generic));
-    if (open && type.inherits(QStringLiteral("inode/directory")))
+    info.iconIndex = SystemImageList::instance().indexOf(type.iconName(), info.icon);
+    if (open && type.inherits(QStringLiteral("inode/directory"))) {
         info.icon = GetFolderIcon(true);
+        info.iconIndex = GetFolderIconIndex(true);
+    }
     return info;
 }
 
@@ -26,6 +30,12 @@ QIcon GetFolderIcon(bool open)
 {
     const QIcon closed = QFileIconProvider().icon(QFileIconProvider::Folder);
     return open ? QIcon::fromTheme(QStringLiteral("folder-open"), closed) : closed;
+}
+
+int GetFolderIconIndex(bool open)
+{
+    return SystemImageList::instance().indexOf(open ? QStringLiteral("folder-open") : QStringLiteral("folder"),
+                                               GetFolderIcon(open));
 }
 
 bool ShellOpen(const QString &fileOrAddress)

@@ -5,10 +5,12 @@
 
 namespace talmo {
 
-// What the desktop shows for a file name: its icon and its type's name.
+// What the desktop shows for a file name: its icon (also as its index in the
+// SystemImageList) and its type's name.
 struct ShellFileInfo
 {
     QIcon icon;
+    int iconIndex = -1;
     QString typeName;
     int iconSize = 16;
 };
@@ -18,6 +20,8 @@ struct ShellFileInfo
 ShellFileInfo GetShellFileInfo(const QString &fileName, bool open, bool large);
 // The folder icon, closed or open.
 QIcon GetFolderIcon(bool open);
+// The folder icon's index in the SystemImageList, closed or open.
+int GetFolderIconIndex(bool open);
 
 // Opens a file or address with the program the desktop associates with it,
 // through the installed shell services; true when that worked.

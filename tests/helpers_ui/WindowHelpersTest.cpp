@@ -4,6 +4,7 @@
 #include "helpers/ui/HexText.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/ShellHelpers.h"
+#include "helpers/ui/SystemImageList.h"
 #include "platform/ShellServices.h"
 
 #include <QApplication>
@@ -118,4 +119,17 @@ TEST(ShellHelpers, FileInfoNeedsOnlyTheName)
     EXPECT_NE(text.typeName, image.typeName);
     EXPECT_EQ(text.iconSize, 16);
     EXPECT_EQ(image.iconSize, 32);
+}
+
+TEST(ShellHelpers, IconIndexesAreSharedByTypeAndSize)
+{
+    const ShellFileInfo small = GetShellFileInfo(QStringLiteral("/nowhere/a.txt"), false, false);
+    const ShellFileInfo large = GetShellFileInfo(QStringLiteral("/elsewhere/B.TXT"), false, true);
+    const ShellFileInfo image = GetShellFileInfo(QStringLiteral("/nowhere/picture.png"), false, false);
+    EXPECT_EQ(small.iconIndex, large.iconIndex);
+    EXPECT_NE(small.iconIndex, image.iconIndex);
+    EXPECT_NE(GetFolderIconIndex(false), GetFolderIconIndex(true));
+    EXPECT_EQ(GetFolderIconIndex(true), GetFolderIconIndex(true));
+    EXPECT_FALSE(SystemImageList::instance().icon(GetFolderIconIndex(false)).isNull());
+    EXPECT_TRUE(SystemImageList::instance().icon(SystemImageList::instance().count()).isNull());
 }
