@@ -3,6 +3,7 @@
 #include "helpers/core/ComponentTextSyntax.h"
 #include "helpers/core/ScriptText.h"
 
+#include <QEvent>
 #include <QPointer>
 
 #include <algorithm>
@@ -109,11 +110,13 @@ void TDesignControl::destroyComponents()
 void TDesignControl::setLeft(int left)
 {
     move(left, y());
+    boundsChanged();
 }
 
 void TDesignControl::setTop(int top)
 {
     move(x(), top);
+    boundsChanged();
 }
 
 int TDesignControl::width() const
@@ -125,6 +128,7 @@ void TDesignControl::setWidth(int width)
 {
     m_width = width;
     resize(std::max(width, 0), QWidget::height());
+    boundsChanged();
 }
 
 int TDesignControl::height() const
@@ -136,6 +140,7 @@ void TDesignControl::setHeight(int height)
 {
     m_height = height;
     resize(QWidget::width(), std::max(height, 0));
+    boundsChanged();
 }
 
 void TDesignControl::setBounds(int left, int top, int width, int height)
@@ -143,6 +148,67 @@ void TDesignControl::setBounds(int left, int top, int width, int height)
     m_width = width;
     m_height = height;
     setGeometry(left, top, std::max(width, 0), std::max(height, 0));
+    boundsChanged();
+}
+
+void TDesignControl::bringToFront()
+{
+    if (!parentWidget())
+        return;
+    if (!isWindowless()) {
+        raise();
+        return;
+    }
+    if (TDesignControl *below = topWindowlessSibling())
+        stackAbove(below);
+    else
+        lower();
+}
+
+void TDesignControl::sendToBack()
+{
+    if (!parentWidget())
+        return;
+    if (isWindowless()) {
+        lower();
+        return;
+    }
+    if (TDesignControl *below = topWindowlessSibling())
+        stackAbove(below);
+    else
+        lower();
+}
+
+bool TDesignControl::event(QEvent *event)
+{
+    if (event->type() == QEvent::ParentChange && isWindowless())
+        bringToFront();
+    return QWidget::event(event);
+}
+
+TDesignControl *TDesignControl::topWindowlessSibling() const
+{
+    TDesignControl *top = nullptr;
+    for (QObject *sibling : parentWidget()->children()) {
+        auto *control = qobject_cast<TDesignControl *>(sibling);
+        if (control && control != this && control->isWindowless())
+            top = control;
+    }
+    return top;
+}
+
+// Qt's children() runs back to front, and raise/lower/stackUnder reorder it.
+void TDesignControl::stackAbove(QWidget *below)
+{
+    const QObjectList &siblings = parentWidget()->children();
+    for (qsizetype index = siblings.indexOf(below) + 1; index < siblings.size(); ++index) {
+        auto *next = qobject_cast<QWidget *>(siblings.at(index));
+        if (next && next != this) {
+            stackUnder(next);
+            return;
+        }
+    }
+    raise();
 }
 
 void TDesignControl::setDesigning(bool designing, bool withOwned)

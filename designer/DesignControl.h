@@ -109,6 +109,11 @@ public:
     // A control that paints on its parent is stacked and written before its
     // windowed siblings.
     virtual bool isWindowless() const { return false; }
+    // Stacking among the designed siblings, window-less ones always below the
+    // windowed ones: Bring to Front tops this control's group; Send to Back
+    // bottoms it, so a windowed control stops just above the window-less group.
+    void bringToFront();
+    void sendToBack();
 
     // Properties of the page text this class does not know, kept verbatim to
     // be written after the known ones.
@@ -123,8 +128,16 @@ protected:
     // After reading: what was deferred while loading (sizes, tab order).
     virtual void loaded() {}
     virtual void designingChanged() {}
+    // After Left, Top, Width or Height changed through the setters above.
+    virtual void boundsChanged() {}
+    // A window-less control joins its new parent on top of the window-less group.
+    bool event(QEvent *event) override;
 
 private:
+    // The highest window-less designed sibling other than this one.
+    TDesignControl *topWindowlessSibling() const;
+    void stackAbove(QWidget *below);
+
     QString m_name;
     TDesignControl *m_owner = nullptr;
     QList<TDesignControl *> m_components;

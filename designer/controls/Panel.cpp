@@ -54,6 +54,24 @@ const DesignPropertyTable &TPanel::propertyTable()
     return table;
 }
 
+QRect TPanel::alignArea() const
+{
+    int inset = m_borderWidth;
+    if (m_borderStyle == bsSingle)
+        inset += 1;
+    if (m_bevelOuter != bvNone)
+        inset += m_bevelWidth;
+    if (m_bevelInner != bvNone)
+        inset += m_bevelWidth;
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+void TPanel::edgesChanged()
+{
+    update();
+    arrangeChildren();
+}
+
 void TPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -21,19 +21,21 @@ public:
     static const DesignPropertyTable &propertyTable();
 
     bool acceptsChildren() const override { return true; }
+    // Inside the frame, the bevels and the border width.
+    QRect alignArea() const override;
 
     TAlignment alignment() const { return m_alignment; }
     void setAlignment(TAlignment alignment) { m_alignment = alignment; update(); }
     TBevelCut bevelInner() const { return m_bevelInner; }
-    void setBevelInner(TBevelCut cut) { m_bevelInner = cut; update(); }
+    void setBevelInner(TBevelCut cut) { m_bevelInner = cut; edgesChanged(); }
     TBevelCut bevelOuter() const { return m_bevelOuter; }
-    void setBevelOuter(TBevelCut cut) { m_bevelOuter = cut; update(); }
+    void setBevelOuter(TBevelCut cut) { m_bevelOuter = cut; edgesChanged(); }
     int bevelWidth() const { return m_bevelWidth; }
-    void setBevelWidth(int width) { m_bevelWidth = width; update(); }
+    void setBevelWidth(int width) { m_bevelWidth = width; edgesChanged(); }
     TBorderStyle borderStyle() const { return m_borderStyle; }
-    void setBorderStyle(TBorderStyle style) { m_borderStyle = style; update(); }
+    void setBorderStyle(TBorderStyle style) { m_borderStyle = style; edgesChanged(); }
     int borderWidth() const { return m_borderWidth; }
-    void setBorderWidth(int width) { m_borderWidth = width; update(); }
+    void setBorderWidth(int width) { m_borderWidth = width; edgesChanged(); }
     const QString &caption() const { return m_caption; }
     void setCaption(const QString &caption) { m_caption = caption; update(); }
 
@@ -43,6 +45,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void edgesChanged();
+
     TAlignment m_alignment = taCenter;
     TBevelCut m_bevelInner = bvNone;
     TBevelCut m_bevelOuter = bvRaised;

@@ -10,6 +10,18 @@ namespace talmo {
 // Anchors), Enabled, Visible, hints and, for windowed classes, the tab order.
 // A class either paints itself or holds the Qt widget that does its job,
 // which fills it and takes no input while the page is designed.
+//
+// Placement acts by itself: whenever a control's bounds change through the
+// setters (setLeft ... setBounds) or its Align changes, its parent lays out
+// the aligned children again and it lays out its own. Aligned children take
+// the parent's alignArea() in the order alTop, alBottom, alLeft, alRight,
+// alClient, each group by position (alTop by Top, alBottom from the lowest
+// bottom edge up, alLeft by Left, alRight from the rightmost edge leftwards);
+// a hidden control takes no room outside design state. A child with alNone
+// keeps its distance to the parent's edges it is anchored to when the parent
+// resizes: both edges stretch it, the right (bottom) edge alone moves it,
+// neither keeps its centre at the same proportion. Nothing moves while the
+// parent loads; it lays out once loaded.
 class TVisualControl : public TDesignControl
 {
     Q_OBJECT
@@ -53,7 +65,7 @@ public:
     TAlign align() const { return m_align; }
     void setAlign(TAlign align);
     TAnchors anchors() const { return m_anchors; }
-    void setAnchors(TAnchors anchors) { m_anchors = anchors; }
+    void setAnchors(TAnchors anchors);
     bool designEnabled() const { return m_enabled; }
     void setDesignEnabled(bool enabled);
     bool showHint() const { return m_showHint; }
@@ -75,6 +87,10 @@ public:
     virtual bool takesTabOrder() const { return !isWindowless(); }
     // Whether children may be dropped into it (the root and panels).
     virtual bool acceptsChildren() const { return false; }
+    // The room the aligned children share.
+    virtual QRect alignArea() const { return rect(); }
+    // Lays out the aligned and anchored children now; normally it runs by itself.
+    void arrangeChildren();
 
 protected:
     // The text that follows the name while designing (Caption, Text, Lines).
@@ -84,6 +100,8 @@ protected:
     void embed(QWidget *inner);
     QWidget *inner() const { return m_inner; }
     void designingChanged() override;
+    void boundsChanged() override;
+    void loaded() override { arrangeChildren(); }
     bool event(QEvent *event) override;
     void setDefaultTabStop(bool tabStop) { m_tabStop = tabStop; }
 
@@ -91,6 +109,12 @@ private:
     void followName(const QString &oldName, const QString &newName);
     void applyInputState();
     void takeLastTabPlace();
+    // Remembers the bounds and the parent's size the anchors keep to.
+    void captureAnchorRule();
+    void arrangeParent();
+    bool takesRoom() const { return m_visible || isDesigning(); }
+    QRect designBounds() const { return {left(), top(), width(), height()}; }
+    void place(const QRect &bounds);
 
     QPointer<QWidget> m_inner;
     TAlign m_align = alNone;
@@ -100,6 +124,9 @@ private:
     bool m_visible = true;
     bool m_tabStop = true;
     int m_tabPlace = -1;
+    QRect m_anchorBounds;
+    QSize m_anchorParentSize;
+    bool m_placing = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TVisualControl::TAnchors)
