@@ -1,12 +1,12 @@
 #include "designer/controls/Label.h"
 
+#include "designer/controls/AcceleratorText.h"
 #include "designer/controls/ControlTables.h"
 #include "designer/controls/TextMeasurer.h"
 #include "widgets/Colors.h"
 
 #include <QEvent>
 #include <QPainter>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -75,12 +75,12 @@ void TLabel::adjustSize()
 {
     if (!m_autoSize || isLoading())
         return;
-    static const QRegularExpression accelerator(QStringLiteral("&(?!&)"));
-    QString text = m_showAccelChar ? QString(m_caption).remove(accelerator) : m_caption;
+    QString text = m_showAccelChar ? AcceleratorText::shown(m_caption) : m_caption;
     if (text.isEmpty())
         text = QStringLiteral(" ");
-    const QSize size = TTextMeasurer::current().textSize(text, font(), m_wordWrap ? std::max(width(), 1) : 0);
     const int margin = autoSizeMargin();
+    const int wrapWidth = m_wordWrap ? std::max(width() - margin, 1) : 0;
+    const QSize size = TTextMeasurer::current().textSize(text, font(), wrapWidth);
     if (m_wordWrap)
         setHeight(size.height() + margin);
     else

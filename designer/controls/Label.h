@@ -40,7 +40,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void loaded() override { adjustSize(); }
     bool event(QEvent *event) override;
-    // Added to the measured extent each way.
+    // Added to the measured extent each way, and kept free of text when wrapping.
     virtual int autoSizeMargin() const { return 0; }
     void adjustSize();
 

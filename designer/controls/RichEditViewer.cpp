@@ -31,10 +31,11 @@ void TRichEditViewer::setUseRichEdit(bool useRichEdit)
     showLines();
 }
 
+// A link ends before white space and before punctuation that closes a sentence.
 QString TRichEditViewer::linkedHtml(const QString &text)
 {
     static const QRegularExpression link(
-        QStringLiteral(R"((?:https?://|ftp://|file:|mailto:|www\.)[^\s<>"]+)"),
+        QStringLiteral(R"((?:https?://|ftp://|file:|mailto:|www\.)[^\s<>"]*[^\s<>".,;:!?'()\[\]])"),
         QRegularExpression::CaseInsensitiveOption);
     QString html;
     qsizetype done = 0;

@@ -53,6 +53,7 @@ protected:
         EXPECT_NE(entry, nullptr) << className.toStdString();
         TDesignControl *control = entry->create();
         control->setParent(parent ? parent : &root);
+        control->show();
         root.insertComponent(control);
         control->setLeft(left);
         control->setTop(top);
