@@ -4,6 +4,7 @@
 #include "editors/CABCreatorForm.h"
 #include "editors/CabCollectionEditor.h"
 #include "editors/DirectCopyModuleEditor.h"
+#include "editors/EditorRegistrySection.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/ProjectPageFactory.h"
 
@@ -38,6 +39,10 @@ void registerModulePages(ProjectPageFactory &factory)
     factory.setCreator(PageKind::CabCollectionModule, fileListPage(false));
     factory.setCreator(PageKind::PalmModule, fileListPage(true));
     factory.setCreator(PageKind::DirectCopyModule, directCopyPage);
+    factory.setCreator(PageKind::RegistrySection, [](const PageArguments &arguments, QWidget *parent) -> HostedPage * {
+        return new Teditor_RegistrySection(arguments.project, arguments.host,
+                                           arguments.project.RegistrySections[arguments.key], parent);
+    });
     factory.setCreator(PageKind::Appearance, [](const PageArguments &arguments, QWidget *parent) -> HostedPage * {
         return new TAppearanceOptionsForm(arguments.project, arguments.host, parent);
     });

@@ -144,4 +144,17 @@ void TargetEdits::DropDanglingSectionNames()
     }
 }
 
+void TargetEdits::RenameRegistrySection(const QString &oldCaption, const QString &newCaption)
+{
+    if (oldCaption == newCaption)
+        return;
+    for (TCEDevice &target : m_project.CEDevices) {
+        QStringList &names = target.Installation.defaultInstallRegistry;
+        if (names.contains(oldCaption)) {
+            std::replace(names.begin(), names.end(), oldCaption, newCaption);
+            m_project.Modified = true;
+        }
+    }
+}
+
 } // namespace talmo

@@ -45,6 +45,8 @@ public:
     // Removes each target's shortcut and registry section names that name no
     // section of the project.
     void DropDanglingSectionNames();
+    // Every target's registry section name equal to oldCaption becomes newCaption.
+    void RenameRegistrySection(const QString &oldCaption, const QString &newCaption);
 
 private:
     QString unusedShortcutSectionName(const QString &prefix, int from) const;

@@ -8,6 +8,7 @@
 #include "editors/CabFilenameEditor.h"
 #include "editors/DropFilesDialog.h"
 #include "editors/EditorRegistryEntry.h"
+#include "editors/EditorRegistrySection.h"
 #include "editors/EditorShortcutEntry.h"
 #include "editors/EditorStrings.h"
 #include "editors/ModulePages.h"
@@ -45,6 +46,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTreeWidget>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
@@ -115,6 +117,38 @@ struct Gallery
         }
         QWidget *page = pages.create(kind, { pageProject, pageHost, key, &knowledge }, nullptr);
         page->setWindowTitle(pageKindName(kind));
+        page->resize(640, 560);
+        page->show();
+        return page;
+    }
+
+    // A registry section with a few values, its key of several values selected.
+    QWidget *ShowRegistrySectionPage()
+    {
+        TRegistrySection &section = pageProject.RegistrySections.AddNew();
+        section.Caption = QStringLiteral("Hello settings");
+        const char *const values[][5] = {
+            { "HKEY_LOCAL_MACHINE", "Software\\Hello", "", "TYPE_SZ", "Hello World" },
+            { "HKEY_LOCAL_MACHINE", "Software\\Hello", "Version", "TYPE_DWORD", "3" },
+            { "HKEY_LOCAL_MACHINE", "Software\\Hello", "Key", "TYPE_BINARY", "0A,FF,10" },
+            { "HKEY_LOCAL_MACHINE", "Software\\Hello", "Folders", "TYPE_MULTI_SZ", "\"one\",\"two\"" },
+            { "HKEY_CURRENT_USER", "Software\\Hello\\Recent", "File1", "TYPE_SZ", "\\My Documents\\a.txt" },
+        };
+        for (const auto &value : values) {
+            TRegistryEntry &entry = section.Entries.AddNew();
+            entry.registry_root_string = QLatin1String(value[0]);
+            entry.subkey = QLatin1String(value[1]);
+            entry.value_name = QLatin1String(value[2]);
+            entry.flags = QLatin1String(value[3]);
+            entry.value = QLatin1String(value[4]);
+        }
+        auto *page = static_cast<Teditor_RegistrySection *>(pages.create(
+            PageKind::RegistrySection, { pageProject, pageHost, pageProject.RegistrySections.Count() - 1, &knowledge },
+            nullptr));
+        page->JvTreeView1->expandAll();
+        page->JvTreeView1->setCurrentItem(
+            page->nodeOfKey(RegistryKeyPath({ QStringLiteral("HKEY_LOCAL_MACHINE"), QStringLiteral("Software"),
+                                              QStringLiteral("Hello") })));
         page->resize(640, 560);
         page->show();
         return page;
@@ -349,6 +383,9 @@ QList<GalleryWindow> GalleryWindows()
         { QStringLiteral("Page-Appearance"),
           [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::Appearance, -1); },
           QStringLiteral("Advanced Appearance Options"), true },
+        { QStringLiteral("Page-RegistrySection"),
+          [](Gallery &g) -> QWidget * { return g.ShowRegistrySectionPage(); },
+          QStringLiteral("Edit Registry Section"), true },
         { QStringLiteral("Dialog-RegistryValue"),
           [](Gallery &g) -> QWidget * {
               auto *dialog = new TeditorRegistryEntry(&g.master);
