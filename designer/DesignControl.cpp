@@ -48,17 +48,19 @@ TRenameVerdict TDesignControl::rename(const QString &newName)
 {
     if (newName == m_name)
         return TRenameVerdict::accept();
+    // The owner's hook speaks first, so an owner with rules of its own (a
+    // designer) gives its own answers, also about an empty name.
+    if (m_owner && m_owner->m_renameHook && !m_loading) {
+        const TRenameVerdict verdict = m_owner->m_renameHook(*this, newName);
+        if (!verdict.accepted)
+            return verdict;
+    }
     if (!newName.isEmpty() && (!ComponentTextSyntax::isName(newName) || ComponentTextSyntax::isKeyword(newName)))
         return TRenameVerdict::refuse(QStringLiteral("\"%1\" is not a valid component name").arg(newName));
     if (m_owner && !newName.isEmpty()) {
         const TDesignControl *holder = m_owner->findComponent(newName);
         if (holder && holder != this)
             return TRenameVerdict::refuse(QStringLiteral("A component named %1 already exists").arg(newName));
-        if (m_owner->m_renameHook && !m_loading) {
-            const TRenameVerdict verdict = m_owner->m_renameHook(*this, newName);
-            if (!verdict.accepted)
-                return verdict;
-        }
     }
     const QString oldName = m_name;
     m_name = newName;

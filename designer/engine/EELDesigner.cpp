@@ -1,0 +1,34 @@
+#include "designer/engine/EELDesigner.h"
+
+namespace talmo {
+
+EELDesigner::EELDesigner(const QString &message)
+    : std::runtime_error(message.toStdString()),
+      m_message(message)
+{
+}
+
+QString EELDesigner::panelInUse(const QString &panelName)
+{
+    return QStringLiteral("Design panel '%S' is used by another designer").replace(QStringLiteral("%S"), panelName);
+}
+
+QString EELDesigner::cannotSelect(const QString &controlName)
+{
+    return QStringLiteral("Control '%S' can not be selected").replace(QStringLiteral("%S"), controlName);
+}
+
+QString EELDesigner::lockedAgainstDelete(const QString &controlName)
+{
+    return QStringLiteral("Control \"%s\" or some of it chidrens can not\r be deleted becouse they are locked")
+        .replace(QStringLiteral("%s"), controlName);
+}
+
+// Bytes of our clipboard format that another program put there, or that were
+// cut short: nothing of them is pasted.
+QString EELDesigner::unreadableClipboard()
+{
+    return QStringLiteral("The clipboard holds no controls that can be pasted.");
+}
+
+} // namespace talmo
