@@ -6,6 +6,8 @@
 #include "widgets/Colors.h"
 
 #include <QEvent>
+#include <QKeySequence>
+#include <QShortcutEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -45,6 +47,7 @@ void TLabel::setAutoSize(bool autoSize)
 void TLabel::setCaption(const QString &caption)
 {
     m_caption = caption;
+    grabAccelerator();
     adjustSize();
     update();
 }
@@ -52,6 +55,7 @@ void TLabel::setCaption(const QString &caption)
 void TLabel::setShowAccelChar(bool show)
 {
     m_showAccelChar = show;
+    grabAccelerator();
     adjustSize();
     update();
 }
@@ -63,10 +67,39 @@ void TLabel::setWordWrap(bool wordWrap)
     update();
 }
 
+bool TLabel::dialogChar(QChar typed)
+{
+    if (!m_focusControl || isDesigning() || !designEnabled() || !m_showAccelChar
+        || !AcceleratorText::matches(m_caption, typed))
+        return false;
+    QWidget *target = m_focusControl->focusProxy() ? m_focusControl->focusProxy() : m_focusControl.data();
+    if (target->isVisible() && target->isEnabled() && target->focusPolicy() != Qt::NoFocus)
+        target->setFocus(Qt::ShortcutFocusReason);
+    return true;
+}
+
+void TLabel::designingChanged()
+{
+    TFontedControl::designingChanged();
+    grabAccelerator();
+}
+
+void TLabel::grabAccelerator()
+{
+    if (m_shortcutId != 0)
+        releaseShortcut(m_shortcutId);
+    m_shortcutId = 0;
+    const QChar key = AcceleratorText::key(m_caption);
+    if (!isDesigning() && m_showAccelChar && !key.isNull())
+        m_shortcutId = grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.toUpper().unicode()))));
+}
+
 bool TLabel::event(QEvent *event)
 {
     if (event->type() == QEvent::FontChange)
         adjustSize();
+    if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent *>(event)->shortcutId() == m_shortcutId)
+        return dialogChar(AcceleratorText::key(m_caption)) || TFontedControl::event(event);
     return TFontedControl::event(event);
 }
 

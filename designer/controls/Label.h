@@ -34,6 +34,11 @@ public:
     bool wordWrap() const { return m_wordWrap; }
     void setWordWrap(bool wordWrap);
 
+    // The caption's accelerator typed outside design state: when enabled with
+    // ShowAccelChar and a FocusControl, that control takes the focus if it
+    // can; true when the key was this caption's.
+    bool dialogChar(QChar typed);
+
 protected:
     QString designText() const override { return m_caption; }
     void setDesignText(const QString &text) override { setCaption(text); }
@@ -43,14 +48,19 @@ protected:
     // Added to the measured extent each way, and kept free of text when wrapping.
     virtual int autoSizeMargin() const { return 0; }
     void adjustSize();
+    void designingChanged() override;
 
 private:
+    // Alt and the accelerator reach dialogChar through Qt's shortcuts.
+    void grabAccelerator();
+
     TAlignment m_alignment = taLeftJustify;
     bool m_autoSize = true;
     QString m_caption;
     QPointer<TDesignControl> m_focusControl;
     bool m_showAccelChar = true;
     bool m_wordWrap = false;
+    int m_shortcutId = 0;
 };
 
 } // namespace talmo

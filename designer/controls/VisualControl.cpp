@@ -167,6 +167,7 @@ void TVisualControl::embed(QWidget *inner)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(inner);
+    setFocusProxy(inner);
     m_inner = inner;
     applyInputState();
 }

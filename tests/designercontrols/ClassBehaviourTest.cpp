@@ -10,6 +10,9 @@
 #include "widgets/Colors.h"
 
 #include <QRegularExpression>
+#include <QTest>
+
+#include <functional>
 
 using namespace talmo;
 using namespace talmo::testing;
@@ -230,6 +233,68 @@ TEST_F(ClassBehaviour, DesignStateTakesNoInputShowsHiddenAndPaintsDisabled)
     EXPECT_FALSE(button->isHidden());
     EXPECT_TRUE(inner->isEnabled());
     EXPECT_EQ(inner->focusPolicy(), Qt::StrongFocus);
+}
+
+} // namespace
+
+namespace {
+
+struct AcceleratorCase
+{
+    const char *what;
+    const char *caption;
+    QChar typed;
+    std::function<void(TLabel &, TEdit &)> set;
+    bool handled;
+    bool focused;
+};
+
+TEST_F(ClassBehaviour, StaticTextAcceleratorFocusesItsFocusControl)
+{
+    const AcceleratorCase cases[] = {
+        {"matching", "&Name:", u'n', [](TLabel &, TEdit &) {}, true, true},
+        {"any case", "&Name:", u'N', [](TLabel &, TEdit &) {}, true, true},
+        {"another key", "&Name:", u'a', [](TLabel &, TEdit &) {}, false, false},
+        {"a literal ampersand", "Fish &&Chips", u'c', [](TLabel &, TEdit &) {}, false, false},
+        {"no accelerator shown", "&Name:", u'n', [](TLabel &text, TEdit &) { text.setShowAccelChar(false); }, false,
+         false},
+        {"disabled", "&Name:", u'n', [](TLabel &text, TEdit &) { text.setDesignEnabled(false); }, false, false},
+        {"no focus control", "&Name:", u'n', [](TLabel &text, TEdit &) { text.setFocusControl(nullptr); }, false,
+         false},
+        {"a target that cannot take the focus", "&Name:", u'n',
+         [](TLabel &, TEdit &edit) { edit.setDesignEnabled(false); }, true, false},
+        {"while designed", "&Name:", u'n', [](TLabel &text, TEdit &) { text.setDesigning(true); }, false, false},
+    };
+    root.show();
+    root.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&root));
+    for (const AcceleratorCase &accelerator : cases) {
+        root.destroyComponents();
+        root.setDesigning(false);
+        auto *edit = static_cast<TEdit *>(insert(QStringLiteral("TEdit"), 100, 8));
+        auto *text = static_cast<TLabel *>(insert(QStringLiteral("TNewStaticText")));
+        text->setCaption(QString::fromLatin1(accelerator.caption));
+        text->setFocusControl(edit);
+        accelerator.set(*text, *edit);
+        EXPECT_EQ(text->dialogChar(accelerator.typed), accelerator.handled) << accelerator.what;
+        EXPECT_EQ(edit->focusProxy()->hasFocus(), accelerator.focused) << accelerator.what;
+    }
+}
+
+TEST_F(ClassBehaviour, AltAndTheAcceleratorReachTheStaticText)
+{
+    root.setDesigning(false);
+    auto *edit = static_cast<TEdit *>(insert(QStringLiteral("TEdit"), 100, 8));
+    auto *other = static_cast<TEdit *>(insert(QStringLiteral("TEdit"), 100, 40));
+    auto *text = static_cast<TLabel *>(insert(QStringLiteral("TNewStaticText")));
+    text->setCaption(QStringLiteral("&Name:"));
+    text->setFocusControl(edit);
+    root.show();
+    root.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&root));
+    other->setFocus();
+    QTest::keyClick(&root, Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(edit->focusProxy()->hasFocus());
 }
 
 } // namespace
