@@ -2,6 +2,7 @@
 #include "tests/support/QtPrinters.h"
 
 #include "designer/controls/BitmapImage.h"
+#include "designer/controls/NewCheckListBox.h"
 #include "designer/controls/NewProgressBar.h"
 #include "designer/controls/RichEditViewer.h"
 #include "platform/ShellServices.h"
@@ -9,6 +10,7 @@
 
 #include <QPainter>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -239,6 +241,146 @@ TEST_F(PartCases, RichViewerBackgroundFollowsColor)
     auto *viewer = create<TRichEditViewer>("TRichEditViewer");
     viewer->setColor(clYellow);
     EXPECT_EQ(viewer->findChild<QTextBrowser *>()->palette().color(QPalette::Base), QColor(Qt::yellow));
+}
+
+} // namespace
+
+namespace {
+
+// A running list (not designed) on a shown page: Parent with two children,
+// then a radio group of two, then a disabled check box.
+class CheckListBoxCases : public PartCases
+{
+protected:
+    TNewCheckListBox *running(bool wantTabs)
+    {
+        auto *list = create<TNewCheckListBox>("TNewCheckListBox");
+        list->setBounds(8, 8, 200, 160);
+        list->setWantTabs(wantTabs);
+        list->AddCheckBox(QStringLiteral("Parent"), QString(), 0, false, true, false, false);
+        list->AddCheckBox(QStringLiteral("Child &one"), QStringLiteral("1 MB"), 1, false, true, false, true);
+        list->AddCheckBox(QStringLiteral("Child two"), QString(), 1, false, true, false, true);
+        list->AddRadioButton(QStringLiteral("Radio A"), QString(), 0, false, true);
+        list->AddRadioButton(QStringLiteral("Radio B"), QString(), 0, false, true);
+        list->AddCheckBox(QStringLiteral("Disabled"), QString(), 0, false, false, false, false);
+        root.setDesigning(false);
+        root.show();
+        root.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&root));
+        list->setFocus();
+        return list;
+    }
+
+    static QString states(const TNewCheckListBox &list)
+    {
+        QString letters;
+        for (int index = 0; index < list.items().count(); ++index)
+            letters += QStringLiteral("ucg").at(list.items().at(index).state);
+        return letters;
+    }
+
+    static QPoint centreOf(const TNewCheckListBox &list, int index) { return list.itemRect(index).center(); }
+};
+
+TEST_F(CheckListBoxCases, OnTheSurfaceTheListIsEmptyAndTakesNoClick)
+{
+    auto *list = create<TNewCheckListBox>("TNewCheckListBox");
+    EXPECT_EQ(list->items().count(), 0);
+    list->AddCheckBox(QStringLiteral("Item"), QString(), 0, false, true, false, false);
+    QSignalSpy clicks(list, &TNewCheckListBox::clickCheck);
+    QTest::mouseClick(list, Qt::LeftButton, {}, centreOf(*list, 0));
+    EXPECT_EQ(clicks.size(), 0);
+    EXPECT_EQ(list->items().at(0).state, TCheckListItems::Unchecked);
+}
+
+struct HeightCase
+{
+    const char *caption;
+    int minItemHeight;
+    int height;
+};
+
+TEST_F(CheckListBoxCases, ItemHeightIsTheWrappedTextPlusFourAtLeastTheMinimumAndEven)
+{
+    const HeightCase cases[] = {
+        {"one line", 16, 18}, {"one line", 25, 26}, {"one line", 0, 18}, {"", 16, 18},
+        {"a caption that wraps", 16, 30}, {"a caption that wraps twice over, so three lines", 16, 44}};
+    for (const HeightCase &height : cases) {
+        root.destroyComponents();
+        auto *list = create<TNewCheckListBox>("TNewCheckListBox");
+        list->setMinItemHeight(height.minItemHeight);
+        list->AddCheckBox(QString::fromLatin1(height.caption), QString(), 0, false, true, false, false);
+        EXPECT_EQ(list->itemRect(0).height(), height.height) << height.caption << " " << height.minItemHeight;
+    }
+}
+
+TEST_F(CheckListBoxCases, AClickOrSpaceTogglesAtOnce)
+{
+    TNewCheckListBox *list = running(false);
+    QSignalSpy clicks(list, &TNewCheckListBox::clickCheck);
+    QTest::mouseClick(list, Qt::LeftButton, {}, centreOf(*list, 0));
+    EXPECT_EQ(states(*list), QStringLiteral("cccuuu"));
+    EXPECT_EQ(list->itemIndex(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_EQ(states(*list), QStringLiteral("gucuuu"));
+    QTest::mouseClick(list, Qt::LeftButton, {}, centreOf(*list, 4));
+    QTest::mouseClick(list, Qt::LeftButton, {}, centreOf(*list, 4));
+    EXPECT_EQ(states(*list), QStringLiteral("gucucu")) << "a radio stays checked";
+    QTest::mouseClick(list, Qt::LeftButton, {}, centreOf(*list, 5));
+    EXPECT_EQ(states(*list), QStringLiteral("gucucu")) << "a disabled item takes no click";
+    EXPECT_EQ(clicks.size(), 4);
+}
+
+TEST_F(CheckListBoxCases, WithWantTabsItemsActLikeButtons)
+{
+    TNewCheckListBox *list = running(true);
+    QTest::mousePress(list, Qt::LeftButton, {}, centreOf(*list, 0));
+    QTest::mouseRelease(list, Qt::LeftButton, {}, centreOf(*list, 1));
+    EXPECT_EQ(states(*list), QStringLiteral("uuuuuu")) << "released outside the pressed item";
+    QTest::mousePress(list, Qt::LeftButton, {}, centreOf(*list, 2));
+    EXPECT_EQ(states(*list), QStringLiteral("uuuuuu")) << "the press only captures";
+    QTest::mouseRelease(list, Qt::LeftButton, {}, centreOf(*list, 2));
+    EXPECT_EQ(states(*list), QStringLiteral("gucuuu"));
+
+    list->setItemIndex(0);
+    QTest::keyPress(list, Qt::Key_Space);
+    EXPECT_EQ(states(*list), QStringLiteral("gucuuu"));
+    QTest::keyRelease(list, Qt::Key_Space);
+    EXPECT_EQ(states(*list), QStringLiteral("cccuuu"));
+
+    QTest::keyPress(list, Qt::Key_Space);
+    QTest::keyClick(list, Qt::Key_Escape);
+    QTest::keyRelease(list, Qt::Key_Space);
+    EXPECT_EQ(states(*list), QStringLiteral("cccuuu")) << "another key cancels a key capture";
+}
+
+TEST_F(CheckListBoxCases, TabStopsOncePerRadioGroupAndArrowsCheckRadios)
+{
+    insert(QStringLiteral("TEdit"), 250, 8);
+    TNewCheckListBox *list = running(true);
+    list->CheckItem(4, coCheck);
+    list->setItemIndex(0);
+    QStringList visited;
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(list, Qt::Key_Tab);
+        visited.append(QString::number(list->itemIndex()));
+    }
+    EXPECT_EQ(visited, QStringList({"1", "2", "4"}));
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->itemIndex(), 3);
+    EXPECT_EQ(states(*list).mid(3, 2), QStringLiteral("cu")) << "the arrow checked the radio it landed on";
+    QTest::keyClick(list, Qt::Key_Tab);
+    EXPECT_FALSE(list->hasFocus()) << "Tab past the last stop leaves the list";
+}
+
+TEST_F(CheckListBoxCases, HugeOffsetAndMinItemHeightStayWithinTheSurface)
+{
+    TNewCheckListBox *list = running(false);
+    list->setOffset(1000000000);
+    list->setMinItemHeight(1000000000);
+    EXPECT_LE(list->itemRect(0).height(), 1 << 15);
+    EXPECT_FALSE(list->grab().isNull());
 }
 
 } // namespace
