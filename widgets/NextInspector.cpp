@@ -554,13 +554,14 @@ void TNextInspector::showEditor(TNxPropertyItem *item)
 
 void TNextInspector::showSuffixEditor(TNxPropertyItem *item)
 {
-    if (!item || item->suffixStyle() == ssReadOnly || item == m_suffixItem)
+    if (item && item == m_suffixItem)
         return;
     TNxComboBox *suffix = m_editors.suffixEditor();
+    // The box of the row left behind goes, also when the new row has none.
     if (m_suffixItem)
         suffix->hide();
     m_suffixItem = nullptr;
-    if (!item->showSuffix())
+    if (!item || item->suffixStyle() == ssReadOnly || !item->showSuffix())
         return;
     m_suffixItem = item;
     const QRect cell = suffixRect(item);

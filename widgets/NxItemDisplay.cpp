@@ -456,9 +456,9 @@ void TNxToolbarItemDisplay::mouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int 
     if (pressed >= 0)
         item()->notify(TNxItemNotification::ToolbarButtonChanged, pressed);
     const int index = buttonAt(x, rect().width());
-    if (index < 0)
-        return;
     TNxToolbarItem *bar = toolbar();
+    if (index < 0 || bar->buttons().item(index)->divider())
+        return;
     if (bar->buttons().item(index)->autoCheck())
         bar->setButtonChecked(index, !bar->buttons().item(index)->checked());
     else

@@ -68,7 +68,8 @@ void TNxToolbarItemButtons::assign(const TNxToolbarItemButtons &source)
 bool TNxToolbarItemButtons::setButtonChecked(int index, bool checked)
 {
     TNxToolbarItemButton *button = item(index);
-    if (button->m_checked == checked)
+    // A divider only separates buttons: it is never part of the value.
+    if (button->m_checked == checked || (checked && button->m_divider))
         return false;
     if (!checked && !m_item->allowAllUp() && m_checkedCount == 1)
         return false;

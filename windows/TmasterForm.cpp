@@ -386,6 +386,8 @@ TprojectForm *TmasterForm::createProjectForm(std::unique_ptr<TProjectContainer> 
     connect(form, &TprojectForm::tabCaptionChanged, sheet, &TNxTabSheet::setCaption);
     connect(form, &TprojectForm::fileUsed, MRUList, &TTntMRU::add);
     connect(form, &TprojectForm::buildRequested, this, &TmasterForm::BuildProject);
+    connect(form, &TprojectForm::projectManagerRefreshRequested, m_managerPanel,
+            [this] { m_managerPanel->RefreshProjectManager(false); });
     ProjectPages->addPage(sheet, true);
     ProjectPages->setActivePage(sheet);
     return form;

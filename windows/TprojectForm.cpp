@@ -16,9 +16,15 @@
 #include "widgets/NxPageControl.h"
 #include "widgets/NxPathControl.h"
 #include "widgets/NxSplitter.h"
+#include "windows/AppearancePage.h"
 #include "windows/ComponentDisplayCaption.h"
 #include "windows/CopyFilesNameCleanup.h"
+#include "windows/GeneralOptionsPanel.h"
 #include "windows/HostedTab.h"
+#include "windows/LanguagesPage.h"
+#include "windows/ModuleTreePage.h"
+#include "windows/SetupTypesPage.h"
+#include "windows/WizardDialogsPage.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -97,6 +103,7 @@ TprojectForm::TprojectForm(std::unique_ptr<TProjectContainer> project, ProjectPa
     m_mainSplitter->setStretchFactor(1, 1);
     m_mainSplitter->setSizes({260, 640});
 
+    connectSections();
     setCaptions(noProjectCaption, QStringLiteral("No Project Loaded"));
     restorePanes();
     resetSidePane();
@@ -146,9 +153,8 @@ void TprojectForm::buildLeftPanel(QWidget *panel)
 
     m_sidePages = hiddenTabPages(QStringLiteral("NxPageControl3"), nullptr);
     m_controls = new HostedPageControls(m_sidePages);
-    auto *options = new QWidget;
-    options->setObjectName(QStringLiteral("GeneralOptions"));
-    addSheet(m_sidePages, QStringLiteral("Options"), options);
+    m_generalOptions = new GeneralOptionsPanel(*m_project);
+    addSheet(m_sidePages, QStringLiteral("Options"), m_generalOptions);
 
     m_propertiesHeader = new TNxHeaderPanel;
     m_propertiesHeader->setObjectName(QStringLiteral("NxHeaderPanel5"));
@@ -189,19 +195,19 @@ void TprojectForm::buildRightPanel(QWidget *panel)
     m_modulePages = hiddenTabPages(QStringLiteral("NxPageControl2"), nullptr);
     m_wizardPages = hiddenTabPages(QStringLiteral("NxPageControl5"), nullptr);
     m_appearancePages = hiddenTabPages(QStringLiteral("NxPageControl4"), nullptr);
-    auto named = [](const char *name) {
-        auto *widget = new QWidget;
-        widget->setObjectName(QString::fromLatin1(name));
-        return widget;
-    };
-    addSheet(m_modulePages, QStringLiteral("Modules"), named("ModuleTreePage"));
-    addSheet(m_wizardPages, QStringLiteral("Wizard Dialogs"), named("WizardDialogListsPage"));
-    addSheet(m_appearancePages, QStringLiteral("Themes"), named("ThemeOptionsPage"));
+    m_moduleTree = new ModuleTreePage(*m_project);
+    m_wizardDialogs = new WizardDialogsPage(*m_project);
+    m_appearance = new AppearancePage(*m_project);
+    m_languages = new LanguagesPage(*m_project);
+    m_setupTypes = new SetupTypesPage(*m_project);
+    addSheet(m_modulePages, QStringLiteral("Modules"), m_moduleTree);
+    addSheet(m_wizardPages, QStringLiteral("Wizard Dialogs"), m_wizardDialogs);
+    addSheet(m_appearancePages, QStringLiteral("Themes"), m_appearance);
 
     addSheet(m_sections, QString::fromLatin1(sectionNames[ModulesSection]), m_modulePages);
-    addSheet(m_sections, QString::fromLatin1(sectionNames[LanguagesSection]), named("LanguagesPage"));
+    addSheet(m_sections, QString::fromLatin1(sectionNames[LanguagesSection]), m_languages);
     addSheet(m_sections, QString::fromLatin1(sectionNames[WizardDialogsSection]), m_wizardPages);
-    addSheet(m_sections, QString::fromLatin1(sectionNames[SetupTypesSection]), named("SetupTypesPage"));
+    addSheet(m_sections, QString::fromLatin1(sectionNames[SetupTypesSection]), m_setupTypes);
     addSheet(m_sections, QString::fromLatin1(sectionNames[AppearanceSection]), m_appearancePages);
 
     column(panel, {m_backLink, m_pathControl, m_sections});
@@ -330,11 +336,16 @@ void TprojectForm::RefreshFromProject()
     FillStandardDialogsAndThemes();
     RebuildModuleTree();
     RebuildPathNodes();
-    HookGeneralOptionEdits();
+}
+
+void TprojectForm::UpdateAutoBuildModeState()
+{
+    m_generalOptions->UpdateAutoBuildModeState();
 }
 
 void TprojectForm::FillGeneralOptions()
 {
+    m_generalOptions->FillGeneralOptions();
 }
 
 void TprojectForm::RemoveStaleCopyFilesNames()
@@ -344,26 +355,70 @@ void TprojectForm::RemoveStaleCopyFilesNames()
 
 void TprojectForm::FillLanguagesList()
 {
+    m_languages->FillLanguagesList();
 }
 
 void TprojectForm::FillCustomPagesList()
 {
+    m_wizardDialogs->FillCustomPagesList();
 }
 
 void TprojectForm::FillSetupTypesList()
 {
+    m_setupTypes->FillSetupTypesList();
 }
 
 void TprojectForm::FillStandardDialogsAndThemes()
 {
+    m_wizardDialogs->FillStandardDialogs();
+    m_appearance->FillThemes();
 }
 
 void TprojectForm::RebuildModuleTree()
 {
+    m_moduleTree->RebuildModuleTree();
 }
 
-void TprojectForm::HookGeneralOptionEdits()
+// The section pages ask the window; the window changes the breadcrumb.
+void TprojectForm::connectSections()
 {
+    connect(m_moduleTree, &ModuleTreePage::projectChanged, this, &TprojectForm::modulesChanged);
+    connect(m_moduleTree, &ModuleTreePage::openComponentRequested, this,
+            [this](int component) { m_breadcrumb->select(m_breadcrumb->moduleNode(component)); });
+    connect(this, &TprojectForm::componentEditRequested, this, &TprojectForm::editComponent);
+    connect(m_generalOptions, &GeneralOptionsPanel::buildModeChanged, this, &TprojectForm::modulesChanged);
+    connect(m_languages, &LanguagesPage::projectChanged, this, &TprojectForm::sectionChanged);
+    connect(m_setupTypes, &SetupTypesPage::projectChanged, this, &TprojectForm::sectionChanged);
+    connect(m_wizardDialogs, &WizardDialogsPage::projectChanged, this, &TprojectForm::sectionChanged);
+    connect(m_wizardDialogs, &WizardDialogsPage::openCustomPageRequested, this, &TprojectForm::selectWizardNode);
+    connect(m_wizardDialogs, &WizardDialogsPage::openGlobalCodeRequested, this,
+            [this] { selectWizardNode(ProjectBreadcrumb::GlobalCode); });
+    connect(m_appearance, &AppearancePage::openAdvancedAppearanceRequested, this, [this] {
+        m_breadcrumb->select(m_breadcrumb->childWithKey(m_breadcrumb->root(ProjectBreadcrumb::Appearance), 0));
+    });
+}
+
+void TprojectForm::sectionChanged()
+{
+    RefreshFromProject();
+}
+
+void TprojectForm::modulesChanged()
+{
+    RefreshFromProject();
+    emit projectManagerRefreshRequested();
+}
+
+void TprojectForm::selectWizardNode(int key)
+{
+    if (TNxPathNode *node = m_breadcrumb->childWithKey(m_breadcrumb->root(ProjectBreadcrumb::WizardDialogs), key))
+        m_breadcrumb->select(node);
+}
+
+void TprojectForm::editComponent(int componentIndex)
+{
+    m_moduleTree->selectComponent(componentIndex);
+    m_moduleTree->cm_editClick();
 }
 
 void TprojectForm::RebuildPathNodes()

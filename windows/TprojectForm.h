@@ -9,12 +9,17 @@
 
 namespace talmo {
 
+class AppearancePage;
+class GeneralOptionsPanel;
 class HostedPage;
 class HostedPageControls;
 class HostedTab;
+class LanguagesPage;
+class ModuleTreePage;
 class ProjectBreadcrumb;
 class ProjectPageFactory;
 class ScriptKnowledgeBase;
+class SetupTypesPage;
 class TNxHeaderPanel;
 class TNxLinkLabel;
 class TNxOutlookBar;
@@ -23,6 +28,7 @@ class TNxPathControl;
 class TNxSplitter;
 class TNxTabSheet;
 class TProjectContainer;
+class WizardDialogsPage;
 
 // The window of one open project, shown in its own tab of the main window:
 // the section bar and side pane on the left, the breadcrumb and the section
@@ -47,6 +53,16 @@ public:
 
     // Reloads every control from the project after a section page changed it.
     void RefreshFromProject();
+    // The automatic build mode is off for a desktop-only project.
+    void UpdateAutoBuildModeState();
+
+    // The section pages.
+    GeneralOptionsPanel *generalOptions() const { return m_generalOptions; }
+    ModuleTreePage *moduleTree() const { return m_moduleTree; }
+    LanguagesPage *languages() const { return m_languages; }
+    WizardDialogsPage *wizardDialogs() const { return m_wizardDialogs; }
+    SetupTypesPage *setupTypes() const { return m_setupTypes; }
+    AppearancePage *appearance() const { return m_appearance; }
 
     // The caption of the window's tab in the main window.
     QString tabCaption() const { return m_tabCaption; }
@@ -102,6 +118,8 @@ signals:
     // A runtime module or module container was chosen in the breadcrumb:
     // they have no page and are edited from the module tree.
     void componentEditRequested(int componentIndex);
+    // The modules or the build mode changed: the project manager shows them.
+    void projectManagerRefreshRequested();
 
 private:
     void buildLeftPanel(QWidget *panel);
@@ -120,6 +138,11 @@ private:
     void refreshModulePage();
     void editComponentLater(int componentIndex);
     int cabCreatorComponent() const;
+    void connectSections();
+    void sectionChanged();
+    void modulesChanged();
+    void selectWizardNode(int key);
+    void editComponent(int componentIndex);
 
     // The section fills; each section page fills its own controls here.
     void FillGeneralOptions();
@@ -129,7 +152,6 @@ private:
     void FillSetupTypesList();
     void FillStandardDialogsAndThemes();
     void RebuildModuleTree();
-    void HookGeneralOptionEdits();
 
     std::unique_ptr<TProjectContainer> m_project;
     ProjectPageFactory &m_pages;
@@ -152,6 +174,13 @@ private:
     TNxPageControl *m_modulePages = nullptr;
     TNxPageControl *m_wizardPages = nullptr;
     TNxPageControl *m_appearancePages = nullptr;
+
+    GeneralOptionsPanel *m_generalOptions = nullptr;
+    ModuleTreePage *m_moduleTree = nullptr;
+    LanguagesPage *m_languages = nullptr;
+    WizardDialogsPage *m_wizardDialogs = nullptr;
+    SetupTypesPage *m_setupTypes = nullptr;
+    AppearancePage *m_appearance = nullptr;
 };
 
 } // namespace talmo

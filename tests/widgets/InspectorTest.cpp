@@ -389,6 +389,22 @@ TEST_F(InspectorFixture, SuffixBoxEditsTheSuffixValue)
     EXPECT_FALSE(suffix->isVisible());
 }
 
+TEST_F(InspectorFixture, TheSuffixBoxGoesWhenTheNextRowsSuffixIsReadOnly)
+{
+    title->setShowSuffix(true);
+    title->setSuffixes({QStringLiteral("px"), QStringLiteral("%")});
+    note->setShowSuffix(true);
+    note->setSuffixStyle(ssReadOnly);
+    click(title);
+    TNxComboBox *suffix = inspector->suffixEditor();
+    ASSERT_TRUE(suffix);
+    ASSERT_TRUE(suffix->isVisible());
+
+    click(note);
+    EXPECT_EQ(inspector->suffixEditor(), nullptr);
+    EXPECT_FALSE(suffix->isVisible()) << "no box stays behind at the row left";
+}
+
 TEST_F(InspectorFixture, ByNameArrangementShowsSortedRowsWithoutCategories)
 {
     note->setCaption(QStringLiteral("Author"));

@@ -184,6 +184,27 @@ TEST(PropertyItemKinds, ToolbarHitTestAndDigitKeys)
     EXPECT_EQ(bar->asString(), QStringLiteral("2"));
 }
 
+TEST(PropertyItemKinds, DividersAreNeverChecked)
+{
+    Rows rows;
+    auto *bar = rows.add<TNxToolbarItem>();
+    bar->setAllowAllUp(true);
+    for (const char *text : {"a", "", "b"})
+        bar->buttons().add()->setText(QString::fromLatin1(text));
+    bar->buttons().item(1)->setDivider(true);
+    TNxToolbarItemDisplay display(bar);
+    display.setRect(QRect(0, 0, 100, 16));
+
+    display.mouseDown(Qt::LeftButton, Qt::NoModifier, 20, 4);
+    display.mouseUp(Qt::LeftButton, Qt::NoModifier, 20, 4);
+    display.mouseUp(Qt::LeftButton, Qt::NoModifier, 40, 4);
+    EXPECT_FALSE(bar->buttons().item(1)->checked());
+    EXPECT_EQ(bar->asString(), QStringLiteral("b")) << "the divider's empty text never joins the value";
+    EXPECT_TRUE(rows.clicks == std::vector<int>{2}) << "a click on the divider reports nothing";
+    bar->setButtonChecked(1, true);
+    EXPECT_EQ(bar->buttons().checkedCount(), 1);
+}
+
 TEST(PropertyItemKinds, ComboIndexSetsTheValueByDisplayModeOnlyWithinTheLines)
 {
     Rows rows;

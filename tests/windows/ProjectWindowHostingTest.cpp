@@ -1,4 +1,5 @@
 #include "windows/HostedTab.h"
+#include "windows/ModuleTreePage.h"
 #include "windows/TprojectForm.h"
 
 #include "helpers/core/PathFolders.h"
@@ -215,6 +216,11 @@ TEST_F(ProjectWindowTest, BreadcrumbMoveDetachesTheClosedPagesHandlersAndClearsT
 
 TEST_F(ProjectWindowTest, RuntimeModuleGoesBackToTheRootAfterItsSelectionWasHandled)
 {
+    QStringList dialogs;
+    form->moduleTree()->runDialog = [&dialogs](QDialog &dialog) {
+        dialogs << dialog.windowTitle();
+        return int(QDialog::Rejected);
+    };
     QSignalSpy edits(form.get(), &TprojectForm::componentEditRequested);
     select(moduleNode(3));
     EXPECT_EQ(edits.count(), 0) << "nothing moves inside the handler";
@@ -222,6 +228,8 @@ TEST_F(ProjectWindowTest, RuntimeModuleGoesBackToTheRootAfterItsSelectionWasHand
     EXPECT_EQ(edits.takeFirst().at(0).toInt(), 3);
     EXPECT_EQ(form->breadcrumb().selected(), form->breadcrumb().root(ProjectBreadcrumb::Modules));
     EXPECT_EQ(form->moduleTab(), nullptr);
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("SQL Mobile Module")}) << "the module tree edits it";
+    EXPECT_EQ(form->moduleTree()->selectedComponent(), 3);
 }
 
 TEST_F(ProjectWindowTest, RegistrySectionNodesKeepTheSelectedIndexOrFallBackToTheModule)
