@@ -9,6 +9,7 @@
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/IProjectWindowHost.h"
+#include "widgets/NextInspector.h"
 #include "widgets/NxButtonEdit.h"
 #include "widgets/NxComboBox.h"
 #include "widgets/NxEdit.h"
@@ -16,6 +17,7 @@
 #include "widgets/NxFlipPanel.h"
 #include "widgets/NxHeaderPanel.h"
 #include "widgets/NxPageControl.h"
+#include "widgets/NxSplitter.h"
 #include "widgets/NxTabSheet.h"
 
 #include <QComboBox>
@@ -91,7 +93,8 @@ TargetFields targetFieldsOf(const TtargetPlatformOptions &dialog)
 
 } // namespace
 
-TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost &host, QWidget *parent)
+TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost &host, QWidget *parent,
+                                 FileTypeIconCache *fileTypes)
     : HostedPage(parent)
     , gui_SetupCaption(new TNxEdit(this))
     , NxPageControl1(new TNxPageControl(this))
@@ -110,8 +113,12 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     , bt_str_delete(listButton(QStringLiteral("Delete"), this))
     , bt_str_edit(listButton(QStringLiteral("Edit"), this))
     , cb_ppcfs_targets(new TNxComboBox(this))
+    , NxSplitter1(new TNxSplitter(Qt::Horizontal, this))
+    , NxHeaderPanel1(new TNxHeaderPanel(this))
+    , NxHeaderPanel2(new TNxHeaderPanel(this))
     , tv_ppcfs_folders(new QTreeWidget(this))
     , lv_ppcfs_files(new QTreeWidget(this))
+    , NextInspector1(new TNextInspector(this))
     , vst_Installations(new QTreeWidget(this))
     , NxHeaderPanel4(new TNxHeaderPanel(this))
     , Label16(new QLabel(QStringLiteral("Setup DLL"), this))
@@ -125,8 +132,13 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     , bt_shortcut_delete(listButton(QStringLiteral("Delete"), this))
     , m_project(project)
     , m_host(host)
+    , m_fileTypes(fileTypes)
 {
     setObjectName(QStringLiteral("CABCreatorForm"));
+    gui_CEDevices->setObjectName(QStringLiteral("gui_CEDevices"));
+    const int targetColumnWidths[] = {102, 100, 100, 100, 100};
+    for (int column = 0; column < 5; ++column)
+        gui_CEDevices->setColumnWidth(column, targetColumnWidths[column]);
     setWindowTitle(QStringLiteral("CAB Creator Module"));
     gui_installdir->setButtonCaption(QStringLiteral("..."));
     gui_installdir->setButtonWidth(21);
@@ -166,9 +178,7 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     connect(bt_str_edit, &QPushButton::clicked, this, &TCABCreatorForm::bt_str_editClick);
     connect(bt_str_delete, &QPushButton::clicked, this, &TCABCreatorForm::bt_str_deleteClick);
     connect(gui_installdir, &TNxButtonEdit::buttonClick, this, &TCABCreatorForm::gui_installdirButtonClick);
-    connect(cb_ppcfs_targets, &TNxComboBox::select, this, &TCABCreatorForm::BuildDeviceFolderTree);
-    connect(tv_ppcfs_folders, &QTreeWidget::itemSelectionChanged, this,
-            &TCABCreatorForm::tv_ppcfs_foldersSelectionChange);
+    connectFilesTab();
     connect(vst_Installations, &QTreeWidget::itemChanged, this, &TCABCreatorForm::vst_InstallationsChecked);
     connect(vst_Installations, &QTreeWidget::itemDoubleClicked, this, &TCABCreatorForm::vst_InstallationsDblClick);
     connect(vst_Installations, &QTreeWidget::currentItemChanged, this,
@@ -183,9 +193,15 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     connect(bt_shortcut_delete, &QPushButton::clicked, this, &TCABCreatorForm::Delete1Click);
     connectGeneralOptions();
 
+    readSettings();
     RefreshFromProject();
     if (m_project.SetupCaption.isEmpty())
         gui_SetupCaption->setText(m_project.GetAppName());
+}
+
+TCABCreatorForm::~TCABCreatorForm()
+{
+    writeSettings();
 }
 
 QWidget *TCABCreatorForm::createSettingsTab()
@@ -253,26 +269,6 @@ QWidget *TCABCreatorForm::createShortcutsTab()
     auto *column = new QVBoxLayout(tab);
     column->addLayout(top);
     column->addWidget(shortcuts, 1);
-    return tab;
-}
-
-QWidget *TCABCreatorForm::createFilesTab()
-{
-    auto *tab = new QWidget;
-    cb_ppcfs_targets->setStyle(dsDropDownList);
-    tv_ppcfs_folders->setHeaderHidden(true);
-    lv_ppcfs_files->setRootIsDecorated(false);
-    lv_ppcfs_files->setHeaderLabels({"Filename", "Type", "Source", "Flags"});
-    lv_ppcfs_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Files for Target"), tab));
-    top->addWidget(cb_ppcfs_targets, 1);
-    auto *panes = new QHBoxLayout;
-    panes->addWidget(tv_ppcfs_folders, 1);
-    panes->addWidget(lv_ppcfs_files, 2);
-    auto *column = new QVBoxLayout(tab);
-    column->addLayout(top);
-    column->addLayout(panes, 1);
     return tab;
 }
 

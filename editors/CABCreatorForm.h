@@ -1,10 +1,13 @@
 #pragma once
 
 #include "editors/DialogRunner.h"
+#include "editors/FileTypeLookup.h"
 #include "editors/core/DeviceFolderTree.h"
 #include "pagehost/HostedPage.h"
+#include "widgets/PopupMenuRunner.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -16,9 +19,17 @@ class TNxButtonEdit;
 class TNxComboBox;
 class TNxEdit;
 class TNxHeaderPanel;
+class TNextInspector;
+class TNxButtonItem;
+class TNxComboBoxItem;
 class TNxPageControl;
+class TNxPropertyItem;
+class TNxSplitter;
+class TNxTextItem;
 class TProjectContainer;
 class Teditor_ShortcutEntry;
+struct FileTypeIconCache;
+struct TCEDevice;
 struct TShortcutEntry;
 
 // The page of the project's CAB creator module: the device application's
@@ -29,10 +40,17 @@ class TCABCreatorForm : public HostedPage
 {
     Q_OBJECT
 public:
-    TCABCreatorForm(TProjectContainer &project, IProjectWindowHost &host, QWidget *parent = nullptr);
+    // The file list learns its icons and types through fileTypes, the
+    // program's shared cache; without one the page keeps its own.
+    TCABCreatorForm(TProjectContainer &project, IProjectWindowHost &host, QWidget *parent = nullptr,
+                    FileTypeIconCache *fileTypes = nullptr);
+    // Stores the page's layout in the settings.
+    ~TCABCreatorForm() override;
 
     // Every dialog the page shows goes through this, so tests fill and close them.
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // The popup menus too.
+    void setPopupMenuRunner(PopupMenuRunner runner) { m_runMenu = std::move(runner); }
 
     void refreshFromProject() override { RefreshFromProject(); }
     void RefreshFromProject();
@@ -57,6 +75,7 @@ public:
     bool renameSelectedFolder(const QString &newName);
     void ppcfs_add_fileClick();
     void ppcfs_delete_fileClick();
+    void ppcfs_insert_filesClick();
     void ImportFolders1Click();
     // A drop of files and folders from the shell; refused on the root.
     bool canDropFiles() const;
@@ -65,6 +84,17 @@ public:
     QString selectedFolderPath() const;
     // Selects the folder of this path; false when the tree has none.
     bool selectFolder(const QString &path);
+    // The folders' and the files' popup menus, enabled for the current selection.
+    void fillFoldersPopup(QMenu &menu);
+    void fillFilesPopup(QMenu &menu);
+    void lv_ppcfs_filesColumnClick(int column);
+    int sortColumn() const { return m_sortColumn; }
+    bool sortAscending() const { return m_sortAscending; }
+    void lv_ppcfs_filesSelectItem();
+    void NextInspector1Change(TNxPropertyItem *item, const QString &value);
+    void NxButtonItem1ButtonClick();
+    // The properties dialog of the one selected file.
+    void lv_ppcfs_filesDblClick();
 
     TNxEdit *gui_SetupCaption;
     TNxPageControl *NxPageControl1;
@@ -82,8 +112,16 @@ public:
     QPushButton *bt_str_edit;
 
     TNxComboBox *cb_ppcfs_targets;
+    TNxSplitter *NxSplitter1;
+    TNxHeaderPanel *NxHeaderPanel1;
+    TNxHeaderPanel *NxHeaderPanel2;
     QTreeWidget *tv_ppcfs_folders;
     QTreeWidget *lv_ppcfs_files;
+    TNextInspector *NextInspector1;
+    TNxTextItem *NxTextItem2;
+    TNxTextItem *NxTextItem1;
+    TNxButtonItem *NxButtonItem1;
+    TNxComboBoxItem *NxComboBoxItem1;
 
     // "Registry"
     void vst_InstallationsChecked(QTreeWidgetItem *changed);
@@ -116,6 +154,18 @@ public:
 private:
     QWidget *createSettingsTab();
     QWidget *createFilesTab();
+    void createFileInspector();
+    void connectFilesTab();
+    void readSettings();
+    void writeSettings() const;
+    void showFileRow(QTreeWidgetItem *row, int index);
+    void sortFiles();
+    QList<QTreeWidgetItem *> selectedFileRows() const;
+    QList<int> selectedFileIndexes() const;
+    TCEDevice *filesTarget() const;
+    void showFoldersPopup(const QPoint &pos);
+    void showFilesPopup(const QPoint &pos);
+    void folderLabelEdited(QTreeWidgetItem *item);
     QWidget *createRegistryTab();
     QWidget *createShortcutsTab();
     void refreshRegistryTree();
@@ -139,7 +189,14 @@ private:
     TProjectContainer &m_project;
     IProjectWindowHost &m_host;
     DialogRunner m_runDialog = execDialog();
+    PopupMenuRunner m_runMenu = execPopupMenu();
     DeviceFolderTree m_folders;
+    FileTypeLookup m_fileTypes;
+    int m_sortColumn = 0;
+    bool m_sortAscending = true;
+    // The list's view style as the settings keep it; the list shows details.
+    int m_filesViewStyle = 3;
+    bool m_fillingInspector = false;
     bool m_filling = false;
     int m_shownShortcutSection = -1;
 };

@@ -2,6 +2,7 @@
 
 #include "editors/CabFilenameEditor.h"
 #include "editors/EditorMessages.h"
+#include "editors/FileDropTarget.h"
 #include "editors/FileReference.h"
 #include "editors/FileReferenceBrowser.h"
 #include "editors/PagePanels.h"
@@ -16,16 +17,13 @@
 #include "widgets/NxHeaderPanel.h"
 
 #include <QCursor>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace talmo {
@@ -109,8 +107,7 @@ void TcabCollectionEditor::createControls()
     cab_files->setSelectionBehavior(QAbstractItemView::SelectRows);
     cab_files->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cab_files->header()->setStretchLastSection(true);
-    cab_files->viewport()->setAcceptDrops(true);
-    cab_files->viewport()->installEventFilter(this);
+    new FileDropTarget(cab_files, [] { return true; }, [this](const QStringList &names) { dropFiles(names); });
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Module Name:"), this));
@@ -275,34 +272,6 @@ void TcabCollectionEditor::dropFiles(const QStringList &names)
     }
     setModified();
     RefreshFileList();
-}
-
-bool TcabCollectionEditor::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != cab_files->viewport())
-        return HostedPage::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *drag = static_cast<QDropEvent *>(event);
-        if (drag->mimeData()->hasUrls())
-            drag->acceptProposedAction();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        QStringList names;
-        for (const QUrl &url : drop->mimeData()->urls()) {
-            if (url.isLocalFile())
-                names.append(url.toLocalFile());
-        }
-        drop->acceptProposedAction();
-        dropFiles(names);
-        return true;
-    }
-    default:
-        return HostedPage::eventFilter(watched, event);
-    }
 }
 
 } // namespace talmo

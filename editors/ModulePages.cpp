@@ -7,6 +7,7 @@
 #include "editors/EditorRegistrySection.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/ProjectPageFactory.h"
+#include "scriptknowledge/ScriptKnowledgeBase.h"
 
 namespace talmo {
 
@@ -34,7 +35,8 @@ HostedPage *directCopyPage(const PageArguments &arguments, QWidget *parent)
 void registerModulePages(ProjectPageFactory &factory)
 {
     factory.setCreator(PageKind::CabCreatorModule, [](const PageArguments &arguments, QWidget *parent) -> HostedPage * {
-        return new TCABCreatorForm(arguments.project, arguments.host, parent);
+        FileTypeIconCache *fileTypes = arguments.knowledge ? &arguments.knowledge->FileTypeCache() : nullptr;
+        return new TCABCreatorForm(arguments.project, arguments.host, parent, fileTypes);
     });
     factory.setCreator(PageKind::CabCollectionModule, fileListPage(false));
     factory.setCreator(PageKind::PalmModule, fileListPage(true));

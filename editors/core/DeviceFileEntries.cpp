@@ -192,6 +192,20 @@ void DeviceFileEntries::SetCopyFlag(const QList<int> &indexes, int flagIndex)
     m_project.Modified = true;
 }
 
+void DeviceFileEntries::SetSource(int index, const QString &sourcePath)
+{
+    TPPCFS_File &file = m_target.Files[index];
+    file.SourceDir = ExtractFileFolder(sourcePath);
+    file.SourceName = fileNameOf(sourcePath);
+    m_project.Modified = true;
+}
+
+void DeviceFileEntries::SetDestinationName(int index, const QString &name)
+{
+    m_target.Files[index].DestinationName = fileNameOf(name);
+    m_project.Modified = true;
+}
+
 int CompareFileRows(const QStringList &first, const QStringList &second, int column,
                     bool ascending)
 {

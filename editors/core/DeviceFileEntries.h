@@ -45,6 +45,10 @@ public:
     void DeleteFiles(QList<int> indexes);
     // Gives the files at the indexes the copy flag.
     void SetCopyFlag(const QList<int> &indexes, int flagIndex);
+    // Points the file at another source: its folder part and its name, kept as written.
+    void SetSource(int index, const QString &sourcePath);
+    // The file's name on the device: the file-name part of the text.
+    void SetDestinationName(int index, const QString &name);
 
     // The folder a file entry added to the tree folder gets, macros applied.
     QString DestinationFolder(const QString &folderPath) const;

@@ -1,24 +1,43 @@
 #include "editors/CABCreatorForm.h"
+#include "editors/DropFilesDialog.h"
 #include "editors/EditorShortcutEntry.h"
 #include "editors/EditorStrings.h"
 #include "editors/ModulePages.h"
+#include "editors/PpcFileProperties.h"
 #include "editors/TargetPlatformOptions.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/FakeProjectWindowHost.h"
 #include "pagehost/ProjectPageFactory.h"
+#include "platform/Registry.h"
+#include "platform/RegistryMemoryStore.h"
+#include "scriptknowledge/ScriptKnowledgeBase.h"
 #include "tests/editors/EditorTestSupport.h"
 #include "tests/editors/core/CabPageFixture.h"
 #include "tests/support/QtPrinters.h"
+#include "widgets/NextInspector.h"
+#include "widgets/NxButtonItem.h"
 #include "widgets/NxComboBox.h"
+#include "widgets/NxComboBoxItem.h"
 #include "widgets/NxEdit.h"
 #include "widgets/NxHeaderPanel.h"
+#include "widgets/NxPageControl.h"
+#include "widgets/NxSplitter.h"
+#include "widgets/NxTextItem.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QUrl>
 
 using namespace talmo;
 using namespace talmo::testing;
@@ -279,4 +298,341 @@ TEST_F(CABCreatorFormTest, ShortcutRepairTouchesOnlyTheSelectedTarget)
         EXPECT_EQ(project->ShortcutsSections[i].Entries.Count(), 1);
     EXPECT_EQ(page.gui_Shortcuts->topLevelItemCount(), 0);
     EXPECT_TRUE(page.bt_shortcut_add->isEnabled());
+}
+
+namespace {
+
+PopupMenuRunner choose(const QString &text)
+{
+    return [text](QMenu &menu, const QPoint &) -> QAction * {
+        for (QAction *action : menu.actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    };
+}
+
+// Each action's caption with "+" when enabled and "-" when not; separators as "|".
+QStringList menuState(const std::function<void(QMenu &)> &fill)
+{
+    QMenu menu;
+    fill(menu);
+    QStringList items;
+    for (const QAction *action : menu.actions())
+        items.append(action->isSeparator() ? QStringLiteral("|") : (action->isEnabled() ? "+" : "-") + action->text());
+    return items;
+}
+
+// The files tab of target 1 ("ARM") with its application folder selected,
+// which holds app.exe and the extra files.
+class CABCreatorFilesTabTest : public CABCreatorFormTest
+{
+protected:
+    void SetUp() override
+    {
+        project->SetFileName("/data/proj/demo.talmo");
+        project->SetupCaption = "Shown";
+        for (const char *name : {"b.TXT", "c.png", "A.txt"}) {
+            TPPCFS_File &file = project->CEDevices[1].Files.AddNew();
+            file.DestinationDir = "%CE1%\\%AppName%\\";
+            file.DestinationName = file.SourceName = name;
+            file.SourceDir = "src\\";
+        }
+        project->Modified = false;
+    }
+
+    std::unique_ptr<TCABCreatorForm> openFilesTab()
+    {
+        auto page = std::make_unique<TCABCreatorForm>(*project, host, nullptr, &fileTypes);
+        page->cb_ppcfs_targets->setItemIndex(1);
+        page->BuildDeviceFolderTree();
+        EXPECT_TRUE(page->selectFolder("Program Files\\My App\\"));
+        return page;
+    }
+
+    TPPCFS_File &file(int index) { return project->CEDevices[1].Files[index]; }
+
+    FileTypeIconCache fileTypes;
+};
+
+} // namespace
+
+TEST_F(CABCreatorFilesTabTest, FileListShowsTypesOncePerExtensionAndSortsByColumn)
+{
+    auto page = openFilesTab();
+    QTreeWidget *list = page->lv_ppcfs_files;
+    EXPECT_EQ(column(list, 0), QStringList({"A.txt", "app.exe", "b.TXT", "c.png"}));
+    const QStringList types = column(list, 1);
+    EXPECT_FALSE(types.at(0).isEmpty());
+    EXPECT_EQ(types.at(0), types.at(2));
+    EXPECT_NE(types.at(0), types.at(3));
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        EXPECT_FALSE(list->topLevelItem(row)->icon(0).isNull()) << row;
+    // Files of the same extension, in whatever case, asked the desktop once.
+    EXPECT_EQ(fileTypes.extensions, QStringList({".exe", ".txt", ".png"}));
+
+    const struct
+    {
+        int clicked;
+        bool ascending;
+        QStringList order;
+    } clicks[] = {
+        {2, true, {"app.exe", "A.txt", "b.TXT", "c.png"}},
+        {2, false, {"c.png", "b.TXT", "A.txt", "app.exe"}},
+        {3, true, {"A.txt", "app.exe", "b.TXT", "c.png"}}, // equal flags: captions decide
+        {0, true, {"A.txt", "app.exe", "b.TXT", "c.png"}},
+        {0, false, {"c.png", "b.TXT", "app.exe", "A.txt"}},
+    };
+    for (const auto &click : clicks) {
+        emit list->header()->sectionClicked(click.clicked);
+        EXPECT_EQ(page->sortColumn(), click.clicked);
+        EXPECT_EQ(page->sortAscending(), click.ascending);
+        EXPECT_EQ(list->header()->sortIndicatorSection(), click.clicked);
+        EXPECT_EQ(list->header()->sortIndicatorOrder(), click.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+        EXPECT_EQ(column(list, 0), click.order) << click.clicked;
+    }
+}
+
+TEST_F(CABCreatorFilesTabTest, InspectorFollowsTheSelectionAndEditsTheFiles)
+{
+    auto page = openFilesTab();
+    QTreeWidget *list = page->lv_ppcfs_files;
+    EXPECT_EQ(page->NxTextItem2->caption(), "File Properties");
+    EXPECT_EQ(page->NxTextItem1->value(), "A.txt");
+    EXPECT_EQ(page->NxButtonItem1->value(), "src\\A.txt");
+    EXPECT_EQ(page->NxComboBoxItem1->value(), "Default");
+    EXPECT_TRUE(page->NxTextItem1->visible());
+    EXPECT_FALSE(project->Modified);
+
+    for (int row : {0, 1, 3})
+        list->topLevelItem(row)->setSelected(true);
+    EXPECT_EQ(page->NxTextItem2->caption(), "Multiple Files");
+    EXPECT_FALSE(page->NxTextItem1->visible());
+    EXPECT_FALSE(page->NxButtonItem1->visible());
+    EXPECT_TRUE(page->NxComboBoxItem1->visible());
+    page->NxComboBoxItem1->setValue("COPYFLG_NOSKIP");
+    EXPECT_EQ(column(list, 3), QStringList({"COPYFLG_NOSKIP", "COPYFLG_NOSKIP", "Default", "COPYFLG_NOSKIP"}));
+    for (int index : {0, 4, 5})
+        EXPECT_EQ(file(index).Attributes, 2) << index;
+    EXPECT_EQ(file(3).Attributes, 0);
+    EXPECT_TRUE(project->Modified);
+
+    selectRow(list, 3); // c.png
+    page->NxButtonItem1->setValue("..\\pics\\photo.JPG");
+    EXPECT_EQ(file(4).SourceDir, "..\\pics\\");
+    EXPECT_EQ(file(4).SourceName, "photo.JPG");
+    EXPECT_EQ(list->topLevelItem(3)->text(2), "..\\pics\\photo.JPG");
+    EXPECT_EQ(list->topLevelItem(3)->text(1), FileTypeLookup(nullptr).Lookup("x.jpg", false).typeName);
+    page->NxTextItem1->setValue("0-first.jpg");
+    EXPECT_EQ(file(4).DestinationName, "0-first.jpg");
+    EXPECT_EQ(column(list, 0), QStringList({"0-first.jpg", "A.txt", "app.exe", "b.TXT"}));
+
+    list->clearSelection();
+    EXPECT_EQ(page->NxTextItem2->caption(), "No File is Selected");
+    EXPECT_FALSE(page->NxComboBoxItem1->visible());
+}
+
+TEST_F(CABCreatorFilesTabTest, SourceButtonAndPropertiesDialog)
+{
+    auto page = openFilesTab();
+    QTreeWidget *list = page->lv_ppcfs_files;
+    selectRow(list, 1); // app.exe
+    ui.queueFilesWithCheckBox({"/data/proj/pics/New.bmp"}, true);
+    page->NxButtonItem1->clickButton();
+    ASSERT_EQ(ui.calls().size(), 1);
+    EXPECT_EQ(ui.calls().at(0).request.filter, "All Files (*.*)|*.*");
+    EXPECT_EQ(ui.calls().at(0).request.fileName, "bin1\\app.exe");
+    EXPECT_EQ(file(0).SourceDir, "pics\\");
+    EXPECT_EQ(file(0).SourceName, "New.bmp");
+    EXPECT_EQ(file(0).DestinationName, "New.bmp");
+
+    int shown = 0;
+    page->setDialogRunner([&](QDialog &dialog) {
+        ++shown;
+        auto &properties = dynamic_cast<TppcFileProperties &>(dialog);
+        EXPECT_EQ(properties.eb_ppcfs_source->text(), "src\\b.TXT");
+        EXPECT_EQ(properties.eb_ppcfs_dest->text(), "b.TXT");
+        EXPECT_EQ(properties.cb_ppcfs_flags->currentIndex(), 0);
+        EXPECT_EQ(properties.Project, project.get());
+        properties.eb_ppcfs_source->setText("other\\tool.exe");
+        properties.eb_ppcfs_dest->setText("tool.exe");
+        properties.cb_ppcfs_flags->setCurrentIndex(7);
+        return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(column(list, 0), QStringList({"A.txt", "b.TXT", "c.png", "New.bmp"}));
+    selectRow(list, 1); // b.TXT
+    page->setPopupMenuRunner(choose("Properties"));
+    emit list->customContextMenuRequested(QPoint(1, 1));
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(file(3).SourceDir, "other\\");
+    EXPECT_EQ(file(3).SourceName, "tool.exe");
+    EXPECT_EQ(file(3).DestinationName, "tool.exe");
+    EXPECT_EQ(file(3).Attributes, 7);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), "tool.exe");
+    EXPECT_EQ(list->topLevelItem(1)->text(3), "CE_COPYFLG_SHARED");
+    EXPECT_EQ(page->NxTextItem1->value(), "tool.exe");
+
+    list->topLevelItem(0)->setSelected(true);
+    page->lv_ppcfs_filesDblClick();
+    EXPECT_EQ(shown, 1); // two rows: no dialog
+}
+
+TEST_F(CABCreatorFilesTabTest, InsertFilesOnlyBelowTheRoot)
+{
+    auto page = openFilesTab();
+    ui.queueFilesWithCheckBox({"/data/proj/x/One.Txt", "/elsewhere/two.bin"}, true);
+    page->ppcfs_insert_filesClick();
+    ASSERT_EQ(ui.calls().size(), 1);
+    EXPECT_TRUE(ui.calls().at(0).request.multipleFiles);
+    EXPECT_TRUE(ui.calls().at(0).checkBoxShownChecked);
+    ASSERT_EQ(project->CEDevices[1].Files.Count(), 8);
+    EXPECT_EQ(file(6).SourceName, "One.Txt");
+    EXPECT_EQ(file(6).SourceDir, "x/");
+    EXPECT_EQ(file(7).SourceDir, "../../elsewhere/");
+    EXPECT_EQ(file(7).DestinationDir, "%CE1%\\%AppName%\\");
+    EXPECT_EQ(page->lv_ppcfs_files->topLevelItemCount(), 6);
+
+    page->tv_ppcfs_folders->setCurrentItem(page->tv_ppcfs_folders->topLevelItem(0));
+    page->ppcfs_insert_filesClick();
+    page->ppcfs_add_fileClick();
+    EXPECT_EQ(ui.calls().size(), 1);
+    EXPECT_EQ(project->CEDevices[1].Files.Count(), 8);
+}
+
+TEST_F(CABCreatorFilesTabTest, PopupMenusFollowTheSelection)
+{
+    auto page = openFilesTab();
+    const auto folders = [&] { return menuState([&](QMenu &menu) { page->fillFoldersPopup(menu); }); };
+    const auto files = [&] { return menuState([&](QMenu &menu) { page->fillFilesPopup(menu); }); };
+    EXPECT_EQ(folders(), QStringList({"+Add Folder", "|", "+Delete", "+Rename"}));
+    EXPECT_EQ(files(), QStringList({"+Add Entry", "+Insert File(s)", "+Import Folder(s)", "|", "+Delete", "|",
+                                    "+Properties"}));
+    page->lv_ppcfs_files->topLevelItem(1)->setSelected(true);
+    EXPECT_EQ(files().last(), "-Properties");
+
+    ASSERT_TRUE(page->selectFolder("Program Files\\"));
+    EXPECT_EQ(folders(), QStringList({"+Add Folder", "|", "-Delete", "-Rename"}));
+    page->tv_ppcfs_folders->setCurrentItem(page->tv_ppcfs_folders->topLevelItem(0));
+    EXPECT_EQ(files(), QStringList({"-Add Entry", "-Insert File(s)", "-Import Folder(s)", "|", "-Delete", "|",
+                                    "-Properties"}));
+
+    // A right click selects the folder under the mouse before its menu shows.
+    page->resize(640, 480);
+    page->show();
+    page->NxPageControl1->setActivePageIndex(1);
+    QTreeWidget *tree = page->tv_ppcfs_folders;
+    QTreeWidgetItem *programFiles = nullptr;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if ((*it)->text(0) == "Program Files")
+            programFiles = *it;
+    }
+    ASSERT_NE(programFiles, nullptr);
+    page->setPopupMenuRunner(choose("Add Folder"));
+    emit tree->customContextMenuRequested(tree->visualItemRect(programFiles).center());
+    EXPECT_EQ(page->selectedFolderPath(), "Program Files\\New Folder\\");
+    EXPECT_TRUE(project->Modified);
+}
+
+TEST_F(CABCreatorFilesTabTest, DropsOnlyOnAFolderBelowTheRoot)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("drop/sub"));
+    QFile(root.filePath("drop/sub/A.Txt")).open(QIODevice::WriteOnly);
+    auto page = openFilesTab();
+    int shown = 0;
+    page->setDialogRunner([&](QDialog &dialog) {
+        ++shown;
+        auto &options = dynamic_cast<TDropFilesDialog &>(dialog);
+        EXPECT_EQ(options.cb_InstallFolder->currentText(), "%InstallDir%");
+        EXPECT_TRUE(options.cb_Recurse->isChecked());
+        options.cb_Relative->setChecked(false);
+        return int(QDialog::Accepted);
+    });
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(root.filePath("drop"))});
+    QWidget *viewport = page->lv_ppcfs_files->viewport();
+
+    page->tv_ppcfs_folders->setCurrentItem(page->tv_ppcfs_folders->topLevelItem(0));
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+    QDropEvent ignored(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &ignored);
+    EXPECT_EQ(shown, 0);
+
+    ASSERT_TRUE(page->selectFolder("%InstallDir%\\"));
+    QDragEnterEvent accepted(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &accepted);
+    EXPECT_TRUE(accepted.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(shown, 1);
+    ASSERT_EQ(project->CEDevices[1].Files.Count(), 7);
+    EXPECT_EQ(file(6).DestinationDir, "%InstallDir%\\drop\\sub\\");
+    EXPECT_EQ(file(6).SourceDir, root.filePath("drop/sub/"));
+    EXPECT_EQ(file(6).SourceName, "A.Txt");
+}
+
+TEST_F(CABCreatorFilesTabTest, FolderLabelsAreEditedInPlace)
+{
+    auto page = openFilesTab();
+    page->tv_ppcfs_folders->currentItem()->setText(0, "Tools");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page->selectedFolderPath(), "Program Files\\Tools\\");
+    EXPECT_EQ(file(1).DestinationDir, "%CE1%\\Tools\\data\\");
+
+    ASSERT_TRUE(page->selectFolder("Program Files\\"));
+    page->ppcfs_add_folderClick();
+    QTreeWidgetItem *added = page->tv_ppcfs_folders->currentItem();
+    ASSERT_EQ(added->text(0), "New Folder");
+    added->setText(0, "Tools");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ui.shownTexts(), QStringList({"Duplicate name, please enter another one"}));
+    EXPECT_EQ(added->text(0), "New Folder");
+    EXPECT_EQ(page->selectedFolderPath(), "Program Files\\New Folder\\");
+}
+
+TEST_F(CABCreatorFilesTabTest, LayoutSortAndColumnsComeBackFromTheSettings)
+{
+    RegistryMemoryStore store;
+    ScopedCurrentRegistryStore useStore{store};
+    const auto showFiles = [](TCABCreatorForm &page) {
+        page.resize(800, 600);
+        page.show();
+        page.NxPageControl1->setActivePageIndex(1);
+        QCoreApplication::processEvents();
+    };
+    QList<int> panes;
+    {
+        auto page = openFilesTab();
+        showFiles(*page);
+        page->NxSplitter1->setSizes({300, 420});
+        panes = page->NxSplitter1->sizes();
+        page->lv_ppcfs_files->setColumnWidth(2, 211);
+        page->gui_CEDevices->setColumnWidth(1, 77);
+        page->lv_ppcfs_filesColumnClick(2);
+        page->lv_ppcfs_filesColumnClick(2);
+    }
+    Registry registry(store);
+    ASSERT_TRUE(registry.openKey("Software\\Talmo\\CCM", false));
+    EXPECT_EQ(registry.readInteger("MFsortColumn"), 2);
+    EXPECT_EQ(registry.readBool("MFsortAscending"), false);
+    EXPECT_EQ(registry.readInteger("ppcfs_left_width"), panes.value(0));
+    EXPECT_EQ(registry.readInteger("ppcfs_right_width"), panes.value(1));
+    EXPECT_EQ(registry.readInteger("lv_ppcfs_files_ViewStyle"), 3);
+    EXPECT_EQ(registry.readInteger("lv_ppcfs_filesColumn_2"), 211);
+    EXPECT_EQ(registry.readInteger("gui_CEDevicesColumn_1"), 77);
+    EXPECT_FALSE(registry.valueExists("Width")); // an embedded page keeps no placement
+    (void)registry.closeKey();
+
+    auto again = openFilesTab();
+    showFiles(*again);
+    EXPECT_EQ(again->sortColumn(), 2);
+    EXPECT_FALSE(again->sortAscending());
+    EXPECT_EQ(again->lv_ppcfs_files->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(column(again->lv_ppcfs_files, 0), QStringList({"c.png", "b.TXT", "A.txt", "app.exe"}));
+    EXPECT_EQ(again->lv_ppcfs_files->columnWidth(2), 211);
+    EXPECT_EQ(again->gui_CEDevices->columnWidth(1), 77);
+    EXPECT_EQ(again->NxSplitter1->sizes(), panes);
 }

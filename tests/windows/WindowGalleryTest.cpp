@@ -5,6 +5,7 @@
 // To add a window, add a row to GalleryWindows().
 
 #include "editors/AddFileAssociation.h"
+#include "editors/CABCreatorForm.h"
 #include "editors/CabFilenameEditor.h"
 #include "editors/DropFilesDialog.h"
 #include "editors/EditorRegistryEntry.h"
@@ -36,6 +37,7 @@
 #include "tests/support/CopyFolder.h"
 #include "tests/support/QtPrinters.h"
 #include "widgets/NxHeaderPanel.h"
+#include "widgets/NxPageControl.h"
 #include "windows/BuilderForm.h"
 #include "windows/BuilderFormRunner.h"
 #include "windows/TAboutBox.h"
@@ -152,6 +154,20 @@ struct Gallery
         page->resize(640, 560);
         page->show();
         return page;
+    }
+
+    // One target with files in a folder of its own, for the CAB creator's files tab.
+    void AddDeviceFiles()
+    {
+        pageProject.AppName = QStringLiteral("Hello");
+        TCEDevice &target = pageProject.CEDevices.AddNew();
+        target.Caption = QStringLiteral("CEDevice [ Default ]");
+        for (const char *name : { "hello.exe", "readme.txt", "logo.png" }) {
+            TPPCFS_File &file = target.Files.AddNew();
+            file.DestinationDir = QStringLiteral("%CE1%\\%AppName%\\");
+            file.DestinationName = file.SourceName = QLatin1String(name);
+            file.SourceDir = QStringLiteral("device\\");
+        }
     }
 
     void FillPageProject()
@@ -386,6 +402,15 @@ QList<GalleryWindow> GalleryWindows()
         { QStringLiteral("Page-RegistrySection"),
           [](Gallery &g) -> QWidget * { return g.ShowRegistrySectionPage(); },
           QStringLiteral("Edit Registry Section"), true },
+        { QStringLiteral("Page-CabCreatorFiles"),
+          [](Gallery &g) -> QWidget * {
+              g.AddDeviceFiles();
+              auto *page = static_cast<TCABCreatorForm *>(g.ShowPage(PageKind::CabCreatorModule, ModuleType::CabCreator));
+              page->NxPageControl1->setActivePageIndex(1);
+              page->selectFolder(QStringLiteral("Program Files\\Hello\\"));
+              return page;
+          },
+          QStringLiteral("CAB Creator Module"), true },
         { QStringLiteral("Dialog-RegistryValue"),
           [](Gallery &g) -> QWidget * {
               auto *dialog = new TeditorRegistryEntry(&g.master);

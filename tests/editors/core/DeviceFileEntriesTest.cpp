@@ -140,6 +140,26 @@ TEST_F(DeviceFileEntriesTest, CopyFlagOnSeveralRowsAndDeletingRows)
     EXPECT_EQ(target.Files[0].DestinationName, QStringLiteral("a.dat"));
 }
 
+TEST_F(DeviceFileEntriesTest, SourceAndDestinationNameTakeTheirParts)
+{
+    const struct { const char *source; const char *dir; const char *name; } sources[] = {
+        { "..\\lib\\Core.DLL", "..\\lib\\", "Core.DLL" },
+        { "/home/me/Bin/tool.exe", "/home/me/Bin/", "tool.exe" },
+        { "bare.txt", "", "bare.txt" },
+        { "C:\\Проект\\данные.bin", "C:\\Проект\\", "данные.bin" },
+    };
+    for (const auto &c : sources) {
+        project->Modified = false;
+        entries.SetSource(1, QString::fromUtf8(c.source));
+        EXPECT_EQ(target.Files[1].SourceDir, QString::fromUtf8(c.dir)) << c.source;
+        EXPECT_EQ(target.Files[1].SourceName, QString::fromUtf8(c.name)) << c.source;
+        EXPECT_TRUE(project->Modified);
+    }
+    entries.SetDestinationName(1, QStringLiteral("sub\\Renamed.Dat"));
+    EXPECT_EQ(target.Files[1].DestinationName, QStringLiteral("Renamed.Dat"));
+    EXPECT_EQ(target.Files[0].DestinationName, QStringLiteral("app.exe"));
+}
+
 TEST(FileRowOrderTest, ComparesCellsThenCaptions)
 {
     const QStringList a = { "b.txt", "Text", "C:\\x\\b.txt", "Default" };
