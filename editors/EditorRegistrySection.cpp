@@ -104,7 +104,6 @@ Teditor_RegistrySection::Teditor_RegistrySection(TProjectContainer &project, IPr
     , m_project(project)
     , m_host(host)
     , m_section(&section)
-    , m_captionBeforeEdit(section.Caption)
 {
     setObjectName(QStringLiteral("editor_RegistrySection"));
     setWindowTitle(QStringLiteral("Edit Registry Section"));
@@ -119,9 +118,6 @@ Teditor_RegistrySection::Teditor_RegistrySection(TProjectContainer &project, IPr
 Teditor_RegistrySection::~Teditor_RegistrySection()
 {
     saveSettings();
-    // A section the CAB page deleted takes this page with it later.
-    if (sectionExists())
-        endSectionRename();
 }
 
 void Teditor_RegistrySection::createControls()
@@ -210,7 +206,7 @@ void Teditor_RegistrySection::createListMenu()
 void Teditor_RegistrySection::connectControls()
 {
     connect(registrySectionName, &QLineEdit::textChanged, this, &Teditor_RegistrySection::registrySectionNameChange);
-    connect(registrySectionName, &QLineEdit::editingFinished, this, &Teditor_RegistrySection::endSectionRename);
+    connect(registrySectionName, &QLineEdit::editingFinished, this, [this] { m_nameEdited = false; });
     connect(JvBitBtn1, &QPushButton::clicked, this, &Teditor_RegistrySection::JvBitBtn1Click);
     connect(TntButton1, &QPushButton::clicked, this, &Teditor_RegistrySection::TntButton1Click);
     connect(JvTreeView1, &QTreeWidget::currentItemChanged, this, &Teditor_RegistrySection::JvTreeView1SelectionChange);
@@ -246,11 +242,6 @@ void Teditor_RegistrySection::saveSettings() const
     if (registry.writeInteger(TreeWidthValue, splitter->sizes().value(0))
         && registry.writeInteger(ListWidthValue, splitter->sizes().value(1)))
         (void)SaveListViewColumns(registry, lv_Registry);
-}
-
-bool Teditor_RegistrySection::sectionExists() const
-{
-    return m_project.RegistrySections.IndexOf(m_section) >= 0;
 }
 
 void Teditor_RegistrySection::setModified()
@@ -613,15 +604,16 @@ void Teditor_RegistrySection::registrySectionNameChange()
 {
     if (m_filling)
         return;
-    m_section->Caption = RegistrySectionEdits::captionFor(registrySectionName->text());
-    m_host.setCurrentNodeText(m_section->Caption);
+    TargetEdits targets(m_project);
+    if (!m_nameEdited) {
+        m_sectionPlaces = targets.RegistrySectionPlaces(m_section->Caption);
+        m_nameEdited = true;
+    }
+    const QString caption = RegistrySectionEdits::captionFor(registrySectionName->text());
+    targets.RenameRegistrySection(m_sectionPlaces, m_section->Caption, caption);
+    m_section->Caption = caption;
+    m_host.setCurrentNodeText(caption);
     setModified();
-}
-
-void Teditor_RegistrySection::endSectionRename()
-{
-    TargetEdits(m_project).RenameRegistrySection(m_captionBeforeEdit, m_section->Caption);
-    m_captionBeforeEdit = m_section->Caption;
 }
 
 } // namespace talmo

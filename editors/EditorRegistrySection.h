@@ -28,9 +28,9 @@ struct TRegistrySection;
 // key tree below "Pocket PC Registry" and a value list for the selected key.
 // Keys exist only as the paths of values, so a new key without values is
 // gone at the next rebuild. Every edit sets the project's Modified flag;
-// showing the page does not. When an edit of the section's name ends (Enter,
-// focus leaving the box, the page closing) the targets that install the
-// section under its old name take the new one.
+// showing the page does not. The targets that installed the section when an
+// edit of its name began follow the name as it is typed, so a save or a
+// build in the middle of the edit never finds them naming a missing section.
 class Teditor_RegistrySection : public HostedPage
 {
     Q_OBJECT
@@ -110,7 +110,6 @@ private:
     void saveSettings() const;
     void runMenu(QMenu *menu, const QPoint &globalPos);
 
-    bool sectionExists() const;
     QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &name);
     void rebuildTree();
     void JvTreeView1SelectionChange();
@@ -119,13 +118,14 @@ private:
     void lv_RegistryEdited(QTreeWidgetItem *row);
     QList<QTreeWidgetItem *> selectedRows() const;
     void registrySectionNameChange();
-    void endSectionRename();
     void setModified();
 
     TProjectContainer &m_project;
     IProjectWindowHost &m_host;
     TRegistrySection *m_section;
-    QString m_captionBeforeEdit;
+    // Where each target named the section when the current name edit began.
+    QList<int> m_sectionPlaces;
+    bool m_nameEdited = false;
     bool m_filling = false;
     bool m_shown = false;
     bool m_importNoOverwrite = true;

@@ -144,16 +144,24 @@ void TargetEdits::DropDanglingSectionNames()
     }
 }
 
-void TargetEdits::RenameRegistrySection(const QString &oldCaption, const QString &newCaption)
+QList<int> TargetEdits::RegistrySectionPlaces(const QString &caption) const
 {
-    if (oldCaption == newCaption)
-        return;
-    for (TCEDevice &target : m_project.CEDevices) {
-        QStringList &names = target.Installation.defaultInstallRegistry;
-        if (names.contains(oldCaption)) {
-            std::replace(names.begin(), names.end(), oldCaption, newCaption);
-            m_project.Modified = true;
-        }
+    QList<int> places;
+    for (const TCEDevice &target : m_project.CEDevices)
+        places.append(int(target.Installation.defaultInstallRegistry.indexOf(caption)));
+    return places;
+}
+
+void TargetEdits::RenameRegistrySection(const QList<int> &places, const QString &oldCaption,
+                                        const QString &newCaption)
+{
+    for (int t = 0; t < places.size() && t < m_project.CEDevices.Count(); ++t) {
+        QStringList &names = m_project.CEDevices[t].Installation.defaultInstallRegistry;
+        const int place = places[t];
+        if (place < 0 || place >= names.size() || names[place] != oldCaption || oldCaption == newCaption)
+            continue;
+        names[place] = newCaption;
+        m_project.Modified = true;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace talmo {
@@ -45,8 +46,13 @@ public:
     // Removes each target's shortcut and registry section names that name no
     // section of the project.
     void DropDanglingSectionNames();
-    // Every target's registry section name equal to oldCaption becomes newCaption.
-    void RenameRegistrySection(const QString &oldCaption, const QString &newCaption);
+    // Where each target names the registry section: the index in its list of
+    // registry sections, -1 where it does not install the section.
+    QList<int> RegistrySectionPlaces(const QString &caption) const;
+    // The section's name at those places (where it still reads oldCaption)
+    // becomes newCaption. Other sections that have or get the same name are
+    // left alone, however the names collide while one is typed.
+    void RenameRegistrySection(const QList<int> &places, const QString &oldCaption, const QString &newCaption);
 
 private:
     QString unusedShortcutSectionName(const QString &prefix, int from) const;

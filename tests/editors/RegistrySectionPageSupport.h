@@ -33,7 +33,7 @@ inline QString Text()
                           "\"Name\"=\"Demo \\\"App\\\"\"\r\n"
                           "\"Count\"=dword:ffffffff\r\n"
                           "\"Blob\"=hex:0a,ff\r\n"
-                          "\"Path\"=hex(2):25,00,41,00,25,00,00,00\r\n"
+                          "\"Path\"=hex(2):25,00,43,00,45,00,31,00,25,00,00,00\r\n"
                           "\"List\"=hex(7):6f,00,6e,00,65,00,00,00,22,00,74,00,22,00,00,00,00,00\r\n"
                           "\"Gone\"=-\r\n"
                           "\r\n"
@@ -64,7 +64,7 @@ inline QStringList Entries(bool noOverwrite)
         "HKEY_LOCAL_MACHINE|Software\\Demo|Name|TYPE_SZ|Demo \"App\"",
         "HKEY_LOCAL_MACHINE|Software\\Demo|Count|TYPE_DWORD|-1",
         "HKEY_LOCAL_MACHINE|Software\\Demo|Blob|TYPE_BINARY|0A,FF",
-        "HKEY_LOCAL_MACHINE|Software\\Demo|Path|TYPE_SZ|%A%",
+        "HKEY_LOCAL_MACHINE|Software\\Demo|Path|TYPE_SZ|%CE1%",
         "HKEY_LOCAL_MACHINE|Software\\Demo|List|TYPE_MULTI_SZ|\"one\",\"\"\"t\"\"\"",
         "HKEY_USERS|.DEFAULT|a|TYPE_SZ|1",
         "HKEY_USERS|.DEFAULT|b|TYPE_SZ|2",

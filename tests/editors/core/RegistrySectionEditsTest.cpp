@@ -230,19 +230,31 @@ TEST(RegistryMenuRulesTest, ListPopupPerSelection)
     }
 }
 
-TEST(TargetEditsTest, RenamingARegistrySectionRenamesItInEveryTargetThatInstallsIt)
+TEST(TargetEditsTest, ARenamedRegistrySectionKeepsItsPlaceInEveryTargetThatInstallsIt)
 {
     const auto project = talmo::test::cabPageProject();
     project->CEDevices[0].Installation.defaultInstallRegistry = {"Reg A", "Reg B"};
     project->CEDevices[2].Installation.defaultInstallRegistry = {"Reg C"};
-    TargetEdits(*project).RenameRegistrySection("Reg B", "Settings");
+    TargetEdits edits(*project);
+    const QList<int> places = edits.RegistrySectionPlaces("Reg B");
+    EXPECT_EQ(places, (QList<int>{1, 0, -1}));
+    edits.RenameRegistrySection(places, "Reg B", "Settings");
     EXPECT_EQ(project->CEDevices[0].Installation.defaultInstallRegistry, (QStringList{"Reg A", "Settings"}));
     EXPECT_EQ(project->CEDevices[1].Installation.defaultInstallRegistry, QStringList{"Settings"});
     EXPECT_EQ(project->CEDevices[2].Installation.defaultInstallRegistry, QStringList{"Reg C"});
     EXPECT_TRUE(project->Modified);
 
+    // Typed through another section's name, only this section's place follows.
+    project->CEDevices[2].Installation.defaultInstallRegistry = {"Reg A", "Reg C"};
+    const QList<int> typed = edits.RegistrySectionPlaces("Reg C");
+    edits.RenameRegistrySection(typed, "Reg C", "Reg A");
+    edits.RenameRegistrySection(typed, "Reg A", "Reg AX");
+    EXPECT_EQ(project->CEDevices[2].Installation.defaultInstallRegistry, (QStringList{"Reg A", "Reg AX"}));
+    EXPECT_EQ(project->CEDevices[0].Installation.defaultInstallRegistry, (QStringList{"Reg A", "Settings"}));
+
+    // Places that no longer hold the old name are left alone.
     project->Modified = false;
-    TargetEdits(*project).RenameRegistrySection("Reg C", "Reg C");
-    TargetEdits(*project).RenameRegistrySection("Nobody", "X");
+    edits.RenameRegistrySection(edits.RegistrySectionPlaces("Nobody"), "Nobody", "X");
+    edits.RenameRegistrySection({5, -1, 0}, "Settings", "Y");
     EXPECT_FALSE(project->Modified);
 }
