@@ -11,6 +11,7 @@ namespace {
 
 constexpr int FolderNameRole = Qt::UserRole;
 constexpr int ListedRole = Qt::UserRole + 1;
+constexpr int NewFolderRole = Qt::UserRole + 2;
 
 DesignPropertyTable folderTreeTable(const QMetaObject &meta)
 {
@@ -24,7 +25,7 @@ TCustomFolderTreeView::TCustomFolderTreeView(QWidget *parent)
       m_tree(new QTreeWidget)
 {
     m_tree->setHeaderHidden(true);
-    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed);
     embed(m_tree);
     connect(m_tree, &QTreeWidget::itemExpanded, this, &TCustomFolderTreeView::expand);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &TCustomFolderTreeView::selectionChanged);
@@ -67,18 +68,36 @@ void TCustomFolderTreeView::fill()
 void TCustomFolderTreeView::addChildren(QTreeWidgetItem *parent, const QString &path)
 {
     const QSignalBlocker blocker(m_tree);
-    for (const QString &name : listFolders(path)) {
-        auto *item = new QTreeWidgetItem(parent, {name.isEmpty() ? QStringLiteral("/") : name});
-        item->setData(0, FolderNameRole, name);
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
-        item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    }
+    for (const QString &name : listFolders(path))
+        addNode(parent, name)->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     parent->setData(0, ListedRole, true);
+}
+
+QTreeWidgetItem *TCustomFolderTreeView::addNode(QTreeWidgetItem *parent, const QString &name)
+{
+    auto *item = new QTreeWidgetItem(parent, {name.isEmpty() ? QStringLiteral("/") : name});
+    item->setData(0, FolderNameRole, name);
+    return item;
+}
+
+void TCustomFolderTreeView::CreateNewDirectory(const QString &defaultName)
+{
+    QTreeWidgetItem *parent = m_tree->currentItem() ? m_tree->currentItem() : m_tree->invisibleRootItem();
+    QTreeWidgetItem *item = nullptr;
+    {
+        const QSignalBlocker blocker(m_tree);
+        item = addNode(parent, defaultName);
+        item->setData(0, NewFolderRole, true);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        parent->setExpanded(true);
+    }
+    m_tree->setCurrentItem(item);
+    m_tree->editItem(item);
 }
 
 void TCustomFolderTreeView::expand(QTreeWidgetItem *item)
 {
-    if (item->data(0, ListedRole).toBool())
+    if (item->data(0, ListedRole).toBool() || item->data(0, NewFolderRole).toBool())
         return;
     addChildren(item, pathOf(item));
     if (item->childCount() == 0)
@@ -91,15 +110,23 @@ void TCustomFolderTreeView::selectionChanged()
     emit changed();
 }
 
+// An edit that ends with text asks OnRename; an accepted name becomes the
+// folder's, anything else puts the old name back.
 void TCustomFolderTreeView::itemRenamed(QTreeWidgetItem *item)
 {
+    if (!item->data(0, NewFolderRole).toBool() || item->text(0) == item->data(0, FolderNameRole).toString())
+        return;
     QString newName = item->text(0);
-    bool accept = true;
-    emit renaming(newName, accept);
-    const QSignalBlocker blocker(m_tree);
+    bool accept = !newName.isEmpty();
     if (accept)
+        emit renaming(newName, accept);
+    const QSignalBlocker blocker(m_tree);
+    if (accept && !newName.isEmpty())
         item->setData(0, FolderNameRole, newName);
     item->setText(0, item->data(0, FolderNameRole).toString());
+    QTreeWidgetItem *parent = item->parent() ? item->parent() : m_tree->invisibleRootItem();
+    parent->sortChildren(0, Qt::AscendingOrder);
+    m_tree->setCurrentItem(item);
     selectionChanged();
 }
 

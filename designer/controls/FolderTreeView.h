@@ -19,6 +19,10 @@ public:
 
     const QString &directory() const { return m_directory; }
     QTreeWidget *tree() const { return m_tree; }
+    // Adds a node for a folder still to be made under the selected node (the
+    // top level without one), selects it and opens its name for editing.
+    // Only such nodes can be renamed; they are never listed.
+    void CreateNewDirectory(const QString &defaultName);
 
 signals:
     // OnChange: after every selection change.
@@ -38,6 +42,7 @@ protected:
 private:
     void fill();
     void addChildren(QTreeWidgetItem *parent, const QString &path);
+    QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &name);
     void expand(QTreeWidgetItem *item);
     void selectionChanged();
     void itemRenamed(QTreeWidgetItem *item);
