@@ -5,6 +5,7 @@
 #include "editors/CabCollectionEditor.h"
 #include "editors/DirectCopyModuleEditor.h"
 #include "editors/EditorRegistrySection.h"
+#include "editors/Win32InstallationForm.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/ProjectPageFactory.h"
 #include "scriptknowledge/ScriptKnowledgeBase.h"
@@ -30,6 +31,17 @@ HostedPage *directCopyPage(const PageArguments &arguments, QWidget *parent)
     return page;
 }
 
+HostedPage *win32Page(const PageArguments &arguments, QWidget *parent)
+{
+    TInstallComponent &component = arguments.project.InstallComponents[arguments.key];
+    const int before = arguments.project.Win32Plugins.Count();
+    auto *page = new TWin32InstallationForm(arguments.project, arguments.host, component.moduleIndex, parent);
+    // A component without its module yet gets the one the page made.
+    if (arguments.project.Win32Plugins.Count() != before)
+        component.moduleIndex = before;
+    return page;
+}
+
 } // namespace
 
 void registerModulePages(ProjectPageFactory &factory)
@@ -38,6 +50,7 @@ void registerModulePages(ProjectPageFactory &factory)
         FileTypeIconCache *fileTypes = arguments.knowledge ? &arguments.knowledge->FileTypeCache() : nullptr;
         return new TCABCreatorForm(arguments.project, arguments.host, parent, fileTypes);
     });
+    factory.setCreator(PageKind::Win32Module, win32Page);
     factory.setCreator(PageKind::CabCollectionModule, fileListPage(false));
     factory.setCreator(PageKind::PalmModule, fileListPage(true));
     factory.setCreator(PageKind::DirectCopyModule, directCopyPage);

@@ -185,8 +185,18 @@ struct Gallery
         copy.DefaultInstallLocation = QStringLiteral("\\Storage Card\\Maps");
         copy.InstallLocationRootIsSDCard = true;
         copy.Files.AddNew().Source = QStringLiteral("maps.zip");
+        TWin32Plugin &desktop = pageProject.Win32Plugins.AddNew();
+        desktop.Caption = QStringLiteral("Desktop files");
+        for (const auto &[source, destination] : { std::pair{ "bin\\hello.exe", "{app}" },
+                                                   std::pair{ "docs\\readme.txt", "{app}\\Docs" },
+                                                   std::pair{ "docs\\license.txt", "{app}\\Docs" } }) {
+            TWin32FileEntry &file = desktop.FileEntries.AddNew();
+            file.Source = QString::fromLatin1(source);
+            file.Destination = QString::fromLatin1(destination);
+        }
+        desktop.IconEntries.AddNew().Name = QStringLiteral("{group}\\Hello");
         const std::pair<int, int> modules[] = { { ModuleType::CabCollection, 0 }, { ModuleType::PalmOS, 0 },
-                                                { ModuleType::DirectCopy, 0 } };
+                                                { ModuleType::DirectCopy, 0 }, { ModuleType::Win32, 0 } };
         for (const auto &[type, index] : modules) {
             TInstallComponent &component = pageProject.InstallComponents.AddNew(&pageProject);
             component.moduleType = type;
@@ -396,6 +406,9 @@ QList<GalleryWindow> GalleryWindows()
         { QStringLiteral("Page-DirectCopy"),
           [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::DirectCopyModule, ModuleType::DirectCopy); },
           QStringLiteral("Direct Copy to Device Module"), true },
+        { QStringLiteral("Page-Win32Module"),
+          [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::Win32Module, ModuleType::Win32); },
+          QStringLiteral("Win32 Installation Plugin"), true },
         { QStringLiteral("Page-Appearance"),
           [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::Appearance, -1); },
           QStringLiteral("Advanced Appearance Options"), true },
