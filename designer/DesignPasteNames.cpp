@@ -5,19 +5,26 @@
 
 namespace talmo {
 
-TDesignPasteNames::TDesignPasteNames(const TDesignControl &owner, UniqueName uniqueName)
+TDesignPasteNames::TDesignPasteNames(const TDesignControl &owner, UniqueName uniqueName, Acceptable acceptable)
     : m_owner(owner),
-      m_uniqueName(std::move(uniqueName))
+      m_uniqueName(std::move(uniqueName)),
+      m_acceptable(std::move(acceptable))
 {
 }
 
+// An unnamed component would leave the page text without a name to refer
+// to it by: it gets a fresh name like a taken one.
 QString TDesignPasteNames::name(const QString &storedName, const QString &className)
 {
-    if (storedName.isEmpty() || !m_owner.findComponent(storedName))
+    const bool keep =
+        !storedName.isEmpty() && !m_owner.findComponent(storedName) && (!m_acceptable || m_acceptable(storedName));
+    if (keep)
         return storedName;
     const QString fresh = m_uniqueName(className);
-    m_oldNames << storedName;
-    m_newNames << fresh;
+    if (!storedName.isEmpty()) {
+        m_oldNames << storedName;
+        m_newNames << fresh;
+    }
     return fresh;
 }
 

@@ -11,15 +11,17 @@ namespace talmo {
 class TDesignControl;
 
 // The names of one paste: a stored name that no component of the owner bears
-// is kept; a taken one is replaced by a fresh name for its class and the pair
-// is recorded, so that references to the old name follow (the first pair of
-// a name wins, names compare ignoring case).
+// (and that the acceptance rule takes) is kept; any other, an empty one too,
+// is replaced by a fresh name for its class and the pair is recorded, so
+// that references to the old name follow (the first pair of a name wins,
+// names compare ignoring case).
 class TDesignPasteNames
 {
 public:
     using UniqueName = std::function<QString(const QString &className)>;
+    using Acceptable = std::function<bool(const QString &name)>;
 
-    TDesignPasteNames(const TDesignControl &owner, UniqueName uniqueName);
+    TDesignPasteNames(const TDesignControl &owner, UniqueName uniqueName, Acceptable acceptable = {});
 
     QString name(const QString &storedName, const QString &className);
     QString reference(const QString &storedName) const;
@@ -29,6 +31,7 @@ public:
 private:
     const TDesignControl &m_owner;
     UniqueName m_uniqueName;
+    Acceptable m_acceptable;
     QStringList m_oldNames;
     QStringList m_newNames;
 };

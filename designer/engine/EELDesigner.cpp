@@ -26,9 +26,9 @@ QString EELDesigner::lockedAgainstDelete(const QString &controlName)
 
 // Bytes of our clipboard format that another program put there, or that were
 // cut short: nothing of them is pasted.
-QString EELDesigner::unreadableClipboard()
+QString EELDesigner::unreadableClipboard(const QString &reason)
 {
-    return QStringLiteral("The clipboard holds no controls that can be pasted.");
+    return QStringLiteral("The controls on the clipboard cannot be pasted:\n%1").arg(reason);
 }
 
 } // namespace talmo

@@ -28,7 +28,7 @@ public:
     }
     static QString invalidName() { return QStringLiteral("SInvalidName"); }
     static QString duplicateName() { return QStringLiteral("SDuplicateName"); }
-    static QString unreadableClipboard();
+    static QString unreadableClipboard(const QString &reason);
 
 private:
     QString m_message;

@@ -2,10 +2,13 @@
 
 #include "designer/DesignControl.h"
 #include "designer/engine/TDEng.h"
+#include "designer/engine/TDEngHint.h"
 #include "designer/engine/TELDesigner.h"
 #include "designer/engine/TELDesignerSelectedControls.h"
 #include "designer/engine/TELGrabHandles.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -13,7 +16,8 @@ namespace talmo {
 
 TDEngOverlay::TDEngOverlay(TDEng &engine, QWidget *host)
     : QWidget(host),
-      m_engine(engine)
+      m_engine(engine),
+      m_keys(engine)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
@@ -30,27 +34,47 @@ void TDEngOverlay::refreshHandles()
         if (!extent.isEmpty())
             painted.insert(selection.GetItem(i), extent);
     }
+    QList<QRect> changed;
     for (auto it = m_painted.cbegin(); it != m_painted.cend(); ++it) {
         if (painted.value(it.key()) != it.value())
-            update(it.value());
+            changed.append(it.value());
     }
     for (auto it = painted.cbegin(); it != painted.cend(); ++it) {
         if (m_painted.value(it.key()) != it.value())
-            update(it.value());
+            changed.append(it.value());
     }
     m_painted = std::move(painted);
+    repaintAreas(changed);
+}
+
+// Few areas are painted one by one; many at once as the rectangle around
+// them, since a region of many pieces costs more to paint than it saves.
+void TDEngOverlay::repaintAreas(const QList<QRect> &areas)
+{
+    constexpr qsizetype ManyAreas = 16;
+    if (areas.size() <= ManyAreas) {
+        for (const QRect &area : areas)
+            update(area);
+        return;
+    }
+    QRect around;
+    for (const QRect &area : areas)
+        around |= area;
+    update(around);
 }
 
 QRect TDEngOverlay::handleRect(const TDesignControl *control, int position) const
 {
-    const TELDesignerSelectedControls &selection = m_engine.designer().SelectedControls();
-    const int index = selection.IndexOf(control);
-    if (index < 0 || !control->parentWidget())
+    const int index = m_engine.designer().SelectedControls().IndexOf(control);
+    return index < 0 ? QRect() : handleRectAt(index, position);
+}
+
+QRect TDEngOverlay::handleRectAt(int index, int position) const
+{
+    const TDSelCtrlItem &entry = m_engine.designer().SelectedControls().Entry(index);
+    if (!entry.control->parentWidget() || !TELGrabHandles::visible(position, entry.mode))
         return {};
-    const int mode = selection.Entry(index).mode;
-    if (!TELGrabHandles::visible(position, mode))
-        return {};
-    return TELGrabHandles::rect(position, boundsOf(control), mode) & parentClientArea(control);
+    return TELGrabHandles::rect(position, boundsOf(entry.control), entry.mode) & parentClientArea(entry.control);
 }
 
 TDesignControl *TDEngOverlay::handleAt(const QPoint &point, int *position) const
@@ -60,7 +84,7 @@ TDesignControl *TDEngOverlay::handleAt(const QPoint &point, int *position) const
         if (selection.Entry(i).mode != 1)
             continue;
         for (int p = 0; p < TELGrabHandles::Count; ++p) {
-            if (handleRect(selection.GetItem(i), p).contains(point)) {
+            if (handleRectAt(i, p).contains(point)) {
                 *position = p;
                 return selection.GetItem(i);
             }
@@ -91,17 +115,85 @@ QRect TDEngOverlay::parentClientArea(const TDesignControl *control) const
 
 QRect TDEngOverlay::paintedExtent(int index) const
 {
-    const TELDesignerSelectedControls &selection = m_engine.designer().SelectedControls();
     QRect extent;
     for (int p = 0; p < TELGrabHandles::Count; ++p)
-        extent |= handleRect(selection.GetItem(index), p);
+        extent |= handleRectAt(index, p);
     return extent;
+}
+
+// Every input event of the surface ends here, and no failure leaves it.
+bool TDEngOverlay::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+        dispatch(event);
+        return true;
+    case QEvent::Wheel:
+        if (!m_engine.dragging())
+            m_engine.hint().hideOnEvent(*event);
+        event->ignore(); // the host form scrolls
+        return false;
+    default:
+        return QWidget::event(event);
+    }
+}
+
+void TDEngOverlay::dispatch(QEvent *event)
+{
+    if (!m_engine.dragging())
+        m_engine.hint().hideOnEvent(*event);
+    try {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            m_engine.mousePress(*static_cast<QMouseEvent *>(event));
+            break;
+        case QEvent::MouseButtonRelease:
+            m_engine.mouseRelease(*static_cast<QMouseEvent *>(event));
+            break;
+        case QEvent::MouseButtonDblClick:
+            m_engine.mouseDoubleClick(*static_cast<QMouseEvent *>(event));
+            break;
+        case QEvent::MouseMove:
+            m_engine.mouseMove(*static_cast<QMouseEvent *>(event));
+            break;
+        case QEvent::KeyPress:
+            m_keys.keyDown(*static_cast<QKeyEvent *>(event));
+            break;
+        case QEvent::KeyRelease:
+            m_keys.keyUp(*static_cast<QKeyEvent *>(event));
+            break;
+        default: // every key is the surface's own: no shortcut takes it first
+            break;
+        }
+    } catch (const std::exception &error) {
+        m_engine.designer().ShowError(error);
+    }
+    event->accept();
 }
 
 void TDEngOverlay::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     paintHandles(painter, event->rect());
+    paintOutlines(painter);
+}
+
+// Outlines drawn afresh each step instead of inverted pixels: the band
+// dotted, the others 2 pixels grey with their left and top one pixel in.
+void TDEngOverlay::paintOutlines(QPainter &painter) const
+{
+    const bool band = m_engine.dragPen() == TDEngDrag::Pen::Band;
+    QPen pen = band ? QPen(Qt::black, 1, Qt::DotLine) : QPen(QColor(0x80, 0x80, 0x80), 2);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    for (const QRect &rect : m_engine.dragOutlines())
+        painter.drawRect(band ? rect.adjusted(0, 0, -1, -1) : rect.adjusted(1, 1, -1, -1));
 }
 
 void TDEngOverlay::paintHandles(QPainter &painter, const QRect &area) const

@@ -4,13 +4,17 @@
 #include "designer/controls/VisualControl.h"
 #include "designer/engine/EELDesigner.h"
 #include "designer/engine/TDEng.h"
+#include "designer/engine/TDEngHint.h"
 #include "designer/engine/TDEngOverlay.h"
+#include "designer/engine/TDPFormSurface.h"
 #include "designer/engine/TELClipboard.h"
 #include "designer/engine/TELDesignPanel.h"
 #include "designer/engine/TELDesignerGrid.h"
 #include "designer/engine/TELDesignerSelectedControls.h"
 #include "helpers/core/ComponentTextSyntax.h"
+#include "helpers/ui/UiServices.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -151,6 +155,8 @@ void TELDesigner::SetHintPauses(int showMilliseconds, int hideMilliseconds)
 {
     m_hintPause = showMilliseconds;
     m_hintHidePause = hideMilliseconds;
+    if (m_engine)
+        m_engine->hint().setPauses(showMilliseconds, hideMilliseconds);
 }
 
 bool TELDesigner::IsDesignable(const TDesignControl *control) const
@@ -191,17 +197,13 @@ QWidget *TELDesigner::ContainerAtOrAbove(QWidget *widget) const
     return nullptr;
 }
 
-namespace {
-
-int lockBitsWithChildren(const TDesignControl &control)
+int TELDesigner::LockBitsWithChildren(const TDesignControl &control)
 {
     int bits = control.lockBits();
     for (const TDesignControl *child : control.findChildren<TDesignControl *>(Qt::FindDirectChildrenOnly))
         bits |= child->lockBits();
     return bits;
 }
-
-} // namespace
 
 void TELDesigner::DeleteSelectedControls()
 {
@@ -213,7 +215,7 @@ void TELDesigner::DeleteSelectedControls()
     const auto endUpdate = qScopeGuard([&] { selection.EndUpdate(); });
     QList<TDesignControl *> locked;
     for (TDesignControl *control : selection.Controls()) {
-        if (control != m_designControl && (lockBitsWithChildren(*control) & LockDelete))
+        if (control != m_designControl && (LockBitsWithChildren(*control) & LockDelete))
             locked.append(control);
     }
     if (locked.size() == 1)
@@ -222,8 +224,11 @@ void TELDesigner::DeleteSelectedControls()
         throw EELDesigner(EELDesigner::severalLockedAgainstDelete());
     for (int index = selection.GetCount() - 1; index >= 0; index = std::min(index - 1, selection.GetCount() - 1)) {
         TDesignControl *control = selection.GetItem(index);
-        if (control != m_designControl)
-            delete control;
+        if (control == m_designControl)
+            continue;
+        if (events.OnNotification)
+            events.OnNotification(control, TELOperation::opRemove);
+        delete control;
     }
     Modified();
 }
@@ -238,7 +243,7 @@ bool TELDesigner::CanCopy() const
     const QWidget *parent = selection.Last()->parentWidget();
     for (TDesignControl *control : selection.Controls()) {
         if (control != m_designControl && control->parentWidget() == parent
-            && (lockBitsWithChildren(*control) & LockCopy))
+            && (LockBitsWithChildren(*control) & LockCopy))
             return false;
     }
     return true;
@@ -251,7 +256,7 @@ bool TELDesigner::CanCut() const
     const QWidget *parent = m_selection->Last()->parentWidget();
     for (TDesignControl *control : m_selection->Controls()) {
         if (control != m_designControl && control->parentWidget() == parent
-            && (lockBitsWithChildren(*control) & LockDelete))
+            && (LockBitsWithChildren(*control) & LockDelete))
             return false;
     }
     return true;
@@ -292,14 +297,29 @@ void TELDesigner::CheckComponentRename(const TDesignControl &component, const QS
 {
     if (!IsDesignable(&component))
         return;
-    TELValidateNameArgs args{newName, ComponentTextSyntax::isName(newName) && !ComponentTextSyntax::isKeyword(newName)};
-    if (args.isValidName && events.OnValidateName)
-        events.OnValidateName(args);
-    if (!args.isValidName)
+    if (!isAcceptableName(newName))
         throw EELDesigner(EELDesigner::invalidName());
     const TDesignControl *holder = m_designControl->findComponent(newName);
     if (holder && holder != &component)
         throw EELDesigner(EELDesigner::duplicateName());
+}
+
+void TELDesigner::NotifyInserted(TDesignControl *control)
+{
+    if (events.OnNotification)
+        events.OnNotification(control, TELOperation::opInsert);
+    if (events.OnControlInserted)
+        events.OnControlInserted();
+    Modified();
+}
+
+void TELDesigner::ShowError(const std::exception &error) const
+{
+    QString message = QString::fromStdString(error.what());
+    if (const auto *designerError = dynamic_cast<const EELDesigner *>(&error))
+        message = designerError->message();
+    QWidget *parent = m_engine ? static_cast<QWidget *>(&m_engine->host()) : nullptr;
+    UiServices::current().showMessage(parent, UiMessageKind::Error, QCoreApplication::applicationName(), message);
 }
 
 void TELDesigner::Modified()

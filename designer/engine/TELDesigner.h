@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <exception>
 #include <memory>
 
 namespace talmo {
@@ -90,9 +91,15 @@ public:
     bool CanCopy() const;
     bool CanCut() const;
     bool CanPaste() const;
+    // Each does nothing when its test above is false. Paste reads and checks
+    // the whole block before it makes anything: a block that cannot be
+    // pasted throws EELDesigner and leaves the page as it was.
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
+    // Where a paste goes: the nearest container at or above the last
+    // selected control, else the design control.
+    TDesignControl *PasteTarget() const;
 
     // A name the design control's owned components do not bear yet, made
     // from a class name ("TButton" gives Button1, Button2, ...).
@@ -105,6 +112,13 @@ public:
     // Handles re-laid-out and OnModified raised: after every change the
     // designer made to the tree.
     void Modified();
+    // After the surface inserted a control: OnNotification, OnControlInserted
+    // and the modified notification.
+    void NotifyInserted(TDesignControl *control);
+    // A failure inside the surface's event handling, shown to the user.
+    void ShowError(const std::exception &error) const;
+    // A control's lock bits together with those of its direct children.
+    static int LockBitsWithChildren(const TDesignControl &control);
 
     // While active: the engine behind the surface (for the page window and tests).
     TDEng *engine() const { return m_engine.get(); }
@@ -124,6 +138,9 @@ private:
     void deactivate(bool controlDestroyed);
     void selectionChanged();
     void gridChanged();
+    bool isAcceptableName(const QString &name) const;
+    QStringList namesOfSelectedTrees() const;
+    void cascade(TDesignControl &control) const;
 
     const TDesignClassRegistry &m_registry;
     TELDesignerGrid *m_grid;

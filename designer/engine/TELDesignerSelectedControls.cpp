@@ -52,11 +52,18 @@ const TDSelCtrlItem &TELDesignerSelectedControls::Entry(int index) const
 
 int TELDesignerSelectedControls::IndexOf(const TDesignControl *control) const
 {
+    if (!Contains(control))
+        return -1;
     for (int i = 0; i < m_items.size(); ++i) {
         if (m_items.at(i).control == control)
             return i;
     }
     return -1;
+}
+
+bool TELDesignerSelectedControls::Contains(const TDesignControl *control) const
+{
+    return m_members.contains(static_cast<const QObject *>(control));
 }
 
 TDesignControl *TELDesignerSelectedControls::Last() const
@@ -198,25 +205,27 @@ void TELDesignerSelectedControls::checkActive() const
 // A destroyed control leaves the selection on its own.
 void TELDesignerSelectedControls::forget(QObject *control)
 {
+    if (!m_members.remove(control))
+        return;
     for (int i = int(m_items.size()) - 1; i >= 0; --i) {
-        if (static_cast<QObject *>(m_items.at(i).control) == control) {
+        if (static_cast<QObject *>(m_items.at(i).control) == control)
             m_items.removeAt(i);
-            change();
-        }
     }
+    change();
 }
 
 void TELDesignerSelectedControls::appendEntry(TDesignControl *control)
 {
     m_items.append(TDSelCtrlItem{control});
+    m_members.insert(static_cast<const QObject *>(control));
     connect(control, &QObject::destroyed, this, &TELDesignerSelectedControls::forget);
 }
 
 void TELDesignerSelectedControls::removeAt(int index)
 {
     TDesignControl *control = m_items.takeAt(index).control;
-    if (!Contains(control))
-        disconnect(control, &QObject::destroyed, this, &TELDesignerSelectedControls::forget);
+    m_members.remove(static_cast<const QObject *>(control));
+    disconnect(control, &QObject::destroyed, this, &TELDesignerSelectedControls::forget);
 }
 
 void TELDesignerSelectedControls::change()

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 
 namespace talmo {
 
@@ -39,7 +40,7 @@ public:
     const TDSelCtrlItem &Entry(int index) const;
     // -1 when the control is not selected.
     int IndexOf(const TDesignControl *control) const;
-    bool Contains(const TDesignControl *control) const { return IndexOf(control) >= 0; }
+    bool Contains(const TDesignControl *control) const;
     // The last selected control, nullptr when nothing is selected.
     TDesignControl *Last() const;
     QList<TDesignControl *> Controls() const;
@@ -85,6 +86,8 @@ private:
 
     TELDesigner &m_designer;
     QList<TDSelCtrlItem> m_items;
+    // The selected controls again, so that membership costs no search.
+    QSet<const QObject *> m_members;
     bool m_visible = false;
     bool m_active = false;
     TDesignControl *m_root = nullptr;

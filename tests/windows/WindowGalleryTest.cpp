@@ -4,6 +4,17 @@
 // written, not blank, and for its window's title; pixels are never compared.
 // To add a window, add a row to GalleryWindows().
 
+#include "designer/DesignClassRegistry.h"
+#include "designer/controls/Button.h"
+#include "designer/controls/CheckBox.h"
+#include "designer/controls/Edit.h"
+#include "designer/controls/FormDesignerClasses.h"
+#include "designer/controls/Label.h"
+#include "designer/controls/Panel.h"
+#include "designer/engine/TELDesignPanel.h"
+#include "designer/engine/TELDesigner.h"
+#include "designer/engine/TELDesignerGrid.h"
+#include "designer/engine/TELDesignerSelectedControls.h"
 #include "editors/AddFileAssociation.h"
 #include "editors/CABCreatorForm.h"
 #include "editors/CabFilenameEditor.h"
@@ -242,6 +253,47 @@ QWidget *ProjectSection(Gallery &gallery, TprojectForm::Section section)
     return &form;
 }
 
+// A wizard page on the design surface, two controls selected so that the
+// corner handles show. The designer lives as long as the window.
+QWidget *DesignedPage()
+{
+    static const TDesignClassRegistry &registry = *[] {
+        auto *classes = new TDesignClassRegistry;
+        InitFormDesignerUnit(*classes);
+        return classes;
+    }();
+    auto *window = new QWidget;
+    window->setWindowTitle(QStringLiteral("Design Surface"));
+    window->resize(430, 242);
+    auto *designer = new TELDesigner(registry, window);
+    auto *panel = new TELDesignPanel(window);
+    panel->setGeometry(6, 6, 418, 230);
+    auto *root = new TPanel(window);
+    root->resize(414, 226);
+    root->setBevelOuter(TVisualControl::bvNone);
+    const auto add = [root](TDesignControl *control, const QString &name, const QRect &bounds) {
+        control->setParent(root);
+        root->insertComponent(control);
+        control->rename(name);
+        control->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+        return control;
+    };
+    auto *label = static_cast<TLabel *>(add(new TLabel, QStringLiteral("Label1"), { 16, 20, 60, 13 }));
+    label->setCaption(QStringLiteral("User name:"));
+    TDesignControl *edit = add(new TEdit, QStringLiteral("Edit1"), { 16, 40, 200, 21 });
+    auto *check = static_cast<TCheckBox *>(add(new TCheckBox, QStringLiteral("CheckBox1"), { 16, 76, 160, 17 }));
+    check->setCaption(QStringLiteral("Remember me"));
+    TDesignControl *button = add(new TButton, QStringLiteral("Button1"), { 16, 112, 75, 25 });
+    designer->Grid().setXStep(4);
+    designer->Grid().setYStep(4);
+    designer->SetDesignPanel(panel);
+    designer->SetDesignControl(root);
+    window->show();
+    designer->SetActive(true);
+    designer->SelectedControls().SelectList({ edit, button });
+    return window;
+}
+
 QList<GalleryWindow> GalleryWindows()
 {
     return {
@@ -435,6 +487,8 @@ QList<GalleryWindow> GalleryWindows()
               return dialog;
           },
           QStringLiteral("Edit Registry Key"), true },
+        { QStringLiteral("Designer-DesignSurface"), [](Gallery &) { return DesignedPage(); },
+          QStringLiteral("Design Surface"), true },
     };
 }
 
