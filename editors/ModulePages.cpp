@@ -9,6 +9,7 @@
 #include "model/ProjectContainer.h"
 #include "pagehost/ProjectPageFactory.h"
 #include "scriptknowledge/ScriptKnowledgeBase.h"
+#include "scriptknowledge/ScriptKnowledgeBase.h"
 
 namespace talmo {
 
@@ -35,7 +36,9 @@ HostedPage *win32Page(const PageArguments &arguments, QWidget *parent)
 {
     TInstallComponent &component = arguments.project.InstallComponents[arguments.key];
     const int before = arguments.project.Win32Plugins.Count();
-    auto *page = new TWin32InstallationForm(arguments.project, arguments.host, component.moduleIndex, parent);
+    FileTypeIconCache *fileTypes = arguments.knowledge ? &arguments.knowledge->FileTypeCache() : nullptr;
+    auto *page =
+        new TWin32InstallationForm(arguments.project, arguments.host, component.moduleIndex, parent, fileTypes);
     // A component without its module yet gets the one the page made.
     if (arguments.project.Win32Plugins.Count() != before)
         component.moduleIndex = before;

@@ -73,7 +73,7 @@ void setTreeWidth(QTreeWidget *tree, int width)
 } // namespace
 
 TWin32InstallationForm::TWin32InstallationForm(TProjectContainer &project, IProjectWindowHost &host, int moduleIndex,
-                                               QWidget *parent)
+                                               QWidget *parent, FileTypeIconCache *fileTypes)
     : HostedPage(parent)
     , tv_win32_folders(new QTreeWidget(this))
     , lv_win32_files(reportList(QStringLiteral("lv_win32_files"), {"Filename", "Type", "Source", "Flags"}, true, this))
@@ -104,6 +104,7 @@ TWin32InstallationForm::TWin32InstallationForm(TProjectContainer &project, IProj
     , m_host(host)
     , m_plugin(&moduleOf(project, moduleIndex))
     , m_rows(host)
+    , m_fileTypes(fileTypes)
 {
     setObjectName(QStringLiteral("Win32InstallationForm"));
     setWindowTitle(QStringLiteral("Win32 Installation Plugin"));
@@ -262,6 +263,7 @@ void TWin32InstallationForm::readSettings()
     SortAscending = RegReadBoolDef(registry, QStringLiteral("sortAscending"), SortAscending);
     RegSortColumn = RegReadIntegerDef(registry, QStringLiteral("regSortColumn"), RegSortColumn);
     RegSortAscending = RegReadBoolDef(registry, QStringLiteral("regSortAscending"), RegSortAscending);
+    setViewStyle(RegReadIntegerDef(registry, QStringLiteral("lv_win32_files_ViewStyle"), m_viewStyle));
     setTreeWidth(tv_win32_folders, RegReadIntegerDef(registry, QStringLiteral("NxHeaderPanel2_width"), treeWidth(tv_win32_folders)));
     setTreeWidth(tv_registry, RegReadIntegerDef(registry, QStringLiteral("NxHeaderPanel5_width"), treeWidth(tv_registry)));
     for (QTreeWidget *list : {lv_win32_files, lv_icons, lv_registry, lv_installrun, lv_UninstallRun})
@@ -277,6 +279,7 @@ void TWin32InstallationForm::writeSettings() const
         if (status)
             status = step();
     };
+    write([&] { return registry.writeInteger(QStringLiteral("lv_win32_files_ViewStyle"), m_viewStyle); });
     write([&] { return registry.writeInteger(QStringLiteral("sortColumn"), SortColumn); });
     write([&] { return registry.writeBool(QStringLiteral("sortAscending"), SortAscending); });
     write([&] { return registry.writeInteger(QStringLiteral("regSortColumn"), RegSortColumn); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/DialogRunner.h"
+#include "editors/FileTypeLookup.h"
 #include "editors/Win32InspectorRows.h"
 #include "editors/core/Win32FileEdits.h"
 #include "editors/core/Win32FolderTree.h"
@@ -34,8 +35,10 @@ public:
     enum Page { FilesPage, ShortcutsPage, RegistryPage, InstallRunPage, UninstallRunPage, InstallDeletePage,
                 UninstallDeletePage };
 
+    // fileTypes: the program-wide cache of file icons and type names; without
+    // one the page keeps its own.
     TWin32InstallationForm(TProjectContainer &project, IProjectWindowHost &host, int moduleIndex,
-                           QWidget *parent = nullptr);
+                           QWidget *parent = nullptr, FileTypeIconCache *fileTypes = nullptr);
     ~TWin32InstallationForm() override;
 
     // Every dialog the page shows goes through this, so tests fill and close them.
@@ -76,6 +79,13 @@ public:
     // Selects "All Files" or "Install Directories" and lists it.
     void selectFolderRoot(Win32FolderKind kind);
     bool MultiSelectMode() const { return m_multiSelectMode; }
+    // A drop of files and folders from the desktop is taken while a folder
+    // other than "Install Directories" is selected.
+    bool canDropFiles() const;
+    // The file list's look, numbered as the settings store it.
+    enum ViewStyle { IconView, SmallIconView, ListView, ReportView };
+    int viewStyle() const { return m_viewStyle; }
+    void setViewStyle(int style);
     int SortColumn = 0;
     bool SortAscending = true;
 
@@ -90,6 +100,7 @@ public:
     QAction *InsertFiles1;
     QAction *ImportFolders1;
     QAction *DeleteFiles1;
+    QMenu *ViewAs1;
     QMenu *PopupMenu1;
     QAction *AddFolder1;
     QAction *DeleteFolder1;
@@ -136,6 +147,7 @@ public:
     QPushButton *bt_add_registry;
     QPushButton *bt_registry_tools;
     QMenu *pm_RegTools;
+    QAction *AddEnrty1;
     QMenu *JvPopupMenu6;
     QAction *CreteKey1;
     QAction *DeleteKey1;
@@ -169,6 +181,9 @@ public:
 
     TNxEdit *NxEdit1;
     TNxPageControl *NxPageControl1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The tab's content above a row of buttons at the bottom.
@@ -225,9 +240,11 @@ private:
     TWin32Plugin *m_plugin;
     Win32InspectorRows m_rows;
     DialogRunner m_runDialog = execDialog();
+    FileTypeLookup m_fileTypes;
     Win32FolderTree m_folders;
     RegistryKeyTree m_keys;
     bool m_multiSelectMode = false;
+    int m_viewStyle = ReportView;
     bool m_fileChangeBusy = false;
 };
 

@@ -6,6 +6,7 @@
 #include "helpers/ui/CheckBoxOpenDialogs.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/ShellHelpers.h"
+#include "helpers/ui/SystemImageList.h"
 #include "model/ProjectContainer.h"
 #include "platform/ShellServices.h"
 #include "widgets/NextInspector.h"
@@ -13,10 +14,13 @@
 #include "widgets/NxComboBoxItem.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QHash>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
@@ -43,18 +47,6 @@ const Win32FolderNode *nodeOf(const QTreeWidgetItem *item)
 int fileIndexOf(const QTreeWidgetItem *row)
 {
     return row ? row->data(0, FileIndexRole).toInt() : FolderRow;
-}
-
-// The icon and type text of a file by its extension, asked of the desktop
-// once per extension.
-const ShellFileInfo &fileTypeOf(const QString &path)
-{
-    static QHash<QString, ShellFileInfo> known;
-    const QString extension = QFileInfo(path).suffix().toLower();
-    auto found = known.constFind(extension);
-    if (found == known.constEnd())
-        found = known.insert(extension, GetShellFileInfo(path, false, false));
-    return *found;
 }
 
 // A file-list row ordered by the page's sort column and direction.
@@ -100,6 +92,19 @@ QWidget *TWin32InstallationForm::createFilesTab()
     JvPopupMenu1->addSeparator();
     DeleteFiles1 = JvPopupMenu1->addAction(QStringLiteral("Delete"), this, &TWin32InstallationForm::DeleteFileRowsClick);
     JvPopupMenu1->addSeparator();
+    ViewAs1 = JvPopupMenu1->addMenu(QStringLiteral("View As"));
+    auto *viewGroup = new QActionGroup(ViewAs1);
+    const QStringList views = {QStringLiteral("Large Icons"), QStringLiteral("Small Icons"), QStringLiteral("List"),
+                               QStringLiteral("Details")};
+    for (int style = IconView; style <= ReportView; ++style) {
+        QAction *view = ViewAs1->addAction(views[style], this, [this, style] {
+            setViewStyle(style);
+            SetListViewSortArrow(lv_win32_files->header(), SortColumn, !SortAscending);
+        });
+        view->setCheckable(true);
+        view->setData(style);
+        viewGroup->addAction(view);
+    }
     QMenu *sortMenu = JvPopupMenu1->addMenu(QStringLiteral("Sort"));
     const QStringList columns = {QStringLiteral("Filename"), QStringLiteral("Type"), QStringLiteral("Source"),
                                  QStringLiteral("Flags")};
@@ -146,8 +151,12 @@ QWidget *TWin32InstallationForm::createFilesTab()
         RenameFolder1->setEnabled(node && Win32FolderTree::IsPlainFolder(*node));
         PopupMenu1->popup(tv_win32_folders->viewport()->mapToGlobal(position));
     });
+    lv_win32_files->setAcceptDrops(true);
+    lv_win32_files->viewport()->installEventFilter(this);
     connect(lv_win32_files, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
         updateFileActions();
+        for (QAction *view : ViewAs1->actions())
+            view->setChecked(view->data().toInt() == m_viewStyle);
         JvPopupMenu1->popup(lv_win32_files->viewport()->mapToGlobal(position));
     });
     connect(lv_win32_files, &QTreeWidget::itemSelectionChanged, this, &TWin32InstallationForm::RebuildFileRows);
@@ -159,6 +168,60 @@ QWidget *TWin32InstallationForm::createFilesTab()
     connect(bt_open_explorer, &QPushButton::clicked, this, &TWin32InstallationForm::OpenExplorerClick);
 
     return tabWithButtons(treeBesideList(tv_win32_folders, lv_win32_files, 177), {bt_add_item, bt_insert_files, bt_import_folders, bt_open_explorer});
+}
+
+void TWin32InstallationForm::setViewStyle(int style)
+{
+    if (style < IconView || style > ReportView)
+        return;
+    m_viewStyle = style;
+    // The report shows every column; the other styles show the names alone,
+    // large icons at their large size.
+    lv_win32_files->setHeaderHidden(style != ReportView);
+    for (int column = 1; column < lv_win32_files->columnCount(); ++column)
+        lv_win32_files->setColumnHidden(column, style != ReportView);
+    const int iconSize = style == IconView ? 32 : 16;
+    lv_win32_files->setIconSize(QSize(iconSize, iconSize));
+}
+
+bool TWin32InstallationForm::canDropFiles() const
+{
+    const Win32FolderNode *node = selectedFolderNode();
+    return node && node->kind != Win32FolderKind::InstallDirectories;
+}
+
+bool TWin32InstallationForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != lv_win32_files->viewport())
+        return HostedPage::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDropEvent *>(event);
+        // Drags inside the program are welcome over the list and change nothing.
+        if (drag->source() || (drag->mimeData()->hasUrls() && canDropFiles()))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        drop->acceptProposedAction();
+        if (drop->source() || !canDropFiles())
+            return true;
+        QStringList paths;
+        for (const QUrl &url : drop->mimeData()->urls()) {
+            if (url.isLocalFile())
+                paths.append(url.toLocalFile());
+        }
+        if (!paths.isEmpty())
+            AddDroppedPaths(paths);
+        return true;
+    }
+    default:
+        return HostedPage::eventFilter(watched, event);
+    }
 }
 
 // ---- the folder tree ---------------------------------------------------------
@@ -262,13 +325,11 @@ void TWin32InstallationForm::refreshFileRow(QTreeWidgetItem *row)
     if (index == FolderRow)
         return;
     const TWin32FileEntry &entry = m_plugin->FileEntries[index];
-    const QString path = IsRelativePath(entry.Source)
-        ? ResolveFileReference(m_project.GetFileName(), entry.Source)
-        : entry.Source;
-    const ShellFileInfo &type = fileTypeOf(path);
+    const FileTypeLookup::FileType type =
+        m_fileTypes.LookupReference(m_project.GetFileName(), entry.Source, m_viewStyle == IconView);
     row->setText(0, Win32FileEdits::RowCaption(entry));
     row->setText(1, type.typeName);
-    row->setIcon(0, type.icon);
+    row->setIcon(0, SystemImageList::instance().icon(type.iconIndex));
     row->setText(2, entry.Source);
     row->setText(3, fileFlagWords(entry));
 }

@@ -84,14 +84,14 @@ QWidget *TWin32InstallationForm::createRegistryTab()
     lv_registry->header()->setSectionsClickable(true);
 
     lv_registry->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto *addEntry = new QAction(QStringLiteral("Add Enrty"), lv_registry);
+    AddEnrty1 = new QAction(QStringLiteral("Add Enrty"), lv_registry);
     auto *separator = new QAction(lv_registry);
     separator->setSeparator(true);
     auto *deleteEntries = new QAction(QStringLiteral("Delete"), lv_registry);
     deleteEntries->setShortcut(Qt::Key_Delete);
     deleteEntries->setShortcutContext(Qt::WidgetShortcut);
-    lv_registry->addActions({addEntry, separator, deleteEntries});
-    connect(addEntry, &QAction::triggered, this, &TWin32InstallationForm::AddRegistryEntryClick);
+    lv_registry->addActions({AddEnrty1, separator, deleteEntries});
+    connect(AddEnrty1, &QAction::triggered, this, &TWin32InstallationForm::AddRegistryEntryClick);
     connect(deleteEntries, &QAction::triggered, this, &TWin32InstallationForm::DeleteRegistryEntriesClick);
 
     JvPopupMenu6 = new QMenu(this);
@@ -255,6 +255,7 @@ void TWin32InstallationForm::tv_registryClick()
         }
     }
     bt_add_registry->setEnabled(CanAddRegistryValue());
+    AddEnrty1->setEnabled(CanAddRegistryValue());
     RegistryListSelect();
 }
 

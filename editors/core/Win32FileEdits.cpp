@@ -6,6 +6,7 @@
 #include "model/Win32Plugin.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 
@@ -68,8 +69,9 @@ void Win32FileEdits::DeleteFilesAndFolders(const QList<int> &files, const QStrin
         return std::any_of(folderPaths.begin(), folderPaths.end(),
                            [&](const QString &folder) { return !folder.isEmpty() && startsWithFolder(path, folder); });
     };
+    const QSet<int> chosen(files.begin(), files.end());
     for (int i = m_plugin.FileEntries.Count() - 1; i >= 0; --i) {
-        if (files.contains(i) || inDeletedFolder(m_plugin.FileEntries[i].Destination))
+        if (chosen.contains(i) || inDeletedFolder(m_plugin.FileEntries[i].Destination))
             m_plugin.FileEntries.Delete(i);
     }
     m_plugin.Dirs.removeIf(inDeletedFolder);

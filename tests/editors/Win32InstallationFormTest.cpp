@@ -15,6 +15,10 @@
 #include "widgets/NxTextItem.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -345,6 +349,10 @@ TEST_F(Win32InstallationFormTest, EachTabBindsItsRowsAndATabSwitchRebuildsThem)
     EXPECT_EQ(row(1)->value(), "Dir If Empty");
     page->setActivePage(TWin32InstallationForm::RegistryPage);
     EXPECT_EQ(rows(), QStringList({"No Registry Entry is Selected|99"}));
+    EXPECT_FALSE(page->bt_add_registry->isEnabled());
+    EXPECT_FALSE(page->AddEnrty1->isEnabled());
+    page->AddRegistryEntryClick();
+    EXPECT_EQ(plugin().RegistryEntries.Count(), 1);
     EXPECT_FALSE(project.Modified);
     EXPECT_TRUE(host.helpViewer()->toPlainText().contains("Registry Entries"));
 }
@@ -513,6 +521,7 @@ TEST_F(Win32InstallationFormTest, ModuleNameAndSettings)
         EXPECT_EQ(plugin().Caption, "Renamed");
         EXPECT_TRUE(host.calls().contains("refreshModuleNodeCaption"));
         EXPECT_TRUE(project.Modified);
+        page->setViewStyle(TWin32InstallationForm::IconView);
         page->fileListHeaderClick(2);
         page->registryHeaderClick(1);
         page->registryHeaderClick(1);
@@ -522,4 +531,40 @@ TEST_F(Win32InstallationFormTest, ModuleNameAndSettings)
     EXPECT_TRUE(page->SortAscending);
     EXPECT_EQ(page->RegSortColumn, 1);
     EXPECT_FALSE(page->RegSortAscending);
+    EXPECT_EQ(page->viewStyle(), TWin32InstallationForm::IconView);
+    EXPECT_TRUE(page->lv_win32_files->isHeaderHidden());
+}
+
+TEST_F(Win32InstallationFormTest, FilesDroppedFromTheDesktopAreAddedUnderAFolderOnly)
+{
+    QDir(root.path()).mkpath("project");
+    const QString file = root.filePath("drop.txt");
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    }
+    auto page = openPage();
+    int shown = 0;
+    page->setDialogRunner([&](QDialog &) {
+        ++shown;
+        return int(QDialog::Accepted);
+    });
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(file)});
+    QWidget *viewport = page->lv_win32_files->viewport();
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+
+    ASSERT_TRUE(page->selectFolder("{app}\\"));
+    QDragEnterEvent taken(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &taken);
+    EXPECT_TRUE(taken.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(shown, 1);
+    ASSERT_EQ(plugin().FileEntries.Count(), 1);
+    EXPECT_EQ(plugin().FileEntries[0].Source, "../drop.txt");
+    EXPECT_EQ(plugin().FileEntries[0].Destination, "{app}\\");
+    EXPECT_EQ(column(page->lv_win32_files, 0), QStringList({"drop.txt"}));
 }
