@@ -253,15 +253,22 @@ QWidget *ProjectSection(Gallery &gallery, TprojectForm::Section section)
     return &form;
 }
 
-// A wizard page on the design surface, two controls selected so that the
-// corner handles show. The designer lives as long as the window.
-QWidget *DesignedPage()
+// The palette's classes, registered once for every designed page here.
+const TDesignClassRegistry &PaletteRegistry()
 {
     static const TDesignClassRegistry &registry = *[] {
         auto *classes = new TDesignClassRegistry;
         InitFormDesignerUnit(*classes);
         return classes;
     }();
+    return registry;
+}
+
+// A wizard page on the design surface, two controls selected so that the
+// corner handles show. The designer lives as long as the window.
+QWidget *DesignedPage()
+{
+    const TDesignClassRegistry &registry = PaletteRegistry();
     auto *window = new QWidget;
     window->setWindowTitle(QStringLiteral("Design Surface"));
     window->resize(430, 242);
@@ -292,6 +299,42 @@ QWidget *DesignedPage()
     designer->SetActive(true);
     designer->SelectedControls().SelectList({ edit, button });
     return window;
+}
+
+// The eighteen controls of the page designer's palette on a designed page,
+// as the palette inserts them (named by class, the text following the name).
+QWidget *ShowPaletteControls()
+{
+    const TDesignClassRegistry &registry = PaletteRegistry();
+    auto *page = new TPanel;
+    page->setWindowTitle(QStringLiteral("Page designer controls"));
+    page->setBounds(0, 0, 560, 360);
+    page->setDesigning(true);
+    const std::pair<const char *, QRect> placed[] = {
+        { "TLabel", { 8, 8, 0, 0 } },           { "TNewStaticText", { 8, 32, 0, 0 } },
+        { "TButton", { 8, 56, 75, 25 } },        { "TEdit", { 8, 90, 121, 21 } },
+        { "TPasswordEdit", { 8, 120, 121, 21 } }, { "TComboBox", { 8, 150, 145, 21 } },
+        { "TCheckBox", { 8, 180, 97, 17 } },     { "TRadioButton", { 8, 204, 113, 17 } },
+        { "TNewProgressBar", { 8, 232, 150, 17 } }, { "TBevel", { 8, 262, 50, 50 } },
+        { "TBitmapImage", { 70, 262, 90, 90 } }, { "TPanel", { 216, 8, 185, 41 } },
+        { "TMemo", { 216, 56, 185, 89 } },       { "TRichEditViewer", { 216, 152, 185, 89 } },
+        { "TListBox", { 216, 248, 121, 97 } },   { "TFolderTreeView", { 424, 8, 121, 97 } },
+        { "TStartMenuFolderTreeView", { 424, 112, 121, 97 } }, { "TNewCheckListBox", { 424, 216, 121, 97 } },
+    };
+    for (const auto &[className, bounds] : placed) {
+        const QString name = QString::fromLatin1(className);
+        TDesignControl *control = registry.find(name)->create();
+        control->setParent(page);
+        control->show();
+        page->insertComponent(control);
+        control->rename(name.mid(1).replace(QLatin1String("NewProgressBar"), QLatin1String("ProgressBar")) + u'1');
+        if (bounds.width() > 0)
+            control->setBounds(bounds.left(), bounds.top(), bounds.width(), bounds.height());
+        else
+            control->setBounds(bounds.left(), bounds.top(), control->width(), control->height());
+    }
+    page->show();
+    return page;
 }
 
 QList<GalleryWindow> GalleryWindows()
@@ -489,6 +532,8 @@ QList<GalleryWindow> GalleryWindows()
           QStringLiteral("Edit Registry Key"), true },
         { QStringLiteral("Designer-DesignSurface"), [](Gallery &) { return DesignedPage(); },
           QStringLiteral("Design Surface"), true },
+        { QStringLiteral("Designer-PaletteControls"), [](Gallery &) { return ShowPaletteControls(); },
+          QStringLiteral("Page designer controls"), true },
     };
 }
 
