@@ -111,6 +111,10 @@ void TNxCustomNotebook::addPage(TNxTabSheet *page, bool setParent)
     if (page->caption().isEmpty())
         page->setCaption(page->objectName());
     page->setGeometry(pageArea());
+    // Only the active page shows; a page added behind it would otherwise be
+    // shown with the notebook and cover it.
+    if (page != m_activePage)
+        page->hide();
     pagesChanged();
 }
 

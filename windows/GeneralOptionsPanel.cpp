@@ -48,8 +48,8 @@ GeneralOptionsPanel::GeneralOptionsPanel(TProjectContainer &project, QWidget *pa
     auto *header = new TNxHeaderPanel;
     header->setCaption(QStringLiteral("General Options"));
     auto *form = new QFormLayout(header);
-    QLineEdit *const edits[] = {gui_Win32AppName, gui_Win32Version, gui_Provider, gui_WebSite, gui_BuildExecutableName};
-    for (int i = 0; i < 5; ++i) {
+    const QList<QLineEdit *> edits = optionEditors();
+    for (int i = 0; i < edits.size(); ++i) {
         const OptionEdit &option = optionEdits[i];
         QLineEdit *edit = edits[i];
         edit->setObjectName(QString::fromLatin1(option.name));
@@ -72,10 +72,15 @@ GeneralOptionsPanel::GeneralOptionsPanel(TProjectContainer &project, QWidget *pa
     FillGeneralOptions();
 }
 
+QList<QLineEdit *> GeneralOptionsPanel::optionEditors() const
+{
+    return {gui_Win32AppName, gui_Win32Version, gui_Provider, gui_WebSite, gui_BuildExecutableName};
+}
+
 void GeneralOptionsPanel::FillGeneralOptions()
 {
-    QLineEdit *const edits[] = {gui_Win32AppName, gui_Win32Version, gui_Provider, gui_WebSite, gui_BuildExecutableName};
-    for (int i = 0; i < 5; ++i)
+    const QList<QLineEdit *> edits = optionEditors();
+    for (int i = 0; i < edits.size(); ++i)
         edits[i]->setText(m_project.*optionEdits[i].field);
     {
         const QSignalBlocker silent(gui_AutoBuildMode);

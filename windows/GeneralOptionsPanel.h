@@ -37,6 +37,9 @@ signals:
     void buildModeChanged();
 
 private:
+    // In the order of the option table.
+    QList<QLineEdit *> optionEditors() const;
+
     TProjectContainer &m_project;
 };
 

@@ -79,7 +79,7 @@ void ModuleTreePage::createControls()
     hint->setWordWrap(true);
     auto *infoLayout = new QVBoxLayout(info);
     infoLayout->addWidget(hint);
-    info->setMaximumHeight(64);
+    info->setMaximumHeight(76);
 
     gui_Components->setObjectName(QStringLiteral("gui_Components"));
     gui_Components->setHeaderHidden(true);
@@ -133,6 +133,7 @@ void ModuleTreePage::createControls()
     splitter->addWidget(NextInspector2);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({380, 250});
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -52,6 +52,8 @@
 #include "windows/BuilderForm.h"
 #include "windows/BuilderFormRunner.h"
 #include "windows/TAboutBox.h"
+#include "windows/TLanguageDetails.h"
+#include "windows/TeditComponentContainer.h"
 #include "windows/TmasterForm.h"
 #include "windows/TprojectForm.h"
 
@@ -519,6 +521,24 @@ QList<GalleryWindow> GalleryWindows()
               return page;
           },
           QStringLiteral("CAB Creator Module"), true },
+        { QStringLiteral("Dialog-ModulesContainer"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TeditComponentContainer(&g.master);
+              dialog->ed_description->setText(QStringLiteral("Optional tools"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Modules Container"), true },
+        { QStringLiteral("Dialog-LanguageDetails"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TLanguageDetails(&g.master);
+              dialog->Container = &g.master.activeProjectForm()->project();
+              dialog->JvComboBox1->addItems({ QStringLiteral("French"), QStringLiteral("German") });
+              dialog->gui_BuildReadmeFile->setText(QStringLiteral("docs\\readme-fr.txt"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Language Details"), true },
         { QStringLiteral("Dialog-RegistryValue"),
           [](Gallery &g) -> QWidget * {
               auto *dialog = new TeditorRegistryEntry(&g.master);
