@@ -218,7 +218,11 @@ bool TCABCreatorForm::selectFolder(const QString &path)
         return false;
     for (QTreeWidgetItemIterator it(tv_ppcfs_folders); *it; ++it) {
         if (nodeOf(*it) == wanted) {
-            tv_ppcfs_folders->setCurrentItem(*it);
+            {
+                // One fill of the list, whether or not the selection moves.
+                QSignalBlocker blocker(tv_ppcfs_folders);
+                tv_ppcfs_folders->setCurrentItem(*it);
+            }
             tv_ppcfs_foldersSelectionChange();
             return true;
         }

@@ -138,9 +138,10 @@ bool DeviceFileEntries::AnyIsFolder(const QStringList &names)
 QList<int> DeviceFileEntries::FilesInFolder(const QString &folderPath) const
 {
     const QString shown = withBackslash(folderPath);
+    DisplayFolders displayFolders(m_project);
     QList<int> indexes;
     for (int i = 0; i < m_target.Files.Count(); ++i) {
-        if (DisplayFolderOf(m_project, m_target.Files[i].DestinationDir) == shown)
+        if (displayFolders.of(m_target.Files[i].DestinationDir) == shown)
             indexes.append(i);
     }
     return indexes;

@@ -70,10 +70,11 @@ DeviceFolderTree::DeviceFolderTree()
 DeviceFolderTree DeviceFolderTree::Build(const TProjectContainer &project, const TCEDevice &target)
 {
     DeviceFolderTree tree;
+    DisplayFolders displayFolders(project);
     QSet<QString> seen;
     for (const TPPCFS_File &file : target.Files) {
         // Thousands of files share few folders: walk each folder once.
-        const QString folder = DisplayFolderOf(project, file.DestinationDir);
+        const QString folder = displayFolders.of(file.DestinationDir);
         if (!seen.contains(folder)) {
             seen.insert(folder);
             tree.AddFolderPath(folder);
@@ -173,6 +174,14 @@ bool DeviceFolderTree::IsDuplicateName(const DeviceFolderNode &node, const QStri
 QString DisplayFolderOf(const TProjectContainer &project, const QString &destinationDir)
 {
     return withBackslash(ExpandPathMacros(project, destinationDir, false, true));
+}
+
+QString DisplayFolders::of(const QString &destinationDir)
+{
+    auto known = m_folders.constFind(destinationDir);
+    if (known == m_folders.constEnd())
+        known = m_folders.insert(destinationDir, DisplayFolderOf(m_project, destinationDir));
+    return *known;
 }
 
 void RefreshCopyFilesNames(TProjectContainer &project)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -67,6 +68,19 @@ private:
 // The folder a file is shown under, as GetNodePath writes folders: the
 // destination with every macro but %InstallDir% expanded, backslash-terminated.
 QString DisplayFolderOf(const TProjectContainer &project, const QString &destinationDir);
+
+// DisplayFolderOf for the many files of a target: thousands of files share a
+// few destinations, so each one is expanded once.
+class DisplayFolders
+{
+public:
+    explicit DisplayFolders(const TProjectContainer &project) : m_project(project) {}
+    QString of(const QString &destinationDir);
+
+private:
+    const TProjectContainer &m_project;
+    QHash<QString, QString> m_folders;
+};
 
 // Each target's list of included CopyFiles names, from the project's
 // CopyFiles sections; a section naming no target is skipped.
