@@ -61,6 +61,9 @@ void selectRow(QTreeWidget *list, int row)
 class CABCreatorFormTest : public EditorTest
 {
 protected:
+    // Pages keep their layout in the settings: each test starts afresh.
+    RegistryMemoryStore settings;
+    ScopedCurrentRegistryStore useSettings{settings};
     std::unique_ptr<TProjectContainer> project = test::cabPageProject();
     FakeProjectWindowHost host;
 };
@@ -301,17 +304,6 @@ TEST_F(CABCreatorFormTest, ShortcutRepairTouchesOnlyTheSelectedTarget)
 }
 
 namespace {
-
-PopupMenuRunner choose(const QString &text)
-{
-    return [text](QMenu &menu, const QPoint &) -> QAction * {
-        for (QAction *action : menu.actions()) {
-            if (action->text() == text)
-                return action;
-        }
-        return nullptr;
-    };
-}
 
 // Each action's caption with "+" when enabled and "-" when not; separators as "|".
 QStringList menuState(const std::function<void(QMenu &)> &fill)
@@ -595,8 +587,6 @@ TEST_F(CABCreatorFilesTabTest, FolderLabelsAreEditedInPlace)
 
 TEST_F(CABCreatorFilesTabTest, LayoutSortAndColumnsComeBackFromTheSettings)
 {
-    RegistryMemoryStore store;
-    ScopedCurrentRegistryStore useStore{store};
     const auto showFiles = [](TCABCreatorForm &page) {
         page.resize(800, 600);
         page.show();
@@ -614,7 +604,7 @@ TEST_F(CABCreatorFilesTabTest, LayoutSortAndColumnsComeBackFromTheSettings)
         page->lv_ppcfs_filesColumnClick(2);
         page->lv_ppcfs_filesColumnClick(2);
     }
-    Registry registry(store);
+    Registry registry(settings);
     ASSERT_TRUE(registry.openKey("Software\\Talmo\\CCM", false));
     EXPECT_EQ(registry.readInteger("MFsortColumn"), 2);
     EXPECT_EQ(registry.readBool("MFsortAscending"), false);

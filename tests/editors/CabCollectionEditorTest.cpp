@@ -37,17 +37,6 @@ QStringList rowsOf(const QTreeWidget *list)
     return rows;
 }
 
-PopupMenuRunner choose(const QString &text)
-{
-    return [text](QMenu &menu, const QPoint &) -> QAction * {
-        for (QAction *action : menu.actions()) {
-            if (action->text() == text)
-                return action;
-        }
-        return nullptr;
-    };
-}
-
 class CabCollectionEditorTest : public EditorTest
 {
 protected:

@@ -2,9 +2,11 @@
 
 #include "helpers/ui/FakeUiServices.h"
 #include "platform/ShellServices.h"
+#include "widgets/PopupMenuRunner.h"
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -30,6 +32,18 @@ inline void click(QAbstractButton *button)
 inline void click(QWidget *smallButton)
 {
     QTest::mouseClick(smallButton, Qt::LeftButton);
+}
+
+// Chooses the popup menu's item of this caption; nothing when it has none.
+inline PopupMenuRunner choose(const QString &text)
+{
+    return [text](QMenu &menu, const QPoint &) -> QAction * {
+        for (QAction *action : menu.actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    };
 }
 
 // A dialog shown without a modal loop: still open, or closed with its result.
