@@ -1,6 +1,7 @@
 #include "designer/engine/TDEng.h"
 
 #include "designer/DesignClassRegistry.h"
+#include "designer/controls/VisualControl.h"
 #include "designer/engine/TDEngHint.h"
 #include "designer/engine/TDEngOverlay.h"
 #include "designer/engine/TDPForm.h"
@@ -45,6 +46,7 @@ TDEng::TDEng(TELDesigner &designer, TDesignControl &root, TELDesignPanel &panel)
 {
     root.setParent(m_host);
     root.move(0, 0);
+    followHostSize();
     root.show();
     root.setDesigning(true);
     m_overlay = new TDEngOverlay(*this, m_host);
@@ -369,9 +371,10 @@ bool TDEng::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Resize:
-        if (watched == m_host)
+        if (watched == m_host) {
             m_overlay->setGeometry(m_host->rect());
-        else
+            followHostSize();
+        } else
             scheduleHandleRefresh();
         break;
     case QEvent::Move:
@@ -391,6 +394,15 @@ bool TDEng::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return false;
+}
+
+// A design control aligned to the client area fills the host, as it filled
+// the panel it came from.
+void TDEng::followHostSize()
+{
+    auto *visual = qobject_cast<TVisualControl *>(m_root.data());
+    if (visual && visual->align() == TVisualControl::alClient)
+        visual->setBounds(0, 0, m_host->width(), m_host->height());
 }
 
 // Every designed control reports its geometry, and so do the ones placed

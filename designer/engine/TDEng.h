@@ -73,6 +73,7 @@ protected:
 
 private:
     void watch(QWidget *widget);
+    void followHostSize();
     void paintGrid(QPainter &painter, const QRect &area);
     void beginDrag(std::unique_ptr<TDEngDrag> drag, const QPoint &overlayPoint);
     void stepDrag(const QPoint &overlayPoint);

@@ -23,6 +23,8 @@ TDEngOverlay::TDEngOverlay(TDEng &engine, QWidget *host)
     setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    // A right click belongs to the designer's own menu, never to a window below.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void TDEngOverlay::refreshHandles()
@@ -131,8 +133,12 @@ bool TDEngOverlay::event(QEvent *event)
     case QEvent::MouseMove:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
         dispatch(event);
+        return true;
+    case QEvent::ShortcutOverride:
+        // The keys the surface edits with are its own; any other may still
+        // be a shortcut of the window, as menu shortcuts always were.
+        event->setAccepted(editsWith(static_cast<QKeyEvent *>(event)->key()));
         return true;
     case QEvent::Wheel:
         if (!m_engine.dragging())
@@ -141,6 +147,23 @@ bool TDEngOverlay::event(QEvent *event)
         return false;
     default:
         return QWidget::event(event);
+    }
+}
+
+bool TDEngOverlay::editsWith(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -168,7 +191,7 @@ void TDEngOverlay::dispatch(QEvent *event)
         case QEvent::KeyRelease:
             m_keys.keyUp(*static_cast<QKeyEvent *>(event));
             break;
-        default: // every key is the surface's own: no shortcut takes it first
+        default:
             break;
         }
     } catch (const std::exception &error) {

@@ -51,6 +51,7 @@ private:
     void paintHandles(QPainter &painter, const QRect &area) const;
     void paintOutlines(QPainter &painter) const;
     void dispatch(QEvent *event);
+    static bool editsWith(int key);
 
     TDEng &m_engine;
     TDEngKeys m_keys;

@@ -240,26 +240,24 @@ bool TELDesigner::CanCopy() const
     const TELDesignerSelectedControls &selection = *m_selection;
     if (selection.GetCount() == 0 || (selection.GetCount() == 1 && selection.GetItem(0) == m_designControl))
         return false;
-    const QWidget *parent = selection.Last()->parentWidget();
-    for (TDesignControl *control : selection.Controls()) {
-        if (control != m_designControl && control->parentWidget() == parent
-            && (LockBitsWithChildren(*control) & LockCopy))
-            return false;
-    }
-    return true;
+    return !siblingsOfLastLocked(LockCopy);
 }
 
 bool TELDesigner::CanCut() const
 {
-    if (!CanCopy())
-        return false;
+    return CanCopy() && !siblingsOfLastLocked(LockDelete);
+}
+
+// Whether a selected control (the root aside) beside the last selected one
+// holds the lock, itself or in a direct child.
+bool TELDesigner::siblingsOfLastLocked(int lock) const
+{
     const QWidget *parent = m_selection->Last()->parentWidget();
-    for (TDesignControl *control : m_selection->Controls()) {
-        if (control != m_designControl && control->parentWidget() == parent
-            && (LockBitsWithChildren(*control) & LockDelete))
-            return false;
-    }
-    return true;
+    const QList<TDesignControl *> selected = m_selection->Controls();
+    return std::any_of(selected.cbegin(), selected.cend(), [&](const TDesignControl *control) {
+        return control != m_designControl && control->parentWidget() == parent
+            && (LockBitsWithChildren(*control) & lock);
+    });
 }
 
 bool TELDesigner::CanPaste() const

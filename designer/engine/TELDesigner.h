@@ -139,6 +139,7 @@ private:
     void selectionChanged();
     void gridChanged();
     bool isAcceptableName(const QString &name) const;
+    bool siblingsOfLastLocked(int lock) const;
     QStringList namesOfSelectedTrees() const;
     void cascade(TDesignControl &control) const;
 

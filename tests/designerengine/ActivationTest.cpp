@@ -54,6 +54,17 @@ TEST_F(Activation, CarriesTheDesignControlIntoTheHostAndBackWhereItWas)
     EXPECT_EQ(selection().GetCount(), 0);
 }
 
+TEST_F(Activation, AClientAlignedDesignControlFillsTheHost)
+{
+    root->setAlign(TVisualControl::alClient);
+    designer->SetActive(true);
+    const TDPFormSurface *host = panel->hostForm()->surface();
+    EXPECT_EQ(root->geometry(), host->rect());
+    panel->resize(500, 300);
+    EXPECT_EQ(root->size(), host->size());
+    EXPECT_EQ(overlay().geometry(), host->rect());
+}
+
 TEST_F(Activation, ASecondDesignerOnAUsedPanelIsRefused)
 {
     designer->SetActive(true);

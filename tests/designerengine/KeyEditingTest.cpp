@@ -2,6 +2,8 @@
 
 #include "designer/engine/TDEngArrowNavigation.h"
 
+#include <QAction>
+
 namespace talmo {
 
 using KeyEditing = SurfaceFixture;
@@ -158,6 +160,31 @@ TEST_F(KeyEditing, KeyEventsComeFirstAndMayEatTheKey)
     key(Qt::Key_A);
     EXPECT_EQ(seen, QStringList({QStringLiteral("down %1").arg(Qt::Key_A), "press a",
                                  QStringLiteral("up %1").arg(Qt::Key_A)}));
+}
+
+TEST_F(KeyEditing, EditingKeysBeatTheWindowsShortcutsOthersReachThem)
+{
+    TButton *one = add<TButton>("Button1", {20, 20, 75, 25});
+    designer->SetActive(true);
+    selection().SelectOnly(one);
+    QAction save(QStringLiteral("Save"), &window);
+    save.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction remove(QStringLiteral("Remove"), &window);
+    remove.setShortcut(QKeySequence(Qt::Key_Delete));
+    window.addAction(&save);
+    window.addAction(&remove);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    int saved = 0;
+    int removed = 0;
+    QObject::connect(&save, &QAction::triggered, [&] { ++saved; });
+    QObject::connect(&remove, &QAction::triggered, [&] { ++removed; });
+
+    key(Qt::Key_S, Qt::ControlModifier);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(removed, 0);
+    EXPECT_TRUE(root->components().isEmpty());
 }
 
 } // namespace talmo
