@@ -705,11 +705,17 @@ bool TWin32InstallationForm::renameSelectedFolder(const QString &newName)
         return false;
     if (newName == node->text)
         return true;
+    const auto keepOldName = [&] {
+        QSignalBlocker blocker(tv_win32_folders);
+        tv_win32_folders->currentItem()->setText(0, node->text);
+        return false;
+    };
+    // An empty name or one with a backslash would merge the folder into
+    // another one: the old name stays.
+    if (newName.trimmed().isEmpty() || newName.contains(Backslash))
+        return keepOldName();
     if (Win32FolderTree::IsDuplicateName(*node, newName)) {
-        {
-            QSignalBlocker blocker(tv_win32_folders);
-            tv_win32_folders->currentItem()->setText(0, node->text);
-        }
+        keepOldName();
         ShowEditorError(this, QStringLiteral("Duplicate name, please enter another one"));
         return false;
     }

@@ -382,6 +382,12 @@ bool TWin32InstallationForm::renameSelectedKey(const QString &newName)
     RegistryKeyNode *node = selectedKeyNode();
     if (!node || !RegistryKeyTree::IsKey(*node))
         return false;
+    // An empty name or one with a backslash would move the values to another key: the old name stays.
+    if (newName.isEmpty() || newName.contains(QLatin1Char('\\'))) {
+        const QSignalBlocker blocker(tv_registry);
+        tv_registry->currentItem()->setText(0, node->text);
+        return false;
+    }
     Win32RegistryEdits(*m_plugin).RenameKey(RegistryKeyTree::KeyPath(*node), newName);
     node->text = newName;
     m_keys.Sort();

@@ -197,6 +197,9 @@ TEST_F(Win32InstallationFormTest, AddFolderTwiceRenameAndDeleteFolders)
     ASSERT_TRUE(page->selectFolder("{app}\\Docs\\"));
     EXPECT_FALSE(page->renameSelectedFolder("New Folder"));
     EXPECT_EQ(ui.shownTexts(), QStringList({"Duplicate name, please enter another one"}));
+    EXPECT_FALSE(page->renameSelectedFolder(""));
+    EXPECT_FALSE(page->renameSelectedFolder("a\\b"));
+    EXPECT_EQ(page->tv_win32_folders->currentItem()->text(0), "Docs");
     EXPECT_TRUE(page->renameSelectedFolder("Help"));
     EXPECT_EQ(plugin().FileEntries[0].Destination, "{app}\\Help\\sub\\");
     EXPECT_EQ(plugin().FileEntries[1].Destination, "{app}\\Help\\");
@@ -444,6 +447,8 @@ TEST_F(Win32InstallationFormTest, RegistryDefaultPlaceholderMovesAndRenames)
     EXPECT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Moved\\"));
 
     ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    EXPECT_FALSE(page->renameSelectedKey(""));
+    EXPECT_EQ(plugin().RegistryEntries[2].SubKey, "Software\\Demo\\Sub");
     EXPECT_TRUE(page->renameSelectedKey("Demo2"));
     EXPECT_EQ(plugin().RegistryEntries[2].SubKey, "Software\\Demo2\\Sub");
     EXPECT_EQ(plugin().RegistryEntries[3].SubKey, "Software\\Demo2");
@@ -521,6 +526,9 @@ TEST_F(Win32InstallationFormTest, ModuleNameAndSettings)
         EXPECT_EQ(plugin().Caption, "Renamed");
         EXPECT_TRUE(host.calls().contains("refreshModuleNodeCaption"));
         EXPECT_TRUE(project.Modified);
+        page->OpenExplorerClick();
+        ASSERT_EQ(shell.requests().size(), 1);
+        EXPECT_EQ(shell.requests().first().target, root.filePath("project/"));
         page->setViewStyle(TWin32InstallationForm::IconView);
         page->fileListHeaderClick(2);
         page->registryHeaderClick(1);
