@@ -32,4 +32,9 @@ bool AcceleratorText::matches(const QString &caption, QChar typed)
     return !accelerator.isNull() && accelerator == typed.toLower();
 }
 
+QKeySequence AcceleratorText::sequence(QChar key)
+{
+    return QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.toUpper().unicode())));
+}
+
 } // namespace talmo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QKeySequence>
 #include <QString>
 
 namespace talmo {
@@ -15,6 +16,8 @@ public:
     static QChar key(const QString &caption);
     // Whether typed is the caption's accelerator, ignoring case.
     static bool matches(const QString &caption, QChar typed);
+    // Alt and the key: how an accelerator is typed here.
+    static QKeySequence sequence(QChar key);
 };
 
 } // namespace talmo

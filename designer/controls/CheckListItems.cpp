@@ -4,45 +4,38 @@
 
 namespace talmo {
 
-int TCheckListItems::AddCheckBox(const QString &caption, const QString &subItem, int level, bool checked,
-                                 bool enabled, bool hasInternalChildren, bool checkWhenParentChecked, QObject *object)
+TCheckListItems::Item TCheckListItems::item(Kind kind, const QString &caption, const QString &subItem, int level,
+                                            bool checked, bool enabled, QObject *object)
 {
     Item item;
-    item.kind = CheckBox;
+    item.kind = kind;
     item.level = level;
     item.state = checked ? Checked : Unchecked;
     item.enabled = enabled;
-    item.hasInternalChildren = hasInternalChildren;
-    item.checkWhenParentChecked = checkWhenParentChecked;
     item.caption = caption;
     item.subItem = subItem;
     item.object = object;
-    return add(std::move(item));
+    return item;
+}
+
+int TCheckListItems::AddCheckBox(const QString &caption, const QString &subItem, int level, bool checked,
+                                 bool enabled, bool hasInternalChildren, bool checkWhenParentChecked, QObject *object)
+{
+    Item box = item(CheckBox, caption, subItem, level, checked, enabled, object);
+    box.hasInternalChildren = hasInternalChildren;
+    box.checkWhenParentChecked = checkWhenParentChecked;
+    return add(std::move(box));
 }
 
 int TCheckListItems::AddGroup(const QString &caption, const QString &subItem, int level, QObject *object)
 {
-    Item item;
-    item.kind = Group;
-    item.level = level;
-    item.caption = caption;
-    item.subItem = subItem;
-    item.object = object;
-    return add(std::move(item));
+    return add(item(Group, caption, subItem, level, false, true, object));
 }
 
 int TCheckListItems::AddRadioButton(const QString &caption, const QString &subItem, int level, bool checked,
                                     bool enabled, QObject *object)
 {
-    Item item;
-    item.kind = RadioButton;
-    item.level = level;
-    item.state = checked ? Checked : Unchecked;
-    item.enabled = enabled;
-    item.caption = caption;
-    item.subItem = subItem;
-    item.object = object;
-    return add(std::move(item));
+    return add(item(RadioButton, caption, subItem, level, checked, enabled, object));
 }
 
 // Levels are bytes: what lies outside is brought inside rather than refused.

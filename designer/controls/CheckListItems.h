@@ -64,6 +64,8 @@ public:
     QList<int> childrenOf(int index) const;
 
 private:
+    static Item item(Kind kind, const QString &caption, const QString &subItem, int level, bool checked, bool enabled,
+                     QObject *object);
     int add(Item item);
     QList<int> radioGroupOf(int index) const;
     bool groupHasChecked(int index) const;

@@ -6,7 +6,6 @@
 #include "widgets/Colors.h"
 
 #include <QEvent>
-#include <QKeySequence>
 #include <QShortcutEvent>
 #include <QPainter>
 
@@ -91,7 +90,7 @@ void TLabel::grabAccelerator()
     m_shortcutId = 0;
     const QChar key = AcceleratorText::key(m_caption);
     if (!isDesigning() && m_showAccelChar && !key.isNull())
-        m_shortcutId = grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.toUpper().unicode()))));
+        m_shortcutId = grabShortcut(AcceleratorText::sequence(key));
 }
 
 bool TLabel::event(QEvent *event)

@@ -1,11 +1,14 @@
 #include "designer/controls/NewCheckListBox.h"
 
+#include "designer/controls/AcceleratorText.h"
 #include "designer/controls/ControlTables.h"
 #include "designer/controls/TextMeasurer.h"
 #include "widgets/Colors.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QSet>
+#include <QShortcutEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
@@ -50,9 +53,11 @@ int TNewCheckListBox::AddCheckBox(const QString &caption, const QString &subItem
                                   bool enabled, bool hasInternalChildren, bool checkWhenParentChecked,
                                   QObject *object)
 {
+    const int index = m_items.AddCheckBox(caption, subItem, level, checked, enabled, hasInternalChildren,
+                                          checkWhenParentChecked, object);
+    grabAccelerators();
     update();
-    return m_items.AddCheckBox(caption, subItem, level, checked, enabled, hasInternalChildren,
-                               checkWhenParentChecked, object);
+    return index;
 }
 
 int TNewCheckListBox::AddGroup(const QString &caption, const QString &subItem, int level, QObject *object)
@@ -64,8 +69,10 @@ int TNewCheckListBox::AddGroup(const QString &caption, const QString &subItem, i
 int TNewCheckListBox::AddRadioButton(const QString &caption, const QString &subItem, int level, bool checked,
                                      bool enabled, QObject *object)
 {
+    const int index = m_items.AddRadioButton(caption, subItem, level, checked, enabled, object);
+    grabAccelerators();
     update();
-    return m_items.AddRadioButton(caption, subItem, level, checked, enabled, object);
+    return index;
 }
 
 bool TNewCheckListBox::CheckItem(int index, TCheckItemOperation operation)
@@ -74,6 +81,46 @@ bool TNewCheckListBox::CheckItem(int index, TCheckItemOperation operation)
     if (changed)
         update();
     return changed;
+}
+
+void TNewCheckListBox::setWantTabs(bool want)
+{
+    m_wantTabs = want;
+    grabAccelerators();
+    update();
+}
+
+bool TNewCheckListBox::dialogChar(QChar typed)
+{
+    if (!m_wantTabs || !takesInput())
+        return false;
+    for (int index = 0; index < m_items.count(); ++index) {
+        if (isInteractive(index) && AcceleratorText::matches(m_items.at(index).caption, typed)) {
+            setFocus(Qt::ShortcutFocusReason);
+            setItemIndex(index);
+            toggle(index);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TNewCheckListBox::grabAccelerators()
+{
+    for (auto it = m_accelerators.cbegin(); it != m_accelerators.cend(); ++it)
+        releaseShortcut(it.key());
+    m_accelerators.clear();
+    if (!m_wantTabs || isDesigning())
+        return;
+    QSet<QChar> keys;
+    for (int index = 0; index < m_items.count(); ++index) {
+        const QChar key = AcceleratorText::key(m_items.at(index).caption);
+        if (key.isNull() || m_items.at(index).kind == TCheckListItems::Group || keys.contains(key))
+            continue;
+        keys.insert(key);
+        const int id = grabShortcut(AcceleratorText::sequence(key));
+        m_accelerators.insert(id, key);
+    }
 }
 
 void TNewCheckListBox::setItemIndex(int index)
@@ -372,6 +419,11 @@ void TNewCheckListBox::focusOutEvent(QFocusEvent *event)
 
 bool TNewCheckListBox::event(QEvent *event)
 {
+    if (event->type() == QEvent::Shortcut) {
+        const auto found = m_accelerators.constFind(static_cast<QShortcutEvent *>(event)->shortcutId());
+        if (found != m_accelerators.cend() && dialogChar(found.value()))
+            return true;
+    }
     if (event->type() == QEvent::KeyPress && m_wantTabs && takesInput()) {
         auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
@@ -395,6 +447,7 @@ void TNewCheckListBox::designingChanged()
     TFontedControl::designingChanged();
     m_captured = -1;
     m_capturedByKey = false;
+    grabAccelerators();
 }
 
 } // namespace talmo

@@ -3,6 +3,8 @@
 #include "designer/controls/CheckListItems.h"
 #include "designer/controls/FontedControl.h"
 
+#include <QHash>
+
 namespace talmo {
 
 // The installer's list of check boxes, radio buttons and groups in levels
@@ -43,7 +45,7 @@ public:
     bool showLines() const { return m_showLines; }
     void setShowLines(bool show) { m_showLines = show; update(); }
     bool wantTabs() const { return m_wantTabs; }
-    void setWantTabs(bool want) { m_wantTabs = want; }
+    void setWantTabs(bool want);
 
     int AddCheckBox(const QString &caption, const QString &subItem, int level, bool checked, bool enabled,
                     bool hasInternalChildren, bool checkWhenParentChecked, QObject *object = nullptr);
@@ -60,6 +62,9 @@ public:
     int itemAt(const QPoint &point) const;
     // Enabled list, enabled item, a check box or radio button.
     bool isInteractive(int index) const;
+    // With WantTabs outside design state, the accelerator of an interactive
+    // item focuses the list, selects the item and toggles it; true when one did.
+    bool dialogChar(QChar typed);
 
 signals:
     // OnClickCheck: after a click, Space or accelerator toggled an item.
@@ -88,6 +93,8 @@ private:
     int nextInteractive(int from, int step, bool forTab) const;
     void step(int direction, bool forTab);
     bool takesInput() const { return !isDesigning() && designEnabled(); }
+    // Alt and an item's accelerator reach dialogChar through Qt's shortcuts.
+    void grabAccelerators();
 
     TCheckListItems m_items;
     TBorderStyle m_borderStyle = bsSingle;
@@ -100,6 +107,7 @@ private:
     int m_itemIndex = -1;
     int m_captured = -1;
     bool m_capturedByKey = false;
+    QHash<int, QChar> m_accelerators;
 };
 
 } // namespace talmo

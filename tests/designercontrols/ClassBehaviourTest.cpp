@@ -6,9 +6,11 @@
 #include "designer/controls/Edit.h"
 #include "designer/controls/Label.h"
 #include "designer/controls/NewStaticText.h"
+#include "designer/controls/PasswordEdit.h"
 #include "designer/controls/TextMeasurer.h"
 #include "widgets/Colors.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -210,6 +212,18 @@ TEST_F(ClassBehaviour, EditAndComboAreOneTextLinePlusEightHigh)
 {
     for (const char *className : {"TEdit", "TComboBox", "TPasswordEdit"})
         EXPECT_EQ(insert(QString::fromLatin1(className))->height(), 21) << className;
+}
+
+TEST_F(ClassBehaviour, PasswordEditEchoesHiddenWhilePasswordIsOn)
+{
+    auto *edit = static_cast<TPasswordEdit *>(insert(QStringLiteral("TPasswordEdit")));
+    auto *line = edit->findChild<QLineEdit *>();
+    EXPECT_EQ(line->echoMode(), QLineEdit::Password);
+    edit->setPassword(false);
+    EXPECT_EQ(line->echoMode(), QLineEdit::Normal);
+    edit->setPasswordChar(QStringLiteral("*"));
+    EXPECT_EQ(line->echoMode(), QLineEdit::Password) << "the edit's own PasswordChar still hides";
+    EXPECT_EQ(edit->text(), QStringLiteral("PasswordEdit1"));
 }
 
 TEST_F(ClassBehaviour, DesignStateTakesNoInputShowsHiddenAndPaintsDisabled)

@@ -384,3 +384,25 @@ TEST_F(CheckListBoxCases, HugeOffsetAndMinItemHeightStayWithinTheSurface)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CheckListBoxCases, AnItemsAcceleratorSelectsAndTogglesItWithWantTabs)
+{
+    auto *edit = insert(QStringLiteral("TEdit"), 250, 8);
+    TNewCheckListBox *list = running(true);
+    edit->setFocus();
+    QSignalSpy clicks(list, &TNewCheckListBox::clickCheck);
+    QTest::keyClick(&root, Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(list->hasFocus());
+    EXPECT_EQ(list->itemIndex(), 1);
+    EXPECT_EQ(states(*list), QStringLiteral("gcuuuu"));
+    EXPECT_EQ(clicks.size(), 1);
+
+    EXPECT_FALSE(list->dialogChar(u'x'));
+    list->setWantTabs(false);
+    EXPECT_FALSE(list->dialogChar(u'o')) << "without WantTabs items have no accelerators";
+    EXPECT_EQ(states(*list), QStringLiteral("gcuuuu"));
+}
+
+} // namespace
