@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -64,8 +63,7 @@ LanguagesPage::LanguagesPage(TProjectContainer &project, QWidget *parent)
 
 bool LanguagesPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == gui_Languages && event->type() == QEvent::KeyRelease
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+    if (watched == gui_Languages && IsDeleteKeyRelease(event)) {
         lang_deleteClick();
         return true;
     }
@@ -133,9 +131,7 @@ void LanguagesPage::AddLanguageFromMenu(int offeredIndex)
         return;
     TLanguage &language = m_project.Languages.AddNew();
     language.LanguageID = dialog.JvComboBox1->currentText();
-    language.ReadmeFile = dialog.gui_BuildReadmeFile->text();
-    language.EULAFile = dialog.gui_BuildEULAFile->text();
-    language.InfoAfterFile = dialog.gui_infoafterfile->text();
+    dialog.storeFiles(language);
     changed();
 }
 
@@ -149,15 +145,11 @@ void LanguagesPage::lang_editClick()
     dialog.JvComboBox1->addItem(language.LanguageID);
     dialog.JvComboBox1->setCurrentIndex(0);
     dialog.JvComboBox1->setEnabled(false);
-    dialog.gui_BuildReadmeFile->setText(language.ReadmeFile);
-    dialog.gui_BuildEULAFile->setText(language.EULAFile);
-    dialog.gui_infoafterfile->setText(language.InfoAfterFile);
+    dialog.showFiles(language);
     dialog.Container = &m_project;
     if (runDialog(dialog) != QDialog::Accepted)
         return;
-    language.ReadmeFile = dialog.gui_BuildReadmeFile->text();
-    language.EULAFile = dialog.gui_BuildEULAFile->text();
-    language.InfoAfterFile = dialog.gui_infoafterfile->text();
+    dialog.storeFiles(language);
     changed();
 }
 

@@ -11,12 +11,12 @@
 #include "widgets/NxHeaderPanel.h"
 #include "windows/ComponentDisplayCaption.h"
 #include "windows/ModuleTreeWidget.h"
+#include "windows/SectionLists.h"
 #include "windows/TeditComponentContainer.h"
 
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -143,8 +143,7 @@ void ModuleTreePage::createControls()
 
 bool ModuleTreePage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == gui_Components && event->type() == QEvent::KeyRelease
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+    if (watched == gui_Components && IsDeleteKeyRelease(event)) {
         cm_deleteClick();
         return true;
     }

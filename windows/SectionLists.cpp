@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -48,6 +49,11 @@ void selectReportRow(QTreeWidget *list, int row)
     list->setCurrentItem(item);
     if (item)
         item->setSelected(true);
+}
+
+bool IsDeleteKeyRelease(const QEvent *event)
+{
+    return event->type() == QEvent::KeyRelease && static_cast<const QKeyEvent *>(event)->key() == Qt::Key_Delete;
 }
 
 void layOutListWithButtons(QWidget *page, QTreeWidget *list, const QList<QPushButton *> &buttons)

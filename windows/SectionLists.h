@@ -3,6 +3,7 @@
 #include <QList>
 #include <QStringList>
 
+class QEvent;
 class QPushButton;
 class QTreeWidget;
 class QWidget;
@@ -20,6 +21,8 @@ void fillReportList(QTreeWidget *list, const QList<QStringList> &rows);
 int selectedReportRow(const QTreeWidget *list);
 // Selects the row (none for -1) without reporting it.
 void selectReportRow(QTreeWidget *list, int row);
+// A release of the Delete key: the lists delete their selected row then.
+bool IsDeleteKeyRelease(const QEvent *event);
 // The list on the left, the buttons in a column on its right.
 void layOutListWithButtons(QWidget *page, QTreeWidget *list, const QList<QPushButton *> &buttons);
 

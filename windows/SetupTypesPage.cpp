@@ -8,7 +8,6 @@
 #include "windows/SectionLists.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,8 +45,7 @@ SetupTypesPage::SetupTypesPage(TProjectContainer &project, QWidget *parent)
 
 bool SetupTypesPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == gui_InstallTypes && event->type() == QEvent::KeyRelease
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+    if (watched == gui_InstallTypes && IsDeleteKeyRelease(event)) {
         ct_deleteClick();
         return true;
     }

@@ -53,6 +53,20 @@ TLanguageDetails::TLanguageDetails(QWidget *parent)
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void TLanguageDetails::showFiles(const TLanguage &language)
+{
+    gui_BuildReadmeFile->setText(language.ReadmeFile);
+    gui_BuildEULAFile->setText(language.EULAFile);
+    gui_infoafterfile->setText(language.InfoAfterFile);
+}
+
+void TLanguageDetails::storeFiles(TLanguage &language) const
+{
+    language.ReadmeFile = gui_BuildReadmeFile->text();
+    language.EULAFile = gui_BuildEULAFile->text();
+    language.InfoAfterFile = gui_infoafterfile->text();
+}
+
 void TLanguageDetails::Button1Click()
 {
     if (JvComboBox1->currentIndex() < 0 || JvComboBox1->currentText().isEmpty()) {

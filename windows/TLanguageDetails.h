@@ -9,6 +9,7 @@ namespace talmo {
 
 class TProjectContainer;
 class TTntButtonEdit;
+struct TLanguage;
 
 // A setup language and its optional readme, licence and info-after files.
 // The caller fills the language list and the edits, sets Container (its file
@@ -18,6 +19,10 @@ class TLanguageDetails : public QDialog
     Q_OBJECT
 public:
     explicit TLanguageDetails(QWidget *parent = nullptr);
+
+    // The language's three files into the edits, and back.
+    void showFiles(const TLanguage &language);
+    void storeFiles(TLanguage &language) const;
 
     // "&Ok": refuses to close without a chosen language.
     void Button1Click();

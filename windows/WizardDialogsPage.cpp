@@ -11,7 +11,6 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -95,8 +94,7 @@ QWidget *WizardDialogsPage::createStandardDialogsPanel()
 
 bool WizardDialogsPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == gui_CustomForms && event->type() == QEvent::KeyRelease
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+    if (watched == gui_CustomForms && IsDeleteKeyRelease(event)) {
         cf_deleteClick();
         return true;
     }

@@ -268,6 +268,12 @@ TEST_F(ProjectWindowSections, DownPastALargerSubtreeKeepsTheMovedComponentSelect
     EXPECT_EQ(tree().selectedComponent(), 3);
     EXPECT_TRUE(tree().cm_up->isEnabled());
     EXPECT_FALSE(tree().cm_down->isEnabled());
+    QStringList menuStates;
+    for (QAction *action : tree().preparedContextMenu()->actions()) {
+        if (!action->isSeparator())
+            menuStates << action->text() + (action->isEnabled() ? "+" : "-");
+    }
+    EXPECT_EQ(menuStates, QStringList({"Add+", "Edit+", "Delete+", "Up+", "Down-"})) << "the menu follows the buttons";
     EXPECT_TRUE(this->project().Modified);
     tree().cm_upClick();
     EXPECT_EQ(tree().selectedComponent(), 0);
@@ -470,6 +476,12 @@ TEST_F(ProjectWindowSections, SetupTypesAreAddedEditedAndMarkedCustom)
     EXPECT_EQ(project().InstallTypes, QStringList({"Complete", "Custom", "Compact"}));
     EXPECT_EQ(page.gui_InstallTypes->topLevelItem(1)->text(2), "Yes");
     EXPECT_FALSE(page.ct_down->isEnabled());
+
+    ui.queueAnswer(UiButton::Yes);
+    QTest::keyRelease(page.gui_InstallTypes, Qt::Key_Delete);
+    EXPECT_EQ(ui.shownTexts().last(), "Are you sure to delete ?");
+    EXPECT_EQ(project().InstallTypes, QStringList({"Complete", "Custom"}));
+    EXPECT_EQ(project().InstallTypesIsCustom, 1);
 }
 
 // Languages -----------------------------------------------------------------
