@@ -1,3 +1,4 @@
+#include "designer/script/ScriptPages.h"
 #include "editors/ModulePages.h"
 #include "engine/script/ProgramOptionsRedistributables.h"
 #include "engine/scriptcode/FullScriptSource.h"
@@ -65,6 +66,7 @@ int main(int argc, char **argv)
     FullScriptSource scriptSource(knowledge, &redistributables);
     ProjectPageFactory pages;
     registerModulePages(pages);
+    registerScriptPages(pages);
 
     TBuilderForm builder;
     builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);

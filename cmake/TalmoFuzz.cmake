@@ -52,17 +52,31 @@ function(talmo_fuzz_objects folder)
     endif()
 endfunction()
 
-# talmo_add_fuzzer(<name> FOLDERS <source folders> [FLAGS <compile flags>] [LIBS <link arguments>])
+# talmo_add_fuzzer(<name> [FOLDERS <source folders>] [SOURCES <files>] [FLAGS <compile flags>] [LIBS <link arguments>])
 # Builds fuzz/<name>.cpp of the calling test folder against the folders'
-# objects and runs it as a test over fuzz/<name>-seeds. New inputs land in
-# the build tree; the seeds in the source tree stay as they are.
+# objects and the single SOURCES (paths from the source root, for code whose
+# folder drags in more than the target needs), and runs it as a test over
+# fuzz/<name>-seeds. New inputs land in the build tree; the seeds in the
+# source tree stay as they are.
 function(talmo_add_fuzzer name)
-    cmake_parse_arguments(ARG "" "" "FOLDERS;FLAGS;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "FOLDERS;SOURCES;FLAGS;LIBS" ${ARGN})
     if(NOT TALMO_CLANGXX)
         return()
     endif()
     set(objects)
     set(object_targets)
+    foreach(source IN LISTS ARG_SOURCES)
+        string(REPLACE "/" "_" tag "${source}")
+        set(object "${TALMO_FUZZ_DIR}/obj/${name}/${tag}.o")
+        add_custom_command(OUTPUT "${object}"
+            COMMAND ${TALMO_CCACHE} "${TALMO_CLANGXX}" ${TALMO_FUZZ_FLAGS} ${TALMO_FUZZ_QT_FLAGS} ${ARG_FLAGS}
+                    -fsanitize=fuzzer-no-link -MD -MF "${object}.d" -c "${CMAKE_SOURCE_DIR}/${source}" -o "${object}"
+            DEPENDS "${CMAKE_SOURCE_DIR}/${source}"
+            DEPFILE "${object}.d"
+            COMMENT "Compiling ${source} for fuzzing"
+            VERBATIM)
+        list(APPEND objects "${object}")
+    endforeach()
     foreach(folder IN LISTS ARG_FOLDERS)
         string(REPLACE "/" "_" tag "${folder}")
         get_property(folder_objects GLOBAL PROPERTY talmo_fuzz_objects_${tag})
@@ -82,7 +96,9 @@ function(talmo_add_fuzzer name)
         COMMENT "Linking ${name}"
         VERBATIM)
     add_custom_target(${name} ALL DEPENDS "${executable}")
-    add_dependencies(${name} ${object_targets})
+    if(object_targets)
+        add_dependencies(${name} ${object_targets})
+    endif()
     set(found "${TALMO_FUZZ_DIR}/${name}-found")
     file(MAKE_DIRECTORY "${found}")
     add_test(NAME ${name}

@@ -50,6 +50,11 @@ QToolBar *FakeProjectWindowHost::helpToolBar()
     return m_controls.helpToolBar();
 }
 
+QAction *FakeProjectWindowHost::helpNavigation(HelpNavigation button)
+{
+    return m_controls.helpNavigation(button);
+}
+
 TNxEdit *FakeProjectWindowHost::helpSearchEdit()
 {
     return m_controls.helpSearchEdit();

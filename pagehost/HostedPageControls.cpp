@@ -17,12 +17,18 @@ HostedPageControls::HostedPageControls(QWidget *parent)
     , m_inspector(new TNextInspector(parent))
     , m_helpViewer(new QTextBrowser(parent))
     , m_helpToolBar(new QToolBar(parent))
+    , m_helpHome(m_helpToolBar->addAction(QStringLiteral("Home")))
+    , m_helpBack(m_helpToolBar->addAction(QStringLiteral("Back")))
+    , m_helpForward(m_helpToolBar->addAction(QStringLiteral("Forward")))
     , m_helpSearchEdit(new TNxEdit(m_helpToolBar))
     , m_helpNextButton(new TNxButton(m_helpToolBar))
     , m_objectsDropDown(new QComboBox(parent))
 {
     m_inspector->setObjectName(QStringLiteral("NextInspector1"));
     m_helpViewer->setObjectName(QStringLiteral("mainHelper"));
+    m_helpHome->setObjectName(QStringLiteral("ToolButton1"));
+    m_helpBack->setObjectName(QStringLiteral("ToolButton3"));
+    m_helpForward->setObjectName(QStringLiteral("ToolButton4"));
     m_helpSearchEdit->setObjectName(QStringLiteral("NxEdit1"));
     m_helpNextButton->setObjectName(QStringLiteral("NxButton1"));
     m_helpNextButton->setText(QStringLiteral("Next"));
@@ -30,6 +36,16 @@ HostedPageControls::HostedPageControls(QWidget *parent)
     m_helpToolBar->addWidget(m_helpNextButton);
     m_objectsDropDown->setObjectName(QStringLiteral("ObjectsDropDown"));
     reset();
+}
+
+QAction *HostedPageControls::helpNavigation(HelpNavigation button) const
+{
+    switch (button) {
+    case HelpNavigation::Home: return m_helpHome;
+    case HelpNavigation::Back: return m_helpBack;
+    case HelpNavigation::Forward: return m_helpForward;
+    }
+    return nullptr;
 }
 
 void HostedPageControls::setHelpHtml(const QStringList &lines)
@@ -52,6 +68,7 @@ void HostedPageControls::reset()
     m_inspector->items()->addChild<TNxTextItem>(nullptr, QStringLiteral("Nothing to show..."));
     m_helpViewer->clear();
     m_helpViewer->setContextMenuPolicy(Qt::DefaultContextMenu);
+    m_helpViewer->setOpenLinks(true);
     m_objectsDropDown->clear();
     m_objectsDropDown->hide();
     m_helpToolBar->hide();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "pagehost/IProjectWindowHost.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 
+class QAction;
 class QComboBox;
 class QTextBrowser;
 class QToolBar;
@@ -28,6 +31,7 @@ public:
     TNextInspector *inspector() const { return m_inspector; }
     QTextBrowser *helpViewer() const { return m_helpViewer; }
     QToolBar *helpToolBar() const { return m_helpToolBar; }
+    QAction *helpNavigation(HelpNavigation button) const;
     TNxEdit *helpSearchEdit() const { return m_helpSearchEdit; }
     TNxButton *helpNextButton() const { return m_helpNextButton; }
     QComboBox *objectsDropDown() const { return m_objectsDropDown; }
@@ -39,7 +43,7 @@ public:
 
     // Deletes the page context (and with it every connection a page made),
     // empties the inspector to one "Nothing to show..." row, clears the help
-    // viewer and its menu, empties and hides the objects drop-down and hides
+    // viewer, its menu and link handling, empties and hides the objects drop-down and hides
     // the help tool bar.
     void reset();
 
@@ -47,6 +51,9 @@ private:
     TNextInspector *m_inspector;
     QTextBrowser *m_helpViewer;
     QToolBar *m_helpToolBar;
+    QAction *m_helpHome;
+    QAction *m_helpBack;
+    QAction *m_helpForward;
     TNxEdit *m_helpSearchEdit;
     TNxButton *m_helpNextButton;
     QComboBox *m_objectsDropDown;

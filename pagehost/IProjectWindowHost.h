@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class QAction;
 class QComboBox;
 class QObject;
 class QTextBrowser;
@@ -19,6 +20,13 @@ enum class SidePane {
     Properties,          // the inspector alone, the pane's tabs hidden
     PropertiesWithTabs,  // the inspector with the Options/Properties/Helper tabs shown
     Helper,
+};
+
+// The buttons of the help tool bar.
+enum class HelpNavigation {
+    Home,
+    Back,
+    Forward,
 };
 
 // What a hosted page may use of the project window around it. The project
@@ -44,6 +52,7 @@ public:
     // The HTML help viewer, its tool bar, search edit and "Next" button.
     virtual QTextBrowser *helpViewer() = 0;
     virtual QToolBar *helpToolBar() = 0;
+    virtual QAction *helpNavigation(HelpNavigation button) = 0;
     virtual TNxEdit *helpSearchEdit() = 0;
     virtual TNxButton *helpNextButton() = 0;
     // Clears the help viewer and shows these lines of HTML.

@@ -685,6 +685,11 @@ QToolBar *TprojectForm::helpToolBar()
     return m_controls->helpToolBar();
 }
 
+QAction *TprojectForm::helpNavigation(HelpNavigation button)
+{
+    return m_controls->helpNavigation(button);
+}
+
 TNxEdit *TprojectForm::helpSearchEdit()
 {
     return m_controls->helpSearchEdit();

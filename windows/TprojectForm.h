@@ -98,6 +98,7 @@ public:
     void showSidePane(SidePane pane) override;
     QTextBrowser *helpViewer() override;
     QToolBar *helpToolBar() override;
+    QAction *helpNavigation(HelpNavigation button) override;
     TNxEdit *helpSearchEdit() override;
     TNxButton *helpNextButton() override;
     void setHelpHtml(const QStringList &lines) override;

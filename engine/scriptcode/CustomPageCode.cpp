@@ -1,7 +1,7 @@
 #include "engine/scriptcode/CustomPageCode.h"
 
 #include "engine/scriptcode/EventCodeRewriter.h"
-#include "engine/scriptcode/PageComponentLines.h"
+#include "helpers/core/PageComponentLines.h"
 #include "engine/script/ScriptQuoting.h"
 #include "helpers/core/ScriptText.h"
 #include "model/ProjectContainer.h"

@@ -15,6 +15,7 @@
 #include "designer/engine/TELDesigner.h"
 #include "designer/engine/TELDesignerGrid.h"
 #include "designer/engine/TELDesignerSelectedControls.h"
+#include "designer/script/ScriptPages.h"
 #include "editors/AddFileAssociation.h"
 #include "editors/CABCreatorForm.h"
 #include "editors/CabFilenameEditor.h"
@@ -101,6 +102,7 @@ struct Gallery
     {
         ProgramFolder::setOverride(ProgramFolderPath);
         registerModulePages(pages);
+        registerScriptPages(pages);
         builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);
         builder.Builder().SetWorkingFolder(root.filePath(QStringLiteral("work")));
         QDir(root.path()).mkpath(QStringLiteral("work"));
@@ -539,6 +541,14 @@ QList<GalleryWindow> GalleryWindows()
               return dialog;
           },
           QStringLiteral("Language Details"), true },
+        { QStringLiteral("Page-GlobalCode"),
+          [](Gallery &g) -> QWidget * {
+              g.pageProject.CommonCode = { "var", "  Greeted: Boolean;", "", "function GreetingText(const Name: String): String;",
+                                           "begin", "  // Shown on the welcome page", "  Result := 'Hello, ' + Name + '!';",
+                                           "end;" };
+              return g.ShowPage(PageKind::GlobalCode, -1);
+          },
+          QStringLiteral("Code Editor"), true },
         { QStringLiteral("Dialog-RegistryValue"),
           [](Gallery &g) -> QWidget * {
               auto *dialog = new TeditorRegistryEntry(&g.master);

@@ -1,4 +1,4 @@
-#include "engine/scriptcode/PageComponentLines.h"
+#include "helpers/core/PageComponentLines.h"
 
 namespace talmo {
 

@@ -7,7 +7,8 @@
 namespace talmo {
 
 // Reading a page's stored component text line by line, the way the setup
-// script generator needs it: the control blocks, their names and classes.
+// script generator and code completion need it: the control blocks, their
+// names and classes.
 // Lines from the second one on describe the controls; the first is the page's
 // own panel.
 
