@@ -17,6 +17,20 @@ if(TALMO_CLANGXX)
     pkg_check_modules(TALMO_FUZZ_GCAB QUIET libgcab-1.0)
 endif()
 
+# talmo_fuzz_compile(<source> <object> FLAGS <compile flags>)
+# One source compiled for fuzzing into object.
+function(talmo_fuzz_compile source object)
+    cmake_parse_arguments(ARG "" "" "FLAGS" ${ARGN})
+    file(RELATIVE_PATH shown "${CMAKE_SOURCE_DIR}" "${source}")
+    add_custom_command(OUTPUT "${object}"
+        COMMAND ${TALMO_CCACHE} "${TALMO_CLANGXX}" ${TALMO_FUZZ_FLAGS} ${TALMO_FUZZ_QT_FLAGS} ${ARG_FLAGS}
+                -fsanitize=fuzzer-no-link -MD -MF "${object}.d" -c "${source}" -o "${object}"
+        DEPENDS "${source}"
+        DEPFILE "${object}.d"
+        COMMENT "Compiling ${shown} for fuzzing"
+        VERBATIM)
+endfunction()
+
 # talmo_fuzz_objects(<source folder> [FLAGS <compile flags>])
 # The folder's sources compiled for fuzzing, once for the whole build: the
 # first caller defines the commands, later callers (in any directory) reuse
@@ -38,13 +52,7 @@ function(talmo_fuzz_objects folder)
         foreach(source IN LISTS sources)
             get_filename_component(name "${source}" NAME_WE)
             set(object "${TALMO_FUZZ_DIR}/obj/${tag}/${name}.o")
-            add_custom_command(OUTPUT "${object}"
-                COMMAND ${TALMO_CCACHE} "${TALMO_CLANGXX}" ${TALMO_FUZZ_FLAGS} ${TALMO_FUZZ_QT_FLAGS} ${ARG_FLAGS}
-                        -fsanitize=fuzzer-no-link -MD -MF "${object}.d" -c "${source}" -o "${object}"
-                DEPENDS "${source}"
-                DEPFILE "${object}.d"
-                COMMENT "Compiling ${folder}/${name}.cpp for fuzzing"
-                VERBATIM)
+            talmo_fuzz_compile("${source}" "${object}" FLAGS ${ARG_FLAGS})
             list(APPEND objects "${object}")
         endforeach()
         add_custom_target(talmo_fuzz_objects_${tag} DEPENDS ${objects})
@@ -68,13 +76,7 @@ function(talmo_add_fuzzer name)
     foreach(source IN LISTS ARG_SOURCES)
         string(REPLACE "/" "_" tag "${source}")
         set(object "${TALMO_FUZZ_DIR}/obj/${name}/${tag}.o")
-        add_custom_command(OUTPUT "${object}"
-            COMMAND ${TALMO_CCACHE} "${TALMO_CLANGXX}" ${TALMO_FUZZ_FLAGS} ${TALMO_FUZZ_QT_FLAGS} ${ARG_FLAGS}
-                    -fsanitize=fuzzer-no-link -MD -MF "${object}.d" -c "${CMAKE_SOURCE_DIR}/${source}" -o "${object}"
-            DEPENDS "${CMAKE_SOURCE_DIR}/${source}"
-            DEPFILE "${object}.d"
-            COMMENT "Compiling ${source} for fuzzing"
-            VERBATIM)
+        talmo_fuzz_compile("${CMAKE_SOURCE_DIR}/${source}" "${object}" FLAGS ${ARG_FLAGS})
         list(APPEND objects "${object}")
     endforeach()
     foreach(folder IN LISTS ARG_FOLDERS)
