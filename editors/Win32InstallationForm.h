@@ -101,6 +101,7 @@ public:
     QAction *ImportFolders1;
     QAction *DeleteFiles1;
     QMenu *ViewAs1;
+    QMenu *Sort1;
     QMenu *PopupMenu1;
     QAction *AddFolder1;
     QAction *DeleteFolder1;

@@ -105,17 +105,20 @@ QWidget *TWin32InstallationForm::createFilesTab()
         view->setData(style);
         viewGroup->addAction(view);
     }
-    QMenu *sortMenu = JvPopupMenu1->addMenu(QStringLiteral("Sort"));
+    Sort1 = JvPopupMenu1->addMenu(QStringLiteral("Sort"));
     const QStringList columns = {QStringLiteral("Filename"), QStringLiteral("Type"), QStringLiteral("Source"),
                                  QStringLiteral("Flags")};
     for (int column = 0; column < columns.size(); ++column) {
-        sortMenu->addAction(columns[column], this, [this, column] {
+        QAction *sort = Sort1->addAction(columns[column], this, [this, column] {
             if (column != SortColumn)
                 SortAscending = true;
             SortColumn = column;
             SetListViewSortArrow(lv_win32_files->header(), SortColumn, !SortAscending);
+            SetListViewSortArrow(lv_registry->header(), RegSortColumn, !RegSortAscending);
             sortFileList();
         });
+        sort->setCheckable(true);
+        sort->setData(column);
     }
 
     PopupMenu1 = new QMenu(this);
@@ -157,6 +160,8 @@ QWidget *TWin32InstallationForm::createFilesTab()
         updateFileActions();
         for (QAction *view : ViewAs1->actions())
             view->setChecked(view->data().toInt() == m_viewStyle);
+        for (QAction *sort : Sort1->actions())
+            sort->setChecked(sort->data().toInt() == SortColumn);
         JvPopupMenu1->popup(lv_win32_files->viewport()->mapToGlobal(position));
     });
     connect(lv_win32_files, &QTreeWidget::itemSelectionChanged, this, &TWin32InstallationForm::RebuildFileRows);

@@ -530,6 +530,8 @@ TEST_F(Win32InstallationFormTest, ModuleNameAndSettings)
         ASSERT_EQ(shell.requests().size(), 1);
         EXPECT_EQ(shell.requests().first().target, root.filePath("project/"));
         page->setViewStyle(TWin32InstallationForm::IconView);
+        page->Sort1->actions().at(1)->trigger();
+        EXPECT_EQ(page->SortColumn, 1);
         page->fileListHeaderClick(2);
         page->registryHeaderClick(1);
         page->registryHeaderClick(1);
