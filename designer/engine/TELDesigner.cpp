@@ -42,8 +42,6 @@ TELDesigner::~TELDesigner()
 {
     if (Active())
         deactivate(false);
-    delete m_selection;
-    m_selection = nullptr;
 }
 
 void TELDesigner::SetDesignPanel(TELDesignPanel *panel)
@@ -97,9 +95,7 @@ void TELDesigner::deactivate(bool controlDestroyed)
 {
     const QScopedValueRollback changing(m_changing, true);
     m_selection->SetVisible(false);
-    m_selection->BeginUpdate();
     m_selection->Clear();
-    m_selection->EndUpdate();
     m_selection->SetRoot(nullptr);
     if (controlDestroyed)
         m_engine->forgetRoot();

@@ -119,4 +119,27 @@ TEST_F(Selection, ColoursFollowFocusModeAndLocks)
     EXPECT_FALSE(selection().Active());
 }
 
+TEST_F(Selection, PaintedHandlesFollowAControlMovedFromOutside)
+{
+    TButton *button = add<TButton>("Button1", {40, 40, 75, 25});
+    TELHandleColors colors;
+    colors.handleClr = Qt::blue;
+    colors.handleBorderClr = Qt::blue;
+    designer->SetHandleColors(colors);
+    designer->SetActive(true);
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(&overlay(), &in);
+    selection().SelectOnly(button);
+    const auto colourAt = [&](const QPoint &point) {
+        return panel->hostForm()->surface()->grab().toImage().pixelColor(point);
+    };
+    EXPECT_EQ(colourAt(overlay().handleRect(button, 0).center()), QColor(Qt::blue));
+
+    const QPoint before = overlay().handleRect(button, 0).center();
+    button->setLeft(100); // as the inspector does it
+    QCoreApplication::processEvents();
+    EXPECT_EQ(colourAt(overlay().handleRect(button, 0).center()), QColor(Qt::blue));
+    EXPECT_NE(colourAt(before), QColor(Qt::blue));
+}
+
 } // namespace talmo
