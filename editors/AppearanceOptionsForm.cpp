@@ -293,8 +293,7 @@ void TAppearanceOptionsForm::imageButtonClick(ImageTarget target)
 {
     m_imageTarget = target;
     TntPopupMenu1Popup();
-    if (QAction *chosen = m_runMenu(*m_imageMenu, QCursor::pos()))
-        chosen->trigger();
+    m_runMenu(*m_imageMenu, QCursor::pos());
 }
 
 void TAppearanceOptionsForm::TntPopupMenu1Popup()

@@ -430,16 +430,14 @@ void TCABCreatorForm::showFoldersPopup(const QPoint &pos)
     tv_ppcfs_foldersSelectionChange();
     QMenu menu;
     fillFoldersPopup(menu);
-    if (QAction *chosen = m_runMenu(menu, tv_ppcfs_folders->viewport()->mapToGlobal(pos)))
-        chosen->trigger();
+    m_runMenu(menu, tv_ppcfs_folders->viewport()->mapToGlobal(pos));
 }
 
 void TCABCreatorForm::showFilesPopup(const QPoint &pos)
 {
     QMenu menu;
     fillFilesPopup(menu);
-    if (QAction *chosen = m_runMenu(menu, lv_ppcfs_files->viewport()->mapToGlobal(pos)))
-        chosen->trigger();
+    m_runMenu(menu, lv_ppcfs_files->viewport()->mapToGlobal(pos));
 }
 
 void TCABCreatorForm::ppcfs_add_folderClick()

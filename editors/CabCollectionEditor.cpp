@@ -202,8 +202,7 @@ void TcabCollectionEditor::ebModuleNameChange()
 
 void TcabCollectionEditor::cab_addClick()
 {
-    if (QAction *chosen = m_runMenu(*m_addMenu, QCursor::pos()))
-        chosen->trigger();
+    m_runMenu(*m_addMenu, QCursor::pos());
 }
 
 void TcabCollectionEditor::AddLocalFile1Click()

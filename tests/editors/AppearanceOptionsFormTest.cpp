@@ -163,7 +163,7 @@ TEST_F(AppearanceOptionsFormTest, ImageMenuBrowsesClearsAndHidesSamplesForTheSpl
     auto page = openPage();
     QStringList visible;
     QString chosenText = "Browse Samples ...";
-    page->setPopupMenuRunner([&](QMenu &menu, const QPoint &) -> QAction * {
+    page->setPopupMenuRunner(scriptedPopupMenu([&](QMenu &menu) -> QAction * {
         visible.clear();
         QAction *chosen = nullptr;
         for (QAction *action : menu.actions()) {
@@ -173,7 +173,7 @@ TEST_F(AppearanceOptionsFormTest, ImageMenuBrowsesClearsAndHidesSamplesForTheSpl
                 chosen = action;
         }
         return chosen;
-    });
+    }));
 
     ui.queueFilesWithCheckBox({folder.filePath("art/small.bmp")}, true);
     click(page->WizardSmallImage->button());

@@ -189,7 +189,9 @@ TEST_F(CabCollectionEditorTest, AddLocalFileStoresItRelativeToTheProject)
     auto page = openPage(false);
     page->setPopupMenuRunner(choose("Add Local File"));
     ui.queueFilesWithCheckBox({file("local.cab")}, true);
+    const auto callsBefore = ui.calls().size();
     click(page->cab_add);
+    EXPECT_EQ(ui.calls().size(), callsBefore + 1) << "one menu choice opens one file dialog";
     EXPECT_EQ(sourcesOf(project.CabCollections[0].Files), QStringList({"first.cab", "local.cab"}));
     EXPECT_EQ(ui.calls().last().request.filter, "CAB Files (*.cab)|*.cab|All files (*.*)|*.*");
     EXPECT_TRUE(project.Modified);

@@ -34,16 +34,16 @@ inline void click(QWidget *smallButton)
     QTest::mouseClick(smallButton, Qt::LeftButton);
 }
 
-// Chooses the popup menu's item of this caption; nothing when it has none.
+// Chooses the popup menu's item of this caption, as a user would; nothing when it has none.
 inline PopupMenuRunner choose(const QString &text)
 {
-    return [text](QMenu &menu, const QPoint &) -> QAction * {
+    return scriptedPopupMenu([text](QMenu &menu) -> QAction * {
         for (QAction *action : menu.actions()) {
             if (action->text() == text)
                 return action;
         }
         return nullptr;
-    };
+    });
 }
 
 // A dialog shown without a modal loop: still open, or closed with its result.
