@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QSet>
 #include <QShortcutEvent>
 #include <QPainter>
@@ -126,7 +127,26 @@ void TNewCheckListBox::grabAccelerators()
 void TNewCheckListBox::setItemIndex(int index)
 {
     m_itemIndex = std::clamp(index, -1, m_items.count() - 1);
+    scrollTo(m_itemIndex);
     update();
+}
+
+// Moves the top item so that the item shows whole (its top, when it is
+// higher than the list).
+void TNewCheckListBox::scrollTo(int index)
+{
+    if (index < 0)
+        return;
+    if (index < m_topIndex)
+        m_topIndex = index;
+    const auto bottomOf = [this, index] {
+        int bottom = 0;
+        for (int shown = m_topIndex; shown <= index && bottom <= height(); ++shown)
+            bottom += itemHeight(shown);
+        return bottom;
+    };
+    while (m_topIndex < index && bottomOf() > height())
+        ++m_topIndex;
 }
 
 bool TNewCheckListBox::isInteractive(int index) const
@@ -168,10 +188,10 @@ int TNewCheckListBox::itemHeight(int index) const
 
 QRect TNewCheckListBox::itemRect(int index) const
 {
-    if (index < 0 || index >= m_items.count())
+    if (index < m_topIndex || index >= m_items.count())
         return {};
     int top = 0;
-    for (int above = 0; above < index; ++above) {
+    for (int above = m_topIndex; above < index; ++above) {
         top += itemHeight(above);
         if (top >= height())
             return {};
@@ -182,7 +202,7 @@ QRect TNewCheckListBox::itemRect(int index) const
 int TNewCheckListBox::itemAt(const QPoint &point) const
 {
     int top = 0;
-    for (int index = 0; index < m_items.count() && top < height(); ++index) {
+    for (int index = m_topIndex; index < m_items.count() && top < height(); ++index) {
         const int bottom = top + itemHeight(index);
         if (point.y() >= top && point.y() < bottom && point.x() >= 0 && point.x() < width())
             return index;
@@ -200,7 +220,7 @@ void TNewCheckListBox::paintEvent(QPaintEvent *)
     if (m_showLines)
         m_items.updateLines();
     int top = 0;
-    for (int index = 0; index < m_items.count() && top < height(); ++index) {
+    for (int index = m_topIndex; index < m_items.count() && top < height(); ++index) {
         const QRect area(0, top, width(), itemHeight(index));
         paintItem(painter, index, area);
         top = area.bottom() + 1;
@@ -322,7 +342,8 @@ int TNewCheckListBox::nextInteractive(int from, int step, bool forTab) const
     return -1;
 }
 
-// At the end Tab leaves the list; the arrows wrap round it.
+// At the end Tab leaves the list for the form's next control, an arrow for
+// the parent's next one, or wraps round the list when there is none.
 void TNewCheckListBox::step(int direction, bool forTab)
 {
     int next = nextInteractive(m_itemIndex, direction, forTab);
@@ -330,14 +351,35 @@ void TNewCheckListBox::step(int direction, bool forTab)
         focusNextPrevChild(direction > 0);
         return;
     }
-    if (next < 0)
+    if (next < 0) {
+        if (QWidget *sibling = nextSibling(direction)) {
+            sibling->setFocus(direction > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
         next = nextInteractive(direction > 0 ? -1 : m_items.count(), direction, false);
+    }
     if (next < 0)
         return;
     setItemIndex(next);
     if (!forTab && m_items.at(next).kind == TCheckListItems::RadioButton
         && m_items.at(next).state != TCheckListItems::Checked)
         toggle(next);
+}
+
+QWidget *TNewCheckListBox::nextSibling(int direction) const
+{
+    if (!parentWidget())
+        return nullptr;
+    const QList<TVisualControl *> sequence = tabSequence(parentWidget());
+    const qsizetype count = sequence.size();
+    const qsizetype own = sequence.indexOf(const_cast<TNewCheckListBox *>(this));
+    for (qsizetype step = 1; own >= 0 && step < count; ++step) {
+        TVisualControl *sibling = sequence.at((own + direction * step + count) % count);
+        QWidget *target = sibling->focusProxy() ? sibling->focusProxy() : sibling;
+        if (target->isVisible() && target->isEnabled() && target->focusPolicy() != Qt::NoFocus)
+            return sibling;
+    }
+    return nullptr;
 }
 
 void TNewCheckListBox::mousePressEvent(QMouseEvent *event)
@@ -415,6 +457,15 @@ void TNewCheckListBox::focusOutEvent(QFocusEvent *event)
     if (m_captured >= 0)
         endCapture(m_capturedByKey && (QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier));
     TFontedControl::focusOutEvent(event);
+}
+
+void TNewCheckListBox::wheelEvent(QWheelEvent *event)
+{
+    if (!takesInput() || m_items.count() == 0)
+        return TFontedControl::wheelEvent(event);
+    const int lines = event->angleDelta().y() / 120;
+    m_topIndex = std::clamp(m_topIndex - lines, 0, m_items.count() - 1);
+    update();
 }
 
 bool TNewCheckListBox::event(QEvent *event)

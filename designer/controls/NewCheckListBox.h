@@ -56,7 +56,10 @@ public:
     const TCheckListItems &items() const { return m_items; }
 
     int itemIndex() const { return m_itemIndex; }
+    // Selects the item and scrolls it into view.
     void setItemIndex(int index);
+    // The first item shown.
+    int topIndex() const { return m_topIndex; }
     // The item's area on the control; empty below the visible part.
     QRect itemRect(int index) const;
     int itemAt(const QPoint &point) const;
@@ -77,6 +80,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     bool event(QEvent *event) override;
     void designingChanged() override;
 
@@ -92,6 +96,9 @@ private:
     // buttons that are not checked); -1 at the end.
     int nextInteractive(int from, int step, bool forTab) const;
     void step(int direction, bool forTab);
+    // The next sibling in the tab order that takes the focus, in that direction.
+    QWidget *nextSibling(int direction) const;
+    void scrollTo(int index);
     bool takesInput() const { return !isDesigning() && designEnabled(); }
     // Alt and an item's accelerator reach dialogChar through Qt's shortcuts.
     void grabAccelerators();
@@ -105,6 +112,7 @@ private:
     bool m_showLines = true;
     bool m_wantTabs = false;
     int m_itemIndex = -1;
+    int m_topIndex = 0;
     int m_captured = -1;
     bool m_capturedByKey = false;
     QHash<int, QChar> m_accelerators;

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWheelEvent>
 
 #include <climits>
 
@@ -403,6 +404,45 @@ TEST_F(CheckListBoxCases, AnItemsAcceleratorSelectsAndTogglesItWithWantTabs)
     list->setWantTabs(false);
     EXPECT_FALSE(list->dialogChar(u'o')) << "without WantTabs items have no accelerators";
     EXPECT_EQ(states(*list), QStringLiteral("gcuuuu"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CheckListBoxCases, TheSelectionScrollsIntoViewAndWheelScrolls)
+{
+    TNewCheckListBox *list = running(false);
+    for (int extra = 0; extra < 20; ++extra)
+        list->AddCheckBox(QStringLiteral("Extra %1").arg(extra), QString(), 0, false, true, false, false);
+    list->setItemIndex(25);
+    EXPECT_GT(list->topIndex(), 0);
+    const QRect shown = list->itemRect(25);
+    EXPECT_FALSE(shown.isEmpty());
+    EXPECT_LE(shown.bottom(), list->height() - 1);
+    EXPECT_EQ(list->itemAt(shown.center()), 25);
+
+    list->setItemIndex(0);
+    EXPECT_EQ(list->topIndex(), 0);
+    QWheelEvent down(QPointF(10, 10), list->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, -240), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(list, &down);
+    EXPECT_EQ(list->topIndex(), 2);
+    EXPECT_TRUE(list->itemRect(1).isEmpty());
+}
+
+TEST_F(CheckListBoxCases, AnArrowPastTheEndGoesToTheParentsNextControl)
+{
+    TNewCheckListBox *list = running(true);
+    list->setItemIndex(4);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->itemIndex(), 0) << "alone on its page, the arrow wraps";
+
+    auto *edit = insert(QStringLiteral("TEdit"), 250, 8);
+    list->setFocus();
+    list->setItemIndex(4);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_TRUE(edit->focusProxy()->hasFocus());
 }
 
 } // namespace
