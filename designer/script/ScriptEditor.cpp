@@ -289,7 +289,8 @@ void ScriptEditor::dropEvent(QDropEvent *event)
     int toLine = -1;
     int toIndex = -1;
     getSelection(&fromLine, &fromIndex, &toLine, &toIndex);
-    if (m_firstLineProtected && event->source() == this && fromLine == 0)
+    const bool fromHere = event->source() == this || event->source() == viewport();
+    if (m_firstLineProtected && fromHere && fromLine == 0)
         event->setDropAction(Qt::CopyAction);
     QsciScintilla::dropEvent(event);
 }

@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 #include <QTextBrowser>
 #include <QToolBar>
 
@@ -99,6 +101,24 @@ TEST_F(ScriptHelpPaneTest, NextFindsTheFollowingOccurrence)
     EXPECT_GT(second, first);
     EXPECT_EQ(viewer().textCursor().selectedText().toLower(), QStringLiteral("event"));
     EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(ScriptHelpPaneTest, ViewerMenuCopiesTheSelection)
+{
+    searchEdit().setText(QStringLiteral("using dlls"));
+    QApplication::clipboard()->clear();
+    emit viewer().customContextMenuRequested(QPoint(5, 5));
+    QList<QMenu *> menus;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *shown = qobject_cast<QMenu *>(widget); shown && shown->isVisible())
+            menus.append(shown);
+    }
+    ASSERT_EQ(menus.size(), 1);
+    ASSERT_EQ(menus.at(0)->actions().size(), 1);
+    EXPECT_EQ(menus.at(0)->actions().at(0)->text(), QStringLiteral("Copy"));
+    menus.at(0)->actions().at(0)->trigger();
+    menus.at(0)->hide();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Using DLLs"));
 }
 
 TEST_F(ScriptHelpPaneTest, LocateShowsTheFunctionPageInTheHelperPane)
