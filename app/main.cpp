@@ -6,7 +6,9 @@
 #include "helpers/ui/DesktopShellServices.h"
 #include "helpers/ui/QtUiServices.h"
 #include "model/ProgramOptions.h"
+#include "model/SetupCatalogueFolder.h"
 #include "pagehost/ProjectPageFactory.h"
+#include "platform/ProgramFolder.h"
 #include "platform/RegistryFileStore.h"
 #include "scriptknowledge/ScriptKnowledgeBase.h"
 #include "windows/BuilderForm.h"
@@ -61,6 +63,8 @@ int main(int argc, char **argv)
     ScopedCurrentShellServices useShell(shell);
     TProgramOptions options;
     ScopedCurrentProgramOptions useOptions(options);
+    SetupCatalogue catalogue = LoadSetupCatalogue(ProgramFolder::path());
+    ScopedCurrentSetupCatalogue useCatalogue(catalogue);
     ScriptKnowledgeBase knowledge;
     ProgramOptionsRedistributables redistributables(options);
     FullScriptSource scriptSource(knowledge, &redistributables);

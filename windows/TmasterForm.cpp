@@ -6,6 +6,7 @@
 #include "helpers/ui/WindowSettings.h"
 #include "model/ProgramOptions.h"
 #include "model/ProjectContainer.h"
+#include "model/WizardProject.h"
 #include "platform/HostPath.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
@@ -17,6 +18,9 @@
 #include "windows/ProgramInfo.h"
 #include "windows/ProjectManagerPanel.h"
 #include "windows/TAboutBox.h"
+#include "windows/TInstallanionWizard.h"
+#include "windows/TadvancedBuilderOptions.h"
+#include "windows/TOptionsForm.h"
 #include "windows/TprojectForm.h"
 #include "windows/WelcomePage.h"
 
@@ -116,8 +120,8 @@ void TmasterForm::createCommands()
 {
     newAction("new1", QStringLiteral("Empty Project"), nullptr);
     connect(commandAction("new1"), &QAction::triggered, this, [this] { NewEmptyProject(); });
-    // The new-project wizard is not part of this window; the item waits for it.
-    newAction("Wizard1", QStringLiteral("Wizard"), nullptr)->setEnabled(false);
+    newAction("Wizard1", QStringLiteral("Wizard"), nullptr);
+    connect(commandAction("Wizard1"), &QAction::triggered, this, [this] { NewProjectFromWizard(); });
     newAction("ProjectManager2", QStringLiteral("Project Manager"), nullptr);
     connect(commandAction("ProjectManager2"), &QAction::triggered, this, [this] { m_managerPanel->NewProjectManager(); });
     newAction("Open1", QStringLiteral("Open..."), &TmasterForm::OpenWithDialog, QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -141,8 +145,7 @@ void TmasterForm::createCommands()
     connect(commandAction("RunInstallation1"), &QAction::triggered, this, [this] { BuildProject(true); });
     newAction("BuildProject1", QStringLiteral("Build Project"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_F9));
     connect(commandAction("BuildProject1"), &QAction::triggered, this, [this] { BuildProject(false); });
-    // The options dialog is not part of this window; the item waits for it.
-    newAction("Options1", QStringLiteral("Options"), nullptr)->setEnabled(false);
+    newAction("Options1", QStringLiteral("Options"), &TmasterForm::ShowOptions);
     newAction("Help2", QStringLiteral("Documentation"), &TmasterForm::ShowDocumentation);
     newAction("StartupDialog1", QStringLiteral("Show Welcome Page"), &TmasterForm::ShowWelcomePage);
     newAction("Visitwebsite1", QStringLiteral("Visit Web Site"), &TmasterForm::VisitWebSite);
@@ -272,6 +275,7 @@ void TmasterForm::createCentre()
     ProjectPages->addPage(m_welcomeTab, true);
     ProjectPages->setActivePage(m_welcomeTab);
     connect(m_welcomePage, &WelcomePage::newEmptyProjectRequested, this, [this] { NewEmptyProject(); });
+    connect(m_welcomePage, &WelcomePage::wizardRequested, this, [this] { NewProjectFromWizard(); });
     connect(m_welcomePage, &WelcomePage::openRequested, this, &TmasterForm::OpenWithDialog);
     connect(m_welcomePage, &WelcomePage::webSiteRequested, this, &TmasterForm::VisitWebSite);
     connect(m_welcomePage, &WelcomePage::recentFileChosen, this, &TmasterForm::recentFileChosen);
@@ -386,6 +390,8 @@ TprojectForm *TmasterForm::createProjectForm(std::unique_ptr<TProjectContainer> 
     connect(form, &TprojectForm::tabCaptionChanged, sheet, &TNxTabSheet::setCaption);
     connect(form, &TprojectForm::fileUsed, MRUList, &TTntMRU::add);
     connect(form, &TprojectForm::buildRequested, this, &TmasterForm::BuildProject);
+    connect(form, &TprojectForm::advancedOptionsRequested, this,
+            [this, form] { TadvancedBuilderOptions::EditProject(form->project(), this, runDialog); });
     connect(form, &TprojectForm::projectManagerRefreshRequested, m_managerPanel,
             [this] { m_managerPanel->RefreshProjectManager(false); });
     ProjectPages->addPage(sheet, true);
@@ -406,6 +412,31 @@ bool TmasterForm::NewEmptyProject()
         return true;
     closeProjectTab(qobject_cast<TNxTabSheet *>(form->parentWidget()));
     return false;
+}
+
+bool TmasterForm::NewProjectFromWizard()
+{
+    auto project = std::make_unique<TProjectContainer>();
+    project->CreateNewProject();
+    TInstallanionWizard wizard(this);
+    wizard.Container = project.get();
+    if (runDialog(wizard) != QDialog::Accepted)
+        return false;
+    const WizardProjectOutcome outcome =
+        WizardProject::Create(*project, wizard.answers(), [this](const QString &question) {
+            return UiServices::current().ask(this, Title, question, { UiButton::Yes, UiButton::No }) == UiButton::Yes;
+        });
+    if (outcome.kind == WizardProjectOutcome::Failed)
+        ShowError(this, outcome.error);
+    if (outcome.kind != WizardProjectOutcome::Created)
+        return false;
+    const QString caption = FileNameOnly(project->FileName);
+    TprojectForm *form = createProjectForm(std::move(project));
+    const bool saved = form->Save();
+    form->RefreshFromProject();
+    if (!saved)
+        qobject_cast<TNxTabSheet *>(form->parentWidget())->setCaption(caption);
+    return saved;
 }
 
 bool TmasterForm::OpenFile(const QString &fileName)
@@ -728,6 +759,18 @@ void TmasterForm::ShowAbout()
 {
     TAboutBox about(this);
     about.exec();
+}
+
+void TmasterForm::ShowOptions()
+{
+    TProgramOptions *options = TProgramOptions::current();
+    if (!options)
+        return;
+    TOptionsForm dialog(*options, this);
+    if (runDialog(dialog) != QDialog::Accepted)
+        return;
+    if (const RegistryStatus status = options->Save(); !status)
+        ShowError(this, status.message());
 }
 
 void TmasterForm::ShowDocumentation()

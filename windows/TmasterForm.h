@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/DialogRunner.h"
 #include "engine/builder/AutomaticBuild.h"
 #include "helpers/ui/UiServices.h"
 #include "widgets/NxTabSheet.h"
@@ -56,6 +57,11 @@ public:
     // open only activates its tab.
     bool OpenFile(const QString &fileName);
     bool NewEmptyProject();
+    // A new project from the answers of the new-project wizard, saved in
+    // its folder and opened in a tab. False when the wizard was cancelled,
+    // a question answered No, or the project could not be made or saved (a
+    // project that could not be saved stays open, modified).
+    bool NewProjectFromWizard();
     // Yes when the tab was closed after saving or with nothing to save, No
     // when the changes were discarded, Cancel when the tab stays open (also
     // when the save failed or was cancelled).
@@ -85,6 +91,11 @@ public:
     void VisitWebSite();
     void OpenWithDialog();
     void SetManagerPanelVisible(bool visible);
+    // The options dialog; after OK the program options are saved.
+    void ShowOptions();
+
+    // Shows the window's own dialogs; tests fill them in instead.
+    DialogRunner runDialog = execDialog();
 
     // What tests and the window gallery look at.
     TNxPageControl *projectPages() const { return ProjectPages; }

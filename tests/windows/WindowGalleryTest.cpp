@@ -48,13 +48,19 @@
 #include "scriptknowledge/ScriptKnowledgeBase.h"
 #include "tests/support/CopyFolder.h"
 #include "tests/support/QtPrinters.h"
+#include "widgets/NextInspector.h"
 #include "widgets/NxHeaderPanel.h"
 #include "widgets/NxPageControl.h"
 #include "windows/BuilderForm.h"
 #include "windows/BuilderFormRunner.h"
 #include "windows/TAboutBox.h"
+#include "windows/TInstallanionWizard.h"
 #include "windows/TLanguageDetails.h"
+#include "windows/TOptionsForm.h"
+#include "windows/TaddPluginSet.h"
+#include "windows/TadvancedBuilderOptions.h"
 #include "windows/TeditComponentContainer.h"
+#include "windows/TtextEditor.h"
 #include "windows/TmasterForm.h"
 #include "windows/TprojectForm.h"
 
@@ -62,6 +68,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTreeWidget>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -237,7 +244,23 @@ struct Gallery
     TmasterForm master{ { pages, &knowledge, runner, true } };
     TProjectContainer pageProject;
     FakeProjectWindowHost pageHost;
+    TProgramOptions options;
 };
+
+// The new-project wizard on one of its pages, filled in as far as that page.
+QWidget *ShowWizardPage(Gallery &g, int page)
+{
+    auto *wizard = new TInstallanionWizard(&g.master);
+    wizard->Container = &g.pageProject;
+    wizard->show();
+    wizard->wizardApplicationName->setText(QStringLiteral("Hello"));
+    g.ui.queueFiles({ QStringLiteral("/home/me/Hello/hello.exe"), QStringLiteral("/home/me/Hello/readme.txt") });
+    wizard->JvBitBtn1Click();
+    wizard->wizardFiles->item(0)->setCheckState(Qt::Checked);
+    for (int step = 0; step < page; ++step)
+        wizard->next();
+    return wizard;
+}
 
 // One picture: the widget to grab (shown and laid out by the row) and the
 // title it must carry. Rows run in order on one Gallery.
@@ -549,6 +572,55 @@ QList<GalleryWindow> GalleryWindows()
               return g.ShowPage(PageKind::GlobalCode, -1);
           },
           QStringLiteral("Code Editor"), true },
+        { QStringLiteral("Wizard-Welcome"), [](Gallery &g) { return ShowWizardPage(g, 0); },
+          QStringLiteral("Installation Wizard"), true },
+        { QStringLiteral("Wizard-Application"), [](Gallery &g) { return ShowWizardPage(g, 1); },
+          QStringLiteral("Installation Wizard"), true },
+        { QStringLiteral("Wizard-Files"), [](Gallery &g) { return ShowWizardPage(g, 2); },
+          QStringLiteral("Installation Wizard"), true },
+        { QStringLiteral("Wizard-Project"), [](Gallery &g) { return ShowWizardPage(g, 3); },
+          QStringLiteral("Installation Wizard"), true },
+        { QStringLiteral("Dialog-Options"),
+          [](Gallery &g) -> QWidget * {
+              g.options.NETCF2Sets.push_back(
+                  { QStringLiteral("Devices of the lab"),
+                    { { QStringLiteral("WCE500"),
+                        { { QStringLiteral("armv4i"), { QStringLiteral("/opt/netcf/wce500/armv4i/netcf.armv4i.cab") } },
+                          { QStringLiteral("x86"), { QStringLiteral("/opt/netcf/wce500/x86/netcf.x86.cab") } } } } } });
+              auto *dialog = new TOptionsForm(g.options, &g.master);
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Options"), true },
+        { QStringLiteral("Dialog-AddPluginSet"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TaddPluginSet(&g.master);
+              dialog->setWindowTitle(QStringLiteral("Add Mobile SQL Custom Set"));
+              dialog->eb_CustomSetName->setText(QStringLiteral("SQL Mobile 3.5"));
+              dialog->tb_DirectoryEdit->setText(QStringLiteral("/opt/sdk"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Add Mobile SQL Custom Set"), true },
+        { QStringLiteral("Dialog-TextEditor"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TtextEditor(&g.master);
+              dialog->setSuggestions({ QStringLiteral("WCE400"), QStringLiteral("WCE500") });
+              dialog->setText(QStringLiteral("WCE500"));
+              dialog->show();
+              return dialog;
+          },
+          QStringLiteral("Enter new value"), true },
+        { QStringLiteral("Dialog-AdvancedOptions"),
+          [](Gallery &g) -> QWidget * {
+              auto *dialog = new TadvancedBuilderOptions(&g.master);
+              dialog->Container = &g.master.activeProjectForm()->project();
+              dialog->Values = AdvancedBuilderValues::FromProject(*dialog->Container);
+              dialog->show();
+              dialog->NextInspector1->selectItem(dialog->row(AdvancedBuilderValues::DefaultDirName));
+              return dialog;
+          },
+          QStringLiteral("Advanced Options"), true },
         { QStringLiteral("Dialog-RegistryValue"),
           [](Gallery &g) -> QWidget * {
               auto *dialog = new TeditorRegistryEntry(&g.master);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/SqlMobileSearch.h"
+
+#include <memory>
+
+class QProgressDialog;
+class QWidget;
+
+namespace talmo {
+
+// The progress window of the automatic search: the folder being searched,
+// a bar that swings between its ends one step per folder, and Cancel.
+class SearchProgressDialog : public SqlMobileSearchProgress
+{
+public:
+    explicit SearchProgressDialog(QWidget *parent);
+    ~SearchProgressDialog() override;
+
+    void folderEntered(const QString &folder) override;
+    void setText(const QString &text) override;
+    void setCaption(const QString &caption) override;
+    bool cancelled() override;
+
+    QProgressDialog &dialog() const { return *m_dialog; }
+
+private:
+    std::unique_ptr<QProgressDialog> m_dialog;
+    int m_step = 1;
+};
+
+} // namespace talmo
