@@ -6,7 +6,6 @@
 #include "helpers/ui/UiServices.h"
 #include "model/ProjectContainer.h"
 
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
