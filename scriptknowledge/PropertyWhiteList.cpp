@@ -47,8 +47,10 @@ constexpr WhiteListRow whiteListRows[] = {
     { "TBevel", "Align Cursor Height Hint Left Name Shape ShowHint Style Top Visible Width" },
     { "TFolderTreeView", "Cursor Height Hint Left Name TabOrder TabStop Top Visible Width" },
     { "TStartMenuFolderTreeView", "Cursor Height Hint Left Name TabOrder TabStop Top Visible Width" },
+    // No OEMConvert: the script's TPasswordEdit lacks it, so a page setting it
+    // would never compile. The page text still keeps the value.
     { "TPasswordEdit", "AutoSelect AutoSize BorderStyle Color Cursor Enabled Font Height HideSelection Hint Left "
-                       "MaxLength Name OEMConvert ReadOnly ShowHint TabOrder TabStop Text Top Visible Width" },
+                       "MaxLength Name ReadOnly ShowHint TabOrder TabStop Text Top Visible Width" },
     { "TNewCheckListBox", "Align BorderStyle Color Cursor Enabled Flat Font Height Hint Left MinItemHeight Name "
                           "Offset ShowHint ShowLines TabOrder TabStop Top Visible WantTabs Width" },
     { "TNewProgressBar", "Cursor Height Hint Left Max Min Name Position Tag Top Width" },

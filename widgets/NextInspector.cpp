@@ -479,6 +479,9 @@ void TNextInspector::itemsChanged(TNxPropertyItem *item, TNxItemNotification kin
         valueChangedHook(item, value);
         break;
     }
+    case TNxItemNotification::ValueWritten:
+        emit changeWritten(item, item->getValue());
+        break;
     case TNxItemNotification::SuffixChanged:
         updateRow(item);
         emit suffixEdit(item, item->suffixValue());

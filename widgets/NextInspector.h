@@ -108,7 +108,11 @@ public:
     TNxItemDisplay *display(TNxPropertyItem *item);
 
 signals:
+    // A row's value changed, before it is written into the bound property.
     void change(talmo::TNxPropertyItem *item, const QString &value);
+    // The same change once the bound property holds it: handlers that read
+    // the bound object (a renamed control, the saved page text) use this one.
+    void changeWritten(talmo::TNxPropertyItem *item, const QString &value);
     void edit(talmo::TNxPropertyItem *item, const QString &value, bool &accept);
     void editDblClick();
     void expand(talmo::TNxPropertyItem *item);

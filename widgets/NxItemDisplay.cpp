@@ -110,7 +110,7 @@ void TNxItemDisplay::paintCaption()
     const QRect captionFrame(m_rect.left() + indent, m_rect.top(),
                              4 + textWidth + (hasPicture ? pictureWidth + 8 : 0), m_rect.height());
 
-    TColor textColor = clWindowText;
+    TColor textColor = it->captionColor();
     if (topLevel) {
         switch (m_context.style) {
         case psDefault:
@@ -261,7 +261,7 @@ void TNxTextItemDisplay::paintText()
     const TNxPropertyItem *it = item();
     QFont font = it->valueFont();
     font.setBold(font.bold() || drawsBold(*it));
-    const TColor color = it->getValue().isEmpty() || !it->enabled() ? clGrayText : clWindowText;
+    const TColor color = it->getValue().isEmpty() || !it->enabled() ? clGrayText : it->valueColor();
     p.setFont(font);
     p.setPen(qcolor(color));
     SharedDraw::drawTextRect(p, textRect(), HorzAlign::Left, shownText(*it), context().rightToLeft);

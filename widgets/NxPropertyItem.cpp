@@ -180,6 +180,18 @@ void TNxPropertyItem::setSuffixValue(const QString &value)
     notify(TNxItemNotification::SuffixChanged);
 }
 
+void TNxPropertyItem::setCaptionColor(TColor value)
+{
+    m_captionColor = value;
+    notify(TNxItemNotification::LookChanged);
+}
+
+void TNxPropertyItem::setValueColor(TColor value)
+{
+    m_valueColor = value;
+    notify(TNxItemNotification::LookChanged);
+}
+
 void TNxPropertyItem::setValueFont(const QFont &value)
 {
     m_valueFont = value;
@@ -255,8 +267,13 @@ void TNxPropertyItem::setAsString(const QString &)
 
 void TNxPropertyItem::valueChanged()
 {
+    const QPointer<TNxPropertyItem> self(this);
     notify(TNxItemNotification::ValueChanged);
+    if (!self)
+        return;
     writeBoundProperty();
+    if (self)
+        notify(TNxItemNotification::ValueWritten);
 }
 
 } // namespace talmo

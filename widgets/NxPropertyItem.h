@@ -39,6 +39,8 @@ enum class TNxItemNotification {
     ToolbarClick = 14,
     ToolbarButtonChanged = 15,
     VisibleChanged = 17,
+    // After ValueChanged, once the value is in the bound property.
+    ValueWritten = 18,
 };
 
 // The painter class a row kind asks for.
@@ -101,6 +103,9 @@ public:
     void setExpandLock(bool value);
     QFont font() const { return m_font; }
     void setFont(const QFont &value);
+    // The colour of the caption's font (the value font's is valueColor).
+    TColor captionColor() const { return m_captionColor; }
+    void setCaptionColor(TColor value);
     QString fullText() const { return getValue() + m_suffixValue; }
     int helpContext() const { return m_helpContext; }
     void setHelpContext(int value) { m_helpContext = value; }
@@ -134,6 +139,8 @@ public:
     void setTag(int value) { m_tag = value; }
     QFont valueFont() const { return m_valueFont; }
     void setValueFont(const QFont &value);
+    TColor valueColor() const { return m_valueColor; }
+    void setValueColor(TColor value);
     bool visible() const { return m_visible; }
     void setVisible(bool value);
 
@@ -172,7 +179,8 @@ public:
     // The editor's text was accepted on leaving it (the time row re-reads it).
     virtual void editorHidden() {}
 
-    // Sends kind 10, then writes the value into the bound property.
+    // Sends kind 10, writes the value into the bound property, then sends
+    // kind 18 (unless a handler of kind 10 freed the item).
     void valueChanged();
     void notify(TNxItemNotification kind, int index = -1);
 
@@ -222,6 +230,8 @@ private:
     QString m_tagString;
     int m_tag = 0;
     QFont m_valueFont;
+    TColor m_captionColor = clWindowText;
+    TColor m_valueColor = clWindowText;
     bool m_visible = true;
 };
 

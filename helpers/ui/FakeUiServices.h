@@ -11,7 +11,7 @@ namespace talmo {
 class FakeUiServices : public UiServices
 {
 public:
-    enum class CallKind { Question, Message, OpenFiles, OpenFilesWithCheckBox, SaveFile, PickFolder };
+    enum class CallKind { Question, Message, OpenFiles, OpenFilesWithCheckBox, SaveFile, PickFolder, PickFont };
     struct Call
     {
         CallKind kind;
@@ -21,6 +21,7 @@ public:
         UiMessageKind messageKind = UiMessageKind::Information;
         FileDialogRequest request;    // file pickers; folder pickers keep the start folder in request.folder
         bool checkBoxShownChecked = false;
+        FontChoice font;              // the font a font picker started from
     };
 
     void queueAnswer(UiButton answer) { m_answers.enqueue(answer); }
@@ -29,6 +30,7 @@ public:
     void queueFilesWithCheckBox(const QStringList &files, bool checkedOnClose);
     void queueSaveFile(const std::optional<QString> &file) { m_saveFiles.enqueue(file); }
     void queueFolder(const std::optional<QString> &folder) { m_folders.enqueue(folder); }
+    void queueFont(const std::optional<FontChoice> &font) { m_fonts.enqueue(font); }
 
     const QList<Call> &calls() const { return m_calls; }
     // The texts of the messages and questions, in order.
@@ -41,6 +43,7 @@ public:
                                       DialogCheckBox &checkBox) override;
     std::optional<QString> saveFile(QWidget *parent, const FileDialogRequest &request) override;
     std::optional<QString> pickFolder(QWidget *parent, const QString &title, const QString &startFolder) override;
+    std::optional<FontChoice> pickFont(QWidget *parent, const FontChoice &initial) override;
 
 private:
     struct CheckBoxAnswer
@@ -55,6 +58,7 @@ private:
     QQueue<CheckBoxAnswer> m_checkBoxAnswers;
     QQueue<std::optional<QString>> m_saveFiles;
     QQueue<std::optional<QString>> m_folders;
+    QQueue<std::optional<FontChoice>> m_fonts;
 };
 
 } // namespace talmo

@@ -1,5 +1,7 @@
 #include "helpers/ui/QtUiServices.h"
 
+#include "helpers/ui/FontPickerDialog.h"
+
 #include "helpers/ui/CheckBoxFileDialog.h"
 #include "helpers/ui/FileDialogFilter.h"
 
@@ -117,6 +119,14 @@ std::optional<QString> QtUiServices::pickFolder(QWidget *parent, const QString &
     if (folder.isEmpty())
         return std::nullopt;
     return folder;
+}
+
+std::optional<FontChoice> QtUiServices::pickFont(QWidget *parent, const FontChoice &initial)
+{
+    FontPickerDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }
 
 } // namespace talmo

@@ -15,6 +15,7 @@ public:
                                       DialogCheckBox &checkBox) override;
     std::optional<QString> saveFile(QWidget *parent, const FileDialogRequest &request) override;
     std::optional<QString> pickFolder(QWidget *parent, const QString &title, const QString &startFolder) override;
+    std::optional<FontChoice> pickFont(QWidget *parent, const FontChoice &initial) override;
 };
 
 } // namespace talmo

@@ -37,6 +37,11 @@ public:
         warn(title);
         return std::nullopt;
     }
+    std::optional<FontChoice> pickFont(QWidget *, const FontChoice &initial) override
+    {
+        warn(initial.name);
+        return std::nullopt;
+    }
 
 private:
     static void warn(const QString &what)

@@ -2,6 +2,7 @@
 
 #include "platform/ScopedCurrent.h"
 
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,22 @@ struct DialogCheckBox
     bool shown = true;
 };
 
+// A font as the font picker shows and returns it. The character set is the
+// GDI number the page text stores (0 ANSI, 1 default, 2 symbol, ...).
+struct FontChoice
+{
+    QString name;
+    int size = 8;  // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    QColor color = Qt::black;
+    int charset = 1;
+
+    friend bool operator==(const FontChoice &, const FontChoice &) = default;
+};
+
 // Every question, message and picker the forms show goes through here, so
 // tests answer them from a script and nothing waits for a person.
 class UiServices
@@ -54,6 +71,8 @@ public:
                                               DialogCheckBox &checkBox) = 0;
     virtual std::optional<QString> saveFile(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual std::optional<QString> pickFolder(QWidget *parent, const QString &title, const QString &startFolder) = 0;
+    // The font the user confirmed, starting from initial; nothing when cancelled.
+    virtual std::optional<FontChoice> pickFont(QWidget *parent, const FontChoice &initial) = 0;
 
     // The services main() installed. Until then a stand-in answers every
     // question with Cancel and every picker as cancelled, with a warning.

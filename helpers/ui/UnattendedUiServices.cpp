@@ -61,6 +61,11 @@ std::optional<QString> UnattendedUiServices::pickFolder(QWidget *, const QString
     return std::nullopt;
 }
 
+std::optional<FontChoice> UnattendedUiServices::pickFont(QWidget *, const FontChoice &)
+{
+    return std::nullopt;
+}
+
 QString UnattendedUiServices::StandardErrorLine(const QString &text)
 {
     QString line = text;

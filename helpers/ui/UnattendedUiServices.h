@@ -31,6 +31,7 @@ public:
                                       DialogCheckBox &checkBox) override;
     std::optional<QString> saveFile(QWidget *parent, const FileDialogRequest &request) override;
     std::optional<QString> pickFolder(QWidget *parent, const QString &title, const QString &startFolder) override;
+    std::optional<FontChoice> pickFont(QWidget *parent, const FontChoice &initial) override;
 
     // The line a message becomes on standard error.
     static QString StandardErrorLine(const QString &text);

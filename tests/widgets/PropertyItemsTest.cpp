@@ -431,3 +431,19 @@ TEST(PropertyItems, AssignCopiesLooksAndValue)
 }
 
 #include "PropertyItemsTest.moc"
+
+TEST(PropertyItems, WrittenNoticeFollowsTheWriteBack)
+{
+    BoundControl control;
+    RecordedList recorded;
+    recorded.list.setAssociate(&control);
+    auto *root = recorded.list.addChild<TNxPropertyItem>(nullptr, QStringLiteral("Properties"));
+    auto *caption = boundRow<TNxTextItem>(recorded.list, root, "Caption");
+    QStringList seen;
+    recorded.list.setItemCallback([&](TNxPropertyItem *, TNxItemNotification kind, int) {
+        if (kind == TNxItemNotification::ValueChanged || kind == TNxItemNotification::ValueWritten)
+            seen << QString::number(int(kind)) + u'=' + control.caption;
+    });
+    caption->setValue(QStringLiteral("OK"));
+    EXPECT_EQ(seen, QStringList({ "10=Button1", "18=OK" }));
+}

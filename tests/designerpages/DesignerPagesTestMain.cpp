@@ -1,0 +1,5 @@
+// The designer's pages are widgets: this executable runs with a QApplication.
+bool talmoTestNeedsWidgets()
+{
+    return true;
+}
