@@ -2,6 +2,7 @@
 
 #include "widgets/ListIndexOutOfBounds.h"
 
+#include <QPointer>
 #include <QStringList>
 
 namespace talmo {
@@ -141,7 +142,10 @@ void TNxToolbarItem::setButtonChecked(int index, bool checked)
 {
     m_buttons.setButtonChecked(index, checked);
     writeBoundProperty();
+    const QPointer<TNxToolbarItem> self(this);
     notify(TNxItemNotification::ValueChanged);
+    if (self)
+        notify(TNxItemNotification::ValueWritten);
 }
 
 void TNxToolbarItem::clickButton(int index)

@@ -75,6 +75,9 @@ EventEnableVerdict EnableEvent(TFormCodeExecutionUnits &units, int index, const 
     unit.linkTo = target;
     unit.eventNameInCode = name;
     unit.Enabled = true;
+    // A procedure of its own is never written without a body.
+    if (target < 0 && unit.Code.isEmpty())
+        unit.Code = unit.defCode;
     return {};
 }
 

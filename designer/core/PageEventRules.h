@@ -40,7 +40,8 @@ int ProcedureOwner(const TFormCodeExecutionUnits &units, int index);
 // name; -1 when there is none.
 int LinkTarget(const TFormCodeExecutionUnits &units, int index, const QString &name);
 
-// Enables the entry under name, linked by the linking rule. A name that only
+// Enables the entry under name, linked by the linking rule; an entry with a
+// procedure of its own and no code gets the default code. A name that only
 // a disabled entry with its own procedure holds, or whose enabled owner is of
 // another kind, is refused and the entry keeps what it had.
 EventEnableVerdict EnableEvent(TFormCodeExecutionUnits &units, int index, const QString &name);

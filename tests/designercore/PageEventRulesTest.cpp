@@ -5,6 +5,7 @@
 #include "designer/core/PageNameRules.h"
 #include "designer/core/ProcedureNames.h"
 #include "model/EventUnitHandOver.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -240,8 +241,8 @@ TEST(PageEventRulesTest, ProcedureNamesDoNotCollide)
     TCustomForm &other = f.pages.AddNew(false);
     other.Name = "customform";
     PageEventEntries::Sync(other, { { "Button1", "TButton" } }, ProcedureNames(&f.pages, other));
-    EXPECT_EQ(Rules::EntryOf(other.ExecUnits, "Button1", "OnClick"), 0);
-    EXPECT_EQ(other.ExecUnits[0].eventNameInCode, "customform_Button1OnClick3");
+    EXPECT_EQ(other.ExecUnits[Rules::EntryOf(other.ExecUnits, "Button1", "OnClick")].eventNameInCode,
+              "customform_Button1OnClick3");
 }
 
 TEST(PageEventRulesTest, EnablingFromAddRestoresOrDefaultsCodeAndFreesATakenName)
@@ -253,9 +254,10 @@ TEST(PageEventRulesTest, EnablingFromAddRestoresOrDefaultsCodeAndFreesATakenName
     Rules::EnableFromAdd(f.page, first, f.names());
     EXPECT_EQ(f.page.ExecUnits[first].Code, PageEventTables::DefaultEventCode());
     f.page.ExecUnits[first].Code = QStringList{ "begin", "end;" };
-    DisableEventUnit(f.page.ExecUnits, first);
-    // Meanwhile Button2's click took the name.
+    // Button2 shares the procedure and takes it over when Button1's click is disabled.
     ASSERT_TRUE(Rules::EnableEvent(f.page.ExecUnits, second, "CustomForm_Button1OnClick").accepted);
+    DisableEventUnit(f.page.ExecUnits, first);
+    ASSERT_EQ(f.page.ExecUnits[second].linkTo, -1);
     Rules::EnableFromAdd(f.page, first, f.names());
     const TFormCodeExecutionUnit &restored = f.page.ExecUnits[first];
     EXPECT_TRUE(restored.Enabled);

@@ -126,7 +126,7 @@ TEST_F(PageInspectorTest, PageRowsAndTheirFields)
     EXPECT_EQ(page().CreationOrder, 0);
     row("Enabled")->setAsBoolean(false);
     EXPECT_FALSE(page().Enabled);
-    EXPECT_EQ(row("Enabled")->getValue(), "No");
+    EXPECT_EQ(row("Enabled")->getValue(), "no");
     row("Caption")->setValue("Pick your options");
     EXPECT_EQ(page().Caption, "Pick your options");
     EXPECT_TRUE(project.Modified);
@@ -185,7 +185,7 @@ TEST_F(PageInspectorTest, SetMembersRewriteTheSet)
     row("fsBold", "Style")->setAsBoolean(true);
     EXPECT_EQ(font->style(), TDesignFont::TFontStyles(TDesignFont::fsBold) | TDesignFont::fsItalic);
     EXPECT_EQ(row("Style", "Font")->getValue(), "[fsBold,fsItalic]");
-    EXPECT_EQ(row("fsBold", "Style")->getValue(), "Yes");
+    EXPECT_EQ(row("fsBold", "Style")->getValue(), "yes");
     EXPECT_TRUE(page().Data.join(u'\n').contains("Font.Style = [fsBold, fsItalic]"));
 }
 

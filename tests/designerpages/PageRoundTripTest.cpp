@@ -98,7 +98,8 @@ TEST(PageRoundTrip, ADesignedPageSavesLoadsAndItsCodeCompiles)
     hooks.pageFieldsChanged = [] {};
     hooks.showEventCode = [](int) {};
     hooks.eventDisabled = [] {};
-    PageInspector binding(inspector, project, 0, ScriptKnowledgeBase().DesignerPropertyWhiteList(), hooks, &context);
+    static const ScriptKnowledgeBase knowledge;
+    PageInspector binding(inspector, project, 0, knowledge.DesignerPropertyWhiteList(), hooks, &context);
     binding.fill({ button });
     rowOf(inspector, "Name", "Properties")->setValue("OkButton");
     rowOf(inspector, "OnClick", "Events")->setValue("Create Event");
@@ -107,7 +108,7 @@ TEST(PageRoundTrip, ADesignedPageSavesLoadsAndItsCodeCompiles)
     page.ExecUnits[owner].Code = QStringList{ "begin", "  CountClick;", "  MsgBox('Clicked', mbInformation, MB_OK);",
                                               "end;" };
     ASSERT_TRUE(PageEventRules::EnableEvent(page.ExecUnits, PageEventRules::EntryOf(page.ExecUnits, "Button2", "OnClick"),
-                                            "Details_Button1OnClick")
+                                            "Details_OkButtonOnClick")
                     .accepted);
     PageDfm::SavePageDfm(designed.root, page, designed.registry);
     ASSERT_TRUE(page.Data.join(u'\n').contains("OEMConvert = True"));
@@ -126,12 +127,11 @@ TEST(PageRoundTrip, ADesignedPageSavesLoadsAndItsCodeCompiles)
         EXPECT_EQ(read.ExecUnits[i].linkTo, page.ExecUnits[i].linkTo) << i;
     }
 
-    static const ScriptKnowledgeBase knowledge;
     QStringList script;
     CustomPageCode::FromKnowledgeBase(knowledge).WriteCustomFormsCode(loaded, script);
     EXPECT_FALSE(script.join(u'\n').contains("OEMConvert"));
-    EXPECT_TRUE(script.contains("  Details_OkButton.OnClick:=@Details_Button1OnClick;"));
-    EXPECT_TRUE(script.contains("  Details_Button2.OnClick:=@Details_Button1OnClick;"));
+    EXPECT_TRUE(script.contains("  Details_OkButton.OnClick:=@Details_OkButtonOnClick;"));
+    EXPECT_TRUE(script.contains("  Details_Button2.OnClick:=@Details_OkButtonOnClick;"));
     const QStringList code = codeSectionsOf(script);
     const PascalCheckResult check = runPascalCheck(code);
     EXPECT_TRUE(check.compiled()) << check.output.toStdString() << "\n" << code.join(u'\n').toStdString();
