@@ -1,4 +1,5 @@
 #include "designer/script/ScriptPages.h"
+#include "designer/pages/FormDesigner.h"
 #include "editors/ModulePages.h"
 #include "engine/script/ProgramOptionsRedistributables.h"
 #include "engine/scriptcode/FullScriptSource.h"
@@ -71,6 +72,7 @@ int main(int argc, char **argv)
     ProjectPageFactory pages;
     registerModulePages(pages);
     registerScriptPages(pages);
+    registerDesignerPages(pages);
 
     TBuilderForm builder;
     builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);

@@ -16,6 +16,7 @@
 #include "designer/engine/TELDesignerGrid.h"
 #include "designer/engine/TELDesignerSelectedControls.h"
 #include "designer/script/ScriptPages.h"
+#include "designer/pages/FormDesigner.h"
 #include "editors/AddFileAssociation.h"
 #include "editors/CABCreatorForm.h"
 #include "editors/CabFilenameEditor.h"
@@ -110,6 +111,7 @@ struct Gallery
         ProgramFolder::setOverride(ProgramFolderPath);
         registerModulePages(pages);
         registerScriptPages(pages);
+        registerDesignerPages(pages);
         builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);
         builder.Builder().SetWorkingFolder(root.filePath(QStringLiteral("work")));
         QDir(root.path()).mkpath(QStringLiteral("work"));
@@ -190,6 +192,33 @@ struct Gallery
             file.DestinationName = file.SourceName = QLatin1String(name);
             file.SourceDir = QStringLiteral("device\\");
         }
+    }
+
+    // The designer of a small custom page.
+    QWidget *ShowDesignerPage()
+    {
+        TCustomForm &custom = pageProject.CustomForms.AddNew(false);
+        custom.Name = QStringLiteral("Details");
+        custom.Caption = QStringLiteral("Your details");
+        custom.Description = QStringLiteral("Who will use the program?");
+        custom.Data = QStringList{
+            QStringLiteral("object TPanel"),
+            QStringLiteral("  object Label1: TLabel"), QStringLiteral("    Left = 8"), QStringLiteral("    Top = 12"),
+            QStringLiteral("    Width = 31"), QStringLiteral("    Height = 13"), QStringLiteral("    Caption = 'Name:'"),
+            QStringLiteral("  end"),
+            QStringLiteral("  object Edit1: TEdit"), QStringLiteral("    Left = 64"), QStringLiteral("    Top = 8"),
+            QStringLiteral("    Width = 200"), QStringLiteral("    Height = 21"), QStringLiteral("    TabOrder = 0"),
+            QStringLiteral("  end"),
+            QStringLiteral("  object CheckBox1: TCheckBox"), QStringLiteral("    Left = 8"),
+            QStringLiteral("    Top = 44"), QStringLiteral("    Width = 200"), QStringLiteral("    Height = 17"),
+            QStringLiteral("    Caption = 'Send me news'"), QStringLiteral("    TabOrder = 1"), QStringLiteral("  end"),
+            QStringLiteral("end"),
+        };
+        QWidget *page = pages.create(PageKind::CustomPage,
+                                     { pageProject, pageHost, pageProject.CustomForms.Count() - 1, &knowledge }, nullptr);
+        page->resize(700, 560);
+        page->show();
+        return page;
     }
 
     void FillPageProject()
@@ -534,6 +563,9 @@ QList<GalleryWindow> GalleryWindows()
         { QStringLiteral("Page-Appearance"),
           [](Gallery &g) -> QWidget * { return g.ShowPage(PageKind::Appearance, -1); },
           QStringLiteral("Advanced Appearance Options"), true },
+        { QStringLiteral("Page-CustomPageDesigner"),
+          [](Gallery &g) -> QWidget * { return g.ShowDesignerPage(); },
+          QStringLiteral("Custom Form Designer - Details"), true },
         { QStringLiteral("Page-RegistrySection"),
           [](Gallery &g) -> QWidget * { return g.ShowRegistrySectionPage(); },
           QStringLiteral("Edit Registry Section"), true },

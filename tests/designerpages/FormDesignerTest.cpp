@@ -1,0 +1,319 @@
+#include "designer/DesignControl.h"
+#include "designer/controls/Panel.h"
+#include "designer/core/EventCodeController.h"
+#include "designer/core/PageEventRules.h"
+#include "designer/engine/TELDesigner.h"
+#include "designer/engine/TELDesignerEvents.h"
+#include "designer/engine/TELDesignerSelectedControls.h"
+#include "designer/pages/CodeTabEditor.h"
+#include "designer/pages/DesignerPalette.h"
+#include "designer/pages/EventCodeTab.h"
+#include "designer/pages/FormDesigner.h"
+#include "helpers/ui/FakeUiServices.h"
+#include "model/ProjectContainer.h"
+#include "pagehost/FakeProjectWindowHost.h"
+#include "pagehost/ProjectPageFactory.h"
+#include "tests/support/QtPrinters.h"
+#include "widgets/NextInspector.h"
+#include "widgets/NxPageControl.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace talmo;
+
+namespace {
+
+const QStringList ThreeControls = {
+    "object TPanel",
+    "  object Label1: TLabel",
+    "    Left = 8", "    Top = 8", "    Width = 31", "    Height = 13", "    Caption = 'Label1'",
+    "  end",
+    "  object Button1: TButton",
+    "    Left = 8", "    Top = 40", "    Width = 75", "    Height = 25", "    Caption = 'Button1'", "    TabOrder = 0",
+    "  end",
+    "  object Button10: TButton",
+    "    Left = 100", "    Top = 40", "    Width = 75", "    Height = 25", "    Caption = 'Button10'",
+    "    TabOrder = 1",
+    "  end",
+    "end",
+};
+
+// The designer of page 0 on the fake project window.
+class FormDesignerTest : public ::testing::Test
+{
+protected:
+    FormDesignerTest()
+    {
+        TCustomForm &page = project.CustomForms.AddNew(false);
+        page.Name = QStringLiteral("Details");
+        page.Data = ThreeControls;
+    }
+
+    TFormDesigner &open(int index = 0)
+    {
+        designer = std::make_unique<TFormDesigner>(project, host, index, nullptr);
+        designer->setCodeTabDelay(0);
+        return *designer;
+    }
+
+    TDesignControl *control(const QString &name) const { return designer->rootPanel()->findComponent(name); }
+    TELDesignerSelectedControls &selection() const { return designer->designer().SelectedControls(); }
+    QStringList dropDownItems()
+    {
+        QStringList items;
+        for (int i = 0; i < host.objectsDropDown()->count(); ++i)
+            items.append(host.objectsDropDown()->itemText(i));
+        return items;
+    }
+    TCustomForm &page() { return project.CustomForms[0]; }
+
+    FakeUiServices ui;
+    ScopedCurrentUiServices useUi{ ui };
+    TProjectContainer project;
+    FakeProjectWindowHost host;
+    std::unique_ptr<TFormDesigner> designer;
+};
+
+} // namespace
+
+TEST_F(FormDesignerTest, ShowingThePageFillsTheDropDownInOwnershipOrder)
+{
+    open();
+    EXPECT_TRUE(designer->pageLoaded());
+    EXPECT_EQ(designer->windowTitle(), "Custom Form Designer - Details");
+    EXPECT_EQ(dropDownItems(),
+              QStringList({ "Form: TWizardForm", "Label1: TLabel", "Button1: TButton", "Button10: TButton" }));
+    EXPECT_EQ(host.objectsDropDown()->currentIndex(), 0);
+    EXPECT_EQ(host.sidePane(), SidePane::PropertiesWithTabs);
+    // The root alone is never shown as selected.
+    EXPECT_EQ(selection().GetCount(), 0);
+
+    selection().SelectOnly(control("Button1"));
+    EXPECT_EQ(host.objectsDropDown()->currentText(), "Button1: TButton");
+    selection().SelectList({ control("Button1"), control("Button10") });
+    EXPECT_EQ(host.objectsDropDown()->currentIndex(), -1);
+    EXPECT_EQ(host.objectsDropDown()->placeholderText(), "Multiple Objects Selected");
+
+    // Choosing an entry selects its control; the page entry clears the selection.
+    host.objectsDropDown()->setCurrentIndex(3);
+    EXPECT_EQ(selection().Controls(), QList<TDesignControl *>{ control("Button10") });
+    host.objectsDropDown()->setCurrentIndex(0);
+    EXPECT_EQ(selection().GetCount(), 0);
+}
+
+TEST_F(FormDesignerTest, ShiftOnThePaletteKeepsTheClassForFurtherInserts)
+{
+    open();
+    TELDesignerEvents &events = designer->designer().events;
+    QTest::mouseClick(designer->palette()->button(1), Qt::LeftButton);
+    TELControlInsertingArgs first;
+    events.OnControlInserting(first);
+    EXPECT_EQ(first.controlClass, "TButton");
+    EXPECT_EQ(designer->palette()->selectedIndex(), -1);
+    TELControlInsertingArgs none;
+    events.OnControlInserting(none);
+    EXPECT_EQ(none.controlClass, QString());
+
+    QTest::mouseClick(designer->palette()->button(16), Qt::LeftButton, Qt::ShiftModifier);
+    for (int i = 0; i < 3; ++i) {
+        TELControlInsertingArgs args;
+        events.OnControlInserting(args);
+        EXPECT_EQ(args.controlClass, "TNewProgressBar");
+    }
+    EXPECT_EQ(designer->palette()->button(16)->toolTip(), "ProgressBar");
+}
+
+TEST_F(FormDesignerTest, SurfaceMenuEnabling)
+{
+    open();
+    selection().SelectOnly(control("Label1"));
+    designer->prepareSurfaceMenu();
+    EXPECT_TRUE(designer->selectAllAction()->isEnabled());
+    EXPECT_TRUE(designer->bringToFrontAction()->isEnabled());
+    EXPECT_TRUE(designer->deleteAction()->isEnabled());
+
+    selection().Clear();
+    designer->prepareSurfaceMenu();
+    EXPECT_FALSE(designer->deleteAction()->isEnabled());
+    EXPECT_FALSE(designer->sendToBackAction()->isEnabled());
+
+    // One control left: Select All is off.
+    selection().SelectList({ control("Button1"), control("Button10") });
+    designer->deleteControls();
+    designer->prepareSurfaceMenu();
+    EXPECT_FALSE(designer->selectAllAction()->isEnabled());
+    EXPECT_EQ(dropDownItems(), QStringList({ "Form: TWizardForm", "Label1: TLabel" }));
+    EXPECT_EQ(PageEventRules::EntryOf(page().ExecUnits, "Button1", "OnClick"), -1);
+}
+
+TEST_F(FormDesignerTest, OnlyCtrlAloneCopies)
+{
+    open();
+    selection().SelectOnly(control("Button1"));
+    TELKeyArgs withShift{ Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier };
+    designer->designer().events.OnKeyDown(withShift);
+    EXPECT_FALSE(designer->designer().CanPaste());
+    TELKeyArgs ctrl{ Qt::Key_C, Qt::ControlModifier };
+    designer->designer().events.OnKeyDown(ctrl);
+    EXPECT_TRUE(designer->designer().CanPaste());
+}
+
+TEST_F(FormDesignerTest, APageThatDoesNotLoadIsNeverSaved)
+{
+    page().Data = QStringList{ "object TPanel", "  object Button1: TButton", "    Left = 'eight", "  end", "end" };
+    const QStringList stored = page().Data;
+    open();
+    EXPECT_FALSE(designer->pageLoaded());
+    ASSERT_EQ(ui.calls().size(), 1);
+    EXPECT_EQ(ui.calls().first().messageKind, UiMessageKind::Error);
+    designer.reset();
+    EXPECT_EQ(page().Data, stored);
+    EXPECT_FALSE(project.Modified);
+}
+
+TEST_F(FormDesignerTest, AWrongPageIndexLoadsNothing)
+{
+    open(3);
+    EXPECT_EQ(ui.shownTexts(), QStringList{ "Wrong form index !!" });
+    EXPECT_FALSE(designer->pageLoaded());
+    designer.reset();
+    EXPECT_EQ(page().Data, ThreeControls);
+}
+
+TEST_F(FormDesignerTest, BringToFrontAndSendToBackSaveTheOrder)
+{
+    open();
+    selection().SelectOnly(control("Button1"));
+    designer->changeControlOrder(0);
+    EXPECT_TRUE(project.Modified);
+    const QString text = page().Data.join(u'\n');
+    EXPECT_LT(text.indexOf("object Button10"), text.indexOf("object Button1:"));
+
+    // With two selected nothing moves.
+    project.Modified = false;
+    selection().SelectList({ control("Button1"), control("Button10") });
+    designer->changeControlOrder(1);
+    EXPECT_FALSE(project.Modified);
+}
+
+TEST_F(FormDesignerTest, CreateEventOpensTheCodeEditor)
+{
+    open();
+    selection().SelectOnly(control("Button1"));
+    TNextInspector *inspector = host.inspector();
+    TNxPropertyItem *click = nullptr;
+    for (int i = 0; i < inspector->items()->count(); ++i) {
+        if (inspector->items()->item(i)->caption() == "OnClick")
+            click = inspector->items()->item(i);
+    }
+    ASSERT_NE(click, nullptr);
+    click->setValue("Create Event");
+    QTRY_COMPARE(designer->pageControl()->activePageIndex(), 1);
+    EXPECT_EQ(host.sidePane(), SidePane::Helper);
+    EventCodeTab *tab = designer->codeTab();
+    EXPECT_EQ(tab->objectsBox()->currentText(), "Button1");
+    EXPECT_EQ(tab->eventsBox()->currentText(), "OnClick");
+    EXPECT_EQ(tab->editor()->lines().first(), "procedure Details_Button1OnClick(Sender: TObject);");
+    designer->pageControl()->setActivePageIndex(0);
+    EXPECT_EQ(host.sidePane(), SidePane::PropertiesWithTabs);
+}
+
+TEST_F(FormDesignerTest, TheCodeTabEditsTheOwnersCodeAndAsksBeforeDeleting)
+{
+    TCustomForm &form = page();
+    open();
+    const int owner = PageEventRules::EntryOf(form.ExecUnits, "Button1", "OnClick");
+    const int linked = PageEventRules::EntryOf(form.ExecUnits, "Button10", "OnClick");
+    ASSERT_TRUE(PageEventRules::EnableEvent(form.ExecUnits, owner, "Details_Button1OnClick").accepted);
+    ASSERT_TRUE(PageEventRules::EnableEvent(form.ExecUnits, linked, "Details_Button1OnClick").accepted);
+    EventCodeTab *tab = designer->codeTab();
+    tab->refreshObjects();
+    tab->objectsBox()->setCurrentText("Button10");
+    EXPECT_EQ(tab->linkedObjects()->count(), 2);
+    QStringList lines = tab->editor()->lines();
+    lines.insert(2, "  Beep;");
+    tab->editor()->setLines(lines);
+    emit tab->editor()->edited();
+    EXPECT_EQ(form.ExecUnits[owner].Code, QStringList({ "begin", "  Beep;", "// Your Code Here ...", "end;" }));
+
+    ui.queueAnswer(UiButton::No);
+    tab->deleteButton()->click();
+    EXPECT_TRUE(form.ExecUnits[linked].Enabled);
+    ui.queueAnswer(UiButton::Yes);
+    tab->defaultCodeButton()->click();
+    EXPECT_EQ(form.ExecUnits[owner].Code, QStringList({ "begin", "// Your Code Here ...", "end;" }));
+    ui.queueAnswer(UiButton::Yes);
+    tab->deleteButton()->click();
+    EXPECT_FALSE(form.ExecUnits[linked].Enabled);
+    EXPECT_EQ(ui.shownTexts(), QStringList({ "Are you sure ?", "Are you sure ?", "Are you sure ?" }));
+    EXPECT_EQ(tab->editor()->lines(), QStringList{ EventCodeController::NoEventLine });
+
+    // Button10 has one event: once it is enabled again, nothing is left to add.
+    tab->addButton()->click();
+    ASSERT_EQ(tab->eventsMenu()->actions().size(), 1);
+    tab->eventsMenu()->actions().first()->trigger();
+    EXPECT_TRUE(form.ExecUnits[linked].Enabled);
+    tab->addButton()->click();
+    ASSERT_EQ(tab->eventsMenu()->actions().size(), 1);
+    EXPECT_EQ(tab->eventsMenu()->actions().first()->text(), "All Events are added");
+    EXPECT_FALSE(tab->eventsMenu()->actions().first()->isEnabled());
+    tab->eventsMenu()->close();
+}
+
+TEST_F(FormDesignerTest, TheFactoryMakesTheDesignerForCustomPages)
+{
+    ProjectPageFactory factory;
+    registerDesignerPages(factory);
+    std::unique_ptr<HostedPage> made(factory.create(PageKind::CustomPage, { project, host, 0, nullptr }, nullptr));
+    EXPECT_NE(qobject_cast<TFormDesigner *>(made.get()), nullptr);
+}
+
+TEST_F(FormDesignerTest, CutAndPasteBackKeepsTheEventCode)
+{
+    TCustomForm &form = page();
+    open();
+    const int click = PageEventRules::EntryOf(form.ExecUnits, "Button1", "OnClick");
+    ASSERT_TRUE(PageEventRules::EnableEvent(form.ExecUnits, click, "Details_Button1OnClick").accepted);
+    form.ExecUnits[click].Code = QStringList{ "begin", "  Beep;", "end;" };
+    selection().SelectOnly(control("Button1"));
+    designer->cutControls();
+    EXPECT_EQ(control("Button1"), nullptr);
+    EXPECT_EQ(PageEventRules::EntryOf(form.ExecUnits, "Button1", "OnClick"), -1);
+    EXPECT_FALSE(dropDownItems().contains("Button1: TButton"));
+
+    selection().Clear();
+    designer->pasteControls();
+    ASSERT_NE(control("Button1"), nullptr);
+    const int restored = PageEventRules::EntryOf(form.ExecUnits, "Button1", "OnClick");
+    ASSERT_GE(restored, 0);
+    EXPECT_TRUE(form.ExecUnits[restored].Enabled);
+    EXPECT_EQ(form.ExecUnits[restored].Code, QStringList({ "begin", "  Beep;", "end;" }));
+    EXPECT_TRUE(dropDownItems().contains("Button1: TButton"));
+
+    // A second paste is a copy: Button2 with fresh default entries.
+    designer->pasteControls();
+    ASSERT_NE(control("Button2"), nullptr);
+    const int copy = PageEventRules::EntryOf(form.ExecUnits, "Button2", "OnClick");
+    ASSERT_GE(copy, 0);
+    EXPECT_FALSE(form.ExecUnits[copy].Enabled);
+    EXPECT_TRUE(form.ExecUnits[copy].Code.isEmpty());
+}
+
+TEST_F(FormDesignerTest, ClosingSavesThePageText)
+{
+    open();
+    selection().SelectOnly(control("Label1"));
+    control("Label1")->setProperty("Caption", "Changed");
+    designer.reset();
+    EXPECT_TRUE(page().Data.join(u'\n').contains("Caption = 'Changed'"));
+}
