@@ -6,6 +6,7 @@
 #include "designer/core/PageEventEntries.h"
 #include "designer/core/PageNameRules.h"
 #include "designer/core/ProcedureNames.h"
+#include "designer/engine/EELDesigner.h"
 #include "designer/engine/TELDesignPanel.h"
 #include "designer/engine/TELDesigner.h"
 #include "designer/engine/TELDesignerGrid.h"
@@ -312,9 +313,13 @@ void TFormDesigner::controlInserted()
     markModified();
 }
 
+// Whatever the engine changed, by command or by key: a changed set of
+// controls brings the event entries along.
 void TFormDesigner::designerModified()
 {
     ChangeSelection();
+    if (m_loaded && controlNames() != m_syncedControls)
+        controlsChanged();
     SavePageDfm();
     markModified();
 }
@@ -357,7 +362,7 @@ void TFormDesigner::designerKeyDown(TELKeyArgs &args)
 void TFormDesigner::copyControls()
 {
     if (m_designer->CanCopy())
-        m_designer->CopyToClipboard();
+        runEngineCommand([this] { m_designer->CopyToClipboard(); });
 }
 
 // The entries of the controls a cut takes away are kept, so that pasting
@@ -367,7 +372,7 @@ void TFormDesigner::cutControls()
     if (!m_designer->CanCut())
         return;
     m_cutStash.keep(page().ExecUnits, ownedNames(selectedControls()));
-    m_designer->CutToClipboard();
+    runEngineCommand([this] { m_designer->CutToClipboard(); });
     controlsChanged();
 }
 
@@ -375,7 +380,7 @@ void TFormDesigner::pasteControls()
 {
     if (!m_designer->CanPaste())
         return;
-    m_designer->PasteFromClipboard();
+    runEngineCommand([this] { m_designer->PasteFromClipboard(); });
     controlsChanged();
 }
 
@@ -396,7 +401,7 @@ void TFormDesigner::controlsPasted(const QList<TELPastedControl> &pasted)
 
 void TFormDesigner::deleteControls()
 {
-    m_designer->DeleteSelectedControls();
+    runEngineCommand([this] { m_designer->DeleteSelectedControls(); });
     controlsChanged();
 }
 
@@ -489,6 +494,7 @@ void TFormDesigner::SyncEventEntries()
     for (TDesignControl *control : m_root->components())
         controls.append({ control->name(), m_registry.classNameOf(*control) });
     PageEventEntries::Sync(page(), controls, ProcedureNames(&m_project.CustomForms, page()));
+    m_syncedControls = controlNames();
     m_codeTab->refreshObjects();
 }
 
@@ -541,11 +547,30 @@ QStringList TFormDesigner::ownedNames(const QList<TDesignControl *> &controls) c
     return names;
 }
 
+QStringList TFormDesigner::controlNames() const
+{
+    QStringList names;
+    for (const TDesignControl *control : m_root->components())
+        names.append(control->name());
+    return names;
+}
+
 void TFormDesigner::enableClipboardButtons()
 {
     m_cut->setEnabled(m_designer->CanCut());
     m_copy->setEnabled(m_designer->CanCopy());
     m_paste->setEnabled(m_designer->CanPaste());
+}
+
+bool TFormDesigner::runEngineCommand(const std::function<void()> &command)
+{
+    try {
+        command();
+        return true;
+    } catch (const EELDesigner &error) {
+        UiServices::current().showMessage(this, UiMessageKind::Error, WindowCaption, error.message());
+        return false;
+    }
 }
 
 void TFormDesigner::markModified()

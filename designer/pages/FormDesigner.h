@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -110,8 +112,11 @@ private:
     void controlsChanged();
     QList<TDesignControl *> selectedControls() const;
     QStringList ownedNames(const QList<TDesignControl *> &controls) const;
+    QStringList controlNames() const;
     void enableClipboardButtons();
     void markModified();
+    // Runs an engine command; its refusal (a locked control...) is shown.
+    bool runEngineCommand(const std::function<void()> &command);
 
     TProjectContainer &m_project;
     IProjectWindowHost &m_host;
@@ -141,6 +146,8 @@ private:
     QPointer<PageInspector> m_inspector;
     QTimer m_codeTabTimer;
     CutEventStash m_cutStash;
+    // The controls the event entries were last brought in line with.
+    QStringList m_syncedControls;
     bool m_keepPaletteSelection = false;
     bool m_loaded = false;
     bool m_fillingDropDown = false;

@@ -317,3 +317,24 @@ TEST_F(FormDesignerTest, ClosingSavesThePageText)
     designer.reset();
     EXPECT_TRUE(page().Data.join(u'\n').contains("Caption = 'Changed'"));
 }
+
+TEST_F(FormDesignerTest, TheEnginesOwnDeleteBringsTheEntriesAlong)
+{
+    open();
+    selection().SelectOnly(control("Button10"));
+    designer->designer().DeleteSelectedControls();
+    EXPECT_EQ(PageEventRules::EntryOf(page().ExecUnits, "Button10", "OnClick"), -1);
+    EXPECT_FALSE(dropDownItems().contains("Button10: TButton"));
+    EXPECT_EQ(designer->codeTab()->objectsBox()->count(), 3);
+}
+
+TEST_F(FormDesignerTest, ALockedControlIsNotDeleted)
+{
+    open();
+    control("Label1")->setDesignInfo(LockDelete);
+    selection().SelectOnly(control("Label1"));
+    designer->deleteAction()->trigger();
+    EXPECT_NE(control("Label1"), nullptr);
+    ASSERT_EQ(ui.calls().size(), 1);
+    EXPECT_EQ(ui.calls().first().messageKind, UiMessageKind::Error);
+}
