@@ -1,5 +1,5 @@
-#include "designer/script/ScriptPages.h"
 #include "designer/pages/FormDesigner.h"
+#include "designer/script/ScriptPages.h"
 #include "editors/ModulePages.h"
 #include "engine/script/ProgramOptionsRedistributables.h"
 #include "engine/scriptcode/FullScriptSource.h"

@@ -1,6 +1,6 @@
 #include "designer/pages/EventCodeTab.h"
 
-#include "designer/pages/CodeTabEditor.h"
+#include "designer/script/ScriptEditor.h"
 #include "helpers/ui/UiServices.h"
 #include "model/ProjectContainer.h"
 #include "widgets/NxHeaderPanel.h"
@@ -37,11 +37,11 @@ QStringList itemsOf(const QComboBox *box)
 
 } // namespace
 
-EventCodeTab::EventCodeTab(TProjectContainer &project, int pageIndex, CodeTabEditor *editor, QWidget *parent)
+EventCodeTab::EventCodeTab(TProjectContainer &project, int pageIndex, QWidget *parent)
     : QWidget(parent),
       m_project(project),
       m_controller(project.CustomForms[pageIndex], &project.CustomForms, [&project] { project.Modified = true; }),
-      m_editor(editor),
+      m_editor(new ScriptEditor),
       m_objects(new QComboBox),
       m_events(new QComboBox),
       m_add(new QPushButton(QStringLiteral("Add"))),
@@ -56,8 +56,8 @@ EventCodeTab::EventCodeTab(TProjectContainer &project, int pageIndex, CodeTabEdi
 
     auto *code = new TNxHeaderPanel(this);
     code->setCaption(QStringLiteral("Code"));
-    m_editor->setParent(this);
-    (new QVBoxLayout(code))->addWidget(m_editor->widget());
+    m_editor->setObjectName(QStringLiteral("SynEdit1"));
+    (new QVBoxLayout(code))->addWidget(m_editor);
 
     auto *controller = new TNxHeaderPanel(this);
     controller->setCaption(QStringLiteral("Event Controller"));
@@ -89,7 +89,7 @@ EventCodeTab::EventCodeTab(TProjectContainer &project, int pageIndex, CodeTabEdi
         m_controller.chooseEvent(index);
         showState();
     });
-    connect(m_editor, &CodeTabEditor::edited, this, &EventCodeTab::editorChanged);
+    connect(m_editor, &ScriptEditor::codeChanged, this, &EventCodeTab::editorChanged);
     connect(m_add, &QPushButton::clicked, this, &EventCodeTab::addClick);
     connect(m_delete, &QPushButton::clicked, this, &EventCodeTab::deleteClick);
     connect(m_defaultCode, &QPushButton::clicked, this, &EventCodeTab::defaultCodeClick);
@@ -152,7 +152,7 @@ void EventCodeTab::defaultCodeClick()
 
 void EventCodeTab::editorChanged()
 {
-    m_controller.editorChanged(m_editor->lines());
+    m_controller.editorChanged(m_editor->Lines());
     showState();
 }
 
@@ -170,7 +170,7 @@ void EventCodeTab::showState()
     m_events->clear();
     m_events->addItems(m_controller.eventNames());
     m_events->setCurrentIndex(m_controller.chosenEvent());
-    if (m_editor->lines() != m_controller.editorLines())
+    if (m_editor->Lines() != m_controller.editorLines())
         m_editor->setLines(m_controller.editorLines());
     m_add->setEnabled(m_controller.canAdd());
     m_delete->setEnabled(m_controller.canDelete());

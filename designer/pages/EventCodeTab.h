@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace talmo {
 
-class CodeTabEditor;
+class ScriptEditor;
 class TProjectContainer;
 
 // The "Code Editor" tab of the page designer: the code of one event at a
@@ -21,11 +21,10 @@ class EventCodeTab : public QWidget
 {
     Q_OBJECT
 public:
-    // The tab owns editor.
-    EventCodeTab(TProjectContainer &project, int pageIndex, CodeTabEditor *editor, QWidget *parent = nullptr);
+    EventCodeTab(TProjectContainer &project, int pageIndex, QWidget *parent = nullptr);
 
     EventCodeController &controller() { return m_controller; }
-    CodeTabEditor *editor() const { return m_editor; }
+    ScriptEditor *editor() const { return m_editor; }
     QComboBox *objectsBox() const { return m_objects; }
     QComboBox *eventsBox() const { return m_events; }
     QPushButton *addButton() const { return m_add; }
@@ -54,7 +53,7 @@ private:
 
     TProjectContainer &m_project;
     EventCodeController m_controller;
-    CodeTabEditor *m_editor;
+    ScriptEditor *m_editor;
     QComboBox *m_objects;
     QComboBox *m_events;
     QPushButton *m_add;

@@ -15,7 +15,9 @@
 #include "designer/pages/DesignerPictures.h"
 #include "designer/pages/EventCodeTab.h"
 #include "designer/pages/PageInspector.h"
-#include "designer/pages/PlainCodeTabEditor.h"
+#include "designer/core/CompletionTypes.h"
+#include "designer/script/ScriptEditor.h"
+#include "designer/script/ScriptHelpPane.h"
 #include "helpers/core/ComponentTextError.h"
 #include "helpers/ui/UiServices.h"
 #include "model/EventUnitHandOver.h"
@@ -68,6 +70,7 @@ TFormDesigner::TFormDesigner(TProjectContainer &project, IProjectWindowHost &hos
       m_project(project),
       m_host(host),
       m_formIndex(formIndex),
+      m_knowledge(knowledge),
       m_whiteList(whiteListOf(knowledge)),
       m_root(new TPanel(this)),
       m_pages(new TNxPageControl(this)),
@@ -94,7 +97,10 @@ TFormDesigner::TFormDesigner(TProjectContainer &project, IProjectWindowHost &hos
     m_codeTabTimer.setInterval(150);
     connect(&m_codeTabTimer, &QTimer::timeout, this, [this] { m_pages->setActivePageIndex(CodeTabIndex); });
     if (pageExists())
-        m_codeTab = new EventCodeTab(project, formIndex, new PlainCodeTabEditor);
+        m_codeTab = new EventCodeTab(project, formIndex);
+    if (m_codeTab && knowledge)
+        m_codeTab->editor()->setCompletionScope(
+            *knowledge, [&project, formIndex] { return CompletionScopeOf(project, formIndex); });
     buildLayout();
     bindDesigner();
     FormShow();
@@ -232,6 +238,12 @@ void TFormDesigner::FormShow()
     dropDown->show();
     connect(dropDown, &QComboBox::currentIndexChanged, m_hostContext,
             [this](int index) { objectsDropDownChanged(index); });
+    if (m_knowledge) {
+        m_helpPane = new ScriptHelpPane(m_host, *m_knowledge, m_hostContext);
+        m_helpPane->bind();
+        if (m_codeTab)
+            connect(m_codeTab->editor(), &ScriptEditor::locateSelectionInHelper, m_helpPane, &ScriptHelpPane::locate);
+    }
     if (!pageExists()) {
         UiServices::current().showMessage(this, UiMessageKind::Error, WindowCaption, WrongIndexMessage);
         return;
@@ -267,6 +279,8 @@ void TFormDesigner::FormShow()
     ChangeSelection();
     SyncObjectsDropDown();
     SyncEventEntries();
+    if (m_helpPane)
+        m_helpPane->restart();
     UpdatePageCaptions();
 }
 

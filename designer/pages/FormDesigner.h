@@ -21,6 +21,7 @@ class DesignerPalette;
 class EventCodeTab;
 class IProjectWindowHost;
 class PageInspector;
+class ScriptHelpPane;
 class PropertyWhiteList;
 class ProjectPageFactory;
 class ScriptKnowledgeBase;
@@ -121,6 +122,7 @@ private:
     TProjectContainer &m_project;
     IProjectWindowHost &m_host;
     const int m_formIndex;
+    const ScriptKnowledgeBase *m_knowledge;
     const PropertyWhiteList &m_whiteList;
     TDesignClassRegistry m_registry;
     TPanel *m_root;
@@ -144,6 +146,7 @@ private:
     // both this designer and the host's page context.
     QPointer<QObject> m_hostContext;
     QPointer<PageInspector> m_inspector;
+    QPointer<ScriptHelpPane> m_helpPane;
     QTimer m_codeTabTimer;
     CutEventStash m_cutStash;
     // The controls the event entries were last brought in line with.

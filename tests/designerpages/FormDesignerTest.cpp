@@ -5,7 +5,7 @@
 #include "designer/engine/TELDesigner.h"
 #include "designer/engine/TELDesignerEvents.h"
 #include "designer/engine/TELDesignerSelectedControls.h"
-#include "designer/pages/CodeTabEditor.h"
+#include "designer/script/ScriptEditor.h"
 #include "designer/pages/DesignerPalette.h"
 #include "designer/pages/EventCodeTab.h"
 #include "designer/pages/FormDesigner.h"
@@ -18,6 +18,8 @@
 #include "widgets/NxPageControl.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
@@ -223,7 +225,7 @@ TEST_F(FormDesignerTest, CreateEventOpensTheCodeEditor)
     EventCodeTab *tab = designer->codeTab();
     EXPECT_EQ(tab->objectsBox()->currentText(), "Button1");
     EXPECT_EQ(tab->eventsBox()->currentText(), "OnClick");
-    EXPECT_EQ(tab->editor()->lines().first(), "procedure Details_Button1OnClick(Sender: TObject);");
+    EXPECT_EQ(tab->editor()->Lines().first(), "procedure Details_Button1OnClick(Sender: TObject);");
     designer->pageControl()->setActivePageIndex(0);
     EXPECT_EQ(host.sidePane(), SidePane::PropertiesWithTabs);
 }
@@ -240,10 +242,10 @@ TEST_F(FormDesignerTest, TheCodeTabEditsTheOwnersCodeAndAsksBeforeDeleting)
     tab->refreshObjects();
     tab->objectsBox()->setCurrentText("Button10");
     EXPECT_EQ(tab->linkedObjects()->count(), 2);
-    QStringList lines = tab->editor()->lines();
+    QStringList lines = tab->editor()->Lines();
     lines.insert(2, "  Beep;");
     tab->editor()->setLines(lines);
-    emit tab->editor()->edited();
+    emit tab->editor()->codeChanged();
     EXPECT_EQ(form.ExecUnits[owner].Code, QStringList({ "begin", "  Beep;", "// Your Code Here ...", "end;" }));
 
     ui.queueAnswer(UiButton::No);
@@ -256,7 +258,7 @@ TEST_F(FormDesignerTest, TheCodeTabEditsTheOwnersCodeAndAsksBeforeDeleting)
     tab->deleteButton()->click();
     EXPECT_FALSE(form.ExecUnits[linked].Enabled);
     EXPECT_EQ(ui.shownTexts(), QStringList({ "Are you sure ?", "Are you sure ?", "Are you sure ?" }));
-    EXPECT_EQ(tab->editor()->lines(), QStringList{ EventCodeController::NoEventLine });
+    EXPECT_EQ(tab->editor()->Lines(), QStringList{ EventCodeController::NoEventLine });
 
     // Button10 has one event: once it is enabled again, nothing is left to add.
     tab->addButton()->click();
@@ -337,4 +339,21 @@ TEST_F(FormDesignerTest, ALockedControlIsNotDeleted)
     EXPECT_NE(control("Label1"), nullptr);
     ASSERT_EQ(ui.calls().size(), 1);
     EXPECT_EQ(ui.calls().first().messageKind, UiMessageKind::Error);
+}
+
+TEST_F(FormDesignerTest, TheDeclarationLineSurvivesSelectAllAndPaste)
+{
+    TCustomForm &form = page();
+    open();
+    const int click = PageEventRules::EntryOf(form.ExecUnits, "Button1", "OnClick");
+    ASSERT_TRUE(PageEventRules::EnableEvent(form.ExecUnits, click, "Details_Button1OnClick").accepted);
+    EventCodeTab *tab = designer->codeTab();
+    tab->refreshObjects();
+    tab->objectsBox()->setCurrentText("Button1");
+    ScriptEditor *editor = tab->editor();
+    QApplication::clipboard()->setText("begin\n  Beep;\nend;");
+    editor->selectAll();
+    editor->paste();
+    EXPECT_EQ(editor->Lines().first(), "procedure Details_Button1OnClick(Sender: TObject);");
+    EXPECT_EQ(form.ExecUnits[click].Code, QStringList({ "begin", "  Beep;", "end;" }));
 }
