@@ -9,7 +9,6 @@
 #include "scriptknowledge/ScriptKnowledgeBase.h"
 #include "widgets/NxComboBox.h"
 
-#include <QApplication>
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
@@ -101,14 +100,3 @@ void fillEveryFolderList(benchmark::State &state)
 BENCHMARK(fillEveryFolderList)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

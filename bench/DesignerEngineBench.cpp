@@ -101,13 +101,3 @@ void BM_RubberBandOverAll(benchmark::State &state)
 BENCHMARK(BM_RubberBandOverAll)->RangeMultiplier(2)->Range(50, 400)->Complexity(benchmark::oN);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

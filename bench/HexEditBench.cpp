@@ -35,13 +35,3 @@ void BM_HexEditJumpToEndAndType(benchmark::State &state)
 BENCHMARK(BM_HexEditJumpToEndAndType)->Arg(1024)->Arg(1024 * 1024);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

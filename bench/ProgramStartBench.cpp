@@ -11,7 +11,6 @@
 #include "windows/TmasterForm.h"
 
 #include <QAbstractEventDispatcher>
-#include <QApplication>
 #include <QEventLoop>
 
 #include <benchmark/benchmark.h>
@@ -52,13 +51,3 @@ void ProgramStartToIdleMainWindow(benchmark::State &state)
 BENCHMARK(ProgramStartToIdleMainWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

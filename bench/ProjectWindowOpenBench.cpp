@@ -6,7 +6,6 @@
 #include "platform/RegistryMemoryStore.h"
 #include "windows/TprojectForm.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QPixmap>
 
@@ -73,14 +72,3 @@ void openProjectWindow(benchmark::State &state)
 BENCHMARK(openProjectWindow)->Arg(5000)->Arg(10000)->Arg(20000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

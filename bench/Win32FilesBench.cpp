@@ -6,7 +6,6 @@
 #include "pagehost/FakeProjectWindowHost.h"
 #include "platform/RegistryMemoryStore.h"
 
-#include <QApplication>
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
@@ -62,14 +61,3 @@ void listFilesOnThePage(benchmark::State &state)
 BENCHMARK(listFilesOnThePage)->Arg(5000)->Arg(10000)->Arg(20000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
