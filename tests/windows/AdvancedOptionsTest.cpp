@@ -2,6 +2,7 @@
 #include "model/AdvancedBuilderValues.h"
 #include "model/ProjectContainer.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/windows/MasterFormTestSupport.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxButtonItem.h"
 #include "widgets/NxCheckBoxItem.h"
@@ -259,4 +260,29 @@ TEST_F(AdvancedOptionsTest, IconRowsAndLinksChooseAndClearIcons)
     }, QDialog::Accepted));
     EXPECT_EQ(project.IconFile, "");
     EXPECT_EQ(project.SetupIconFile, "");
+}
+
+namespace {
+
+class MasterAdvancedOptionsTest : public talmo::testing::MasterFormFixture
+{
+};
+
+} // namespace
+
+TEST_F(MasterAdvancedOptionsTest, TheProjectWindowsLinkEditsItsOwnProject)
+{
+    ASSERT_TRUE(Master().NewEmptyProject());
+    TprojectForm *form = Master().activeProjectForm();
+    form->project().Modified = false;
+    Master().runDialog = [form](QDialog &dialog) {
+        auto &options = dynamic_cast<TadvancedBuilderOptions &>(dialog);
+        EXPECT_EQ(options.Container, &form->project());
+        options.show();
+        options.row(Values::CompressCab)->setAsBoolean(true);
+        return int(QDialog::Accepted);
+    };
+    emit form->advancedOptionsRequested();
+    EXPECT_TRUE(form->project().CompressCab);
+    EXPECT_TRUE(form->project().Modified);
 }
