@@ -602,6 +602,13 @@ TEST_F(ProjectWindowSections, CustomPagesGetFreeNamesAndTheirRowsEnableThem)
     EXPECT_EQ(dynamic_cast<KeyPage *>(form->wizardDialogTab()->page())->key, 1);
     page.bt_GlobalCode->click();
     EXPECT_EQ(dynamic_cast<KeyPage *>(form->wizardDialogTab()->page())->kind, PageKind::GlobalCode);
+
+    // What a page's own editor changed shows once the window is back at the section.
+    project().CustomForms[1].Name = QStringLiteral("Survey");
+    project().Modified = false;
+    form->breadcrumb().select(form->breadcrumb().root(ProjectBreadcrumb::WizardDialogs));
+    EXPECT_EQ(page.gui_CustomForms->topLevelItem(1)->text(0), "Survey");
+    EXPECT_FALSE(project().Modified);
 }
 
 TEST_F(ProjectWindowSections, TheSevenStandardDialogsInTheirOrder)
