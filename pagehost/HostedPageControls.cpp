@@ -6,6 +6,7 @@
 #include "widgets/NxPropertyItems.h"
 #include "widgets/NxTextItem.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -71,6 +72,9 @@ void HostedPageControls::reset()
     m_helpViewer->setOpenLinks(true);
     m_objectsDropDown->clear();
     m_objectsDropDown->hide();
+    // A search that found nothing colours the edit; the next page starts a fresh search.
+    m_helpSearchEdit->clear();
+    m_helpSearchEdit->setPalette(QApplication::palette(m_helpSearchEdit));
     m_helpToolBar->hide();
 }
 

@@ -5,6 +5,7 @@
 
 #include "model/ProjectContainer.h"
 #include "widgets/NextInspector.h"
+#include "widgets/NxEdit.h"
 #include "widgets/NxPathControl.h"
 #include "widgets/NxPathNodes.h"
 #include "widgets/NxPropertyItems.h"
@@ -75,6 +76,10 @@ TEST(FakeProjectWindowHostTest, ResetDetachesTheClosedPagesHandlersAndEmptiesThe
     host.objectsDropDown()->setCurrentIndex(1);
     host.setHelpHtml({QStringLiteral("<p>help</p>")});
     host.inspector()->items()->clear();
+    host.helpSearchEdit()->setText(QStringLiteral("nowhere"));
+    QPalette notFound = host.helpSearchEdit()->palette();
+    notFound.setColor(QPalette::Base, Qt::red);
+    host.helpSearchEdit()->setPalette(notFound);
     const int before = changes;
     ASSERT_GT(before, 0);
 
@@ -84,6 +89,8 @@ TEST(FakeProjectWindowHostTest, ResetDetachesTheClosedPagesHandlersAndEmptiesThe
 
     EXPECT_EQ(changes, before);
     EXPECT_TRUE(host.helpViewer()->toPlainText().isEmpty());
+    EXPECT_TRUE(host.helpSearchEdit()->text().isEmpty());
+    EXPECT_NE(host.helpSearchEdit()->palette().color(QPalette::Base), QColor(Qt::red));
     ASSERT_EQ(host.inspector()->items()->count(), 1);
     EXPECT_EQ(host.inspector()->items()->item(0)->caption(), QStringLiteral("Nothing to show..."));
     EXPECT_NE(host.pageContext(), nullptr);
