@@ -23,18 +23,18 @@ constexpr int CategoryTag = 99;
 
 enum class RowKind { Category, Flag, Text, Button };
 
-struct RowSpec
+struct RowDefinition
 {
     int tag;
     const char *caption;
     RowKind kind;
-    int parentRow;  // index in RowSpecs, -1 at the top level
+    int parentRow;  // index in RowDefinitions, -1 at the top level
     const char *defaultValue = nullptr;
 };
 
 using Values = AdvancedBuilderValues;
 
-const RowSpec RowSpecs[] = {
+const RowDefinition RowDefinitions[] = {
     { CategoryTag, "Setup Wizard Options", RowKind::Category, -1 },
     { Values::Uninstallable, "Uninstallable", RowKind::Flag, 0 },
     { Values::DefaultDirName, "Default Installation Folder", RowKind::Text, 0, "{pf}\\%AppName%" },
@@ -63,10 +63,10 @@ const RowSpec RowSpecs[] = {
     { Values::CreateCABIconsEnabledForHidden, "Also enabled for hidden modules", RowKind::Flag, 24 },
 };
 
-TNxPropertyItem *makeRow(TNxPropertyItems *items, const RowSpec &spec, TNxPropertyItem *parent)
+TNxPropertyItem *makeRow(TNxPropertyItems *items, const RowDefinition &definition, TNxPropertyItem *parent)
 {
-    const QString caption = QLatin1String(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QLatin1String(definition.caption);
+    switch (definition.kind) {
     case RowKind::Category: {
         auto *category = items->addChild<TNxTextItem>(parent, caption);
         QFont bold(QStringLiteral("Tahoma"));
@@ -140,11 +140,11 @@ void TadvancedBuilderOptions::createRows()
 {
     TNxPropertyItems *items = NextInspector1->items();
     QList<TNxPropertyItem *> made;
-    for (const RowSpec &spec : RowSpecs) {
-        TNxPropertyItem *item = makeRow(items, spec, spec.parentRow < 0 ? nullptr : made[spec.parentRow]);
-        item->setTag(spec.tag);
-        if (spec.defaultValue)
-            item->setDefaultValue(QLatin1String(spec.defaultValue));
+    for (const RowDefinition &definition : RowDefinitions) {
+        TNxPropertyItem *item = makeRow(items, definition, definition.parentRow < 0 ? nullptr : made[definition.parentRow]);
+        item->setTag(definition.tag);
+        if (definition.defaultValue)
+            item->setDefaultValue(QLatin1String(definition.defaultValue));
         if (auto *button = qobject_cast<TNxButtonItem *>(item))
             connect(button, &TNxButtonItem::buttonClick, this, &TadvancedBuilderOptions::ButtonClick);
         made.append(item);

@@ -44,7 +44,7 @@ EntryRows<Run> runRows(bool install)
 {
     const char *properties = "Run Properties";
     const char *flags = "Flags";
-    struct Spec
+    struct RunRow
     {
         const char *caption;
         EntryRowKind kind;
@@ -53,7 +53,7 @@ EntryRows<Run> runRows(bool install)
         bool onInstall;
         bool onUninstall;
     };
-    const Spec specs[] = {
+    const RunRow runRowTable[] = {
         {"File Name", EntryRowKind::FreeCombo, &Run::FileName, nullptr, true, true},
         {"Paramaters", EntryRowKind::Text, &Run::Parameters, nullptr, true, true},
         {"Working Folder", EntryRowKind::FreeCombo, &Run::WorkingDir, nullptr, true, true},
@@ -76,13 +76,13 @@ EntryRows<Run> runRows(bool install)
     };
     EntryRows<Run> rows;
     int tag = 0;
-    for (const Spec &spec : specs) {
-        if (!(install ? spec.onInstall : spec.onUninstall))
+    for (const RunRow &row : runRowTable) {
+        if (!(install ? row.onInstall : row.onUninstall))
             continue;
-        if (spec.text)
-            rows.push_back(textRow<Run>(properties, spec.caption, spec.kind, tag++, spec.text));
+        if (row.text)
+            rows.push_back(textRow<Run>(properties, row.caption, row.kind, tag++, row.text));
         else
-            rows.push_back(flagRow<Run>(flags, spec.caption, tag++, spec.flag));
+            rows.push_back(flagRow<Run>(flags, row.caption, tag++, row.flag));
     }
     return rows;
 }
