@@ -14,6 +14,7 @@
 #include "designer/pages/DesignerPalette.h"
 #include "designer/pages/DesignerPictures.h"
 #include "designer/pages/EventCodeTab.h"
+#include "designer/pages/PageControlNames.h"
 #include "designer/pages/PageInspector.h"
 #include "designer/core/CompletionTypes.h"
 #include "designer/script/ScriptEditor.h"
@@ -504,10 +505,8 @@ void TFormDesigner::SyncObjectsDropDown()
 
 void TFormDesigner::SyncEventEntries()
 {
-    QList<PageControlName> controls;
-    for (TDesignControl *control : m_root->components())
-        controls.append({ control->name(), m_registry.classNameOf(*control) });
-    PageEventEntries::Sync(page(), controls, ProcedureNames(&m_project.CustomForms, page()));
+    PageEventEntries::Sync(page(), PageControlNames(*m_root, m_registry),
+                           ProcedureNames(&m_project.CustomForms, page()));
     m_syncedControls = controlNames();
     m_codeTab->refreshObjects();
 }

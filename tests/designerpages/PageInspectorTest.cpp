@@ -8,6 +8,7 @@
 #include "designer/core/PageEventRules.h"
 #include "designer/core/PageNameRules.h"
 #include "designer/core/ProcedureNames.h"
+#include "designer/pages/PageControlNames.h"
 #include "designer/pages/PageInspector.h"
 #include "helpers/ui/FakeUiServices.h"
 #include "model/ProjectContainer.h"
@@ -62,10 +63,8 @@ protected:
 
     void sync()
     {
-        QList<PageControlName> controls;
-        for (TDesignControl *control : root.components())
-            controls.append({ control->name(), registry.classNameOf(*control) });
-        PageEventEntries::Sync(page(), controls, ProcedureNames(&project.CustomForms, page()));
+        PageEventEntries::Sync(page(), PageControlNames(root, registry),
+                               ProcedureNames(&project.CustomForms, page()));
     }
 
     // The row of that caption under the row of the parent caption ("" for a top-level one).

@@ -6,6 +6,7 @@
 #include "designer/core/PageEventEntries.h"
 #include "designer/core/PageEventRules.h"
 #include "designer/core/ProcedureNames.h"
+#include "designer/pages/PageControlNames.h"
 #include "designer/pages/PageInspector.h"
 #include "engine/scriptcode/CustomPageCode.h"
 #include "helpers/ui/FakeUiServices.h"
@@ -49,10 +50,8 @@ struct DesignedPage
 
     void sync()
     {
-        QList<PageControlName> controls;
-        for (TDesignControl *control : root.components())
-            controls.append({ control->name(), registry.classNameOf(*control) });
-        PageEventEntries::Sync(page(), controls, ProcedureNames(&project.CustomForms, page()));
+        PageEventEntries::Sync(page(), PageControlNames(root, registry),
+                               ProcedureNames(&project.CustomForms, page()));
     }
 
     TProjectContainer &project;

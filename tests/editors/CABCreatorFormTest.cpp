@@ -44,14 +44,6 @@ using namespace talmo::testing;
 
 namespace {
 
-QStringList column(const QTreeWidget *list, int index)
-{
-    QStringList texts;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        texts.append(list->topLevelItem(i)->text(index));
-    return texts;
-}
-
 void selectRow(QTreeWidget *list, int row)
 {
     list->clearSelection();

@@ -29,14 +29,6 @@ QStringList sourcesOf(const TFiles &files)
     return sources;
 }
 
-QStringList rowsOf(const QTreeWidget *list)
-{
-    QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        rows.append(list->topLevelItem(i)->text(0));
-    return rows;
-}
-
 class CabCollectionEditorTest : public EditorTest
 {
 protected:
@@ -75,7 +67,7 @@ TEST_F(CabCollectionEditorTest, OpeningShowsTheModuleAndChangesNothing)
     EXPECT_EQ(cabs->ebModuleName->text(), "Extras");
     EXPECT_EQ(cabs->cab_files->headerItem()->text(0), "CAB Files");
     EXPECT_EQ(palm->cab_files->headerItem()->text(0), "PalmOS Related Files");
-    EXPECT_EQ(rowsOf(cabs->cab_files), QStringList({"first.cab"}));
+    EXPECT_EQ(column(cabs->cab_files, 0), QStringList({"first.cab"}));
     EXPECT_FALSE(cabs->cab_edit->isEnabled());
     EXPECT_FALSE(cabs->cab_delete->isEnabled());
     EXPECT_FALSE(project.Modified);
@@ -115,7 +107,7 @@ TEST_F(CabCollectionEditorTest, DropsKeepTheFilesOfTheModulesKind)
         answers.queueAnswer(row.answer);
         page->dropFiles(dropped);
         EXPECT_EQ(sourcesOf(files), row.sources);
-        EXPECT_EQ(rowsOf(page->cab_files), row.sources);
+        EXPECT_EQ(column(page->cab_files, 0), row.sources);
         EXPECT_TRUE(project.Modified);
         EXPECT_EQ(answers.shownTexts(),
                   QStringList({"Do you want to have the droped filenames relative to project's base path?"}));

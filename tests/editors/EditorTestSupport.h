@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,15 @@ inline void click(QAbstractButton *button)
 inline void click(QWidget *smallButton)
 {
     QTest::mouseClick(smallButton, Qt::LeftButton);
+}
+
+// The texts of one column of a report list, row by row.
+inline QStringList column(const QTreeWidget *list, int index)
+{
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        texts.append(list->topLevelItem(i)->text(index));
+    return texts;
 }
 
 // Chooses the popup menu's item of this caption, as a user would; nothing when it has none.
