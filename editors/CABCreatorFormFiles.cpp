@@ -7,6 +7,7 @@
 #include "editors/FileReferenceBrowser.h"
 #include "editors/PpcFileProperties.h"
 #include "editors/core/DeviceFileEntries.h"
+#include "helpers/core/PathHelpers.h"
 #include "helpers/ui/CheckBoxOpenDialogs.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/SystemImageList.h"

@@ -1,6 +1,7 @@
 #include "editors/FileAssociationChoices.h"
 
 #include "editors/FileReference.h"
+#include "helpers/core/PathHelpers.h"
 #include "model/ProjectContainer.h"
 
 namespace talmo {

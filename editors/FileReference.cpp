@@ -15,12 +15,6 @@ QString FileReferenceFor(const QString &projectFileName, const QString &chosenFi
     return WithTrailingBackslash(folder) + FileNamePart(chosenFile);
 }
 
-QString FileNamePart(const QString &path)
-{
-    const qsizetype separator = qMax(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
-    return path.mid(separator + 1);
-}
-
 QString WithTrailingBackslash(const QString &folder)
 {
     if (folder.isEmpty() || folder.endsWith(QLatin1Char('\\')))

@@ -10,8 +10,6 @@ namespace talmo {
 // for a file beside the project file); otherwise the chosen path itself.
 QString FileReferenceFor(const QString &projectFileName, const QString &chosenFile, bool makeRelative);
 
-// The file-name part of a path written with "\" or "/".
-QString FileNamePart(const QString &path);
 // The folder with one "\" at its end; the empty folder stays empty.
 QString WithTrailingBackslash(const QString &folder);
 // The file name's extension with its dot, upper-cased (".EXE"); empty without one.

@@ -16,9 +16,9 @@ FileTypeLookup::~FileTypeLookup() = default;
 
 QString FileTypeLookup::ExtensionKey(const QString &fileName)
 {
-    const qsizetype separator = qMax(fileName.lastIndexOf(QLatin1Char('\\')), fileName.lastIndexOf(QLatin1Char('/')));
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    return dot > separator ? fileName.mid(dot).toLower() : QString();
+    const QString name = FileNamePart(fileName);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 ? name.mid(dot).toLower() : QString();
 }
 
 FileTypeLookup::FileType FileTypeLookup::Lookup(const QString &fileName, bool large)

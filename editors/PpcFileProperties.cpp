@@ -5,6 +5,7 @@
 #include "editors/FileReference.h"
 #include "editors/FileReferenceBrowser.h"
 #include "editors/core/DeviceFileEntries.h"
+#include "helpers/core/PathHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
 

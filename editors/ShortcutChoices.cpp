@@ -1,6 +1,7 @@
 #include "editors/ShortcutChoices.h"
 
 #include "editors/FileReference.h"
+#include "helpers/core/PathHelpers.h"
 #include "model/CEDevice.h"
 
 namespace talmo {

@@ -22,12 +22,6 @@ QString withBackslash(const QString &path)
     return path.endsWith(Backslash) ? path : path + Backslash;
 }
 
-QString fileNameOf(const QString &path)
-{
-    const qsizetype at = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(Backslash));
-    return path.mid(at + 1);
-}
-
 // The part of a file's folder below the dropped folder, written with backslashes.
 QString subFolderBelow(const QString &droppedFolder, const QString &fileFolder)
 {
@@ -100,7 +94,7 @@ void DeviceFileEntries::append(const QString &sourceDir, const QString &name,
 void DeviceFileEntries::AddFileEntry(const QString &folderPath, const QString &sourcePath,
                                      bool makeRelative)
 {
-    append(sourceFolder(sourcePath, makeRelative), fileNameOf(sourcePath),
+    append(sourceFolder(sourcePath, makeRelative), FileNamePart(sourcePath),
            DestinationFolder(folderPath));
 }
 
@@ -113,7 +107,7 @@ int DeviceFileEntries::AddFilesToTarget(const QString &folderPath, const QString
         const QFileInfo dropped(name);
         const bool isFolder = dropped.isDir();
         const QString droppedPath = ExcludeTrailingSeparator(name);
-        const QString base = isFolder ? Backslash + fileNameOf(droppedPath) + Backslash : QString();
+        const QString base = isFolder ? Backslash + FileNamePart(droppedPath) + Backslash : QString();
         QStringList files;
         ListFilesRecursive(droppedPath, files, isFolder && recurse);
         for (const QString &file : files) {
@@ -121,7 +115,7 @@ int DeviceFileEntries::AddFilesToTarget(const QString &folderPath, const QString
                 continue;
             const QString fileFolder = ExtractFileFolder(file);
             const QString subFolder = isFolder ? subFolderBelow(droppedPath, fileFolder) : QString();
-            append(sourceFolder(file, makeRelative), fileNameOf(file),
+            append(sourceFolder(file, makeRelative), FileNamePart(file),
                    collapseBackslashes(folder + Backslash + base + subFolder));
             ++added;
         }
@@ -197,13 +191,13 @@ void DeviceFileEntries::SetSource(int index, const QString &sourcePath)
 {
     TPPCFS_File &file = m_target.Files[index];
     file.SourceDir = ExtractFileFolder(sourcePath);
-    file.SourceName = fileNameOf(sourcePath);
+    file.SourceName = FileNamePart(sourcePath);
     m_project.Modified = true;
 }
 
 void DeviceFileEntries::SetDestinationName(int index, const QString &name)
 {
-    m_target.Files[index].DestinationName = fileNameOf(name);
+    m_target.Files[index].DestinationName = FileNamePart(name);
     m_project.Modified = true;
 }
 

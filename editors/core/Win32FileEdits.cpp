@@ -21,12 +21,6 @@ bool startsWithFolder(const QString &path, const QString &folderPath)
     return NormalisedFolder(path).startsWith(folderPath, Qt::CaseInsensitive);
 }
 
-QString fileNameOf(const QString &path)
-{
-    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(Backslash));
-    return path.mid(cut + 1);
-}
-
 // The folders between the dropped folder and the file, "\"-separated with a trailing "\".
 QString subFolderBelow(const QString &droppedFolder, const QString &file)
 {
@@ -104,7 +98,7 @@ int Win32FileEdits::AddPaths(const QStringList &paths, const AddFilesOptions &op
     for (const QString &path : paths) {
         const bool isFolder = QFileInfo(path).isDir();
         const QString dropped = isFolder ? ExcludeTrailingSeparator(path) : path;
-        const QString sub = isFolder ? Backslash + fileNameOf(dropped) + Backslash : QString();
+        const QString sub = isFolder ? Backslash + FileNamePart(dropped) + Backslash : QString();
         QStringList files;
         ListFilesRecursive(dropped, files, options.recurse);
         for (const QString &file : std::as_const(files)) {
@@ -153,7 +147,7 @@ QString Win32FileEdits::RowCaption(const TWin32FileEntry &entry)
         return entry.DestinationName;
     if (IsUrl(entry.Source))
         return ExtractUrlFileName(entry.Source);
-    return fileNameOf(entry.Source);
+    return FileNamePart(entry.Source);
 }
 
 QString Win32FileEdits::StoredSource(const QString &file, bool relative, const QString &projectFileName)
@@ -162,7 +156,7 @@ QString Win32FileEdits::StoredSource(const QString &file, bool relative, const Q
     const QString folder = ExtractFileFolder(file);
     if (!relative || projectFolder.isEmpty() || folder.isEmpty())
         return file;
-    return IncludeTrailingSeparator(MakeRelativePath(projectFolder, folder)) + fileNameOf(file);
+    return IncludeTrailingSeparator(MakeRelativePath(projectFolder, folder)) + FileNamePart(file);
 }
 
 bool FileRowLess(const FileListRow &a, const FileListRow &b, int column, bool ascending)

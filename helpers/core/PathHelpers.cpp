@@ -149,6 +149,11 @@ QString ExtractFileFolder(const QString &fileName)
     return QString();
 }
 
+QString FileNamePart(const QString &path)
+{
+    return path.mid(ExtractFileFolder(path).size());
+}
+
 QString IncludeTrailingSeparator(const QString &path)
 {
     if (path.isEmpty() || isSeparator(path.back()))

@@ -34,6 +34,8 @@ QString ResolveFileReference(const QString &projectFileName, const QString &refe
 
 // The folder part of a file name with its trailing separator; empty without one.
 QString ExtractFileFolder(const QString &fileName);
+// The file-name part of a path written with "\" or "/".
+QString FileNamePart(const QString &path);
 // The path with a trailing separator ("/" for paths written with "/" only,
 // "\" otherwise); the empty path stays empty.
 QString IncludeTrailingSeparator(const QString &path);

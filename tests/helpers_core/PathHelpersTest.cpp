@@ -107,6 +107,10 @@ TEST(PathHelpers, FolderParts)
     EXPECT_EQ(ExtractFileFolder("C:\\a\\b.txt"), "C:\\a\\");
     EXPECT_EQ(ExtractFileFolder("/a/b.txt"), "/a/");
     EXPECT_EQ(ExtractFileFolder("b.txt"), "");
+    EXPECT_EQ(FileNamePart("C:\\a/b\\c.txt"), "c.txt");
+    EXPECT_EQ(FileNamePart("/a\\b/c.txt"), "c.txt");
+    EXPECT_EQ(FileNamePart("c.txt"), "c.txt");
+    EXPECT_EQ(FileNamePart("/a/"), "");
 
     const std::pair<const char *, const char *> included[] = {
         { "", "" }, { "C:\\a", "C:\\a\\" }, { "C:\\a\\", "C:\\a\\" },
