@@ -26,10 +26,4 @@ void appendListRow(QTreeWidget *list, const QStringList &texts)
     row->setSelected(true);
 }
 
-void truncateList(QTreeWidget *list, int count)
-{
-    while (list->topLevelItemCount() > count)
-        delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
-}
-
 } // namespace talmo

@@ -14,7 +14,5 @@ int focusedListRow(const QTreeWidget *list);
 void setListRow(QTreeWidget *list, int index, const QStringList &texts);
 // Appends a row and makes it the focused and only selected one.
 void appendListRow(QTreeWidget *list, const QStringList &texts);
-// Removes every row after the first count.
-void truncateList(QTreeWidget *list, int count);
 
 } // namespace talmo

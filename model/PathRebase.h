@@ -22,7 +22,6 @@ public:
 
     void rebase(QString &path);
     void restore();
-    int changedCount() const { return int(m_changed.size()); }
 
 private:
     QString m_fromFolder;

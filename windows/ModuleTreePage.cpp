@@ -207,11 +207,6 @@ QTreeWidgetItem *ModuleTreePage::FindModuleNode(int component) const
     return nullptr;
 }
 
-bool ModuleTreePage::IsModuleInTree(int component) const
-{
-    return component == -1 || FindModuleNode(component);
-}
-
 int ModuleTreePage::selectedComponent() const
 {
     return componentOf(gui_Components->currentItem());
@@ -375,16 +370,6 @@ void ModuleTreePage::AddDirectCopyModule()
 void ModuleTreePage::PalmOSModule1Click()
 {
     added(ComponentModules::AddPalmModule(m_project, parentForNewComponent()), true);
-}
-
-void ModuleTreePage::AddNetCF2Module(int setIndex)
-{
-    addRuntimeModule(ModuleType::NetCF2, setIndex);
-}
-
-void ModuleTreePage::AddSQLMobileModule(int setIndex)
-{
-    addRuntimeModule(ModuleType::SqlMobile, setIndex);
 }
 
 void ModuleTreePage::addRuntimeModule(int moduleType, int setIndex)

@@ -34,7 +34,6 @@ public:
 
     // The node of a component; the root for -1; null when it is not shown.
     QTreeWidgetItem *FindModuleNode(int component) const;
-    bool IsModuleInTree(int component) const;
     // The selected component; -1 for the root or no selection.
     int selectedComponent() const;
     // Selects the component's node (the root for -1) and runs the selection handling.
@@ -64,8 +63,6 @@ public:
     void CabCollection1Click();
     void AddDirectCopyModule();
     void PalmOSModule1Click();
-    void AddNetCF2Module(int setIndex);
-    void AddSQLMobileModule(int setIndex);
 
     // How the dialogs are shown; tests answer them without a modal loop.
     DialogRunner runDialog = execDialog();

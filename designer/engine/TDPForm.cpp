@@ -2,7 +2,6 @@
 
 #include "designer/engine/TDPFormSurface.h"
 
-#include <QScrollBar>
 
 namespace talmo {
 
@@ -22,11 +21,6 @@ void TDPForm::setAutoScroll(bool autoScroll)
     const Qt::ScrollBarPolicy policy = autoScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
     setHorizontalScrollBarPolicy(policy);
     setVerticalScrollBarPolicy(policy);
-}
-
-QPoint TDPForm::scrollPosition() const
-{
-    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
 }
 
 } // namespace talmo

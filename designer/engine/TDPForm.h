@@ -18,8 +18,6 @@ public:
     TDPFormSurface *surface() const { return m_surface; }
     bool autoScroll() const { return m_autoScroll; }
     void setAutoScroll(bool autoScroll);
-    // The surface's origin moved by scrolling, in surface coordinates.
-    QPoint scrollPosition() const;
 
 private:
     TDPFormSurface *m_surface;
