@@ -1,6 +1,7 @@
 #include "editors/Win32InstallationForm.h"
 
 #include "editors/AddFileAssociation.h"
+#include "editors/EditorMessages.h"
 #include "editors/EntryListRows.h"
 #include "editors/core/RegImport.h"
 #include "helpers/ui/ListViewHelpers.h"
@@ -309,10 +310,21 @@ void TWin32InstallationForm::RegistryRowChanged(TNxPropertyItem *item, const QSt
     const RegistryKeyNode *node = selectedKeyNode();
     if (!lv_registry->currentItem() || !row || !node)
         return;
+    const QList<QTreeWidgetItem *> selected = lv_registry->selectedItems();
+    const Win32RegistryEdits edits(*m_plugin);
+    for (const QTreeWidgetItem *listRow : selected) {
+        const QString problem = edits.TypedValueProblem(entryIndexOf(listRow), *row, value);
+        if (!problem.isEmpty()) {
+            ShowEditorError(this, problem);
+            // The row shows the kept value again; the model never saw the typed one.
+            const QSignalBlocker quiet(m_rows.inspector());
+            item->setValue(row->valueOf(edits.EntryOrDefault(entryIndexOf(lv_registry->currentItem()))));
+            return;
+        }
+    }
     const bool move = row->tag == 0 || row->tag == 1;
     const auto [root, subKey] = RegistryKeyTree::NodeKey(*node);
     const QSignalBlocker blocker(lv_registry);
-    const QList<QTreeWidgetItem *> selected = lv_registry->selectedItems();
     for (QTreeWidgetItem *listRow : selected) {
         if (entryIndexOf(listRow) == Placeholder)
             listRow->setData(0, EntryIndexRole, Win32RegistryEdits(*m_plugin).AddValue(root, subKey, QString()));

@@ -3,6 +3,7 @@
 #include "editors/core/RegImportValue.h"
 #include "editors/core/RegValueText.h"
 #include "editors/core/Win32EntryRows.h"
+#include "helpers/core/RegistryValueData.h"
 #include "model/Win32Plugin.h"
 
 #include <algorithm>
@@ -244,6 +245,25 @@ void Win32RegistryEdits::AddFileAssociation(const QString &extension, const QStr
         const int index = AddValue(QStringLiteral("HKEY_CLASSES_ROOT"), subKey, QString());
         m_plugin.RegistryEntries[index].ValueData = data;
     }
+}
+
+TWin32RegistryEntry Win32RegistryEdits::EntryOrDefault(int index) const
+{
+    if (index >= 0)
+        return m_plugin.RegistryEntries[index];
+    TWin32RegistryEntry entry;
+    entry.ValueType = QStringLiteral("String");
+    return entry;
+}
+
+QString Win32RegistryEdits::TypedValueProblem(int index, const EntryRow<TWin32RegistryEntry> &row,
+                                              const QString &value) const
+{
+    if (row.text != &TWin32RegistryEntry::ValueType && row.text != &TWin32RegistryEntry::ValueData)
+        return QString();
+    TWin32RegistryEntry entry = EntryOrDefault(index);
+    row.store(entry, value);
+    return RegistryValueData::typedDataProblem(entry.ValueType, entry.ValueData);
 }
 
 bool Win32RegistryEdits::AddImported(const RegImportEvent &event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/core/Win32EntryRows.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,7 +14,6 @@ namespace talmo {
 
 struct RegImportEvent;
 struct TWin32Plugin;
-struct TWin32RegistryEntry;
 
 struct RegistryKeyNode
 {
@@ -85,6 +86,13 @@ public:
     void AddFileAssociation(const QString &extension, const QString &description, const QString &target);
     // The value an imported event gives, appended; false when it gives none.
     bool AddImported(const RegImportEvent &event);
+    // A copy of entry index, or for -1 the key's default value as it stands
+    // before it is made: a String without data.
+    TWin32RegistryEntry EntryOrDefault(int index) const;
+    // Why the row's typed value cannot go into entry index (-1: the key's
+    // default value, not made yet); empty when it can. Only the type and the
+    // data are judged, together, as the installer's script would take them.
+    QString TypedValueProblem(int index, const EntryRow<TWin32RegistryEntry> &row, const QString &value) const;
 
 private:
     TWin32Plugin &m_plugin;

@@ -3,6 +3,7 @@
 #include "engine/script/ComponentCondition.h"
 #include "engine/script/ScriptQuoting.h"
 #include "helpers/core/PathHelpers.h"
+#include "helpers/core/RegistryValueData.h"
 #include "model/ProjectContainer.h"
 
 #include <utility>
@@ -171,7 +172,8 @@ QString DesktopEntryWriter::RegistryLine(const TWin32RegistryEntry &entry, const
 {
     return registryRootPart(entry.Root) + QStringLiteral(" Subkey:") + ScriptValue(entry.SubKey)
         + QLatin1Char(';') + QStringLiteral(" ValueType:") + ScriptValue(entry.ValueType) + QLatin1Char(';')
-        + optionalPart("ValueName: ", entry.ValueName) + optionalPart("ValueData: ", entry.ValueData)
+        + optionalPart("ValueName: ", entry.ValueName)
+        + optionalPart("ValueData: ", RegistryValueData::scriptForm(entry.ValueType, entry.ValueData))
         + flagPart(" Flags:", wordList(entry, registryFlagWords), " ;") + condition;
 }
 

@@ -447,6 +447,40 @@ TEST_F(Win32InstallationFormTest, RegistryDefaultPlaceholderMovesAndRenames)
     EXPECT_TRUE(project.Modified);
 }
 
+TEST_F(Win32InstallationFormTest, TypedRegistryDataTheSetupCannotTakeIsRefused)
+{
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "blob").ValueType = "Binary";
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "text").ValueData = "hello";
+    auto page = openPage();
+    page->setActivePage(TWin32InstallationForm::RegistryPage);
+    ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    selectRows(page->lv_registry, {1});
+    ASSERT_EQ(row(3)->value(), "blob");
+
+    row(4)->setValue("01,0G");
+    EXPECT_EQ(plugin().RegistryEntries[0].ValueData, QString());
+    EXPECT_EQ(row(4)->value(), QString());
+    ASSERT_EQ(ui.calls().size(), 1);
+    EXPECT_EQ(ui.calls().first().messageKind, UiMessageKind::Error);
+    EXPECT_FALSE(project.Modified);
+
+    row(4)->setValue("01,02,ff");
+    EXPECT_EQ(plugin().RegistryEntries[0].ValueData, "01,02,ff");
+    EXPECT_EQ(ui.calls().size(), 1);
+
+    // A type that the kept data does not fit is refused as well.
+    selectRows(page->lv_registry, {2});
+    ASSERT_EQ(row(3)->value(), "text");
+    row(2)->setValue("DWord");
+    EXPECT_EQ(plugin().RegistryEntries[1].ValueType, "String");
+    EXPECT_EQ(row(2)->value(), "String");
+    EXPECT_EQ(ui.calls().size(), 2);
+    row(4)->setValue("-7");
+    row(2)->setValue("DWord");
+    EXPECT_EQ(plugin().RegistryEntries[1].ValueType, "DWord");
+    EXPECT_EQ(ui.calls().size(), 2);
+}
+
 TEST_F(Win32InstallationFormTest, ImportedForeignHiveIsReachableAndEditable)
 {
     const QString file = root.filePath("values.reg");

@@ -122,6 +122,24 @@ TEST_F(ScriptDesktopEntryTest, RegistryLines)
               "Root:HKCC; Subkey:Software\\MyApp; ValueType:string;ValueData: \"say \"\"hi\"\"\";");
 }
 
+TEST_F(ScriptDesktopEntryTest, BinaryRegistryDataIsWrittenAsBlankSeparatedPairs)
+{
+    TWin32RegistryEntry entry;
+    entry.Root = "HKEY_CURRENT_USER";
+    entry.SubKey = "Software\\MyApp";
+    entry.ValueType = "Binary";
+    entry.ValueName = "Blob";
+    entry.ValueData = "01,02,ff,10";
+    EXPECT_EQ(DesktopEntryWriter::RegistryLine(entry, QString()),
+              "Root:HKCU; Subkey:Software\\MyApp; ValueType:Binary;ValueName: Blob;ValueData: 01 02 FF 10;");
+    EXPECT_EQ(entry.ValueData, "01,02,ff,10");
+
+    // Data that no spacing makes valid goes out as it was kept, for the compile to refuse.
+    entry.ValueData = "01,0G";
+    EXPECT_EQ(DesktopEntryWriter::RegistryLine(entry, QString()),
+              "Root:HKCU; Subkey:Software\\MyApp; ValueType:Binary;ValueName: Blob;ValueData: 01,0G;");
+}
+
 TEST_F(ScriptDesktopEntryTest, IconLines)
 {
     TWIn32IconEntry entry;
