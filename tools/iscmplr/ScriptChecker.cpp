@@ -1,8 +1,12 @@
 #include "ScriptChecker.h"
 
 #include "CompileError.h"
+#include "CompilerMessages.h"
+#include "EntryValueChecks.h"
 #include "SectionRules.h"
+#include "SetupValueChecks.h"
 #include "SupportFunctions.h"
+#include "ValueForms.h"
 #include "platform/AnsiCodec.h"
 
 #include <QDir>
@@ -45,11 +49,6 @@ bool isOperatorWord(const QString &word)
 bool isBooleanLiteral(const QString &word)
 {
     return word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
-}
-
-bool containsIgnoringCase(const QStringList &list, const QString &name)
-{
-    return list.contains(name, Qt::CaseInsensitive);
 }
 
 // Where the installer constants of a text begin ("{{" is an escaped brace).
@@ -154,10 +153,7 @@ void ScriptChecker::checkSetup()
                 throw CompileError::at(line, QStringLiteral("The [Setup] directive \"MessagesFile\" is obsolete; name messages files in [Languages]"));
             if (m_setup.contains(name.toLower()))
                 throw CompileError::at(line, QStringLiteral("[Setup] directive \"%1\" is given more than once").arg(name));
-            const QString problem = SetupDirectives::valueProblem(name, value);
-            if (!problem.isEmpty())
-                throw CompileError::at(line, QStringLiteral("Invalid value \"%1\" for [Setup] directive \"%2\" (accepted: %3)")
-                                                 .arg(value, name, problem));
+            SetupValueChecks::check(name, value, line);
             if (SetupDirectives::isObsoleteWithWarning(name))
                 m_result.warnings << QStringLiteral("The [Setup] directive \"%1\" is obsolete and ignored").arg(name);
             m_setup.insert(name.toLower(), value);
@@ -169,15 +165,15 @@ void ScriptChecker::checkSetup()
         throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"AppName\""));
     if (setting("AppVersion").isEmpty() && setting("AppVerName").isEmpty())
         throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"AppVersion\" or \"AppVerName\""));
-    const bool createAppDir = !m_setup.contains(QStringLiteral("createappdir")) || SetupDirectives::isTrue(setting("CreateAppDir"));
+    const bool createAppDir = !m_setup.contains(QStringLiteral("createappdir")) || ValueForms::isTrue(setting("CreateAppDir"));
     if (createAppDir && setting("DefaultDirName").isEmpty())
         throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"DefaultDirName\" unless CreateAppDir=no"));
-    if (SetupDirectives::isTrue(setting("Encryption")) && setting("Password").isEmpty())
+    if (ValueForms::isTrue(setting("Encryption")) && setting("Password").isEmpty())
         throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"Password\" when Encryption=yes"));
-    if (containsConstant(setting("AppName")) && !SetupDirectives::isTrue(setting("DisableStartupPrompt")))
+    if (containsConstant(setting("AppName")) && !ValueForms::isTrue(setting("DisableStartupPrompt")))
         throw CompileError::at(where, QStringLiteral("An AppName holding constants needs DisableStartupPrompt=yes"));
     const bool usePreviousLanguage =
-        !m_setup.contains(QStringLiteral("usepreviouslanguage")) || SetupDirectives::isTrue(setting("UsePreviousLanguage"));
+        !m_setup.contains(QStringLiteral("usepreviouslanguage")) || ValueForms::isTrue(setting("UsePreviousLanguage"));
     if (containsConstant(setting("AppId")) && usePreviousLanguage)
         throw CompileError::at(where, QStringLiteral("An AppId holding constants needs UsePreviousLanguage=no"));
     if (!setting("SourceDir").isEmpty())
@@ -303,16 +299,10 @@ void ScriptChecker::checkParameterSections()
                 checkNamedEntry(name, line, m_components);
             else if (name == QLatin1String("Tasks"))
                 checkNamedEntry(name, line, m_tasks);
-            else if (name == QLatin1String("Dirs"))
-                checkPermissions(line, {QStringLiteral("full"), QStringLiteral("modify"), QStringLiteral("readexec")});
             else if (name == QLatin1String("Files"))
                 checkFileEntry(line, flags);
-            else if (name == QLatin1String("Registry"))
-                checkRegistryEntry(line);
-            else if (name.endsWith(QLatin1String("Delete")))
-                checkDeleteEntry(line);
             else if (name.endsWith(QLatin1String("Run")))
-                checkRunEntry(name, line, flags);
+                checkRunEntry(line, flags);
         }
     }
 }
@@ -334,14 +324,7 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
         if (required.required && !destDirOfDontCopy && !line.has(required.name))
             throw CompileError::at(where, QStringLiteral("Required parameter \"%1\" is missing").arg(required.name));
     }
-    for (const QString &flag : lowerWords(line.value(QStringLiteral("Flags")))) {
-        if (!containsIgnoringCase(rule.flags, flag))
-            throw CompileError::at(where, QStringLiteral("Unknown flag \"%1\" in [%2]").arg(flag, rule.section));
-    }
-    for (const QString &attribute : lowerWords(line.value(QStringLiteral("Attribs")))) {
-        if (!containsIgnoringCase(rule.attribs, attribute))
-            throw CompileError::at(where, QStringLiteral("Unknown attribute \"%1\"").arg(attribute));
-    }
+    EntryValueChecks::check(rule, line);
     if (rule.parameter(QStringLiteral("Types")))
         checkExpressionNames(where, QStringLiteral("Types"), line.value(QStringLiteral("Types")), m_types, QStringLiteral("type"));
     checkExpressionNames(where, QStringLiteral("Components"), line.value(QStringLiteral("Components")), m_components,
@@ -377,8 +360,7 @@ void ScriptChecker::checkNamedEntry(const QString &sectionName, const ParameterL
         const int level = int(name.count(QLatin1Char('\\')));
         const int previousLevel = names.isEmpty() ? -1 : int(names.last().count(QLatin1Char('\\')));
         if (level > previousLevel + 1) {
-            throw CompileError::at(line.where(), QStringLiteral("\"%1\" is more than one level below the entry before it in [%2]")
-                                                     .arg(name, sectionName));
+            throw CompileError::at(line.where(), CompilerMessages::componentLevel(sectionName));
         }
     }
     names.add(name);
@@ -392,15 +374,8 @@ void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList 
     const QString destName = line.value(QStringLiteral("DestName"));
     if (!flags.contains(QLatin1String("dontcopy")) && !line.has(QStringLiteral("DestDir")))
         throw CompileError::at(where, QStringLiteral("Required parameter \"DestDir\" is missing"));
-    const QString copyMode = line.value(QStringLiteral("CopyMode"));
-    if (!copyMode.isEmpty()) {
-        if (!QStringList{QStringLiteral("normal"), QStringLiteral("onlyifdoesntexist"), QStringLiteral("alwaysoverwrite"),
-                         QStringLiteral("alwaysskipifsameorolder"), QStringLiteral("dontcopy")}
-                 .contains(copyMode, Qt::CaseInsensitive))
-            throw CompileError::at(where, QStringLiteral("Invalid value \"%1\" for parameter \"CopyMode\"").arg(copyMode));
+    if (line.has(QStringLiteral("CopyMode")))
         m_result.warnings << QStringLiteral("Line %1: the parameter \"CopyMode\" is obsolete").arg(where.line);
-    }
-    checkPermissions(line, {QStringLiteral("full"), QStringLiteral("modify"), QStringLiteral("readexec")});
     m_filesNames.add(HostPaths::fileNamePart(source));
     if (!destName.isEmpty())
         m_filesNames.add(destName);
@@ -430,68 +405,10 @@ void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList 
     }
 }
 
-void ScriptChecker::checkRegistryEntry(const ParameterLine &line)
+void ScriptChecker::checkRunEntry(const ParameterLine &line, const QStringList &flags)
 {
-    const SourceLine &where = line.where();
-    static const QRegularExpression root(QStringLiteral("^(HKCR|HKCU|HKLM|HKU|HKCC)(32|64)?$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QString rootValue = line.value(QStringLiteral("Root"));
-    if (!root.match(rootValue).hasMatch())
-        throw CompileError::at(where, QStringLiteral("Invalid value \"%1\" for parameter \"Root\"").arg(rootValue));
-    const QString valueType = line.value(QStringLiteral("ValueType"));
-    static const QStringList types = {QStringLiteral("none"),   QStringLiteral("string"), QStringLiteral("expandsz"),
-                                      QStringLiteral("multisz"), QStringLiteral("dword"), QStringLiteral("qword"),
-                                      QStringLiteral("binary")};
-    if (line.has(QStringLiteral("ValueType")) && !types.contains(valueType, Qt::CaseInsensitive))
-        throw CompileError::at(where, QStringLiteral("Invalid value \"%1\" for parameter \"ValueType\"").arg(valueType));
-    if (line.value(QStringLiteral("Subkey")).startsWith(QLatin1Char('\\')))
-        throw CompileError::at(where, QStringLiteral("Parameter \"Subkey\" must not start with a backslash"));
-    checkPermissions(line, {QStringLiteral("full"), QStringLiteral("modify"), QStringLiteral("read")});
-}
-
-void ScriptChecker::checkDeleteEntry(const ParameterLine &line)
-{
-    const QString type = line.value(QStringLiteral("Type"));
-    if (!QStringList{QStringLiteral("files"), QStringLiteral("filesandordirs"), QStringLiteral("dirifempty")}.contains(
-            type, Qt::CaseInsensitive))
-        throw CompileError::at(line.where(), QStringLiteral("Invalid value \"%1\" for parameter \"Type\"").arg(type));
-}
-
-void ScriptChecker::checkRunEntry(const QString &sectionName, const ParameterLine &line, const QStringList &flags)
-{
-    const SourceLine &where = line.where();
-    const bool uninstall = sectionName == QLatin1String("UninstallRun");
-    const QString notHere = uninstall ? QStringLiteral("Description") : QStringLiteral("RunOnceId");
-    if (!line.value(notHere).isEmpty())
-        throw CompileError::at(where, QStringLiteral("Parameter \"%1\" may not be used in [%2]").arg(notHere, sectionName));
-    const bool shellExec = flags.contains(QLatin1String("shellexec"));
-    if (line.has(QStringLiteral("Verb")) && !shellExec)
-        throw CompileError::at(where, QStringLiteral("Parameter \"Verb\" needs the flag \"shellexec\""));
-    const int waitFlags = int(flags.contains(QLatin1String("nowait"))) + int(flags.contains(QLatin1String("waituntilidle")))
-        + int(flags.contains(QLatin1String("waituntilterminated")));
-    if (waitFlags > 1)
-        throw CompileError::at(where, QStringLiteral("Only one of the flags \"nowait\", \"waituntilidle\" and \"waituntilterminated\" may be used"));
-    const bool bits32 = flags.contains(QLatin1String("32bit"));
-    const bool bits64 = flags.contains(QLatin1String("64bit"));
-    if (bits32 && bits64)
-        throw CompileError::at(where, QStringLiteral("The flags \"32bit\" and \"64bit\" exclude each other"));
-    if ((bits32 || bits64) && shellExec)
-        throw CompileError::at(where, QStringLiteral("The flags \"32bit\" and \"64bit\" cannot be used with \"shellexec\""));
-    if (flags.contains(QLatin1String("runasoriginaluser")) && flags.contains(QLatin1String("runascurrentuser")))
-        throw CompileError::at(where, QStringLiteral("The flags \"runasoriginaluser\" and \"runascurrentuser\" exclude each other"));
     if (flags.contains(QLatin1String("showcheckbox")))
-        m_result.warnings << QStringLiteral("Line %1: the flag \"showcheckbox\" is obsolete; \"postinstall\" is used").arg(where.line);
-}
-
-void ScriptChecker::checkPermissions(const ParameterLine &line, const QStringList &access)
-{
-    static const QStringList sids = {QStringLiteral("admins"),     QStringLiteral("authusers"), QStringLiteral("everyone"),
-                                     QStringLiteral("powerusers"), QStringLiteral("system"),    QStringLiteral("users")};
-    for (const QString &item : lowerWords(line.value(QStringLiteral("Permissions")))) {
-        const QStringList parts = item.split(QLatin1Char('-'));
-        if (parts.size() != 2 || !sids.contains(parts[0]) || !access.contains(parts[1]))
-            throw CompileError::at(line.where(), QStringLiteral("Invalid permission \"%1\"").arg(item));
-    }
+        m_result.warnings << QStringLiteral("Line %1: the flag \"showcheckbox\" is obsolete; \"postinstall\" is used").arg(line.where().line);
 }
 
 void ScriptChecker::checkFilesLibraries()

@@ -47,10 +47,7 @@ private:
     void checkParameterLine(const SectionRule &rule, const ParameterLine &line);
     void checkNamedEntry(const QString &sectionName, const ParameterLine &line, NameSet &names);
     void checkFileEntry(const ParameterLine &line, const QStringList &flags);
-    void checkRegistryEntry(const ParameterLine &line);
-    void checkDeleteEntry(const ParameterLine &line);
-    void checkRunEntry(const QString &sectionName, const ParameterLine &line, const QStringList &flags);
-    void checkPermissions(const ParameterLine &line, const QStringList &access);
+    void checkRunEntry(const ParameterLine &line, const QStringList &flags);
     void checkFilesLibraries();
     void checkReferences(const SourceLine &where, const QString &value);
     void checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,

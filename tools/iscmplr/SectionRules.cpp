@@ -133,18 +133,6 @@ const char kObsoleteWithWarning[] =
     "DontMergeDuplicateFiles ShowUndisplayableLanguages UninstallIconFile UninstallStyle WizardSmallImageBackColor "
     "DialogFontStandardHeight";
 
-// Directives that take a plain yes/no value.
-const char kBooleanDirectives[] =
-    "AllowCancelDuringInstall AllowNoIcons AllowRootDirectory AllowUNCPath AlwaysRestart AlwaysShowComponentsList "
-    "AlwaysShowDirOnReadyPage AlwaysShowGroupOnReadyPage AlwaysUsePersonalGroup AppendDefaultDirName "
-    "AppendDefaultGroupName BackSolid CreateAppDir DisableFinishedPage DisableReadyMemo DisableReadyPage "
-    "DisableStartupPrompt DisableWelcomePage DiskSpanning DontMergeDuplicateFiles EnableDirDoesntExistWarning Encryption "
-    "FlatComponentsList MergeDuplicateFiles RestartIfNeededByRun SetupLogging ShowComponentSizes ShowTasksTreeLines "
-    "ShowUndisplayableLanguages SignedUninstaller SolidCompression TimeStampsInUTC UpdateUninstallLogAppName "
-    "UninstallRestartComputer UsePreviousAppDir UsePreviousGroup UsePreviousLanguage UsePreviousSetupType "
-    "UsePreviousTasks UsePreviousUserInfo UseSetupLdr UserInfoPage WindowResizable WindowShowCaption "
-    "WindowStartMaximized WindowVisible WizardImageStretch";
-
 bool containsWord(const QStringList &list, const QString &word)
 {
     return list.contains(word, Qt::CaseInsensitive);
@@ -166,49 +154,6 @@ const QStringList &obsoleteDirectiveNames()
 {
     static const QStringList names = words(kObsoleteWithWarning);
     return names;
-}
-
-const QStringList &booleanDirectiveNames()
-{
-    static const QStringList names = words(kBooleanDirectives);
-    return names;
-}
-
-struct ValueFacts
-{
-    const char *directive;
-    const char *pattern; // whole-value, case-insensitive
-    const char *accepted;
-};
-
-const char kBool[] = "yes|no|true|false|1|0";
-
-const ValueFacts kValues[] = {
-    {"BackColorDirection", "toptobottom|lefttoright", "toptobottom, lefttoright"},
-    {"Compression",
-     "none|zip|zip/[1-9]|bzip|bzip/[1-9]|lzma|lzma/(fast|normal|max|ultra|ultra64)|lzma2|lzma2/(fast|normal|max|ultra|ultra64)",
-     "none, zip, zip/1..9, bzip, bzip/1..9, lzma, lzma/LEVEL, lzma2, lzma2/LEVEL"},
-    {"InternalCompressLevel", "0|none|fast|normal|max|ultra|ultra64", "0, none, fast, normal, max, ultra, ultra64"},
-    {"CompressionThreads", "auto|[1-9]|[1-5][0-9]|6[0-4]", "auto, 1..64"},
-    {"DirExistsWarning", "auto|yes|no|true|false|1|0", "auto, yes, no"},
-    {"DisableDirPage", "auto|yes|no|true|false|1|0", "auto, yes, no"},
-    {"DisableProgramGroupPage", "auto|yes|no|true|false|1|0", "auto, yes, no"},
-    {"ShowLanguageDialog", "auto|yes|no|true|false|1|0", "auto, yes, no"},
-    {"DiskSliceSize", "max|[0-9]+", "a number or max"},
-    {"LanguageDetectionMethod", "uilanguage|locale|none", "uilanguage, locale, none"},
-    {"LZMAMatchFinder", "BT|HC", "BT, HC"},
-    {"LZMAUseSeparateProcess", "x86|yes|no|true|false|1|0", "x86, yes, no"},
-    {"PrivilegesRequired", "none|poweruser|admin|lowest", "none, poweruser, admin, lowest"},
-    {"UninstallLogMode", "append|new|overwrite", "append, new, overwrite"},
-    {"WizardStyle", "modern", "modern"},
-    {"ArchitecturesAllowed", "((x86|x64|ia64)(\\s+(x86|x64|ia64))*)?", "x86, x64, ia64"},
-    {"ArchitecturesInstallIn64BitMode", "((x86|x64|ia64)(\\s+(x86|x64|ia64))*)?", "x86, x64, ia64"},
-};
-
-bool matchesWhole(const QString &pattern, const QString &value)
-{
-    const QRegularExpression re(QStringLiteral("^(?:%1)$").arg(pattern), QRegularExpression::CaseInsensitiveOption);
-    return re.match(value).hasMatch();
 }
 
 } // namespace
@@ -242,32 +187,6 @@ bool SetupDirectives::isLangOptionsDirective(const QString &name)
 bool SetupDirectives::isObsoleteWithWarning(const QString &name)
 {
     return containsWord(obsoleteDirectiveNames(), name);
-}
-
-bool SetupDirectives::isBoolean(const QString &value)
-{
-    return matchesWhole(QString::fromLatin1(kBool), value);
-}
-
-bool SetupDirectives::isTrue(const QString &value)
-{
-    return matchesWhole(QStringLiteral("yes|true|1"), value);
-}
-
-QString SetupDirectives::valueProblem(const QString &name, const QString &value)
-{
-    if (containsWord(booleanDirectiveNames(), name))
-        return isBoolean(value) ? QString() : QStringLiteral("yes, no, true, false, 1, 0");
-    if (name.compare(QLatin1String("LZMANumFastBytes"), Qt::CaseInsensitive) == 0) {
-        bool ok = false;
-        const int n = value.toInt(&ok);
-        return ok && n >= 5 && n <= 273 ? QString() : QStringLiteral("5..273");
-    }
-    for (const ValueFacts &facts : kValues) {
-        if (name.compare(QLatin1String(facts.directive), Qt::CaseInsensitive) == 0)
-            return matchesWhole(QString::fromLatin1(facts.pattern), value) ? QString() : QString::fromLatin1(facts.accepted);
-    }
-    return QString();
 }
 
 } // namespace talmo::iscmplr

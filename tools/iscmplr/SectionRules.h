@@ -40,10 +40,6 @@ public:
     static bool isSetupDirective(const QString &name);
     static bool isLangOptionsDirective(const QString &name);
     static bool isObsoleteWithWarning(const QString &name);
-    // Empty when the value is acceptable, else the list of what is.
-    static QString valueProblem(const QString &name, const QString &value);
-    static bool isBoolean(const QString &value);
-    static bool isTrue(const QString &value);
 };
 
 } // namespace talmo::iscmplr
