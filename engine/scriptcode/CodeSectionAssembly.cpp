@@ -135,14 +135,14 @@ void writeSupportFunctions(const TProjectContainer &project, QStringList &script
 
 } // namespace
 
-CodeSectionPartWriters CodeSectionPartWriters::Standard(const CustomPageCode &customPages)
+CodeSectionPartWriters CodeSectionPartWriters::Standard(const CustomPageCode &customPages, ScriptLineOrigins *origins)
 {
     CodeSectionPartWriters parts;
     parts.palmSupportCode = [](const ScriptCodeContext &context, QStringList &script) {
         WritePalmSupportCode(context.project, script);
     };
-    parts.customFormsCode = [&customPages](const ScriptCodeContext &context, QStringList &script) {
-        customPages.WriteCustomFormsCode(context.project, script);
+    parts.customFormsCode = [&customPages, origins](const ScriptCodeContext &context, QStringList &script) {
+        customPages.WriteCustomFormsCode(context.project, script, origins);
     };
     parts.downloadCode = [](const ScriptCodeContext &context, QStringList &script) {
         WriteDownloadCode(context.downloads, script);

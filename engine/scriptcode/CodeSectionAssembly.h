@@ -7,6 +7,7 @@
 namespace talmo {
 
 class CustomPageCode;
+class ScriptLineOrigins;
 
 // The [Code] writers that live elsewhere: the Palm support code, the custom
 // page code and the download code. An empty writer writes nothing.
@@ -18,8 +19,9 @@ struct CodeSectionPartWriters
     Writer downloadCode; // called only when the setup downloads files
 
     // The Palm support, custom page and download writers of the build engine;
-    // customPages must outlive the writers.
-    static CodeSectionPartWriters Standard(const CustomPageCode &customPages);
+    // customPages and origins (where the user's lines land; may be null) must
+    // outlive the writers.
+    static CodeSectionPartWriters Standard(const CustomPageCode &customPages, ScriptLineOrigins *origins = nullptr);
 };
 
 // The script program of the setup: the generated parts in an order that

@@ -1,6 +1,7 @@
 #include "engine/scriptcode/CustomPageCode.h"
 
 #include "engine/scriptcode/EventCodeRewriter.h"
+#include "engine/setup/ScriptLineOrigins.h"
 #include "helpers/core/PageComponentLines.h"
 #include "engine/script/ScriptQuoting.h"
 #include "helpers/core/ScriptText.h"
@@ -45,6 +46,18 @@ QString scaledValue(const QString &path, const QString &value)
     return value;
 }
 
+// The code editors show a declaration or header line above the code.
+constexpr int kEditorLineOfFirstCodeLine = 2;
+
+// Appends a line the user wrote and records where it came from.
+void appendUserLine(QStringList &script, const QString &line, ScriptLineOrigins *origins, const QString &page,
+                    const QString &event, int editorLine)
+{
+    script << line;
+    if (origins)
+        origins->Add(int(script.size()), ScriptLineOrigin{ page, event, editorLine });
+}
+
 } // namespace
 
 // Writes one page: its event procedures, its creating function with the
@@ -53,9 +66,9 @@ class CustomPageCode::PageWriter
 {
 public:
     PageWriter(const PropertyWhiteList &whiteList, const EventCodeRewriter &rewriter, const TCustomForm &page,
-               int pageIndex, QStringList &script)
+               int pageIndex, QStringList &script, ScriptLineOrigins *origins)
         : m_whiteList(whiteList), m_rewriter(rewriter), m_page(page), m_pageIndex(pageIndex),
-          m_data(page.Data), m_script(script)
+          m_data(page.Data), m_script(script), m_origins(origins)
     {
     }
 
@@ -86,9 +99,12 @@ private:
             QString kind, name, tail;
             SplitPrototype(unit.ShortHelp, kind, name, tail);
             QString head = kind + u' ' + unit.eventNameInCode + tail;
-            m_script << head.replace(QStringLiteral("{}"), m_page.Name + u'_' + unit.Object + u'_');
-            for (const QString &line : unit.Code)
-                m_script << m_rewriter.RewriteEventLine(m_pageIndex, line);
+            const QString event = unit.Object + u'.' + unit.Event;
+            appendUserLine(m_script, head.replace(QStringLiteral("{}"), m_page.Name + u'_' + unit.Object + u'_'),
+                           m_origins, m_page.Name, event, 1);
+            for (int i = 0; i < unit.Code.size(); ++i)
+                appendUserLine(m_script, m_rewriter.RewriteEventLine(m_pageIndex, unit.Code.at(i)), m_origins,
+                               m_page.Name, event, i + kEditorLineOfFirstCodeLine);
             m_script << QString();
         }
     }
@@ -227,6 +243,7 @@ private:
     const int m_pageIndex;
     const QStringList &m_data;
     QStringList &m_script;
+    ScriptLineOrigins *m_origins;
     QStringList m_parents;
     int m_depth = -1;
     int m_line = 0;
@@ -243,7 +260,8 @@ CustomPageCode CustomPageCode::FromKnowledgeBase(const ScriptKnowledgeBase &know
                           knowledge.ClassMembers(QStringLiteral("TWizardPage")).insertTexts);
 }
 
-void CustomPageCode::WriteCustomFormsCode(TProjectContainer &project, QStringList &script) const
+void CustomPageCode::WriteCustomFormsCode(TProjectContainer &project, QStringList &script,
+                                          ScriptLineOrigins *origins) const
 {
     project.TrimCodeLines();
     const TCustomForms &pages = project.CustomForms;
@@ -261,12 +279,13 @@ void CustomPageCode::WriteCustomFormsCode(TProjectContainer &project, QStringLis
     }
     if (!project.CommonCode.isEmpty()) {
         script << QStringLiteral("[Code]");
-        for (const QString &line : project.CommonCode)
-            script << rewriter.RewriteGlobalLine(line);
+        for (int i = 0; i < project.CommonCode.size(); ++i)
+            appendUserLine(script, rewriter.RewriteGlobalLine(project.CommonCode.at(i)), origins, QString(), QString(),
+                           i + kEditorLineOfFirstCodeLine);
         script << QString();
     }
     for (int i = 0; i < pages.Count(); ++i)
-        PageWriter(m_whiteList, rewriter, pages[i], i, script).write();
+        PageWriter(m_whiteList, rewriter, pages[i], i, script, origins).write();
 }
 
 } // namespace talmo

@@ -6,6 +6,7 @@ namespace talmo {
 
 class PropertyWhiteList;
 class ScriptKnowledgeBase;
+class ScriptLineOrigins;
 class TProjectContainer;
 struct TCustomForm;
 class EventCodeRewriter;
@@ -25,8 +26,9 @@ public:
 
     // Appends the code to the script; nothing when the project has neither
     // pages nor global code. Trims the trailing empty lines of the project's
-    // code first.
-    void WriteCustomFormsCode(TProjectContainer &project, QStringList &script) const;
+    // code first. Where the user's own lines land goes into origins, when given.
+    void WriteCustomFormsCode(TProjectContainer &project, QStringList &script,
+                              ScriptLineOrigins *origins = nullptr) const;
 
 private:
     class PageWriter;

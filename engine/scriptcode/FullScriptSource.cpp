@@ -7,7 +7,7 @@ namespace talmo {
 FullScriptSource::FullScriptSource(const ScriptKnowledgeBase &knowledge,
                                    const BuiltinRedistributables *redistributables)
     : m_customPages(CustomPageCode::FromKnowledgeBase(knowledge))
-    , m_codeSection(CodeSectionPartWriters::Standard(m_customPages))
+    , m_codeSection(CodeSectionPartWriters::Standard(m_customPages, &m_origins))
     , m_generator(ScriptEnvironment::OfThisProgram(redistributables))
 {
     m_generator.SetCodeSection(&m_codeSection);
@@ -15,6 +15,7 @@ FullScriptSource::FullScriptSource(const ScriptKnowledgeBase &knowledge,
 
 void FullScriptSource::GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder)
 {
+    m_origins.Clear();
     m_generator.GenerateScript(project, script, outputFolder);
 }
 

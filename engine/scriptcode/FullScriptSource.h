@@ -22,8 +22,10 @@ public:
     FullScriptSource(const ScriptKnowledgeBase &knowledge, const BuiltinRedistributables *redistributables);
 
     void GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder) override;
+    ScriptLineOrigins LineOrigins() const override { return m_origins; }
 
 private:
+    ScriptLineOrigins m_origins;
     CustomPageCode m_customPages;
     CodeSectionAssembly m_codeSection;
     ScriptGenerator m_generator;

@@ -71,9 +71,28 @@ void TBuildThread::LogError(const QString &text)
     emit logLine(QStringLiteral("Error: ") + text);
 }
 
+// With a line, the error reads as the compiler's own output does: "Error on
+// line 12 in file.iss: message".
+void TBuildThread::LogCompileError(const TCompilerCallbackData &data)
+{
+    const QString message = libraryText(data.Error.ErrorMsg);
+    m_errorFile = libraryText(data.Error.ErrorFilename);
+    m_errorLine = data.Error.ErrorLine;
+    const QString where = data.Error.ErrorFilename ? QStringLiteral(" in ") + m_errorFile : QString();
+    if (m_errorLine <= 0) {
+        LogError(where + QStringLiteral(": ") + message);
+        return;
+    }
+    const QString located = QStringLiteral("%1%2: %3").arg(m_errorLine).arg(where, message);
+    m_errorText = QStringLiteral("Line ") + located;
+    emit logLine(QStringLiteral("Error on line ") + located);
+}
+
 void TBuildThread::run()
 {
     m_errorText.clear();
+    m_errorLine = 0;
+    m_errorFile.clear();
     try {
         execute();
     } catch (...) {
@@ -178,10 +197,8 @@ int32_t TBuildThread::handleCallback(int32_t code, TCompilerCallbackData *data)
         break;
     }
     case TCompilerCodeError:
-        if (data->Error.ErrorMsg) {
-            const QString where = data->Error.ErrorFilename ? QStringLiteral(" in ") + libraryText(data->Error.ErrorFilename) : QString();
-            LogError(where + QStringLiteral(": ") + libraryText(data->Error.ErrorMsg));
-        }
+        if (data->Error.ErrorMsg)
+            LogCompileError(*data);
         break;
     default:
         break;

@@ -46,6 +46,10 @@ public:
     // Read these after finished().
     int ResultCode() const { return m_resultCode; }
     QString ErrorText() const { return m_errorText; }
+    // Where the compiler found its error: the line (0 when it named none) and
+    // the include file (empty for the script itself).
+    int ErrorLine() const { return m_errorLine; }
+    QString ErrorFile() const { return m_errorFile; }
     bool Quiet() const { return m_quiet; }
     QStringList Script() const { return m_script; }
 
@@ -64,6 +68,7 @@ private:
     int32_t handleCallback(int32_t code, TCompilerCallbackData *data);
     void execute();
     void LogError(const QString &text);
+    void LogCompileError(const TCompilerCallbackData &data);
 
     QStringList m_script;
     bool m_quiet = false;
@@ -71,6 +76,8 @@ private:
     std::atomic<bool> m_abortRequested{false};
     int m_resultCode = 0;
     QString m_errorText;
+    int m_errorLine = 0;
+    QString m_errorFile;
     bool m_callbackFailed = false;
     int m_nextScriptLine = 0;
     QByteArray m_currentScriptLine; // valid until the next callback

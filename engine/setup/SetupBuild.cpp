@@ -115,6 +115,11 @@ void SetupBuild::Compile(BuildInProgress &builder, const QStringList &script, co
     thread.wait();
     m_thread = nullptr;
 
+    if (thread.ErrorLine() > 0 && thread.ErrorFile().isEmpty() && m_source) {
+        const QString origin = m_source->LineOrigins().Describe(thread.ErrorLine());
+        if (!origin.isEmpty())
+            builder.Log(origin);
+    }
     builder.SetResult(thread.ResultCode(), thread.ErrorText());
     builder.ShowCompileProgress(false);
     builder.SetCompiling(false);

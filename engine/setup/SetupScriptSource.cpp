@@ -4,4 +4,9 @@ namespace talmo {
 
 SetupScriptSource::~SetupScriptSource() = default;
 
+ScriptLineOrigins SetupScriptSource::LineOrigins() const
+{
+    return {};
+}
+
 } // namespace talmo

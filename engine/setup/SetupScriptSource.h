@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/setup/ScriptLineOrigins.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +20,9 @@ public:
     // absolute, without a trailing separator; the project folder is the
     // current folder. Raises a std::exception when the script cannot be made.
     virtual void GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder) = 0;
+    // Where the user's own lines of the script last generated came from;
+    // none for a source that writes no user code.
+    virtual ScriptLineOrigins LineOrigins() const;
 };
 
 } // namespace talmo

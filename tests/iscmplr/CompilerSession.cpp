@@ -64,6 +64,11 @@ int32_t CompilerSession::callback(int32_t code, TCompilerCallbackData *data, int
 
 int CompilerSession::compile()
 {
+    return compileWith(compileEntry());
+}
+
+int CompilerSession::compileWith(TISDllCompileScriptProc entry)
+{
     const QByteArray source = sourceDir.toUtf8();
     const QByteArray compiler = compilerDir.toUtf8();
     const QByteArray optionBlock = options + QByteArray(2, '\0');
@@ -75,7 +80,7 @@ int CompilerSession::compile()
     params.CallbackProc = &CompilerSession::callback;
     params.AppData = reinterpret_cast<intptr_t>(this);
     params.Options = optionBlock.constData();
-    result = compileEntry()(&params);
+    result = entry(&params);
     return result;
 }
 

@@ -38,6 +38,8 @@ struct CompilerSession
     QList<int> codes;
 
     int compile();
+    // The same through the entry point of another copy of the library.
+    int compileWith(TISDllCompileScriptProc entry);
 
     static TISDllGetVersionProc versionEntry();
     static TISDllCompileScriptProc compileEntry();

@@ -89,10 +89,11 @@ TEST_F(ScriptCheck, rejectsWhatARealCompileWouldRejectAtTheFaultyLine)
          QStringLiteral("Custom message \"UninstallIt\" is not defined"), 6},
         {lines({"[Code]", "function F: Integer;", "external 'F@files:helper.dll stdcall';"}),
          QStringLiteral("\"files:helper.dll\" names a file that [Files] does not carry"), 7},
+        // [Code] as the Pascal Script compiler has it: what it finds at the end is on the last line
         {lines({"[Code]", "procedure P;", "begin", "  if True then begin", "  end;"}),
-         QStringLiteral("\"begin\" is never closed by \"end\""), 7},
-        {lines({"[Code]", "end;"}), QStringLiteral("\"end\" without a matching \"begin\""), 6},
-        {lines({"[Code]", "{ never closed", "begin end;"}), QStringLiteral("A comment in [Code] is not closed"), 6},
+         QStringLiteral("Column 1: Unexpected end of file"), 9},
+        {lines({"[Code]", "end;"}), QStringLiteral("Column 4: period ('.') expected"), 6},
+        {lines({"[Code]", "{ never closed", "begin end;"}), QStringLiteral("Comment error"), 7},
         // section rules
         {lines({"[Run]", "Filename: {app}\\x.exe; Flags: nowait waituntilidle"}),
          QStringLiteral("Parameter \"Flags\" cannot include multiple \"wait\" flags"), 6},

@@ -1,36 +1,29 @@
 #include "PascalChecker.h"
 
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
 PascalCheckResult runPascalCheck(const QStringList &codeLines)
 {
     PascalCheckResult result;
-    QTemporaryDir dir;
-    const QString codeFile = dir.filePath(QStringLiteral("code.pas"));
-    QFile file(codeFile);
-    if (!file.open(QIODevice::WriteOnly)) {
-        ADD_FAILURE() << "cannot write " << codeFile.toStdString();
-        return result;
-    }
-    file.write(codeLines.join(QLatin1Char('\n')).toLatin1());
-    file.write("\n");
-    file.close();
-
     QProcess checker;
     checker.setProcessChannelMode(QProcess::MergedChannels);
-    checker.start(QStringLiteral(TALMO_PASCALCHECK_PROGRAM),
-                  {QStringLiteral(TALMO_FACTS_DIR), codeFile});
+    checker.start(QStringLiteral(TALMO_TEST_PROGRAM_DIR "/pascalcheck"), {QStringLiteral(TALMO_TEST_PROGRAM_DIR "/ScriptApi")});
+    checker.write(codeLines.join(QLatin1Char('\n')).toUtf8() + '\n');
+    checker.closeWriteChannel();
     if (!checker.waitForFinished(60000)) {
         ADD_FAILURE() << "the checker did not finish";
         return result;
     }
     result.exitCode = checker.exitStatus() == QProcess::NormalExit ? checker.exitCode() : -1;
-    result.output = QString::fromLocal8Bit(checker.readAll()).replace(codeFile, QStringLiteral("code"));
+    result.output = QString::fromUtf8(checker.readAll());
     return result;
+}
+
+bool PascalCheckResult::reportsAtLine(int line) const
+{
+    return output.startsWith(QString::number(line) + u':') || output.contains(u'\n' + QString::number(line) + u':');
 }
 
 QStringList codeSectionsOf(const QStringList &script)

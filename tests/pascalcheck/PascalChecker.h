@@ -3,13 +3,14 @@
 #include <QString>
 #include <QStringList>
 
-// Runs the Pascal Script checker on the text of a [Code] section.
+// Runs the Pascal Script checker of the program folder on the text of a [Code] section.
 struct PascalCheckResult
 {
     int exitCode = -1;
-    QString output; // one message a line: "<file>:<line>:<column>: <kind>: <text>"
+    QString output; // one message a line: "<line>:<column>: <kind>: <text>"
 
     bool compiled() const { return exitCode == 0; }
+    bool reportsAtLine(int line) const;
 };
 
 PascalCheckResult runPascalCheck(const QStringList &codeLines);

@@ -95,12 +95,6 @@ private:
     const SourceLines &m_lines;
 };
 
-bool opensBlock(const QString &word)
-{
-    return word == QLatin1String("begin") || word == QLatin1String("case") || word == QLatin1String("try")
-        || word == QLatin1String("record");
-}
-
 QString filesLibraryOf(const QString &binding)
 {
     const qsizetype at = binding.indexOf(QLatin1String("@files:"), 0, Qt::CaseInsensitive);
@@ -116,7 +110,6 @@ CodeSection CodeSection::scan(const SourceLines &lines)
 {
     CodeSection result;
     const QList<Token> tokens = Tokenizer(lines).tokens();
-    QList<const Token *> openBlocks;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const Token &token = tokens.at(i);
         if (token.kind != Token::Kind::Word)
@@ -130,17 +123,8 @@ CodeSection CodeSection::scan(const SourceLines &lines)
                 if (!library.isEmpty())
                     result.m_filesLibraries.append({library, *token.where});
             }
-        } else if (opensBlock(token.text)) {
-            openBlocks.append(&token);
-        } else if (token.text == QLatin1String("end")) {
-            if (openBlocks.isEmpty())
-                throw CompileError::at(*token.where, QStringLiteral("\"end\" without a matching \"begin\""));
-            openBlocks.removeLast();
         }
     }
-    if (!openBlocks.isEmpty())
-        throw CompileError::at(*openBlocks.last()->where, QStringLiteral("\"%1\" is never closed by \"end\"")
-                                                              .arg(openBlocks.last()->text));
     return result;
 }
 

@@ -13,14 +13,14 @@ struct FilesLibraryReference
     SourceLine where;
 };
 
-// What the checks need of the [Code] section: the names of its routines, the
-// "files:" libraries its external declarations bind, and whether its begin/end
-// pairs balance. Comments and strings are skipped as Pascal has them.
+// What the checks of the other sections need of the [Code] section, which the
+// Pascal Script compiler has accepted: the names of its routines and the
+// "files:" libraries its external declarations bind. Comments and strings are
+// skipped as Pascal has them.
 class CodeSection
 {
 public:
-    // Throws CompileError when the blocks do not balance or a comment or
-    // string is left open.
+    // Throws CompileError when a comment or string is left open.
     static CodeSection scan(const SourceLines &lines);
 
     bool declares(const QString &routine) const { return m_routines.contains(routine.toLower()); }

@@ -111,9 +111,10 @@ PrefixedLine splitPrefixedLine(const SourceLine &line, const QString &sectionNam
 
 } // namespace
 
-ScriptChecker::ScriptChecker(HostPaths paths, CompileOptions options, StatusSink status)
+ScriptChecker::ScriptChecker(HostPaths paths, CompileOptions options, CodeSectionCompiler codeCompiler, StatusSink status)
     : m_paths(std::move(paths))
     , m_options(std::move(options))
+    , m_codeCompiler(std::move(codeCompiler))
     , m_status(std::move(status))
 {
 }
@@ -273,7 +274,8 @@ void ScriptChecker::checkCode()
     const Section *section = m_sections.find(QStringLiteral("Code"));
     if (!section)
         return;
-    m_status(QStringLiteral("Parsing [Code] section"));
+    m_status(QStringLiteral("Compiling [Code] section"));
+    m_result.warnings << m_codeCompiler.compile(section->lines, section->header);
     m_code = CodeSection::scan(section->lines);
 }
 

@@ -2,6 +2,7 @@
 
 #include "CheckedScript.h"
 #include "CodeSection.h"
+#include "CodeSectionCompiler.h"
 #include "HostPaths.h"
 #include "NameSet.h"
 #include "ParameterLine.h"
@@ -31,7 +32,7 @@ class ScriptChecker
 public:
     using StatusSink = std::function<void(const QString &)>;
 
-    ScriptChecker(HostPaths paths, CompileOptions options, StatusSink status);
+    ScriptChecker(HostPaths paths, CompileOptions options, CodeSectionCompiler codeCompiler, StatusSink status);
 
     CheckedScript check(const SourceLines &preprocessed);
 
@@ -60,6 +61,7 @@ private:
 
     HostPaths m_paths;
     CompileOptions m_options;
+    CodeSectionCompiler m_codeCompiler;
     StatusSink m_status;
     ScriptSections m_sections;
     CodeSection m_code;

@@ -54,7 +54,7 @@ int32_t run(const TCompileScriptParamsEx &params, const QString &ownFolder, Comp
         Preprocessor preprocessor(paths);
         const SourceLines script = preprocessor.run(host);
 
-        ScriptChecker checker(paths, options, [&host](const QString &message) { host.status(message); });
+        ScriptChecker checker(paths, options, CodeSectionCompiler(ownFolder), [&host](const QString &message) { host.status(message); });
         const CheckedScript checked = checker.check(script);
         for (const QString &warning : checked.warnings)
             host.status(QStringLiteral("Warning: %1").arg(warning));

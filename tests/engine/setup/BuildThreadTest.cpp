@@ -1,5 +1,6 @@
 #include "engine/setup/BuildThread.h"
 #include "platform/ProgramFolder.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -59,12 +60,12 @@ int32_t success(const TCompileScriptParamsEx &params, const char *file)
     return notify(params, TCompilerCodeSuccess, data);
 }
 
-int32_t error(const TCompileScriptParamsEx &params, const char *message, const char *file)
+int32_t error(const TCompileScriptParamsEx &params, const char *message, const char *file, int32_t line = 3)
 {
     TCompilerCallbackData data{};
     data.Error.ErrorMsg = message;
     data.Error.ErrorFilename = file;
-    data.Error.ErrorLine = 3;
+    data.Error.ErrorLine = line;
     return notify(params, TCompilerCodeError, data);
 }
 
@@ -184,21 +185,27 @@ TEST_F(BuildThread, logShapeOfASuccessfulCompileDependsOnQuietMode)
     }
 }
 
-TEST_F(BuildThread, compileErrorsAreLoggedWithTheirFile)
+TEST_F(BuildThread, compileErrorsAreLoggedWithTheirLineAndFile)
 {
     struct Case
     {
         const char *file;
+        int32_t line;
         QString logged;
+        QString errorText;
     };
     const QList<Case> cases = {
-        {"inc.isi", QStringLiteral("Error:  in inc.isi: Unknown flag")},
-        {nullptr, QStringLiteral("Error: : Unknown flag")},
-        {"/home/Проект €/inc.isi", QStringLiteral("Error:  in /home/Проект €/inc.isi: Unknown flag")},
+        {"inc.isi", 3, QStringLiteral("Error on line 3 in inc.isi: Unknown flag"), QStringLiteral("Line 3 in inc.isi: Unknown flag")},
+        {nullptr, 3, QStringLiteral("Error on line 3: Unknown flag"), QStringLiteral("Line 3: Unknown flag")},
+        {"/home/Проект €/inc.isi", 12, QStringLiteral("Error on line 12 in /home/Проект €/inc.isi: Unknown flag"),
+         QStringLiteral("Line 12 in /home/Проект €/inc.isi: Unknown flag")},
+        // No line: the compiler's plain form.
+        {"inc.isi", 0, QStringLiteral("Error:  in inc.isi: Unknown flag"), QStringLiteral(" in inc.isi: Unknown flag")},
+        {nullptr, 0, QStringLiteral("Error: : Unknown flag"), QStringLiteral(": Unknown flag")},
     };
     for (const Case &c : cases) {
         FakeCompiler::behaviour = [&](const TCompileScriptParamsEx &params) {
-            error(params, "Unknown flag", c.file);
+            error(params, "Unknown flag", c.file, c.line);
             return TCompilerResultFailed;
         };
         TBuildThread t;
@@ -207,7 +214,9 @@ TEST_F(BuildThread, compileErrorsAreLoggedWithTheirFile)
         const Outcome outcome = runToEnd(t);
         EXPECT_EQ(outcome.result, 2);
         EXPECT_EQ(outcome.log, QStringList{c.logged});
-        EXPECT_EQ(outcome.errorText, c.logged.mid(7));
+        EXPECT_EQ(outcome.errorText, c.errorText);
+        EXPECT_EQ(t.ErrorLine(), c.line);
+        EXPECT_EQ(t.ErrorFile(), QString::fromUtf8(c.file));
     }
 }
 

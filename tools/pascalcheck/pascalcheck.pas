@@ -1,7 +1,8 @@
-{ Compiles the [Code] part of a setup script with the Pascal Script compiler the way the
-  installer does (no main block needed), after declaring the installer's script API from the
-  data files of the repository. Prints every message with its line; exits 1 when the code
-  does not compile and 2 when the data files or the arguments are unusable. }
+{ Compiles the [Code] part of a setup script, read from standard input, with the Pascal
+  Script compiler the way the installer does (no main block needed), after declaring the
+  installer's script API from the data files of the given folder. Prints every message as
+  "<line>:<column>: <kind>: <text>"; exits 1 when the code does not compile and 2 when the
+  data files or the arguments are unusable. }
 program pascalcheck;
 
 {$mode delphi}{$H+}
@@ -508,7 +509,6 @@ var
   Lines: TStringList;
   Line, Word, Rest, Name: string;
   I, Space, Equals: Integer;
-  AClass: TPSCompileTimeClass;
 begin
   Lines := ReadDataLines('script-types.txt');
   try
@@ -660,25 +660,45 @@ begin
   Result := DllExternalProc(Sender, Decl, Name, Text);
 end;
 
-function Compile(const CodeFile: string): Integer;
+function ReadStandardInput: string;
+var
+  Input: THandleStream;
+  Chunk: array[0..65535] of Char;
+  Part: string;
+  Count: Longint;
+begin
+  Result := '';
+  Input := THandleStream.Create(StdInputHandle);
+  try
+    repeat
+      Count := Input.Read(Chunk, SizeOf(Chunk));
+      if Count > 0 then
+      begin
+        SetString(Part, PChar(@Chunk[0]), Count);
+        Result := Result + Part;
+      end;
+    until Count <= 0;
+  finally
+    Input.Free;
+  end;
+end;
+
+function Compile(const Code: string): Integer;
 var
   Compiler: TPSPascalCompiler;
-  Code: TStringList;
   Ok: Boolean;
   I: Integer;
   Msg: TPSPascalCompilerMessage;
 begin
-  Code := TStringList.Create;
   Compiler := TPSPascalCompiler.Create;
   try
-    Code.LoadFromFile(CodeFile);
     Compiler.OnUses := OnUses;
     Compiler.OnExportCheck := OnExportCheck;
     Compiler.OnExternalProc := OnExternalProc;
     Compiler.AllowNoBegin := True;
     Compiler.AllowNoEnd := True;
     Compiler.BooleanShortCircuit := True;
-    Ok := Compiler.Compile(Code.Text);
+    Ok := Compiler.Compile(Code);
     for I := 0 to RegistrationProblems.Count - 1 do
       WriteLn(ErrOutput, 'declaration: ', RegistrationProblems[I]);
     for I := 0 to Compiler.MsgCount - 1 do
@@ -686,7 +706,7 @@ begin
       Msg := Compiler.Msg[I];
       if Msg is TPSPascalCompilerError then
         Ok := False;
-      WriteLn(Format('%s:%d:%d: %s: %s', [CodeFile, Msg.Row, Msg.Col, Msg.ErrorType, Msg.ShortMessageToString]));
+      WriteLn(Format('%d:%d: %s: %s', [Msg.Row, Msg.Col, Msg.ErrorType, Msg.ShortMessageToString]));
     end;
     if RegistrationProblems.Count > 0 then
       Result := 2
@@ -696,14 +716,13 @@ begin
       Result := 1;
   finally
     Compiler.Free;
-    Code.Free;
   end;
 end;
 
 begin
-  if ParamCount <> 2 then
+  if ParamCount <> 1 then
   begin
-    WriteLn(ErrOutput, 'usage: pascalcheck DATA-FOLDER CODE-FILE');
+    WriteLn(ErrOutput, 'usage: pascalcheck DATA-FOLDER < CODE');
     Halt(2);
   end;
   DataDir := ParamStr(1);
@@ -717,7 +736,7 @@ begin
       ReadClassFile('script-classes.txt');
       ReadClassFile('script-classes-extra.txt');
       ApplyCompilerCorrections('script-classes-compiler.txt');
-      ExitCode := Compile(ParamStr(2));
+      ExitCode := Compile(ReadStandardInput);
     except
       on E: Exception do
       begin
