@@ -144,9 +144,6 @@ TEST_F(CabwizEndToEndTest, FaultsGiveAnErrorLineAndNoCabinet)
          "Error: @INF@, line 45, section [Common]: the source file @SRC@/common/unused.bin does not exist"},
         {"undefined string", "Docs=0,%DocDir%", "Docs=0,%DocsDir%",
          "Error: @INF@, line 57, section [DestinationDirs]: undefined string %DocsDir%"},
-        {"section named but absent", "Copyfiles=Common,Empty", "Copyfiles=Common,Extras",
-         "Error: @INF@, line 68, section [DefaultInstall.ARMV4]: Copyfiles names the section [Extras], which the file "
-         "does not have"},
         {"file not on any disk", "manual.txt,readme.txt,,0x00000010", "manual.txt,nowhere.txt,,0x00000010",
          "Error: @INF@, line 48, section [Docs]: the file nowhere.txt is not listed in [SourceDisksFiles]"},
     };

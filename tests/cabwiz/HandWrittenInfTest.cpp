@@ -39,7 +39,9 @@ struct InfCase
     QString body;
     QStringList arguments;          // after "<inf> /dest out"
     QString cabinet;                // the one cabinet the run writes
-    QStringList descriptorContains; // lines of its _setup.xml, trimmed
+    QStringList descriptorContains; // runs of whole lines of its _setup.xml, trimmed
+    QStringList warnings = {};      // every line the run prints; "@INF@" stands for the .inf
+    QStringList descriptorLacks = {};
 };
 
 class HandWrittenInfTest : public ::testing::Test
@@ -52,6 +54,9 @@ protected:
         ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("arm")));
         writeFile(QStringLiteral("src/app.exe"), "the program");
         writeFile(QStringLiteral("arm/app.exe"), "the arm program");
+        writeFile(QStringLiteral("arm/tool.dll"), "the arm tool");
+        writeFile(QStringLiteral("src/setup.dll"), "the setup");
+        writeFile(QStringLiteral("arm/armsetup.dll"), "the arm setup");
     }
 
     void writeFile(const QString &relative, const QByteArray &content)
@@ -86,12 +91,31 @@ protected:
         return lines;
     }
 
+    // Builds each case and checks its output and its cabinet's descriptor.
+    void check(const QList<InfCase> &cases)
+    {
+        for (const InfCase &infCase : cases) {
+            SCOPED_TRACE(infCase.name);
+            const CabwizResult result = run(infCase.body, infCase.arguments);
+            ASSERT_EQ(result.exitCode, 0) << result.lines.join(u'\n').toStdString();
+            QStringList warnings = infCase.warnings;
+            warnings.replaceInStrings(QStringLiteral("@INF@"), inf());
+            EXPECT_EQ(result.lines, warnings);
+            EXPECT_EQ(cabinetsIn(work.filePath(QStringLiteral("out"))), QStringList{infCase.cabinet});
+            const QString descriptor = u'\n' + descriptorLines(infCase.cabinet).join(u'\n') + u'\n';
+            for (const QString &expected : infCase.descriptorContains)
+                EXPECT_TRUE(descriptor.contains(u'\n' + expected + u'\n')) << expected.toStdString() << descriptor.toStdString();
+            for (const QString &unexpected : infCase.descriptorLacks)
+                EXPECT_FALSE(descriptor.contains(unexpected)) << unexpected.toStdString();
+        }
+    }
+
     QTemporaryDir work;
 };
 
 TEST_F(HandWrittenInfTest, BuildsWhatTheFileSays)
 {
-    const InfCase cases[] = {
+    const QList<InfCase> cases = {
         {"comments after headers and values",
          "[CEStrings]   ; required\n"
          "[Strings]\t; user strings\n"
@@ -151,7 +175,7 @@ TEST_F(HandWrittenInfTest, BuildsWhatTheFileSays)
                                         "[Reg]\nHKLM,Software\\Tiny,Mask,0x00010001,0xE0000000\n",
          {},
          "tiny.CAB",
-         {"<parm name=\"BuildMin\" value=\"0x10000000\"/>", "<parm name=\"BuildMax\" value=\"0xE0000000\"/>",
+         {"<parm name=\"BuildNumberMin\" value=\"268435456\"/>", "<parm name=\"BuildNumberMax\" value=\"-536870912\"/>",
           "<parm name=\"Mask\" value=\"-536870912\" datatype=\"integer\"/>"}},
         {"a processor named only by its source disks",
          "[SourceDisksNames.ARMV4]\n2 = ,\"Arm\",,arm\n[SourceDisksFiles.ARMV4]\napp.exe = 2\n"
@@ -160,16 +184,157 @@ TEST_F(HandWrittenInfTest, BuildsWhatTheFileSays)
          "tiny.ARMV4.CAB",
          {"<parm name=\"Source\" value=\"app.001\"/>"}},
     };
-    for (const InfCase &infCase : cases) {
-        SCOPED_TRACE(infCase.name);
-        const CabwizResult result = run(infCase.body, infCase.arguments);
-        ASSERT_EQ(result.exitCode, 0) << result.lines.join(u'\n').toStdString();
-        EXPECT_TRUE(result.lines.isEmpty()) << result.lines.join(u'\n').toStdString();
-        EXPECT_EQ(cabinetsIn(work.filePath(QStringLiteral("out"))), QStringList{infCase.cabinet});
-        const QStringList lines = descriptorLines(infCase.cabinet);
-        for (const QString &expected : infCase.descriptorContains)
-            EXPECT_TRUE(lines.contains(expected)) << expected.toStdString() << "\n" << lines.join(u'\n').toStdString();
-    }
+    check(cases);
+}
+
+// The body of each case begins at line 10 of its file.
+TEST_F(HandWrittenInfTest, WritesWhatTheDeviceExpects)
+{
+    const QString armDisk = QStringLiteral("[SourceDisksNames.ARM]\n2 = ,\"Arm\",,arm\n"
+                                           "[SourceDisksFiles]\napp.exe = 1\nsetup.dll = 1\n"
+                                           "[SourceDisksFiles.ARM]\ntool.dll = 2\narmsetup.dll = 2\n"
+                                           "[DestinationDirs]\nCommon = 0,%InstallDir%\nArm = 0,%CE2%\n"
+                                           "Links = 0,%CE11%\nArmLinks = 0,%CE17%\n"
+                                           "[Common]\napp.exe\n[Arm]\ntool.dll\n");
+    const QList<InfCase> cases = {
+        {"a processor's files add to the common ones",
+         armDisk + "[DefaultInstall]\nCopyFiles = Common\n[DefaultInstall.ARM]\nCopyFiles = Arm\n",
+         {"/cpu", "ARM"},
+         "tiny.ARM.CAB",
+         {"<parm name=\"NumFiles\" value=\"2\"/>",
+          "<characteristic type=\"app.exe\">\n<characteristic type=\"Extract\">\n<parm name=\"Source\" value=\"app.001\"/>",
+          "<characteristic type=\"tool.dll\">\n<characteristic type=\"Extract\">\n<parm name=\"Source\" value=\"tool.002\"/>"}},
+        {"a processor's registry, shortcuts and self-registering files add to the common ones; its setup DLL replaces",
+         armDisk + "[DefaultInstall]\nCopyFiles = Common\nAddReg = Reg\nCEShortcuts = Links\n"
+                   "CESelfRegister = app.exe\nCESetupDLL = setup.dll\n"
+                   "[DefaultInstall.ARM]\nCopyFiles = Arm\nAddReg = ArmReg\nCEShortcuts = ArmLinks\n"
+                   "CESelfRegister = tool.dll\nCESetupDLL = armsetup.dll\n"
+                   "[Reg]\nHKLM,Software\\Tiny,Common,0x00010001,1\n[ArmReg]\nHKLM,Software\\Tiny,Arm,0x00010001,2\n"
+                   "[Links]\nTiny,0,app.exe\n[ArmLinks]\nTool,0,tool.dll\n",
+         {"/cpu", "ARM"},
+         "tiny.ARM.CAB",
+         {"<parm name=\"NumRegVals\" value=\"2\"/>\n<parm name=\"NumShortcuts\" value=\"2\"/>\n"
+          "<parm name=\"SetupDLL\" value=\"armsetup.003\" translation=\"install\"/>\n</characteristic>",
+          "<parm name=\"Source\" value=\"app.001\"/>\n<parm name=\"SelfRegister\"/>",
+          "<parm name=\"Source\" value=\"tool.002\"/>\n<parm name=\"SelfRegister\"/>",
+          "<parm name=\"Common\" value=\"1\" datatype=\"integer\"/>\n<parm name=\"Arm\" value=\"2\" datatype=\"integer\"/>",
+          "<characteristic type=\"Tiny.lnk\">", "<characteristic type=\"Tool.lnk\">"},
+         {},
+         {"value=\"setup."}},
+        {"copy flags in the file's Extract, those without a place warned about",
+         QString::fromLatin1(CopyApp).replace(QStringLiteral("app.exe = 1"), QStringLiteral("app.exe = 1\nsetup.dll = 1"))
+             + "\"setup.dll\",,,0x00000010\n"
+               "copy.exe,app.exe,,0x80000000\n"
+               "late.exe,app.exe,,0x40000012\n"
+               "odd.exe,app.exe,,0x00000004\n",
+         {},
+         "tiny.CAB",
+         {"<parm name=\"Source\" value=\"app.001\"/>\n</characteristic>",
+          "<characteristic type=\"setup.dll\">\n<characteristic type=\"Extract\">\n"
+          "<parm name=\"Source\" value=\"setup.002\"/>\n<parm name=\"NoOverwrite\"/>\n</characteristic>",
+          "<characteristic type=\"copy.exe\">\n<characteristic type=\"Extract\">\n"
+          "<parm name=\"Source\" value=\"app.001\"/>\n<parm name=\"Shared\"/>\n</characteristic>",
+          "<characteristic type=\"late.exe\">\n<characteristic type=\"Extract\">\n"
+          "<parm name=\"Source\" value=\"app.001\"/>\n<parm name=\"NoOverwrite\"/>\n</characteristic>"},
+         {"Warning: @INF@, line 21, section [Files]: the setup descriptor has no place for the copy flag "
+          "COPYFLG_NOSKIP (0x00000002); the device installs the file without it",
+          "Warning: @INF@, line 21, section [Files]: the setup descriptor has no place for the copy flag "
+          "CE_COPYFLG_NODATECHECK (0x40000000); the device installs the file without it",
+          "Warning: @INF@, line 22, section [Files]: unknown copy flags 0x00000004 are left out"}},
+        {"self-registration marks the file, not the installation",
+         QString::fromLatin1(CopyApp) + "[DefaultInstall]\nCESelfRegister = APP.EXE,gone.dll\n",
+         {},
+         "tiny.CAB",
+         {"<parm name=\"Source\" value=\"app.001\"/>\n<parm name=\"SelfRegister\"/>\n</characteristic>"},
+         {"Warning: @INF@, line 19, section [DefaultInstall]: CESelfRegister names gone.dll, which this cabinet does "
+          "not install"},
+         {"<parm name=\"SelfRegister\" value="}},
+        {"version and build limits under the device's names",
+         QString::fromLatin1(CopyApp) + "[CEDevice]\nVersionMin = 4.2\nVersionMax = 100.0\nBuildMax = 0xE0000000\n"
+                                        "[CEDevice.ARM]\nProcessorType = 2577\n",
+         {"/cpu", "ARM"},
+         "tiny.ARM.CAB",
+         {"<parm name=\"ProcessorType\" value=\"2577\"/>\n<parm name=\"OSVersionMin\" value=\"4.2\"/>\n"
+          "<parm name=\"OSVersionMax\" value=\"100.0\"/>\n<parm name=\"BuildNumberMin\" value=\"0\"/>\n"
+          "<parm name=\"BuildNumberMax\" value=\"-536870912\"/>\n</characteristic>"},
+         {},
+         {"\"VersionMin\"", "\"BuildMax\""}},
+        {"sections named but absent are left out",
+         QString::fromLatin1(CopyApp).replace(QStringLiteral("CopyFiles = Files"), QStringLiteral("CopyFiles = Files,Missing"))
+             + "[DefaultInstall]\nAddReg = Gone\n",
+         {},
+         "tiny.CAB",
+         {"<parm name=\"NumFiles\" value=\"1\"/>", "<parm name=\"NumRegVals\" value=\"0\"/>"},
+         {"Warning: @INF@, line 13, section [DefaultInstall]: CopyFiles names the section [Missing], which the file does "
+          "not have; nothing of it is installed",
+          "Warning: @INF@, line 19, section [DefaultInstall]: AddReg names the section [Gone], which the file does not "
+          "have; nothing of it is installed"}},
+        {"a NUL character ends the text",
+         QString::fromLatin1(CopyApp) + "\r\n" + QChar(0) + "[DefaultInstall]\nAddReg = Gone\n",
+         {},
+         "tiny.CAB",
+         {"<parm name=\"NumFiles\" value=\"1\"/>"}},
+        {"doubled quotes inside quotes, quoted and unquoted pieces joined",
+         QString::fromLatin1(CopyApp) + "[DefaultInstall]\nAddReg = Reg\n[Reg]\n"
+                                        "HKCR,k,,0,\"\"\"%InstallDir%\\a.exe\"\" \"\"%1\"\"\"\n"
+                                        "HKCR,\"Open\"\\Command,,0,\"\"\"%InstallDir%\\b.exe\"\"\" %%1\n",
+         {},
+         "tiny.CAB",
+         {"<parm name=\"\" value=\"&quot;%InstallDir%\\a.exe&quot; &quot;%1&quot;\" datatype=\"string\" "
+          "translation=\"install\"/>",
+          "<characteristic type=\"HKCR\\Open\\Command\">\n<parm name=\"\" value=\"&quot;%InstallDir%\\b.exe&quot; %1\" "
+          "datatype=\"string\" translation=\"install\"/>"}},
+        {"strings in the file names of the source disks",
+         "[Strings]\nExeName = app.exe\n[SourceDisksFiles]\n%ExeName% = 1\n[DefaultInstall]\nCopyFiles = Files\n"
+         "[DestinationDirs]\nFiles = 0,%InstallDir%\n[Files]\n%ExeName%\n",
+         {},
+         "tiny.CAB",
+         {"<characteristic type=\"app.exe\">\n<characteristic type=\"Extract\">\n<parm name=\"Source\" value=\"app.001\"/>"}},
+    };
+    check(cases);
+}
+
+// With a full disk or folder, every file of a project may be gone: a cabinet
+// of nothing must not pass for a build.
+TEST_F(HandWrittenInfTest, AnInstallationOfNothingIsRefused)
+{
+    const CabwizResult result = run(QStringLiteral("[SourceDisksFiles]\napp.exe = 1\n[DestinationDirs]\nLinks = 0,%CE11%\n"
+                                                   "Empty = 0,%InstallDir%\n[DefaultInstall]\nCopyFiles = Empty\nCEShortcuts = Links\n"
+                                                   "[Empty]\n[Links]\n"),
+                                    {QStringLiteral("/cpu"), QStringLiteral("ARM")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.lines,
+              (QStringList{"Warning: " + inf() + ": no section names the processor ARM; its cabinet holds the generic "
+                                                 "installation",
+                           "Error: " + inf() + ", line 15, section [DefaultInstall]: the cabinet for ARM installs nothing: "
+                                               "no file, no registry value and no shortcut"}));
+    EXPECT_TRUE(cabinetsIn(work.filePath(QStringLiteral("out"))).isEmpty());
+}
+
+// The processor's own file of a path replaces the generic one without a word,
+// and the cabinet no longer carries the generic one; two generic files of one
+// path are a clash worth a warning.
+TEST_F(HandWrittenInfTest, AProcessorsFileReplacesTheGenericOneOfItsPath)
+{
+    const QString body = QStringLiteral("[SourceDisksNames.ARM]\n2 = ,\"Arm\",,arm\n"
+                                        "[SourceDisksFiles]\napp.exe = 1\nsetup.dll = 1\n[SourceDisksFiles.ARM]\ntool.dll = 2\n"
+                                        "[DestinationDirs]\nDefaultDestDir = 0,%InstallDir%\n"
+                                        "[Common]\napp.exe\n[Arm]\napp.exe,tool.dll\n"
+                                        "[DefaultInstall]\nCopyFiles = Common\n[DefaultInstall.ARM]\nCopyFiles = Arm\n");
+    const CabwizResult replaced = run(body, {QStringLiteral("/cpu"), QStringLiteral("ARM")});
+    ASSERT_EQ(replaced.exitCode, 0) << replaced.lines.join(u'\n').toStdString();
+    EXPECT_EQ(replaced.lines, QStringList());
+    const QString cabinet = work.filePath(QStringLiteral("out/tiny.ARM.CAB"));
+    EXPECT_EQ(cabMembers(cabinet), (QStringList{"_setup.xml", "tool.001"}));
+    EXPECT_TRUE(descriptorLines(QStringLiteral("tiny.ARM.CAB")).join(u'\n').contains(
+        QStringLiteral("<characteristic type=\"app.exe\">\n<characteristic type=\"Extract\">\n"
+                       "<parm name=\"Source\" value=\"tool.001\"/>")));
+
+    const CabwizResult clash = run(QString(body).replace(QStringLiteral("[Arm]"), QStringLiteral("app.exe,setup.dll\n[Arm]")), {});
+    ASSERT_EQ(clash.exitCode, 0) << clash.lines.join(u'\n').toStdString();
+    EXPECT_EQ(clash.lines, QStringList{"Warning: " + inf() + ", line 21, section [Common]: %InstallDir%\\app.exe is "
+                                                             "installed from two sources; the later one wins"});
+    EXPECT_EQ(cabMembers(work.filePath(QStringLiteral("out/tiny.CAB"))), (QStringList{"_setup.xml", "setup.001"}));
 }
 
 TEST_F(HandWrittenInfTest, TheSourceFoundIgnoringCaseIsCopiedWhole)

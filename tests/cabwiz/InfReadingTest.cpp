@@ -24,14 +24,19 @@ TEST(SplitFieldsTest, SplitsAtCommasOutsideQuotes)
         EXPECT_EQ(splitFields(text, maxFields), fields) << text.toStdString();
 }
 
-TEST(UnquoteTest, RemovesOnlyQuotesAroundTheWholeField)
+TEST(UnquoteTest, JoinsQuotedAndUnquotedPieces)
 {
     const std::pair<QString, QString> cases[] = {
         {R"("C:\Data\")", R"(C:\Data\)"},
         {R"("say ""hi""")", R"(say "hi")"},
-        {R"("\App\app.exe" "%1")", R"("\App\app.exe" "%1")"},
+        {R"("""\App\app.exe"" ""%1""")", R"("\App\app.exe" "%1")"},
+        {R"("""\App\app.exe""" %%1)", R"("\App\app.exe" %%1)"},
+        {R"("\App\app.exe" "%1")", R"(\App\app.exe %1)"},
+        {R"(Soft"ware, Inc"\Key)", R"(Software, Inc\Key)"},
+        {R"(a""b)", "ab"},
         {"plain", "plain"},
-        {R"(")", R"(")"},
+        {R"(")", ""},
+        {R"("open)", "open"},
     };
     for (const auto &[field, expected] : cases)
         EXPECT_EQ(unquote(field), expected) << field.toStdString();
@@ -83,6 +88,20 @@ TEST(InfDocumentTest, DecodesUtf16WithByteOrderMarkAndUtf8)
     EXPECT_EQ(InfDocument::decode(text.toUtf8()), text);
     EXPECT_EQ(InfDocument::decode("\xEF\xBB\xBF" + text.toUtf8()), text);
     EXPECT_THROW(InfDocument::decode(QByteArray("[Version]\n\xE9t\xE9\n")), InfError);
+}
+
+// Old editors end a file with NUL; nothing after one is text, not even bytes
+// that would not decode.
+TEST(InfDocumentTest, ANulCharacterEndsTheText)
+{
+    const QString text = QStringLiteral("[Version]\r\n");
+    QByteArray utf16("\xFF\xFE", 2);
+    utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    EXPECT_EQ(InfDocument::decode(utf16 + QByteArray("\0\0[x]\0\xD8", 7)), text);
+    EXPECT_EQ(InfDocument::decode(utf16 + QByteArray(1, '\0')), text);
+    EXPECT_EQ(InfDocument::decode(text.toUtf8() + QByteArray("\0\xE9t\xE9", 4)), text);
+    // A zero byte inside a UTF-16 unit is part of a character.
+    EXPECT_EQ(InfDocument::decode(utf16 + QByteArray("A\0\0\x01", 4)), text + QStringLiteral("A\u0100"));
 }
 
 class StringTableTest : public testing::Test

@@ -92,7 +92,8 @@ QStringList headerValues(const QString &text, const QString &key)
 }
 
 // One cabinet's descriptor flattened into comparable facts:
-// "F folder\name = content", "S folder\name -> target", "R key\name = value",
+// "F folder\name = content", "E folder\name parm" for the other parms of a
+// file's Extract, "S folder\name -> target", "R key\name = value",
 // "P name = value" for the install settings.
 QStringList descriptorFacts(const QString &cabPath)
 {
@@ -112,9 +113,11 @@ QStringList descriptorFacts(const QString &cabPath)
                 facts.append(QStringLiteral("P %1 = %2").arg(name, value));
             } else if (path.first() == QLatin1String("Registry")) {
                 facts.append(QStringLiteral("R %1\\%2 = %3").arg(path.value(1), name, value));
-            } else if (path.size() == 4 && path[3] == QLatin1String("Extract")) {
+            } else if (path.size() == 4 && path[3] == QLatin1String("Extract") && name == QLatin1String("Source")) {
                 facts.append(QStringLiteral("F %1\\%2 = %3")
                                  .arg(path[1], path[2], QString::fromUtf8(cabMember(cabPath, value))));
+            } else if (path.size() == 4 && path[3] == QLatin1String("Extract")) {
+                facts.append(QStringLiteral("E %1\\%2 %3").arg(path[1], path[2], name));
             } else if (path.size() == 4 && path[3] == QLatin1String("Shortcut")) {
                 facts.append(QStringLiteral("S %1\\%2 -> %3").arg(path[1], path[2], value));
             }
@@ -183,9 +186,9 @@ TEST_F(RealWorldInfTest, EveryFileBuildsTheCabinetsItDescribes)
 {
     const RealInf cases[] = {
         {"blastar.inf", 2, 1, 0,
-         {"P InstallDir = %CE1%\\Blastar", "P BuildMax = 0xE0000000", "S %CE11%\\Edge\\Blastar.lnk -> %InstallDir%\\Blastar.exe"}},
+         {"P InstallDir = %CE1%\\Blastar", "P BuildNumberMin = 0", "P BuildNumberMax = -536870912", "S %CE11%\\Edge\\Blastar.lnk -> %InstallDir%\\Blastar.exe"}},
         {"cheesewiz.inf", 2, 0, 0,
-         {"P AppName = Microsoft CheeseWiz.CFApp.Installer", "P VersionMax = 6.99",
+         {"P AppName = Microsoft CheeseWiz.CFApp.Installer", "P OSVersionMin = 4.0", "P OSVersionMax = 6.99",
           "F %InstallDir%\\es\\CheeseWiz.CFApp.resources.dll = "
           "C:/Dev/Derick-Github/cheesewiz/src/CheeseWiz.CFApp/obj/Debug/es/CheeseWiz.CFApp.resources.dll"}},
         {"fennec.inf", 20, 1, 2,
@@ -202,18 +205,20 @@ TEST_F(RealWorldInfTest, EveryFileBuildsTheCabinetsItDescribes)
           "S %CE11%\\GPXSonar.lnk -> %InstallDir%\\GPXSonar.exe"}},
         {"pocketsoap.inf", 5, 1, 0,
          {"P AppName = Simon Fell's PocketSOAP v1.5", "P InstallDir = %CE1%\\SimonFell\\PocketSOAP",
-          "P SelfRegister = pocketHTTP.dll", "S %CE17%\\StockQuote.lnk -> %InstallDir%\\psQuote2.exe"}},
-        {"pocketxmlrpc.inf", 2, 0, 0, {"P AppName = Simon Fell's PocketXMLRPC", "P SelfRegister = pocketHTTP.dll"}},
+          "E %CE2%\\pocketHTTP.dll SelfRegister", "E %CE2%\\psoap.dll SelfRegister",
+          "S %CE17%\\StockQuote.lnk -> %InstallDir%\\psQuote2.exe"}},
+        {"pocketxmlrpc.inf", 2, 0, 0, {"P AppName = Simon Fell's PocketXMLRPC", "E %CE2%\\pocketHTTP.dll SelfRegister"}},
         {"puzzles.inf", 27, 27, 0,
          {"P InstallDir = %CE8%\\Puzzle Collection",
           "S %CE14%\\Puzzles\\Black Box.lnk -> %InstallDir%\\blackbox.exe", "F %InstallDir%\\untangle.exe = untangle.exe"}},
         {"riffle.inf", 6, 1, 2,
-         {"P BuildMax = 0xE0000000", "P ProcessorType = 2577", "F %CE2%\\riffle.htm = Common/riffle.htm",
+         {"P BuildNumberMax = -536870912", "P ProcessorType = 2577", "F %CE2%\\riffle.htm = Common/riffle.htm",
           "F %CE5%\\Riffle\\trees.jpg = Common/trees.jpg", "F %InstallDir%\\riffle.exe = ARM_bins/riffle.exe",
           "S %CE11%\\Riffle.lnk -> %InstallDir%\\riffle.exe",
           "R HKLM\\Software\\Microsoft\\Riffle\\MinorVersion = 0"}},
         {"xcsoar.inf", 13, 1, 5,
-         {"P SetupDLL = XCSoar~1.002", "P VersionMax = 32767.0", "F %CE15%\\DejaVuSansCondensed2.ttf = ../../../Data/Fonts/DejaVuSansCondensed2.ttf",
+         {"P SetupDLL = XCSoar~1.002", "P OSVersionMax = 32767.0",
+          "E %CE15%\\DejaVuSansCondensed2.ttf NoOverwrite", "F %CE15%\\DejaVuSansCondensed2.ttf = ../../../Data/Fonts/DejaVuSansCondensed2.ttf",
           "F %CE2%\\XCSoarLaunch.dll = ../bin/XCSoarLaunch.dll", "S %CE11%\\XCSoar.lnk -> %InstallDir%\\XCSoar.exe",
           "R HKLM\\Software\\OpenSource\\XCSoar\\InstallDir = %InstallDir%",
           "R HKLM\\Software\\Microsoft\\Today\\Items\\XCSoar\\Type = 4"}},

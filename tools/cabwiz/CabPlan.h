@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace talmo::cabwiz {
 
@@ -17,13 +18,15 @@ struct CabMember
 // translate: the user may install elsewhere, and folder names follow the
 // device's language.
 
-// One file the device installs: device folder, file name and the cabinet
-// member holding its data.
+// One file the device installs: device folder, file name, the cabinet
+// member holding its data and what else the device does with it ("NoOverwrite",
+// "Shared", "SelfRegister").
 struct FileInstall
 {
     QString folder;
     QString fileName;
     qsizetype member = -1;
+    QStringList extractParms;
 };
 
 enum class RegistryType { String, MultiString, Binary, DWord };
@@ -59,7 +62,7 @@ struct CabPlan
 {
     QString appName;     // provider and application name, as the device shows it
     QString installDir;
-    QList<InstallSetting> settings; // device conditions, setup DLL, self-registering files
+    QList<InstallSetting> settings; // device conditions and setup DLL
     QList<CabMember> members;
     QList<FileInstall> files;
     QList<RegistryValue> registry;

@@ -1,6 +1,7 @@
 #include "tools/cabwiz/CabPlanner.h"
 
 #include "platform/HostPath.h"
+#include "tools/cabwiz/CopyFlags.h"
 #include "tools/cabwiz/Diagnostics.h"
 #include "tools/cabwiz/InfError.h"
 #include "tools/cabwiz/MemberName.h"
@@ -8,6 +9,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <functional>
 
 namespace talmo::cabwiz {
 
@@ -64,10 +67,11 @@ CabPlan CabPlanner::plan(const QString &processor)
     m_processor = processor;
     m_plan = CabPlan();
     m_memberBySource.clear();
+    m_memberBaseNames.clear();
     m_fileByDevicePath.clear();
     m_install = mergedEntries(DefaultInstall);
     m_diskNames = mergedEntries(QStringLiteral("SourceDisksNames"));
-    m_diskFiles = mergedEntries(QStringLiteral("SourceDisksFiles"));
+    m_diskFiles = diskFileEntries();
 
     if (!processor.isEmpty() && !namesProcessor(processor)) {
         m_diagnostics.warning(0, QString(),
@@ -77,10 +81,12 @@ CabPlan CabPlanner::plan(const QString &processor)
     planHeader();
     planDeviceConditions();
     planCopyFiles();
+    dropUnusedMembers();
     planSetupDll();
     planSelfRegister();
     planShortcuts();
     planRegistry();
+    refuseEmptyCabinet();
     return m_plan;
 }
 
@@ -108,10 +114,38 @@ CabPlanner::EntryMap CabPlanner::mergedEntries(const QString &base) const
     return entries;
 }
 
+// File names are keys of [SourceDisksFiles] and may be written with strings.
+CabPlanner::EntryMap CabPlanner::diskFileEntries() const
+{
+    EntryMap entries;
+    for (const LocatedEntry &file : mergedEntries(QStringLiteral("SourceDisksFiles"))) {
+        try {
+            entries.insert(caseKey(expand(file.entry.key, file)), file);
+        } catch (const InfError &error) {
+            m_diagnostics.error(error);
+        }
+    }
+    return entries;
+}
+
 std::optional<CabPlanner::LocatedEntry> CabPlanner::installEntry(const QString &key) const
 {
     const auto found = m_install.constFind(caseKey(key));
     return found == m_install.constEnd() ? std::nullopt : std::optional<LocatedEntry>(*found);
+}
+
+QList<CabPlanner::LocatedEntry> CabPlanner::installLists(const QString &key) const
+{
+    QList<LocatedEntry> lists;
+    QStringList names{DefaultInstall};
+    if (!m_processor.isEmpty())
+        names.append(DefaultInstall + u'.' + m_processor);
+    for (const QString &name : names) {
+        const InfSection *section = m_inf.section(name);
+        if (const auto entry = section ? section->entry(key) : std::nullopt)
+            lists.append(LocatedEntry{*entry, section->name});
+    }
+    return lists;
 }
 
 QString CabPlanner::expand(const QString &text, const LocatedEntry &where) const
@@ -148,17 +182,22 @@ void CabPlanner::planHeader()
     m_plan.installDir = normalizeDevicePath(value(QStringLiteral("CEStrings"), QStringLiteral("InstallDir"), true));
 }
 
+// The device's names for the conditions of [CEDevice], in the order written.
 void CabPlanner::planDeviceConditions()
 {
     const EntryMap device = mergedEntries(QStringLiteral("CEDevice"));
-    for (const QString &key : {QStringLiteral("ProcessorType"), QStringLiteral("UnsupportedPlatforms"),
-                               QStringLiteral("VersionMin"), QStringLiteral("VersionMax"), QStringLiteral("BuildMin"),
-                               QStringLiteral("BuildMax")}) {
+    const std::pair<const char *, std::function<QString()>> conditions[] = {
+        {"ProcessorType", [&] { return deviceCondition(device, QStringLiteral("ProcessorType")); }},
+        {"UnsupportedPlatforms", [&] { return unsupportedPlatforms(); }},
+        {"OSVersionMin", [&] { return deviceCondition(device, QStringLiteral("VersionMin")); }},
+        {"OSVersionMax", [&] { return deviceCondition(device, QStringLiteral("VersionMax")); }},
+        {"BuildNumberMin", [&] { return buildNumber(device, QStringLiteral("BuildMin")); }},
+        {"BuildNumberMax", [&] { return buildNumber(device, QStringLiteral("BuildMax")); }},
+    };
+    for (const auto &[name, value] : conditions) {
         try {
-            const QString value = key == QStringLiteral("UnsupportedPlatforms") ? unsupportedPlatforms()
-                                                                                : deviceCondition(device, key);
-            if (!value.isEmpty())
-                m_plan.settings.append(InstallSetting{key, value});
+            if (const QString text = value(); !text.isEmpty())
+                m_plan.settings.append(InstallSetting{QString::fromLatin1(name), text});
         } catch (const InfError &error) {
             m_diagnostics.error(error);
         }
@@ -169,6 +208,24 @@ QString CabPlanner::deviceCondition(const EntryMap &device, const QString &key) 
 {
     const auto found = device.constFind(caseKey(key));
     return found == device.constEnd() ? QString() : expand(unquote(found->entry.value), *found);
+}
+
+// The device compares build numbers as signed 32-bit integers; an upper limit
+// alone gets the lower limit 0.
+QString CabPlanner::buildNumber(const EntryMap &device, const QString &key) const
+{
+    const auto found = device.constFind(caseKey(key));
+    if (found == device.constEnd()) {
+        const bool lowerOfGivenUpper = key == QStringLiteral("BuildMin") && device.contains(caseKey(QStringLiteral("BuildMax")));
+        return lowerOfGivenUpper ? QStringLiteral("0") : QString();
+    }
+    const QString text = expand(unquote(found->entry.value), *found);
+    if (text.isEmpty())
+        return text;
+    const auto number = parseFlagWord(text);
+    if (!number)
+        throw InfError(found->entry.line, found->section, QStringLiteral("invalid build number %1").arg(text));
+    return QString::number(qint32(*number));
 }
 
 // The processor's own list adds to the generic one; an empty one leaves it be.
@@ -194,21 +251,22 @@ QString CabPlanner::unsupportedPlatforms() const
 template<typename Handler>
 void CabPlanner::forEachNamedSection(const QString &key, Handler handle)
 {
-    const auto entry = installEntry(key);
-    if (!entry)
-        return;
+    // A section named twice, in one list or in both, installs its content once.
     QSet<QString> seen;
-    for (const QString &name : listNames(entry->entry.value)) {
-        // A section named twice in one list installs its content once.
-        if (seen.contains(caseKey(name)))
-            continue;
-        seen.insert(caseKey(name));
-        if (const InfSection *section = m_inf.section(name)) {
-            handle(*section);
-        } else {
-            m_diagnostics.error(InfError(entry->entry.line, entry->section,
-                                         QStringLiteral("%1 names the section [%2], which the file does not have")
-                                             .arg(entry->entry.key, name)));
+    for (const LocatedEntry &list : installLists(key)) {
+        const bool processorOwn = list.section.compare(DefaultInstall, Qt::CaseInsensitive) != 0;
+        for (const QString &name : listNames(list.entry.value)) {
+            if (seen.contains(caseKey(name)))
+                continue;
+            seen.insert(caseKey(name));
+            if (const InfSection *section = m_inf.section(name)) {
+                handle(*section, processorOwn);
+            } else {
+                m_diagnostics.warning(list.entry.line, list.section,
+                                      QStringLiteral("%1 names the section [%2], which the file does not have; "
+                                                     "nothing of it is installed")
+                                          .arg(list.entry.key, name));
+            }
         }
     }
 }
@@ -227,7 +285,7 @@ void CabPlanner::forEachLine(const InfSection &section, Handler handle)
 
 void CabPlanner::planCopyFiles()
 {
-    forEachNamedSection(QStringLiteral("CopyFiles"), [this](const InfSection &section) {
+    forEachNamedSection(QStringLiteral("CopyFiles"), [this](const InfSection &section, bool processorOwn) {
         QString folder;
         try {
             folder = destinationFolder(section);
@@ -235,7 +293,7 @@ void CabPlanner::planCopyFiles()
             m_diagnostics.error(error);
             return;
         }
-        forEachLine(section, [&](const InfLine &line) { addCopyLine(line, section.name, folder); });
+        forEachLine(section, [&](const InfLine &line) { addCopyLine(line, section.name, folder, processorOwn); });
     });
 }
 
@@ -255,7 +313,8 @@ QString CabPlanner::destinationFolder(const InfSection &section) const
     return normalizeDevicePath(m_strings.expandForDevice(folder, entry->line, destinations->name));
 }
 
-void CabPlanner::addCopyLine(const InfLine &line, const QString &section, const QString &folder)
+// "destination,source,,flags"
+void CabPlanner::addCopyLine(const InfLine &line, const QString &section, const QString &folder, bool processorOwn)
 {
     const QStringList fields = splitFields(line.text);
     const QString fileName = expand(unquote(fields[0]), line, section);
@@ -263,11 +322,32 @@ void CabPlanner::addCopyLine(const InfLine &line, const QString &section, const 
     const QString sourceName = sourceField.isEmpty() ? fileName : expand(sourceField, line, section);
     if (fileName.isEmpty())
         throw InfError(line.number, section, QStringLiteral("a file line without a file name"));
-    // The descriptor has no place for copy flags, but a wrong one is still a fault of the line.
-    if (fields.size() > 3 && !fields[3].isEmpty() && !parseFlagWord(fields[3]))
-        throw InfError(line.number, section, QStringLiteral("invalid copy flags %1").arg(fields[3]));
+    const QStringList parms = copyFlagParms(fields, line, section);
     const qsizetype member = memberFor(sourcePath(sourceName, line, section), sourceName);
-    addFile(FileInstall{folder, fileName, member}, line, section);
+    addFile(FileInstall{folder, fileName, member, parms}, processorOwn, line, section);
+}
+
+QStringList CabPlanner::copyFlagParms(const QStringList &fields, const InfLine &line, const QString &section)
+{
+    const QString text = fields.size() > 3 ? unquote(fields[3]) : QString();
+    if (text.isEmpty())
+        return {};
+    const auto word = parseFlagWord(text);
+    if (!word)
+        throw InfError(line.number, section, QStringLiteral("invalid copy flags %1").arg(fields[3]));
+    const CopyFlagReading flags = readCopyFlags(*word);
+    for (const QString &flag : flags.leftOut) {
+        m_diagnostics.warning(line.number, section,
+                              QStringLiteral("the setup descriptor has no place for the copy flag %1; "
+                                             "the device installs the file without it")
+                                  .arg(flag));
+    }
+    if (flags.unknownBits != 0) {
+        m_diagnostics.warning(line.number, section,
+                              QStringLiteral("unknown copy flags 0x%1 are left out")
+                                  .arg(flags.unknownBits, 8, 16, QLatin1Char('0')));
+    }
+    return flags.descriptorParms;
 }
 
 QString CabPlanner::sourcePath(const QString &fileName, const InfLine &line, const QString &section) const
@@ -323,28 +403,57 @@ qsizetype CabPlanner::memberFor(const QString &sourcePath, const QString &fileNa
     if (found != m_memberBySource.constEnd())
         return *found;
     const qsizetype index = m_plan.members.size();
-    const int sequence = int(index + 1);
-    m_plan.members.append(CabMember{cabMemberName(QFileInfo(ToHostPath(fileName)).fileName(), sequence), sourcePath});
+    const QString baseName = QFileInfo(ToHostPath(fileName)).fileName();
+    m_plan.members.append(CabMember{cabMemberName(baseName, int(index + 1)), sourcePath});
+    m_memberBaseNames.append(baseName);
     m_memberBySource.insert(sourcePath, index);
     return index;
 }
 
-void CabPlanner::addFile(FileInstall file, const InfLine &line, const QString &section)
+// A generic file that the processor's own list replaced leaves its member
+// unused: the cabinet does not carry it, and the members are numbered anew.
+void CabPlanner::dropUnusedMembers()
+{
+    QList<qsizetype> newIndex(m_plan.members.size(), -1);
+    for (const FileInstall &file : std::as_const(m_plan.files))
+        newIndex[file.member] = 0;
+    QList<CabMember> members;
+    QStringList baseNames;
+    m_memberBySource.clear();
+    for (qsizetype i = 0; i < newIndex.size(); ++i) {
+        if (newIndex[i] < 0)
+            continue;
+        newIndex[i] = members.size();
+        members.append(CabMember{cabMemberName(m_memberBaseNames[i], int(members.size() + 1)), m_plan.members[i].sourcePath});
+        baseNames.append(m_memberBaseNames[i]);
+        m_memberBySource.insert(members.last().sourcePath, newIndex[i]);
+    }
+    for (FileInstall &file : m_plan.files)
+        file.member = newIndex[file.member];
+    m_plan.members = members;
+    m_memberBaseNames = baseNames;
+}
+
+// The later of two files of one device path wins: silently where the
+// processor's own list replaces a generic file, with a warning otherwise.
+void CabPlanner::addFile(const FileInstall &file, bool processorOwn, const InfLine &line, const QString &section)
 {
     const QString devicePath = caseKey(file.folder + u'\\' + file.fileName);
-    const auto found = m_fileByDevicePath.constFind(devicePath);
-    if (found == m_fileByDevicePath.constEnd()) {
-        m_fileByDevicePath.insert(devicePath, m_plan.files.size());
+    const auto found = m_fileByDevicePath.find(devicePath);
+    if (found == m_fileByDevicePath.end()) {
+        m_fileByDevicePath.insert(devicePath, PlacedFile{m_plan.files.size(), processorOwn});
         m_plan.files.append(file);
         return;
     }
-    FileInstall &earlier = m_plan.files[*found];
-    if (earlier.member != file.member) {
+    FileInstall &earlier = m_plan.files[found->index];
+    const bool overridden = processorOwn && !found->processorOwn;
+    if (earlier.member != file.member && !overridden) {
         m_diagnostics.warning(line.number, section,
                               QStringLiteral("%1\\%2 is installed from two sources; the later one wins")
                                   .arg(file.folder, file.fileName));
     }
     earlier = file;
+    found->processorOwn = processorOwn;
 }
 
 void CabPlanner::planSetupDll()
@@ -364,22 +473,41 @@ void CabPlanner::planSetupDll()
 
 void CabPlanner::planSelfRegister()
 {
-    const auto entry = installEntry(QStringLiteral("CESelfRegister"));
-    if (!entry)
-        return;
-    for (const QString &name : listNames(entry->entry.value)) {
-        try {
-            m_plan.settings.append(InstallSetting{
-                QStringLiteral("SelfRegister"), m_strings.expandForDevice(name, entry->entry.line, entry->section), true});
-        } catch (const InfError &error) {
-            m_diagnostics.error(error);
+    for (const LocatedEntry &list : installLists(QStringLiteral("CESelfRegister"))) {
+        for (const QString &name : listNames(list.entry.value)) {
+            try {
+                markSelfRegistering(m_strings.expandForDevice(name, list.entry.line, list.section), list);
+            } catch (const InfError &error) {
+                m_diagnostics.error(error);
+            }
         }
+    }
+}
+
+// The device registers a file as it installs it, so the mark goes with the
+// file: every installed file of that name, or of that path when one is given.
+void CabPlanner::markSelfRegistering(const QString &name, const LocatedEntry &where)
+{
+    const bool byPath = name.contains(u'\\');
+    const QString wanted = byPath ? normalizeDevicePath(name) : name;
+    bool found = false;
+    for (FileInstall &file : m_plan.files) {
+        const QString candidate = byPath ? file.folder + u'\\' + file.fileName : file.fileName;
+        if (candidate.compare(wanted, Qt::CaseInsensitive) != 0)
+            continue;
+        found = true;
+        if (!file.extractParms.contains(QStringLiteral("SelfRegister")))
+            file.extractParms.append(QStringLiteral("SelfRegister"));
+    }
+    if (!found) {
+        m_diagnostics.warning(where.entry.line, where.section,
+                              QStringLiteral("CESelfRegister names %1, which this cabinet does not install").arg(name));
     }
 }
 
 void CabPlanner::planShortcuts()
 {
-    forEachNamedSection(QStringLiteral("CEShortcuts"), [this](const InfSection &section) {
+    forEachNamedSection(QStringLiteral("CEShortcuts"), [this](const InfSection &section, bool) {
         forEachLine(section, [&](const InfLine &line) { addShortcutLine(line, section); });
     });
 }
@@ -433,7 +561,7 @@ QString CabPlanner::folderShortcutTarget(const QString &target, const InfLine &l
 
 void CabPlanner::planRegistry()
 {
-    forEachNamedSection(QStringLiteral("AddReg"), [this](const InfSection &section) {
+    forEachNamedSection(QStringLiteral("AddReg"), [this](const InfSection &section, bool) {
         forEachLine(section, [&](const InfLine &line) { addRegistryLine(line, section.name); });
     });
 }
@@ -444,6 +572,23 @@ void CabPlanner::addRegistryLine(const InfLine &line, const QString &section)
     m_plan.registry.append(parseRegistryLine(line, section, m_strings, &warning));
     if (!warning.isEmpty())
         m_diagnostics.warning(line.number, section, warning);
+}
+
+// A cabinet that installs nothing is no installation: most likely its files
+// went missing on the way, and building it would report that as success.
+void CabPlanner::refuseEmptyCabinet()
+{
+    // An error already reported says why better than this would.
+    if (m_diagnostics.hasErrors() || !m_plan.files.isEmpty() || !m_plan.registry.isEmpty() || !m_plan.shortcuts.isEmpty())
+        return;
+    const InfSection *install = m_inf.section(DefaultInstall);
+    if (!install && !m_processor.isEmpty())
+        install = m_inf.section(DefaultInstall + u'.' + m_processor);
+    const QString cabinet = m_processor.isEmpty() ? QStringLiteral("the cabinet")
+                                                  : QStringLiteral("the cabinet for %1").arg(m_processor);
+    m_diagnostics.error(InfError(install ? install->headerLine : 0, install ? install->name : QString(),
+                                 QStringLiteral("%1 installs nothing: no file, no registry value and no shortcut")
+                                     .arg(cabinet)));
 }
 
 } // namespace talmo::cabwiz

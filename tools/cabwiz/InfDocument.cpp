@@ -27,6 +27,19 @@ QStringView withoutComment(QStringView line)
     return line;
 }
 
+// Old editors end their files with a NUL character, and whatever follows one
+// is no text: the file's text ends there. A single zero byte left over after
+// the last whole UTF-16 unit counts as such an end too.
+QByteArray beforeNul(const QByteArray &bytes, qsizetype unitSize)
+{
+    for (qsizetype i = 0; i + unitSize <= bytes.size(); i += unitSize) {
+        if (bytes[i] == '\0' && bytes[i + unitSize - 1] == '\0')
+            return bytes.left(i);
+    }
+    const bool strayZeroByte = bytes.size() % unitSize != 0 && bytes.endsWith('\0');
+    return strayZeroByte ? bytes.chopped(1) : bytes;
+}
+
 } // namespace
 
 QList<InfEntry> InfSection::entries() const
@@ -64,11 +77,12 @@ InfDocument InfDocument::load(const QString &path)
 QString InfDocument::decode(const QByteArray &bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8);
-    if (bytes.startsWith("\xFF\xFE"))
-        decoder = QStringDecoder(QStringDecoder::Utf16LE);
-    else if (bytes.startsWith("\xFE\xFF"))
-        decoder = QStringDecoder(QStringDecoder::Utf16BE);
-    QString text = decoder.decode(bytes);
+    qsizetype unitSize = 1;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        decoder = QStringDecoder(bytes.startsWith("\xFF") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        unitSize = 2;
+    }
+    QString text = decoder.decode(beforeNul(bytes, unitSize));
     if (decoder.hasError())
         throw InfError(QStringLiteral("the file is neither UTF-16 with a byte-order mark nor UTF-8"));
     if (text.startsWith(QChar(0xFEFF)))
@@ -131,21 +145,20 @@ QStringList splitFields(const QString &text, int maxFields)
 
 QString unquote(const QString &field)
 {
-    if (!field.startsWith(u'"'))
-        return field;
-    QString inner;
-    for (qsizetype i = 1; i < field.size(); ++i) {
+    QString value;
+    value.reserve(field.size());
+    bool quoted = false;
+    for (qsizetype i = 0; i < field.size(); ++i) {
         if (field[i] != u'"') {
-            inner.append(field[i]);
-        } else if (i + 1 < field.size() && field[i + 1] == u'"') {
-            inner.append(u'"');
+            value.append(field[i]);
+        } else if (quoted && i + 1 < field.size() && field[i + 1] == u'"') {
+            value.append(u'"');
             ++i;
         } else {
-            // The closing quote: the field is quoted only when nothing follows it.
-            return i + 1 == field.size() ? inner : field;
+            quoted = !quoted;
         }
     }
-    return field;
+    return value;
 }
 
 std::optional<quint32> parseFlagWord(const QString &text)

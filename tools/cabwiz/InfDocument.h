@@ -44,8 +44,8 @@ struct InfSection
 class InfDocument
 {
 public:
-    // Reads UTF-16LE with BOM, UTF-8 with or without BOM; throws InfError when
-    // the file cannot be read or decoded.
+    // Reads UTF-16LE with BOM, UTF-8 with or without BOM, up to the first NUL
+    // character if any; throws InfError when the file cannot be read or decoded.
     static InfDocument load(const QString &path);
     static InfDocument parse(const QString &text);
     static QString decode(const QByteArray &bytes);
@@ -62,8 +62,8 @@ private:
 // rest of the text unsplit.
 QStringList splitFields(const QString &text, int maxFields = -1);
 
-// Removes the quotes of a field written wholly within quotes; "" inside stands
-// for one quote. Other text is returned unchanged.
+// The value a field stands for: its quoted and unquoted pieces joined, the
+// quotes removed; "" inside quotes stands for one quote.
 QString unquote(const QString &field);
 
 // A flag word written "0x" and hexadecimal digits, or in decimal.

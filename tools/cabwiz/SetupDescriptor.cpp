@@ -75,10 +75,15 @@ private:
         m_xml.writeEmptyElement(QStringLiteral("characteristic"));
         m_xml.writeAttribute(QStringLiteral("type"), type);
     }
-    void parm(const QString &name, const QString &value)
+    // A parm whose presence is its meaning.
+    void flagParm(const QString &name)
     {
         m_xml.writeEmptyElement(QStringLiteral("parm"));
         m_xml.writeAttribute(QStringLiteral("name"), name);
+    }
+    void parm(const QString &name, const QString &value)
+    {
+        flagParm(name);
         m_xml.writeAttribute(QStringLiteral("value"), value);
     }
 
@@ -128,6 +133,8 @@ private:
         writeFileOperation(plan.files, [&](const FileInstall &file) {
             begin(QStringLiteral("Extract"));
             parm(QStringLiteral("Source"), plan.members[file.member].name);
+            for (const QString &name : file.extractParms)
+                flagParm(name);
             end();
         });
     }

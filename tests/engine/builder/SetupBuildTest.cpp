@@ -340,6 +340,7 @@ TEST_F(SetupBuildTest, BuildsCabsAndSetupWithTheCompilerLibrary)
                     "Source: \"setup.ini\"; DestDir: \"{app}\"",
                     "Source: \"out\\My_App.CAB\"; DestDir: \"{app}\""};
     builder.BuildMode = 1;
+    builder.WindowShown(); // the .inf text of the project
 
     builder.BuildInstallation();
 
