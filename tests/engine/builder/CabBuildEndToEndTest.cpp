@@ -79,6 +79,49 @@ TEST_F(CabBuildEndToEndTest, ProcessorCabsAreRenamedAfterTheCabFileName)
     EXPECT_EQ(closeRequests, 1);
 }
 
+// Each processor cabinet carries the default configuration's installation as
+// well as its own: files, registry values and shortcuts.
+TEST_F(CabBuildEndToEndTest, ProcessorCabsAlsoInstallTheDefaultConfiguration)
+{
+    TRegistrySection &registry = fixture.project.RegistrySections.AddNew();
+    registry.Caption = QStringLiteral("Settings");
+    TRegistryEntry &value = registry.Entries.AddNew();
+    value.registry_root_string = QStringLiteral("HKEY_LOCAL_MACHINE");
+    value.subkey = QStringLiteral("Software\\Acme");
+    value.value_name = QStringLiteral("Level");
+    value.flags = QStringLiteral("TYPE_DWORD");
+    value.value = QStringLiteral("3");
+    TShortcutSection &links = fixture.project.ShortcutsSections.AddNew();
+    links.Caption = QStringLiteral("Links");
+    links.DefaultDestinationDir = QStringLiteral("%CE11%");
+    TShortcutEntry &link = links.Entries.AddNew();
+    link.shortcut_filename = QStringLiteral("My App");
+    link.target_file_path = QStringLiteral("app.exe");
+    TInstallation &generic = fixture.project.CEDevices[0].Installation;
+    generic.defaultInstallRegistry = {QStringLiteral("Settings")};
+    generic.defaultInstallShortcuts = {QStringLiteral("Links")};
+    fixture.AddConfigurations({QStringLiteral("ARMV4")});
+    TPPCFS_File &tool = fixture.project.CEDevices[1].Files[0];
+    tool.SourceName = tool.DestinationName = QStringLiteral("tool.dll");
+    tool.SourceDir = QStringLiteral("arm\\");
+    WriteTestFile(fixture.Path(QStringLiteral("project/arm/tool.dll")), "the arm tool");
+    builder.WindowShown(); // the .inf text of the configurations
+    builder.BuildCabs();
+
+    ASSERT_EQ(builder.ResultCode, 0) << builder.LogLines().join(u'\n').toStdString();
+    ASSERT_EQ(fixture.OutputFiles(), QStringList{"My_App.ARMV4.CAB"});
+    const QString cab = fixture.OutputFolder() + QStringLiteral("/My_App.ARMV4.CAB");
+    EXPECT_EQ(cabMembers(cab), (QStringList{"_setup.xml", "app.001", "tool.002"}));
+    EXPECT_EQ(cabMember(cab, QStringLiteral("app.001")), QByteArray("the application"));
+    EXPECT_EQ(cabMember(cab, QStringLiteral("tool.002")), QByteArray("the arm tool"));
+    const QString descriptor = QString::fromUtf8(cabMember(cab, QStringLiteral("_setup.xml")));
+    for (const char *expected : {"<characteristic type=\"app.exe\">", "<characteristic type=\"tool.dll\">",
+                                 "<parm name=\"Level\" value=\"3\" datatype=\"integer\"/>",
+                                 "<characteristic type=\"My App.lnk\">",
+                                 "<parm name=\"Source\" value=\"%InstallDir%\\app.exe\" translation=\"install\"/>"})
+        EXPECT_TRUE(descriptor.contains(QString::fromUtf8(expected))) << expected << "\n" << descriptor.toStdString();
+}
+
 TEST_F(CabBuildEndToEndTest, ACabFileNameLikeCabwizOwnKeepsTheCab)
 {
     fixture.project.CABOutputFilename = QStringLiteral("My App.cab");
