@@ -558,8 +558,11 @@ void TmasterForm::pagesChanged()
         return;
     }
     const bool onWelcome = ProjectPages->activePage() && ProjectPages->activePage() == m_welcomeTab;
-    if (onWelcome)
+    if (onWelcome) {
         fillRecentFiles();
+        // The keys go to the recent list, also when the closed tab had them.
+        m_welcomePage->setFocus();
+    }
     setProjectCommandsEnabled(!onWelcome && activeProjectForm());
 }
 

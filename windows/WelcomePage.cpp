@@ -83,7 +83,9 @@ WelcomePage::WelcomePage(QWidget *parent)
     lv_RecentFilename->setColumnHidden(1, true);
     lv_RecentFilename->setMinimumWidth(250);
     lv_RecentFilename->setMaximumWidth(350);
-    connect(lv_RecentFilename, &QTreeWidget::itemDoubleClicked, this, &WelcomePage::rowActivated);
+    // Return opens the chosen row as a double click does.
+    connect(lv_RecentFilename, &QTreeWidget::itemActivated, this, &WelcomePage::rowActivated);
+    setFocusProxy(lv_RecentFilename);
 
     auto *recent = new QVBoxLayout;
     recent->addWidget(Heading(QStringLiteral("Recently edited projects:")));

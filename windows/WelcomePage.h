@@ -8,7 +8,8 @@ class QTreeWidgetItem;
 namespace talmo {
 
 // The content of the Welcome tab: the recently edited projects and four
-// actions. It only reports what was chosen; the main window acts on it.
+// actions. It only reports what was chosen; the main window acts on it. The
+// keyboard focus it gets goes to the recent list.
 class WelcomePage : public QWidget
 {
     Q_OBJECT
@@ -27,7 +28,7 @@ signals:
     void wizardRequested();
     void openRequested();
     void webSiteRequested();
-    // A double click on a row: the entry's index and full path.
+    // A row opened by a double click or Return: the entry's index and full path.
     void recentFileChosen(int index, const QString &fileName);
 
 private:

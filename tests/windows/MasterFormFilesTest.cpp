@@ -11,7 +11,9 @@
 #include "windows/TprojectForm.h"
 #include "windows/WelcomePage.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTest>
 #include <QTreeWidget>
 
 using namespace talmo;
@@ -222,3 +224,36 @@ TEST(ProjectEntryDetailsTest, NodeTextsNameTheModeAndCountTheModules)
 }
 
 } // namespace
+
+// After File > Close the keys reach the Welcome tab without a click:
+// Return opens the chosen recent project, Ctrl+O asks for a file.
+TEST_F(MasterFormFilesTest, TheWelcomeTabTakesTheKeysOnceTheLastProjectCloses)
+{
+    const QString project = WriteProject(QStringLiteral("a.talmo"), QStringLiteral("a"));
+    TmasterForm &form = Master();
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(form.OpenFile(project));
+    form.projectFormAt(form.projectPages()->activePageIndex())->setFocus();
+    form.commandAction("Close1")->trigger();
+    ASSERT_EQ(ProjectTabCount(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), form.welcomePage()->recentList());
+
+    QTest::keyClick(form.welcomePage()->recentList(), Qt::Key_Return);
+    ASSERT_EQ(ProjectTabCount(), 1);
+    form.commandAction("Close1")->trigger();
+    ui.queueFiles({});
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(ui.calls().size(), 1);
+
+    // Showing the Welcome tab again, from the menu, gives it the keys too.
+    ASSERT_TRUE(form.OpenFile(project));
+    bool accept = true;
+    emit form.projectPages()->pageClose(form.projectPages()->indexOfPage(
+        qobject_cast<TNxTabSheet *>(form.welcomePage()->parentWidget())), accept);
+    form.commandAction("StartupDialog1")->trigger();
+    EXPECT_EQ(QApplication::focusWidget(), form.welcomePage()->recentList());
+}
