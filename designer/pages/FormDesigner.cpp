@@ -290,7 +290,6 @@ void TFormDesigner::FormShow()
 bool TFormDesigner::loadPage()
 {
     m_root->setParent(m_designPanel);
-    m_root->setGeometry(0, 0, m_designPanel->width(), m_designPanel->height());
     m_root->show();
     try {
         PageDfm::OpenPage(*m_root, page(), m_registry);
@@ -298,6 +297,8 @@ bool TFormDesigner::loadPage()
         UiServices::current().showMessage(this, UiMessageKind::Error, WindowCaption, QString::fromUtf8(error.what()));
         return false;
     }
+    // Whatever size the text stored, the engine lets the root fill the surface.
+    m_root->setAlign(TVisualControl::alClient);
     m_loaded = true;
     return true;
 }
@@ -511,11 +512,12 @@ void TFormDesigner::SyncEventEntries()
     m_codeTab->refreshObjects();
 }
 
+// The drop-down is filled again and keeps naming what the inspector shows.
 void TFormDesigner::controlsChanged()
 {
     if (!m_loaded)
         return;
-    FillObjectsDropDown();
+    SyncObjectsDropDown();
     SyncEventEntries();
 }
 

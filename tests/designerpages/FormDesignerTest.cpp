@@ -2,6 +2,9 @@
 #include "designer/controls/Panel.h"
 #include "designer/core/EventCodeController.h"
 #include "designer/core/PageEventRules.h"
+#include "designer/engine/TDPForm.h"
+#include "designer/engine/TDPFormSurface.h"
+#include "designer/engine/TELDesignPanel.h"
 #include "designer/engine/TELDesigner.h"
 #include "designer/engine/TELDesignerEvents.h"
 #include "designer/engine/TELDesignerSelectedControls.h"
@@ -29,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace talmo;
@@ -356,4 +360,52 @@ TEST_F(FormDesignerTest, TheDeclarationLineSurvivesSelectAllAndPaste)
     editor->paste();
     EXPECT_EQ(editor->Lines().first(), "procedure Details_Button1OnClick(Sender: TObject);");
     EXPECT_EQ(form.ExecUnits[click].Code, QStringList({ "begin", "  Beep;", "end;" }));
+}
+
+// Whatever changes the set of controls, the drop-down names what the
+// inspector shows: the page once the selected control is gone.
+TEST_F(FormDesignerTest, TheDropDownFollowsTheInspectorAfterTheControlsChange)
+{
+    open();
+    selection().SelectOnly(control("Button1"));
+    designer->copyControls();
+    const std::pair<const char *, std::function<void()>> commands[] = {
+        { "cut", [this] { designer->cutControls(); } },
+        { "Ctrl+X", [this] {
+             TELKeyArgs key{ Qt::Key_X, Qt::ControlModifier };
+             designer->designer().events.OnKeyDown(key);
+         } },
+        { "delete", [this] { designer->deleteControls(); } },
+        { "engine delete", [this] { designer->designer().DeleteSelectedControls(); } },
+    };
+    for (const auto &[name, command] : commands) {
+        designer->pasteControls();
+        ASSERT_GE(designer->rootPanel()->components().size(), 2) << name;
+        TDesignControl *last = designer->rootPanel()->components().last();
+        selection().SelectOnly(last);
+        ASSERT_EQ(host.objectsDropDown()->currentText(), last->name() + ": TButton") << name;
+        command();
+        EXPECT_EQ(host.objectsDropDown()->currentText(), "Form: TWizardForm") << name;
+        EXPECT_EQ(host.inspector()->items()->item(0)->childCount(), 5) << name;
+    }
+    selection().SelectOnly(control("Label1"));
+    designer->copyControls();
+    selection().Clear();
+    designer->pasteControls();
+    const QList<TDesignControl *> pasted = selection().Controls();
+    ASSERT_EQ(pasted.size(), 1);
+    EXPECT_EQ(host.objectsDropDown()->currentText(), pasted.first()->name() + ": TLabel");
+}
+
+TEST_F(FormDesignerTest, TheRootFillsTheDesignSurfaceExactly)
+{
+    page().Data.insert(1, "  Width = 500");
+    page().Data.insert(2, "  Height = 300");
+    open();
+    designer->show();
+    const QWidget *surface = designer->designer().DesignPanel()->hostForm()->surface();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(designer.get()));
+    EXPECT_EQ(designer->rootPanel()->parentWidget(), surface);
+    EXPECT_EQ(designer->rootPanel()->geometry(), surface->rect());
+    EXPECT_EQ(surface->size(), designer->designer().DesignPanel()->contentsRect().size());
 }
