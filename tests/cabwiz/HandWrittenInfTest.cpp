@@ -337,6 +337,18 @@ TEST_F(HandWrittenInfTest, AProcessorsFileReplacesTheGenericOneOfItsPath)
     EXPECT_EQ(cabMembers(work.filePath(QStringLiteral("out/tiny.CAB"))), (QStringList{"_setup.xml", "setup.001"}));
 }
 
+TEST_F(HandWrittenInfTest, TheProcessorsSourceOfAFileWinsHoweverItsNameIsWritten)
+{
+    const CabwizResult result = run(QStringLiteral("[Strings]\nExe = app.exe\n[SourceDisksNames.ARM]\n2 = ,\"Arm\",,arm\n"
+                                                   "[SourceDisksFiles]\n%Exe% = 1\n[SourceDisksFiles.ARM]\nAPP.EXE = 2\n"
+                                                   "[DefaultInstall]\nCopyFiles = Files\n"
+                                                   "[DestinationDirs]\nFiles = 0,%InstallDir%\n[Files]\napp.exe\n"),
+                                    {QStringLiteral("/cpu"), QStringLiteral("ARM")});
+    ASSERT_EQ(result.exitCode, 0) << result.lines.join(u'\n').toStdString();
+    EXPECT_EQ(cabMember(work.filePath(QStringLiteral("out/tiny.ARM.CAB")), QStringLiteral("app.001")),
+              QByteArray("the arm program"));
+}
+
 TEST_F(HandWrittenInfTest, TheSourceFoundIgnoringCaseIsCopiedWhole)
 {
     const CabwizResult result = run(QStringLiteral("[SourceDisksFiles]\nApp.Exe = 1\n[DefaultInstall]\nCopyFiles = Files\n"

@@ -99,13 +99,19 @@ bool CabPlanner::namesProcessor(const QString &processor) const
     return false;
 }
 
-CabPlanner::EntryMap CabPlanner::mergedEntries(const QString &base) const
+// The generic section of that name, then the processor's own.
+QStringList CabPlanner::sectionNames(const QString &base) const
 {
-    EntryMap entries;
     QStringList names{base};
     if (!m_processor.isEmpty())
         names.append(base + u'.' + m_processor);
-    for (const QString &name : names) {
+    return names;
+}
+
+CabPlanner::EntryMap CabPlanner::mergedEntries(const QString &base) const
+{
+    EntryMap entries;
+    for (const QString &name : sectionNames(base)) {
         if (const InfSection *section = m_inf.section(name)) {
             for (const InfEntry &entry : section->entries())
                 entries.insert(caseKey(entry.key), LocatedEntry{entry, section->name});
@@ -114,15 +120,20 @@ CabPlanner::EntryMap CabPlanner::mergedEntries(const QString &base) const
     return entries;
 }
 
-// File names are keys of [SourceDisksFiles] and may be written with strings.
+// File names are keys of [SourceDisksFiles] and may be written with strings;
+// the processor's own entry of a name wins however either writes it.
 CabPlanner::EntryMap CabPlanner::diskFileEntries() const
 {
     EntryMap entries;
-    for (const LocatedEntry &file : mergedEntries(QStringLiteral("SourceDisksFiles"))) {
-        try {
-            entries.insert(caseKey(expand(file.entry.key, file)), file);
-        } catch (const InfError &error) {
-            m_diagnostics.error(error);
+    for (const QString &name : sectionNames(QStringLiteral("SourceDisksFiles"))) {
+        const InfSection *section = m_inf.section(name);
+        for (const InfEntry &entry : section ? section->entries() : QList<InfEntry>()) {
+            try {
+                entries.insert(caseKey(m_strings.expand(entry.key, entry.line, section->name)),
+                               LocatedEntry{entry, section->name});
+            } catch (const InfError &error) {
+                m_diagnostics.error(error);
+            }
         }
     }
     return entries;
@@ -137,10 +148,7 @@ std::optional<CabPlanner::LocatedEntry> CabPlanner::installEntry(const QString &
 QList<CabPlanner::LocatedEntry> CabPlanner::installLists(const QString &key) const
 {
     QList<LocatedEntry> lists;
-    QStringList names{DefaultInstall};
-    if (!m_processor.isEmpty())
-        names.append(DefaultInstall + u'.' + m_processor);
-    for (const QString &name : names) {
+    for (const QString &name : sectionNames(DefaultInstall)) {
         const InfSection *section = m_inf.section(name);
         if (const auto entry = section ? section->entry(key) : std::nullopt)
             lists.append(LocatedEntry{*entry, section->name});
@@ -232,10 +240,7 @@ QString CabPlanner::buildNumber(const EntryMap &device, const QString &key) cons
 QString CabPlanner::unsupportedPlatforms() const
 {
     QStringList platforms;
-    QStringList names{QStringLiteral("CEDevice")};
-    if (!m_processor.isEmpty())
-        names.append(names.first() + u'.' + m_processor);
-    for (const QString &name : names) {
+    for (const QString &name : sectionNames(QStringLiteral("CEDevice"))) {
         const InfSection *section = m_inf.section(name);
         const auto entry = section ? section->entry(QStringLiteral("UnsupportedPlatforms")) : std::nullopt;
         if (!entry)

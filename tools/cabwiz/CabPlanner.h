@@ -44,6 +44,7 @@ private:
 
     void defineStrings();
     bool namesProcessor(const QString &processor) const;
+    QStringList sectionNames(const QString &base) const;
     EntryMap mergedEntries(const QString &base) const;
     EntryMap diskFileEntries() const;
     std::optional<LocatedEntry> installEntry(const QString &key) const;
