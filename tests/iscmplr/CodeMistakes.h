@@ -15,7 +15,10 @@ struct CodeMistake
     const char *procedureName;              // as the page designer names it, or as typed
     std::vector<const char *> body;         // the lines after the declaration line
     int faultyLine;                         // 1: the declaration line, 2: the first body line, ...
-    const char *message;                    // as the compiler reports it
+    int column;
+    const char *text;                       // as the compiler reports it
+
+    QString message() const { return QStringLiteral("Column %1: %2").arg(column).arg(QString::fromLatin1(text)); }
 
     QString declaration() const
     {
@@ -34,18 +37,13 @@ inline std::vector<CodeMistake> CodeMistakes()
 {
     const char *const handler = "Options_Button1OnClick";
     return {
-        {"UnclosedBracket", handler, {"begin", "  MsgBox('Hello', mbInformation, MB_OK", "end;"}, 4,
-         "Column 1: comma (',') expected"},
-        {"UndeclaredRoutine", handler, {"begin", "  UndefinedProc(1, 2);", "end;"}, 3,
-         "Column 3: Unknown identifier 'UndefinedProc'"},
-        {"WrongParameterCount", handler, {"begin", "  MsgBox('Hello');", "end;"}, 3,
-         "Column 18: Invalid number of parameters"},
-        {"TypeMismatch", handler, {"var S: String;", "begin", "  S := 5;", "end;"}, 4, "Column 9: Type mismatch"},
-        {"MissingSemicolon", handler, {"var S: String", "begin", "  S := 'x';", "end;"}, 3,
-         "Column 1: Semicolon (';') expected"},
-        {"DuplicateIdentifier", handler, {"var", "  S: String;", "  S: Integer;", "begin", "end;"}, 4,
-         "Column 3: Duplicate identifier 'S'"},
-        {"ProcedureNameWithABlank", "My Handler", {"begin", "end;"}, 1, "Column 14: Semicolon (';') expected"},
+        {"UnclosedBracket", handler, {"begin", "  MsgBox('Hello', mbInformation, MB_OK", "end;"}, 4, 1, "comma (',') expected"},
+        {"UndeclaredRoutine", handler, {"begin", "  UndefinedProc(1, 2);", "end;"}, 3, 3, "Unknown identifier 'UndefinedProc'"},
+        {"WrongParameterCount", handler, {"begin", "  MsgBox('Hello');", "end;"}, 3, 18, "Invalid number of parameters"},
+        {"TypeMismatch", handler, {"var S: String;", "begin", "  S := 5;", "end;"}, 4, 9, "Type mismatch"},
+        {"MissingSemicolon", handler, {"var S: String", "begin", "  S := 'x';", "end;"}, 3, 1, "Semicolon (';') expected"},
+        {"DuplicateIdentifier", handler, {"var", "  S: String;", "  S: Integer;", "begin", "end;"}, 4, 3, "Duplicate identifier 'S'"},
+        {"ProcedureNameWithABlank", "My Handler", {"begin", "end;"}, 1, 14, "Semicolon (';') expected"},
     };
 }
 

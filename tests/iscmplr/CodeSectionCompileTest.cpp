@@ -21,7 +21,7 @@ TEST_P(CodeSectionCompile, mistakeFailsTheCompileAtItsLine)
     CompilerSession s = session(minimalSetup() << QStringLiteral("[Code]") << mistake.declaration() << mistake.bodyLines());
     EXPECT_EQ(s.compile(), TCompilerResultFailed);
     ASSERT_EQ(s.errors.size(), 1);
-    EXPECT_EQ(s.errors.first().message, QString::fromLatin1(mistake.message));
+    EXPECT_EQ(s.errors.first().message, mistake.message());
     EXPECT_FALSE(s.errors.first().hasFile);
     EXPECT_EQ(s.errors.first().line, kFirstCodeLine + mistake.faultyLine - 1);
     EXPECT_FALSE(QFileInfo::exists(outputFolder() + QStringLiteral("/setup.exe")));
@@ -36,7 +36,7 @@ TEST_P(CodeSectionCompile, mistakeInAnIncludedFileNamesThatFileAndItsLine)
                                                << QStringLiteral("#include \"events.isi\""));
     EXPECT_EQ(s.compile(), TCompilerResultFailed);
     ASSERT_EQ(s.errors.size(), 1);
-    EXPECT_EQ(s.errors.first().message, QString::fromLatin1(mistake.message));
+    EXPECT_EQ(s.errors.first().message, mistake.message());
     EXPECT_EQ(s.errors.first().file, sourcePath(QStringLiteral("events.isi")));
     EXPECT_EQ(s.errors.first().line, 2 + mistake.faultyLine);
 }

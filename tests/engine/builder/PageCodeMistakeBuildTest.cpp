@@ -1,0 +1,115 @@
+#include "engine/builder/BuildController.h"
+#include "engine/scriptcode/FullScriptSource.h"
+#include "engine/setup/SetupBuild.h"
+#include "scriptknowledge/ScriptKnowledgeBase.h"
+#include "tests/engine/builder/BuilderTestProject.h"
+#include "tests/iscmplr/CodeMistakes.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace talmo::testing {
+namespace {
+
+// The whole script of the program compiled by our compiler library, with a
+// designed page "Options" whose button has a click event.
+class PageCodeBuild : public BuilderFixture
+{
+protected:
+    void SetUp() override
+    {
+        BuilderFixture::SetUp();
+        questions.answers = { true }; // create the output folder
+        static const ScriptKnowledgeBase knowledge;
+        source = std::make_unique<FullScriptSource>(knowledge, nullptr);
+        builder.SetSetupBuildStep(nullptr);
+        builder.DefaultSetupBuild().SetScriptSource(source.get());
+        fixture.project.Languages.AddNew().LanguageID = QStringLiteral("English");
+        builder.WindowShown();
+    }
+
+    TFormCodeExecutionUnit &addClickEvent(const QString &procedureName, const QStringList &code)
+    {
+        TCustomForm &page = fixture.project.CustomForms.AddNew(false);
+        page.Name = QStringLiteral("Options");
+        page.Data = QStringList{ QStringLiteral("object TPanel"), QStringLiteral("  object Button1: TButton"),
+                                 QStringLiteral("    Caption = 'Go'"), QStringLiteral("  end"), QStringLiteral("end") };
+        TFormCodeExecutionUnit &click = page.ExecUnits.AddNew();
+        click.Object = QStringLiteral("Button1");
+        click.Event = QStringLiteral("OnClick");
+        click.ShortHelp = QStringLiteral("procedure {}OnClick(Sender: TObject);");
+        click.eventNameInCode = procedureName;
+        click.Code = code;
+        click.Enabled = true;
+        return click;
+    }
+
+    // The log line after the compiler's error, which must read "Error on line
+    // N: Column C: text"; the column counts in the generated line.
+    QString lineAfterTheError(const QString &text) const
+    {
+        const QStringList log = builder.LogLines();
+        const QRegularExpression error(QStringLiteral("^Error on line \\d+: Column \\d+: ") + QRegularExpression::escape(text) + u'$');
+        for (qsizetype i = 0; i + 1 < log.size(); ++i) {
+            if (error.match(log.at(i)).hasMatch())
+                return log.at(i + 1);
+        }
+        ADD_FAILURE() << "no error line \"" << text.toStdString() << "\" in\n" << log.join(u'\n').toStdString();
+        return QString();
+    }
+
+    std::unique_ptr<FullScriptSource> source;
+};
+
+class PageCodeMistake : public PageCodeBuild, public ::testing::WithParamInterface<CodeMistake>
+{
+};
+
+TEST_P(PageCodeMistake, FailsTheBuildNamingThePageTheEventAndTheLine)
+{
+    const CodeMistake &mistake = GetParam();
+    addClickEvent(QString::fromLatin1(mistake.procedureName), mistake.bodyLines());
+
+    builder.BuildInstallation();
+
+    EXPECT_EQ(builder.ResultCode, 2);
+    EXPECT_EQ(lineAfterTheError(QString::fromLatin1(mistake.text)),
+              QStringLiteral("The line is line %1 of the event Button1.OnClick on the page \"Options\".").arg(mistake.faultyLine));
+    EXPECT_FALSE(fixture.OutputFiles().contains(QStringLiteral("MySetup.exe")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Mistakes, PageCodeMistake, ::testing::ValuesIn(CodeMistakes()),
+                         [](const ::testing::TestParamInfo<CodeMistake> &info) { return CodeMistakeName(info.param); });
+
+TEST_F(PageCodeBuild, AMistakeInTheGlobalCodeNamesItsLineThere)
+{
+    addClickEvent(QStringLiteral("Options_Button1OnClick"), { QStringLiteral("begin"), QStringLiteral("end;") });
+    fixture.project.CommonCode = { QStringLiteral("procedure Shared();"), QStringLiteral("begin"),
+                                   QStringLiteral("  UndefinedProc(1, 2);"), QStringLiteral("end;") };
+
+    builder.BuildInstallation();
+
+    EXPECT_EQ(builder.ResultCode, 2);
+    EXPECT_EQ(lineAfterTheError(QStringLiteral("Unknown identifier 'UndefinedProc'")),
+              QStringLiteral("The line is line 4 of the global code."));
+}
+
+TEST_F(PageCodeBuild, GeneratedCodeIsNamedByItsLineAlone)
+{
+    // A name clash of the user's procedure with a generated one: the compiler
+    // finds the fault in the generated declaration, which no page or event wrote.
+    addClickEvent(QStringLiteral("CheckAsync"), { QStringLiteral("begin"), QStringLiteral("end;") });
+
+    builder.BuildInstallation();
+
+    EXPECT_EQ(builder.ResultCode, 2);
+    const QStringList log = builder.LogLines();
+    ASSERT_FALSE(log.isEmpty());
+    EXPECT_TRUE(log.last().startsWith(QStringLiteral("Error on line "))) << log.join(u'\n').toStdString();
+    EXPECT_TRUE(log.last().endsWith(QStringLiteral("Duplicate identifier 'CHECKASYNC'"))) << log.join(u'\n').toStdString();
+}
+
+} // namespace
+} // namespace talmo::testing
