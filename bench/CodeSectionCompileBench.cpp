@@ -1,0 +1,142 @@
+// The [Code] check within the compile of the largest generated setup of the
+// tests (every device feature at once): the whole compile through the library
+// of the program folder, and the Pascal Script checker alone on the [Code] as
+// that compile joined it.
+#include "tests/pascalcheck/MatrixProject.h"
+#include "tests/pascalcheck/PascalChecker.h"
+#include "tests/pascalcheck/SetupPackage.h"
+
+#include "platform/CompilerLibraryApi.h"
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+namespace {
+
+using namespace talmo;
+
+// The benchmarks are built beside the program folder ("bench" next to "bin").
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../bin");
+}
+
+struct ScriptFeeder
+{
+    QList<QByteArray> lines;
+    int next = 0;
+
+    static int32_t callback(int32_t code, TCompilerCallbackData *data, intptr_t appData)
+    {
+        auto *self = reinterpret_cast<ScriptFeeder *>(appData);
+        if (code == TCompilerCodeReadScript && self->next < self->lines.size())
+            data->ReadScript.LineRead = self->lines.at(self->next++).constData();
+        return TCompilerCallbackContinue;
+    }
+};
+
+// The largest generated setup with its sources on disk.
+struct LargestSetup
+{
+    LargestSetup()
+    {
+        ProgramFolder::setOverride(programFolder() + u'/');
+        TProjectContainer project;
+        matrix::buildProject(project, matrix::EveryDeviceFeature, folder.path());
+        const QStringList script = matrix::GeneratedScript(project, programFolder() + u'/', outputFolder());
+        sourcesWritten = matrix::createSourcesOf(script, folder.path());
+        for (const QString &line : script)
+            feeder.lines << line.toUtf8();
+    }
+
+    QString outputFolder() const { return folder.filePath(QStringLiteral("out")); }
+
+    bool compile(TISDllCompileScriptProc entry)
+    {
+        const QByteArray sourcePath = folder.path().toUtf8() + '/';
+        const QByteArray options = "OutputDir=" + outputFolder().toUtf8() + '\0' + "OutputBaseFilename=setup" + '\0' + '\0';
+        feeder.next = 0;
+        TCompileScriptParamsEx params;
+        std::memset(&params, 0, sizeof params);
+        params.Size = sizeof params;
+        params.SourcePath = sourcePath.constData();
+        params.CallbackProc = &ScriptFeeder::callback;
+        params.AppData = reinterpret_cast<intptr_t>(&feeder);
+        params.Options = options.constData();
+        return entry(&params) == TCompilerResultCompiled;
+    }
+
+    // The [Code] lines of the preprocessed script the package holds.
+    QStringList joinedCode() const
+    {
+        const QMap<QString, QByteArray> package = SetupPackageEntries(outputFolder() + QStringLiteral("/setup.exe"));
+        return codeSectionsOf(QString::fromUtf8(package.value(QStringLiteral("script.iss"))).split(u'\n'));
+    }
+
+    QTemporaryDir folder;
+    ScriptFeeder feeder;
+    bool sourcesWritten = false;
+};
+
+LargestSetup &largestSetup()
+{
+    static LargestSetup setup;
+    return setup;
+}
+
+TISDllCompileScriptProc compileEntry()
+{
+    static QLibrary library(programFolder() + QStringLiteral("/libISCmplr.so"));
+    return reinterpret_cast<TISDllCompileScriptProc>(library.resolve("ISDllCompileScript"));
+}
+
+void compileLargestGeneratedSetup(benchmark::State &state)
+{
+    LargestSetup &setup = largestSetup();
+    const TISDllCompileScriptProc compile = compileEntry();
+    if (!compile || !setup.sourcesWritten) {
+        state.SkipWithError("the compiler library or the setup's sources are missing");
+        return;
+    }
+    for (auto _ : state) {
+        if (!setup.compile(compile))
+            state.SkipWithError("the generated setup did not compile");
+    }
+    state.counters["script lines"] = double(setup.feeder.lines.size());
+}
+
+void checkTheJoinedCode(benchmark::State &state)
+{
+    LargestSetup &setup = largestSetup();
+    const TISDllCompileScriptProc compile = compileEntry();
+    if (!compile || !setup.sourcesWritten || !setup.compile(compile)) {
+        state.SkipWithError("the generated setup did not compile");
+        return;
+    }
+    const QStringList code = setup.joinedCode();
+    for (auto _ : state) {
+        if (!runPascalCheck(code, programFolder()).compiled())
+            state.SkipWithError("the checker refused the code");
+    }
+    state.counters["code lines"] = double(code.size());
+}
+
+} // namespace
+
+// Each run starts a process, so wall time is what a user waits for.
+BENCHMARK(compileLargestGeneratedSetup)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(checkTheJoinedCode)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
