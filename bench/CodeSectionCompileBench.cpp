@@ -6,7 +6,7 @@
 #include "tests/pascalcheck/PascalChecker.h"
 #include "tests/pascalcheck/SetupPackage.h"
 
-#include "platform/CompilerLibraryApi.h"
+#include "bench/support/ScriptFeeder.h"
 #include "platform/ProgramFolder.h"
 
 #include <QCoreApplication>
@@ -14,8 +14,6 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <cstring>
 
 namespace {
 
@@ -26,20 +24,6 @@ QString programFolder()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../bin");
 }
-
-struct ScriptFeeder
-{
-    QList<QByteArray> lines;
-    int next = 0;
-
-    static int32_t callback(int32_t code, TCompilerCallbackData *data, intptr_t appData)
-    {
-        auto *self = reinterpret_cast<ScriptFeeder *>(appData);
-        if (code == TCompilerCodeReadScript && self->next < self->lines.size())
-            data->ReadScript.LineRead = self->lines.at(self->next++).constData();
-        return TCompilerCallbackContinue;
-    }
-};
 
 // The largest generated setup with its sources on disk.
 struct LargestSetup
@@ -61,15 +45,7 @@ struct LargestSetup
     {
         const QByteArray sourcePath = folder.path().toUtf8() + '/';
         const QByteArray options = "OutputDir=" + outputFolder().toUtf8() + '\0' + "OutputBaseFilename=setup" + '\0' + '\0';
-        feeder.next = 0;
-        TCompileScriptParamsEx params;
-        std::memset(&params, 0, sizeof params);
-        params.Size = sizeof params;
-        params.SourcePath = sourcePath.constData();
-        params.CallbackProc = &ScriptFeeder::callback;
-        params.AppData = reinterpret_cast<intptr_t>(&feeder);
-        params.Options = options.constData();
-        return entry(&params) == TCompilerResultCompiled;
+        return feeder.compile(entry, sourcePath, options);
     }
 
     // The [Code] lines of the preprocessed script the package holds.

@@ -1,6 +1,6 @@
 // Compiles synthetic scripts of growing size with the compiler library of the
 // program folder: the check of a large generated script must stay linear.
-#include "platform/CompilerLibraryApi.h"
+#include "bench/support/ScriptFeeder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,23 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-
 namespace {
-
-struct ScriptFeeder
-{
-    QList<QByteArray> lines;
-    int next = 0;
-
-    static int32_t callback(int32_t code, TCompilerCallbackData *data, intptr_t appData)
-    {
-        auto *self = reinterpret_cast<ScriptFeeder *>(appData);
-        if (code == TCompilerCodeReadScript && self->next < self->lines.size())
-            data->ReadScript.LineRead = self->lines.at(self->next++).constData();
-        return TCompilerCallbackContinue;
-    }
-};
 
 QList<QByteArray> syntheticScript(int entries, const QByteArray &messagesFile)
 {
@@ -62,15 +46,7 @@ void compileSyntheticScript(benchmark::State &state)
     ScriptFeeder feeder;
     feeder.lines = syntheticScript(int(state.range(0)), "en.isl");
     for (auto _ : state) {
-        feeder.next = 0;
-        TCompileScriptParamsEx params;
-        std::memset(&params, 0, sizeof params);
-        params.Size = sizeof params;
-        params.SourcePath = sourcePath.constData();
-        params.CallbackProc = &ScriptFeeder::callback;
-        params.AppData = reinterpret_cast<intptr_t>(&feeder);
-        params.Options = options.constData();
-        if (compile(&params) != TCompilerResultCompiled)
+        if (!feeder.compile(compile, sourcePath, options))
             state.SkipWithError("the synthetic script did not compile");
     }
     state.SetComplexityN(state.range(0));

@@ -1,0 +1,39 @@
+#pragma once
+
+// Hands a script to the compiler library line by line, as the compile thread
+// does, and runs one compile of it.
+
+#include "platform/CompilerLibraryApi.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <cstring>
+
+struct ScriptFeeder
+{
+    QList<QByteArray> lines;
+    int next = 0;
+
+    static int32_t callback(int32_t code, TCompilerCallbackData *data, intptr_t appData)
+    {
+        auto *self = reinterpret_cast<ScriptFeeder *>(appData);
+        if (code == TCompilerCodeReadScript && self->next < self->lines.size())
+            data->ReadScript.LineRead = self->lines.at(self->next++).constData();
+        return TCompilerCallbackContinue;
+    }
+
+    // options: the NUL-separated block with its closing NUL.
+    bool compile(TISDllCompileScriptProc entry, const QByteArray &sourcePath, const QByteArray &options)
+    {
+        next = 0;
+        TCompileScriptParamsEx params;
+        std::memset(&params, 0, sizeof params);
+        params.Size = sizeof params;
+        params.SourcePath = sourcePath.constData();
+        params.CallbackProc = &ScriptFeeder::callback;
+        params.AppData = reinterpret_cast<intptr_t>(this);
+        params.Options = options.constData();
+        return entry(&params) == TCompilerResultCompiled;
+    }
+};
