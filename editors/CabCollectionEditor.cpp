@@ -6,6 +6,7 @@
 #include "editors/FileReference.h"
 #include "editors/FileReferenceBrowser.h"
 #include "editors/PagePanels.h"
+#include "helpers/core/PathHelpers.h"
 #include "helpers/ui/FontsAndThemes.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
@@ -267,7 +268,7 @@ void TcabCollectionEditor::dropFiles(const QStringList &names)
     for (const QString &name : names) {
         if (QFileInfo(name).isDir() || !accepted.contains(UpperExtension(name)))
             continue;
-        files().AddNew().Source = FileReferenceFor(m_project.GetFileName(), name, relative);
+        files().AddNew().Source = StoredFileReference(m_project.GetFileName(), name, relative);
     }
     setModified();
     RefreshFileList();

@@ -198,7 +198,7 @@ void TDirectCopyModuleEditor::tb_ZipFileButtonClick()
 {
     if (const auto chosen = BrowseFileReference(this, m_project.GetFileName(),
                                                 QStringLiteral("Zip Files (*.zip)|*.zip|All Files (*.*)|*.*"),
-                                                tb_ZipFile->text()))
+                                                tb_ZipFile->text(), QString(), false))
         tb_ZipFile->setText(*chosen);
 }
 

@@ -4,17 +4,6 @@
 
 namespace talmo {
 
-QString FileReferenceFor(const QString &projectFileName, const QString &chosenFile, bool makeRelative)
-{
-    if (!makeRelative)
-        return chosenFile;
-    QString folder = MakeRelativePath(ExtractFileFolder(projectFileName), ExtractFileFolder(chosenFile));
-    if (!IsRelativePath(folder))
-        return chosenFile;
-    folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    return WithTrailingBackslash(folder) + FileNamePart(chosenFile);
-}
-
 QString WithTrailingBackslash(const QString &folder)
 {
     if (folder.isEmpty() || folder.endsWith(QLatin1Char('\\')))

@@ -9,9 +9,11 @@ class QWidget;
 namespace talmo {
 
 // The open dialog with the make-relative box, the box checked at first: the
-// chosen file as the project stores it (see FileReferenceFor), or nothing
-// when the dialog was cancelled.
+// chosen file as the project stores it (see StoredFileReference), or nothing
+// when the dialog was cancelled. Without fileMustExist the user may name a
+// file that is made later.
 std::optional<QString> BrowseFileReference(QWidget *parent, const QString &projectFileName, const QString &filter,
-                                           const QString &initialFile, const QString &initialDir = QString());
+                                           const QString &initialFile, const QString &initialDir = QString(),
+                                           bool fileMustExist = true);
 
 } // namespace talmo

@@ -564,7 +564,7 @@ void TWin32InstallationForm::BrowseFileSource()
     dialog.FileName = source->value();
     if (!dialog.Execute(this))
         return;
-    source->setValue(Win32FileEdits::StoredSource(dialog.FileName, dialog.Checked, m_project.GetFileName()));
+    source->setValue(StoredFileReference(m_project.GetFileName(), dialog.FileName, dialog.Checked));
     markModified();
 }
 

@@ -245,13 +245,9 @@ bool ProjectManagerPanel::SaveProjectManagerAs()
     request.title = QStringLiteral("Save Project Manager As");
     request.filter = QStringLiteral("Project Manager (*.talmopm)|*.talmopm");
     request.fileName = m_manager.FileName;
+    request.defaultSuffix = QStringLiteral("talmopm");
     const std::optional<QString> chosen = UiServices::current().saveFile(this, request);
-    if (!chosen)
-        return false;
-    QString fileName = *chosen;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".talmopm");
-    return SaveProjectManagerToFile(fileName);
+    return chosen && SaveProjectManagerToFile(WithExtension(*chosen, QStringLiteral(".talmopm")));
 }
 
 bool ProjectManagerPanel::SaveProjectManagerToFile(const QString &fileName)

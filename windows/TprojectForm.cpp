@@ -307,8 +307,10 @@ bool TprojectForm::SaveAs()
     request.title = QStringLiteral("Save Project As");
     request.filter = QStringLiteral("Projects (*.talmo)|*.talmo");
     request.fileName = m_project->GetFileName();
+    request.defaultSuffix = QStringLiteral("talmo");
     const std::optional<QString> chosen = UiServices::current().saveFile(this, request);
-    return chosen && SaveToFile(*chosen);
+    // Only files named so can be opened again.
+    return chosen && SaveToFile(WithExtension(*chosen, QStringLiteral(".talmo")));
 }
 
 bool TprojectForm::SaveToFile(const QString &fileName)

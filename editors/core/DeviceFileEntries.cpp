@@ -73,11 +73,7 @@ QString DeviceFileEntries::DestinationFolder(const QString &folderPath) const
 
 QString DeviceFileEntries::sourceFolder(const QString &filePath, bool makeRelative) const
 {
-    const QString folder = ExtractFileFolder(filePath);
-    const QString projectFolder = ExtractFileFolder(m_project.GetFileName());
-    if (!makeRelative || folder.isEmpty() || projectFolder.isEmpty())
-        return folder;
-    return IncludeTrailingSeparator(MakeRelativePath(projectFolder, folder));
+    return ExtractFileFolder(StoredFileReference(m_project.GetFileName(), filePath, makeRelative));
 }
 
 void DeviceFileEntries::append(const QString &sourceDir, const QString &name,

@@ -107,7 +107,7 @@ int Win32FileEdits::AddPaths(const QStringList &paths, const AddFilesOptions &op
             const QString rel = isFolder ? subFolderBelow(dropped, file) : QString();
             TWin32FileEntry &entry = m_plugin.FileEntries.AddNew();
             entry.Destination = options.folder + sub + (rel == QString(Backslash) ? QString() : rel);
-            entry.Source = StoredSource(file, options.relative, projectFileName);
+            entry.Source = StoredFileReference(projectFileName, file, options.relative);
             ++added;
         }
     }
@@ -148,15 +148,6 @@ QString Win32FileEdits::RowCaption(const TWin32FileEntry &entry)
     if (IsUrl(entry.Source))
         return ExtractUrlFileName(entry.Source);
     return FileNamePart(entry.Source);
-}
-
-QString Win32FileEdits::StoredSource(const QString &file, bool relative, const QString &projectFileName)
-{
-    const QString projectFolder = ExtractFileFolder(projectFileName);
-    const QString folder = ExtractFileFolder(file);
-    if (!relative || projectFolder.isEmpty() || folder.isEmpty())
-        return file;
-    return IncludeTrailingSeparator(MakeRelativePath(projectFolder, folder)) + FileNamePart(file);
 }
 
 bool FileRowLess(const FileListRow &a, const FileListRow &b, int column, bool ascending)

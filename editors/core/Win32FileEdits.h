@@ -51,9 +51,6 @@ public:
     static QString InsertionFolder(const QString &nodePath, const QString &focusedFolderRow);
     // The name a file row shows: its destination name, else its source's file name.
     static QString RowCaption(const TWin32FileEntry &entry);
-    // The source a file is stored with: relative to the project file's folder
-    // when asked and possible, else as chosen.
-    static QString StoredSource(const QString &file, bool relative, const QString &projectFileName);
 
 private:
     TWin32Plugin &m_plugin;

@@ -122,7 +122,7 @@ QString MakeRelativePath(const QString &baseFolder, const QString &absolutePath)
     if (common == 0)
         return absolutePath;
 
-    const QChar separator = separatorOf(absolutePath);
+    const QChar separator = QLatin1Char('\\');
     QStringList parts;
     for (qsizetype i = common; i < base.size(); ++i)
         parts.append(QStringLiteral(".."));
@@ -131,6 +131,19 @@ QString MakeRelativePath(const QString &baseFolder, const QString &absolutePath)
     if (!absolutePath.isEmpty() && isSeparator(absolutePath.back()) && !relative.isEmpty())
         relative += separator;
     return relative;
+}
+
+QString StoredFileReference(const QString &projectFileName, const QString &chosenFile, bool makeRelative)
+{
+    const QString projectFolder = ExtractFileFolder(projectFileName);
+    if (!makeRelative || projectFolder.isEmpty())
+        return chosenFile;
+    return MakeRelativePath(projectFolder, chosenFile);
+}
+
+QString WithExtension(const QString &fileName, const QString &extension)
+{
+    return fileName.endsWith(extension, Qt::CaseInsensitive) ? fileName : fileName + extension;
 }
 
 QString ResolveFileReference(const QString &projectFileName, const QString &reference)

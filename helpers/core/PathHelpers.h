@@ -24,13 +24,23 @@ bool IsRelativePath(const QString &path);
 // stands. Empty when both texts are equal.
 QString ResolveRelativePath(const QString &baseFolder, const QString &relativePath);
 // The inverse: absolutePath as ".."-steps and folders seen from baseFolder,
-// written with absolutePath's separator, so that ResolveRelativePath reads it
+// written with backslashes whatever absolutePath uses, as project and
+// project-manager files store every reference; ResolveRelativePath reads it
 // back. Paths on another root (another drive) and relative paths or URLs come
 // back unchanged.
 QString MakeRelativePath(const QString &baseFolder, const QString &absolutePath);
+// How a file the user picked is stored in a project: with makeRelative, the
+// file seen from the project file's folder (MakeRelativePath; just the name
+// for a file beside the project file); otherwise, or when the project has no
+// folder yet or the file lies on another root, the chosen path itself.
+QString StoredFileReference(const QString &projectFileName, const QString &chosenFile, bool makeRelative);
 // A stored reference made usable: a relative path resolved against the folder
 // of projectFileName; URLs, absolute and empty references unchanged.
 QString ResolveFileReference(const QString &projectFileName, const QString &reference);
+
+// The file name with the extension (".talmo") appended unless it already ends
+// in it, in any letter case.
+QString WithExtension(const QString &fileName, const QString &extension);
 
 // The folder part of a file name with its trailing separator; empty without one.
 QString ExtractFileFolder(const QString &fileName);

@@ -19,6 +19,7 @@ bool TCheckBoxOpenDialog::Execute(QWidget *parent)
     request.fileName = FileName;
     request.folder = InitialDir;
     request.multipleFiles = AllowMultiSelect;
+    request.fileMustExist = FileMustExist;
     DialogCheckBox checkBox{ m_checkBoxText, Checked, !OldStyleDialog };
 
     const QStringList chosen = UiServices::current().openFilesWithCheckBox(parent, request, checkBox);

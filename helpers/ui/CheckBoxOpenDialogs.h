@@ -22,6 +22,8 @@ public:
     bool Checked = false;
     bool OldStyleDialog = false;
     bool AllowMultiSelect = false;
+    // False lets the user name a file that does not exist yet.
+    bool FileMustExist = true;
     QString Title;
     QString Filter;       // pipe form: "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"
     QString InitialDir;

@@ -58,13 +58,17 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request)
         dialog.setDirectory(QFileInfo(request.fileName).absolutePath());
     if (!request.fileName.isEmpty())
         dialog.selectFile(QFileInfo(request.fileName).fileName());
+    dialog.setDefaultSuffix(request.defaultSuffix);
 }
 
 QStringList runOpenDialog(QFileDialog &dialog, const FileDialogRequest &request)
 {
     prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.multipleFiles ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (request.multipleFiles)
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    else
+        dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 

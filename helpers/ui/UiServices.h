@@ -27,6 +27,10 @@ struct FileDialogRequest
     QString fileName;
     QString folder;
     bool multipleFiles = false;
+    // Save dialogs: the extension, without its dot, that a name typed without one gets.
+    QString defaultSuffix;
+    // Open dialogs: false lets the user name a file that does not exist yet.
+    bool fileMustExist = true;
 };
 
 // The check box below an open dialog's own controls. checked goes in as the

@@ -140,7 +140,7 @@ TEST_F(CABCreatorEndToEndTest, EditedProjectSavesReloadsEqualAndBuildsItsCab)
     EXPECT_TRUE(edited.Modified);
     const TPPCFS_Files &files = edited.CEDevices[0].Files;
     ASSERT_EQ(files.Count(), 3);
-    EXPECT_EQ(files[1].SourceDir, "data/");
+    EXPECT_EQ(files[1].SourceDir, "data\\");
     EXPECT_EQ(files[1].DestinationDir, "%CE1%\\%Folder%\\data\\");
     EXPECT_EQ(files[1].DestinationName, "ReadMe.txt");
 

@@ -472,8 +472,8 @@ TEST_F(CABCreatorFilesTabTest, InsertFilesOnlyBelowTheRoot)
     EXPECT_TRUE(ui.calls().at(0).checkBoxShownChecked);
     ASSERT_EQ(project->CEDevices[1].Files.Count(), 8);
     EXPECT_EQ(file(6).SourceName, "One.Txt");
-    EXPECT_EQ(file(6).SourceDir, "x/");
-    EXPECT_EQ(file(7).SourceDir, "../../elsewhere/");
+    EXPECT_EQ(file(6).SourceDir, "x\\");
+    EXPECT_EQ(file(7).SourceDir, "..\\..\\elsewhere\\");
     EXPECT_EQ(file(7).DestinationDir, "%CE1%\\%AppName%\\");
     EXPECT_EQ(page->lv_ppcfs_files->topLevelItemCount(), 6);
 

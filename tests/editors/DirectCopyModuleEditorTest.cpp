@@ -93,6 +93,8 @@ TEST_F(DirectCopyModuleEditorTest, EditsStoreTheTextsAndRefreshTheNode)
     click(page.tb_ZipFile->button());
     EXPECT_EQ(module.Files[0].Source, "zips\\maps.zip");
     EXPECT_EQ(ui.calls().last().request.filter, "Zip Files (*.zip)|*.zip|All Files (*.*)|*.*");
+    // The ZIP may be made after the project: its name is taken before it exists.
+    EXPECT_FALSE(ui.calls().last().request.fileMustExist);
 }
 
 TEST_F(DirectCopyModuleEditorTest, ThePageOfAComponentWithoutModuleMakesOneForIt)

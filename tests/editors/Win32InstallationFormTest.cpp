@@ -300,7 +300,7 @@ TEST_F(Win32InstallationFormTest, AddItemAndDroppedFoldersKeepTheirTree)
     EXPECT_EQ(shownFolder, "{app}\\");
     ASSERT_EQ(plugin().FileEntries.Count(), 3);
     EXPECT_EQ(plugin().FileEntries[1].Destination, "{app}\\Docs\\");
-    EXPECT_EQ(plugin().FileEntries[1].Source, "../src/Docs/Guide.TXT");
+    EXPECT_EQ(plugin().FileEntries[1].Source, "..\\src\\Docs\\Guide.TXT");
     EXPECT_EQ(plugin().FileEntries[2].Destination, "{app}\\Docs\\Sub\\");
     EXPECT_TRUE(plugin().Dirs.contains("{app}\\Docs\\Sub\\"));
     EXPECT_EQ(children(page->tv_win32_folders->topLevelItem(0)->child(0)), QStringList({"Docs"}));
@@ -600,7 +600,7 @@ TEST_F(Win32InstallationFormTest, FilesDroppedFromTheDesktopAreAddedUnderAFolder
     QCoreApplication::sendEvent(viewport, &drop);
     EXPECT_EQ(shown, 1);
     ASSERT_EQ(plugin().FileEntries.Count(), 1);
-    EXPECT_EQ(plugin().FileEntries[0].Source, "../drop.txt");
+    EXPECT_EQ(plugin().FileEntries[0].Source, "..\\drop.txt");
     EXPECT_EQ(plugin().FileEntries[0].Destination, "{app}\\");
     EXPECT_EQ(column(page->lv_win32_files, 0), QStringList({"drop.txt"}));
 }

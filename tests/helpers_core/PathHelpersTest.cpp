@@ -68,16 +68,41 @@ TEST(PathHelpers, MakesRelativePathsThatResolveBack)
         { "C:\\Projects\\App\\", "C:\\Projects\\Other\\x.txt", "..\\Other\\x.txt" },
         { "C:\\Projects\\App\\", "C:\\x.txt", "..\\..\\x.txt" },
         { "C:\\Projects\\App\\", "C:\\Projects\\App\\sub\\", "sub\\" },
-        { "/home/me/proj/", "/home/me/proj/img/a.png", "img/a.png" },
-        { "/home/me/proj/", "/home/me/Pictures/a.png", "../Pictures/a.png" },
-        { "/home/me/proj/", "/opt/data/a.png", "../../../opt/data/a.png" },
+        // Paths of this machine are stored in the project file's backslash form too.
+        { "/home/me/proj/", "/home/me/proj/img/a.png", "img\\a.png" },
+        { "/home/me/proj/", "/home/me/Pictures/a.png", "..\\Pictures\\a.png" },
+        { "/home/me/proj/", "/opt/data/a.png", "..\\..\\..\\opt\\data\\a.png" },
+        { "/home/me/proj/", "/home/me/src/", "..\\src\\" },
         { "/home/me/proj", "/home/me/proj/\u6e2c\u8a66.txt", "\u6e2c\u8a66.txt" },
     };
     for (const Case &c : cases) {
         const QString relative = MakeRelativePath(c.base, c.absolute);
         EXPECT_EQ(relative, c.relative) << c.base << " ~ " << c.absolute;
-        EXPECT_EQ(ResolveRelativePath(c.base, relative), c.absolute) << c.relative;
+        EXPECT_EQ(ToHostPath(ResolveRelativePath(c.base, relative)), ToHostPath(c.absolute)) << c.relative;
     }
+}
+
+TEST(PathHelpers, StoresAPickedFileRelativeToTheProjectWhenAsked)
+{
+    struct Case { const char *project; const char *chosen; bool relative; const char *stored; };
+    const Case cases[] = {
+        { "/home/me/proj/app.talmo", "/home/me/src/a.txt", true, "..\\src\\a.txt" },
+        { "/home/me/proj/app.talmo", "/home/me/proj/a.txt", true, "a.txt" },
+        { "/home/me/proj/app.talmo", "/home/me/src/a.txt", false, "/home/me/src/a.txt" },
+        { "", "/home/me/src/a.txt", true, "/home/me/src/a.txt" },
+        { "C:\\Projects\\App\\app.talmo", "D:\\data\\x.txt", true, "D:\\data\\x.txt" },
+        { "/home/me/proj/app.talmo", "http://x.org/a.zip", true, "http://x.org/a.zip" },
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(StoredFileReference(c.project, c.chosen, c.relative), c.stored) << c.chosen;
+}
+
+TEST(PathHelpers, AppendsAnExtensionOnlyWhenTheNameLacksIt)
+{
+    EXPECT_EQ(WithExtension("/p/MyApp", ".talmo"), "/p/MyApp.talmo");
+    EXPECT_EQ(WithExtension("/p/MyApp.TALMO", ".talmo"), "/p/MyApp.TALMO");
+    EXPECT_EQ(WithExtension("/p/My.App", ".talmo"), "/p/My.App.talmo");
+    EXPECT_EQ(WithExtension("/p/all.talmopm", ".talmopm"), "/p/all.talmopm");
 }
 
 TEST(PathHelpers, KeepsWhatCannotBeMadeRelative)

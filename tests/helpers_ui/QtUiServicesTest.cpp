@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -87,4 +88,29 @@ TEST(QtUiServices, OpenDialogWithCheckBoxReportsTheBoxOnCancelAndTheFileOnAccept
     EXPECT_EQ(ui.openFilesWithCheckBox(nullptr, request, box), QStringList{ file });
     EXPECT_TRUE(box.checked);
     EXPECT_EQ(nameFilters, (QStringList{ "Registry Files (*.reg *.rgu)", "All Files (*)" }));
+}
+
+TEST(QtUiServices, OpenDialogTakesANewFileWhenAskedAndSaveDialogAddsTheDefaultSuffix)
+{
+    QTemporaryDir dir;
+    QtUiServices ui;
+    FileDialogRequest open;
+    open.folder = dir.path();
+    open.fileMustExist = false;
+    const QString planned = dir.filePath(QStringLiteral("later.zip"));
+    DialogCheckBox box{ QStringLiteral("Make Path Relative"), true, true };
+    whenShown<CheckBoxFileDialog>([&](CheckBoxFileDialog *dialog) {
+        dialog->selectFile(planned);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    EXPECT_EQ(ui.openFilesWithCheckBox(nullptr, open, box), QStringList{ planned });
+
+    FileDialogRequest save;
+    save.folder = dir.path();
+    save.defaultSuffix = QStringLiteral("talmo");
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        dialog->selectFile(QStringLiteral("MyApp"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    EXPECT_EQ(ui.saveFile(nullptr, save), std::optional<QString>(dir.filePath(QStringLiteral("MyApp.talmo"))));
 }

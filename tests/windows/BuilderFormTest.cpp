@@ -257,7 +257,7 @@ TEST_F(BuilderFormTest, OutputPathEditsGoToTheProject)
     ASSERT_EQ(ui.calls().size(), 1);
     EXPECT_EQ(ui.calls()[0].title, QStringLiteral("Output Path"));
     EXPECT_EQ(ui.calls()[0].request.folder, root.filePath(QStringLiteral("out")));
-    EXPECT_EQ(project.OutputPath, QStringLiteral("cabs/arm"));
+    EXPECT_EQ(project.OutputPath, QStringLiteral("cabs\\arm"));
     EXPECT_TRUE(project.Modified);
 
     Control<QCheckBox>(*form, "gui_BuildCabsFirst")->setChecked(false);

@@ -48,6 +48,23 @@ TEST_F(MasterFormFilesTest, OpenFileGoesByTheExtensionAndFindsOpenProjects)
     EXPECT_EQ(form.recentFiles().items().mid(0, 2), (QStringList{ manager, project }));
 }
 
+TEST_F(MasterFormFilesTest, SaveAsWithoutAnExtensionWritesAProjectThatOpensAgain)
+{
+    TmasterForm &form = Master();
+    ASSERT_TRUE(form.OpenFile(WriteProject(QStringLiteral("a.talmo"), QStringLiteral("a"))));
+    ui.queueSaveFile(Path(QStringLiteral("MyApp")));
+    form.SaveActiveProjectAs();
+
+    const QString saved = Path(QStringLiteral("MyApp.talmo"));
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("MyApp"))));
+    EXPECT_EQ(form.recentFiles().items().value(0), saved);
+    EXPECT_EQ(ui.calls().last().request.defaultSuffix, QStringLiteral("talmo"));
+    form.CloseAll();
+    EXPECT_TRUE(form.OpenFile(saved));
+    EXPECT_EQ(ProjectTabCount(), 1);
+}
+
 TEST_F(MasterFormFilesTest, CancellingTheUnsavedManagerQuestionOpensNothing)
 {
     const QString other = WriteManager(QStringLiteral("other.talmopm"), {});

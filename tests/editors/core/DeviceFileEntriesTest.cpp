@@ -73,9 +73,9 @@ TEST_F(DeviceFileEntriesTest, AddFilesToTargetKeepsFoldersAndCase)
     EXPECT_TRUE(DeviceFileEntries::AnyIsFolder(names));
     EXPECT_EQ(entries.AddFilesToTarget(QStringLiteral("%InstallDir%\\"), names, true, true), 3);
     const QList<Entry> expected = {
-        { "data/sub/", "A.Txt", "%InstallDir%\\data\\sub\\" },
-        { "data/", "top.bin", "%InstallDir%\\data\\" },
-        { "../outside/", "ReadMe.TXT", "%InstallDir%\\" },
+        { "data\\sub\\", "A.Txt", "%InstallDir%\\data\\sub\\" },
+        { "data\\", "top.bin", "%InstallDir%\\data\\" },
+        { "..\\outside\\", "ReadMe.TXT", "%InstallDir%\\" },
     };
     QList<Entry> added = entriesFrom(target, before);
     std::sort(added.begin(), added.end() - 1,
@@ -102,7 +102,7 @@ TEST_F(DeviceFileEntriesTest, AddFileEntryConvertsTheFolder)
     entries.AddFileEntry(QString(), root.filePath("outside/ReadMe.TXT"), false);
     const QList<Entry> expected = {
         { "", "ChangeMe", "%CE1%\\%AppName%\\" },
-        { "../outside/", "ReadMe.TXT", "%CE17%\\" },
+        { "..\\outside\\", "ReadMe.TXT", "%CE17%\\" },
         { root.filePath("outside/"), "ReadMe.TXT", "\\" },
     };
     EXPECT_EQ(entriesFrom(target, before), expected);

@@ -214,9 +214,9 @@ TEST(Win32FileEditsTest, DroppedFolderKeepsItsTreeTheNamesCaseAndRelativeSources
                              options, project),
               3);
     EXPECT_EQ(destinations(plugin), QStringList({"{app}\\Docs\\", "{app}\\Docs\\Sub\\", "{app}"}));
-    EXPECT_EQ(plugin.FileEntries[0].Source, "../src/Docs/Guide.TXT");
-    EXPECT_EQ(plugin.FileEntries[1].Source, "../src/Docs/Sub/Page.html");
-    EXPECT_EQ(plugin.FileEntries[2].Source, "../src/single.bin");
+    EXPECT_EQ(plugin.FileEntries[0].Source, "..\\src\\Docs\\Guide.TXT");
+    EXPECT_EQ(plugin.FileEntries[1].Source, "..\\src\\Docs\\Sub\\Page.html");
+    EXPECT_EQ(plugin.FileEntries[2].Source, "..\\src\\single.bin");
 
     TWin32Plugin flat;
     options.relative = false;
