@@ -40,6 +40,15 @@ QString Environment(const char *name)
     return qEnvironmentVariable(name);
 }
 
+// Without a display the only one to tell is standard error.
+void Tell(const QString &message, bool headless, UiServices &dialogs, QWidget *parent)
+{
+    if (headless)
+        std::fprintf(stderr, "talmo: %s\n", qPrintable(message));
+    else
+        dialogs.showMessage(parent, UiMessageKind::Warning, QStringLiteral("Talmo"), message);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -74,21 +83,24 @@ int main(int argc, char **argv)
     registerScriptPages(pages);
     registerDesignerPages(pages);
 
-    TBuilderForm builder;
-    builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);
-    BuilderFormRunner runner(builder);
+    int exitCode = 0;
+    {
+        TBuilderForm builder;
+        builder.Builder().DefaultSetupBuild().SetScriptSource(&scriptSource);
+        BuilderFormRunner runner(builder);
 
-    TmasterForm master({ pages, &knowledge, runner, headless });
-    QObject::connect(&master, &TmasterForm::commandLineBuildFinished, &app,
-                     [&app](int exitCode) { app.exit(exitCode); });
-    master.show();
-    if (!settings.loadError().isEmpty()) {
-        if (headless)
-            std::fprintf(stderr, "talmo: %s\n", qPrintable(settings.loadError()));
-        else
-            dialogs.showMessage(&master, UiMessageKind::Warning, QStringLiteral("Talmo"), settings.loadError());
+        TmasterForm master({ pages, &knowledge, runner, headless });
+        QObject::connect(&master, &TmasterForm::commandLineBuildFinished, &app,
+                         [&app](int code) { app.exit(code); });
+        master.show();
+        if (!settings.loadError().isEmpty())
+            Tell(settings.loadError(), headless, dialogs, &master);
+        const ProgramCommandLine commandLine = ProgramCommandLine::Parse(arguments);
+        QTimer::singleShot(0, &master, [&master, commandLine] { master.RunCommandLine(commandLine); });
+        exitCode = app.exec();
     }
-    const ProgramCommandLine commandLine = ProgramCommandLine::Parse(arguments);
-    QTimer::singleShot(0, &master, [&master, commandLine] { master.RunCommandLine(commandLine); });
-    return app.exec();
+    // The windows write their settings as they go; what could not be saved is told once.
+    if (const RegistryStatus saved = settings.commit(); !saved)
+        Tell(saved.message(), headless, dialogs, nullptr);
+    return exitCode;
 }

@@ -4,6 +4,8 @@
 #include "platform/Registry.h"
 #include "platform/RegistryReaders.h"
 
+#include <algorithm>
+
 namespace talmo {
 
 namespace {
@@ -63,25 +65,50 @@ const QString platformsCountSuffix = QStringLiteral("_Platforms_Count");
 const QString processorsCountSuffix = QStringLiteral("_Processors_Count");
 const QString cabFilesCountSuffix = QStringLiteral("_CabFiles_Count");
 
-void loadUserSets(const Registry &registry, const QString &kind, std::vector<TMSQL_CustomSet> &sets)
+// Every set, platform, processor and CAB file the options write comes with at
+// least one value of its own, so the key holds no more of them than it holds
+// values. Counts read from a damaged file are cut to what is left of that
+// allowance: loading then takes time and memory in step with the file.
+class ItemAllowance
+{
+public:
+    explicit ItemAllowance(const Registry &registry)
+        : m_left(registry.valueNames().size())
+    {
+    }
+
+    int take(int wanted)
+    {
+        const int granted = int(std::clamp<qsizetype>(wanted, 0, m_left));
+        m_left -= granted;
+        return granted;
+    }
+
+private:
+    qsizetype m_left;
+};
+
+void loadUserSets(const Registry &registry, const QString &kind, ItemAllowance &allowance,
+                  std::vector<TMSQL_CustomSet> &sets)
 {
     const SetValueNames names(kind);
-    const int setCount = RegReadIntegerDef(registry, names.setCount(), 0);
+    const int setCount = allowance.take(RegReadIntegerDef(registry, names.setCount(), 0));
     for (int n = 0; n < setCount; ++n) {
         const QString setName = names.set(n);
         TMSQL_CustomSet &set = sets.emplace_back();
         set.Caption = RegReadWideStringDef(registry, setName + captionSuffix, QStringLiteral("aCustomSet"));
-        const int platformCount = RegReadIntegerDef(registry, setName + platformsCountSuffix, 0);
+        const int platformCount = allowance.take(RegReadIntegerDef(registry, setName + platformsCountSuffix, 0));
         for (int p = 0; p < platformCount; ++p) {
             const QString platformName = SetValueNames::platform(setName, p);
             TMSQL_Platforms &platform = set.Platforms.emplace_back();
             platform.Caption = RegReadWideStringDef(registry, platformName + captionSuffix, QStringLiteral("aPlatform"));
-            const int processorCount = RegReadIntegerDef(registry, platformName + processorsCountSuffix, 0);
+            const int processorCount =
+                allowance.take(RegReadIntegerDef(registry, platformName + processorsCountSuffix, 0));
             for (int q = 0; q < processorCount; ++q) {
                 const QString processorName = SetValueNames::processor(platformName, q);
                 TMSQL_Processors &processor = platform.Processors.emplace_back();
                 processor.Caption = RegReadWideStringDef(registry, processorName + captionSuffix, QStringLiteral("aProcessor"));
-                const int fileCount = RegReadIntegerDef(registry, processorName + cabFilesCountSuffix, 0);
+                const int fileCount = allowance.take(RegReadIntegerDef(registry, processorName + cabFilesCountSuffix, 0));
                 for (int k = 0; k < fileCount; ++k) {
                     processor.CabFiles.append(RegReadWideStringDef(
                         registry, SetValueNames::cabFile(processorName, k) + captionSuffix, QStringLiteral("aCabFile")));
@@ -194,10 +221,11 @@ void TProgramOptions::Load()
     Registry registry;
     // A missing key leaves the session without a key; every read then takes its default.
     (void)registry.openKey(TalmoRegistryKey, false);
+    ItemAllowance allowance(registry);
     MSQLSets = { BuiltinSqlMobileSet() };
-    loadUserSets(registry, QStringLiteral("MSQL"), MSQLSets);
+    loadUserSets(registry, QStringLiteral("MSQL"), allowance, MSQLSets);
     NETCF2Sets = { BuiltinNetCF2Set() };
-    loadUserSets(registry, QStringLiteral("NETCF2"), NETCF2Sets);
+    loadUserSets(registry, QStringLiteral("NETCF2"), allowance, NETCF2Sets);
 }
 
 RegistryStatus TProgramOptions::Save() const

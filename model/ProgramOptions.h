@@ -51,7 +51,9 @@ public:
     TProgramOptions();
 
     // Builds both lists anew: the built-in set, then the user's sets. Never
-    // fails; missing values take their defaults.
+    // fails; missing values take their defaults. The sets, platforms,
+    // processors and CAB files read are together no more than the values the
+    // key holds, whatever its counts say.
     void Load();
     // Writes the user's sets (not the built-in ones). A failure carries
     // RegistryErrorMessage; values written before it stay written.

@@ -1,23 +1,15 @@
 #include "model/XmlDocumentFile.h"
 
+#include "platform/AtomicFileWriter.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace talmo {
 
 bool XmlDocumentFile::Write(const XmlElement &root, const QString &fileName)
 {
     const std::optional<QByteArray> document = XmlTree::serialize(root);
-    if (!document)
-        return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(*document) != document->size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return document && AtomicFileWriter::writeFile(fileName, *document);
 }
 
 bool XmlDocumentFile::Write(const XmlElement &root, QIODevice &stream)

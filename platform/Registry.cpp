@@ -1,7 +1,5 @@
 #include "platform/Registry.h"
 
-#include <QDebug>
-
 namespace talmo {
 
 namespace {
@@ -18,8 +16,9 @@ Registry::Registry(RegistryStore &store)
 
 Registry::~Registry()
 {
-    if (RegistryStatus status = closeKey(); !status)
-        qWarning().noquote() << status.message();
+    // A failed commit leaves the store's changes pending; the program's last
+    // commit at quit tries again and reports the failure once.
+    (void)closeKey();
 }
 
 RegistryStatus Registry::openKey(const QString &keyPath, bool canCreate)

@@ -1,12 +1,12 @@
 #include "platform/RegistryFileStore.h"
 
-#include <QDebug>
+#include "platform/AtomicFileWriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace talmo {
@@ -14,6 +14,9 @@ namespace talmo {
 namespace {
 const QString formatName = QStringLiteral("talmo-registry");
 const int formatVersion = 1;
+// Far beyond any settings Talmo writes (a few kilobytes, a few hundred with
+// many custom sets), small enough to read and parse at once.
+constexpr qint64 maximumFileSize = 16 * 1024 * 1024;
 } // namespace
 
 RegistryFileStore::RegistryFileStore(const QString &filePath)
@@ -22,11 +25,7 @@ RegistryFileStore::RegistryFileStore(const QString &filePath)
     load();
 }
 
-RegistryFileStore::~RegistryFileStore()
-{
-    if (RegistryStatus status = commit(); !status)
-        qWarning().noquote() << status.message();
-}
+RegistryFileStore::~RegistryFileStore() = default;
 
 QString RegistryFileStore::defaultFilePath()
 {
@@ -34,11 +33,22 @@ QString RegistryFileStore::defaultFilePath()
         + QStringLiteral("/talmo/registry.json");
 }
 
+QString RegistryFileStore::damagedMessage() const
+{
+    return QStringLiteral("The settings file \"%1\" is damaged.").arg(m_filePath);
+}
+
 void RegistryFileStore::load()
 {
-    QFile file(m_filePath);
-    if (!file.exists())
+    const QFileInfo info(m_filePath);
+    if (!info.exists() && !info.isSymLink())
         return;
+    // A FIFO or a link to a device would be read forever; it holds no settings.
+    if (!info.isFile() || info.size() > maximumFileSize) {
+        m_loadError = damagedMessage();
+        return;
+    }
+    QFile file(m_filePath);
     if (!file.open(QIODevice::ReadOnly)) {
         m_loadError = QStringLiteral("Cannot read the settings file \"%1\": %2").arg(m_filePath, file.errorString());
         return;
@@ -47,7 +57,7 @@ void RegistryFileStore::load()
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     const QJsonObject json = document.object();
     if (parseError.error != QJsonParseError::NoError || json.value(QStringLiteral("format")).toString() != formatName) {
-        m_loadError = QStringLiteral("The settings file \"%1\" is damaged.").arg(m_filePath);
+        m_loadError = damagedMessage();
         return;
     }
     replaceFromJson(json.value(QStringLiteral("root")).toObject());
@@ -79,13 +89,9 @@ RegistryStatus RegistryFileStore::persist()
     json.insert(QStringLiteral("version"), formatVersion);
     json.insert(QStringLiteral("root"), toJson());
 
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(QJsonDocument(json).toJson(QJsonDocument::Indented)) < 0
-        || !file.commit()) {
-        return RegistryStatus::failure(
-            QStringLiteral("Cannot write the settings file \"%1\": %2").arg(m_filePath, file.errorString()));
-    }
+    QString reason;
+    if (!AtomicFileWriter::writeFile(m_filePath, QJsonDocument(json).toJson(QJsonDocument::Indented), &reason))
+        return RegistryStatus::failure(QStringLiteral("Cannot write the settings file \"%1\": %2").arg(m_filePath, reason));
     return {};
 }
 

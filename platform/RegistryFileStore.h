@@ -7,7 +7,9 @@ namespace talmo {
 // The user's settings as one JSON file. The file is read when the store is
 // created and rewritten as a whole on commit(), atomically, so a failed save
 // never damages the previous settings. A file that cannot be read as settings
-// is kept beside the new one (".broken") instead of being overwritten.
+// (not JSON, not a regular file, absurdly large) is kept beside the new one
+// (".broken") instead of being overwritten. Nothing is written on
+// destruction: whoever ends the program commits last and reports a failure.
 class RegistryFileStore : public RegistryStore
 {
 public:
@@ -26,6 +28,7 @@ protected:
 
 private:
     void load();
+    QString damagedMessage() const;
     RegistryStatus setBrokenFileAside();
 
     QString m_filePath;

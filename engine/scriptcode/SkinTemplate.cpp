@@ -28,8 +28,8 @@ bool opensBlock(const QString &line)
     return has("begin", line) || has("case", line) || has("try", line);
 }
 
-// Copies the body of one InitializeWizard routine; shares the template, the
-// position and the output while it recurses through the inner blocks.
+// Copies the body of one InitializeWizard routine: the template, the
+// position in it and the output it appends to.
 class BodyCopy
 {
 public:
@@ -77,18 +77,24 @@ private:
         return !atEnd();
     }
 
+    // Copies up to the block's closing line. Inner blocks are counted, not
+    // recursed into, so any depth of nesting fits on the stack.
     void copyNestedBlock()
     {
-        while (!has("end", line(m_index))) {
-            if (opensBlock(line(m_index))) {
-                m_output.append(line(m_index++));
-                if (atEnd())
-                    return;
-                copyNestedBlock();
-            }
-            m_output.append(line(m_index++));
-            if (atEnd())
+        qsizetype innerBlocks = 0;
+        for (;;) {
+            const QString &text = line(m_index); // past the end inside an inner block: an error
+            const bool closes = has("end", text);
+            if (closes && innerBlocks == 0)
                 return;
+            const bool opens = !closes && opensBlock(text);
+            if (closes)
+                --innerBlocks;
+            m_output.append(text);
+            if (++m_index >= m_lines.size() && innerBlocks == 0)
+                return;
+            if (opens)
+                ++innerBlocks;
         }
     }
 
@@ -97,19 +103,22 @@ private:
     qsizetype m_index = 0;
 };
 
-// Passes over one block of the template up to its closing line; false when
-// the template ends first.
+// Passes over one block of the template up to its closing line, counting the
+// inner blocks; false when the template ends first.
 bool skipNestedBlock(const QStringList &lines, qsizetype &i)
 {
-    while (!has("end", lines.at(i))) {
-        if (opensBlock(lines.at(i))) {
-            if (++i >= lines.size() || !skipNestedBlock(lines, i))
-                return false;
+    qsizetype innerBlocks = 0;
+    for (;;) {
+        if (has("end", lines.at(i))) {
+            if (innerBlocks == 0)
+                return true;
+            --innerBlocks;
+        } else if (opensBlock(lines.at(i))) {
+            ++innerBlocks;
         }
         if (++i >= lines.size())
             return false;
     }
-    return true;
 }
 
 // From an InitializeWizard head to the line after its closing line; false

@@ -131,6 +131,31 @@ TEST_F(ProgramOptionsTest, ReadsOnlyUpToEachCountAndDefaultsWhatIsMissing)
     EXPECT_EQ(loaded.NETCF2Sets[1].Platforms[0].Processors[0].CabFiles[0], "aCabFile");
 }
 
+TEST_F(ProgramOptionsTest, CountsBeyondWhatTheKeyHoldsReadOnlyWhatIsThere)
+{
+    ASSERT_TRUE(store.createKey(TalmoRegistryKey).ok());
+    ASSERT_TRUE(store.setValue(TalmoRegistryKey, "MSQL_CustomSets_Count", qint32(2147483647)).ok());
+    ASSERT_TRUE(store.setValue(TalmoRegistryKey, "MSQL_CustomSets_0_Caption", "Kept").ok());
+    ASSERT_TRUE(store.setValue(TalmoRegistryKey, "MSQL_CustomSets_0_Platforms_Count", qint32(1000)).ok());
+    ASSERT_TRUE(store.setValue(TalmoRegistryKey, "NETCF2_CustomSets_Count", qint32(1000)).ok());
+
+    TProgramOptions loaded;
+    std::size_t items = 0;
+    for (const auto *sets : {&loaded.MSQLSets, &loaded.NETCF2Sets}) {
+        for (std::size_t s = 1; s < sets->size(); ++s) {
+            ++items;
+            for (const TMSQL_Platforms &platform : (*sets)[s].Platforms) {
+                items += 1 + platform.Processors.size();
+                for (const TMSQL_Processors &processor : platform.Processors)
+                    items += std::size_t(processor.CabFiles.size());
+            }
+        }
+    }
+    EXPECT_LE(items, 4u);
+    ASSERT_GE(loaded.MSQLSets.size(), 2u);
+    EXPECT_EQ(loaded.MSQLSets[1].Caption, "Kept");
+}
+
 TEST_F(ProgramOptionsTest, AFailingRegistryGivesTheMessageToShow)
 {
     TProgramOptions options;

@@ -1,6 +1,7 @@
 #include "ProjectFileFixtures.h"
 
 #include "model/ProjectFileWriter.h"
+#include "tests/support/ScopedFileSizeLimit.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -99,6 +100,28 @@ TEST(ProjectFileWriter, FailedSaveKeepsTheOldFileTheNameAndTheModifiedFlag)
             EXPECT_EQ(ReadFile(fileName), before) << c.what;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), c.intoMissingFolder ? 0 : 1) << c.what;
     }
+}
+
+// A small project fits in Qt's write buffer, so only the last flush meets the
+// full disk: that failure must still fail the save.
+TEST(ProjectFileWriter, ASaveOnAFullDiskFailsAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath("project.talmo");
+    TProjectContainer project;
+    const QByteArray before = savedBytes(project, fileName);
+    project.SetFileName("/somewhere/else.talmo");
+    project.Modified = true;
+    bool saved = true;
+    {
+        ScopedFileSizeLimit fullDisk(64);
+        saved = ProjectFileWriter::SaveToFile(project, fileName);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadFile(fileName), before);
+    EXPECT_EQ(project.FileName, "/somewhere/else.talmo");
+    EXPECT_TRUE(project.Modified);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(ProjectFileWriter, WritesAPairAsAnElementNamedAfterIt)

@@ -3,6 +3,7 @@
 #include "helpers/core/PathFolders.h"
 #include "model/ProjectManager.h"
 #include "tests/support/ProcessorTimer.h"
+#include "tests/support/ScopedFileSizeLimit.h"
 
 #include <QTemporaryDir>
 
@@ -112,6 +113,26 @@ TEST(ProjectManager, LoadsTolerantly)
     ASSERT_TRUE(first.LoadFromFile(dir.filePath("first.talmopm")));
     EXPECT_TRUE(first.Entries[0].BuildExecutable);
     EXPECT_FALSE(first.Entries[0].BuildCabs);
+}
+
+TEST(ProjectManager, ASaveOnAFullDiskFailsAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath("builds.talmopm");
+    TProjectManager manager;
+    manager.Entries.AddNew().FileName = "kept.talmo";
+    ASSERT_TRUE(manager.SaveToFile(fileName));
+    const QByteArray before = ReadFile(fileName);
+    manager.Entries.AddNew().FileName = "added.talmo";
+    manager.Modified = true;
+    bool saved = true;
+    {
+        ScopedFileSizeLimit fullDisk(16);
+        saved = manager.SaveToFile(fileName);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadFile(fileName), before);
+    EXPECT_TRUE(manager.Modified);
 }
 
 TEST(ProjectManager, ABrokenFileLeavesTheManagerAsItWas)

@@ -2,10 +2,17 @@
 #include "platform/RegistryFileStore.h"
 #include "platform/RegistryMemoryStore.h"
 #include "platform/RegistryReaders.h"
+#include "tests/support/ScopedFileSizeLimit.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 using namespace talmo;
 
@@ -210,4 +217,56 @@ TEST(RegistryFileStore, DamagedFileIsSetAsideNotOverwritten)
     }
     EXPECT_EQ(readFile(path + QStringLiteral(".broken")), QByteArray("{ truncated"));
     EXPECT_TRUE(RegistryFileStore(path).keyExists(TalmoRegistryKey));
+}
+
+TEST(RegistryFileStore, ASaveOnAFullDiskFailsWithTheReasonAndKeepsTheOldSettings)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("registry.json"));
+    {
+        RegistryFileStore store(path);
+        ASSERT_TRUE(store.createKey(TalmoRegistryKey).ok());
+        ASSERT_TRUE(store.commit().ok());
+    }
+    const QByteArray before = readFile(path);
+    RegistryFileStore store(path);
+    ASSERT_TRUE(store.setValue(TalmoRegistryKey, QStringLiteral("Panel2_Visible"), qint32(1)).ok());
+    RegistryStatus status;
+    {
+        testing::ScopedFileSizeLimit fullDisk(16);
+        status = store.commit();
+    }
+    EXPECT_EQ(status.message(), QStringLiteral("Cannot write the settings file \"%1\": %2").arg(path, qt_error_string(EFBIG)));
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_TRUE(store.commit().ok()) << "the change stays pending for the next commit";
+    EXPECT_TRUE(RegistryFileStore(path).value(TalmoRegistryKey, QStringLiteral("Panel2_Visible")).has_value());
+}
+
+TEST(RegistryFileStore, ASettingsFileThatIsNoRegularFileIsDamagedAtOnceAndSetAside)
+{
+    struct Case
+    {
+        const char *what;
+        std::function<bool(const QString &)> make;
+    };
+    const Case cases[] = {
+        {"a FIFO", [](const QString &path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }},
+        {"a link to /dev/zero", [](const QString &path) { return QFile::link(QStringLiteral("/dev/zero"), path); }},
+        {"a folder", [](const QString &path) { return QDir().mkpath(path); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registry.json"));
+        ASSERT_TRUE(c.make(path));
+        {
+            RegistryFileStore store(path);
+            EXPECT_EQ(store.loadError(), QStringLiteral("The settings file \"%1\" is damaged.").arg(path));
+            ASSERT_TRUE(store.createKey(TalmoRegistryKey).ok());
+            EXPECT_TRUE(store.commit().ok());
+        }
+        EXPECT_TRUE(QFileInfo(path).isFile());
+        EXPECT_TRUE(QFileInfo::exists(path + QStringLiteral(".broken")) || QFileInfo(path + QStringLiteral(".broken")).isSymLink());
+        EXPECT_TRUE(RegistryFileStore(path).keyExists(TalmoRegistryKey));
+    }
 }

@@ -75,6 +75,25 @@ TEST(SkinTemplate, CodePartWalkEdges)
         EXPECT_EQ(Text(SkinTemplate::CodeWithoutInitializeWizard(c.lines)), Text(c.expected)) << Text(c.lines);
 }
 
+TEST(SkinTemplate, AHundredThousandNestedBlocksAreWalkedWithoutExhaustingTheStack)
+{
+    constexpr int depth = 100000;
+    QStringList lines{QStringLiteral("[Code]"), QStringLiteral("procedure InitializeWizard();"), QStringLiteral("begin")};
+    for (int i = 0; i < depth; ++i)
+        lines.append(QStringLiteral("begin"));
+    for (int i = 0; i < depth; ++i)
+        lines.append(QStringLiteral("end;"));
+    lines << QStringLiteral("end;") << QStringLiteral("// after");
+
+    const QStringList body = SkinTemplate::InitializeWizardBody(lines);
+    EXPECT_EQ(body.size(), 1 + 2 * depth);
+    EXPECT_EQ(SkinTemplate::CodeWithoutInitializeWizard(lines), QStringList{QStringLiteral("// after")});
+
+    lines.resize(lines.size() - 3);
+    EXPECT_THROW(SkinTemplate::InitializeWizardBody(lines), ScriptGenerationError) << "ends inside an inner block";
+    EXPECT_TRUE(SkinTemplate::CodeWithoutInitializeWizard(lines).isEmpty());
+}
+
 TEST(SkinTemplate, LoadsEightBitLinesAndRaisesForAMissingTemplate)
 {
     QTemporaryDir folder;
