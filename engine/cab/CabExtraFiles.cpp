@@ -1,6 +1,6 @@
 #include "engine/cab/CabExtraFiles.h"
 
-#include <QFile>
+#include "engine/cab/DeviceResourceDll.h"
 
 namespace talmo {
 
@@ -9,11 +9,9 @@ CabExtraFiles::~CabExtraFiles() = default;
 void TemplateResourceDllOnly::Write(const TProjectContainer &, const QString &workingFolder,
                                     const QString &programFolder, QStringList &workingFiles)
 {
-    const QString name = QStringLiteral("talmo_res.dll");
-    const QString target = workingFolder + u'/' + name;
+    const QString name = DeviceResourceDll::FileName();
     workingFiles.append(name);
-    QFile::remove(target);
-    QFile::copy(programFolder + name, target);
+    DeviceResourceDll::CopyReplacing(programFolder + name, workingFolder + u'/' + name);
 }
 
 } // namespace talmo

@@ -25,8 +25,9 @@ public:
 };
 
 // The resource-DLL template copied as it is: what a project without custom
-// icon shortcuts needs. A failed copy is left for cabwiz to report, should
-// the .inf file name the DLL at all.
+// icon shortcuts needs. A missing template is left for cabwiz to report,
+// should the .inf file name the DLL at all; a copy that cannot be written
+// throws BuildStepError.
 class TemplateResourceDllOnly : public CabExtraFiles
 {
 public:

@@ -1,12 +1,15 @@
 #include "engine/cab/DeviceResourceDll.h"
 
+#include "engine/cab/BuildStepError.h"
 #include "engine/cab/ShortcutFile.h"
 #include "helpers/core/PathHelpers.h"
 #include "model/ProjectContainer.h"
+#include "platform/AtomicFileWriter.h"
 #include "resources/IconCursorResourceDetails.h"
 #include "resources/PEResourceModule.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <filesystem>
 
@@ -19,14 +22,17 @@ std::filesystem::path FileSystemPath(const QString &path)
     return std::filesystem::path(QFile::encodeName(ToHostPath(path)).toStdString());
 }
 
-// Replaces target by a copy of source; a failure shows later as a missing file.
-void CopyReplacing(const QString &source, const QString &target)
+} // namespace
+
+void DeviceResourceDll::CopyReplacing(const QString &source, const QString &target)
 {
     QFile::remove(target);
-    QFile::copy(source, target);
+    if (!QFileInfo(source).isFile())
+        return;
+    QString reason;
+    if (!AtomicFileWriter::copyFile(source, target, &reason))
+        throw BuildStepError(QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, reason));
 }
-
-} // namespace
 
 QString DeviceResourceDll::FileName()
 {

@@ -1,9 +1,9 @@
 #include "engine/cab/InfFile.h"
 
 #include "engine/cab/BuildStepError.h"
+#include "platform/AtomicFileWriter.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace talmo {
@@ -30,10 +30,9 @@ QByteArray InfFileBytes(const QString &text)
 
 void SaveInfFile(const QString &fileName, const QString &text)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(InfFileBytes(text)) < 0 || !file.commit())
-        throw BuildStepError(QStringLiteral("The .inf file \"%1\" couldn't be written: %2")
-                                 .arg(fileName, file.errorString()));
+    QString reason;
+    if (!AtomicFileWriter::writeFile(fileName, InfFileBytes(text), &reason))
+        throw BuildStepError(QStringLiteral("The .inf file \"%1\" couldn't be written: %2").arg(fileName, reason));
 }
 
 } // namespace talmo

@@ -5,8 +5,7 @@
 #include "model/PathMacros.h"
 #include "model/ProjectContainer.h"
 #include "platform/AnsiCodec.h"
-
-#include <QFile>
+#include "platform/AtomicFileWriter.h"
 
 namespace talmo {
 
@@ -73,12 +72,12 @@ void ShortcutFile::WriteAll(const TProjectContainer &project, const QString &wor
         const TShortcutEntry &entry = project.ShortcutsSections[inclusion.section].Entries[inclusion.entry];
         const QString name = FileName(inclusion.section, inclusion.entry, inclusion.device);
         workingFiles.append(name);
-        QFile file(workingFolder + u'/' + name);
+        const QString path = workingFolder + u'/' + name;
         const QByteArray content =
             Content(Body(project, entry, resourceIconNumber(inclusion.section, inclusion.entry)));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
-            throw BuildStepError(QStringLiteral("Cannot write the shortcut file %1: %2")
-                                     .arg(file.fileName(), file.errorString()));
+        QString reason;
+        if (!AtomicFileWriter::writeFile(path, content, &reason))
+            throw BuildStepError(QStringLiteral("Cannot write the shortcut file %1: %2").arg(path, reason));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "engine/setup/WorkingIniFiles.h"
 
+#include "platform/AtomicFileWriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,11 +44,7 @@ bool WorkingIniFiles::Write(const QString &fileName, const QByteArray &bytes)
             return false;
     }
     m_entries.append(entry);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
-    file.close();
-    return QFileInfo::exists(path);
+    return AtomicFileWriter::writeFile(path, bytes);
 }
 
 QStringList WorkingIniFiles::Names() const

@@ -19,7 +19,7 @@ public:
     WorkingIniFiles(const WorkingIniFiles &) = delete;
     WorkingIniFiles &operator=(const WorkingIniFiles &) = delete;
 
-    // False when the file is missing afterwards, or when what has the name
+    // False when not every byte reached the file, or when what has the name
     // already cannot be moved aside (it is then left untouched).
     bool Write(const QString &fileName, const QByteArray &bytes);
     // The names written so far, in order.

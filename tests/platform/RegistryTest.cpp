@@ -233,7 +233,7 @@ TEST(RegistryFileStore, ASaveOnAFullDiskFailsWithTheReasonAndKeepsTheOldSettings
     ASSERT_TRUE(store.setValue(TalmoRegistryKey, QStringLiteral("Panel2_Visible"), qint32(1)).ok());
     RegistryStatus status;
     {
-        testing::ScopedFileSizeLimit fullDisk(16);
+        talmo::testing::ScopedFileSizeLimit fullDisk(16);
         status = store.commit();
     }
     EXPECT_EQ(status.message(), QStringLiteral("Cannot write the settings file \"%1\": %2").arg(path, qt_error_string(EFBIG)));

@@ -3,12 +3,12 @@
 #include "CompileError.h"
 #include "CompilerHost.h"
 #include "platform/AnsiCodec.h"
+#include "platform/AtomicFileWriter.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <limits>
@@ -53,7 +53,7 @@ private:
 class EntryWriter
 {
 public:
-    explicit EntryWriter(QSaveFile &file)
+    explicit EntryWriter(AtomicFileWriter &file)
         : m_file(file)
     {
     }
@@ -69,12 +69,12 @@ public:
 
     void put(const QByteArray &bytes)
     {
-        if (m_file.write(bytes) != bytes.size())
+        if (!m_file.write(bytes))
             throw CompileError{QStringLiteral("Error writing the setup package: %1").arg(m_file.errorString()), {}, 0};
     }
 
 private:
-    QSaveFile &m_file;
+    AtomicFileWriter &m_file;
 };
 
 QByteArray scriptBytes(const QStringList &lines)
@@ -116,8 +116,8 @@ QString SetupPackageWriter::write(const CheckedScript &script)
     if (!QDir().mkpath(script.outputDir))
         throw CompileError{QStringLiteral("Cannot create the output folder \"%1\"").arg(script.outputDir), {}, 0};
     const QString path = QDir(script.outputDir).filePath(script.outputBaseFilename + QStringLiteral(".exe"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    AtomicFileWriter file(path);
+    if (!file.open())
         throw CompileError{QStringLiteral("Cannot create the setup package \"%1\": %2").arg(path, file.errorString()), {}, 0};
     EntryWriter out(file);
     out.put(kMagic);
