@@ -241,3 +241,41 @@ TEST_F(ValueCheck, aComponentOrTaskMoreThanOneLevelDownIsRefusedAtItsLine)
         EXPECT_EQ(s.errors.first().line, 7) << section;
     }
 }
+
+namespace {
+
+QString afterConstant(const QString &first)
+{
+    return first + QStringLiteral("\r\n\r\nUse two consecutive \"{\" characters if you are trying to embed a single \"{\" and not a constant");
+}
+
+QString unknownConstant(const char *name)
+{
+    return afterConstant(QStringLiteral("Unknown constant \"%1\".").arg(QLatin1String(name)));
+}
+
+} // namespace
+
+TEST_F(ValueCheck, constantsAreKnownClosedAndComplete)
+{
+    expectChecked({
+        {"Dirs", "Name: %1\\Data", "{app}", "{App}", unknownConstant("App")},
+        {"Dirs", "Name: %1", "{{app\\Data", "{app\\Data",
+         afterConstant(QStringLiteral("A \"}\" is missing at the end of the constant \"app\\Data\"."))},
+        {"InstallDelete", "Type: files; Name: %1\\*.tmp", "{localappdata}", "{application}", unknownConstant("application")},
+        {"Tasks", "Name: desk; Description: Desktop; GroupDescription: %1", "Icons in {{group}", "Icons in {grup}", unknownConstant("grup")},
+        {"Files", "Source: %1\\big.dat; DestDir: {app}; Flags: external", "{src}", "{source}", unknownConstant("source")},
+        {"Icons", "Name: {group}\\%1; Filename: {app}\\a.exe", "App", "{App}", unknownConstant("App")},
+        {"Icons", "Name: {group}\\App; Filename: {app}\\a.exe; Comment: %1", "{%PATH|none} {%%41B}", "{%PATH%}",
+         QStringLiteral("Invalid environment constant \"%PATH%\"")},
+        {"Run", "Filename: {app}\\a.exe; Parameters: %1", "{ini:{app}\\a.ini,Main,Key|1}", "{ini:{app}\\a.ini,Main}",
+         QStringLiteral("Invalid INI constant \"ini:{app}\\a.ini,Main\"")},
+        {"Registry", "Root: HKCU; Subkey: Software; ValueType: string; ValueName: V; ValueData: %1",
+         "{reg:HKLM64\\Software\\Demo,Path|{pf}}", "{reg:HKXX\\Software\\Demo,Path}",
+         QStringLiteral("Invalid registry constant \"reg:HKXX\\Software\\Demo,Path\"")},
+        {"Registry", "Root: HKCU; Subkey: Software; ValueType: %1; ValueName: V; ValueData: a{break}b", "multisz", "string",
+         QStringLiteral("The constant \"break\" cannot be used here")},
+        {"Registry", "Root: HKCU; Subkey: Software; ValueType: %1; ValueName: V; ValueData: {olddata}", "expandsz", "dword",
+         QStringLiteral("The constant \"olddata\" cannot be used here")},
+    });
+}

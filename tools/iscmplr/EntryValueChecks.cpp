@@ -2,6 +2,7 @@
 
 #include "CompileError.h"
 #include "CompilerMessages.h"
+#include "ConstantCheck.h"
 #include "HostPaths.h"
 #include "SectionRules.h"
 #include "ValueForms.h"
@@ -273,6 +274,64 @@ void runFlags(const Entry &entry)
     exclusive(entry, "64bit", "shellexec");
 }
 
+void constantsOf(const Entry &entry, const QString &value, int extras = ConstantCheck::None)
+{
+    const QString problem = ConstantCheck::problem(value, extras);
+    if (!problem.isEmpty())
+        entry.refuse(problem);
+}
+
+// The parameters whose constants a real compile checks as they stand, by section.
+const std::pair<const char *, const char *> kConstantParameters[] = {
+    {"Types Components", "Description"},
+    {"Tasks", "Description GroupDescription"},
+    {"Dirs", "Name"},
+    {"Files", "DestDir DestName"},
+    {"Icons", "Filename Parameters WorkingDir IconFilename Comment AppUserModelID"},
+    {"INI", "Filename Section Key String"},
+    {"Registry", "Subkey ValueName"},
+    {"InstallDelete UninstallDelete", "Name"},
+    {"Run UninstallRun", "Filename Parameters WorkingDir RunOnceId Description StatusMsg Verb"},
+};
+
+void plainConstants(const Entry &entry)
+{
+    for (const auto &[sections, parameters] : kConstantParameters) {
+        if (!QString::fromLatin1(sections).split(QLatin1Char(' ')).contains(entry.rule.section))
+            continue;
+        for (const QString &parameter : QString::fromLatin1(parameters).split(QLatin1Char(' ')))
+            constantsOf(entry, entry.line.value(parameter));
+    }
+}
+
+// Only an external source is the installer's to resolve; the others are files here.
+void externalSourceConstants(const Entry &entry)
+{
+    if (entry.flag("external"))
+        constantsOf(entry, entry.value("Source"));
+}
+
+// "{group}\" at the front of an icon's name is the compiler's own business.
+void iconNameConstants(const Entry &entry)
+{
+    QString name = entry.value("Name");
+    if (name.startsWith(QLatin1String("{group}\\")))
+        name.remove(0, 8);
+    constantsOf(entry, name);
+}
+
+// String data may keep the old value, multi-string data also break lines; binary and qword data hold none.
+void registryDataConstants(const Entry &entry)
+{
+    const QString data = entry.value("ValueData");
+    if (isType(entry, "string") || isType(entry, "expandsz"))
+        constantsOf(entry, data, ConstantCheck::OldData);
+    else if (isType(entry, "multisz"))
+        constantsOf(entry, data, ConstantCheck::OldData | ConstantCheck::Break);
+    else if (isType(entry, "dword"))
+        constantsOf(entry, data);
+}
+
 using Check = void (*)(const Entry &);
 
 // One check: the sections it applies to, the parameter whose presence runs it
@@ -315,6 +374,10 @@ const ValueCheck kChecks[] = {
     {"INI", nullptr, iniFlags},
     {"Registry", nullptr, registryFlags},
     {"Registry", nullptr, registryData},
+    {"Files", "Source", externalSourceConstants},
+    {"Icons", "Name", iconNameConstants},
+    {"Types Components Tasks Dirs Files Icons INI Registry InstallDelete UninstallDelete Run UninstallRun", nullptr, plainConstants},
+    {"Registry", "ValueData", registryDataConstants},
 };
 
 bool appliesTo(const ValueCheck &check, const QString &section)
