@@ -144,6 +144,7 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     gui_installdir->setButtonWidth(21);
 
     NxPageControl1->setTabHeight(17);
+    UseFixedPages(*NxPageControl1);
     const QList<QPair<QString, QWidget *>> tabs = {
         {QStringLiteral("Cab Settings"), createSettingsTab()},
         {QStringLiteral("Mobile Device Files"), createFilesTab()},

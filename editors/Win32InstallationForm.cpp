@@ -109,6 +109,7 @@ TWin32InstallationForm::TWin32InstallationForm(TProjectContainer &project, IProj
     setObjectName(QStringLiteral("Win32InstallationForm"));
     setWindowTitle(QStringLiteral("Win32 Installation Plugin"));
     NxPageControl1->setTabHeight(17);
+    UseFixedPages(*NxPageControl1);
     const QList<QPair<QString, QWidget *>> tabs = {
         {QStringLiteral("Files"), createFilesTab()},
         {QStringLiteral("Shortcuts"), createShortcutsTab()},

@@ -12,7 +12,7 @@ QString sidePaneName(SidePane pane)
     switch (pane) {
     case SidePane::Options: return QStringLiteral("Options");
     case SidePane::Properties: return QStringLiteral("Properties");
-    case SidePane::PropertiesWithTabs: return QStringLiteral("PropertiesWithTabs");
+    case SidePane::PropertiesAndHelp: return QStringLiteral("PropertiesAndHelp");
     case SidePane::Helper: return QStringLiteral("Helper");
     }
     return {};

@@ -14,12 +14,13 @@ class TNextInspector;
 class TNxButton;
 class TNxEdit;
 
-// The left-hand pane of the project window a page may bring forward.
+// What the left-hand pane of the project window shows. The pane has no tabs
+// of its own: the page shown decides, so its help is in sight from the start.
 enum class SidePane {
-    Options,
-    Properties,          // the inspector alone, the pane's tabs hidden
-    PropertiesWithTabs,  // the inspector with the Options/Properties/Helper tabs shown
-    Helper,
+    Options,            // the project's general options
+    Properties,         // the inspector alone
+    PropertiesAndHelp,  // the inspector with the page's help below it
+    Helper,             // the help; below the inspector while the page shows both
 };
 
 // The buttons of the help tool bar.

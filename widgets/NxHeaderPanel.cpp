@@ -369,7 +369,8 @@ void TNxHeaderPanel::drawNormalHeader(QPainter &painter, const QRect &rect)
     painter.setPen(qc(scheme(10)));
     painter.drawLine(0, bottom - 1, rect.width(), bottom - 1);
     painter.restore();
-    const QRect inner = rect.adjusted(1, 1, 0, -2);
+    // Between the white top line and the shadow line at the bottom.
+    const QRect inner = rect.adjusted(1, 1, 0, -1);
     if (m_adaptiveColors)
         SharedDraw::drawVertGradient(painter, inner, scheme(9), scheme(8));
     else

@@ -124,6 +124,13 @@ void TNxPageControl::setShowTabs(bool value)
     layoutPages();
 }
 
+void TNxPageControl::setScrollButtonsOnOverflow(bool value)
+{
+    m_scrollButtonsOnOverflow = value;
+    setScrollOffset(m_scrollOffset);
+    relayout();
+}
+
 void TNxPageControl::setTabHeight(int value)
 {
     m_tabHeight = value;
@@ -177,6 +184,19 @@ int TNxPageControl::tabWidthOf(const TNxTabSheet *page) const
 
 TabStripGeometry TNxPageControl::stripGeometry() const
 {
+    return geometryWith(shownOptions());
+}
+
+TPageOptions TNxPageControl::shownOptions() const
+{
+    if (!m_scrollButtonsOnOverflow || !(m_options & pgScrollButtons))
+        return m_options;
+    const TPageOptions withoutScrolling = m_options & ~TPageOptions(pgScrollButtons);
+    return geometryWith(withoutScrolling).maxScroll() == 0 ? withoutScrolling : m_options;
+}
+
+TabStripGeometry TNxPageControl::geometryWith(TPageOptions options) const
+{
     TabStripGeometry g;
     g.clientWidth = width();
     g.clientHeight = height();
@@ -184,7 +204,7 @@ TabStripGeometry TNxPageControl::stripGeometry() const
     g.indent = m_indent;
     g.topIndent = m_topIndent;
     g.scrollOffset = m_scrollOffset;
-    g.options = m_options;
+    g.options = options;
     g.position = m_tabPosition;
     g.style = m_tabStyle;
     for (const TNxTabSheet *page : pages())
@@ -681,7 +701,7 @@ void TNxPageControl::drawButton(QPainter &painter, TTabButton button)
     const TPageOption needed = button == tbClose    ? pgCloseButton
         : button == tbTabList                       ? pgTabsPopup
                                                     : pgScrollButtons;
-    if (!(m_options & needed))
+    if (!(shownOptions() & needed))
         return;
     const QRect r = stripGeometry().buttonRect(button);
     const int L = r.x(), T = r.y(), R = rightOf(r);
@@ -719,6 +739,12 @@ void TNxPageControl::drawButton(QPainter &painter, TTabButton button)
     case tbNone: break;
     }
     painter.restore();
+}
+
+void UseFixedPages(TNxPageControl &pages)
+{
+    pages.setOptions(pgBoldActiveTab | pgScrollButtons | pgTopBorder);
+    pages.setScrollButtonsOnOverflow(true);
 }
 
 } // namespace talmo

@@ -59,6 +59,10 @@ public:
     void setTabStyle(TTabStyle style);
     int topIndent() const { return m_topIndent; }
     void setTopIndent(int value);
+    // With pgScrollButtons, the scroll buttons show (and take room from the
+    // tabs) only while the tabs do not fit without them.
+    bool scrollButtonsOnOverflow() const { return m_scrollButtonsOnOverflow; }
+    void setScrollButtonsOnOverflow(bool value);
 
     int scrollOffset() const { return m_scrollOffset; }
     // Scrolls by steps of 10 pixels, within 0..maximum.
@@ -100,6 +104,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The options the strip is drawn with: the scroll buttons left out while
+    // they only show on overflow and the tabs fit.
+    TPageOptions shownOptions() const;
+    TabStripGeometry geometryWith(TPageOptions options) const;
     void setScrollOffset(int offset);
     // A double click presses the buttons but does not switch tabs.
     void leftPress(const QPoint &pos, bool doubleClick);
@@ -133,6 +141,7 @@ private:
     TTabPosition m_tabPosition = tpTop;
     TTabStyle m_tabStyle = tsWhidbey;
     int m_topIndent = 3;
+    bool m_scrollButtonsOnOverflow = false;
 
     TTabButton m_pressedButton = tbNone;
     TTabButton m_hotButton = tbNone;
@@ -142,5 +151,10 @@ private:
     QTimer m_scrollTimer;
     PopupMenuRunner m_menuRunner = execPopupMenu();
 };
+
+// Pages a person switches between but never closes, as the hosted pages and
+// side panes have: no close button, scroll buttons only while the tabs do not
+// fit.
+void UseFixedPages(TNxPageControl &pages);
 
 } // namespace talmo

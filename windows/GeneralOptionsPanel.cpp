@@ -14,6 +14,8 @@ namespace talmo {
 
 namespace {
 
+constexpr int ChoiceMinimumLength = 12;
+
 struct OptionEdit
 {
     const char *name;
@@ -48,6 +50,8 @@ GeneralOptionsPanel::GeneralOptionsPanel(TProjectContainer &project, QWidget *pa
     auto *header = new TNxHeaderPanel;
     header->setCaption(QStringLiteral("General Options"));
     auto *form = new QFormLayout(header);
+    // Captions above their edits: the pane is narrow, the values are long.
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows);
     const QList<QLineEdit *> edits = optionEditors();
     for (int i = 0; i < edits.size(); ++i) {
         const OptionEdit &option = optionEdits[i];
@@ -59,6 +63,9 @@ GeneralOptionsPanel::GeneralOptionsPanel(TProjectContainer &project, QWidget *pa
     }
     gui_AutoBuildMode->setObjectName(QStringLiteral("gui_AutoBuildMode"));
     gui_AutoBuildMode->setEditable(false);
+    // The pane may be narrower than the longest choice; the list shows it whole.
+    gui_AutoBuildMode->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    gui_AutoBuildMode->setMinimumContentsLength(ChoiceMinimumLength);
     gui_AutoBuildMode->addItems({QStringLiteral("Build both CAB(s) and Window Setup"), QStringLiteral("Build only CAB(s)")});
     gui_AutoBuildMode->setToolTip(
         QStringLiteral("This is used only when auto building project from Project Manager and Project"));

@@ -32,6 +32,10 @@ namespace talmo {
 
 namespace {
 
+// Wide enough for "Disable No Uninstall Warning" and a yes/no value.
+constexpr int InspectorWidth = 200;
+constexpr int InspectorMinimumWidth = 100;
+
 const QString corruptModuleMessage =
     QStringLiteral("An error occured while loading module, maybe your project file is corrupted !");
 
@@ -79,7 +83,8 @@ void ModuleTreePage::createControls()
     hint->setWordWrap(true);
     auto *infoLayout = new QVBoxLayout(info);
     infoLayout->addWidget(hint);
-    info->setMaximumHeight(76);
+    // As high as its text needs at the width it gets, no higher.
+    info->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     gui_Components->setObjectName(QStringLiteral("gui_Components"));
     gui_Components->setHeaderHidden(true);
@@ -115,7 +120,9 @@ void ModuleTreePage::createControls()
     connect(cm_delete, &QPushButton::clicked, this, &ModuleTreePage::cm_deleteClick);
     connect(cm_up, &QPushButton::clicked, this, &ModuleTreePage::cm_upClick);
     connect(cm_down, &QPushButton::clicked, this, &ModuleTreePage::cm_downClick);
-    auto *buttons = new QHBoxLayout;
+    // The buttons stand beside the tree, so the tree needs no width of theirs
+    // and the inspector keeps room for its captions.
+    auto *buttons = new QVBoxLayout;
     for (QPushButton *button : {cm_add, cm_edit, cm_delete, cm_up, cm_down}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
@@ -123,22 +130,27 @@ void ModuleTreePage::createControls()
     buttons->addStretch();
 
     auto *treeColumn = new QWidget;
-    auto *treeLayout = new QVBoxLayout(treeColumn);
+    auto *treeLayout = new QHBoxLayout(treeColumn);
     treeLayout->setContentsMargins(0, 0, 0, 0);
-    treeLayout->addWidget(gui_Components);
+    treeLayout->addWidget(gui_Components, 1);
     treeLayout->addLayout(buttons);
 
-    auto *splitter = new QSplitter(Qt::Horizontal);
-    splitter->addWidget(treeColumn);
-    splitter->addWidget(NextInspector2);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-    splitter->setSizes({380, 250});
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName(QStringLiteral("ModuleSplitter"));
+    m_splitter->addWidget(treeColumn);
+    m_splitter->addWidget(NextInspector2);
+    m_splitter->setChildrenCollapsible(false);
+    NextInspector2->setMinimumWidth(InspectorMinimumWidth);
+    // The inspector keeps the width it has (or the user gave it); the tree
+    // takes what the window gives.
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setSizes({300, InspectorWidth});
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(info);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(m_splitter, 1);
 }
 
 bool ModuleTreePage::eventFilter(QObject *watched, QEvent *event)

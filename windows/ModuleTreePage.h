@@ -8,6 +8,7 @@
 
 class QMenu;
 class QPushButton;
+class QSplitter;
 class QTreeWidgetItem;
 
 namespace talmo {
@@ -77,6 +78,8 @@ public:
     QPushButton *cm_down;
     QMenu *pm_ModulesMenu;
     QMenu *pmModulesAddMenu;
+    // Between the tree and NextInspector2.
+    QSplitter *splitter() const { return m_splitter; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -102,6 +105,7 @@ private:
     void changedLater();
 
     TProjectContainer &m_project;
+    QSplitter *m_splitter = nullptr;
     QHash<const TNxPropertyItem *, int> m_rowIndex;  // inspector row -> index in m_rows
     QList<ModuleFlagRow> m_rows;
     int m_inspectedComponent = -1;

@@ -288,6 +288,8 @@ void TmasterForm::createCentre()
     NxSplitter1->addWidget(ProjectPages);
     NxSplitter1->setStretchFactor(1, 1);
     NxSplitter1->setCollapsible(1, false);
+    // The panel starts at its own width, not at what its contents would like.
+    NxSplitter1->setSizes({ NxHeaderPanel1->width(), 1 });
     connect(NxSplitter1, &QSplitter::splitterMoved, this, [this] { m_savedPanelWidth = NxHeaderPanel1->width(); });
     setCentralWidget(NxSplitter1);
 }

@@ -23,12 +23,16 @@
 #include "windows/HostedTab.h"
 #include "windows/LanguagesPage.h"
 #include "windows/ModuleTreePage.h"
+#include "windows/SectionImages.h"
 #include "windows/SetupTypesPage.h"
 #include "windows/WizardDialogsPage.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScrollArea>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
@@ -53,6 +57,18 @@ const char *const sectionNames[] = {"Installation Modules", "Languages", "Wizard
 constexpr int hostedPageTab = 1;
 constexpr int sectionEditorTab = 2;
 
+// The side pane's pages.
+constexpr int optionsPage = 0;
+constexpr int propertiesPage = 1;
+
+constexpr int SectionItemHeight = 26;
+constexpr int LinkIndent = 8;
+constexpr int LinkSpacing = 2;
+constexpr int PathBarHeight = 24;
+constexpr int LeftPanelWidth = 210;
+// The panels frame the pages; the pages bring their own margins.
+constexpr int PanelMargin = 2;
+
 QWidget *column(QWidget *parent, std::initializer_list<QWidget *> widgets)
 {
     auto *layout = new QVBoxLayout(parent);
@@ -63,10 +79,23 @@ QWidget *column(QWidget *parent, std::initializer_list<QWidget *> widgets)
     return parent;
 }
 
+// Scrolls the content up and down where the pane is lower than it; the
+// content always takes the pane's width.
+QScrollArea *scrollable(QWidget *content)
+{
+    auto *area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    return area;
+}
+
 TNxPageControl *hiddenTabPages(const QString &name, QWidget *parent)
 {
     auto *pages = new TNxPageControl(parent);
     pages->setObjectName(name);
+    UseFixedPages(*pages);
     pages->setShowTabs(false);
     return pages;
 }
@@ -93,15 +122,19 @@ TprojectForm::TprojectForm(std::unique_ptr<TProjectContainer> project, ProjectPa
     m_leftPanel = new TNxHeaderPanel(m_mainSplitter);
     m_leftPanel->setObjectName(QStringLiteral("NxHeaderPanel2"));
     m_leftPanel->setCaption(QStringLiteral("Project Components"));
+    m_leftPanel->innerMargins().setMargins(PanelMargin, PanelMargin, PanelMargin, PanelMargin);
     buildLeftPanel(m_leftPanel);
 
     auto *rightPanel = new TNxHeaderPanel(m_mainSplitter);
     rightPanel->setObjectName(QStringLiteral("NxHeaderPanel9"));
     rightPanel->setCaption(QStringLiteral("Component Settings"));
+    rightPanel->innerMargins().setMargins(PanelMargin, PanelMargin, PanelMargin, PanelMargin);
     buildRightPanel(rightPanel);
     m_mainSplitter->setStretchFactor(0, 0);
     m_mainSplitter->setStretchFactor(1, 1);
-    m_mainSplitter->setSizes({260, 640});
+    m_mainSplitter->setCollapsible(0, false);
+    m_mainSplitter->setCollapsible(1, false);
+    m_mainSplitter->setSizes({LeftPanelWidth, 640});
 
     connectSections();
     setCaptions(noProjectCaption, QStringLiteral("No Project Loaded"));
@@ -130,10 +163,7 @@ TProjectContainer &TprojectForm::project()
 
 void TprojectForm::buildLeftPanel(QWidget *panel)
 {
-    m_sectionBar = new TNxOutlookBar;
-    m_sectionBar->setObjectName(QStringLiteral("NxOutlookBar1"));
-    for (const char *name : sectionNames)
-        m_sectionBar->items().add()->setCaption(QString::fromLatin1(name));
+    m_sectionBar = makeSectionBar();
     connect(m_sectionBar, &TNxOutlookBar::select, this, &TprojectForm::sectionSelected);
 
     auto link = [this](const char *name, const QString &caption) {
@@ -148,48 +178,97 @@ void TprojectForm::buildLeftPanel(QWidget *panel)
     connect(buildAndRun, &TNxLinkLabel::clicked, this, [this] { emit buildRequested(true); });
     connect(build, &TNxLinkLabel::clicked, this, [this] { emit buildRequested(false); });
     connect(advanced, &TNxLinkLabel::clicked, this, &TprojectForm::advancedOptionsRequested);
-
-    auto *sectionArea = column(new QWidget, {m_sectionBar, buildAndRun, build, advanced});
+    auto *links = new QWidget;
+    links->setObjectName(QStringLiteral("Links"));
+    auto *linksLayout = new QVBoxLayout(links);
+    linksLayout->setContentsMargins(LinkIndent, LinkSpacing, LinkIndent, LinkSpacing);
+    linksLayout->setSpacing(LinkSpacing);
+    for (TNxLinkLabel *label : {buildAndRun, build, advanced}) {
+        label->setTransparent(true);
+        linksLayout->addWidget(label);
+    }
 
     m_sidePages = hiddenTabPages(QStringLiteral("NxPageControl3"), nullptr);
     m_controls = new HostedPageControls(m_sidePages);
     m_generalOptions = new GeneralOptionsPanel(*m_project);
-    addSheet(m_sidePages, QStringLiteral("Options"), m_generalOptions);
+    addSheet(m_sidePages, QStringLiteral("Options"), scrollable(m_generalOptions));
 
     m_propertiesHeader = new TNxHeaderPanel;
     m_propertiesHeader->setObjectName(QStringLiteral("NxHeaderPanel5"));
     column(m_propertiesHeader, {m_controls->objectsDropDown(), m_controls->inspector()});
-    addSheet(m_sidePages, QStringLiteral("Properties"), m_propertiesHeader);
-    addSheet(m_sidePages, QStringLiteral("Helper"),
-             column(new QWidget, {m_controls->helpToolBar(), m_controls->helpViewer()}));
+    m_helpArea = column(new QWidget, {m_controls->helpToolBar(), m_controls->helpViewer()});
+    m_helpArea->setObjectName(QStringLiteral("Helper"));
+    m_propertiesSplitter = new TNxSplitter(Qt::Vertical);
+    m_propertiesSplitter->setObjectName(QStringLiteral("PropertiesSplitter"));
+    m_propertiesSplitter->addWidget(m_propertiesHeader);
+    m_propertiesSplitter->addWidget(m_helpArea);
+    // Neither the inspector nor the help can be pushed out of sight.
+    m_propertiesSplitter->setChildrenCollapsible(false);
+    // The help keeps its height; the inspector takes what the window gives.
+    m_propertiesSplitter->setStretchFactor(0, 1);
+    m_propertiesSplitter->setStretchFactor(1, 0);
+    addSheet(m_sidePages, QStringLiteral("Properties"), m_propertiesSplitter);
 
-    m_leftSplitter = new TNxSplitter(Qt::Vertical);
-    m_leftSplitter->addWidget(sectionArea);
-    m_leftSplitter->addWidget(m_sidePages);
-    m_leftSplitter->setObjectName(QStringLiteral("LeftSplitter"));
-    // The side pane keeps its height; the section bar takes what the window gives.
-    m_leftSplitter->setStretchFactor(0, 1);
-    m_leftSplitter->setStretchFactor(1, 0);
-    column(panel, {m_leftSplitter});
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_sectionBar);
+    layout->addWidget(links);
+    layout->addWidget(m_sidePages, 1);
+}
+
+TNxOutlookBar *TprojectForm::makeSectionBar()
+{
+    auto *bar = new TNxOutlookBar;
+    bar->setObjectName(QStringLiteral("NxOutlookBar1"));
+    bar->setLargeImages(MakeSectionImages(bar));
+    for (int section = ModulesSection; section <= AppearanceSection; ++section) {
+        TNxOutlookBarItem *item = bar->items().add();
+        item->setCaption(QString::fromLatin1(sectionNames[section]));
+        item->setImageIndex(section);
+    }
+    bar->setItemHeight(SectionItemHeight);
+    bar->setSplitterHeight(0);
+    // Every item is a large button, so the toolbar would only ever be empty.
+    bar->setToolbarHeight(0);
+    bar->setDisplayCount(bar->items().count());
+    // Every section is a large button: the bar is as high as its buttons and
+    // as wide as its longest caption.
+    bar->setFixedHeight(bar->navigationHeight());
+    QFont bold = bar->font();
+    bold.setBold(true);
+    int widest = 0;
+    for (const char *name : sectionNames)
+        widest = qMax(widest, QFontMetrics(bold).horizontalAdvance(QString::fromLatin1(name)));
+    bar->setMinimumWidth(bar->textIndent() + widest + LinkIndent);
+    return bar;
 }
 
 void TprojectForm::buildRightPanel(QWidget *panel)
 {
     m_pathControl = new TNxPathControl;
     m_pathControl->setObjectName(QStringLiteral("NxPathControl1"));
-    // The bar keeps its height; the pages below take what the window gives.
-    m_pathControl->setFixedHeight(24);
     m_breadcrumb = std::make_unique<ProjectBreadcrumb>(m_pathControl);
     connect(m_pathControl, &TNxPathControl::select, this, &TprojectForm::pathNodeSelected);
 
     m_backLink = new TNxLinkLabel;
     m_backLink->setObjectName(QStringLiteral("BackLink"));
     m_backLink->setCaption(QStringLiteral("Back"));
+    m_backLink->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     m_backLink->hide();
     connect(m_backLink, &TNxLinkLabel::clicked, this, [this] {
         if (TNxPathNode *node = m_breadcrumb->selected(); node && node->parent())
             m_breadcrumb->select(static_cast<TNxPathNode *>(node->parent()));
     });
+    // The bar keeps its height, shown link or not; the pages below take the rest.
+    auto *pathBar = new QWidget;
+    pathBar->setObjectName(QStringLiteral("PathBar"));
+    pathBar->setFixedHeight(PathBarHeight);
+    auto *pathLayout = new QHBoxLayout(pathBar);
+    pathLayout->setContentsMargins(0, 0, 0, 0);
+    pathLayout->setSpacing(LinkIndent);
+    pathLayout->addWidget(m_pathControl, 1);
+    pathLayout->addWidget(m_backLink);
 
     m_sections = hiddenTabPages(QStringLiteral("NxPageControl1"), nullptr);
     m_modulePages = hiddenTabPages(QStringLiteral("NxPageControl2"), nullptr);
@@ -210,7 +289,11 @@ void TprojectForm::buildRightPanel(QWidget *panel)
     addSheet(m_sections, QString::fromLatin1(sectionNames[SetupTypesSection]), m_setupTypes);
     addSheet(m_sections, QString::fromLatin1(sectionNames[AppearanceSection]), m_appearancePages);
 
-    column(panel, {m_backLink, m_pathControl, m_sections});
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pathBar);
+    layout->addWidget(m_sections, 1);
 }
 
 TNxTabSheet *TprojectForm::addSheet(TNxPageControl *pages, const QString &caption, QWidget *content)
@@ -234,10 +317,10 @@ void TprojectForm::restorePanes()
         const QList<int> sizes = m_mainSplitter->sizes();
         m_mainSplitter->setSizes({*width, qMax(1, sizes.value(0) + sizes.value(1) - *width)});
     }
-    if (const auto height = registry.readInteger(helperHeightValue)) {
-        const QList<int> sizes = m_leftSplitter->sizes();
-        m_leftSplitter->setSizes({qMax(1, sizes.value(0) + sizes.value(1) - *height), *height});
-    }
+    // The help keeps this height when the splitter is first laid out: the
+    // inspector alone takes up the rest.
+    if (const auto height = registry.readInteger(helperHeightValue); height && *height > 0)
+        m_propertiesSplitter->setSizes({1, *height});
     if (const auto divider = registry.readInteger(dividerValue))
         m_controls->inspector()->setSplitterPosition(*divider);
 }
@@ -250,7 +333,7 @@ void TprojectForm::savePanes() const
     // A settings store that cannot be written loses the sizes, nothing else.
     const std::pair<QString, int> values[] = {
         {leftWidthValue, m_mainSplitter->sizes().value(0)},
-        {helperHeightValue, m_leftSplitter->sizes().value(1)},
+        {helperHeightValue, m_propertiesSplitter->sizes().value(1)},
         {dividerValue, m_controls->inspector()->splitterPosition()},
     };
     for (const auto &[name, value] : values) {
@@ -532,7 +615,7 @@ void TprojectForm::OpenComponentPage(int componentIndex, int sectionIndex)
         editComponentLater(componentIndex);
         return;
     }
-    showSidePane(*kind == PageKind::Win32Module ? SidePane::PropertiesWithTabs : SidePane::Options);
+    showSidePane(*kind == PageKind::Win32Module ? SidePane::PropertiesAndHelp : SidePane::Options);
     openTab(m_modulePages, *kind, componentIndex);
 }
 
@@ -656,25 +739,13 @@ TNextInspector *TprojectForm::inspector()
 
 void TprojectForm::showSidePane(SidePane pane)
 {
+    // Help asked for beside the properties joins them instead of hiding them.
+    if (pane == SidePane::Helper && m_sidePane == SidePane::PropertiesAndHelp)
+        pane = SidePane::PropertiesAndHelp;
     m_sidePane = pane;
-    switch (pane) {
-    case SidePane::Options:
-        m_sidePages->setActivePageIndex(0);
-        m_sidePages->setShowTabs(false);
-        break;
-    case SidePane::Properties:
-        m_sidePages->setActivePageIndex(1);
-        m_sidePages->setShowTabs(false);
-        break;
-    case SidePane::PropertiesWithTabs:
-        m_sidePages->setActivePageIndex(1);
-        m_sidePages->setShowTabs(true);
-        break;
-    case SidePane::Helper:
-        m_sidePages->setActivePageIndex(2);
-        m_sidePages->setShowTabs(true);
-        break;
-    }
+    m_sidePages->setActivePageIndex(pane == SidePane::Options ? optionsPage : propertiesPage);
+    m_propertiesHeader->setVisible(pane == SidePane::Properties || pane == SidePane::PropertiesAndHelp);
+    m_helpArea->setVisible(pane == SidePane::Helper || pane == SidePane::PropertiesAndHelp);
 }
 
 QTextBrowser *TprojectForm::helpViewer()

@@ -124,6 +124,7 @@ signals:
 
 private:
     void buildLeftPanel(QWidget *panel);
+    TNxOutlookBar *makeSectionBar();
     void buildRightPanel(QWidget *panel);
     TNxTabSheet *addSheet(TNxPageControl *pages, const QString &caption, QWidget *content = nullptr);
     void restorePanes();
@@ -160,11 +161,12 @@ private:
     QString m_tabCaption;
 
     TNxSplitter *m_mainSplitter = nullptr;
-    TNxSplitter *m_leftSplitter = nullptr;
     TNxHeaderPanel *m_leftPanel = nullptr;
     TNxOutlookBar *m_sectionBar = nullptr;
     TNxPageControl *m_sidePages = nullptr;
+    TNxSplitter *m_propertiesSplitter = nullptr;
     TNxHeaderPanel *m_propertiesHeader = nullptr;
+    QWidget *m_helpArea = nullptr;
     HostedPageControls *m_controls = nullptr;
     SidePane m_sidePane = SidePane::Options;
 

@@ -128,6 +128,7 @@ bool TFormDesigner::pageExists() const
 void TFormDesigner::buildLayout()
 {
     m_pages->setTabHeight(17);
+    UseFixedPages(*m_pages);
     m_pages->addPage(tabSheet(QStringLiteral("Form Designer"), buildDesignerTab()), true);
     m_pages->addPage(tabSheet(QStringLiteral("Code Editor"), m_codeTab ? static_cast<QWidget *>(m_codeTab) : new QWidget),
                      true);
@@ -233,7 +234,7 @@ void TFormDesigner::bindDesigner()
 
 void TFormDesigner::FormShow()
 {
-    m_host.showSidePane(SidePane::PropertiesWithTabs);
+    m_host.showSidePane(SidePane::PropertiesAndHelp);
     m_hostContext = new QObject(m_host.pageContext());
     QComboBox *dropDown = m_host.objectsDropDown();
     dropDown->show();
@@ -533,7 +534,7 @@ void TFormDesigner::UpdatePageCaptions()
 
 void TFormDesigner::pageTabChanged()
 {
-    m_host.showSidePane(m_pages->activePageIndex() == CodeTabIndex ? SidePane::Helper : SidePane::PropertiesWithTabs);
+    m_host.showSidePane(m_pages->activePageIndex() == CodeTabIndex ? SidePane::Helper : SidePane::PropertiesAndHelp);
 }
 
 void TFormDesigner::showEventCode(int entry)

@@ -100,7 +100,7 @@ TEST_F(FormDesignerTest, ShowingThePageFillsTheDropDownInOwnershipOrder)
     EXPECT_EQ(dropDownItems(),
               QStringList({ "Form: TWizardForm", "Label1: TLabel", "Button1: TButton", "Button10: TButton" }));
     EXPECT_EQ(host.objectsDropDown()->currentIndex(), 0);
-    EXPECT_EQ(host.sidePane(), SidePane::PropertiesWithTabs);
+    EXPECT_EQ(host.sidePane(), SidePane::PropertiesAndHelp);
     // The root alone is never shown as selected.
     EXPECT_EQ(selection().GetCount(), 0);
 
@@ -231,7 +231,7 @@ TEST_F(FormDesignerTest, CreateEventOpensTheCodeEditor)
     EXPECT_EQ(tab->eventsBox()->currentText(), "OnClick");
     EXPECT_EQ(tab->editor()->Lines().first(), "procedure Details_Button1OnClick(Sender: TObject);");
     designer->pageControl()->setActivePageIndex(0);
-    EXPECT_EQ(host.sidePane(), SidePane::PropertiesWithTabs);
+    EXPECT_EQ(host.sidePane(), SidePane::PropertiesAndHelp);
 }
 
 TEST_F(FormDesignerTest, TheCodeTabEditsTheOwnersCodeAndAsksBeforeDeleting)

@@ -145,7 +145,7 @@ TEST_F(ProjectWindowTest, SameModuleTwiceKeepsOneTabAndAnotherModuleReplacesIt)
     ASSERT_NE(probe(form->moduleTab()), nullptr);
     EXPECT_EQ(probe(form->moduleTab())->kind, PageKind::Win32Module);
     EXPECT_EQ(probe(form->moduleTab())->key, 1);
-    EXPECT_EQ(form->sidePane(), SidePane::PropertiesWithTabs);
+    EXPECT_EQ(form->sidePane(), SidePane::PropertiesAndHelp);
 
     select(form->breadcrumb().root(ProjectBreadcrumb::Modules));
     EXPECT_EQ(form->moduleTab(), nullptr);
@@ -304,9 +304,16 @@ TEST_F(ProjectWindowTest, PaneSizesComeBackAtTheNextWindow)
     };
     ASSERT_TRUE(showAndSize(*form));
     form->findChild<QSplitter *>(QStringLiteral("MainSplitter"))->setSizes({310, 680});
-    auto *left = form->findChild<QSplitter *>(QStringLiteral("LeftSplitter"));
-    const int leftTotal = left->sizes().value(0) + left->sizes().value(1);
-    left->setSizes({leftTotal - 240, 240});
+    // The help's height is the one it has below the inspector.
+    auto helpBesideProperties = [this](TprojectForm &window) {
+        window.breadcrumb().select(window.breadcrumb().moduleNode(1));
+        QCoreApplication::processEvents();
+        return window.findChild<QSplitter *>(QStringLiteral("PropertiesSplitter"));
+    };
+    QSplitter *properties = helpBesideProperties(*form);
+    const int propertiesTotal = properties->sizes().value(0) + properties->sizes().value(1);
+    properties->setSizes({propertiesTotal - 240, 240});
+    select(form->breadcrumb().root(ProjectBreadcrumb::Modules));
     form->inspector()->setSplitterPosition(123);
     form.reset();
 
@@ -317,9 +324,10 @@ TEST_F(ProjectWindowTest, PaneSizesComeBackAtTheNextWindow)
     EXPECT_EQ(registry.readInteger(QStringLiteral("Divider")), 123);
 
     TprojectForm again(ProjectWithModules(), factory, nullptr);
+    again.RefreshFromProject();
     ASSERT_TRUE(showAndSize(again));
     EXPECT_EQ(again.findChild<QSplitter *>(QStringLiteral("MainSplitter"))->sizes().value(0), 310);
-    EXPECT_EQ(again.findChild<QSplitter *>(QStringLiteral("LeftSplitter"))->sizes().value(1), 240);
+    EXPECT_EQ(helpBesideProperties(again)->sizes().value(1), 240);
     EXPECT_EQ(again.inspector()->splitterPosition(), 123);
 }
 
