@@ -279,3 +279,16 @@ TEST_F(ValueCheck, constantsAreKnownClosedAndComplete)
          QStringLiteral("The constant \"olddata\" cannot be used here")},
     });
 }
+
+TEST_F(ValueCheck, setupTextsHoldOnlyKnownConstants)
+{
+    expectChecked({
+        {"", "DefaultGroupName=%1", "{cm:UninstallProgram,Demo}", "{Demo}", unknownConstant("Demo")},
+        {"", "AppPublisher=%1", "Smith {{&} Sons", "Smith {&} Sons", unknownConstant("&")},
+        {"", "UninstallDisplayIcon=%1", "{app}\\demo.exe", "{app\\demo.exe",
+         afterConstant(QStringLiteral("A \"}\" is missing at the end of the constant \"app\\demo.exe\"."))},
+        {"", "UninstallFilesDir=%1", "{pf}\\Demo", "{PF}\\Demo", unknownConstant("PF")},
+        {"", "Uninstallable=%1", "not IsAdminLoggedOn", "MayUninstall",
+         QStringLiteral("The function \"MayUninstall\" named by Uninstallable is not declared in [Code]")},
+    });
+}

@@ -53,6 +53,21 @@ inline QString directiveInvalid(const QString &section, const QString &directive
     return QStringLiteral("Value of [%1] section directive \"%2\" is invalid").arg(section, directive);
 }
 
+inline QString unknownDirective(const QString &section, const QString &directive)
+{
+    return QStringLiteral("Unrecognized [%1] section directive \"%2\"").arg(section, directive);
+}
+
+inline QString directiveAgain(const QString &section, const QString &directive)
+{
+    return QStringLiteral("[%1] section directive \"%2\" already specified").arg(section, directive);
+}
+
+inline QString directiveMissing(const QString &directive)
+{
+    return QStringLiteral("Required [Setup] section directive \"%1\" not specified").arg(directive);
+}
+
 inline QString permissionsMalformed(const QString &item)
 {
     return QStringLiteral("Parameter \"Permissions\" includes a malformed value: \"%1\"").arg(item);
@@ -87,6 +102,13 @@ const QString componentsOrTasksBadName = QStringLiteral(
 const QString languagesBadName = QStringLiteral(
     "Parameter \"Name\" includes invalid characters.\r\n\r\nIt may only include alphanumeric characters and/or "
     "underscores, and may not start with a number. Names 'not', 'and' and 'or' are reserved");
+const QString appVersionMissing = QStringLiteral("The [Setup] section must include an AppVersion or AppVerName directive");
+const QString messagesFileObsolete =
+    QStringLiteral("The MessagesFile directive is obsolete and no longer supported. Use the [Languages] section instead.");
+const QString appNameConstantsNeedNoStartupPrompt =
+    QStringLiteral("DisableStartupPrompt must be set to \"yes\" when AppName includes constants");
+const QString appIdConstantsNeedNoPreviousLanguage =
+    QStringLiteral("UsePreviousLanguage must be set to \"no\" when AppId includes constants");
 const QString runMultipleWaitFlags = QStringLiteral("Parameter \"Flags\" cannot include multiple \"wait\" flags");
 const QString runCantUseRunOnceId = QStringLiteral("Parameter \"RunOnceId\" can only be used in an [UninstallRun] section");
 const QString uninstallRunCantUseDescription = QStringLiteral("Parameter \"Description\" can only be used in a [Run] section");

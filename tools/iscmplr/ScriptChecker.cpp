@@ -27,6 +27,9 @@ const QStringList kSetupFileDirectives = {QStringLiteral("LicenseFile"),     QSt
                                           QStringLiteral("InfoAfterFile"),   QStringLiteral("SetupIconFile"),
                                           QStringLiteral("WizardImageFile"), QStringLiteral("WizardSmallImageFile")};
 
+// Directives that take yes, no or a check expression naming [Code] functions.
+const QStringList kSetupCheckDirectives = {QStringLiteral("Uninstallable"), QStringLiteral("CreateUninstallRegKey")};
+
 // Created when a script has components but no types of its own.
 const QStringList kDefaultTypes = {QStringLiteral("full"), QStringLiteral("compact"), QStringLiteral("custom")};
 
@@ -149,11 +152,11 @@ void ScriptChecker::checkSetup()
         for (const SourceLine &line : section->lines) {
             const auto [name, value] = splitDirectiveLine(line);
             if (!SetupDirectives::isSetupDirective(name))
-                throw CompileError::at(line, QStringLiteral("Unknown [Setup] directive \"%1\"").arg(name));
+                throw CompileError::at(line, CompilerMessages::unknownDirective(QStringLiteral("Setup"), name));
             if (name.compare(QLatin1String("MessagesFile"), Qt::CaseInsensitive) == 0)
-                throw CompileError::at(line, QStringLiteral("The [Setup] directive \"MessagesFile\" is obsolete; name messages files in [Languages]"));
+                throw CompileError::at(line, CompilerMessages::messagesFileObsolete);
             if (m_setup.contains(name.toLower()))
-                throw CompileError::at(line, QStringLiteral("[Setup] directive \"%1\" is given more than once").arg(name));
+                throw CompileError::at(line, CompilerMessages::directiveAgain(QStringLiteral("Setup"), name));
             SetupValueChecks::check(name, value, line);
             if (SetupDirectives::isObsoleteWithWarning(name))
                 m_result.warnings << QStringLiteral("The [Setup] directive \"%1\" is obsolete and ignored").arg(name);
@@ -163,20 +166,20 @@ void ScriptChecker::checkSetup()
     const SourceLine where = sectionStart(QStringLiteral("Setup"));
     const auto setting = [this](const char *name) { return m_setup.value(QString::fromLatin1(name).toLower()); };
     if (setting("AppName").isEmpty())
-        throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"AppName\""));
+        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("AppName")));
     if (setting("AppVersion").isEmpty() && setting("AppVerName").isEmpty())
-        throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"AppVersion\" or \"AppVerName\""));
+        throw CompileError::at(where, CompilerMessages::appVersionMissing);
     const bool createAppDir = !m_setup.contains(QStringLiteral("createappdir")) || ValueForms::isTrue(setting("CreateAppDir"));
     if (createAppDir && setting("DefaultDirName").isEmpty())
-        throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"DefaultDirName\" unless CreateAppDir=no"));
+        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("DefaultDirName")));
     if (ValueForms::isTrue(setting("Encryption")) && setting("Password").isEmpty())
-        throw CompileError::at(where, QStringLiteral("[Setup] needs the directive \"Password\" when Encryption=yes"));
+        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("Password")));
     if (containsConstant(setting("AppName")) && !ValueForms::isTrue(setting("DisableStartupPrompt")))
-        throw CompileError::at(where, QStringLiteral("An AppName holding constants needs DisableStartupPrompt=yes"));
+        throw CompileError::at(where, CompilerMessages::appNameConstantsNeedNoStartupPrompt);
     const bool usePreviousLanguage =
         !m_setup.contains(QStringLiteral("usepreviouslanguage")) || ValueForms::isTrue(setting("UsePreviousLanguage"));
     if (containsConstant(setting("AppId")) && usePreviousLanguage)
-        throw CompileError::at(where, QStringLiteral("An AppId holding constants needs UsePreviousLanguage=no"));
+        throw CompileError::at(where, CompilerMessages::appIdConstantsNeedNoPreviousLanguage);
     if (!setting("SourceDir").isEmpty())
         m_paths.setSourceDir(m_paths.resolve(setting("SourceDir")));
     checkSetupFiles();
@@ -197,8 +200,12 @@ void ScriptChecker::checkSetupFiles()
 void ScriptChecker::checkSetupReferences()
 {
     const Section *section = m_sections.find(QStringLiteral("Setup"));
-    for (const SourceLine &line : section ? section->lines : SourceLines())
-        checkReferences(line, splitDirectiveLine(line).value);
+    for (const SourceLine &line : section ? section->lines : SourceLines()) {
+        const auto [name, value] = splitDirectiveLine(line);
+        checkReferences(line, value);
+        if (kSetupCheckDirectives.contains(name, Qt::CaseInsensitive) && !ValueForms::isBoolean(value))
+            checkCheckExpression(line, name, value);
+    }
 }
 
 void ScriptChecker::checkLanguages()
@@ -263,7 +270,7 @@ void ScriptChecker::checkLanguagePrefixedLines(const QString &sectionName)
         if (!entry.language.isEmpty() && !m_languages.contains(entry.language))
             throw CompileError::at(line, QStringLiteral("Unknown language name \"%1\"").arg(entry.language));
         if (sectionName == QLatin1String("LangOptions") && !SetupDirectives::isLangOptionsDirective(entry.name))
-            throw CompileError::at(line, QStringLiteral("Unknown [LangOptions] directive \"%1\"").arg(entry.name));
+            throw CompileError::at(line, CompilerMessages::unknownDirective(QStringLiteral("LangOptions"), entry.name));
         if (sectionName == QLatin1String("CustomMessages"))
             m_customMessages.insert(entry.name.toLower());
     }

@@ -2,6 +2,7 @@
 
 #include "CompileError.h"
 #include "CompilerMessages.h"
+#include "ConstantCheck.h"
 #include "ValueForms.h"
 
 #include <QRegularExpression>
@@ -82,6 +83,13 @@ const char kNotEmptyDirectives[] =
     "AppId AppName AppVerName OutputBaseFilename OutputDir OutputManifestFile SignedUninstallerDir SourceDir "
     "UninstallFilesDir WizardImageFile WizardSmallImageFile Uninstallable CreateUninstallRegKey";
 
+// Directives whose text the installer expands, so their constants are checked.
+const char kConstantDirectives[] =
+    "AppName AppId AppVerName AppComments AppContact AppCopyright AppModifyPath AppPublisher AppPublisherURL "
+    "AppReadmeFile AppSupportPhone AppSupportURL AppUpdatesURL AppVersion AppMutex DefaultDirName DefaultGroupName "
+    "UninstallDisplayName UninstallDisplayIcon UninstallFilesDir DefaultUserInfoName DefaultUserInfoOrg "
+    "DefaultUserInfoSerial";
+
 using Form = bool (*)(const QString &);
 
 struct DirectiveForm
@@ -161,6 +169,11 @@ void SetupValueChecks::check(const QString &directive, const QString &value, con
     if (!accepted(directive, value))
         throw CompileError::at(where, CompilerMessages::directiveInvalid(QStringLiteral("Setup"), directive));
     checkRange(directive, value, where);
+    if (oneOf(kConstantDirectives, directive)) {
+        const QString problem = ConstantCheck::problem(value);
+        if (!problem.isEmpty())
+            throw CompileError::at(where, problem);
+    }
 }
 
 } // namespace talmo::iscmplr
