@@ -51,6 +51,8 @@ void TeditorRegistryEntry::load(const TRegistryEntry &entry)
     overwrite_key->setChecked(entry.overwrite);
     {
         const QSignalBlocker quiet(ComboBox1);
+        ComboBox1->clear();
+        ComboBox1->addItems(m_value.typeChoices());
         ComboBox1->setCurrentIndex(m_value.type());
     }
     UpdateValueEditor();

@@ -16,7 +16,8 @@ struct TRegistryEntry;
 
 // Type, data and no-overwrite flag of one device registry value. The caller
 // loads an entry, shows the dialog and on OK stores it back. A new default
-// value is loaded as an entry of type "TYPE_SZ".
+// value is loaded as an entry of type "TYPE_SZ"; a type text the dialog does
+// not edit is offered as a fifth choice, so OK keeps it.
 class TeditorRegistryEntry : public QDialog
 {
     Q_OBJECT

@@ -19,8 +19,7 @@ const QStringList &RegistryEntryValue::typeNames()
 
 int RegistryEntryValue::typeIndexOf(const QString &typeText)
 {
-    const qsizetype index = typeNames().indexOf(typeText);
-    return index < 0 ? DwordType : static_cast<int>(index);
+    return static_cast<int>(typeNames().indexOf(typeText));
 }
 
 std::optional<QByteArray> RegistryEntryValue::bytesOfText(const QString &text)
@@ -37,32 +36,51 @@ std::optional<QByteArray> RegistryEntryValue::bytesOfText(const QString &text)
 
 void RegistryEntryValue::load(const QString &typeText, const QString &value)
 {
+    const int index = typeIndexOf(typeText);
+    m_keepsTypeText = index < 0;
+    m_keptTypeText = m_keepsTypeText ? typeText : QString();
+    m_type = index < 0 ? int(typeNames().size()) : index;
+    m_loadedValue = value;
     m_text = value;
-    m_type = StringType;
-    setType(typeIndexOf(typeText));
+    m_bytes = isBinary() ? bytesOfText(value).value_or(QByteArray()) : QByteArray();
+    m_edited = false;
+}
+
+QStringList RegistryEntryValue::typeChoices() const
+{
+    QStringList choices = typeNames();
+    if (m_keepsTypeText)
+        choices.append(m_keptTypeText);
+    return choices;
 }
 
 void RegistryEntryValue::setType(int index)
 {
-    const bool becomesBinary = index == BinaryType && m_type != BinaryType;
-    m_type = index;
-    if (becomesBinary)
+    if (index == m_type || index < 0 || index >= typeChoices().size())
+        return;
+    if (index == BinaryType)
         m_bytes = bytesOfText(m_text).value_or(QByteArray());
+    m_type = index;
+    m_edited = true;
 }
 
 void RegistryEntryValue::setText(const QString &text)
 {
     m_text = text;
+    m_edited = true;
 }
 
 void RegistryEntryValue::setBytes(const QByteArray &bytes)
 {
     m_bytes = bytes;
     m_text = RegValueText::binary(bytes);
+    m_edited = true;
 }
 
 QString RegistryEntryValue::storedValue() const
 {
+    if (!m_edited)
+        return m_loadedValue;
     return isBinary() ? RegValueText::binary(m_bytes) : m_text;
 }
 

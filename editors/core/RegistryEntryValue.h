@@ -10,8 +10,10 @@ namespace talmo {
 
 // What the registry value dialog edits: a type and the value either as text
 // or, for binary data, as the hex editor's bytes. Both are kept while the
-// type changes, so switching back and forth loses nothing; the stored value
-// is always what the editor of the current type shows.
+// type changes, so switching back and forth loses nothing. Until the user
+// changes something the stored type and value are exactly the loaded ones,
+// so confirming an untouched dialog never rewrites an entry: neither a type
+// text the dialog does not edit nor binary text the hex editor cannot show.
 class RegistryEntryValue
 {
 public:
@@ -21,7 +23,7 @@ public:
 
     // "TYPE_SZ", "TYPE_MULTI_SZ", "TYPE_BINARY", "TYPE_DWORD", in combo order.
     static const QStringList &typeNames();
-    // Unknown texts are DWORDs, the type the .inf writer gives them.
+    // The index among typeNames, -1 for a text the dialog does not edit.
     static int typeIndexOf(const QString &typeText);
     // The bytes of the text's hex digits, other characters skipped; none for an odd digit count.
     static std::optional<QByteArray> bytesOfText(const QString &text);
@@ -31,8 +33,11 @@ public:
     void setText(const QString &text);
     void setBytes(const QByteArray &bytes);
 
+    // typeNames, followed by the loaded type text when the dialog does not edit it.
+    QStringList typeChoices() const;
+    // The current type as an index of typeChoices.
     int type() const { return m_type; }
-    QString typeText() const { return typeNames().at(m_type); }
+    QString typeText() const { return typeChoices().at(m_type); }
     bool isBinary() const { return m_type == BinaryType; }
     const QString &text() const { return m_text; }
     const QByteArray &bytes() const { return m_bytes; }
@@ -40,6 +45,10 @@ public:
 
 private:
     int m_type = StringType;
+    bool m_keepsTypeText = false;
+    QString m_keptTypeText;
+    QString m_loadedValue;
+    bool m_edited = false;
     QString m_text;
     QByteArray m_bytes;
 };

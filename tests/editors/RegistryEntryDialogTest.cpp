@@ -44,7 +44,7 @@ TRegistryEntry entry(const char *flags, const char *value, bool overwrite = fals
 
 } // namespace
 
-TEST_F(RegistryEntryDialogTest, EachTypeShowsItsEditorAndUnknownTypesOpenAsDword)
+TEST_F(RegistryEntryDialogTest, EachTypeShowsItsEditorAndOtherTypesAreKept)
 {
     EXPECT_EQ(dialog.windowTitle(), QString("Edit Registry Key"));
     EXPECT_EQ(dialog.overwrite_key->text(), QString("If the registry key exists, do not overwrite it."));
@@ -59,9 +59,15 @@ TEST_F(RegistryEntryDialogTest, EachTypeShowsItsEditorAndUnknownTypesOpenAsDword
         EXPECT_EQ(dialog.editor_string->isHidden(), hex);
     }
     dialog.load(entry("TYPE_QWORD", "7", true));
-    EXPECT_EQ(dialog.ComboBox1->currentText(), QString("TYPE_DWORD"));
+    EXPECT_EQ(dialog.ComboBox1->currentText(), QString("TYPE_QWORD"));
     EXPECT_EQ(dialog.editor_string->text(), QString("7"));
     EXPECT_TRUE(dialog.overwrite_key->isChecked());
+    const TRegistryEntry kept = confirmed(entry("TYPE_QWORD", "7", true));
+    EXPECT_EQ(kept.flags, QString("TYPE_QWORD"));
+    EXPECT_EQ(kept.value, QString("7"));
+
+    dialog.load(entry("TYPE_SZ", "a"));
+    EXPECT_EQ(dialog.ComboBox1->count(), 4) << "the kept type belongs to its own entry only";
 }
 
 TEST_F(RegistryEntryDialogTest, BytesTypedInTheHexEditorAreStored)

@@ -446,6 +446,29 @@ TEST_F(RegistrySectionPageTest, TheValueDialogCreatesTheDefaultValueAndEditsOthe
     EXPECT_EQ(entryLines(*section), before);
 }
 
+TEST_F(RegistrySectionPageTest, ConfirmingTheValueDialogUntouchedLeavesEveryEntryAsItWas)
+{
+    add("HKEY_LOCAL_MACHINE", "A", "path", "TYPE_EXPAND_SZ", "%WINDIR%\\x");
+    add("HKEY_LOCAL_MACHINE", "A", "odd", "TYPE_BINARY", "0A,F");
+    add("HKEY_LOCAL_MACHINE", "A", "count", "TYPE_DWORD", "7");
+    const auto page = open();
+    selectKey(*page, "HKEY_LOCAL_MACHINE\\A");
+    QStringList shownTypes;
+    page->setDialogRunner([&](QDialog &dialog) {
+        auto &editor = dynamic_cast<TeditorRegistryEntry &>(dialog);
+        shownTypes.append(editor.ComboBox1->currentText());
+        click(editor.okButton);
+        return editor.result();
+    });
+    const QStringList before = entryLines(*section);
+    for (int row = 1; row <= 3; ++row) {
+        selectRows(*page, {row});
+        page->JvListView1DblClick();
+    }
+    EXPECT_EQ(entryLines(*section), before);
+    EXPECT_EQ(shownTypes, (QStringList{"TYPE_EXPAND_SZ", "TYPE_BINARY", "TYPE_DWORD"}));
+}
+
 TEST_F(RegistrySectionPageTest, AnAssociationAddsItsFourEntriesAndShowsThem)
 {
     TCEDevice &target = project.CEDevices.AddNew();
