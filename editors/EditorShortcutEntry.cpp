@@ -115,6 +115,9 @@ void Teditor_ShortcutEntry::showEvent(QShowEvent *event)
 void Teditor_ShortcutEntry::FormShow()
 {
     const QString callersTarget = cb_target->currentText();
+    // Parameters belong to the shortcut, not to its icon: they outlive the
+    // icon controls being reset for the shortcut's kind.
+    const QString callersParameters = be_Parameters->text();
     const QString iconFile = tb_iconFileName->currentText();
     if (!iconFile.isEmpty()) {
         {
@@ -132,13 +135,13 @@ void Teditor_ShortcutEntry::FormShow()
         applyIconMode(false);
     } else {
         setIconControlsEnabled(false);
-        be_Parameters->clear();
         tb_iconIndex->clear();
         TntCheckBox1->setChecked(false);
         RadioButton1Click();
         cb_iconSettings->setEnabled(false);
     }
     cb_target->setEditText(callersTarget);
+    be_Parameters->setText(callersParameters);
 }
 
 // The dialog hands its focus widget a focus-in of its own once shown, which

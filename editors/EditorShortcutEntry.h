@@ -20,8 +20,8 @@ class TTntButtonEdit;
 // One device shortcut of a target. The caller sets Project, TargetIndex and
 // the controls, shows it and reads the controls after OK; the dialog offers
 // the target's files or folders as targets and writes nothing into the model.
-// Showing keeps the target text the caller gave, though the choices are
-// rebuilt.
+// Showing keeps the target text and the parameters the caller gave, though
+// the choices are rebuilt.
 class Teditor_ShortcutEntry : public QDialog
 {
     Q_OBJECT

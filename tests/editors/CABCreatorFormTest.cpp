@@ -279,6 +279,36 @@ TEST_F(CABCreatorFormTest, ShortcutsOfTheShownSection)
     EXPECT_EQ(page.gui_Shortcuts->topLevelItemCount(), 0);
 }
 
+TEST_F(CABCreatorFormTest, EditingShortcutsWithoutACustomIconKeepsTheirParameters)
+{
+    TShortcutsEntries &entries = project->ShortcutsSections[2].Entries;
+    entries[0].target_file_path = "app.exe";
+    entries[0].standard_destination_path = "%CE11%";
+    entries[0].CustomParameters = "/quiet";
+    TShortcutEntry &folder = entries.AddNew();
+    folder.shortcut_filename = "data";
+    folder.shortcut_type_flag = 1;
+    folder.target_file_path = "%InstallDir%";
+    folder.standard_destination_path = "%CE11%";
+    folder.CustomParameters = "-x";
+    TCABCreatorForm page(*project, host);
+    page.cb_shortcuts_targets->setItemIndex(1);
+    page.RefreshShortcuts();
+    page.setDialogRunner([](QDialog &dialog) {
+        dialog.show();
+        click(dynamic_cast<Teditor_ShortcutEntry &>(dialog).bt_ok);
+        return dialog.result();
+    });
+    for (int row = 0; row < 2; ++row) {
+        selectRow(page.gui_Shortcuts, row);
+        page.Edit1Click();
+    }
+    EXPECT_EQ(ui.shownTexts(), QStringList());
+    EXPECT_EQ(entries[0].CustomParameters, "/quiet");
+    EXPECT_EQ(entries[1].CustomParameters, "-x");
+    EXPECT_EQ(entries[1].target_file_path, "%InstallDir%");
+}
+
 TEST_F(CABCreatorFormTest, ShortcutRepairTouchesOnlyTheSelectedTarget)
 {
     project->CEDevices[2].Installation.defaultInstallShortcuts = {"dangling"};
