@@ -397,7 +397,13 @@ void TCABCreatorForm::showFolders(const QString &selectedPath)
         addTreeItems(new QTreeWidgetItem(tv_ppcfs_folders), m_folders.root());
         tv_ppcfs_folders->expandAll();
     }
-    selectFolder(selectedPath);
+    if (!selectFolder(selectedPath)) {
+        {
+            QSignalBlocker blocker(tv_ppcfs_folders);
+            tv_ppcfs_folders->setCurrentItem(tv_ppcfs_folders->topLevelItem(0));
+        }
+        tv_ppcfs_foldersSelectionChange();
+    }
 }
 
 void TCABCreatorForm::fillFoldersPopup(QMenu &menu)
@@ -476,16 +482,11 @@ bool TCABCreatorForm::renameSelectedFolder(const QString &newName)
         ShowEditorError(this, QStringLiteral("Duplicate name, please enter another one"));
         return false;
     }
-    const QString oldPath = DeviceFolderTree::GetNodePath(*node);
-    DeviceFileEntries(m_project, *target).RenameFolder(oldPath, newName);
-    QStringList parts = DeviceFolderTree::SplitPath(oldPath);
-    parts.last() = newName;
-    const QString newPath = parts.join(QLatin1Char('\\')) + QLatin1Char('\\');
-    BuildDeviceFolderTree();
-    // A folder without files lives only in the tree: keep it there.
-    m_folders.AddFolderPath(newPath);
-    m_folders.Sort();
-    showFolders(newPath);
+    DeviceFolderNode *renamed = m_folders.FindPath(DeviceFolderTree::GetNodePath(*node));
+    DeviceFileEntries(m_project, *target).RenameFolder(DeviceFolderTree::GetNodePath(*node), newName);
+    // Folders without files live only in the tree: it is edited, not rebuilt from the files.
+    m_folders.Rename(*renamed, newName);
+    showFolders(DeviceFolderTree::GetNodePath(*renamed));
     return true;
 }
 
@@ -495,9 +496,12 @@ void TCABCreatorForm::ppcfs_delete_folderClick()
     TCEDevice *target = filesTarget();
     if (!node || node->builtIn || !target || !ConfirmEditorAction(this, QStringLiteral("Are you sure ? ")))
         return;
+    DeviceFolderNode *deleted = m_folders.FindPath(DeviceFolderTree::GetNodePath(*node));
+    const QString parentPath = DeviceFolderTree::GetNodePath(*deleted->parent);
     DeviceFileEntries(m_project, *target).DeleteFolder(DeviceFolderTree::GetNodePath(*node));
     m_project.Modified = true;
-    BuildDeviceFolderTree();
+    m_folders.Remove(*deleted);
+    showFolders(parentPath);
 }
 
 void TCABCreatorForm::ppcfs_add_fileClick()

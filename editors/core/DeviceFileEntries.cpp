@@ -139,31 +139,39 @@ QList<int> DeviceFileEntries::FilesInFolder(const QString &folderPath) const
 
 void DeviceFileEntries::RenameFolder(const QString &folderPath, const QString &newName)
 {
-    const QString oldFolder = DestinationFolder(folderPath);
+    const QString oldFolder = withBackslash(folderPath);
     QStringList components = DeviceFolderTree::SplitPath(oldFolder);
     if (components.isEmpty())
         return;
     components.last() = newName;
-    const QString newFolder = DestinationFolder(components.join(Backslash) + Backslash);
+    const QString newFolder = components.join(Backslash) + Backslash;
+    DisplayFolders displayFolders(m_project);
     for (TPPCFS_File &file : m_target.Files) {
-        const QString destination = withBackslash(file.DestinationDir);
-        if (destination.startsWith(oldFolder))
-            file.DestinationDir = newFolder + destination.mid(oldFolder.size());
+        const QString shown = displayFolders.of(file.DestinationDir);
+        if (shown.startsWith(oldFolder))
+            file.DestinationDir = DestinationFolder(newFolder + shown.mid(oldFolder.size()));
     }
     m_project.Modified = true;
 }
 
 int DeviceFileEntries::DeleteFolder(const QString &folderPath)
 {
-    const QString folder = DestinationFolder(folderPath);
-    QList<int> inside;
-    for (int i = 0; i < m_target.Files.Count(); ++i) {
-        if (withBackslash(m_target.Files[i].DestinationDir).startsWith(folder))
-            inside.append(i);
-    }
+    const QList<int> inside = FilesInOrBelow(folderPath);
     DeleteFiles(inside);
     m_project.Modified = true;
     return int(inside.size());
+}
+
+QList<int> DeviceFileEntries::FilesInOrBelow(const QString &folderPath) const
+{
+    const QString folder = withBackslash(folderPath);
+    DisplayFolders displayFolders(m_project);
+    QList<int> inside;
+    for (int i = 0; i < m_target.Files.Count(); ++i) {
+        if (displayFolders.of(m_target.Files[i].DestinationDir).startsWith(folder))
+            inside.append(i);
+    }
+    return inside;
 }
 
 void DeviceFileEntries::DeleteFiles(QList<int> indexes)

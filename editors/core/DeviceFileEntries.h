@@ -37,9 +37,12 @@ public:
 
     // The indexes of the files shown in the folder, in list order.
     QList<int> FilesInFolder(const QString &folderPath) const;
-    // Moves every file in or below the folder to the renamed folder.
+    // Moves every file in or below the folder to the renamed folder. Files
+    // are found by the folder their destination resolves to, whichever macro
+    // form it is stored in.
     void RenameFolder(const QString &folderPath, const QString &newName);
-    // Deletes every file in or below the folder; returns how many.
+    // Deletes every file in or below the folder, found as RenameFolder finds
+    // them; returns how many.
     int DeleteFolder(const QString &folderPath);
     // Deletes the files at the indexes, whatever their order.
     void DeleteFiles(QList<int> indexes);
@@ -54,6 +57,7 @@ public:
     QString DestinationFolder(const QString &folderPath) const;
 
 private:
+    QList<int> FilesInOrBelow(const QString &folderPath) const;
     QString sourceFolder(const QString &filePath, bool makeRelative) const;
     void append(const QString &sourceDir, const QString &name, const QString &destinationDir);
 

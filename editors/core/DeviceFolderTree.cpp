@@ -107,6 +107,22 @@ DeviceFolderNode &DeviceFolderTree::AddFolder(DeviceFolderNode &parent, const QS
     return *parent.children.back();
 }
 
+void DeviceFolderTree::Rename(DeviceFolderNode &node, const QString &name)
+{
+    node.text = name;
+    Sort();
+}
+
+void DeviceFolderTree::Remove(DeviceFolderNode &node)
+{
+    if (!node.parent)
+        return;
+    auto &siblings = node.parent->children;
+    siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
+                                  [&node](const auto &child) { return child.get() == &node; }),
+                   siblings.end());
+}
+
 DeviceFolderNode &DeviceFolderTree::AddFolderPath(const QString &folder)
 {
     DeviceFolderNode *node = m_root.get();

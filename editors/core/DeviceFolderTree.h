@@ -48,6 +48,10 @@ public:
     // Walks the components from the root, adding the missing ones as user folders.
     DeviceFolderNode &AddFolderPath(const QString &folder);
     void Sort();
+    // Renames or removes a user folder of this tree, leaving every other
+    // folder, also those no file uses yet, where it is.
+    void Rename(DeviceFolderNode &node, const QString &name);
+    void Remove(DeviceFolderNode &node);
     // The node below the root whose path (GetNodePath) is path, or null.
     DeviceFolderNode *FindPath(const QString &path) const;
 

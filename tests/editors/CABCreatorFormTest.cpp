@@ -208,6 +208,29 @@ TEST_F(CABCreatorFormTest, DeviceFilesFoldersAndDeletion)
     EXPECT_EQ(project->CEDevices[0].Files.Count(), 3);
 }
 
+TEST_F(CABCreatorFormTest, RenamingOrDeletingAFolderKeepsTheOtherEmptyFolders)
+{
+    TCABCreatorForm page(*project, host);
+    page.cb_ppcfs_targets->setItemIndex(1);
+    page.BuildDeviceFolderTree();
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(page.selectFolder("Program Files\\"));
+        page.ppcfs_add_folderClick();
+    }
+    EXPECT_EQ(page.selectedFolderPath(), "Program Files\\New Folder 2\\");
+    EXPECT_TRUE(page.renameSelectedFolder("Docs"));
+    EXPECT_EQ(page.selectedFolderPath(), "Program Files\\Docs\\");
+    EXPECT_TRUE(page.selectFolder("Program Files\\New Folder\\"));
+    ASSERT_TRUE(page.selectFolder("Program Files\\New Folder 1\\"));
+
+    ui.queueAnswer(UiButton::Yes);
+    page.ppcfs_delete_folderClick();
+    EXPECT_FALSE(page.selectFolder("Program Files\\New Folder 1\\"));
+    EXPECT_TRUE(page.selectFolder("Program Files\\New Folder\\"));
+    EXPECT_TRUE(page.selectFolder("Program Files\\Docs\\"));
+    EXPECT_TRUE(page.selectFolder("Program Files\\My App\\data\\"));
+}
+
 TEST_F(CABCreatorFormTest, RegistryTreeChecksAndSections)
 {
     TCABCreatorForm page(*project, host);

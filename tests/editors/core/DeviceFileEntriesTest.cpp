@@ -127,6 +127,25 @@ TEST_F(DeviceFileEntriesTest, FolderListingRenameAndDelete)
     EXPECT_EQ(target.Files[0].DestinationName, QStringLiteral("readme.txt"));
 }
 
+TEST_F(DeviceFileEntriesTest, RenameAndDeleteFindFilesByTheFolderTheyResolveTo)
+{
+    // Three spellings of one folder: the macros as the page writes them, the
+    // application name typed out, and lower-case macros from a hand-edited file.
+    target.Files[1].DestinationDir = QStringLiteral("%CE1%\\My App\\data\\");
+    target.Files[2].DestinationDir = QStringLiteral("%ce1%\\%appname%\\");
+    EXPECT_EQ(entries.FilesInFolder(QStringLiteral("Program Files\\My App\\")), QList<int>({ 0, 2 }));
+
+    entries.RenameFolder(QStringLiteral("Program Files\\My App\\"), QStringLiteral("Tools"));
+    EXPECT_EQ(target.Files[0].DestinationDir, QStringLiteral("%CE1%\\Tools\\"));
+    EXPECT_EQ(target.Files[1].DestinationDir, QStringLiteral("%CE1%\\Tools\\data\\"));
+    EXPECT_EQ(target.Files[2].DestinationDir, QStringLiteral("%CE1%\\Tools\\"));
+
+    target.Files[0].DestinationDir = QStringLiteral("%ce1%\\tools\\");
+    EXPECT_EQ(entries.DeleteFolder(QStringLiteral("Program Files\\Tools\\")), 2);
+    ASSERT_EQ(target.Files.Count(), 1);
+    EXPECT_EQ(target.Files[0].DestinationDir, QStringLiteral("%ce1%\\tools\\")) << "another folder by its letter case";
+}
+
 TEST_F(DeviceFileEntriesTest, CopyFlagOnSeveralRowsAndDeletingRows)
 {
     entries.SetCopyFlag({ 0, 1, 2 }, 3);
