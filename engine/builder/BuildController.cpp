@@ -4,6 +4,7 @@
 #include "engine/cab/InfFile.h"
 #include "engine/cab/InfTextGenerator.h"
 #include "engine/builder/OutputFolderRule.h"
+#include "engine/builder/OutputNameRule.h"
 #include "engine/setup/SetupBuild.h"
 #include "helpers/core/PathFolders.h"
 #include "helpers/core/PathHelpers.h"
@@ -192,11 +193,19 @@ bool BuildController::CheckOutputFolder()
     return false;
 }
 
+bool BuildController::CheckOutputName(const QString &fileName, const QString &what)
+{
+    if (!LeavesOutputFolder(fileName))
+        return true;
+    Fail(QStringLiteral("Fatal Error: The %1 \"%2\" must name a file inside the output folder !").arg(what, fileName));
+    return false;
+}
+
 void BuildController::BuildCabs()
 {
     if (!Project || Project->Win32Only)
         return;
-    if (!CheckOutputFolder()) {
+    if (!CheckOutputFolder() || !CheckOutputName(Project->CABOutputFilename, QStringLiteral("CAB file name"))) {
         RequestCloseIfUnattended();
         return;
     }
@@ -277,7 +286,7 @@ void BuildController::BuildInstallation()
         return;
     ResultCode = Success;
     ErrorText.clear();
-    if (!CheckOutputFolder()) {
+    if (!CheckOutputFolder() || !CheckOutputName(Project->SetupExecName, QStringLiteral("setup file name"))) {
         RequestCloseIfUnattended();
         return;
     }

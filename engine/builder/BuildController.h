@@ -88,6 +88,8 @@ public:
     // True when the output folder exists or was created; otherwise logs why,
     // sets ResultCode to 3 and ErrorText.
     bool CheckOutputFolder();
+    // Fails the build when a name the project gives an output leads out of the output folder.
+    bool CheckOutputName(const QString &fileName, const QString &what);
     void BuildCabs();
     void BuildInstallation();
     // Ends cabwiz or asks the compile to stop.

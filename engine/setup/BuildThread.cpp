@@ -72,7 +72,9 @@ void TBuildThread::LogError(const QString &text)
 }
 
 // With a line, the error reads as the compiler's own output does: "Error on
-// line 12 in file.iss: message".
+// line 12 in file.iss: message". An error tied to no file and no line (the
+// setup package cannot be written, say) is the message alone, so that the
+// dialog after "Project: <name> - " does not read " - : ".
 void TBuildThread::LogCompileError(const TCompilerCallbackData &data)
 {
     const QString message = libraryText(data.Error.ErrorMsg);
@@ -80,7 +82,7 @@ void TBuildThread::LogCompileError(const TCompilerCallbackData &data)
     m_errorLine = data.Error.ErrorLine;
     const QString where = data.Error.ErrorFilename ? QStringLiteral(" in ") + m_errorFile : QString();
     if (m_errorLine <= 0) {
-        LogError(where + QStringLiteral(": ") + message);
+        LogError(where.isEmpty() ? message : where + QStringLiteral(": ") + message);
         return;
     }
     const QString located = QStringLiteral("%1%2: %3").arg(m_errorLine).arg(where, message);

@@ -3,7 +3,6 @@
 #include "platform/Registry.h"
 
 #include <QAction>
-#include <QDebug>
 #include <QMenu>
 
 namespace talmo {
@@ -24,8 +23,9 @@ TTntMRU::~TTntMRU()
 {
     if (m_registryPath.isEmpty())
         return;
-    if (RegistryStatus status = saveToRegistry(); !status)
-        qWarning().noquote() << status.message();
+    // A failed save leaves the store's changes pending; the program's last
+    // commit at quit tries again and reports the failure once.
+    (void)saveToRegistry();
 }
 
 void TTntMRU::setMaxItems(int maxItems)

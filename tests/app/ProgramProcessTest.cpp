@@ -1,5 +1,6 @@
 #include "tests/support/CopyFolder.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/ScopedFileSizeLimit.h"
 
 #include <QDir>
 #include <algorithm>
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -115,6 +118,50 @@ TEST_F(ProgramProcessTest, HeadlessStartsRefuseWhatTheyCannotDo)
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(u' ').toStdString() << run.standardError.toStdString();
         EXPECT_TRUE(run.standardError.contains(c.message)) << c.arguments.join(u' ').toStdString() << run.standardError.toStdString();
     }
+}
+
+// Settings that cannot be written at quit are told once, not once per window.
+TEST_F(ProgramProcessTest, UnwritableSettingsAreToldOnceAtQuit)
+{
+    const QString config = root.filePath(QStringLiteral("config"));
+    ASSERT_TRUE(QDir(config).removeRecursively());
+    QFile blocker(config + QStringLiteral("/talmo"));
+    ASSERT_TRUE(QDir().mkpath(config));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    const ProcessRun run = Start({ QStringLiteral("/B"), project() });
+
+    EXPECT_EQ(run.exitCode, 0) << run.standardError.toStdString();
+    EXPECT_EQ(run.standardError.count(QStringLiteral("Cannot create the settings folder")), 1) << run.standardError.toStdString();
+}
+
+// A FIFO where the settings belong would be read forever.
+TEST_F(ProgramProcessTest, ASettingsFileThatIsAFifoIsSetAsideAsDamaged)
+{
+    const QString settings = root.filePath(QStringLiteral("config/talmo/registry.json"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).path()));
+    ASSERT_EQ(mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+
+    const ProcessRun run = Start({ QStringLiteral("/B"), project() });
+
+    EXPECT_EQ(run.exitCode, 0) << run.standardError.toStdString();
+    EXPECT_TRUE(run.standardError.contains(QStringLiteral("talmo: The settings file \"%1\" is damaged.").arg(settings)))
+        << run.standardError.toStdString();
+    EXPECT_TRUE(QFileInfo(settings).isFile());
+}
+
+// The temporary folder and the disk are full: the build says so and fails.
+TEST_F(ProgramProcessTest, ABuildWhoseFilesCannotBeWrittenFails)
+{
+    ProcessRun run;
+    {
+        talmo::testing::ScopedFileSizeLimit fullDisk(100);
+        run = Start({ QStringLiteral("/B"), project() });
+    }
+    EXPECT_EQ(run.exitCode, 3) << run.standardError.toStdString();
+    EXPECT_TRUE(run.standardError.contains(QStringLiteral("talmo: Project: Hello.talmo - Fatal Error: "))) << run.standardError.toStdString();
+    EXPECT_EQ(Outputs(), QStringList());
 }
 
 } // namespace

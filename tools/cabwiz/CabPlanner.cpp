@@ -385,6 +385,9 @@ QString CabPlanner::existingSource(const QString &path, const InfLine &line, con
     const QFileInfo exact(path);
     if (exact.isFile())
         return path;
+    // A FIFO or a device would reach the cabinet writer, which names only the member.
+    if (exact.exists())
+        throw InfError(line.number, section, QStringLiteral("the source file %1 is not a regular file").arg(path));
     const QDir folder = exact.dir();
     QStringList matches;
     for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {

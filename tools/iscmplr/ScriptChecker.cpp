@@ -402,6 +402,8 @@ void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList 
             return;
         if (HostPaths::hasWildcards(source))
             throw CompileError::at(where, QStringLiteral("No files match \"%1\"").arg(source));
+        if (QFileInfo::exists(m_paths.resolve(source)))
+            throw CompileError::at(where, QStringLiteral("Source file \"%1\" is not a regular file").arg(source));
         throw CompileError::at(where, QStringLiteral("Source file \"%1\" does not exist").arg(source));
     }
     const QString baseFolder = QFileInfo(m_paths.resolve(source)).path();

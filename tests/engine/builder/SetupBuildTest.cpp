@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                             return FakeSetupCompiler::Fail(params, "Unknown parameter \"Sorce\"");
                         };
                     },
-                    2, ": Unknown parameter \"Sorce\"", "Error: : Unknown parameter \"Sorce\"", true},
+                    2, "Unknown parameter \"Sorce\"", "Error: Unknown parameter \"Sorce\"", true},
         FailureCase{"CabsFirstFail",
                     [](BuilderTestProject &fixture, ScriptedSource &, SetupBuild &) {
                         fixture.project.AppName.clear();

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace talmo;
 using namespace talmo::testing;
 
@@ -129,6 +131,33 @@ TEST_F(InfThroughCabwizTest, NewProjectTemplateIsRefusedForInstallingNothing)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.lines, QStringList{"Error: " + inf + ", line 22, section [DefaultInstall]: the cabinet installs "
                                                           "nothing: no file, no registry value and no shortcut"});
+    EXPECT_EQ(cabinetsIn(root.filePath(QStringLiteral("out"))), QStringList());
+}
+
+} // namespace
+
+namespace {
+
+// A device file that is a FIFO cannot go into a cabinet; the error names the
+// user's file, not the member name the cabinet would have given it.
+TEST_F(InfThroughCabwizTest, ADeviceFileThatIsNoRegularFileIsNamedInTheError)
+{
+    const QString fifo = root.filePath(QStringLiteral("demo/bin/helper.dll"));
+    ASSERT_TRUE(QFile::remove(fifo));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    TProjectContainer project;
+    BuildInfFixture(project, InfFixtureFolders{root.filePath(QStringLiteral("demo/demo.talmo")),
+                                               root.filePath(QStringLiteral("demo/bin/")), QStringLiteral("../shared/"),
+                                               root.filePath(QStringLiteral("demo/arm/"))});
+    const QString inf = working(QStringLiteral("Demo_App.inf"));
+    writeInfFile(inf, InfTextGenerator(QStringLiteral(TALMO_TEST_PROGRAM_DIR), root.filePath(QStringLiteral("work")))
+                          .Generate(project));
+    const CabwizResult result = runCabwiz({inf, QStringLiteral("/dest"), root.filePath(QStringLiteral("out")),
+                                           QStringLiteral("/cpu"), QStringLiteral("ARMV4"), QStringLiteral("MIPSII")});
+    EXPECT_EQ(result.exitCode, 1);
+    ASSERT_FALSE(result.errorLines().isEmpty()) << result.lines.join(u'\n').toStdString();
+    for (const QString &line : result.errorLines())
+        EXPECT_TRUE(line.endsWith(QStringLiteral("the source file %1 is not a regular file").arg(fifo))) << line.toStdString();
     EXPECT_EQ(cabinetsIn(root.filePath(QStringLiteral("out"))), QStringList());
 }
 

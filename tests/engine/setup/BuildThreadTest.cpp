@@ -201,7 +201,8 @@ TEST_F(BuildThread, compileErrorsAreLoggedWithTheirLineAndFile)
          QStringLiteral("Line 12 in /home/Проект €/inc.isi: Unknown flag")},
         // No line: the compiler's plain form.
         {"inc.isi", 0, QStringLiteral("Error:  in inc.isi: Unknown flag"), QStringLiteral(" in inc.isi: Unknown flag")},
-        {nullptr, 0, QStringLiteral("Error: : Unknown flag"), QStringLiteral(": Unknown flag")},
+        // Neither file nor line: the message alone, never an empty "<file>: " part.
+        {nullptr, 0, QStringLiteral("Error: Unknown flag"), QStringLiteral("Unknown flag")},
     };
     for (const Case &c : cases) {
         FakeCompiler::behaviour = [&](const TCompileScriptParamsEx &params) {
