@@ -282,17 +282,19 @@ QString TELDesigner::MakeUniqueName(const QString &baseName) const
         prefix = baseName.mid(1);
     for (int number = 1;; ++number) {
         const QString name = prefix + QString::number(number);
-        if (!m_designControl || !m_designControl->findComponent(name))
+        if ((!m_designControl || !m_designControl->findComponent(name)) && nameRefusal(name).isEmpty())
             return name;
     }
 }
 
-void TELDesigner::CheckComponentRename(const TDesignControl &component, const QString &, const QString &newName) const
+void TELDesigner::CheckComponentRename(const TDesignControl &component, const QString &currentName,
+                                       const QString &newName) const
 {
     if (!IsDesignable(&component))
         return;
-    if (!isAcceptableName(newName))
-        throw EELDesigner(EELDesigner::invalidName());
+    const QString refusal = nameRefusal(newName, currentName);
+    if (!refusal.isEmpty())
+        throw EELDesigner(refusal);
     const TDesignControl *holder = m_designControl->findComponent(newName);
     if (holder && holder != &component)
         throw EELDesigner(EELDesigner::duplicateName());

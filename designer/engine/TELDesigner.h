@@ -101,11 +101,12 @@ public:
     // selected control, else the design control.
     TDesignControl *PasteTarget() const;
 
-    // A name the design control's owned components do not bear yet, made
-    // from a class name ("TButton" gives Button1, Button2, ...).
+    // A name the design control's owned components do not bear yet and
+    // OnValidateName takes, made from a class name ("TButton" gives Button1,
+    // Button2, ...).
     QString MakeUniqueName(const QString &baseName) const;
-    // Throws EELDesigner "SInvalidName" or "SDuplicateName" for a name the
-    // component may not take.
+    // Throws EELDesigner "SInvalidName" (or the refusal OnValidateName gave)
+    // or "SDuplicateName" for a name the component may not take.
     void CheckComponentRename(const TDesignControl &component, const QString &currentName,
                               const QString &newName) const;
 
@@ -138,7 +139,8 @@ private:
     void deactivate(bool controlDestroyed);
     void selectionChanged();
     void gridChanged();
-    bool isAcceptableName(const QString &name) const;
+    // Empty for a name the component may take, else why not.
+    QString nameRefusal(const QString &name, const QString &currentName = {}) const;
     bool siblingsOfLastLocked(int lock) const;
     QStringList namesOfSelectedTrees() const;
     void cascade(TDesignControl &control) const;

@@ -80,7 +80,7 @@ void TELDesigner::PasteFromClipboard()
     QList<TELPastedControl> made;
     TDesignPasteNames names(
         root, [this](const QString &className) { return MakeUniqueName(className); },
-        [this](const QString &name) { return isAcceptableName(name); });
+        [this](const QString &name) { return nameRefusal(name).isEmpty(); });
     TDesignReadHooks hooks = names.hooks();
     hooks.name = [&names, &made](const QString &storedName, const QString &className) {
         const QString name = names.name(storedName, className);
@@ -132,12 +132,15 @@ void TELDesigner::cascade(TDesignControl &control) const
     control.setBounds(place.x(), place.y(), control.width(), control.height());
 }
 
-bool TELDesigner::isAcceptableName(const QString &name) const
+QString TELDesigner::nameRefusal(const QString &name, const QString &currentName) const
 {
-    TELValidateNameArgs args{name, ComponentTextSyntax::isName(name) && !ComponentTextSyntax::isKeyword(name)};
+    TELValidateNameArgs args{name, ComponentTextSyntax::isName(name) && !ComponentTextSyntax::isKeyword(name),
+                             currentName, QString()};
     if (args.isValidName && events.OnValidateName)
         events.OnValidateName(args);
-    return args.isValidName;
+    if (args.isValidName)
+        return {};
+    return args.refusal.isEmpty() ? EELDesigner::invalidName() : args.refusal;
 }
 
 } // namespace talmo

@@ -44,6 +44,10 @@ struct TELValidateNameArgs
 {
     QString name;
     bool isValidName = true;
+    // The component's present name; empty for a component being made.
+    QString currentName;
+    // Why a handler refused the name; empty leaves the engine's own message.
+    QString refusal;
 };
 
 struct TELUniqueNameArgs

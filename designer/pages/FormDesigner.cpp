@@ -3,6 +3,7 @@
 #include "designer/PageDfm.h"
 #include "designer/controls/FormDesignerClasses.h"
 #include "designer/controls/Panel.h"
+#include "designer/core/CodeIdentifiers.h"
 #include "designer/core/PageEventEntries.h"
 #include "designer/core/PageNameRules.h"
 #include "designer/core/ProcedureNames.h"
@@ -224,9 +225,9 @@ void TFormDesigner::bindDesigner()
     events.OnControlInserted = [this] { controlInserted(); };
     events.OnChangeSelection = [this] { ChangeSelection(); };
     events.OnKeyDown = [this](TELKeyArgs &args) { designerKeyDown(args); };
-    events.OnValidateName = [](TELValidateNameArgs &args) {
-        if (!PageNameRules::ControlNameRefusal(args.name).isEmpty())
-            args.isValidName = false;
+    events.OnValidateName = [this](TELValidateNameArgs &args) {
+        args.refusal = controlNameRefusal(args.currentName, args.name);
+        args.isValidName = args.refusal.isEmpty();
     };
     connect(m_designer, &TELDesigner::controlsPasted, this, &TFormDesigner::controlsPasted);
     connect(m_palette, &DesignerPalette::clicked, this, &TFormDesigner::paletteClicked);
@@ -587,6 +588,15 @@ bool TFormDesigner::runEngineCommand(const std::function<void()> &command)
         UiServices::current().showMessage(this, UiMessageKind::Error, WindowCaption, error.message());
         return false;
     }
+}
+
+// A control's name is also part of its variable in the setup's code.
+QString TFormDesigner::controlNameRefusal(const QString &currentName, const QString &name) const
+{
+    const QString refusal = PageNameRules::ControlNameRefusal(name);
+    if (!refusal.isEmpty() || !pageExists())
+        return refusal;
+    return CodeIdentifiers(m_project.CustomForms, m_project.CommonCode).ControlNameRefusal(m_formIndex, currentName, name);
 }
 
 void TFormDesigner::markModified()

@@ -115,6 +115,7 @@ private:
     QStringList ownedNames(const QList<TDesignControl *> &controls) const;
     QStringList controlNames() const;
     void enableClipboardButtons();
+    QString controlNameRefusal(const QString &currentName, const QString &name) const;
     void markModified();
     // Runs an engine command; its refusal (a locked control...) is shown.
     bool runEngineCommand(const std::function<void()> &command);

@@ -4,7 +4,7 @@
 #include "designer/DesignFont.h"
 #include "designer/core/PageEventEntries.h"
 #include "designer/core/PageEventRules.h"
-#include "designer/core/PageNameRules.h"
+#include "designer/core/CodeIdentifiers.h"
 #include "designer/core/ProcedureNames.h"
 #include "helpers/ui/UiServices.h"
 #include "model/EventUnitHandOver.h"
@@ -327,7 +327,13 @@ void PageInspector::addEventRows(const QString &object)
             continue;
         auto *row = items->addChild<TNxComboBoxItem>(events, units[i].Event);
         row->setTag(i);
-        row->setOptions(itoAutoApply);
+        // A typed name applies when the edit ends, not under every letter
+        // ("In" on the way to "InitPage" is no name); a choice applies at once,
+        // once the editor holds it.
+        TNextInspector *inspector = &m_inspector;
+        connect(row, &TNxPopupItem::closeUp, this, [inspector] {
+            QMetaObject::invokeMethod(inspector, [inspector] { inspector->applyEdit(false); }, Qt::QueuedConnection);
+        });
         showEventValue(row, i);
     }
 }
@@ -488,7 +494,7 @@ void PageInspector::setMemberChanged(TNxPropertyItem *member)
 
 bool PageInspector::pageNameChanged(TNxPropertyItem *row, const QString &value)
 {
-    const QString refusal = PageNameRules::PageNameRefusal(value, m_project.CustomForms, m_pageIndex);
+    const QString refusal = identifiers().PageNameRefusal(m_pageIndex, value);
     if (refusal.isEmpty()) {
         page().Name = value;
         return true;
@@ -525,7 +531,9 @@ void PageInspector::eventChanged(TNxPropertyItem *row, QString value)
         m_hooks.eventDisabled();
         return;
     }
-    const EventEnableVerdict verdict = PageEventRules::EnableEvent(form.ExecUnits, entry, value);
+    const QString refusal = identifiers().ProcedureNameRefusal(m_pageIndex, entry, value);
+    const EventEnableVerdict verdict =
+        refusal.isEmpty() ? PageEventRules::EnableEvent(form.ExecUnits, entry, value) : EventEnableVerdict{ false, refusal };
     m_quiet = false;
     if (!verdict.accepted) {
         showEventValue(row, entry);
@@ -549,6 +557,11 @@ void PageInspector::fontButtonClick(TNxPropertyItem *row)
     m_quiet = false;
     markModified();
     m_hooks.savePage();
+}
+
+CodeIdentifiers PageInspector::identifiers() const
+{
+    return CodeIdentifiers(m_project.CustomForms, m_project.CommonCode);
 }
 
 void PageInspector::markModified()

@@ -9,6 +9,7 @@
 
 namespace talmo {
 
+class CodeIdentifiers;
 class PropertyWhiteList;
 class TDesignControl;
 class TNextInspector;
@@ -86,6 +87,8 @@ private:
     void setMemberChanged(TNxPropertyItem *member);
     bool pageNameChanged(TNxPropertyItem *row, const QString &value);
     void eventChanged(TNxPropertyItem *row, QString value);
+    // What the setup's code declares as the project now stands.
+    CodeIdentifiers identifiers() const;
     void markModified();
 
     TNextInspector &m_inspector;

@@ -325,20 +325,9 @@ TEST(CutEventStashTest, ControlsCutTogetherLinkAgainAndCollisionsGetFreshNames)
     EXPECT_TRUE(f.unit("Label1", "OnClick").Enabled);
 }
 
-TEST(PageNameRulesTest, ControlAndPageNames)
+TEST(PageNameRulesTest, FormIsKeptForThePage)
 {
     EXPECT_FALSE(PageNameRules::ControlNameRefusal("FORM").isEmpty());
     EXPECT_FALSE(PageNameRules::ControlNameRefusal("form").isEmpty());
     EXPECT_TRUE(PageNameRules::ControlNameRefusal("Form1").isEmpty());
-
-    TCustomForms pages;
-    pages.AddNew(false).Name = "Welcome";
-    pages.AddNew(false).Name = "Options";
-    const std::pair<const char *, bool> cases[] = {
-        { "Options", true }, { "Details", true }, { "welcome", false }, { "", false }, { "2nd", false },
-        { "My Page", false }, { "begin", false }, { "_Page2", true },
-    };
-    for (const auto &[name, accepted] : cases)
-        EXPECT_EQ(PageNameRules::PageNameRefusal(QString::fromLatin1(name), pages, 1).isEmpty(), accepted) << name;
-    EXPECT_EQ(PageNameRules::PageNameRefusal("welcome", pages, 1), "A page named Welcome already exists");
 }

@@ -18,6 +18,7 @@
 #include "pagehost/ProjectPageFactory.h"
 #include "tests/support/QtPrinters.h"
 #include "widgets/NextInspector.h"
+#include "widgets/NxEdit.h"
 #include "widgets/NxPageControl.h"
 
 #include <QAbstractButton>
@@ -408,4 +409,83 @@ TEST_F(FormDesignerTest, TheRootFillsTheDesignSurfaceExactly)
     EXPECT_EQ(designer->rootPanel()->parentWidget(), surface);
     EXPECT_EQ(designer->rootPanel()->geometry(), surface->rect());
     EXPECT_EQ(surface->size(), designer->designer().DesignPanel()->contentsRect().size());
+}
+
+namespace {
+
+TNxPropertyItem *inspectorRow(TNextInspector *inspector, const QString &caption, const QString &parent)
+{
+    for (int i = 0; i < inspector->items()->count(); ++i) {
+        TNxPropertyItem *row = inspector->items()->item(i);
+        if (row->caption() == caption && row->parentItem() && row->parentItem()->caption() == parent)
+            return row;
+    }
+    return nullptr;
+}
+
+// Types into the row's editor and ends the edit with Return, as a user does.
+void typeInto(TNextInspector *inspector, TNxPropertyItem *row, const QString &text)
+{
+    inspector->selectItem(row);
+    TNxCustomEdit *editor = inspector->editor();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
+} // namespace
+
+// A typed procedure name applies when the edit ends: its letters on the way
+// ("In" is a reserved word) are no names of their own.
+TEST_F(FormDesignerTest, TypedProcedureNamesThatCannotCompileAreRefused)
+{
+    project.CommonCode = QStringList{ "procedure Shared;", "begin", "end;" };
+    open();
+    const int click = PageEventRules::EntryOf(page().ExecUnits, "Button1", "OnClick");
+    selection().SelectOnly(control("Button1"));
+    TNextInspector *inspector = host.inspector();
+    for (const QString &name : { QStringLiteral("My Handler"), QStringLiteral("Shared"), QStringLiteral("begin") }) {
+        typeInto(inspector, inspectorRow(inspector, "OnClick", "Events"), name);
+        EXPECT_FALSE(page().ExecUnits[click].Enabled) << name.toStdString();
+    }
+    EXPECT_EQ(ui.shownTexts(), QStringList({ "\"My Handler\" is not a valid procedure name",
+                                             "Shared is already used in the setup's code by the global code",
+                                             "\"begin\" is not a valid procedure name" }));
+
+    typeInto(inspector, inspectorRow(inspector, "OnClick", "Events"), "InitPage");
+    EXPECT_TRUE(page().ExecUnits[click].Enabled);
+    EXPECT_EQ(page().ExecUnits[click].eventNameInCode, "InitPage");
+    EXPECT_EQ(ui.shownTexts().size(), 3);
+}
+
+TEST_F(FormDesignerTest, ControlsAndPagesCannotTakeDeclaredNames)
+{
+    open();
+    const int click = PageEventRules::EntryOf(page().ExecUnits, "Button1", "OnClick");
+    ASSERT_TRUE(PageEventRules::EnableEvent(page().ExecUnits, click, "Details_Button1OnClick").accepted);
+    selection().SelectOnly(control("Button10"));
+    TNextInspector *inspector = host.inspector();
+    typeInto(inspector, inspectorRow(inspector, "Name", "Properties"), "Button1OnClick");
+    EXPECT_EQ(control("Button10")->name(), "Button10");
+    EXPECT_EQ(ui.shownTexts().last(), "Details_Button1OnClick is already used in the setup's code by the procedure "
+                                      "of Button1.OnClick on page Details");
+
+    selection().Clear();
+    typeInto(inspector, inspectorRow(inspector, "Name", "Properties"), "Result");
+    EXPECT_EQ(page().Name, "Details");
+    EXPECT_EQ(ui.shownTexts().last(), "Result is already used in the setup's code by the script itself");
+    EXPECT_EQ(ui.shownTexts().size(), 2);
+}
+
+// New controls take the first number whose variable is free.
+TEST_F(FormDesignerTest, NewControlsSkipNamesTheCodeDeclares)
+{
+    project.CommonCode = QStringList{ "var", "  Details_Button2: Integer;" };
+    open();
+    selection().SelectOnly(control("Button1"));
+    designer->copyControls();
+    designer->pasteControls();
+    EXPECT_NE(control("Button3"), nullptr);
+    EXPECT_EQ(control("Button2"), nullptr);
 }

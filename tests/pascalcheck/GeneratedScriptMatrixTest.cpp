@@ -1,11 +1,15 @@
 #include "MatrixProject.h"
+#include "PascalChecker.h"
 #include "ScriptCompile.h"
+#include "SetupPackage.h"
 
+#include "designer/core/PredefinedScriptNames.h"
 #include "platform/ProgramFolder.h"
 
 #include "tests/support/QtPrinters.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,6 +27,76 @@ std::string numbered(const QStringList &code)
     for (qsizetype i = 0; i < code.size(); ++i)
         text += std::to_string(i + 1) + ": " + code.at(i).toStdString() + "\n";
     return text;
+}
+
+// The names [Code] declares outside any routine: routines, and the
+// variables and constants of sections between them. Bodies are skipped by
+// their begin/case/try ... end nesting.
+QStringList globalNamesOf(const QStringList &code)
+{
+    static const QRegularExpression header(QStringLiteral("^(procedure|function)\\s+(\\w+)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression declared(QStringLiteral("^([\\w\\s,]+?)\\s*[:=]"));
+    static const QRegularExpression section(QStringLiteral("^(var|const)\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression ignored(QStringLiteral("\\{[^}]*\\}|//.*|'[^']*'"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z_]\\w*"));
+    enum State { Top, Head, Body, Section } state = Top;
+    int depth = 0;
+    QStringList names;
+    for (const QString &line : code) {
+        QString text = line.trimmed();
+        if (state == Body) {
+            const QString bare = QString(line).remove(ignored);
+            for (auto it = word.globalMatch(bare); it.hasNext();) {
+                const QString found = it.next().captured().toLower();
+                depth += found == QLatin1String("begin") || found == QLatin1String("case") || found == QLatin1String("try");
+                depth -= found == QLatin1String("end");
+            }
+            if (depth <= 0)
+                state = Top;
+            continue;
+        }
+        const QRegularExpressionMatch routine = header.match(text);
+        if (routine.hasMatch()) {
+            names.append(routine.captured(2));
+            const bool bodiless = text.contains(QLatin1String("external"), Qt::CaseInsensitive)
+                || text.contains(QLatin1String("forward"), Qt::CaseInsensitive);
+            state = bodiless ? Top : Head;
+            continue;
+        }
+        if (state == Head) {
+            if (text.startsWith(QLatin1String("begin"), Qt::CaseInsensitive)) {
+                state = Body;
+                depth = 1;
+            }
+            continue;
+        }
+        const QRegularExpressionMatch opened = section.match(text);
+        if (opened.hasMatch()) {
+            state = Section;
+            text = text.mid(opened.capturedLength()).trimmed();
+        }
+        if (state != Section || text.isEmpty())
+            continue;
+        const QRegularExpressionMatch declaration = declared.match(text);
+        if (declaration.hasMatch()) {
+            for (const QString &name : declaration.captured(1).split(u','))
+                names.append(name.trimmed());
+        } else if (!text.startsWith(QLatin1String("//")) && !text.startsWith(u'{')) {
+            state = Top;
+        }
+    }
+    return names;
+}
+
+// The project's own pages and global code declare the name.
+bool projectDeclares(const TProjectContainer &project, const QString &name)
+{
+    for (const TCustomForm &page : project.CustomForms) {
+        if (name == page.Name || name.startsWith(page.Name + u'_'))
+            return true;
+    }
+    return globalNamesOf(project.CommonCode).contains(name);
 }
 
 class GeneratedScriptMatrix : public testing::TestWithParam<unsigned>
@@ -45,6 +119,16 @@ TEST_P(GeneratedScriptMatrix, CompilesWithItsCode)
     const ScriptCompileResult compiled = compileScript(script, folder.path(), folder.filePath(QStringLiteral("out")));
     EXPECT_EQ(compiled.result, 0) << compiled.errors.join(QLatin1Char('\n')).toStdString() << "\n" << numbered(script);
     EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("out/setup.exe"))));
+    // The page designer refuses every name the joined code declares for pages,
+    // controls and procedures.
+    const QMap<QString, QByteArray> package = SetupPackageEntries(folder.filePath(QStringLiteral("out/setup.exe")));
+    const QStringList preprocessed = QString::fromLatin1(package.value(QStringLiteral("script.iss"))).split(u'\n');
+    QStringList unknown;
+    for (const QString &name : globalNamesOf(codeSectionsOf(preprocessed))) {
+        if (!PredefinedScriptNames::IsPredefined(name) && !projectDeclares(project, name))
+            unknown.append(name);
+    }
+    EXPECT_EQ(unknown, QStringList());
 }
 
 // Every feature alone on a device project, the desktop-only project with the
