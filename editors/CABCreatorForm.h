@@ -6,6 +6,8 @@
 #include "pagehost/HostedPage.h"
 #include "widgets/PopupMenuRunner.h"
 
+#include <QPointer>
+
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -102,7 +104,9 @@ public:
     TNxEdit *gui_BuildAppDescription;
     TNxEdit *gui_cab_filename_output;
     TNxButtonEdit *gui_installdir;
-    QTreeWidget *gui_CEDevices;
+    // Held weakly: the page saves their settings when it goes, and must not
+    // touch them when they went first.
+    QPointer<QTreeWidget> gui_CEDevices;
     QPushButton *bt_ced_add;
     QPushButton *bt_ced_edit;
     QPushButton *bt_ced_delete;
@@ -112,11 +116,11 @@ public:
     QPushButton *bt_str_edit;
 
     TNxComboBox *cb_ppcfs_targets;
-    TNxSplitter *NxSplitter1;
+    QPointer<TNxSplitter> NxSplitter1;
     TNxHeaderPanel *NxHeaderPanel1;
     TNxHeaderPanel *NxHeaderPanel2;
     QTreeWidget *tv_ppcfs_folders;
-    QTreeWidget *lv_ppcfs_files;
+    QPointer<QTreeWidget> lv_ppcfs_files;
     TNextInspector *NextInspector1;
     TNxTextItem *NxTextItem2;
     TNxTextItem *NxTextItem1;

@@ -45,9 +45,11 @@ void TCABCreatorForm::writeSettings() const
     Registry registry;
     if (!registry.openKey(SettingsKey, true))
         return;
-    const QList<int> sizes = NxSplitter1->sizes();
-    (void)registry.writeInteger(LeftWidthValue, sizes.value(0));
-    (void)registry.writeInteger(RightWidthValue, sizes.value(1));
+    if (NxSplitter1) {
+        const QList<int> sizes = NxSplitter1->sizes();
+        (void)registry.writeInteger(LeftWidthValue, sizes.value(0));
+        (void)registry.writeInteger(RightWidthValue, sizes.value(1));
+    }
     (void)registry.writeInteger(SortColumnValue, m_sortColumn);
     (void)registry.writeInteger(ViewStyleValue, m_filesViewStyle);
     (void)registry.writeBool(SortAscendingValue, m_sortAscending);

@@ -210,6 +210,8 @@ TabStripGeometry TNxPageControl::geometryWith(TPageOptions options) const
     for (const TNxTabSheet *page : pages())
         g.tabs.append({page->hasTab() ? tabWidthOf(page) : 0, page->hasTab()});
     g.activeIndex = activePage() ? activePageIndex() : -1;
+    // Tabs that came to fit are never left scrolled out of sight.
+    g.scrollOffset = qMin(g.scrollOffset, g.maxScroll());
     return g;
 }
 

@@ -65,6 +65,8 @@ constexpr int SectionItemHeight = 26;
 constexpr int LinkIndent = 8;
 constexpr int LinkSpacing = 2;
 constexpr int PathBarHeight = 24;
+// Leaves the inspector most of the pane even in the smallest window.
+constexpr int DefaultHelpHeight = 140;
 constexpr int LeftPanelWidth = 210;
 // The panels frame the pages; the pages bring their own margins.
 constexpr int PanelMargin = 2;
@@ -207,6 +209,7 @@ void TprojectForm::buildLeftPanel(QWidget *panel)
     // The help keeps its height; the inspector takes what the window gives.
     m_propertiesSplitter->setStretchFactor(0, 1);
     m_propertiesSplitter->setStretchFactor(1, 0);
+    m_propertiesSplitter->setSizes({1, DefaultHelpHeight});
     addSheet(m_sidePages, QStringLiteral("Properties"), m_propertiesSplitter);
 
     auto *layout = new QVBoxLayout(panel);

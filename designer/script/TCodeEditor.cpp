@@ -3,6 +3,7 @@
 #include "designer/core/CompletionTypes.h"
 #include "designer/script/ScriptEditor.h"
 #include "designer/script/ScriptHelpPane.h"
+#include "pagehost/IProjectWindowHost.h"
 #include "model/ProjectContainer.h"
 
 #include <QVBoxLayout>
@@ -29,6 +30,8 @@ TCodeEditor::TCodeEditor(TProjectContainer &project, IProjectWindowHost &host, c
         m_helpPane = new ScriptHelpPane(host, *knowledge, this);
         m_helpPane->bind();
         m_helpPane->restart();
+        // The page's help is in sight from the start.
+        host.showSidePane(SidePane::Helper);
         connect(m_editor, &ScriptEditor::locateSelectionInHelper, m_helpPane, &ScriptHelpPane::locate);
     }
     showCode();

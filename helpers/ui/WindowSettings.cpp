@@ -41,6 +41,8 @@ QString columnValueName(const QWidget *listView, int column)
 
 RegistryStatus saveColumns(Registry &registry, const QWidget *listView, const QHeaderView *header)
 {
+    if (!listView || !header)
+        return {};
     for (int column = 0; column < header->count(); ++column) {
         if (RegistryStatus status = registry.writeInteger(columnValueName(listView, column), header->sectionSize(column));
             !status)
@@ -51,6 +53,8 @@ RegistryStatus saveColumns(Registry &registry, const QWidget *listView, const QH
 
 void restoreColumns(const Registry &registry, const QWidget *listView, QHeaderView *header)
 {
+    if (!listView || !header)
+        return;
     for (int column = 0; column < header->count(); ++column)
         header->resizeSection(column, RegReadIntegerDef(registry, columnValueName(listView, column),
                                                         header->sectionSize(column)));
@@ -101,22 +105,22 @@ void RestoreFormPlacement(const Registry &registry, QWidget *form)
 
 RegistryStatus SaveListViewColumns(Registry &registry, const QTreeView *listView)
 {
-    return saveColumns(registry, listView, listView->header());
+    return saveColumns(registry, listView, listView ? listView->header() : nullptr);
 }
 
 RegistryStatus SaveListViewColumns(Registry &registry, const QTableView *listView)
 {
-    return saveColumns(registry, listView, listView->horizontalHeader());
+    return saveColumns(registry, listView, listView ? listView->horizontalHeader() : nullptr);
 }
 
 void RestoreListViewColumns(const Registry &registry, QTreeView *listView)
 {
-    restoreColumns(registry, listView, listView->header());
+    restoreColumns(registry, listView, listView ? listView->header() : nullptr);
 }
 
 void RestoreListViewColumns(const Registry &registry, QTableView *listView)
 {
-    restoreColumns(registry, listView, listView->horizontalHeader());
+    restoreColumns(registry, listView, listView ? listView->horizontalHeader() : nullptr);
 }
 
 } // namespace talmo

@@ -22,7 +22,8 @@ RegistryStatus SaveFormPlacement(Registry &registry, const QWidget *form);
 void RestoreFormPlacement(const Registry &registry, QWidget *form);
 
 // One value per column, named after the list ("<objectName>Column_<n>"),
-// holding the column's width.
+// holding the column's width. A list that is gone (null) has nothing to save
+// or restore.
 RegistryStatus SaveListViewColumns(Registry &registry, const QTreeView *listView);
 RegistryStatus SaveListViewColumns(Registry &registry, const QTableView *listView);
 void RestoreListViewColumns(const Registry &registry, QTreeView *listView);

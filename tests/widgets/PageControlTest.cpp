@@ -177,6 +177,40 @@ TEST_F(PageControlFixture, TheCloseButtonAsksAndFreesTheActivePageOnlyWhenAccept
     EXPECT_EQ(control.activePageIndex(), 0);
 }
 
+TEST_F(PageControlFixture, FixedPagesHaveNoCloseButtonAndScrollButtonsOnlyWhileTheTabsOverflow)
+{
+    UseFixedPages(control);
+    for (const char *caption : {"Files", "Shortcuts", "Registry", "Run on Install"})
+        addPage(QString::fromLatin1(caption));
+    control.setActivePageIndex(0);
+    EXPECT_FALSE(control.options() & pgCloseButton);
+
+    // Four tabs of 60 overlapping by 10 need 212 pixels: they fit in 300.
+    control.resize(300, 250);
+    TabStripGeometry strip = control.stripGeometry();
+    EXPECT_FALSE(strip.has(pgScrollButtons));
+    EXPECT_EQ(strip.maxScroll(), 0);
+    EXPECT_EQ(strip.tabRect(3).right() < strip.rightLimit(), true) << "the last tab shows whole";
+    QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(control.width() - 12, 10));
+    EXPECT_EQ(control.getPageCount(), 4);
+
+    // At 180 they do not: the scroll buttons come and reach the last tab.
+    control.resize(180, 250);
+    strip = control.stripGeometry();
+    ASSERT_TRUE(strip.has(pgScrollButtons));
+    EXPECT_GT(strip.maxScroll(), 0);
+    control.setActivePageIndex(3);
+    strip = control.stripGeometry();
+    EXPECT_GE(strip.tabRect(3).left(), strip.stripRect().left());
+    EXPECT_LE(strip.tabRect(3).right(), strip.stripRect().right());
+
+    // Wide again: the buttons go and the tabs start at the left edge.
+    control.resize(400, 250);
+    strip = control.stripGeometry();
+    EXPECT_FALSE(strip.has(pgScrollButtons));
+    EXPECT_EQ(strip.tabRect(0).left(), control.indent());
+}
+
 TEST_F(PageControlFixture, OnlyTabSheetsMayBeInserted)
 {
     QLabel label;

@@ -173,6 +173,27 @@ TEST_F(HeaderPanelFixture, EveryHeaderStylePaints)
     EXPECT_EQ(image.pixelColor(100, 100), QColor(Qt::white));
 }
 
+TEST_F(HeaderPanelFixture, EveryHeaderStyleCoversEveryPixelOfThePanel)
+{
+    const QColor unpainted(255, 0, 255);
+    panel.setCaption("Project Components");
+    for (int border : {0, 1}) {
+        panel.setBorderWidth(border);
+        for (THeaderPanelStyle style : {psFlat, psNormal, psSectionHeader, psVista, psWindowsLive}) {
+            panel.setHeaderStyle(style);
+            QImage image(panel.size(), QImage::Format_ARGB32);
+            image.fill(unpainted);
+            panel.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            int left = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    left += image.pixelColor(x, y) == unpainted ? 1 : 0;
+            }
+            EXPECT_EQ(left, 0) << "style " << style << ", border " << border;
+        }
+    }
+}
+
 // An outer flip panel holding two inner ones, 100 and 80 pixels high.
 struct FlipPanelFixture : ::testing::Test
 {
