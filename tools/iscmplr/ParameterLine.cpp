@@ -26,16 +26,20 @@ public:
             parameter.name = readName();
             for (const Parameter &seen : std::as_const(result)) {
                 if (seen.name.compare(parameter.name, Qt::CaseInsensitive) == 0)
-                    fail(QStringLiteral("Parameter \"%1\" is given more than once").arg(parameter.name));
+                    fail(QStringLiteral("Cannot have multiple \"%1\" parameters").arg(parameter.name));
             }
             skipBlanks();
-            parameter.value = (!atEnd() && m_text.at(m_pos) == QLatin1Char('"')) ? readQuoted() : readPlain(parameter.name);
+            parameter.value = (!atEnd() && m_text.at(m_pos) == QLatin1Char('"')) ? readQuoted(parameter.name) : readPlain(parameter.name);
             result.append(parameter);
         }
     }
 
 private:
     [[noreturn]] void fail(const QString &message) const { throw CompileError::at(m_line, message); }
+    [[noreturn]] void failMisplacedQuotes(const QString &name) const
+    {
+        fail(QStringLiteral("Mismatched or misplaced quotes on parameter \"%1\"").arg(name));
+    }
     bool atEnd() const { return m_pos >= m_text.size(); }
 
     void skipBlanks()
@@ -51,20 +55,20 @@ private:
             ++m_pos;
         const QString name = m_text.mid(start, m_pos - start).trimmed();
         if (atEnd() || m_text.at(m_pos) != QLatin1Char(':'))
-            fail(QStringLiteral("Parameter \"%1\" has no \":\"").arg(name));
+            fail(QStringLiteral("Specified parameter \"%1\" has no value").arg(name));
         if (name.isEmpty())
-            fail(QStringLiteral("A parameter name is missing before \":\""));
+            fail(QStringLiteral("Unrecognized parameter name \"\""));
         ++m_pos;
         return name;
     }
 
-    QString readQuoted()
+    QString readQuoted(const QString &name)
     {
         ++m_pos;
         QString value;
         for (;;) {
             if (atEnd())
-                fail(QStringLiteral("A quoted value has no closing quote"));
+                fail(QStringLiteral("Missing closing quote on parameter \"%1\"").arg(name));
             const QChar c = m_text.at(m_pos++);
             if (c != QLatin1Char('"')) {
                 value += c;
@@ -77,7 +81,7 @@ private:
         }
         skipBlanks();
         if (!atEnd() && m_text.at(m_pos) != QLatin1Char(';'))
-            fail(QStringLiteral("Only \";\" may follow a quoted value"));
+            failMisplacedQuotes(name);
         if (!atEnd())
             ++m_pos;
         return value;
@@ -90,7 +94,7 @@ private:
             ++m_pos;
         const QString value = m_text.mid(start, m_pos - start).trimmed();
         if (value.contains(QLatin1Char('"')))
-            fail(QStringLiteral("The value of parameter \"%1\" holds a quote but is not quoted").arg(name));
+            failMisplacedQuotes(name);
         if (!atEnd())
             ++m_pos;
         return value;

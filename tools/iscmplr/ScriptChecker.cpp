@@ -322,16 +322,16 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
     for (const Parameter &parameter : line.parameters()) {
         const ParameterRule *known = rule.parameter(parameter.name);
         if (!known)
-            throw CompileError::at(where, QStringLiteral("Unknown parameter \"%1\" in [%2]").arg(parameter.name, rule.section));
+            throw CompileError::at(where, QStringLiteral("Unrecognized parameter name \"%1\"").arg(parameter.name));
         if (known->noEmpty && parameter.value.isEmpty())
-            throw CompileError::at(where, QStringLiteral("Parameter \"%1\" must not be empty").arg(known->name));
+            throw CompileError::at(where, QStringLiteral("Parameter \"%1\" is empty").arg(known->name));
         if (known->noQuotes && parameter.value.contains(QLatin1Char('"')))
-            throw CompileError::at(where, QStringLiteral("Parameter \"%1\" must not contain a quote").arg(known->name));
+            throw CompileError::at(where, QStringLiteral("Parameter \"%1\" cannot include quotes (\")").arg(known->name));
     }
     for (const ParameterRule &required : rule.parameters) {
         const bool destDirOfDontCopy = rule.section == QLatin1String("Files") && required.name == QLatin1String("DestDir");
         if (required.required && !destDirOfDontCopy && !line.has(required.name))
-            throw CompileError::at(where, QStringLiteral("Required parameter \"%1\" is missing").arg(required.name));
+            throw CompileError::at(where, QStringLiteral("Required parameter \"%1\" not specified").arg(required.name));
     }
     EntryValueChecks::check(rule, line);
     if (rule.parameter(QStringLiteral("Types")))
@@ -382,7 +382,7 @@ void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList 
     const QString destDir = line.value(QStringLiteral("DestDir"));
     const QString destName = line.value(QStringLiteral("DestName"));
     if (!flags.contains(QLatin1String("dontcopy")) && !line.has(QStringLiteral("DestDir")))
-        throw CompileError::at(where, QStringLiteral("Required parameter \"DestDir\" is missing"));
+        throw CompileError::at(where, QStringLiteral("Required parameter \"DestDir\" not specified"));
     if (line.has(QStringLiteral("CopyMode")))
         m_result.warnings << QStringLiteral("Line %1: the parameter \"CopyMode\" is obsolete").arg(where.line);
     m_filesNames.add(HostPaths::fileNamePart(source));
@@ -401,7 +401,7 @@ void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList 
         if (flags.contains(QLatin1String("skipifsourcedoesntexist")))
             return;
         if (HostPaths::hasWildcards(source))
-            throw CompileError::at(where, QStringLiteral("No files match \"%1\"").arg(source));
+            throw CompileError::at(where, QStringLiteral("No files found matching \"%1\"").arg(source));
         if (QFileInfo::exists(m_paths.resolve(source)))
             throw CompileError::at(where, QStringLiteral("Source file \"%1\" is not a regular file").arg(source));
         throw CompileError::at(where, QStringLiteral("Source file \"%1\" does not exist").arg(source));
@@ -455,8 +455,13 @@ void ScriptChecker::checkExpressionNames(const SourceLine &where, const QString 
             continue;
         while (word.startsWith(QLatin1Char('!')) || word.startsWith(QLatin1Char('*')))
             word.remove(0, 1);
-        if (!word.isEmpty() && !known.contains(word))
-            throw CompileError::at(where, QStringLiteral("Parameter \"%1\" names an undefined %2 \"%3\"").arg(parameter, kind, word));
+        if (word.isEmpty() || known.contains(word))
+            continue;
+        const QString unknown = QStringLiteral("Parameter \"%1\" includes an unknown %2").arg(parameter, kind);
+        // Types are a plain list; the others are expressions, whose errors the compiler wraps.
+        throw CompileError::at(where, parameter == QLatin1String("Types")
+                                          ? unknown
+                                          : QStringLiteral("Directive or parameter \"%1\" expression error: %2").arg(parameter, unknown));
     }
 }
 
