@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -332,9 +333,17 @@ void TWin32InstallationForm::RegistryRowChanged(TNxPropertyItem *item, const QSt
         refreshRegistryRow(listRow);
     }
     if (move) {
+        const int rememberedRow = lv_registry->indexOfTopLevelItem(lv_registry->currentItem());
         completeKeyNodes();
         for (QTreeWidgetItem *listRow : selected)
             delete listRow;
+        // The values left behind are edited next: the row now at the moved row's place.
+        QTreeWidgetItem *next = lv_registry->topLevelItem(std::min(rememberedRow, lv_registry->topLevelItemCount() - 1));
+        lv_registry->setCurrentItem(next);
+        if (next)
+            next->setSelected(true);
+        // The rows are rebuilt once this change has returned to the inspector.
+        QTimer::singleShot(0, this, &TWin32InstallationForm::RegistryListSelect);
     }
     markModified();
 }

@@ -447,6 +447,28 @@ TEST_F(Win32InstallationFormTest, RegistryDefaultPlaceholderMovesAndRenames)
     EXPECT_TRUE(project.Modified);
 }
 
+TEST_F(Win32InstallationFormTest, AfterAMoveTheInspectorEditsTheValueThatTookTheMovedRowsPlace)
+{
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "a");
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "b");
+    auto page = openPage();
+    page->setActivePage(TWin32InstallationForm::RegistryPage);
+    ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    selectRows(page->lv_registry, {1});
+    ASSERT_EQ(row(3)->value(), "a");
+    row(1)->setValue("Software\\Moved");
+    EXPECT_EQ(column(page->lv_registry, 0), QStringList({"(default)", "b"}));
+    // The rows are rebuilt once the change has returned to the inspector.
+    QCoreApplication::processEvents();
+    ASSERT_NE(row(3), nullptr);
+    EXPECT_EQ(row(3)->value(), "b");
+    EXPECT_EQ(page->lv_registry->selectedItems(), QList<QTreeWidgetItem *>({page->lv_registry->topLevelItem(1)}));
+    row(4)->setValue("data of b");
+    EXPECT_EQ(plugin().RegistryEntries[1].ValueData, "data of b");
+    EXPECT_EQ(plugin().RegistryEntries[0].ValueData, QString());
+    EXPECT_EQ(page->lv_registry->topLevelItem(1)->text(2), "data of b");
+}
+
 TEST_F(Win32InstallationFormTest, TypedRegistryDataTheSetupCannotTakeIsRefused)
 {
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "blob").ValueType = "Binary";
