@@ -218,7 +218,9 @@ private:
     QString insertionFolder() const;
     bool runAddFilesOptions(const QString &folder, const QStringList &paths, bool relative, AddFilesOptions &options);
     void addFilesWithOptions(const QStringList &paths, const AddFilesOptions &options);
-    void selectLastFileRow();
+    // Selects the listed rows of the file entries from this index on, the
+    // ones just added, so the inspector edits them.
+    void selectFileEntriesFrom(int firstIndex);
     QList<int> selectedFileIndexes() const;
 
     // Registry tab internals.

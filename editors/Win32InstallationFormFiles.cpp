@@ -425,15 +425,23 @@ QList<int> TWin32InstallationForm::selectedFileIndexes() const
     return indexes;
 }
 
-void TWin32InstallationForm::selectLastFileRow()
+void TWin32InstallationForm::selectFileEntriesFrom(int firstIndex)
 {
-    const int count = lv_win32_files->topLevelItemCount();
-    if (count == 0)
-        return;
-    lv_win32_files->clearSelection();
-    QTreeWidgetItem *last = lv_win32_files->topLevelItem(count - 1);
-    lv_win32_files->setCurrentItem(last);
-    last->setSelected(true);
+    QList<QTreeWidgetItem *> added;
+    for (int r = 0; r < lv_win32_files->topLevelItemCount(); ++r) {
+        QTreeWidgetItem *row = lv_win32_files->topLevelItem(r);
+        if (fileIndexOf(row) >= firstIndex)
+            added.append(row);
+    }
+    {
+        const QSignalBlocker blocker(lv_win32_files);
+        lv_win32_files->clearSelection();
+        lv_win32_files->setCurrentItem(added.isEmpty() ? nullptr : added.first());
+        for (QTreeWidgetItem *row : std::as_const(added))
+            row->setSelected(true);
+    }
+    m_multiSelectMode = false;
+    RebuildFileRows();
 }
 
 // ---- the file inspector rows ---------------------------------------------------------
@@ -585,9 +593,9 @@ void TWin32InstallationForm::AddItemClick()
     updateFileActions();
     if (!AddItem1->isEnabled())
         return;
-    Win32FileEdits(*m_plugin).AddItem(insertionFolder());
+    const int added = Win32FileEdits(*m_plugin).AddItem(insertionFolder());
     FillFileList();
-    selectLastFileRow();
+    selectFileEntriesFrom(added);
     markModified();
 }
 
@@ -611,9 +619,10 @@ bool TWin32InstallationForm::runAddFilesOptions(const QString &folder, const QSt
 
 void TWin32InstallationForm::addFilesWithOptions(const QStringList &paths, const AddFilesOptions &options)
 {
+    const int firstAdded = m_plugin->FileEntries.Count();
     Win32FileEdits(*m_plugin).AddPaths(paths, options, m_project.GetFileName());
     BuildFolderTree();
-    selectLastFileRow();
+    selectFileEntriesFrom(firstAdded);
     markModified();
 }
 

@@ -310,6 +310,37 @@ TEST_F(Win32InstallationFormTest, AddItemAndDroppedFoldersKeepTheirTree)
     EXPECT_EQ(plugin().FileEntries.Count(), 3);
 }
 
+TEST_F(Win32InstallationFormTest, WhatWasAddedIsSelectedWhereverItSorts)
+{
+    QDir(root.path()).mkpath("src");
+    for (const QString name : {"src/a.txt", "src/b.txt"}) {
+        QFile file(root.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    addFile(plugin(), "zz.txt", "{app}\\");
+    auto page = openPage();
+    ASSERT_TRUE(page->selectFolder("{app}\\"));
+    page->AddItemClick();
+    ASSERT_EQ(page->lv_win32_files->selectedItems().size(), 1);
+    EXPECT_EQ(page->lv_win32_files->currentItem()->text(0), "New File");
+    EXPECT_EQ(row(0)->value(), "New File");
+
+    ui.queueFilesWithCheckBox({root.filePath("src/b.txt"), root.filePath("src/a.txt")}, true);
+    page->setDialogRunner([](QDialog &) { return int(QDialog::Accepted); });
+    page->InsertFilesClick();
+    QStringList selected;
+    for (const QTreeWidgetItem *item : page->lv_win32_files->selectedItems())
+        selected.append(item->text(0));
+    selected.sort();
+    EXPECT_EQ(selected, QStringList({"a.txt", "b.txt"}));
+    EXPECT_EQ(rows().value(0), "Multiple Files Selected|99");
+    row(3)->setValue("yes");
+    EXPECT_FALSE(plugin().FileEntries[0].AttributesReadOnly);
+    EXPECT_FALSE(plugin().FileEntries[1].AttributesReadOnly);
+    EXPECT_TRUE(plugin().FileEntries[2].AttributesReadOnly);
+    EXPECT_TRUE(plugin().FileEntries[3].AttributesReadOnly);
+}
+
 TEST_F(Win32InstallationFormTest, EachTabBindsItsRowsAndATabSwitchRebuildsThem)
 {
     addFile(plugin(), "a.txt", "{app}\\");
