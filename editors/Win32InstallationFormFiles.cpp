@@ -663,8 +663,10 @@ void TWin32InstallationForm::AddDroppedPaths(const QStringList &paths)
 
 void TWin32InstallationForm::DeleteFileRowsClick()
 {
+    // The Delete key acts as the menu's "Delete" does, which is off under "Install Directories".
+    updateFileActions();
     const Win32FolderNode *node = selectedFolderNode();
-    if (!lv_win32_files->currentItem() || !node || !confirm(SureText))
+    if (!DeleteFiles1->isEnabled() || !lv_win32_files->currentItem() || !node || !confirm(SureText))
         return;
     const QString nodePath = Win32FolderTree::GetFolderNodePath(*node);
     QStringList folders;

@@ -117,8 +117,17 @@ void Win32FolderTree::AddFolderNodes(TWin32Plugin &plugin)
 {
     QSet<QString> handled;
     QSet<QString> known;
-    for (const QString &dir : std::as_const(plugin.Dirs))
-        known.insert(dir.toLower());
+    // Older files keep folders without their trailing backslash: in the
+    // written form they are the same folder and must stay one entry.
+    QStringList dirs;
+    for (const QString &dir : std::as_const(plugin.Dirs)) {
+        const QString normalised = NormalisedFolder(dir);
+        if (!known.contains(normalised.toLower())) {
+            known.insert(normalised.toLower());
+            dirs.append(normalised);
+        }
+    }
+    plugin.Dirs = dirs;
     for (int i = 0; i < plugin.FileEntries.Count(); ++i) {
         TWin32FileEntry &entry = plugin.FileEntries[i];
         entry.Destination = NormalisedFolder(entry.Destination);
@@ -134,11 +143,9 @@ void Win32FolderTree::AddFolderNodes(TWin32Plugin &plugin)
             known.insert(key);
         }
     }
-    for (QString &dir : plugin.Dirs) {
-        if (handled.contains(dir.toLower()))
-            continue;
-        dir = NormalisedFolder(dir);
-        addPath(SplitFolderPath(dir), Win32FolderKind::Plain, true);
+    for (const QString &dir : std::as_const(plugin.Dirs)) {
+        if (!handled.contains(dir.toLower()))
+            addPath(SplitFolderPath(dir), Win32FolderKind::Plain, true);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "widgets/NxEdit.h"
 #include "widgets/NxTextItem.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -225,6 +226,27 @@ TEST_F(Win32InstallationFormTest, DeletingAFolderNodeTakesFilesInAnyCase)
     page->DeleteFolderClick();
     ASSERT_EQ(plugin().FileEntries.Count(), 1);
     EXPECT_EQ(page->selectedFolderPath(), "{app}\\");
+}
+
+TEST_F(Win32InstallationFormTest, TheDeleteKeyUnderInstallDirectoriesDoesNothing)
+{
+    addFile(plugin(), "a.txt", "{app}\\");
+    auto page = openPage();
+    page->selectFolderRoot(Win32FolderKind::InstallDirectories);
+    const int appRow = column(page->lv_win32_files, 0).indexOf("{app}");
+    ASSERT_GE(appRow, 0);
+    selectRows(page->lv_win32_files, {appRow});
+    QAction *deleteKey = nullptr;
+    for (QAction *action : page->lv_win32_files->actions()) {
+        if (action->shortcut() == QKeySequence(Qt::Key_Delete))
+            deleteKey = action;
+    }
+    ASSERT_NE(deleteKey, nullptr);
+    ui.queueAnswer(UiButton::Yes);
+    deleteKey->trigger();
+    EXPECT_TRUE(ui.calls().isEmpty()) << "no question about a deletion that cannot happen";
+    EXPECT_EQ(plugin().FileEntries.Count(), 1);
+    EXPECT_FALSE(project.Modified);
 }
 
 TEST_F(Win32InstallationFormTest, SeveralSelectedFilesShareFlagsButNotTheirSource)

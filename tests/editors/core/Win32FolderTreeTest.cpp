@@ -103,6 +103,18 @@ TEST(Win32FolderTreeTest, DestinationsAreNormalisedAndBecomeNodesAndFolders)
     EXPECT_EQ(Win32FolderTree::GetFolderNodePath(tree.allFiles()), QString());
 }
 
+TEST(Win32FolderTreeTest, AFolderFromAnOlderFileIsListedOnceWithOrWithoutItsBackslash)
+{
+    TWin32Plugin plugin;
+    addFile(plugin, "a.txt", "{app}\\Docs\\");
+    plugin.Dirs = QStringList{"{app}\\Docs", "{app}\\Help", "{app}\\Help\\"};
+    Win32FolderTree::Build(plugin);
+    EXPECT_EQ(plugin.Dirs, QStringList({"{app}\\Docs\\", "{app}\\Help\\"}));
+    const QStringList choices = Win32FileEdits(plugin).FolderChoices();
+    EXPECT_EQ(choices.count("{app}\\Docs\\"), 1);
+    EXPECT_EQ(choices.count("{app}\\Help\\"), 1);
+}
+
 TEST(Win32FolderTreeTest, NewFolderNamesAndDuplicates)
 {
     Win32FolderTree tree;
