@@ -83,8 +83,11 @@ void SetupTypesPage::gui_InstallTypesSelectItem()
     ct_custom->setEnabled(selected);
     ct_up->setEnabled(selected && row > 0);
     ct_down->setEnabled(selected && row < gui_InstallTypes->topLevelItemCount() - 1);
-    ct_custom->setText(selected && row == m_project.InstallTypesIsCustom ? QStringLiteral("No Custom")
-                                                                         : QStringLiteral("Is Custom"));
+    if (!selected)
+        ct_custom->setText(QStringLiteral("Set Custom"));
+    else
+        ct_custom->setText(row == m_project.InstallTypesIsCustom ? QStringLiteral("No Custom")
+                                                                 : QStringLiteral("Is Custom"));
 }
 
 bool SetupTypesPage::askNameAndDescription(QString &name, QString &description)

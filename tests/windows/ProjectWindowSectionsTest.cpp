@@ -435,6 +435,7 @@ TEST_F(ProjectWindowSections, SetupTypesAreAddedEditedAndMarkedCustom)
     open();
     SetupTypesPage &page = *form->setupTypes();
     EXPECT_FALSE(page.ct_edit->isEnabled());
+    EXPECT_EQ(page.ct_custom->text(), "Set Custom") << "the command's name until a row says what it does";
     page.runDialog = [](QDialog &dialog) {
         auto &strings = dynamic_cast<Teditor_strings &>(dialog);
         EXPECT_EQ(strings.windowTitle(), "Custom Install Type");
