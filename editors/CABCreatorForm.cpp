@@ -6,6 +6,7 @@
 #include "editors/PathBuilder.h"
 #include "editors/TargetPlatformOptions.h"
 #include "editors/core/TargetEdits.h"
+#include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/IProjectWindowHost.h"
@@ -139,6 +140,7 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     const int targetColumnWidths[] = {102, 100, 100, 100, 100};
     for (int column = 0; column < 5; ++column)
         gui_CEDevices->setColumnWidth(column, targetColumnWidths[column]);
+    KeepColumnCaptionsWhole(gui_CEDevices->header());
     setWindowTitle(QStringLiteral("CAB Creator Module"));
     gui_installdir->setButtonCaption(QStringLiteral("..."));
     gui_installdir->setButtonWidth(21);

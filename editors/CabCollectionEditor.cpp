@@ -8,6 +8,7 @@
 #include "editors/PagePanels.h"
 #include "helpers/core/PathHelpers.h"
 #include "helpers/ui/FontsAndThemes.h"
+#include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/IProjectWindowHost.h"
@@ -163,6 +164,7 @@ void TcabCollectionEditor::FormShow()
                                               : m_project.CabCollections[m_moduleIndex];
     ebModuleName->setText(module.Caption);
     cab_files->setHeaderLabels({textsOf(m_palmMode).column});
+    KeepColumnCaptionsWhole(cab_files->header());
     RefreshFileList();
     m_filling = false;
 }

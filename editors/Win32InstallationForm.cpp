@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace talmo {
@@ -44,7 +45,8 @@ QTreeWidget *reportList(const QString &name, const QStringList &columns, bool mu
 QPushButton *pageButton(const QString &caption, int width, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
-    button->setFixedSize(width, 25);
+    // Wider than asked where the caption needs it.
+    button->setFixedSize(std::max(width, button->sizeHint().width()), 25);
     return button;
 }
 

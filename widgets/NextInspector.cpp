@@ -380,6 +380,18 @@ void TNextInspector::paintEvent(QPaintEvent *event)
         painter.fillRect(QRect(0, std::max(0, y), width, height - std::max(0, y)), SystemColors::toQColor(m_color));
 }
 
+int TNextInspector::captionsWidth() const
+{
+    int widest = 0;
+    for (int i = 0; i < m_items->count(); ++i) {
+        const TNxPropertyItem *item = m_items->item(i);
+        if (item->level() > 0)
+            widest = std::max(widest, item->indent() + QFontMetrics(item->font()).horizontalAdvance(item->caption()));
+    }
+    // The caption's frame leaves two pixels on either side of the text.
+    return MarginWidth + widest + 4;
+}
+
 void TNextInspector::paintRow(QPainter &painter, TNxPropertyItem *item, int top)
 {
     const int width = viewport()->width();

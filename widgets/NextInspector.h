@@ -99,6 +99,9 @@ public:
     int rowStep() const { return m_rowHeight + (m_options.testFlag(poGrid) ? 1 : 0); }
     // The row's top in the viewport; -1 when it is not shown.
     int rowTop(const TNxPropertyItem *item) const;
+    // The splitter position at which the caption of every row below the top
+    // level shows whole.
+    int captionsWidth() const;
     TNxPropertyItem *itemAtPos(const QPoint &pos) const;
     QRect valueRect(const TNxPropertyItem *item) const;
     QRect suffixRect(const TNxPropertyItem *item) const;

@@ -50,6 +50,8 @@ public:
     // The size the content needs.
     QSize contentSize() const;
     QSize sizeHint() const override { return contentSize(); }
+    // A link is read whole: layouts never squeeze it below its content.
+    QSize minimumSizeHint() const override { return contentSize(); }
 
 signals:
     void clicked();

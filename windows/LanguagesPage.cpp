@@ -1,6 +1,7 @@
 #include "windows/LanguagesPage.h"
 
 #include "editors/EditorMessages.h"
+#include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
 #include "model/SetupCatalogue.h"
@@ -40,6 +41,7 @@ LanguagesPage::LanguagesPage(TProjectContainer &project, QWidget *parent)
     setObjectName(QStringLiteral("LanguagesPage"));
     gui_Languages->setObjectName(QStringLiteral("gui_Languages"));
     gui_Languages->header()->resizeSection(3, 100);
+    KeepColumnCaptionsWhole(gui_Languages->header());
     gui_Languages->installEventFilter(this);
     gui_Languages->setContextMenuPolicy(Qt::CustomContextMenu);
     layOutListWithButtons(this, gui_Languages, {lang_add, lang_edit, lang_delete});

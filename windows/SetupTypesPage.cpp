@@ -3,6 +3,7 @@
 #include "editors/EditorMessages.h"
 #include "editors/EditorStrings.h"
 #include "editors/StringPairCheck.h"
+#include "helpers/ui/ListViewHelpers.h"
 #include "model/ProjectContainer.h"
 #include "model/SetupTypesAndLanguages.h"
 #include "windows/SectionLists.h"
@@ -29,6 +30,7 @@ SetupTypesPage::SetupTypesPage(TProjectContainer &project, QWidget *parent)
     setObjectName(QStringLiteral("SetupTypesPage"));
     gui_InstallTypes->setObjectName(QStringLiteral("gui_InstallTypes"));
     gui_InstallTypes->header()->resizeSection(2, 80);
+    KeepColumnCaptionsWhole(gui_InstallTypes->header());
     gui_InstallTypes->installEventFilter(this);
     layOutListWithButtons(this, gui_InstallTypes, {ct_add, ct_edit, ct_delete, ct_custom, ct_up, ct_down});
 

@@ -112,6 +112,7 @@ TadvancedBuilderOptions::TadvancedBuilderOptions(QWidget *parent)
     NextInspector1->setStyle(psOffice2007);
     htmlHelper->setObjectName(QStringLiteral("htmlHelper"));
     createRows();
+    NextInspector1->setSplitterPosition(qMax(200, NextInspector1->captionsWidth()));
 
     auto *options = new TNxHeaderPanel(this);
     options->setCaption(QStringLiteral("Advanced Options"));

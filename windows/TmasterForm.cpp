@@ -286,7 +286,11 @@ void TmasterForm::createCentre()
     NxSplitter1->setObjectName(QStringLiteral("NxSplitter1"));
     NxSplitter1->addWidget(NxHeaderPanel1);
     NxSplitter1->addWidget(ProjectPages);
+    // The panel keeps its width as the window grows or shrinks; the tabs
+    // take the rest.
+    NxSplitter1->setStretchFactor(0, 0);
     NxSplitter1->setStretchFactor(1, 1);
+    NxSplitter1->setSizes({ NxHeaderPanel1->width(), width() - NxHeaderPanel1->width() });
     NxSplitter1->setCollapsible(1, false);
     // The panel starts at its own width, not at what its contents would like.
     NxSplitter1->setSizes({ NxHeaderPanel1->width(), 1 });

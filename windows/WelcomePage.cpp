@@ -112,6 +112,8 @@ QWidget *WelcomePage::createActions()
 {
     auto *actions = new QWidget;
     auto *layout = new QVBoxLayout(actions);
+    // Level with the recent list's heading, and no room lost beside the links.
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Heading(QStringLiteral("Actions")));
     connect(Link(layout, "LinkView28", QStringLiteral("Create new empty project.")), &TNxLinkLabel::clicked,
             this, &WelcomePage::newEmptyProjectRequested);

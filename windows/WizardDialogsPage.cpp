@@ -2,6 +2,7 @@
 
 #include "editors/EditorMessages.h"
 #include "editors/PagePanels.h"
+#include "helpers/ui/ListViewHelpers.h"
 #include "model/CustomPages.h"
 #include "model/ProjectContainer.h"
 #include "widgets/NxFlipContainer.h"
@@ -51,6 +52,7 @@ QWidget *WizardDialogsPage::createCustomPagesPanel()
 {
     gui_CustomForms->setObjectName(QStringLiteral("gui_CustomForms"));
     gui_CustomForms->header()->resizeSection(1, 90);
+    KeepColumnCaptionsWhole(gui_CustomForms->header());
     gui_CustomForms->installEventFilter(this);
     connect(gui_CustomForms, &QTreeWidget::itemSelectionChanged, this, &WizardDialogsPage::gui_CustomFormsSelectItem);
     connect(gui_CustomForms, &QTreeWidget::itemChanged, this, &WizardDialogsPage::gui_CustomFormsClick);

@@ -1,6 +1,7 @@
 #include "helpers/ui/ListViewHelpers.h"
 
 #include <QHeaderView>
+#include <QStyle>
 
 namespace talmo {
 
@@ -10,6 +11,31 @@ void SetListViewSortArrow(QHeaderView *header, int column, bool descending)
     // column clears every other.
     header->setSortIndicatorShown(true);
     header->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+int ColumnCaptionWidth(const QHeaderView *header, int column)
+{
+    const QString caption = header->model()->headerData(column, header->orientation()).toString();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int arrow = header->isSortIndicatorShown()
+        ? header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) + margin
+        : 0;
+    return header->fontMetrics().horizontalAdvance(caption) + 2 * margin + arrow;
+}
+
+void KeepColumnCaptionsWhole(QHeaderView *header)
+{
+    int stretching = 0;
+    for (int column = 0; column < header->count(); ++column) {
+        const int needed = ColumnCaptionWidth(header, column);
+        const bool lastStretches = header->stretchLastSection() && column == header->count() - 1;
+        if (lastStretches || header->sectionResizeMode(column) == QHeaderView::Stretch)
+            stretching = qMax(stretching, needed);
+        else if (header->sectionSize(column) < needed)
+            header->resizeSection(column, needed);
+    }
+    if (stretching > header->minimumSectionSize())
+        header->setMinimumSectionSize(stretching);
 }
 
 } // namespace talmo

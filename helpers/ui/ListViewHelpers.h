@@ -8,4 +8,12 @@ namespace talmo {
 // false), down when descending.
 void SetListViewSortArrow(QHeaderView *header, int column, bool descending);
 
+// The width a column needs to show its caption whole, sort arrow included.
+int ColumnCaptionWidth(const QHeaderView *header, int column);
+
+// Widens every column narrower than its caption; columns that stretch with
+// the list keep at least the widest caption's width, so a narrow list
+// scrolls rather than cut a caption.
+void KeepColumnCaptionsWhole(QHeaderView *header);
+
 } // namespace talmo

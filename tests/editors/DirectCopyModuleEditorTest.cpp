@@ -10,6 +10,8 @@
 #include "widgets/NxSmallButton.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
 
 using namespace talmo;
 using namespace talmo::testing;
@@ -106,4 +108,20 @@ TEST_F(DirectCopyModuleEditorTest, ThePageOfAComponentWithoutModuleMakesOneForIt
     ASSERT_NE(dynamic_cast<TDirectCopyModuleEditor *>(page.get()), nullptr);
     EXPECT_EQ(project.DirectCopyModules.Count(), 1);
     EXPECT_EQ(project.InstallComponents[0].moduleIndex, 0);
+}
+
+TEST_F(DirectCopyModuleEditorTest, EveryControlGetsTheRoomItNeedsAtThePagesOwnSize)
+{
+    TDirectCopyModule &module = project.DirectCopyModules.AddNew();
+    module.DefaultInstallLocation = "\\Storage Card\\Maps";
+    TDirectCopyModuleEditor page(project, host, 0);
+    page.resize(640, 560);
+    page.show();
+    QCoreApplication::processEvents();
+    for (QWidget *control : {static_cast<QWidget *>(page.eb_DefaultFolder), static_cast<QWidget *>(page.cb_UserUpdate)})
+        EXPECT_GE(control->height(), control->minimumSizeHint().height()) << control->metaObject()->className();
+    for (QLabel *label : page.findChildren<QLabel *>()) {
+        if (label->wordWrap())
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+    }
 }

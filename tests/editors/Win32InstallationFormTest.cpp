@@ -134,6 +134,13 @@ TEST_F(Win32InstallationFormTest, RegisteredForTheDesktopInstallerModule)
     EXPECT_EQ(project.Win32Plugins.Count(), 2);
 }
 
+TEST_F(Win32InstallationFormTest, EveryButtonIsWideEnoughForItsCaption)
+{
+    const auto page = openPage();
+    for (QPushButton *button : page->findChildren<QPushButton *>())
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+}
+
 TEST_F(Win32InstallationFormTest, ModuleWithoutFilesShowsTheConstantsAndAllFilesLast)
 {
     auto page = openPage();

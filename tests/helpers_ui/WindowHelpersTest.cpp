@@ -59,6 +59,24 @@ TEST(ListViewSortArrow, FollowsTheLastSortedColumnAndDirection)
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
 }
 
+TEST(ListViewCaptions, ColumnsNarrowerThanTheirCaptionGrowAndStretchingOnesKeepTheWidest)
+{
+    QTreeWidget list;
+    list.setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Unsupported Platforms"), QStringLiteral("Size"),
+                          QStringLiteral("Last Readme File")});
+    QHeaderView *header = list.header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(3, QHeaderView::Stretch);
+    header->resizeSection(1, 40);
+    header->resizeSection(2, 300);
+    KeepColumnCaptionsWhole(header);
+    EXPECT_EQ(header->sectionSize(1), ColumnCaptionWidth(header, 1));
+    EXPECT_EQ(header->sectionSize(2), 300);
+    EXPECT_EQ(header->minimumSectionSize(), ColumnCaptionWidth(header, 3));
+    EXPECT_GT(ColumnCaptionWidth(header, 3), header->fontMetrics().horizontalAdvance(QStringLiteral("Last Readme File")));
+}
+
 TEST(FontsAndThemes, WindowsUseTheApplicationFont)
 {
     EXPECT_FALSE(IsVistaOrLater());

@@ -2,10 +2,12 @@
 #include "widgets/NxLabel.h"
 #include "widgets/NxLinkLabel.h"
 
+#include <QCoreApplication>
 #include <QEnterEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +121,20 @@ TEST(LinkLabelTest, SizesItselfToPictureAndText)
 
     link.setDisplayMode(dmNone);
     EXPECT_EQ(link.textStart(), 0);
+}
+
+TEST(LinkLabelTest, ALayoutNeverSqueezesALinkBelowItsText)
+{
+    QWidget column;
+    auto *layout = new QVBoxLayout(&column);
+    auto *link = new TNxLinkLabel;
+    link->setCaption("Create new project using wizard.");
+    layout->addWidget(link);
+    column.resize(20, 5);
+    column.show();
+    QCoreApplication::processEvents();
+    EXPECT_GE(link->width(), link->contentSize().width());
+    EXPECT_GE(link->height(), link->contentSize().height());
 }
 
 TEST(LinkLabelTest, ImagesCountOnlyWithAValidIndexAndClearWhenFreed)

@@ -110,6 +110,17 @@ TEST_F(AdvancedOptionsTest, TheDialogHasItsTwentySixRowsAndShowsEveryValue)
     }, QDialog::Rejected);
 }
 
+TEST_F(AdvancedOptionsTest, TheCaptionColumnShowsEveryRowCaptionWhole)
+{
+    Edit([](TadvancedBuilderOptions &dialog) {
+        TNextInspector &inspector = *dialog.NextInspector1;
+        const QFontMetrics metrics(inspector.font());
+        const int widest = metrics.horizontalAdvance(QStringLiteral("Update Uninstall Log Application Name"));
+        EXPECT_GE(inspector.splitterPosition(), TNextInspector::MarginWidth + widest);
+        EXPECT_EQ(inspector.splitterPosition(), inspector.captionsWidth());
+    }, QDialog::Rejected);
+}
+
 TEST_F(AdvancedOptionsTest, OkWithoutChangesGivesEveryValueBack)
 {
     const QStringList before = Settings(project);

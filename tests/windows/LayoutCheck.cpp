@@ -30,6 +30,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <utility>
 
 namespace talmo::testing {
 
@@ -91,15 +92,28 @@ QList<CaptionRoom> PushButtonRoom(QWidget *widget)
     return {{button->text(), {need, QFontMetrics(button->font()).height()}, contents.size(), {}}};
 }
 
-// Check boxes, radio buttons and tool buttons need no more than their hint.
+// Check boxes and radio buttons need no more than their hint.
 QList<CaptionRoom> HintRoom(QWidget *widget)
 {
     auto *button = static_cast<QAbstractButton *>(widget);
     if (button->text().isEmpty())
         return {};
-    if (auto *tool = qobject_cast<QToolButton *>(button); tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
-        return {};
     return {{button->text(), button->sizeHint(), button->size(), {}}};
+}
+
+// A tool button draws its text centred on its face, with a pixel of frame
+// and one of room on either side; one without a picture shows its text
+// whatever its style.
+QList<CaptionRoom> ToolButtonRoom(QWidget *widget)
+{
+    auto *button = static_cast<QToolButton *>(widget);
+    if (button->text().isEmpty()
+        || (button->toolButtonStyle() == Qt::ToolButtonIconOnly && !button->icon().isNull()))
+        return {};
+    int need = TextWidth(button->font(), button->text()) + 4;
+    if (button->toolButtonStyle() != Qt::ToolButtonTextOnly && !button->icon().isNull())
+        need += button->iconSize().width() + 4;
+    return {{button->text(), {need, QFontMetrics(button->font()).height()}, button->size(), {}}};
 }
 
 QList<CaptionRoom> GroupBoxRoom(QWidget *widget)
@@ -227,7 +241,8 @@ QList<CaptionRoom> InspectorRoom(QWidget *widget)
         TNxPropertyItem *item = items.item(i);
         if (item->level() == 0 || inspector->rowTop(item) < 0 || item->caption().isEmpty())
             continue;
-        const int need = item->indent() + 4 + QFontMetrics(item->font()).horizontalAdvance(item->caption());
+        const int need = TNextInspector::MarginWidth + item->indent() + 4
+            + QFontMetrics(item->font()).horizontalAdvance(item->caption());
         rooms.append({item->caption(), {need, 0}, {inspector->splitterPosition(), 0}, QStringLiteral("row %1").arg(i)});
     }
     return rooms;
@@ -248,7 +263,7 @@ const QList<CaptionKind> &CaptionKinds()
         {"QPushButton", PushButtonRoom},
         {"QCheckBox", HintRoom},
         {"QRadioButton", HintRoom},
-        {"QToolButton", HintRoom},
+        {"QToolButton", ToolButtonRoom},
         {"QGroupBox", GroupBoxRoom},
         {"QTabBar", TabBarRoom},
         {"QHeaderView", HeaderRoom},
@@ -300,18 +315,27 @@ QString WidgetPath(QWidget *widget, QWidget *window)
     return path.join(QLatin1Char('/'));
 }
 
-bool Shown(QWidget *widget, QWidget *window)
+// Shown as part of the checked widget, not in a window of its own.
+bool Shown(QWidget *widget, QWidget *root)
 {
-    return widget->window() == window && widget->isVisibleTo(window);
+    return widget->window() == root->window() && (widget == root || widget->isVisibleTo(root));
 }
 
-// A scroll area places its headers, scroll bars and viewport itself,
-// whatever their hints say.
-bool PlacedByScrollArea(QWidget *widget)
+// A composite widget places its parts itself, whatever their hints say: a
+// scroll area its headers, scroll bars and viewport, a combo or spin box its
+// edit, an edit the buttons inside its frame.
+bool PlacedByOwner(QWidget *widget)
 {
     QWidget *parent = widget->parentWidget();
-    return qobject_cast<QScrollBar *>(widget) || (parent && parent->inherits("QAbstractScrollArea"))
-        || widget->objectName().startsWith(QLatin1String("qt_scrollarea_"));
+    if (qobject_cast<QScrollBar *>(widget) || widget->objectName().startsWith(QLatin1String("qt_scrollarea_")))
+        return true;
+    // The editors an item view or inspector opens in its rows.
+    if (parent && parent->objectName() == QLatin1String("qt_scrollarea_viewport")
+        && !parent->parentWidget()->inherits("QScrollArea"))
+        return true;
+    return parent
+        && (parent->inherits("QAbstractScrollArea") || parent->inherits("QComboBox")
+            || parent->inherits("QAbstractSpinBox") || parent->inherits("QLineEdit"));
 }
 
 // The widgets a layout places, nested layouts included.
@@ -335,7 +359,7 @@ public:
     {
     }
 
-    QList<LayoutFinding> run()
+    QList<std::pair<LayoutFinding, QWidget *>> run()
     {
         QList<QWidget *> widgets{m_window};
         widgets += m_window->findChildren<QWidget *>();
@@ -353,8 +377,9 @@ public:
 private:
     void add(QWidget *widget, LayoutRule rule, const QString &detail)
     {
-        m_findings.append({m_windowName, WidgetPath(widget, m_window),
-                           QString::fromLatin1(widget->metaObject()->className()), rule, detail});
+        m_findings.append({{m_windowName, WidgetPath(widget, m_window),
+                            QString::fromLatin1(widget->metaObject()->className()), rule, detail},
+                           widget});
     }
 
     void checkSize(QWidget *widget)
@@ -364,7 +389,7 @@ private:
             add(widget, LayoutRule::ZeroSize, SizeText(size));
             return;
         }
-        if (PlacedByScrollArea(widget))
+        if (PlacedByOwner(widget))
             return;
         // As layouts do, a minimum size set on the widget overrides its hint.
         QSize minimum = widget->minimumSizeHint();
@@ -432,7 +457,7 @@ private:
 
     QWidget *m_window;
     QString m_windowName;
-    QList<LayoutFinding> m_findings;
+    QList<std::pair<LayoutFinding, QWidget *>> m_findings;
 };
 
 bool Matches(const QString &pattern, const QString &text)
@@ -463,9 +488,17 @@ QString LayoutFinding::toString() const
     return QStringLiteral("%1: %2 (%3): %4: %5").arg(window, widget, className, LayoutRuleName(rule), detail);
 }
 
-bool LayoutException::covers(const LayoutFinding &finding) const
+bool LayoutException::covers(const LayoutFinding &finding, const QWidget *found, const QWidget *root) const
 {
-    return rule == finding.rule && Matches(window, finding.window) && Matches(widget, finding.widget);
+    if ((rule && *rule != finding.rule) || !Matches(window, finding.window) || !Matches(widget, finding.widget))
+        return false;
+    if (insideClass.isEmpty())
+        return true;
+    for (const QWidget *inner = found; inner; inner = inner == root ? nullptr : inner->parentWidget()) {
+        if (inner->inherits(insideClass.constData()))
+            return true;
+    }
+    return false;
 }
 
 LayoutCheck::LayoutCheck(QList<LayoutException> exceptions)
@@ -477,10 +510,10 @@ LayoutCheck::LayoutCheck(QList<LayoutException> exceptions)
 QList<LayoutFinding> LayoutCheck::check(QWidget *window, const QString &windowName) const
 {
     QList<LayoutFinding> faults;
-    for (const LayoutFinding &finding : WindowWalk(window, windowName).run()) {
+    for (const auto &[finding, widget] : WindowWalk(window, windowName).run()) {
         bool excepted = false;
         for (int i = 0; i < m_exceptions.size(); ++i) {
-            if (m_exceptions[i].covers(finding)) {
+            if (m_exceptions[i].covers(finding, widget, window)) {
                 m_used[i] = true;
                 excepted = true;
             }

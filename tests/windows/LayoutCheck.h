@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QRect>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -46,10 +49,14 @@ struct LayoutException
 {
     QString window;
     QString widget;
-    LayoutRule rule = LayoutRule::ClippedText;
+    // None: every rule.
+    std::optional<LayoutRule> rule;
     QString reason;
+    // When set, only widgets of this class or inside one are covered.
+    QByteArray insideClass;
 
-    bool covers(const LayoutFinding &finding) const;
+    // The widget found, and the widget the check ran over.
+    bool covers(const LayoutFinding &finding, const QWidget *widget, const QWidget *root) const;
 };
 
 // Walks every shown widget of a window and reports what breaks the rules:

@@ -120,6 +120,18 @@ TEST_F(MasterFormFilesTest, PanelSettingsAndRecentFilesComeBack)
     EXPECT_EQ(second.recentFiles().items(), QStringList{ project });
 }
 
+TEST_F(MasterFormFilesTest, TheManagerPanelKeepsItsWidthWhileTheWindowNarrowsToItsLeast)
+{
+    TmasterForm master({ pages, nullptr, runner, true });
+    master.show();
+    QCoreApplication::processEvents();
+    const int panel = master.managerHeaderPanel()->width();
+    EXPECT_LE(panel, 240);
+    master.resize(master.minimumSize());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(master.managerHeaderPanel()->width(), panel);
+}
+
 TEST_F(MasterFormFilesTest, HeadlessWritesNoPlacement)
 {
     {

@@ -57,6 +57,7 @@
 #include "tests/support/CopyFolder.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/windows/GalleryProject.h"
+#include "tests/windows/LayoutCheck.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxHeaderPanel.h"
 #include "widgets/NxOutlookBar.h"
@@ -99,6 +100,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 #include <memory>
 
 using namespace talmo;
@@ -108,6 +110,10 @@ namespace {
 const QString ProgramFolderPath = QStringLiteral(TALMO_TEST_PROGRAM_DIR);
 
 using talmo::testing::CopyFolder;
+using talmo::testing::LayoutCheck;
+using talmo::testing::LayoutException;
+using talmo::testing::LayoutFinding;
+using talmo::testing::LayoutRule;
 
 bool WaitUntil(const std::function<bool()> &condition)
 {
@@ -161,7 +167,8 @@ struct Gallery
         }
         QWidget *page = pages.create(kind, { pageProject, pageHost, key, &knowledge }, nullptr);
         page->setWindowTitle(pageKindName(kind));
-        page->resize(640, 560);
+        // A page is never drawn smaller than it was made.
+        page->resize(page->size().expandedTo({ 640, 560 }));
         page->show();
         return page;
     }
@@ -957,10 +964,60 @@ int DistinctColours(const QImage &image)
     return int(colours.size());
 }
 
-// Writes the picture of a widget into the gallery folder and checks that
-// it shows something.
-void TakePicture(QWidget *widget, const QString &name)
+// The findings of the layout check that are not faults, with the reason.
+QList<LayoutException> LayoutExceptions()
 {
+    return {
+        { QStringLiteral("*"), QStringLiteral("*"), std::nullopt,
+          QStringLiteral("a designed page keeps the sizes its author gave its controls"), "talmo::TDesignControl" },
+    };
+}
+
+// Areas whose layout is being mended in work of its own: what the check
+// finds there is printed, not failed, until that work has landed.
+QList<LayoutException> MendedElsewhere()
+{
+    const QString frame = QStringLiteral("mended by the project window frame work");
+    const QString designer = QStringLiteral("mended by the page designer work");
+    return {
+        { QStringLiteral("*"), QStringLiteral("*MainSplitter/NxHeaderPanel2/*"), std::nullopt, frame },
+        { QStringLiteral("*"), QStringLiteral("*ModuleTreePage*"), std::nullopt, frame },
+        { QStringLiteral("*"), QStringLiteral("*NxPageControl2/talmo::TNxTabSheet"), std::nullopt, frame },
+        { QStringLiteral("Program-*"), QStringLiteral("*MainSplitter/NxHeaderPanel9/*"), std::nullopt, frame },
+        { QStringLiteral("Page-Win32Module"), QStringLiteral("talmo::TNxPageControl"), LayoutRule::ClippedText, frame },
+        { QStringLiteral("Page-CustomPageDesigner"), QStringLiteral("*"), std::nullopt, designer },
+    };
+}
+
+// Splits the findings into faults and those left to other work, printed.
+QStringList LayoutFaults(QWidget *widget, const QString &name, const LayoutCheck &check)
+{
+    QStringList faults;
+    for (const LayoutFinding &finding : check.check(widget, name)) {
+        bool pending = false;
+        for (const LayoutException &area : MendedElsewhere())
+            pending = pending || area.covers(finding, nullptr, nullptr);
+        if (pending)
+            std::cout << "layout, left to other work: " << finding.toString().toStdString() << "\n";
+        else
+            faults.append(finding.toString());
+    }
+    return faults;
+}
+
+void ExpectNoLayoutFaults(const QStringList &faults, const LayoutCheck &check)
+{
+    EXPECT_TRUE(faults.isEmpty()) << faults.size() << " layout faults:\n" << faults.join(u'\n').toStdString();
+    for (const LayoutException &unused : check.unusedExceptions())
+        ADD_FAILURE() << "an exception covers nothing: " << unused.window.toStdString() << " "
+                      << unused.widget.toStdString() << " (" << unused.reason.toStdString() << ")";
+}
+
+// Writes the picture of a widget into the gallery folder and checks that
+// it shows something and that its layout holds.
+void TakePicture(QWidget *widget, const QString &name, const LayoutCheck &check, QStringList &faults)
+{
+    faults += LayoutFaults(widget, name, check);
     const QString file = GalleryFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
     QFile::remove(file);
     const QImage picture = widget->grab().toImage();
@@ -971,13 +1028,15 @@ void TakePicture(QWidget *widget, const QString &name)
 TEST(WindowGalleryTest, EveryWindowHasAPicture)
 {
     Gallery gallery;
+    const LayoutCheck check(LayoutExceptions());
+    QStringList faults;
 
     for (const GalleryWindow &window : GalleryWindows()) {
         SCOPED_TRACE(window.name.toStdString());
         QWidget *widget = window.show(gallery);
         ASSERT_NE(widget, nullptr);
         QCoreApplication::processEvents();
-        TakePicture(widget, window.name);
+        TakePicture(widget, window.name, check, faults);
         // A panel has no title of its own: it shows that of the window holding it.
         const QString title = widget->windowTitle().isEmpty() ? widget->window()->windowTitle() : widget->windowTitle();
         EXPECT_EQ(title, window.title);
@@ -986,6 +1045,7 @@ TEST(WindowGalleryTest, EveryWindowHasAPicture)
         else if (widget->isWindow() && widget != &gallery.master)
             widget->hide();
     }
+    ExpectNoLayoutFaults(faults, check);
 }
 
 // The main window as a user sees it, with the project of a user open, at
@@ -994,6 +1054,8 @@ TEST(WindowGalleryTest, TheAssembledProgramHasAPictureOfEveryViewAtEverySize)
 {
     Gallery gallery;
     TprojectForm &project = OpenGalleryProject(gallery);
+    const LayoutCheck check(LayoutExceptions());
+    QStringList faults;
 
     for (const ProgramView &view : ProgramViews()) {
         SCOPED_TRACE(view.name.toStdString());
@@ -1004,9 +1066,11 @@ TEST(WindowGalleryTest, TheAssembledProgramHasAPictureOfEveryViewAtEverySize)
             QCoreApplication::processEvents();
             ASSERT_EQ(gallery.master.size(), size);
             TakePicture(&gallery.master,
-                        QStringLiteral("Program-%1x%2-%3").arg(size.width()).arg(size.height()).arg(view.name));
+                        QStringLiteral("Program-%1x%2-%3").arg(size.width()).arg(size.height()).arg(view.name), check,
+                        faults);
         }
     }
+    ExpectNoLayoutFaults(faults, check);
 }
 
 } // namespace
