@@ -104,6 +104,8 @@ void RuntimeSetPage::createLayout()
     tv_platforms->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     lv_cabs->setHeaderLabels({ QStringLiteral("Cab Files") });
     lv_cabs->setRootIsDecorated(false);
+    // A long path keeps its file name in sight; the tool tip shows it whole.
+    lv_cabs->setTextElideMode(Qt::ElideMiddle);
     lv_cabs->setContextMenuPolicy(Qt::CustomContextMenu);
     bt_node_add->setText(QStringLiteral("Add"));
     bt_node_add->setMenu(pm_node_add);
@@ -273,6 +275,7 @@ void RuntimeSetPage::addCabGroup(int processorIndex, const TMSQL_Processors &pro
     for (int c = 0; c < processor.CabFiles.size(); ++c) {
         auto *cab = new QTreeWidgetItem(group, { processor.CabFiles[c] });
         cab->setData(0, IndexRole, c);
+        cab->setToolTip(0, processor.CabFiles[c]);
     }
     group->setExpanded(true);
 }

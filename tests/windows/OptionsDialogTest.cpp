@@ -156,6 +156,8 @@ TEST_P(OptionsDialogTest, ASetShowsItsTreeAndTheCabsOfTheSelectedNode)
     ASSERT_EQ(page->lv_cabs->topLevelItemCount(), 3) << "a group per processor of the platform";
     EXPECT_EQ(page->lv_cabs->topLevelItem(0)->text(0), "armv4");
     EXPECT_EQ(page->lv_cabs->topLevelItem(0)->child(1)->text(0), "/r/b.cab");
+    EXPECT_EQ(page->lv_cabs->topLevelItem(0)->child(1)->toolTip(0), "/r/b.cab") << "a path cut short shows whole";
+    EXPECT_EQ(page->lv_cabs->textElideMode(), Qt::ElideMiddle);
     EXPECT_EQ(page->lv_cabs->headerItem()->text(0), "Cab Files for WCE400");
     EXPECT_FALSE(page->bt_cab_add->isEnabled()) << "CABs are added to processors";
 
