@@ -1,9 +1,9 @@
 #include "designer/pages/DesignerPalette.h"
 
 #include "designer/pages/DesignerPictures.h"
+#include "designer/pages/WrappingRowLayout.h"
 
 #include <QButtonGroup>
-#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QToolButton>
 
@@ -58,7 +58,8 @@ DesignerPalette::DesignerPalette(QWidget *parent)
     : QWidget(parent), m_group(new QButtonGroup(this))
 {
     m_group->setExclusive(true);
-    auto *layout = new QHBoxLayout(this);
+    // Narrow, the buttons wrap onto further rows instead of shrinking.
+    auto *layout = new WrappingRowLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto *pointer = paletteButton(this, QIcon(DesignerPictures::pointerGlyph()), QStringLiteral("Pointer"));
@@ -69,7 +70,6 @@ DesignerPalette::DesignerPalette(QWidget *parent)
         m_group->addButton(button, i);
         layout->addWidget(button);
     }
-    layout->addStretch();
     for (QAbstractButton *button : m_group->buttons())
         button->installEventFilter(this);
     pointer->setChecked(true);

@@ -27,6 +27,14 @@ bool confirmed(QWidget *parent)
            == UiButton::Yes;
 }
 
+// The controller column is narrow: its captions wrap rather than clip.
+QLabel *caption(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
+}
+
 QStringList itemsOf(const QComboBox *box)
 {
     QStringList items;
@@ -66,13 +74,13 @@ EventCodeTab::EventCodeTab(TProjectContainer &project, int pageIndex, QWidget *p
     eventRow->addWidget(m_events, 1);
     eventRow->addWidget(m_add);
     auto *column = new QVBoxLayout(controller);
-    column->addWidget(new QLabel(QStringLiteral("Execute this code when the object")));
+    column->addWidget(caption(QStringLiteral("Execute this code when the object")));
     column->addWidget(m_objects);
-    column->addWidget(new QLabel(QStringLiteral("Receives the event")));
+    column->addWidget(caption(QStringLiteral("Receives the event")));
     column->addLayout(eventRow);
     column->addWidget(m_delete);
     column->addWidget(m_defaultCode);
-    column->addWidget(new QLabel(QStringLiteral("This Event is multilinked to these Objects")));
+    column->addWidget(caption(QStringLiteral("This Event is multilinked to these Objects")));
     column->addWidget(m_linked, 1);
 
     auto *layout = new QHBoxLayout(this);

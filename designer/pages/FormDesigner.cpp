@@ -33,6 +33,7 @@
 #include "widgets/NxPageControl.h"
 #include "widgets/NxTabSheet.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -145,12 +146,11 @@ QWidget *TFormDesigner::buildDesignerTab()
 {
     auto *tab = new QWidget;
     auto *strip = new QWidget;
-    strip->setFixedHeight(33);
     auto *controlsLabel = new QLabel(QStringLiteral("Controls"));
-    controlsLabel->setFixedWidth(61);
+    controlsLabel->setFixedSize(61, m_palette->pointerButton()->sizeHint().height());
     auto *stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(4, 0, 0, 0);
-    stripLayout->addWidget(controlsLabel);
+    stripLayout->addWidget(controlsLabel, 0, Qt::AlignTop);
     stripLayout->addWidget(m_palette, 1);
 
     for (QAction *action : { m_copy, m_cut, m_paste })

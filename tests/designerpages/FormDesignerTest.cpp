@@ -2,6 +2,8 @@
 #include "designer/controls/Panel.h"
 #include "designer/core/EventCodeController.h"
 #include "designer/core/PageEventRules.h"
+#include "designer/engine/TDEng.h"
+#include "designer/engine/TDEngOverlay.h"
 #include "designer/engine/TDPForm.h"
 #include "designer/engine/TDPFormSurface.h"
 #include "designer/engine/TELDesignPanel.h"
@@ -26,9 +28,14 @@
 #include <QClipboard>
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -488,4 +495,100 @@ TEST_F(FormDesignerTest, NewControlsSkipNamesTheCodeDeclares)
     designer->pasteControls();
     EXPECT_NE(control("Button3"), nullptr);
     EXPECT_EQ(control("Button2"), nullptr);
+}
+
+// As narrow and low as the main window's smallest size leaves it, the
+// designer keeps every palette button whole and lets the page scroll.
+TEST_F(FormDesignerTest, NarrowThePaletteWrapsAndThePageScrolls)
+{
+    open();
+    designer->resize(300, 380);
+    designer->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(designer.get()));
+    DesignerPalette *palette = designer->palette();
+    QList<QAbstractButton *> buttons{ palette->pointerButton() };
+    for (int i = 0; i < DesignerPalette::ButtonCount; ++i)
+        buttons.append(palette->button(i));
+    for (QAbstractButton *button : buttons) {
+        EXPECT_EQ(button->size(), button->sizeHint()) << button->toolTip().toStdString();
+        EXPECT_TRUE(palette->rect().contains(button->geometry())) << button->toolTip().toStdString();
+        EXPECT_TRUE(button->isVisible());
+    }
+    EXPECT_GT(buttons.last()->y(), buttons.first()->y());
+
+    auto *scroll = qobject_cast<QScrollArea *>(designer->designer().DesignPanel()->parentWidget()->parentWidget()->parentWidget());
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_GE(scroll->viewport()->height(), 60);
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), scroll->widget()->width() - scroll->viewport()->width());
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), scroll->widget()->height() - scroll->viewport()->height());
+}
+
+namespace {
+
+void sendMouse(QWidget &target, QEvent::Type type, const QPoint &point)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent event(type, point, target.mapToGlobal(point), Qt::LeftButton, held, {});
+    QApplication::sendEvent(&target, &event);
+}
+
+// What the window shows of a widget, against the widget drawn afresh.
+void expectShownAsDrawn(QWidget &window, QWidget &widget, const char *step)
+{
+    QApplication::processEvents();
+    const QPoint at = widget.mapTo(&window, QPoint(0, 0));
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage().copy(QRect(at, widget.size()));
+    const QImage drawn = widget.grab().toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32)) << step;
+}
+
+} // namespace
+
+// An edit made after a button lies above it: dragged under the edit and
+// nudged, the button stays drawn below it on screen as in the page text.
+TEST_F(FormDesignerTest, OverlappingControlsArePaintedInTheirStackingOrder)
+{
+    page().Data = QStringList{ "object TPanel",
+                               "  object Button1: TButton", "    Left = 10", "    Top = 60", "    Width = 75",
+                               "    Height = 25", "    Caption = 'Button1'", "  end",
+                               "  object Edit1: TEdit", "    Left = 10", "    Top = 10", "    Width = 120",
+                               "    Height = 21", "  end",
+                               "end" };
+    open();
+    designer->resize(700, 600);
+    designer->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(designer.get()));
+    QWidget &surface = *designer->designer().DesignPanel()->hostForm()->surface();
+    QWidget &overlay = designer->designer().engine()->overlay();
+    sendMouse(overlay, QEvent::MouseButtonPress, QPoint(40, 70));
+    sendMouse(overlay, QEvent::MouseMove, QPoint(60, 50));
+    sendMouse(overlay, QEvent::MouseMove, QPoint(80, 25));
+    expectShownAsDrawn(*designer, surface, "dragging");
+    sendMouse(overlay, QEvent::MouseButtonRelease, QPoint(80, 25));
+    ASSERT_TRUE(control("Button1")->geometry().intersects(control("Edit1")->geometry()));
+    expectShownAsDrawn(*designer, surface, "dropped");
+    QTest::keyClick(&overlay, Qt::Key_Right, Qt::ControlModifier);
+    expectShownAsDrawn(*designer, surface, "nudged");
+    const QString text = page().Data.join(u'\n');
+    EXPECT_LT(text.indexOf("object Button1"), text.indexOf("object Edit1"));
+}
+
+// The Code Editor tab's captions show whole, however wide the tab is.
+TEST_F(FormDesignerTest, TheCodeTabsCaptionsAreNeverClipped)
+{
+    open();
+    designer->show();
+    designer->pageControl()->setActivePageIndex(1);
+    for (const int width : { 420, 700, 1200 }) {
+        designer->resize(width, 500);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(designer.get()));
+        QApplication::processEvents();
+        for (const QLabel *label : designer->codeTab()->findChildren<QLabel *>()) {
+            const int room = label->contentsRect().width();
+            const bool fits = label->wordWrap()
+                                  ? label->heightForWidth(room) <= label->contentsRect().height()
+                                  : label->fontMetrics().horizontalAdvance(label->text()) <= room;
+            EXPECT_TRUE(fits) << label->text().toStdString() << " at " << width;
+        }
+    }
 }
