@@ -27,6 +27,24 @@ void appendUnlessEmpty(QStringList &lines, const char *directive, const QString 
         lines.append(QLatin1String(directive) + value);
 }
 
+// The appearance page also stores colour names the installer's compiler does
+// not know; the script gives those as the numbers they stand for.
+QString installerColor(const QString &stored)
+{
+    static const std::pair<const char *, const char *> numbers[] = {
+        { "clMoneyGreen", "$C0DCC0" },     { "clSkyBlue", "$F0CAA6" },
+        { "clCream", "$F0FBFF" },          { "clMedGray", "$A4A0A0" },
+        { "clDefault", "$20000000" },      { "clHotLight", "$8000001A" },
+        { "clGradientActiveCaption", "$8000001B" }, { "clGradientInactiveCaption", "$8000001C" },
+        { "clMenuHighlight", "$8000001D" }, { "clMenuBar", "$8000001E" },
+    };
+    for (const auto &[name, number] : numbers) {
+        if (stored.trimmed().compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return QLatin1String(number);
+    }
+    return stored;
+}
+
 } // namespace
 
 SetupSectionWriter::SetupSectionWriter(const TProjectContainer &project, const ScriptEnvironment &environment)
@@ -114,7 +132,7 @@ void SetupSectionWriter::writeWizardImages(QStringList &lines) const
 {
     const TProjectContainer &p = m_project;
     if (p.SkinName == QLatin1String("Default")) {
-        appendUnlessEmpty(lines, "WizardImageBackColor=", p.BuilderWizardImageBackColor);
+        appendUnlessEmpty(lines, "WizardImageBackColor=", installerColor(p.BuilderWizardImageBackColor));
         appendUnlessEmpty(lines, "WizardImageFile=", p.BuilderWizardImageFile);
         appendUnlessEmpty(lines, "WizardImageStretch=", p.BuilderWizardImageStretch);
         appendUnlessEmpty(lines, "WizardSmallImageFile=", p.BuilderWizardSmallImageFile);

@@ -287,6 +287,12 @@ TEST(ScriptGeneratorTest, SetupSectionLines)
           { "WizardImageFile=C:\\Talmo\\Setup Skins\\default\\default.bmp",
             "WizardSmallImageFile=C:\\Talmo\\Setup Skins\\default\\default.bmp" },
           { "WizardImageFile=mine.bmp", "WizardImageBackColor=$400000" } },
+        { "colour names the compiler knows stay, the others become their numbers",
+          [](TProjectContainer &p) { p.BuilderWizardImageBackColor = "clSkyBlue"; },
+          { "WizardImageBackColor=$F0CAA6" }, { "WizardImageBackColor=clSkyBlue" } },
+        { "a colour name the compiler knows",
+          [](TProjectContainer &p) { p.BuilderWizardImageBackColor = "clBtnFace"; },
+          { "WizardImageBackColor=clBtnFace" }, {} },
         { "splash corners",
           [](TProjectContainer &p) {
               p.SplashScreenImage = "s.bmp";
