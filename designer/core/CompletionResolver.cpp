@@ -15,11 +15,6 @@ namespace {
 
 const QString WizardPageClass = QStringLiteral("TWizardPage");
 
-bool IsRoutineHeader(const QString &line)
-{
-    return ContainsWord(line, QStringLiteral("function")) || ContainsWord(line, QStringLiteral("procedure"));
-}
-
 bool IsSurface(const PageControlHeader &control)
 {
     return AsciiSameText(control.name, QStringLiteral("Surface"));

@@ -11,6 +11,11 @@ bool ContainsWord(const QString &line, const QString &word)
     return FindIdentifier(word, line) > 0;
 }
 
+bool IsRoutineHeader(const QString &line)
+{
+    return ContainsWord(line, QStringLiteral("function")) || ContainsWord(line, QStringLiteral("procedure"));
+}
+
 int SkipCodeBlock(int line, const QStringList &lines)
 {
     // The nesting is counted rather than recursed into, so no text is deep enough to exhaust the stack.

@@ -7,6 +7,9 @@ namespace talmo {
 // Whole-word, case-insensitive search of a script line, literals skipped.
 bool ContainsWord(const QString &line, const QString &word);
 
+// A line that declares a routine: it holds the word "function" or "procedure".
+bool IsRoutineHeader(const QString &line);
+
 // Moves a line position past a nested block: from line on, a line holding
 // the word "end" stops the skip there; a line holding "begin" or "case"
 // skips the block it opens first. A line with both "end" and "begin" counts

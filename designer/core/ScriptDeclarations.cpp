@@ -14,11 +14,6 @@ const QString Begin = QStringLiteral("begin");
 const QString Function = QStringLiteral("function");
 const QString Procedure = QStringLiteral("procedure");
 
-bool IsRoutineHeader(const QString &line)
-{
-    return ContainsWord(line, Function) || ContainsWord(line, Procedure);
-}
-
 // The text between the first "(" and the first ")" after it (to the end without one).
 QString ParameterText(const QString &header)
 {

@@ -43,4 +43,17 @@ TEST(SkipCodeBlock, DeepNestingNeedsNoRecursion)
     EXPECT_EQ(SkipCodeBlock(0, lines), 200000);
 }
 
+TEST(IsRoutineHeader, TheRoutineWordsOnlyAsWholeWordsOutsideLiterals)
+{
+    const QList<std::pair<const char *, bool>> cases = {
+        { "function Next(Sender: TObject): Boolean;", true },
+        { "  PROCEDURE InitializeWizard;", true },
+        { "functional := 1;", false },
+        { "s := 'procedure';", false },
+        { "", false },
+    };
+    for (const auto &[line, header] : cases)
+        EXPECT_EQ(IsRoutineHeader(QString::fromLatin1(line)), header) << line;
+}
+
 } // namespace
