@@ -47,7 +47,6 @@ namespace talmo {
 namespace {
 
 constexpr int CodeTabIndex = 1;
-const QString MultipleSelection = QStringLiteral("Multiple Objects Selected");
 
 const PropertyWhiteList &whiteListOf(const ScriptKnowledgeBase *knowledge)
 {
@@ -361,7 +360,7 @@ void TFormDesigner::ChangeSelection()
     if (m_inspector)
         m_inspector->fill(selection);
     m_delete->setEnabled(!selection.isEmpty());
-    dropDown->setPlaceholderText(selection.size() > 1 ? MultipleSelection : QString());
+    dropDown->setPlaceholderText(selection.size() > 1 ? PageInspector::MultipleSelection : QString());
     m_fillingDropDown = false;
 }
 
