@@ -125,8 +125,6 @@ public:
     TDEng *engine() const { return m_engine.get(); }
 
 signals:
-    // After a cut, the names of the controls it removed.
-    void controlsCut(const QStringList &names);
     // After a paste, every control it made, nested ones too.
     void controlsPasted(const QList<TELPastedControl> &pasted);
 
@@ -142,7 +140,6 @@ private:
     // Empty for a name the component may take, else why not.
     QString nameRefusal(const QString &name, const QString &currentName = {}) const;
     bool siblingsOfLastLocked(int lock) const;
-    QStringList namesOfSelectedTrees() const;
     void cascade(TDesignControl &control) const;
 
     const TDesignClassRegistry &m_registry;

@@ -41,25 +41,7 @@ void TELDesigner::CutToClipboard()
     if (!CanCut())
         return;
     CopyToClipboard();
-    const QStringList removed = namesOfSelectedTrees();
     DeleteSelectedControls();
-    emit controlsCut(removed);
-}
-
-// The selected controls other than the root and the controls inside them.
-QStringList TELDesigner::namesOfSelectedTrees() const
-{
-    QStringList names;
-    for (TDesignControl *control : m_selection->Controls()) {
-        if (control == m_designControl)
-            continue;
-        names << control->name();
-        for (const TDesignControl *inner : control->findChildren<TDesignControl *>()) {
-            if (inner->owner() == m_designControl)
-                names << inner->name();
-        }
-    }
-    return names;
 }
 
 TDesignControl *TELDesigner::PasteTarget() const

@@ -183,17 +183,14 @@ TEST_F(Clipboard, LockedControlsAreNotCopiedOrCut)
     EXPECT_FALSE(designer->CanCopy());
 }
 
-TEST_F(Clipboard, CutRemovesTheControlsAndNamesThem)
+TEST_F(Clipboard, CutRemovesTheControlsAndTheirInnerControls)
 {
     TPanel *panel1 = add<TPanel>("Panel1", {20, 20, 200, 100});
     add<TButton>("Button1", {5, 5, 75, 25}, panel1);
     TButton *other = add<TButton>("Button2", {250, 20, 75, 25});
-    QSignalSpy cut(designer.get(), &TELDesigner::controlsCut);
     selection().SelectOnly(panel1);
     designer->CutToClipboard();
     EXPECT_EQ(root->components(), QList<TDesignControl *>{other});
-    ASSERT_EQ(cut.count(), 1);
-    EXPECT_EQ(cut.at(0).at(0).toStringList(), QStringList({"Panel1", "Button1"}));
     EXPECT_EQ(onClipboard().size(), 1u);
 
     designer->PasteFromClipboard(); // the names are free again
