@@ -56,6 +56,15 @@ void SplitPrototype(const QString &declaration, QString &kind, QString &name, QS
         tail = text.mid(paren);
 }
 
+QString EventProcedureDeclaration(const QString &prototype, const QString &procedureName, const QString &pageName,
+                                  const QString &objectName)
+{
+    QString kind, name, tail;
+    SplitPrototype(prototype, kind, name, tail);
+    QString line = kind + u' ' + procedureName + tail;
+    return line.replace(QStringLiteral("{}"), pageName + u'_' + objectName + u'_');
+}
+
 void SplitParameterList(const QString &parameters, QStringList &names, QStringList &types, QStringList &modifiers)
 {
     QString text = TrimScriptText(parameters);

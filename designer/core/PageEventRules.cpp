@@ -36,9 +36,7 @@ bool disabledOwnerHolds(const TFormCodeExecutionUnits &units, int index, const Q
 
 QString DeclarationLine(const TFormCodeExecutionUnit &unit, const QString &pageName)
 {
-    const Declaration declaration = split(unit.ShortHelp);
-    QString line = declaration.kind + u' ' + unit.eventNameInCode + declaration.tail;
-    return line.replace(QStringLiteral("{}"), pageName + u'_' + unit.Object + u'_', Qt::CaseInsensitive);
+    return EventProcedureDeclaration(unit.ShortHelp, unit.eventNameInCode, pageName, unit.Object);
 }
 
 bool SameKind(const TFormCodeExecutionUnit &a, const TFormCodeExecutionUnit &b)

@@ -96,11 +96,9 @@ private:
         for (const TFormCodeExecutionUnit &unit : m_page.ExecUnits) {
             if (!unit.Enabled || unit.linkTo != -1 || (unit.Object == formObject) != formUnits)
                 continue;
-            QString kind, name, tail;
-            SplitPrototype(unit.ShortHelp, kind, name, tail);
-            QString head = kind + u' ' + unit.eventNameInCode + tail;
             const QString event = unit.Object + u'.' + unit.Event;
-            appendUserLine(m_script, head.replace(QStringLiteral("{}"), m_page.Name + u'_' + unit.Object + u'_'),
+            appendUserLine(m_script,
+                           EventProcedureDeclaration(unit.ShortHelp, unit.eventNameInCode, m_page.Name, unit.Object),
                            m_origins, m_page.Name, event, 1);
             for (int i = 0; i < unit.Code.size(); ++i)
                 appendUserLine(m_script, m_rewriter.RewriteEventLine(m_pageIndex, unit.Code.at(i)), m_origins,

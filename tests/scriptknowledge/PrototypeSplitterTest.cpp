@@ -32,6 +32,17 @@ TEST(SplitPrototype, TakesKindNameAndTailApart)
     }
 }
 
+TEST(EventProcedureDeclaration, PutsTheProcedureNameBetweenKindAndTailAndFillsTheBraces)
+{
+    EXPECT_EQ(EventProcedureDeclaration("procedure OnClick(Sender: TObject);", "Page1_Button1Click", "Page1", "Button1"),
+              "procedure Page1_Button1Click(Sender: TObject);");
+    EXPECT_EQ(EventProcedureDeclaration("function {}OnShouldSkipPage(Sender: TWizardPage): Boolean;", "{}Skip",
+                                        "Page", "Form"),
+              "function Page_Form_Skip(Sender: TWizardPage): Boolean;");
+    EXPECT_EQ(EventProcedureDeclaration("procedure OnActivate(Sender: TObject);", "{}A{}", "P", "C"),
+              "procedure P_C_AP_C_(Sender: TObject);");
+}
+
 namespace {
 
 struct Parameters
