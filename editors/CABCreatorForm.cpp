@@ -184,6 +184,7 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     connectFilesTab();
     connect(vst_Installations, &QTreeWidget::itemChanged, this, &TCABCreatorForm::vst_InstallationsChecked);
     connect(vst_Installations, &QTreeWidget::itemDoubleClicked, this, &TCABCreatorForm::vst_InstallationsDblClick);
+    connect(vst_Installations, &QWidget::customContextMenuRequested, this, &TCABCreatorForm::showRegistryPopup);
     connect(vst_Installations, &QTreeWidget::currentItemChanged, this,
             &TCABCreatorForm::vst_InstallationsFocusChanged);
     for (TNxEdit *edit : {_CESetupDLL, _CESelfRegister})
@@ -242,6 +243,7 @@ QWidget *TCABCreatorForm::createRegistryTab()
 {
     auto *tab = new QWidget;
     vst_Installations->setHeaderHidden(true);
+    vst_Installations->setContextMenuPolicy(Qt::CustomContextMenu);
     auto *sections = new TNxHeaderPanel(tab);
     sections->setCaption(QStringLiteral("Registry Sections"));
     auto *sectionsLayout = new QVBoxLayout(sections);

@@ -132,7 +132,11 @@ public:
     void vst_InstallationsDblClick();
     void vst_InstallationsFocusChanged();
     void reg_AddClick();
+    // As a double click on the focused node.
+    void reg_EditClick();
     void reg_DeleteClick();
+    // The sections' popup menu, enabled for the focused node.
+    void fillRegistryPopup(QMenu &menu);
 
     QTreeWidget *vst_Installations;
     TNxHeaderPanel *NxHeaderPanel4;
@@ -173,6 +177,7 @@ private:
     QWidget *createRegistryTab();
     QWidget *createShortcutsTab();
     void refreshRegistryTree();
+    void showRegistryPopup(const QPoint &pos);
     int focusedRegistryTarget() const;
     void openRegistrySection(int index);
     void storeSetupDll();

@@ -5,6 +5,7 @@
 #include "editors/FileDropTarget.h"
 #include "editors/FileReference.h"
 #include "editors/FileReferenceBrowser.h"
+#include "editors/PopupMenuItem.h"
 #include "editors/PpcFileProperties.h"
 #include "editors/core/DeviceFileEntries.h"
 #include "helpers/core/PathHelpers.h"
@@ -77,14 +78,6 @@ private:
         return cells;
     }
 };
-
-QAction *menuItem(QMenu &menu, const QString &caption, bool enabled, const std::function<void()> &run)
-{
-    QAction *action = menu.addAction(caption);
-    action->setEnabled(enabled);
-    QObject::connect(action, &QAction::triggered, &menu, run);
-    return action;
-}
 
 } // namespace
 
@@ -410,10 +403,10 @@ void TCABCreatorForm::fillFoldersPopup(QMenu &menu)
 {
     const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
     const bool userFolder = node && !node->builtIn;
-    menuItem(menu, QStringLiteral("Add Folder"), node != nullptr, [this] { ppcfs_add_folderClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Add Folder"), node != nullptr, [this] { ppcfs_add_folderClick(); });
     menu.addSeparator();
-    menuItem(menu, QStringLiteral("Delete"), userFolder, [this] { ppcfs_delete_folderClick(); });
-    menuItem(menu, QStringLiteral("Rename"), userFolder,
+    addPopupMenuItem(menu, QStringLiteral("Delete"), userFolder, [this] { ppcfs_delete_folderClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Rename"), userFolder,
               [this] { tv_ppcfs_folders->editItem(tv_ppcfs_folders->currentItem()); });
 }
 
@@ -421,13 +414,13 @@ void TCABCreatorForm::fillFilesPopup(QMenu &menu)
 {
     const int selected = int(lv_ppcfs_files->selectedItems().size());
     const bool adding = canDropFiles();
-    menuItem(menu, QStringLiteral("Add Entry"), adding, [this] { ppcfs_add_fileClick(); });
-    menuItem(menu, QStringLiteral("Insert File(s)"), adding, [this] { ppcfs_insert_filesClick(); });
-    menuItem(menu, QStringLiteral("Import Folder(s)"), adding, [this] { ImportFolders1Click(); });
+    addPopupMenuItem(menu, QStringLiteral("Add Entry"), adding, [this] { ppcfs_add_fileClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Insert File(s)"), adding, [this] { ppcfs_insert_filesClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Import Folder(s)"), adding, [this] { ImportFolders1Click(); });
     menu.addSeparator();
-    menuItem(menu, QStringLiteral("Delete"), selected > 0, [this] { ppcfs_delete_fileClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Delete"), selected > 0, [this] { ppcfs_delete_fileClick(); });
     menu.addSeparator();
-    menuItem(menu, QStringLiteral("Properties"), selected == 1, [this] { lv_ppcfs_filesDblClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Properties"), selected == 1, [this] { lv_ppcfs_filesDblClick(); });
 }
 
 void TCABCreatorForm::showFoldersPopup(const QPoint &pos)

@@ -2,6 +2,7 @@
 
 #include "editors/EditorMessages.h"
 #include "editors/EditorShortcutEntry.h"
+#include "editors/PopupMenuItem.h"
 #include "editors/core/TargetShortcuts.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/PathMacros.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -133,6 +135,30 @@ void TCABCreatorForm::reg_AddClick()
     RefreshFromProject();
     m_project.Modified = true;
     openRegistrySection(m_project.RegistrySections.Count() - 1);
+}
+
+void TCABCreatorForm::reg_EditClick()
+{
+    vst_InstallationsDblClick();
+}
+
+void TCABCreatorForm::fillRegistryPopup(QMenu &menu)
+{
+    const QTreeWidgetItem *item = vst_Installations->currentItem();
+    const bool section = item && levelOf(item) == 2;
+    addPopupMenuItem(menu, QStringLiteral("Add Section "), true, [this] { reg_AddClick(); });
+    menu.addSeparator();
+    addPopupMenuItem(menu, QStringLiteral("Edit"), section, [this] { reg_EditClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Delete"), section, [this] { reg_DeleteClick(); });
+}
+
+void TCABCreatorForm::showRegistryPopup(const QPoint &pos)
+{
+    if (QTreeWidgetItem *item = vst_Installations->itemAt(pos))
+        vst_Installations->setCurrentItem(item);
+    QMenu menu;
+    fillRegistryPopup(menu);
+    m_runMenu(menu, vst_Installations->viewport()->mapToGlobal(pos));
 }
 
 void TCABCreatorForm::reg_DeleteClick()

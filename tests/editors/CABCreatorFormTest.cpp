@@ -571,6 +571,37 @@ TEST_F(CABCreatorFilesTabTest, PopupMenusFollowTheSelection)
     EXPECT_TRUE(project->Modified);
 }
 
+TEST_F(CABCreatorFormTest, RegistrySectionsAreAddedEditedAndDeletedFromTheirPopupMenu)
+{
+    TCABCreatorForm page(*project, host);
+    const auto popup = [&] { return menuState([&](QMenu &menu) { page.fillRegistryPopup(menu); }); };
+    EXPECT_EQ(popup(), QStringList({"+Add Section ", "|", "-Edit", "-Delete"}));
+    page.resize(640, 480);
+    page.show();
+    page.NxPageControl1->setActivePageIndex(2);
+    QTreeWidget *tree = page.vst_Installations;
+    const auto rightClick = [&](QTreeWidgetItem *item, const QString &choice) {
+        page.setPopupMenuRunner(choose(choice));
+        emit tree->customContextMenuRequested(tree->visualItemRect(item).center());
+    };
+
+    // A right click focuses the section it is on; Delete asks first.
+    rightClick(tree->topLevelItem(1)->child(0)->child(0), "Delete");
+    EXPECT_EQ(project->RegistrySections.Count(), 3) << "not confirmed";
+    EXPECT_EQ(popup(), QStringList({"+Add Section ", "|", "+Edit", "+Delete"}));
+    ui.queueAnswer(UiButton::Yes);
+    rightClick(tree->topLevelItem(1)->child(0)->child(0), "Delete");
+    ASSERT_EQ(project->RegistrySections.Count(), 2);
+    EXPECT_EQ(project->RegistrySections[0].Caption, "Reg B");
+    EXPECT_EQ(tree->topLevelItem(0)->child(0)->childCount(), 2);
+
+    rightClick(tree->topLevelItem(0)->child(0)->child(1), "Edit");
+    EXPECT_EQ(host.calls().last(), "openRegistrySection 1");
+    rightClick(tree->topLevelItem(0), "Add Section ");
+    ASSERT_EQ(project->RegistrySections.Count(), 3);
+    EXPECT_EQ(host.calls().last(), "openRegistrySection 2");
+}
+
 TEST_F(CABCreatorFilesTabTest, DropsOnlyOnAFolderBelowTheRoot)
 {
     QTemporaryDir root;
