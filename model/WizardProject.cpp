@@ -74,16 +74,30 @@ void AddCopyFilesSections(TProjectContainer &project)
     }
 }
 
+// The first target's own shortcut section, the one its shortcuts tab shows
+// and edits: the last section named by its first shortcut-section name. A
+// target naming none gets the wizard's section as its only one.
+TShortcutSection &FirstTargetShortcutSection(TProjectContainer &project)
+{
+    QStringList &names = project.CEDevices[0].Installation.defaultInstallShortcuts;
+    for (int i = project.ShortcutsSections.Count() - 1; i >= 0 && !names.isEmpty(); --i) {
+        if (project.ShortcutsSections[i].Caption == names.first())
+            return project.ShortcutsSections[i];
+    }
+    TShortcutSection &section = project.ShortcutsSections.AddNew();
+    section.Caption = WizardProject::ShortcutSectionCaption;
+    section.DefaultDestinationDir = QStringLiteral("%CE11%");
+    names = QStringList{section.Caption};
+    return section;
+}
+
 void AddShortcuts(TProjectContainer &project, const QList<WizardFile> &files)
 {
     const bool anyChecked = std::any_of(files.begin(), files.end(), [](const WizardFile &file) { return file.Checked; });
     if (!anyChecked)
         return;
     const QString destination = QStringLiteral("%CE11%");
-    TShortcutSection &section = project.ShortcutsSections.AddNew();
-    section.Caption = WizardProject::ShortcutSectionCaption;
-    section.DefaultDestinationDir = destination;
-    project.CEDevices[0].Installation.defaultInstallShortcuts.append(section.Caption);
+    TShortcutSection &section = FirstTargetShortcutSection(project);
     for (const WizardFile &file : files) {
         if (!file.Checked)
             continue;

@@ -115,10 +115,13 @@ TEST_F(WizardProjectTest, ShortcutsLanguageSettingsAndFileNameFollowTheAnswers)
 {
     ASSERT_EQ(WizardProject::Create(project, answers, questions.ask()).kind, WizardProjectOutcome::Created);
 
-    const TShortcutSection &shortcuts = project.ShortcutsSections[project.ShortcutsSections.Count() - 1];
-    EXPECT_EQ(shortcuts.Caption, "Wizard Shortcuts");
+    // The shortcuts go into the one section the target names, the one its shortcuts tab shows.
+    const QStringList names = project.CEDevices[0].Installation.defaultInstallShortcuts;
+    ASSERT_EQ(names.size(), 1);
+    ASSERT_EQ(project.ShortcutsSections.Count(), 1);
+    const TShortcutSection &shortcuts = project.ShortcutsSections[0];
+    EXPECT_EQ(shortcuts.Caption, names.first());
     EXPECT_EQ(shortcuts.DefaultDestinationDir, "%CE11%");
-    EXPECT_TRUE(project.CEDevices[0].Installation.defaultInstallShortcuts.contains("Wizard Shortcuts"));
     ASSERT_EQ(shortcuts.Entries.Count(), 2) << "only the checked files";
     EXPECT_EQ(shortcuts.Entries[0].shortcut_filename, "hello");
     EXPECT_EQ(shortcuts.Entries[0].target_file_path, "hello.exe");
@@ -143,14 +146,14 @@ TEST_F(WizardProjectTest, ShortcutsLanguageSettingsAndFileNameFollowTheAnswers)
     EXPECT_TRUE(project.Modified);
 }
 
-TEST_F(WizardProjectTest, NoCheckedFileMakesNoShortcutSection)
+TEST_F(WizardProjectTest, NoCheckedFileMakesNoShortcut)
 {
     for (WizardFile &file : answers.Files)
         file.Checked = false;
     ASSERT_EQ(WizardProject::Create(project, answers, questions.ask()).kind, WizardProjectOutcome::Created);
+    EXPECT_EQ(project.CEDevices[0].Installation.defaultInstallShortcuts.size(), 1);
     for (const TShortcutSection &section : project.ShortcutsSections)
-        EXPECT_NE(section.Caption, "Wizard Shortcuts");
-    EXPECT_FALSE(project.CEDevices[0].Installation.defaultInstallShortcuts.contains("Wizard Shortcuts"));
+        EXPECT_TRUE(section.Entries.IsEmpty());
 }
 
 TEST_F(WizardProjectTest, TheSavedProjectReadsBackEqual)
