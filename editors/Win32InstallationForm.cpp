@@ -131,10 +131,15 @@ TWin32InstallationForm::TWin32InstallationForm(TProjectContainer &project, IProj
     }
     NxPageControl1->setActivePageIndex(FilesPage);
 
+    // The tabs run the page's full width: at the page's own width all seven
+    // captions fit without scrolling.
+    auto *column = new QVBoxLayout(this);
+    const QMargins margins = column->contentsMargins();
+    column->setContentsMargins(0, margins.top(), 0, 0);
     auto *top = new QHBoxLayout;
+    top->setContentsMargins(margins.left(), 0, margins.right(), 0);
     top->addWidget(new QLabel(QStringLiteral("Module Name:"), this));
     top->addWidget(NxEdit1, 1);
-    auto *column = new QVBoxLayout(this);
     column->addLayout(top);
     column->addWidget(NxPageControl1, 1);
     resize(703, 523);

@@ -3,8 +3,11 @@
 #include "widgets/GlyphMask.h"
 #include "widgets/SharedDraw.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace talmo {
 
@@ -104,9 +107,11 @@ int TNxLinkLabel::textStart() const
 
 QSize TNxLinkLabel::contentSize() const
 {
-    const QFontMetrics metrics(font());
-    int width = metrics.horizontalAdvance(m_caption);
-    int height = metrics.height();
+    // Text is laid out in fractions of a pixel: a width rounded down would
+    // have the painter cut the last letters off.
+    const QFontMetricsF metrics(font());
+    int width = int(std::ceil(metrics.horizontalAdvance(m_caption)));
+    int height = int(std::ceil(metrics.height()));
     if (m_displayMode == dmGlyph && !m_glyph.isNull()) {
         height = qMax(height, m_glyph.height());
         width += m_glyph.width() + m_textDistance;

@@ -35,9 +35,13 @@ TNxHeaderPanel *infoPanel(const QString &text, TNxLinkLabel *link)
     info->setColor(clCream);
     auto *label = new QLabel(text);
     label->setWordWrap(true);
+    // The link stands right under the text at its own size; the room left
+    // over stays below both.
+    link->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     auto *layout = new QVBoxLayout(info);
     layout->addWidget(label);
     layout->addWidget(link);
+    layout->addStretch(1);
     return info;
 }
 

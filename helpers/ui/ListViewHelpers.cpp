@@ -1,7 +1,10 @@
 #include "helpers/ui/ListViewHelpers.h"
 
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QStyle>
+
+#include <cmath>
 
 namespace talmo {
 
@@ -20,7 +23,9 @@ int ColumnCaptionWidth(const QHeaderView *header, int column)
     const int arrow = header->isSortIndicatorShown()
         ? header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) + margin
         : 0;
-    return header->fontMetrics().horizontalAdvance(caption) + 2 * margin + arrow;
+    // Text is laid out in fractions of a pixel; the last one counts whole.
+    const int text = int(std::ceil(QFontMetricsF(header->font()).horizontalAdvance(caption)));
+    return text + 2 * margin + arrow;
 }
 
 void KeepColumnCaptionsWhole(QHeaderView *header)

@@ -8,8 +8,10 @@
 #include "platform/ShellServices.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QTreeWidget>
+
 #include <gtest/gtest.h>
 
 using namespace talmo;
@@ -74,7 +76,8 @@ TEST(ListViewCaptions, ColumnsNarrowerThanTheirCaptionGrowAndStretchingOnesKeepT
     EXPECT_EQ(header->sectionSize(1), ColumnCaptionWidth(header, 1));
     EXPECT_EQ(header->sectionSize(2), 300);
     EXPECT_EQ(header->minimumSectionSize(), ColumnCaptionWidth(header, 3));
-    EXPECT_GT(ColumnCaptionWidth(header, 3), header->fontMetrics().horizontalAdvance(QStringLiteral("Last Readme File")));
+    EXPECT_GT(ColumnCaptionWidth(header, 3),
+              QFontMetricsF(header->font()).horizontalAdvance(QStringLiteral("Last Readme File")));
 }
 
 TEST(FontsAndThemes, WindowsUseTheApplicationFont)

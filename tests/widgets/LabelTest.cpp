@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace talmo;
 
 namespace {
@@ -109,14 +111,16 @@ TEST(LinkLabelTest, SizesItselfToPictureAndText)
 {
     TNxLinkLabel link;
     link.setCaption("Build project");
-    const QFontMetrics metrics(link.font());
-    EXPECT_EQ(link.size(), QSize(metrics.horizontalAdvance("Build project"), metrics.height() + 2));
+    const QFontMetricsF metrics(link.font());
+    const int textWidth = int(std::ceil(metrics.horizontalAdvance("Build project")));
+    const int textHeight = int(std::ceil(metrics.height()));
+    EXPECT_EQ(link.size(), QSize(textWidth, textHeight + 2));
 
     QPixmap glyph(16, 40);
     glyph.fill(Qt::green);
     link.setGlyph(glyph);
     link.setTextDistance(6);
-    EXPECT_EQ(link.size(), QSize(metrics.horizontalAdvance("Build project") + 22, 42));
+    EXPECT_EQ(link.size(), QSize(textWidth + 22, 42));
     EXPECT_EQ(link.textStart(), 22);
 
     link.setDisplayMode(dmNone);

@@ -29,6 +29,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include <cmath>
 #include <functional>
 #include <utility>
 
@@ -51,9 +52,10 @@ QString WithoutMnemonic(QString text)
     return text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&')).replace(u'\x01', u'&');
 }
 
+// Text is laid out in fractions of a pixel; the last one counts whole.
 int TextWidth(const QFont &font, const QString &text)
 {
-    return QFontMetrics(font).horizontalAdvance(WithoutMnemonic(text));
+    return int(std::ceil(QFontMetricsF(font).horizontalAdvance(WithoutMnemonic(text))));
 }
 
 QList<CaptionRoom> LabelRoom(QWidget *widget)
@@ -177,7 +179,8 @@ QList<CaptionRoom> LinkLabelRoom(QWidget *widget)
     auto *link = static_cast<TNxLinkLabel *>(widget);
     if (link->caption().isEmpty())
         return {};
-    return {{link->caption(), link->contentSize(), link->size(), {}}};
+    const int need = link->textStart() + TextWidth(link->font(), link->caption());
+    return {{link->caption(), {need, QFontMetrics(link->font()).height()}, link->size(), {}}};
 }
 
 QList<CaptionRoom> NxCheckBoxRoom(QWidget *widget)
@@ -412,7 +415,10 @@ private:
         for (const CaptionKind &kind : CaptionKinds()) {
             if (!widget->inherits(kind.className))
                 continue;
-            for (const CaptionRoom &room : kind.rooms(widget)) {
+            const QList<CaptionRoom> rooms = kind.rooms(widget);
+            if (!rooms.isEmpty())
+                checkCutByAncestor(widget);
+            for (const CaptionRoom &room : rooms) {
                 if (room.need.width() <= room.have.width() && room.need.height() <= room.have.height())
                     continue;
                 const QString part = room.part.isEmpty() ? QString() : room.part + QStringLiteral(" ");
@@ -421,6 +427,26 @@ private:
                         .arg(part, room.text, SizeText(room.need), SizeText(room.have)));
             }
             return;
+        }
+    }
+
+    // A caption whose widget reaches past the edge of a widget holding it is
+    // cut there, however wide the widget itself is. What a scroll area holds
+    // is scrolled into view instead.
+    void checkCutByAncestor(QWidget *widget)
+    {
+        QRect shown = widget->rect();
+        for (QWidget *inner = widget; inner != m_window; inner = inner->parentWidget()) {
+            QWidget *outer = inner->parentWidget();
+            if (!outer || outer->objectName() == QLatin1String("qt_scrollarea_viewport"))
+                return;
+            shown = shown.translated(inner->pos()).intersected(outer->rect());
+            if (shown.size() != widget->size()) {
+                add(widget, LayoutRule::ClippedText,
+                    QStringLiteral("%1 cut to %2 by %3")
+                        .arg(SizeText(widget->size()), SizeText(shown.size()), WidgetPath(outer, m_window)));
+                return;
+            }
         }
     }
 

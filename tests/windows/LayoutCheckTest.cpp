@@ -1,5 +1,6 @@
 #include "tests/windows/LayoutCheck.h"
 
+#include "widgets/NxLinkLabel.h"
 #include "widgets/NxPageControl.h"
 #include "widgets/NxTabSheet.h"
 
@@ -111,6 +112,15 @@ const BrokenWindow BrokenWindows[] = {
              pages->addPage(sheet, true);
          }
          pages->setActivePageIndex(0);
+     }},
+    {"link reaching past the edge of its panel", LayoutRule::ClippedText,
+     [](QWidget &w) {
+         auto *panel = new QWidget(&w);
+         panel->setGeometry(4, 4, 100, 40);
+         auto *link = new TNxLinkLabel(panel);
+         link->setObjectName(QStringLiteral("Broken"));
+         link->setCaption(QStringLiteral("Back"));
+         link->move(80, 4);
      }},
     {"edit below its minimum height", LayoutRule::BelowMinimumSize,
      [](QWidget &w) { Placed(w, new QLineEdit(QStringLiteral("\\Storage Card\\Maps")), {4, 4, 200, 14}); }},

@@ -873,7 +873,11 @@ QList<ProgramView> ProgramViews()
 {
     const auto cabCreator = [](TprojectForm &form) -> TNxPageControl * {
         auto *page = OpenModulePage<TCABCreatorForm>(form, ModuleType::CabCreator);
-        return page ? page->NxPageControl1 : nullptr;
+        if (!page)
+            return nullptr;
+        // The folder of the example's files, so the file list shows them.
+        EXPECT_TRUE(page->selectFolder(QStringLiteral("%InstallDir%\\")));
+        return page->NxPageControl1;
     };
     const auto desktop = [](TprojectForm &form) -> TNxPageControl * {
         auto *page = OpenModulePage<TWin32InstallationForm>(form, ModuleType::Win32);
@@ -965,11 +969,35 @@ int DistinctColours(const QImage &image)
 }
 
 // The findings of the layout check that are not faults, with the reason.
-QList<LayoutException> LayoutExceptions()
+LayoutException DesignedPageException()
 {
+    return { QStringLiteral("*"), QStringLiteral("*"), std::nullopt,
+             QStringLiteral("a designed page keeps the sizes its author gave its controls"), "talmo::TDesignControl" };
+}
+
+QList<LayoutException> WindowExceptions()
+{
+    return { DesignedPageException() };
+}
+
+// At the least window size with the project manager open, a hosted page is
+// about 280 to 390 pixels wide.
+QList<LayoutException> ProgramExceptions()
+{
+    const QString narrow = QStringLiteral("at the least window size with the project manager open, ");
     return {
-        { QStringLiteral("*"), QStringLiteral("*"), std::nullopt,
-          QStringLiteral("a designed page keeps the sizes its author gave its controls"), "talmo::TDesignControl" },
+        DesignedPageException(),
+        { QStringLiteral("Program-750x610-CabCreator-*"), QStringLiteral("*CABCreatorForm/talmo::TNxPageControl"),
+          LayoutRule::ClippedText, narrow + QStringLiteral("the page's four tabs need 430 pixels: the strip scrolls") },
+        { QStringLiteral("Program-750x610-CabCreator-Registry"), QStringLiteral("*CABCreatorForm/talmo::TNxHeaderPanel*"),
+          LayoutRule::ClippedText, narrow + QStringLiteral("the setup DLL panel is narrower than its caption") },
+        { QStringLiteral("Program-*-Desktop-*"), QStringLiteral("*Win32InstallationForm/talmo::TNxPageControl"),
+          LayoutRule::ClippedText,
+          QStringLiteral("the desktop page's seven tabs need 680 pixels, its own width; narrower, the strip scrolls") },
+        { QStringLiteral("Program-750x610-Desktop-*"), QStringLiteral("*Win32InstallationForm/*"), std::nullopt,
+          narrow + QStringLiteral("the Files tab's four buttons need 400 pixels and the page has 262") },
+        { QStringLiteral("Program-750x610-RegistrySection"), QStringLiteral("*NxPageControl2/*"), std::nullopt,
+          narrow + QStringLiteral("the registry-section page needs 385 pixels and has 280") },
     };
 }
 
@@ -982,9 +1010,7 @@ QList<LayoutException> MendedElsewhere()
     return {
         { QStringLiteral("*"), QStringLiteral("*MainSplitter/NxHeaderPanel2/*"), std::nullopt, frame },
         { QStringLiteral("*"), QStringLiteral("*ModuleTreePage*"), std::nullopt, frame },
-        { QStringLiteral("*"), QStringLiteral("*NxPageControl2/talmo::TNxTabSheet"), std::nullopt, frame },
-        { QStringLiteral("Program-*"), QStringLiteral("*MainSplitter/NxHeaderPanel9/*"), std::nullopt, frame },
-        { QStringLiteral("Page-Win32Module"), QStringLiteral("talmo::TNxPageControl"), LayoutRule::ClippedText, frame },
+        { QStringLiteral("*"), QStringLiteral("*FormDesigner*"), std::nullopt, designer },
         { QStringLiteral("Page-CustomPageDesigner"), QStringLiteral("*"), std::nullopt, designer },
     };
 }
@@ -1028,7 +1054,7 @@ void TakePicture(QWidget *widget, const QString &name, const LayoutCheck &check,
 TEST(WindowGalleryTest, EveryWindowHasAPicture)
 {
     Gallery gallery;
-    const LayoutCheck check(LayoutExceptions());
+    const LayoutCheck check(WindowExceptions());
     QStringList faults;
 
     for (const GalleryWindow &window : GalleryWindows()) {
@@ -1054,7 +1080,7 @@ TEST(WindowGalleryTest, TheAssembledProgramHasAPictureOfEveryViewAtEverySize)
 {
     Gallery gallery;
     TprojectForm &project = OpenGalleryProject(gallery);
-    const LayoutCheck check(LayoutExceptions());
+    const LayoutCheck check(ProgramExceptions());
     QStringList faults;
 
     for (const ProgramView &view : ProgramViews()) {
