@@ -65,15 +65,20 @@ EventCodeTab::EventCodeTab(TProjectContainer &project, int pageIndex, QWidget *p
     auto *code = new TNxHeaderPanel(this);
     code->setCaption(QStringLiteral("Code"));
     m_editor->setObjectName(QStringLiteral("SynEdit1"));
-    (new QVBoxLayout(code))->addWidget(m_editor);
+    // The header panels keep their own inner margins; the layouts add none.
+    auto *codeColumn = new QVBoxLayout(code);
+    codeColumn->setContentsMargins(0, 0, 0, 0);
+    codeColumn->addWidget(m_editor);
 
     auto *controller = new TNxHeaderPanel(this);
     controller->setCaption(QStringLiteral("Event Controller"));
-    controller->setFixedWidth(245);
+    // 245 pixels wide where there is room; narrower it gives way to the code.
+    controller->setMaximumWidth(245);
     auto *eventRow = new QHBoxLayout;
     eventRow->addWidget(m_events, 1);
     eventRow->addWidget(m_add);
     auto *column = new QVBoxLayout(controller);
+    column->setContentsMargins(4, 4, 4, 4);
     column->addWidget(caption(QStringLiteral("Execute this code when the object")));
     column->addWidget(m_objects);
     column->addWidget(caption(QStringLiteral("Receives the event")));

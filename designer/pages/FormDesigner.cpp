@@ -176,7 +176,11 @@ QWidget *TFormDesigner::buildDesignerTab()
 
     auto *header = new TNxHeaderPanel;
     header->setCaption(QStringLiteral("Designer"));
+    // The header panel keeps its own inner margins; the layout adds none, so
+    // that a small window leaves the page as much room as it can.
     auto *headerLayout = new QVBoxLayout(header);
+    headerLayout->setContentsMargins(0, 0, 0, 0);
+    headerLayout->setSpacing(0);
     headerLayout->addWidget(m_toolBar);
     headerLayout->addWidget(scroll, 1);
 
