@@ -92,7 +92,7 @@ int main(int argc, char **argv)
         TmasterForm master({ pages, &knowledge, runner, headless });
         QObject::connect(&master, &TmasterForm::commandLineBuildFinished, &app,
                          [&app](int code) { app.exit(code); });
-        master.show();
+        // The command line decides whether the window shows: a silent build may end without one.
         if (!settings.loadError().isEmpty())
             Tell(settings.loadError(), headless, dialogs, &master);
         const ProgramCommandLine commandLine = ProgramCommandLine::Parse(arguments);

@@ -806,6 +806,9 @@ void TmasterForm::CheckForLatestVersion()
 
 void TmasterForm::RunCommandLine(const ProgramCommandLine &commandLine)
 {
+    // A silent build shows the window only once it has something to build.
+    if (!commandLine.build || !commandLine.silent)
+        show();
     if (!commandLine.build) {
         if (!commandLine.fileName.isEmpty() && QFileInfo(commandLine.fileName).isFile())
             OpenFile(commandLine.fileName);
@@ -826,15 +829,20 @@ int TmasterForm::runCommandLineBuild(const ProgramCommandLine &commandLine)
 
     const bool exists = !commandLine.fileName.isEmpty() && QFileInfo(commandLine.fileName).isFile();
     if (!exists || !OpenFile(commandLine.fileName)) {
-        if (!m_services.headless)
-            return -1;  // no build: the program starts as without one
-        // Without a display nobody would see the program start: say why, also with /BS.
-        UnattendedUiServices standardError(UnattendedUiServices::Messages::StandardError);
-        standardError.showMessage(this, UiMessageKind::Error, Title,
-                                  commandLine.fileName.isEmpty() ? QStringLiteral("no file to build")
-                                                                 : QStringLiteral("cannot build ") + commandLine.fileName);
+        // "/B" with a display: no build, the program starts as without one. A
+        // silent build has nobody to start for: it fails as a build would.
+        if (!m_services.headless && !commandLine.silent)
+            return -1;
+        if (m_services.headless) {
+            // Without a display nobody would see the program start: say why, also with /BS.
+            UnattendedUiServices standardError(UnattendedUiServices::Messages::StandardError);
+            standardError.showMessage(this, UiMessageKind::Error, Title,
+                                      commandLine.fileName.isEmpty() ? QStringLiteral("no file to build")
+                                                                     : QStringLiteral("cannot build ") + commandLine.fileName);
+        }
         return ProjectNotBuiltResult;
     }
+    show();
     takeOutWelcomeTab();
     if (QFileInfo(commandLine.fileName).suffix().toUpper() == QLatin1String("TALMO")) {
         if (TprojectForm *form = findProjectForm(commandLine.fileName))

@@ -44,11 +44,14 @@ protected:
     QString example() const { return root.filePath(QStringLiteral("Hello")); }
     QString project() const { return example() + QStringLiteral("/Hello.talmo"); }
 
-    ProcessRun Start(const QStringList &arguments)
+    // platform: the Qt platform as a desktop session would set it; empty for none.
+    ProcessRun Start(const QStringList &arguments, const QString &platform = QString())
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
             environment.remove(QLatin1String(name));
+        if (!platform.isEmpty())
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
         environment.insert(QStringLiteral("TMPDIR"), root.filePath(QStringLiteral("tmp")));
         environment.remove(QStringLiteral("TMP"));
@@ -162,6 +165,19 @@ TEST_F(ProgramProcessTest, ABuildWhoseFilesCannotBeWrittenFails)
     EXPECT_EQ(run.exitCode, 3) << run.standardError.toStdString();
     EXPECT_TRUE(run.standardError.contains(QStringLiteral("talmo: Project: Hello.talmo - Fatal Error: "))) << run.standardError.toStdString();
     EXPECT_EQ(Outputs(), QStringList());
+}
+
+TEST_F(ProgramProcessTest, ASilentBuildThatCannotStartEndsWith100WithADisplayToo)
+{
+    QFile broken(root.filePath(QStringLiteral("broken.talmo")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a project");
+    broken.close();
+    for (const QString &file : { root.filePath(QStringLiteral("missing.talmo")), broken.fileName() }) {
+        const ProcessRun run = Start({ QStringLiteral("/BS"), file }, QStringLiteral("offscreen"));
+        EXPECT_EQ(run.exitCode, 100) << file.toStdString() << run.standardError.toStdString();
+        EXPECT_EQ(run.standardError.count(QStringLiteral("talmo: ")), 0) << run.standardError.toStdString();
+    }
 }
 
 } // namespace

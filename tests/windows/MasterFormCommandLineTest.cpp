@@ -100,6 +100,30 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{ "unreadableManagerHeadlessGives100", { "/BS", "%1/broken.talmopm" }, true, {}, 100, {}, {} }),
     [](const ::testing::TestParamInfo<CommandLineCase> &info) { return info.param.label; });
 
+TEST_F(MasterFormCommandLineTest, ASilentBuildThatCannotStartEndsWith100AndNoWindow)
+{
+    QFile broken(Path(QStringLiteral("broken.talmo")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a project");
+    broken.close();
+    for (const QString &file : { Path(QStringLiteral("none.talmo")), Path(QStringLiteral("broken.talmo")) }) {
+        SCOPED_TRACE(file.toStdString());
+        TmasterForm form({ pages, nullptr, runner, false });
+        QSignalSpy finished(&form, &TmasterForm::commandLineBuildFinished);
+        form.RunCommandLine(ProgramCommandLine::Parse({ "/BS", file }));
+        ASSERT_EQ(finished.count(), 1);
+        EXPECT_EQ(finished.first().first().toInt(), 100);
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(ui.calls().size(), 0);
+    }
+    // "/B" leaves the program open instead, with its window.
+    TmasterForm form({ pages, nullptr, runner, false });
+    QSignalSpy finished(&form, &TmasterForm::commandLineBuildFinished);
+    form.RunCommandLine(ProgramCommandLine::Parse({ "/B", Path(QStringLiteral("none.talmo")) }));
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_TRUE(form.isVisible());
+}
+
 TEST_F(MasterFormCommandLineTest, AFileWithoutASwitchOpensWithoutBuilding)
 {
     const QString project = WriteProject(QStringLiteral("a.talmo"), QStringLiteral("a"));
