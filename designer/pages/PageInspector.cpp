@@ -522,7 +522,7 @@ void PageInspector::eventChanged(TNxPropertyItem *row, QString value)
         value = form.ExecUnits[entry].eventNameInCode;
         row->setValue(value);
     } else if (value == CreateEvent) {
-        value = PageEventRules::CreatedEventName(form, entry, ProcedureNames(&m_project.CustomForms, form));
+        value = createdEventName(entry);
         row->setValue(value);
     }
     if (value.isEmpty()) {
@@ -557,6 +557,18 @@ void PageInspector::fontButtonClick(TNxPropertyItem *row)
     m_quiet = false;
     markModified();
     m_hooks.savePage();
+}
+
+// The name "Create Event" gives, numbered on while the setup's code already
+// declares it otherwise.
+QString PageInspector::createdEventName(int entry) const
+{
+    const QString base = PageEventRules::CreatedEventName(page(), entry, ProcedureNames(&m_project.CustomForms, page()));
+    const CodeIdentifiers declared = identifiers();
+    QString name = base;
+    for (int number = 2; !declared.ProcedureNameRefusal(m_pageIndex, entry, name).isEmpty(); ++number)
+        name = base + QString::number(number);
+    return name;
 }
 
 CodeIdentifiers PageInspector::identifiers() const

@@ -87,6 +87,7 @@ private:
     void setMemberChanged(TNxPropertyItem *member);
     bool pageNameChanged(TNxPropertyItem *row, const QString &value);
     void eventChanged(TNxPropertyItem *row, QString value);
+    QString createdEventName(int entry) const;
     // What the setup's code declares as the project now stands.
     CodeIdentifiers identifiers() const;
     void markModified();

@@ -327,3 +327,14 @@ TEST_F(PageInspectorTest, SeveralControlsShowOneRow)
     ASSERT_EQ(inspector.items()->count(), 1);
     EXPECT_EQ(inspector.items()->item(0)->caption(), "Multiple Objects Selected");
 }
+
+TEST_F(PageInspectorTest, CreateEventSkipsNamesTheGlobalCodeDeclares)
+{
+    project.CommonCode = QStringList{ "procedure Details_Button1OnClick;", "begin", "end;" };
+    TDesignControl *button = insert("TButton", "Button1");
+    binding->fill({ button });
+    row("OnClick", "Events")->setValue("Create Event");
+    EXPECT_EQ(page().ExecUnits[entry("Button1", "OnClick")].eventNameInCode, "Details_Button1OnClick2");
+    EXPECT_TRUE(page().ExecUnits[entry("Button1", "OnClick")].Enabled);
+    EXPECT_TRUE(ui.shownTexts().isEmpty());
+}
