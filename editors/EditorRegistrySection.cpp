@@ -29,6 +29,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace talmo {
 
 namespace {
@@ -66,10 +68,22 @@ void collapseAll(QTreeWidgetItem *node)
     node->setExpanded(false);
 }
 
+// A key name cut short by a narrow tree shows whole in its tool tip.
 void setName(QTreeWidgetItem *item, const QString &name)
 {
     item->setText(0, name);
+    item->setToolTip(0, name);
     item->setData(0, NameRole, name);
+}
+
+// Wide enough for the root keys, one level in, whole.
+int defaultTreeWidth(const QTreeWidget *tree)
+{
+    int widest = 0;
+    for (const QString &root : RootKeys)
+        widest = std::max(widest, tree->fontMetrics().horizontalAdvance(root));
+    const int branchAndFrame = 2 * tree->indentation() + 8;
+    return std::max(DefaultTreeWidth, widest + branchAndFrame);
 }
 
 QString committedName(const QTreeWidgetItem *item)
@@ -145,7 +159,7 @@ void Teditor_RegistrySection::createControls()
 
     splitter->setChildrenCollapsible(false);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({DefaultTreeWidth, 622 - DefaultTreeWidth});
+    splitter->setSizes({defaultTreeWidth(JvTreeView1), 622 - defaultTreeWidth(JvTreeView1)});
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Registry Section Name"), this));
@@ -224,7 +238,7 @@ void Teditor_RegistrySection::restoreSettings()
     Registry registry;
     if (!registry.openKey(SettingsKey, false))
         return;
-    const int tree = registry.readInteger(TreeWidthValue).value_or(DefaultTreeWidth);
+    const int tree = registry.readInteger(TreeWidthValue).value_or(defaultTreeWidth(JvTreeView1));
     const int list = registry.readInteger(ListWidthValue).value_or(width() - tree);
     splitter->setSizes({tree, list});
     RestoreListViewColumns(registry, lv_Registry);

@@ -31,7 +31,11 @@ Teditor_strings::Teditor_strings(QWidget *parent)
     grid->addWidget(tb_key, 1, 0);
     grid->addWidget(tb_value, 1, 1);
     grid->addLayout(buttonRow({TntBitBtn1, TntBitBtn2}), 2, 0, 1, 2);
-    resize(291, 101);
+    // Values are often sentences (a setup type's description): the value
+    // takes twice the key's width.
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 2);
+    resize(420, 101);
 
     TntBitBtn1->setDefault(true);
     connect(TntBitBtn1, &QPushButton::clicked, this, &Teditor_strings::Button2Click);

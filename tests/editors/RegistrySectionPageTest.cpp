@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -173,6 +174,21 @@ TEST_F(RegistrySectionPageTest, ShowingBuildsTheTreeAndLeavesTheProjectUnmodifie
     EXPECT_EQ(rowTexts(*page), (QStringList{"(default)|TYPE_SZ|(no data)", "Top|TYPE_SZ|"}));
     selectKey(*page, "HKEY_LOCAL_MACHINE");
     EXPECT_EQ(page->lv_Registry->topLevelItemCount(), 0);
+}
+
+TEST_F(RegistrySectionPageTest, TheRootKeysShowWholeAtTheDefaultWidthAndEveryKeyNameInItsToolTip)
+{
+    const auto page = open();
+    page->resize(640, 560);
+    QCoreApplication::processEvents();
+    QTreeWidget &tree = *page->JvTreeView1;
+    QTreeWidgetItem *top = tree.topLevelItem(0);
+    for (int i = 0; i < top->childCount(); ++i) {
+        QTreeWidgetItem *root = top->child(i);
+        const int textRight = tree.visualItemRect(root).left() + tree.fontMetrics().horizontalAdvance(root->text(0));
+        EXPECT_LE(textRight, tree.viewport()->width()) << root->text(0).toStdString();
+        EXPECT_EQ(root->toolTip(0), root->text(0));
+    }
 }
 
 TEST_F(RegistrySectionPageTest, ImportingAnAnsiAndAUnicodeFileAddsEveryValueKind)

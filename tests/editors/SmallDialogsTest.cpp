@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -84,6 +85,18 @@ TEST_F(SmallDialogsTest, StringsEditorStaysOpenOnRefusalAndClosesWithOk)
     click(dialog.TntBitBtn1);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(SmallDialogsTest, StringsEditorShowsASetupTypeDescriptionWhole)
+{
+    Teditor_strings dialog;
+    dialog.tb_key->setText("Compact");
+    dialog.tb_value->setText("Compact installation, without the help files");
+    dialog.show();
+    QCoreApplication::processEvents();
+    const int text = dialog.tb_value->fontMetrics().horizontalAdvance(dialog.tb_value->text());
+    EXPECT_GT(dialog.tb_value->width(), text);
+    EXPECT_GT(dialog.tb_value->width(), dialog.tb_key->width());
 }
 
 TEST_F(SmallDialogsTest, FilePropertiesChecksSourceThenDestination)
