@@ -1,6 +1,4 @@
 #include "editors/core/Win32RegistryKeys.h"
-#include "engine/script/ScriptCodeSection.h"
-#include "engine/script/ScriptGenerator.h"
 #include "model/ProjectContainer.h"
 
 #include "ScriptTestSupport.h"
@@ -11,12 +9,6 @@ namespace talmo {
 namespace {
 
 using scripttest::AddComponent;
-
-class NoCode : public ScriptCodeSection
-{
-public:
-    void WriteCodeSection(const ScriptCodeContext &, QStringList &) override {}
-};
 
 // The value of a parameter of a script line as the installer reads it: a
 // value in double quotes ends at the lone closing quote and has its doubled
@@ -50,11 +42,7 @@ TEST(DesktopAssociationCompileTest, TheRegistryReceivesTheIconAndCommandTheAssoc
     QTemporaryDir folder;
     scripttest::Touch(folder.filePath("bin/edit.exe"));
     TProjectContainer project;
-    project.CreateNewProject();
-    project.FileName = folder.filePath("assoc.talmo");
-    project.SetWin32Only(true);
-    TWin32Plugin &module = project.Win32Plugins.AddNew();
-    module.Caption = "Editor";
+    TWin32Plugin &module = scripttest::StartDesktopOnlyProject(project, folder.filePath("assoc.talmo"), "Editor");
     TWin32FileEntry &file = module.FileEntries.AddNew();
     file.Source = "bin\\edit.exe";
     file.Destination = "{app}\\";
@@ -62,12 +50,7 @@ TEST(DesktopAssociationCompileTest, TheRegistryReceivesTheIconAndCommandTheAssoc
     project.InstallComponents.Clear();
     AddComponent(project, ModuleType::Win32, 0, -1);
 
-    ScriptGenerator generator(
-        ScriptEnvironment{ QStringLiteral(TALMO_TEST_PROGRAM_DIR "/"), &ScriptEnvironment::HostFileExists, nullptr });
-    NoCode code;
-    generator.SetCodeSection(&code);
-    QStringList script;
-    generator.GenerateScript(project, script, folder.filePath("out"));
+    const QStringList script = scripttest::GenerateWithoutCode(project, folder.filePath("out"));
 
     QStringList data;
     for (const QString &line : std::as_const(script)) {

@@ -1,7 +1,5 @@
 #include "editors/core/RegImport.h"
 #include "editors/core/Win32RegistryKeys.h"
-#include "engine/script/ScriptCodeSection.h"
-#include "engine/script/ScriptGenerator.h"
 #include "model/ProjectContainer.h"
 
 #include "ScriptTestSupport.h"
@@ -11,12 +9,6 @@
 
 namespace talmo {
 namespace {
-
-class NoCode : public ScriptCodeSection
-{
-public:
-    void WriteCodeSection(const ScriptCodeContext &, QStringList &) override {}
-};
 
 // A value imported from a registry export keeps the export's comma-separated
 // bytes in the project, and the setup built from it carries them the way the
@@ -31,11 +23,7 @@ TEST(DesktopRegistryImportSetupTest, ImportedBinaryDataBuildsASetupWithBlankSepa
     exported.close();
 
     TProjectContainer project;
-    project.CreateNewProject();
-    project.FileName = folder.filePath("demo.talmo");
-    project.SetWin32Only(true);
-    TWin32Plugin &module = project.Win32Plugins.AddNew();
-    module.Caption = "Settings";
+    TWin32Plugin &module = scripttest::StartDesktopOnlyProject(project, folder.filePath("demo.talmo"), "Settings");
     Win32RegistryEdits edits(module);
     ImportRegFile(exported.fileName(), [&edits](const RegImportEvent &event) {
         edits.AddImported(event);
@@ -46,12 +34,7 @@ TEST(DesktopRegistryImportSetupTest, ImportedBinaryDataBuildsASetupWithBlankSepa
     ASSERT_EQ(module.RegistryEntries.Count(), 2);
     EXPECT_EQ(module.RegistryEntries[0].ValueData, "01,02,FF,10");
 
-    ScriptGenerator generator(
-        ScriptEnvironment{ QStringLiteral(TALMO_TEST_PROGRAM_DIR "/"), &ScriptEnvironment::HostFileExists, nullptr });
-    NoCode code;
-    generator.SetCodeSection(&code);
-    QStringList script;
-    generator.GenerateScript(project, script, folder.filePath("out"));
+    const QStringList script = scripttest::GenerateWithoutCode(project, folder.filePath("out"));
     const scripttest::CompileOutcome outcome = scripttest::CompileWithShippedLibrary(script, folder.path());
     ASSERT_EQ(outcome.result, 0) << outcome.log.join('\n').toStdString() << "\n" << scripttest::Joined(script);
 

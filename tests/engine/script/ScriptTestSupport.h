@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/setup/BuildThread.h"
+#include "engine/script/ScriptCodeSection.h"
+#include "engine/script/ScriptGenerator.h"
 #include "engine/script/ScriptEnvironment.h"
 #include "engine/script/ScriptGenerationError.h"
 #include "model/ProjectContainer.h"
@@ -107,6 +109,34 @@ inline CompileOutcome CompileWithShippedLibrary(const QStringList &script, const
     ProgramFolder::clearOverride();
     outcome.result = thread.ResultCode();
     return outcome;
+}
+
+// A desktop-only project saved as fileName, with one desktop module of that caption.
+inline TWin32Plugin &StartDesktopOnlyProject(TProjectContainer &project, const QString &fileName, const QString &caption)
+{
+    project.CreateNewProject();
+    project.FileName = fileName;
+    project.SetWin32Only(true);
+    TWin32Plugin &module = project.Win32Plugins.AddNew();
+    module.Caption = caption;
+    return module;
+}
+
+// The script generated for the built program folder, without a [Code] part.
+inline QStringList GenerateWithoutCode(TProjectContainer &project, const QString &outputFolder)
+{
+    class NoCode : public ScriptCodeSection
+    {
+    public:
+        void WriteCodeSection(const ScriptCodeContext &, QStringList &) override {}
+    };
+    ScriptGenerator generator(
+        ScriptEnvironment{ QStringLiteral(TALMO_TEST_PROGRAM_DIR "/"), &ScriptEnvironment::HostFileExists, nullptr });
+    NoCode code;
+    generator.SetCodeSection(&code);
+    QStringList script;
+    generator.GenerateScript(project, script, outputFolder);
+    return script;
 }
 
 inline std::string Joined(const QStringList &lines)
