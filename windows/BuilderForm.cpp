@@ -147,6 +147,7 @@ void TBuilderForm::createControls()
     connect(gui_OutputPath, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (m_builder.Project)
             m_builder.Project->SetOutputPath(text);
+        showOutputFolder();
     });
     connect(gui_BuildCabsFirst, &QCheckBox::toggled, this, [this](bool checked) {
         if (m_builder.Project)
@@ -183,11 +184,21 @@ void TBuilderForm::showEvent(QShowEvent *event)
         gui_OutputPath->setText(project ? project->OutputPath : QString());
         gui_BuildCabsFirst->setChecked(project && project->BuildCabsFirst);
     }
+    showOutputFolder();
     showCompileProgress(false);
     m_builder.WindowShown();
     UpdateControls();
     setWindowTitle(QStringLiteral("Builder - ") + (project ? QFileInfo(ToHostPath(project->FileName)).fileName() : QString()));
     Timer1->start();
+}
+
+void TBuilderForm::showOutputFolder()
+{
+    // The box keeps the project's text; where the builds go is shown beside
+    // it, also for an empty path, which means the project's own folder.
+    const QString folder = m_builder.Project ? ToHostPath(m_builder.OutputFolder()) : QString();
+    gui_OutputPath->setPlaceholderText(folder);
+    gui_OutputPath->setToolTip(folder);
 }
 
 void TBuilderForm::UpdateControls()

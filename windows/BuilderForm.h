@@ -55,6 +55,7 @@ private:
     void createControls();
     void connectBuilder();
     void UpdateControls();
+    void showOutputFolder();
     void closeOrCancel();
     void saveInfClicked();
     void browseOutputPath();

@@ -359,8 +359,11 @@ void BuildController::OpenOutputFolder()
         Log(QStringLiteral("The output path doesn't exists"));
         return;
     }
-    if (!ShellServices::current().openDocument(folder))
+    if (!ShellServices::current().openDocument(folder)) {
         Log(QStringLiteral("Couldn't execute the application"));
+        // A desktop without a file manager opens no folder: the log says where the files are.
+        Log(QStringLiteral("Output folder: ") + folder);
+    }
 }
 
 void BuildController::ShowCompileProgress(bool visible)

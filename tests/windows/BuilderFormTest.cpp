@@ -243,6 +243,21 @@ TEST_F(BuilderFormTest, SaveInfWritesTheEditorsTextAsUtf16)
     EXPECT_EQ(saved.readAll(), QByteArray("\xFF\xFE" "a\0\r\0\n\0b\0\r\0\n\0", 14));
 }
 
+TEST_F(BuilderFormTest, TheOutputPathBoxShowsTheFolderTheBuildWrites)
+{
+    project.OutputPath.clear();
+    auto form = NewForm();
+    ShowAndWait(*form);
+    auto *outputPath = Control<TTntButtonEdit>(*form, "gui_OutputPath");
+    EXPECT_EQ(outputPath->text(), QString()) << "the project's own text";
+    EXPECT_EQ(outputPath->placeholderText(), root.path());
+    EXPECT_EQ(outputPath->toolTip(), root.path());
+
+    outputPath->setText(QStringLiteral("out"));
+    EXPECT_EQ(outputPath->toolTip(), root.filePath(QStringLiteral("out")));
+    EXPECT_EQ(project.OutputPath, QStringLiteral("out"));
+}
+
 TEST_F(BuilderFormTest, OutputPathEditsGoToTheProject)
 {
     auto form = NewForm();

@@ -1,4 +1,5 @@
 #include "engine/builder/BuildController.h"
+#include "platform/HostPath.h"
 #include "platform/ShellServices.h"
 #include "tests/engine/builder/BuilderTestProject.h"
 #include "tests/support/QtPrinters.h"
@@ -246,7 +247,9 @@ TEST_F(BuilderControllerTest, OpeningTheOutputFolder)
 
     shell.setResult(false);
     builder.OpenOutputFolder();
-    EXPECT_EQ(builder.LogLines().last(), QStringLiteral("Couldn't execute the application"));
+    EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2),
+              QStringList({ QStringLiteral("Couldn't execute the application"),
+                            QStringLiteral("Output folder: ") + ToHostPath(fixture.OutputFolder()) }));
 
     fixture.project.OutputPath = QStringLiteral("missing");
     builder.OpenOutputFolder();
