@@ -34,7 +34,7 @@ TNxFlipPanel::TNxFlipPanel(QWidget *parent)
     , m_expandGlyph(PanelGlyphs::flipExpand())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     m_headerFont = font();
     resize(200, 200);
     connect(&m_innerMargins, &TNxMargins::changed, this, [this] {
@@ -53,6 +53,13 @@ TNxFlipPanel::~TNxFlipPanel()
 QSize TNxFlipPanel::sizeHint() const
 {
     return size();
+}
+
+int TNxFlipPanel::heightForWidth(int width) const
+{
+    if (!m_expanded)
+        return collapsedHeight();
+    return qMax(minimumHeight(), QWidget::heightForWidth(width));
 }
 
 void TNxFlipPanel::setAdaptiveColors(bool value)

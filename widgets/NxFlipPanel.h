@@ -95,6 +95,10 @@ public:
     QRect buttonRect() const;
 
     QSize sizeHint() const override;
+    // Folded, the header's height; else its minimum height, or more where its
+    // content needs more at that width. The panel takes that height whole,
+    // so a column of panels has no gaps.
+    int heightForWidth(int width) const override;
 
 signals:
     void change();

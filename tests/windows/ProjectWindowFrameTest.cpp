@@ -1,4 +1,6 @@
+#include "windows/AppearancePage.h"
 #include "windows/GeneralOptionsPanel.h"
+#include "windows/WizardDialogsPage.h"
 #include "windows/HostedTab.h"
 #include "windows/ModuleTreeWidget.h"
 #include "windows/ModuleTreePage.h"
@@ -20,6 +22,7 @@
 #include "tests/support/QtPrinters.h"
 #include "tests/windows/MasterFormTestSupport.h"
 #include "widgets/NextInspector.h"
+#include "widgets/NxFlipPanel.h"
 #include "widgets/NxHeaderPanel.h"
 #include "widgets/NxLinkLabel.h"
 #include "widgets/NxOutlookBar.h"
@@ -29,6 +32,7 @@
 #include "widgets/NxTabSheet.h"
 
 #include <QLineEdit>
+#include <QMap>
 #include <QPointer>
 #include <QSplitter>
 #include <QTest>
@@ -439,6 +443,30 @@ TEST_P(ProjectWindowFrame, TheGeneralOptionsEditsTakeThePanesWidth)
     for (QLineEdit *edit : form.generalOptions()->findChildren<QLineEdit *>()) {
         if (edit->isVisible())
             EXPECT_GE(edit->width(), pane - 60) << edit->objectName().toStdString();
+    }
+}
+
+TEST_P(ProjectWindowFrame, TheSectionsPanelsStackWithoutGaps)
+{
+    TprojectForm &form = Open(GetParam());
+    for (TprojectForm::Section section : {TprojectForm::WizardDialogsSection, TprojectForm::AppearanceSection}) {
+        form.ShowSection(section);
+        Settle();
+        QWidget *page = section == TprojectForm::AppearanceSection ? static_cast<QWidget *>(form.appearance())
+                                                                   : static_cast<QWidget *>(form.wizardDialogs());
+        // Each column of panels starts at its top, every panel right under the one before.
+        QMap<QWidget *, QList<TNxFlipPanel *>> columns;
+        for (TNxFlipPanel *panel : page->findChildren<TNxFlipPanel *>())
+            columns[panel->parentWidget()].append(panel);
+        ASSERT_FALSE(columns.isEmpty());
+        for (QList<TNxFlipPanel *> &panels : columns) {
+            std::sort(panels.begin(), panels.end(), [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+            int top = 0;
+            for (TNxFlipPanel *panel : panels) {
+                EXPECT_EQ(panel->y(), top) << panel->caption().toStdString();
+                top = panel->y() + panel->height();
+            }
+        }
     }
 }
 
