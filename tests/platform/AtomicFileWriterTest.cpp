@@ -56,6 +56,13 @@ private:
 
 const QByteArray oldBytes("<project>the user's work</project>");
 
+// A failed save: the old file as it was and nothing beside it.
+void expectOldFileAlone(const QTemporaryDir &dir, const QString &path)
+{
+    EXPECT_EQ(readAll(path), oldBytes);
+    EXPECT_EQ(entriesOf(dir), QStringList{QFileInfo(path).fileName()});
+}
+
 } // namespace
 
 TEST(AtomicFileWriter, WritesTheFileAndLeavesNothingElse)
@@ -82,8 +89,7 @@ TEST(AtomicFileWriter, EveryFailingStepKeepsTheOldFileAndGivesTheSystemsReason)
         QString error;
         EXPECT_FALSE(AtomicFileWriter::writeFile(path, QByteArray(100, 'n'), &error));
         EXPECT_EQ(error, qt_error_string(ENOSPC));
-        EXPECT_EQ(readAll(path), oldBytes);
-        EXPECT_EQ(entriesOf(dir), QStringList{QStringLiteral("a.talmo")});
+        expectOldFileAlone(dir, path);
     }
 }
 
@@ -100,8 +106,7 @@ TEST(AtomicFileWriter, AWriteCutShortByTheFileSizeLimitFailsEvenWhenSmall)
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(error, qt_error_string(EFBIG));
-    EXPECT_EQ(readAll(path), oldBytes);
-    EXPECT_EQ(entriesOf(dir), QStringList{QStringLiteral("a.talmo")});
+    expectOldFileAlone(dir, path);
 }
 
 TEST(AtomicFileWriter, CancelledOrUncommittedWritesLeaveTheOldFile)
@@ -119,8 +124,7 @@ TEST(AtomicFileWriter, CancelledOrUncommittedWritesLeaveTheOldFile)
     ASSERT_TRUE(cancelled.write("half"));
     cancelled.cancel();
     EXPECT_FALSE(cancelled.commit());
-    EXPECT_EQ(readAll(path), oldBytes);
-    EXPECT_EQ(entriesOf(dir), QStringList{QStringLiteral("a.talmo")});
+    expectOldFileAlone(dir, path);
 }
 
 TEST(AtomicFileWriter, KeepsALinkAndThePermissionsOfTheFileItReplaces)

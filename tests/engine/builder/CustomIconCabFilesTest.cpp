@@ -1,3 +1,4 @@
+#include "engine/cab/BuildStepError.h"
 #include "engine/cab/CustomIconCabFiles.h"
 #include "engine/cab/DeviceResourceDll.h"
 #include "engine/cab/ShortcutFile.h"
@@ -7,6 +8,7 @@
 #include "resources/ResourceErrors.h"
 #include "tests/engine/builder/BuilderTestProject.h"
 #include "tests/cabwiz/CabwizRunner.h"
+#include "tests/support/ScopedFileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -182,6 +184,30 @@ TEST_F(CustomIconCabFilesTest, ProjectWithoutIcoIconsGetsTheTemplateOnly)
     EXPECT_EQ(saved.ResourceCount(), original.ResourceCount());
     EXPECT_EQ(saved.NextResourceId("14"), "108");
     EXPECT_EQ(QDir(Working()).entryList(QDir::Files), QStringList({"talmo_res.dll", "talmo_res.~dll"}));
+}
+
+// A full working folder stops the build at the template's copy, with the
+// reason, instead of leaving a cut-off DLL for cabwiz to pack.
+TEST_F(CustomIconCabFilesTest, ATemplateCopyThatCannotBeWrittenFailsTheStep)
+{
+    for (const bool withIcons : {true, false}) {
+        SCOPED_TRACE(withIcons);
+        QStringList workingFiles;
+        try {
+            talmo::testing::ScopedFileSizeLimit fullDisk(1000);
+            if (withIcons)
+                DeviceResourceDll::Build(project, Working(), kProgramFolder, workingFiles);
+            else
+                TemplateResourceDllOnly().Write(project, Working(), kProgramFolder, workingFiles);
+            ADD_FAILURE() << "the copy was reported as made";
+        } catch (const BuildStepError &error) {
+            EXPECT_EQ(error.message(), QStringLiteral("Cannot copy %1 to %2: %3")
+                                           .arg(kProgramFolder + "talmo_res.dll", InWorking("talmo_res.dll"),
+                                                qt_error_string(EFBIG)));
+        }
+        EXPECT_EQ(workingFiles, QStringList{"talmo_res.dll"});
+        EXPECT_EQ(QDir(Working()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 TEST_F(CustomIconCabFilesTest, UnreadableIconFailsAfterNamingTheDll)
