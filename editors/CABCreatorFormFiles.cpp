@@ -171,7 +171,9 @@ TCEDevice *TCABCreatorForm::filesTarget() const
 void TCABCreatorForm::addTreeItems(QTreeWidgetItem *item, const DeviceFolderNode &node)
 {
     static const QIcon icon = folderIcon();
+    // Names and paths a narrow column cuts short show whole in their tool tips.
     item->setText(0, node.text);
+    item->setToolTip(0, node.text);
     item->setIcon(0, icon);
     item->setData(0, NodeRole, QVariant::fromValue(static_cast<const void *>(&node)));
     if (!node.builtIn)
@@ -230,9 +232,11 @@ void TCABCreatorForm::showFileRow(QTreeWidgetItem *row, int index)
     const FileTypeLookup::FileType type =
         m_fileTypes.LookupReference(m_project.GetFileName(), source, m_filesViewStyle == IconViewStyle);
     row->setText(0, file.DestinationName);
+    row->setToolTip(0, file.DestinationName);
     row->setIcon(0, SystemImageList::instance().icon(type.iconIndex));
     row->setText(1, type.typeName);
     row->setText(2, source);
+    row->setToolTip(2, source);
     row->setText(3, CopyFlagName(file.Attributes));
     row->setData(0, FileIndexRole, index);
 }
@@ -337,6 +341,7 @@ void TCABCreatorForm::NextInspector1Change(TNxPropertyItem *item, const QString 
     } else if (item == NxTextItem1) {
         entries.SetDestinationName(first, value);
         rows.first()->setText(0, target->Files[first].DestinationName);
+        rows.first()->setToolTip(0, target->Files[first].DestinationName);
     } else {
         return;
     }

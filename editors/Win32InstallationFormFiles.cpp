@@ -253,7 +253,9 @@ QTreeWidgetItem *TWin32InstallationForm::itemOfNode(const Win32FolderNode *node)
 
 void TWin32InstallationForm::addFolderItems(QTreeWidgetItem *item, const Win32FolderNode &node)
 {
+    // A folder name the narrow tree cuts short shows whole in its tool tip.
     item->setText(0, node.text);
+    item->setToolTip(0, node.text);
     item->setData(0, NodeRole, QVariant::fromValue(static_cast<const void *>(&node)));
     const bool root = !node.parent;
     item->setIcon(0, root ? GetShellFileInfo(QStringLiteral("/"), false, false).icon : GetFolderIcon(false));
@@ -333,9 +335,11 @@ void TWin32InstallationForm::refreshFileRow(QTreeWidgetItem *row)
     const FileTypeLookup::FileType type =
         m_fileTypes.LookupReference(m_project.GetFileName(), entry.Source, m_viewStyle == IconView);
     row->setText(0, Win32FileEdits::RowCaption(entry));
+    row->setToolTip(0, Win32FileEdits::RowCaption(entry));
     row->setText(1, type.typeName);
     row->setIcon(0, SystemImageList::instance().icon(type.iconIndex));
     row->setText(2, entry.Source);
+    row->setToolTip(2, entry.Source);
     row->setText(3, fileFlagWords(entry));
 }
 

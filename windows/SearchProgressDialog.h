@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QLabel;
 class QProgressDialog;
 class QWidget;
 
@@ -23,9 +24,12 @@ public:
     bool cancelled() override;
 
     QProgressDialog &dialog() const { return *m_dialog; }
+    // The folder or step the dialog shows.
+    QLabel &label() const { return *m_label; }
 
 private:
     std::unique_ptr<QProgressDialog> m_dialog;
+    QLabel *m_label;
     int m_step = 1;
 };
 

@@ -187,6 +187,7 @@ TEST_F(CABCreatorFormTest, DeviceFilesFoldersAndDeletion)
     ASSERT_TRUE(page.selectFolder("Program Files\\My App\\"));
     EXPECT_TRUE(page.canDropFiles());
     EXPECT_EQ(column(page.lv_ppcfs_files, 2), QStringList({"bin1\\app.exe"}));
+    EXPECT_EQ(page.lv_ppcfs_files->topLevelItem(0)->toolTip(2), "bin1\\app.exe") << "a cut path shows whole";
 
     page.ppcfs_add_folderClick();
     EXPECT_EQ(page.selectedFolderPath(), "Program Files\\My App\\New Folder\\");

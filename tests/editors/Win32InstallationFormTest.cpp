@@ -177,6 +177,10 @@ TEST_F(Win32InstallationFormTest, FilesMakeBoldFolderNodesAndGetNormalisedDestin
     page->selectFolderRoot(Win32FolderKind::AllFiles);
     EXPECT_EQ(column(page->lv_win32_files, 0), QStringList({"a.txt", "one.txt", "two.txt"}));
     EXPECT_FALSE(project.Modified);
+    // Names and sources a narrow column cuts short show whole in their tool tips.
+    EXPECT_EQ(app->toolTip(0), "{app}");
+    EXPECT_EQ(page->lv_win32_files->topLevelItem(1)->toolTip(0), "one.txt");
+    EXPECT_EQ(page->lv_win32_files->topLevelItem(1)->toolTip(2), "docs\\one.txt");
 }
 
 TEST_F(Win32InstallationFormTest, AddFolderTwiceRenameAndDeleteFolders)

@@ -14,8 +14,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressDialog>
@@ -325,6 +327,25 @@ TEST_F(SqlMobileSetSearchTest, TheSearchFillsTheNewSetBehindAProgressWindow)
     EXPECT_EQ(captions, QStringList({ "Automatic Search", "Adding Cabs ..." }));
     EXPECT_EQ(page.cb_sets->currentText(), "Found");
     EXPECT_EQ(page.tv_platforms->topLevelItemCount(), 1);
+}
+
+TEST(SearchProgressDialogTest, ADeepFolderIsCutInTheMiddleWithoutWideningTheWindow)
+{
+    SearchProgressDialog progress(nullptr);
+    progress.dialog().show();
+    progress.folderEntered(QStringLiteral("/opt"));
+    const int width = progress.dialog().width();
+    const QString deep = QStringLiteral("/opt/sdk/") + QStringLiteral("a long folder name/").repeated(12) + "armv4i";
+    progress.folderEntered(deep);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(progress.dialog().width(), width);
+    EXPECT_TRUE(progress.label().text().startsWith(QStringLiteral("/opt/sdk/")));
+    EXPECT_TRUE(progress.label().text().endsWith(QStringLiteral("armv4i")));
+    EXPECT_LT(progress.label().text().size(), deep.size());
+    EXPECT_EQ(progress.label().toolTip(), deep);
+    progress.setText(QStringLiteral("Analyzing ..."));
+    EXPECT_EQ(progress.label().text(), QStringLiteral("Analyzing ..."));
+    EXPECT_TRUE(progress.label().toolTip().isEmpty());
 }
 
 TEST_F(SqlMobileSetSearchTest, CancelLeavesTheNewSetEmpty)
