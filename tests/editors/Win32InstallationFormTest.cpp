@@ -102,6 +102,15 @@ protected:
         return page;
     }
 
+    // The page on its registry tab with the key selected.
+    std::unique_ptr<TWin32InstallationForm> openOnRegistryKey(const QString &keyPath)
+    {
+        auto page = openPage();
+        page->setActivePage(TWin32InstallationForm::RegistryPage);
+        EXPECT_TRUE(page->selectKey(keyPath));
+        return page;
+    }
+
     // The inspector's rows as "caption|tag", categories included.
     QStringList rows()
     {
@@ -480,9 +489,7 @@ TEST_F(Win32InstallationFormTest, RegistryDefaultPlaceholderMovesAndRenames)
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "a");
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "b");
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo\\Sub", "c");
-    auto page = openPage();
-    page->setActivePage(TWin32InstallationForm::RegistryPage);
-    ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
     EXPECT_EQ(column(page->lv_registry, 0), QStringList({"(default)", "a", "b"}));
     EXPECT_EQ(page->lv_registry->topLevelItem(0)->text(2), "(no data)");
     EXPECT_EQ(rows().mid(0, 4), QStringList({"Value|99", "Type|2", "Data|4", "Flags|99"}));
@@ -515,9 +522,7 @@ TEST_F(Win32InstallationFormTest, AfterAMoveTheInspectorEditsTheValueThatTookThe
 {
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "a");
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "b");
-    auto page = openPage();
-    page->setActivePage(TWin32InstallationForm::RegistryPage);
-    ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
     selectRows(page->lv_registry, {1});
     ASSERT_EQ(row(3)->value(), "a");
     row(1)->setValue("Software\\Moved");
@@ -537,9 +542,7 @@ TEST_F(Win32InstallationFormTest, TypedRegistryDataTheSetupCannotTakeIsRefused)
 {
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "blob").ValueType = "Binary";
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "text").ValueData = "hello";
-    auto page = openPage();
-    page->setActivePage(TWin32InstallationForm::RegistryPage);
-    ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
     selectRows(page->lv_registry, {1});
     ASSERT_EQ(row(3)->value(), "blob");
 
