@@ -433,7 +433,10 @@ void TNxOutlookBar::mouseReleaseEvent(QMouseEvent *event)
     if (m_dragging) {
         m_dragging = false;
     } else if (event->button() == Qt::LeftButton) {
-        selectItem(itemAt(event->position().toPoint()));
+        TNxOutlookBarItem *item = itemAt(event->position().toPoint());
+        selectItem(item);
+        if (item)
+            emit itemClicked(item);
     }
     repaintItem(m_pressedItem);
     m_pressedItem = nullptr;

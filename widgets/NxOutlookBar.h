@@ -133,6 +133,8 @@ public:
 signals:
     void change();
     void select();
+    // A left click released on an item, selected already or not.
+    void itemClicked(TNxOutlookBarItem *item);
     void drawItem(QPainter *painter, TNxOutlookBarItem *item, const QRect &rect, unsigned state);
 
 protected:

@@ -167,6 +167,8 @@ void TprojectForm::buildLeftPanel(QWidget *panel)
 {
     m_sectionBar = makeSectionBar();
     connect(m_sectionBar, &TNxOutlookBar::select, this, &TprojectForm::sectionSelected);
+    // A click on the section already chosen goes back to it from a page opened there.
+    connect(m_sectionBar, &TNxOutlookBar::itemClicked, this, &TprojectForm::sectionSelected);
 
     auto link = [this](const char *name, const QString &caption) {
         auto *label = new TNxLinkLabel;

@@ -229,6 +229,14 @@ TEST_P(ProjectWindowFrame, TheSectionBarShowsEverySectionWithCaptionAndPictureAn
         ASSERT_NE(form.breadcrumb().selected(), nullptr);
         EXPECT_EQ(form.breadcrumb().selected()->tag(), -(section + 1));
     }
+    // From a page opened in a section, one click on that section goes back to it.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, buttons.at(0).rect.center());
+    Select(Crumbs().moduleNode(CabCreator));
+    ASSERT_NE(form.moduleTab(), nullptr);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, buttons.at(0).rect.center());
+    Settle();
+    EXPECT_EQ(form.moduleTab(), nullptr);
+    EXPECT_EQ(form.breadcrumb().selected(), form.breadcrumb().root(ProjectBreadcrumb::Modules));
 }
 
 TEST_P(ProjectWindowFrame, TheLinksSitCloseUnderTheBarAndTheSidePaneTakesTheRest)
