@@ -25,6 +25,7 @@
 #include <QStackedLayout>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QToolButton>
@@ -116,6 +117,20 @@ QList<CaptionRoom> ToolButtonRoom(QWidget *widget)
     if (button->toolButtonStyle() != Qt::ToolButtonTextOnly && !button->icon().isNull())
         need += button->iconSize().width() + 4;
     return {{button->text(), {need, QFontMetrics(button->font()).height()}, button->size(), {}}};
+}
+
+// The chosen entry of a combo box, in the field beside its arrow.
+QList<CaptionRoom> ComboBoxRoom(QWidget *widget)
+{
+    auto *combo = static_cast<QComboBox *>(widget);
+    if (combo->currentText().isEmpty() || combo->isEditable())
+        return {};
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.currentText = combo->currentText();
+    option.editable = false;
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    return {{combo->currentText(), {TextWidth(combo->font(), combo->currentText()), 0}, {field.width(), 0}, {}}};
 }
 
 QList<CaptionRoom> GroupBoxRoom(QWidget *widget)
@@ -268,6 +283,7 @@ const QList<CaptionKind> &CaptionKinds()
         {"QRadioButton", HintRoom},
         {"QToolButton", ToolButtonRoom},
         {"QGroupBox", GroupBoxRoom},
+        {"QComboBox", ComboBoxRoom},
         {"QTabBar", TabBarRoom},
         {"QHeaderView", HeaderRoom},
         {"talmo::TNxLinkLabel", LinkLabelRoom},

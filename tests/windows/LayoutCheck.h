@@ -14,7 +14,8 @@ namespace talmo::testing {
 // What a finished-looking window must not show.
 enum class LayoutRule {
     // A caption (label, button, check box, radio button, tab, header
-    // section, group or inspector row) that does not fit its rectangle.
+    // section, group, inspector row or the chosen entry of a combo box) that
+    // does not fit its rectangle.
     ClippedText,
     // A widget laid out smaller than its minimum size hint.
     BelowMinimumSize,

@@ -122,6 +122,11 @@ const BrokenWindow BrokenWindows[] = {
          link->setCaption(QStringLiteral("Back"));
          link->move(80, 4);
      }},
+    {"chosen entry of a combo box cut", LayoutRule::ClippedText,
+     [](QWidget &w) {
+         auto *combo = Placed(w, new QComboBox, {4, 4, 120, 24});
+         combo->addItem(QStringLiteral("Build both CAB(s) and Windows Setup"));
+     }},
     {"edit below its minimum height", LayoutRule::BelowMinimumSize,
      [](QWidget &w) { Placed(w, new QLineEdit(QStringLiteral("\\Storage Card\\Maps")), {4, 4, 200, 14}); }},
     {"edit too narrow", LayoutRule::NarrowEdit,
