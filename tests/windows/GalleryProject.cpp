@@ -42,62 +42,6 @@ void AddDeviceData(TProjectContainer &project)
     french.InfoAfterFile = QStringLiteral("docs\\Apres.txt");
 }
 
-void AddDesktopModule(TProjectContainer &project)
-{
-    TWin32Plugin &desktop = project.Win32Plugins.AddNew();
-    desktop.Caption = QStringLiteral("Desktop companion");
-    for (const auto &[source, destination] : {std::pair{"desktop\\HelloSync.exe", "{app}"},
-                                              std::pair{"desktop\\HelloSync.chm", "{app}"},
-                                              std::pair{"docs\\Readme.txt", "{app}\\Docs"}}) {
-        TWin32FileEntry &file = desktop.FileEntries.AddNew();
-        file.Source = QString::fromLatin1(source);
-        file.Destination = QString::fromLatin1(destination);
-    }
-    for (const auto &[name, type, data] : {std::tuple{"Path", "string", "{app}"},
-                                           std::tuple{"Sync interval", "dword", "30"}}) {
-        TWin32RegistryEntry &value = desktop.RegistryEntries.AddNew();
-        value.Root = QStringLiteral("HKCU");
-        value.SubKey = QStringLiteral("Software\\Talmo Examples\\HelloSync");
-        value.ValueType = QString::fromLatin1(type);
-        value.ValueName = QString::fromLatin1(name);
-        value.ValueData = QString::fromLatin1(data);
-    }
-    TWIn32IconEntry &icon = desktop.IconEntries.AddNew();
-    icon.Name = QStringLiteral("{group}\\Hello Sync");
-    icon.FileName = QStringLiteral("{app}\\HelloSync.exe");
-    icon.Comment = QStringLiteral("Keeps Hello in step with the device");
-    desktop.IconEntries.AddNew().Name = QStringLiteral("{group}\\Hello help");
-    TWin32RunEntry &run = desktop.InstallRunEntries.AddNew();
-    run.FileName = QStringLiteral("{app}\\HelloSync.exe");
-    run.Parameters = QStringLiteral("/register");
-    run.Description = QStringLiteral("Start Hello Sync");
-    desktop.UninstallRunEntries.AddNew().FileName = QStringLiteral("{app}\\HelloSync.exe");
-    desktop.InstallDeleteEntries.AddNew() = {QStringLiteral("files"), QStringLiteral("{app}\\*.tmp")};
-    desktop.UninstallDeleteEntries.AddNew() = {QStringLiteral("filesandordirs"), QStringLiteral("{app}\\Cache")};
-    AddComponent(project, ModuleType::Win32, 0);
-}
-
-void AddFileModules(TProjectContainer &project)
-{
-    TCabCollection &cabs = project.CabCollections.AddNew();
-    cabs.Caption = QStringLiteral("Extras");
-    cabs.Files.AddNew().Source = QStringLiteral("cabs\\HelloExtras.cab");
-    cabs.Files.AddNew().Source = QStringLiteral("ftp://downloads.example.org/mobile/HelloTools.cab");
-    TPalmSection &palm = project.PalmSections.AddNew();
-    palm.Caption = QStringLiteral("Palm companion");
-    palm.Files.AddNew().Source = QStringLiteral("palm\\Hello.prc");
-    TDirectCopyModule &copy = project.DirectCopyModules.AddNew();
-    copy.Caption = QStringLiteral("Maps");
-    copy.DefaultInstallLocation = QStringLiteral("\\Storage Card\\Maps");
-    copy.InstallLocationRootIsSDCard = true;
-    copy.Files.AddNew().Source = QStringLiteral("maps\\Europe.map");
-    const int extras = AddComponent(project, ModuleType::Container, -1);
-    project.InstallComponents[extras].moduleName = QStringLiteral("Optional parts");
-    AddComponent(project, ModuleType::CabCollection, 0, extras);
-    AddComponent(project, ModuleType::PalmOS, 0, extras);
-    AddComponent(project, ModuleType::DirectCopy, 0);
-}
-
 void AddRuntimeModules(TProjectContainer &project)
 {
     for (const auto &[caption, type, moduleType] :
@@ -161,6 +105,62 @@ void AddCustomPages(TProjectContainer &project)
 }
 
 } // namespace
+
+void AddDesktopModule(TProjectContainer &project)
+{
+    TWin32Plugin &desktop = project.Win32Plugins.AddNew();
+    desktop.Caption = QStringLiteral("Desktop companion");
+    for (const auto &[source, destination] : {std::pair{"desktop\\HelloSync.exe", "{app}"},
+                                              std::pair{"desktop\\HelloSync.chm", "{app}"},
+                                              std::pair{"docs\\Readme.txt", "{app}\\Docs"}}) {
+        TWin32FileEntry &file = desktop.FileEntries.AddNew();
+        file.Source = QString::fromLatin1(source);
+        file.Destination = QString::fromLatin1(destination);
+    }
+    for (const auto &[name, type, data] : {std::tuple{"Path", "string", "{app}"},
+                                           std::tuple{"Sync interval", "dword", "30"}}) {
+        TWin32RegistryEntry &value = desktop.RegistryEntries.AddNew();
+        value.Root = QStringLiteral("HKCU");
+        value.SubKey = QStringLiteral("Software\\Talmo Examples\\HelloSync");
+        value.ValueType = QString::fromLatin1(type);
+        value.ValueName = QString::fromLatin1(name);
+        value.ValueData = QString::fromLatin1(data);
+    }
+    TWIn32IconEntry &icon = desktop.IconEntries.AddNew();
+    icon.Name = QStringLiteral("{group}\\Hello Sync");
+    icon.FileName = QStringLiteral("{app}\\HelloSync.exe");
+    icon.Comment = QStringLiteral("Keeps Hello in step with the device");
+    desktop.IconEntries.AddNew().Name = QStringLiteral("{group}\\Hello help");
+    TWin32RunEntry &run = desktop.InstallRunEntries.AddNew();
+    run.FileName = QStringLiteral("{app}\\HelloSync.exe");
+    run.Parameters = QStringLiteral("/register");
+    run.Description = QStringLiteral("Start Hello Sync");
+    desktop.UninstallRunEntries.AddNew().FileName = QStringLiteral("{app}\\HelloSync.exe");
+    desktop.InstallDeleteEntries.AddNew() = {QStringLiteral("files"), QStringLiteral("{app}\\*.tmp")};
+    desktop.UninstallDeleteEntries.AddNew() = {QStringLiteral("filesandordirs"), QStringLiteral("{app}\\Cache")};
+    AddComponent(project, ModuleType::Win32, 0);
+}
+
+void AddFileModules(TProjectContainer &project)
+{
+    TCabCollection &cabs = project.CabCollections.AddNew();
+    cabs.Caption = QStringLiteral("Extras");
+    cabs.Files.AddNew().Source = QStringLiteral("cabs\\HelloExtras.cab");
+    cabs.Files.AddNew().Source = QStringLiteral("ftp://downloads.example.org/mobile/HelloTools.cab");
+    TPalmSection &palm = project.PalmSections.AddNew();
+    palm.Caption = QStringLiteral("Palm companion");
+    palm.Files.AddNew().Source = QStringLiteral("palm\\Hello.prc");
+    TDirectCopyModule &copy = project.DirectCopyModules.AddNew();
+    copy.Caption = QStringLiteral("Maps");
+    copy.DefaultInstallLocation = QStringLiteral("\\Storage Card\\Maps");
+    copy.InstallLocationRootIsSDCard = true;
+    copy.Files.AddNew().Source = QStringLiteral("maps\\Europe.map");
+    const int extras = AddComponent(project, ModuleType::Container, -1);
+    project.InstallComponents[extras].moduleName = QStringLiteral("Optional parts");
+    AddComponent(project, ModuleType::CabCollection, 0, extras);
+    AddComponent(project, ModuleType::PalmOS, 0, extras);
+    AddComponent(project, ModuleType::DirectCopy, 0);
+}
 
 bool WriteGalleryProject(const QString &exampleProject, const QString &fileName)
 {

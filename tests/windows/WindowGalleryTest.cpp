@@ -249,36 +249,8 @@ struct Gallery
     void FillPageProject()
     {
         pageProject.FileName = root.filePath(QStringLiteral("Pages/Pages.talmo"));
-        TCabCollection &cabs = pageProject.CabCollections.AddNew();
-        cabs.Caption = QStringLiteral("Extras");
-        cabs.Files.AddNew().Source = QStringLiteral("cabs\\extra.cab");
-        cabs.Files.AddNew().Source = QStringLiteral("ftp://downloads.example.org/mobile/tools.cab");
-        TPalmSection &palm = pageProject.PalmSections.AddNew();
-        palm.Caption = QStringLiteral("Palm companion");
-        palm.Files.AddNew().Source = QStringLiteral("palm\\hello.prc");
-        TDirectCopyModule &copy = pageProject.DirectCopyModules.AddNew();
-        copy.Caption = QStringLiteral("Maps");
-        copy.DefaultInstallLocation = QStringLiteral("\\Storage Card\\Maps");
-        copy.InstallLocationRootIsSDCard = true;
-        copy.Files.AddNew().Source = QStringLiteral("maps.zip");
-        TWin32Plugin &desktop = pageProject.Win32Plugins.AddNew();
-        desktop.Caption = QStringLiteral("Desktop files");
-        for (const auto &[source, destination] : { std::pair{ "bin\\hello.exe", "{app}" },
-                                                   std::pair{ "docs\\readme.txt", "{app}\\Docs" },
-                                                   std::pair{ "docs\\license.txt", "{app}\\Docs" } }) {
-            TWin32FileEntry &file = desktop.FileEntries.AddNew();
-            file.Source = QString::fromLatin1(source);
-            file.Destination = QString::fromLatin1(destination);
-        }
-        desktop.IconEntries.AddNew().Name = QStringLiteral("{group}\\Hello");
-        const std::pair<int, int> modules[] = { { ModuleType::CabCollection, 0 }, { ModuleType::PalmOS, 0 },
-                                                { ModuleType::DirectCopy, 0 }, { ModuleType::Win32, 0 } };
-        for (const auto &[type, index] : modules) {
-            TInstallComponent &component = pageProject.InstallComponents.AddNew(&pageProject);
-            component.moduleType = type;
-            component.moduleIndex = index;
-            component.parentIndex = -1;
-        }
+        talmo::testing::AddFileModules(pageProject);
+        talmo::testing::AddDesktopModule(pageProject);
         pageProject.URLText = QStringLiteral("Hello on the web");
         pageProject.URL = QStringLiteral("http://example.org/hello");
     }
