@@ -254,7 +254,7 @@ void TCABCreatorForm::Add1Click()
     dialog.TargetIndex = target;
     dialog.RadioButton1->setChecked(true);
     dialog.tb_short_filename->setText(QStringLiteral("aShortcut"));
-    dialog.tb_dest_dir->setText(QStringLiteral("%CE11%"));
+    dialog.tb_dest_dir->setText(TShortcutSection::DefaultFolder);
     dialog.cb_IconIndexType->setCurrentIndex(0);
     dialog.cb_iconSettings->setCurrentIndex(0);
     if (m_runDialog(dialog) != QDialog::Accepted)

@@ -159,7 +159,7 @@ void TProjectContainer::ApplyNewProjectTemplate()
 
     TShortcutSection &shortcuts = ShortcutsSections.AddNew();
     shortcuts.Caption = defaultShortcutSection;
-    shortcuts.DefaultDestinationDir = QStringLiteral("%CE11%");
+    shortcuts.DefaultDestinationDir = TShortcutSection::DefaultFolder;
     device.Installation.defaultInstallShortcuts.append(defaultShortcutSection);
 }
 

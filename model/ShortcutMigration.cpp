@@ -52,7 +52,7 @@ void MigrateShortcutSections(TProjectContainer &project)
     for (int d = 0; d < deviceCount; ++d) {
         TShortcutSection &section = sections.AddNew();
         section.Caption = QStringLiteral("wiz-") + QString::number(d);
-        section.DefaultDestinationDir = QStringLiteral("%CE11%");
+        section.DefaultDestinationDir = TShortcutSection::DefaultFolder;
     }
     // Only the old sections give entries; the new ones only receive them.
     for (int k = 0; k < oldCount; ++k) {

@@ -24,6 +24,10 @@ using TShortcutsEntries = OwningList<TShortcutEntry>;
 // A device shortcut section, included by configurations through its Caption.
 struct TShortcutSection
 {
+    // The device's Start Menu programs folder: where shortcuts go unless a
+    // section or an entry names another.
+    static inline const QString DefaultFolder = QStringLiteral("%CE11%");
+
     QString DefaultDestinationDir;
     QString Caption;
     TShortcutsEntries Entries;

@@ -96,7 +96,7 @@ void AddShortcuts(TProjectContainer &project, const QList<WizardFile> &files)
     const bool anyChecked = std::any_of(files.begin(), files.end(), [](const WizardFile &file) { return file.Checked; });
     if (!anyChecked)
         return;
-    const QString destination = QStringLiteral("%CE11%");
+    const QString destination = TShortcutSection::DefaultFolder;
     TShortcutSection &section = FirstTargetShortcutSection(project);
     for (const WizardFile &file : files) {
         if (!file.Checked)

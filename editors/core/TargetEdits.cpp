@@ -9,7 +9,6 @@ namespace talmo {
 namespace {
 
 const QString CaptionPrefix = QStringLiteral("CEDevice.");
-const QString DefaultShortcutFolder = QStringLiteral("%CE11%");
 
 struct ProcessorEntry
 {
@@ -87,7 +86,7 @@ int TargetEdits::AddTarget(const TargetFields &fields)
     storeFields(target, fields);
     TShortcutSection &section = m_project.ShortcutsSections.AddNew();
     section.Caption = NewShortcutSectionName();
-    section.DefaultDestinationDir = DefaultShortcutFolder;
+    section.DefaultDestinationDir = TShortcutSection::DefaultFolder;
     target.Installation.defaultInstallShortcuts.append(section.Caption);
     m_project.Modified = true;
     return m_project.CEDevices.Count() - 1;

@@ -53,9 +53,10 @@ public:
     // becomes newCaption. Other sections that have or get the same name are
     // left alone, however the names collide while one is typed.
     void RenameRegistrySection(const QList<int> &places, const QString &oldCaption, const QString &newCaption);
+    // prefix and the smallest n >= from (and >= 0) no shortcut section uses yet.
+    QString unusedShortcutSectionName(const QString &prefix, int from) const;
 
 private:
-    QString unusedShortcutSectionName(const QString &prefix, int from) const;
 
     TProjectContainer &m_project;
 };

@@ -1,34 +1,11 @@
 #include "editors/core/TargetShortcuts.h"
 
+#include "editors/core/TargetEdits.h"
 #include "model/ProjectContainer.h"
 
 #include <algorithm>
 
 namespace talmo {
-
-namespace {
-
-const QString DefaultShortcutFolder = QStringLiteral("%CE11%");
-
-bool isSectionCaption(const TProjectContainer &project, const QString &caption)
-{
-    for (const TShortcutSection &section : project.ShortcutsSections) {
-        if (section.Caption == caption)
-            return true;
-    }
-    return false;
-}
-
-QString freshSectionName(const TProjectContainer &project, int targetIndex)
-{
-    for (int n = targetIndex;; ++n) {
-        const QString name = QStringLiteral("short-") + QString::number(n);
-        if (!isSectionCaption(project, name))
-            return name;
-    }
-}
-
-} // namespace
 
 TargetShortcuts::TargetShortcuts(TProjectContainer &project)
     : m_project(project)
@@ -43,8 +20,8 @@ TargetShortcuts::Shown TargetShortcuts::ShownSection(int targetIndex)
     QStringList &names = m_project.CEDevices[targetIndex].Installation.defaultInstallShortcuts;
     if (names.isEmpty()) {
         TShortcutSection &section = m_project.ShortcutsSections.AddNew();
-        section.Caption = freshSectionName(m_project, targetIndex);
-        section.DefaultDestinationDir = DefaultShortcutFolder;
+        section.Caption = TargetEdits(m_project).unusedShortcutSectionName(QStringLiteral("short-"), targetIndex);
+        section.DefaultDestinationDir = TShortcutSection::DefaultFolder;
         names.append(section.Caption);
         m_project.Modified = true;
         shown.repaired = true;
@@ -62,7 +39,7 @@ void TargetShortcuts::AddShortcut(int sectionIndex, const TShortcutEntry &entry)
 {
     TShortcutEntry &added = m_project.ShortcutsSections[sectionIndex].Entries.AddNew(entry);
     if (added.standard_destination_path.isEmpty())
-        added.standard_destination_path = DefaultShortcutFolder;
+        added.standard_destination_path = TShortcutSection::DefaultFolder;
     m_project.Modified = true;
 }
 
