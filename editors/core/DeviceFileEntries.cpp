@@ -17,11 +17,6 @@ namespace {
 
 const QChar Backslash = QLatin1Char('\\');
 
-QString withBackslash(const QString &path)
-{
-    return path.endsWith(Backslash) ? path : path + Backslash;
-}
-
 // The part of a file's folder below the dropped folder, written with backslashes.
 QString subFolderBelow(const QString &droppedFolder, const QString &fileFolder)
 {
@@ -68,7 +63,7 @@ DeviceFileEntries::DeviceFileEntries(TProjectContainer &project, TCEDevice &targ
 
 QString DeviceFileEntries::DestinationFolder(const QString &folderPath) const
 {
-    return withBackslash(PathToCEMacros(m_project, folderPath));
+    return withTrailingBackslash(PathToCEMacros(m_project, folderPath));
 }
 
 QString DeviceFileEntries::sourceFolder(const QString &filePath, bool makeRelative) const
@@ -127,7 +122,7 @@ bool DeviceFileEntries::AnyIsFolder(const QStringList &names)
 
 QList<int> DeviceFileEntries::FilesInFolder(const QString &folderPath) const
 {
-    const QString shown = withBackslash(folderPath);
+    const QString shown = withTrailingBackslash(folderPath);
     DisplayFolders displayFolders(m_project);
     QList<int> indexes;
     for (int i = 0; i < m_target.Files.Count(); ++i) {
@@ -139,7 +134,7 @@ QList<int> DeviceFileEntries::FilesInFolder(const QString &folderPath) const
 
 void DeviceFileEntries::RenameFolder(const QString &folderPath, const QString &newName)
 {
-    const QString oldFolder = withBackslash(folderPath);
+    const QString oldFolder = withTrailingBackslash(folderPath);
     QStringList components = DeviceFolderTree::SplitPath(oldFolder);
     if (components.isEmpty())
         return;
@@ -164,7 +159,7 @@ int DeviceFileEntries::DeleteFolder(const QString &folderPath)
 
 QList<int> DeviceFileEntries::FilesInOrBelow(const QString &folderPath) const
 {
-    const QString folder = withBackslash(folderPath);
+    const QString folder = withTrailingBackslash(folderPath);
     DisplayFolders displayFolders(m_project);
     QList<int> inside;
     for (int i = 0; i < m_target.Files.Count(); ++i) {

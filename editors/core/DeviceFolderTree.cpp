@@ -13,11 +13,6 @@ namespace {
 
 const QChar Backslash = QLatin1Char('\\');
 
-QString withBackslash(const QString &path)
-{
-    return path.endsWith(Backslash) ? path : path + Backslash;
-}
-
 void sortNode(DeviceFolderNode &node)
 {
     std::stable_sort(node.children.begin(), node.children.end(),
@@ -187,9 +182,14 @@ bool DeviceFolderTree::IsDuplicateName(const DeviceFolderNode &node, const QStri
                        [&name](const auto &child) { return child->text == name; });
 }
 
+QString withTrailingBackslash(const QString &folder)
+{
+    return folder.endsWith(Backslash) ? folder : folder + Backslash;
+}
+
 QString DisplayFolderOf(const TProjectContainer &project, const QString &destinationDir)
 {
-    return withBackslash(ExpandPathMacros(project, destinationDir, false, true));
+    return withTrailingBackslash(ExpandPathMacros(project, destinationDir, false, true));
 }
 
 QString DisplayFolders::of(const QString &destinationDir)

@@ -69,6 +69,10 @@ private:
     std::unique_ptr<DeviceFolderNode> m_root;
 };
 
+// A device folder as GetNodePath writes folders: ending in a backslash
+// (the empty folder is "\").
+QString withTrailingBackslash(const QString &folder);
+
 // The folder a file is shown under, as GetNodePath writes folders: the
 // destination with every macro but %InstallDir% expanded, backslash-terminated.
 QString DisplayFolderOf(const TProjectContainer &project, const QString &destinationDir);

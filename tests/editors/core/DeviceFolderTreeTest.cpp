@@ -69,6 +69,10 @@ TEST(DeviceFolderTreeTest, NodePathsAndSplitting)
     };
     for (const auto &c : cases)
         EXPECT_EQ(DeviceFolderTree::SplitPath(QString::fromUtf8(c.path)), c.parts) << c.path;
+
+    EXPECT_EQ(withTrailingBackslash(QStringLiteral("%CE1%\\Sub")), QStringLiteral("%CE1%\\Sub\\"));
+    EXPECT_EQ(withTrailingBackslash(QStringLiteral("%CE1%\\Sub\\")), QStringLiteral("%CE1%\\Sub\\"));
+    EXPECT_EQ(withTrailingBackslash(QString()), QStringLiteral("\\"));
 }
 
 TEST(DeviceFolderTreeTest, NewFolderNamesAndDuplicates)
