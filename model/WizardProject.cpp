@@ -86,7 +86,7 @@ TShortcutSection &FirstTargetShortcutSection(TProjectContainer &project)
     }
     TShortcutSection &section = project.ShortcutsSections.AddNew();
     section.Caption = WizardProject::ShortcutSectionCaption;
-    section.DefaultDestinationDir = QStringLiteral("%CE11%");
+    section.DefaultDestinationDir = TShortcutSection::DefaultFolder;
     names = QStringList{section.Caption};
     return section;
 }
@@ -96,7 +96,6 @@ void AddShortcuts(TProjectContainer &project, const QList<WizardFile> &files)
     const bool anyChecked = std::any_of(files.begin(), files.end(), [](const WizardFile &file) { return file.Checked; });
     if (!anyChecked)
         return;
-    const QString destination = TShortcutSection::DefaultFolder;
     TShortcutSection &section = FirstTargetShortcutSection(project);
     for (const WizardFile &file : files) {
         if (!file.Checked)
@@ -106,7 +105,7 @@ void AddShortcuts(TProjectContainer &project, const QList<WizardFile> &files)
         shortcut.shortcut_filename = WithoutExtension(name);
         shortcut.shortcut_type_flag = 0;
         shortcut.target_file_path = name;
-        shortcut.standard_destination_path = destination;
+        shortcut.standard_destination_path = TShortcutSection::DefaultFolder;
     }
 }
 
