@@ -4,27 +4,31 @@
 
 namespace talmo {
 
+namespace {
+
+// The device folders the first column offers; the rest go to the second.
+constexpr qsizetype FirstColumnFolders = 5;
+
+QList<PathBuilderText::Macro> deviceFolderColumn(qsizetype from, qsizetype count)
+{
+    QList<PathBuilderText::Macro> column;
+    for (const DeviceFolderMacro &folder : DeviceFolderMacros().mid(from, count))
+        column.append({ folder.macro, folder.folder });
+    return column;
+}
+
+} // namespace
+
 const QList<PathBuilderText::Macro> &PathBuilderText::firstColumn()
 {
-    static const QList<Macro> macros = {
-        {QStringLiteral("%CE1%"), QStringLiteral("Program Files")},
-        {QStringLiteral("%CE2%"), QStringLiteral("Windows")},
-        {QStringLiteral("%CE4%"), QStringLiteral("Windows\\StartUp")},
-        {QStringLiteral("%CE5%"), QStringLiteral("My Documents")},
-        {QStringLiteral("%CE8%"), QStringLiteral("Program Files\\Games")},
-    };
+    static const QList<Macro> macros = deviceFolderColumn(0, FirstColumnFolders);
     return macros;
 }
 
 const QList<PathBuilderText::Macro> &PathBuilderText::secondColumn()
 {
-    static const QList<Macro> macros = {
-        {QStringLiteral("%CE11%"), QStringLiteral("Windows\\Start Menu\\Programs")},
-        {QStringLiteral("%CE14%"), QStringLiteral("Windows\\Start Menu\\Programs\\Games")},
-        {QStringLiteral("%CE15%"), QStringLiteral("Windows\\Fonts")},
-        {QStringLiteral("%CE17%"), QStringLiteral("Windows\\Start Menu")},
-        {QStringLiteral("%InstallDir%"), QStringLiteral("Default Installation Dir in Project Settings")},
-    };
+    static const QList<Macro> macros = deviceFolderColumn(FirstColumnFolders, -1)
+        + QList<Macro>{ { QStringLiteral("%InstallDir%"), QStringLiteral("Default Installation Dir in Project Settings") } };
     return macros;
 }
 

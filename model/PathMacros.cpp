@@ -6,30 +6,28 @@ namespace talmo {
 
 namespace {
 
-struct DeviceFolder
-{
-    const char *macro;
-    const char *folder;
-};
-
-constexpr DeviceFolder deviceFolders[] = {
-    { "%CE17%", "Windows\\Start Menu" },
-    { "%CE15%", "Windows\\Fonts" },
-    { "%CE14%", "Windows\\Start Menu\\Programs\\Games" },
-    { "%CE11%", "Windows\\Start Menu\\Programs" },
-    { "%CE8%", "Program Files\\Games" },
-    { "%CE5%", "My Documents" },
-    { "%CE4%", "Windows\\StartUp" },
-    { "%CE2%", "Windows" },
-    { "%CE1%", "Program Files" },
-};
-
 void replaceMacro(QString &text, const QString &macro, const QString &value)
 {
     text.replace(macro, value, Qt::CaseInsensitive);
 }
 
 } // namespace
+
+const QList<DeviceFolderMacro> &DeviceFolderMacros()
+{
+    static const QList<DeviceFolderMacro> folders = {
+        { QStringLiteral("%CE1%"), QStringLiteral("Program Files") },
+        { QStringLiteral("%CE2%"), QStringLiteral("Windows") },
+        { QStringLiteral("%CE4%"), QStringLiteral("Windows\\StartUp") },
+        { QStringLiteral("%CE5%"), QStringLiteral("My Documents") },
+        { QStringLiteral("%CE8%"), QStringLiteral("Program Files\\Games") },
+        { QStringLiteral("%CE11%"), QStringLiteral("Windows\\Start Menu\\Programs") },
+        { QStringLiteral("%CE14%"), QStringLiteral("Windows\\Start Menu\\Programs\\Games") },
+        { QStringLiteral("%CE15%"), QStringLiteral("Windows\\Fonts") },
+        { QStringLiteral("%CE17%"), QStringLiteral("Windows\\Start Menu") },
+    };
+    return folders;
+}
 
 QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
                          bool expandInstallDir, bool useDeviceAppName)
@@ -46,8 +44,9 @@ QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
         if (!pair.Name.isEmpty())
             replaceMacro(result, QLatin1Char('%') + pair.Name + QLatin1Char('%'), pair.Value);
     }
-    for (const DeviceFolder &folder : deviceFolders)
-        replaceMacro(result, QLatin1String(folder.macro), QLatin1String(folder.folder));
+    const QList<DeviceFolderMacro> &folders = DeviceFolderMacros();
+    for (auto folder = folders.crbegin(); folder != folders.crend(); ++folder)
+        replaceMacro(result, folder->macro, folder->folder);
     return result;
 }
 

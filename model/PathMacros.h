@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace talmo {
@@ -13,6 +14,15 @@ class TProjectContainer;
 // desktop one), %Provider%, %Version% (the desktop version), each custom
 // string's %Name% in list order, and last the device folders %CE17% ...
 // %CE1%. Unknown macros and lone percent signs stay as they are.
+// A standard folder of the device and the macro that names it in paths.
+struct DeviceFolderMacro
+{
+    QString macro;
+    QString folder;
+};
+// The device's standard folders, %CE1% to %CE17%.
+const QList<DeviceFolderMacro> &DeviceFolderMacros();
+
 QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
                          bool expandInstallDir, bool useDeviceAppName);
 

@@ -1,29 +1,25 @@
 #include "editors/core/CeMacroPath.h"
 
+#include "model/PathMacros.h"
 #include "model/ProjectContainer.h"
+
+#include <algorithm>
 
 namespace talmo {
 
 namespace {
 
-struct DeviceFolderMacro
-{
-    const char *folder;
-    const char *macro;
-};
-
 // Longest folders first, so a deeper standard folder wins over its parent.
-constexpr DeviceFolderMacro deviceFolderMacros[] = {
-    { "Windows\\Start Menu\\Programs\\Games", "%CE14%" },
-    { "Windows\\Start Menu\\Programs", "%CE11%" },
-    { "Windows\\Start Menu", "%CE17%" },
-    { "Windows\\Fonts", "%CE15%" },
-    { "Windows\\StartUp", "%CE4%" },
-    { "Windows", "%CE2%" },
-    { "Program Files\\Games", "%CE8%" },
-    { "Program Files", "%CE1%" },
-    { "My Documents", "%CE5%" },
-};
+const QList<DeviceFolderMacro> &longestFoldersFirst()
+{
+    static const QList<DeviceFolderMacro> folders = [] {
+        QList<DeviceFolderMacro> sorted = DeviceFolderMacros();
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const auto &a, const auto &b) { return a.folder.size() > b.folder.size(); });
+        return sorted;
+    }();
+    return folders;
+}
 
 void replaceAll(QString &path, const QString &value, const QString &macro)
 {
@@ -48,10 +44,9 @@ bool startsWithComponents(const QString &path, const QString &folder)
 
 void replaceLeadingDeviceFolder(QString &path)
 {
-    for (const DeviceFolderMacro &entry : deviceFolderMacros) {
-        const QString folder = QLatin1String(entry.folder);
-        if (startsWithComponents(path, folder)) {
-            path.replace(0, folder.size(), QLatin1String(entry.macro));
+    for (const DeviceFolderMacro &entry : longestFoldersFirst()) {
+        if (startsWithComponents(path, entry.folder)) {
+            path.replace(0, entry.folder.size(), entry.macro);
             return;
         }
     }

@@ -122,6 +122,20 @@ TEST(PathBuilderTextTest, MacroReplacesTheSelectionOrGoesToTheEnd)
         EXPECT_EQ(PathBuilderText::insertMacro(row.text, row.start, row.length, row.macro), row.result);
 }
 
+TEST(PathBuilderTextTest, ColumnsOfferTheDeviceFoldersInOrderAndTheInstallFolderLast)
+{
+    const auto macrosOf = [](const QList<PathBuilderText::Macro> &column) {
+        QStringList macros;
+        for (const PathBuilderText::Macro &macro : column)
+            macros.append(macro.macro);
+        return macros;
+    };
+    EXPECT_EQ(macrosOf(PathBuilderText::firstColumn()), QStringList({ "%CE1%", "%CE2%", "%CE4%", "%CE5%", "%CE8%" }));
+    EXPECT_EQ(macrosOf(PathBuilderText::secondColumn()),
+              QStringList({ "%CE11%", "%CE14%", "%CE15%", "%CE17%", "%InstallDir%" }));
+    EXPECT_EQ(PathBuilderText::secondColumn().first().meaning, "Windows\\Start Menu\\Programs");
+}
+
 TEST(PathBuilderTextTest, InterpretationIsTheExpandedPathInBoldAndEscaped)
 {
     TProjectContainer project;

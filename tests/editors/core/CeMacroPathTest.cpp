@@ -80,4 +80,14 @@ TEST_F(CeMacroPathTest, ExpandingTheResultGivesThePathBack)
     }
 }
 
+TEST_F(CeMacroPathTest, EveryStandardFolderTakesItsOwnMacroAndExpandsBack)
+{
+    for (const DeviceFolderMacro &folder : DeviceFolderMacros()) {
+        const QString path = folder.folder + QStringLiteral("\\Tool");
+        const QString withMacro = PathToCEMacros(project, path);
+        EXPECT_EQ(withMacro, folder.macro + QStringLiteral("\\Tool"));
+        EXPECT_EQ(ExpandPathMacros(project, withMacro, false, true), path);
+    }
+}
+
 } // namespace
