@@ -39,7 +39,9 @@ EntryRow<Entry> flagRow(const char *category, const char *caption, int tag, bool
     return {QString::fromLatin1(category), QString::fromLatin1(caption), EntryRowKind::YesNo, tag, nullptr, field, nullptr};
 }
 
-// The run rows; the uninstall tab leaves out three rows and numbers the rest on.
+// The run rows. The uninstall tab has no description, status message or
+// post-install rows, and leaves out the check-box and silent-mode flags that an
+// uninstall-run line cannot take; its remaining rows are numbered on.
 EntryRows<Run> runRows(bool install)
 {
     const char *properties = "Run Properties";
@@ -68,9 +70,9 @@ EntryRows<Run> runRows(bool install)
         {"Run Minimized", EntryRowKind::YesNo, nullptr, &Run::FlagRunMinimized, true, true},
         {"Skip If Doesn't Exists", EntryRowKind::YesNo, nullptr, &Run::FlagSkipIfDoesntExists, true, true},
         {"Post Install", EntryRowKind::YesNo, nullptr, &Run::FlagPostInstall, true, false},
-        {"Checkbox Unchecked", EntryRowKind::YesNo, nullptr, &Run::FlagCheckBoxUnChecked, true, true},
-        {"Skip If Silent", EntryRowKind::YesNo, nullptr, &Run::FlagSkipIfSilent, true, true},
-        {"Skip If Not Silent", EntryRowKind::YesNo, nullptr, &Run::FlagSkipIfNotSilent, true, true},
+        {"Checkbox Unchecked", EntryRowKind::YesNo, nullptr, &Run::FlagCheckBoxUnChecked, true, false},
+        {"Skip If Silent", EntryRowKind::YesNo, nullptr, &Run::FlagSkipIfSilent, true, false},
+        {"Skip If Not Silent", EntryRowKind::YesNo, nullptr, &Run::FlagSkipIfNotSilent, true, false},
         {"Hide Wizard", EntryRowKind::YesNo, nullptr, &Run::FlagHideWizard, true, true},
         {"Run Hidden", EntryRowKind::YesNo, nullptr, &Run::FlagRunHidden, true, true},
     };

@@ -46,8 +46,7 @@ TEST(Win32EntryRowsTest, ShortcutAndRunRows)
         "Run Properties|File Name|0", "Run Properties|Paramaters|1", "Run Properties|Working Folder|2",
         "Run Properties|Run Once ID|3", "Flags|No Wait|4", "Flags|Shell Execute|5", "Flags|Wait Until Idle|6",
         "Flags|Wait Until Terminated|7", "Flags|Run Maximized|8", "Flags|Run Minimized|9",
-        "Flags|Skip If Doesn't Exists|10", "Flags|Checkbox Unchecked|11", "Flags|Skip If Silent|12",
-        "Flags|Skip If Not Silent|13", "Flags|Hide Wizard|14", "Flags|Run Hidden|15",
+        "Flags|Skip If Doesn't Exists|10", "Flags|Hide Wizard|11", "Flags|Run Hidden|12",
     };
     EXPECT_EQ(describe(uninstallRunEntryRows()), uninstall);
 }
