@@ -30,6 +30,14 @@ namespace talmo {
 
 namespace {
 
+// A sentence that wraps where the page is narrow rather than widen it.
+QLabel *wrappedLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
 const QString imageFilter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*");
 
 // The memo's lines as the project keeps them.
@@ -87,18 +95,21 @@ void TAppearanceOptionsForm::createControls()
     for (TNxButtonEdit *edit : {WizardImage, WizardSmallImage, SplashImage})
         edit->setButtonCaption(QStringLiteral("..."));
     ImageStretch->setText(QStringLiteral("Stretch or shrunk the wizard images if the wizard is larger or smaller than normal."));
+    // The painted check box cuts its text where it is narrower than the text.
+    ImageStretch->setMinimumWidth(ImageStretch->boxRect().width() + ImageStretch->indent() + 4
+                                  + ImageStretch->fontMetrics().horizontalAdvance(ImageStretch->text()));
 
     auto *images = pageSectionPanel(QStringLiteral("Wizard Images"));
     images->setMinimumHeight(241);
     auto *imageGrid = new QGridLayout(images);
-    imageGrid->addWidget(new QLabel(QStringLiteral("Image file to display on the left side of the wizard in the Setup program."), images), 0, 0);
+    imageGrid->addWidget(wrappedLabel(QStringLiteral("Image file to display on the left side of the wizard in the Setup program."), images), 0, 0);
     imageGrid->addWidget(greenNote(QStringLiteral("Max 164x314 pixels."), images), 0, 1);
     imageGrid->addWidget(WizardImage, 1, 0, 1, 2);
-    imageGrid->addWidget(new QLabel(QStringLiteral("Image file to display in the upper right corner of the wizard window."), images), 2, 0);
+    imageGrid->addWidget(wrappedLabel(QStringLiteral("Image file to display in the upper right corner of the wizard window."), images), 2, 0);
     imageGrid->addWidget(greenNote(QStringLiteral("Max 55x58 pixels."), images), 2, 1);
     imageGrid->addWidget(WizardSmallImage, 3, 0, 1, 2);
     imageGrid->addWidget(ImageStretch, 4, 0, 1, 2);
-    imageGrid->addWidget(new QLabel(QStringLiteral("Color to fill the background of any unused space around the wizard image:"), images), 5, 0);
+    imageGrid->addWidget(wrappedLabel(QStringLiteral("Color to fill the background of any unused space around the wizard image:"), images), 5, 0);
     imageGrid->addWidget(BackgroundColor, 5, 1);
     auto *splashRow = new QHBoxLayout;
     splashRow->addWidget(new QLabel(QStringLiteral("Splash image"), images));
