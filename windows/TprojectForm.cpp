@@ -30,7 +30,6 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QFileInfo>
 #include <QPointer>
 #include <QScrollArea>
 #include <QTextBrowser>
@@ -100,11 +99,6 @@ TNxPageControl *hiddenTabPages(const QString &name, QWidget *parent)
     UseFixedPages(*pages);
     pages->setShowTabs(false);
     return pages;
-}
-
-QString fileNameOnly(const QString &fileName)
-{
-    return QFileInfo(QString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
 }
 
 } // namespace
@@ -360,7 +354,7 @@ bool TprojectForm::NewProject()
 {
     m_project->CreateNewProject();
     m_project->SetOutputPath(QString());
-    const QString name = fileNameOnly(m_project->GetFileName());
+    const QString name = FileNamePart(m_project->GetFileName());
     setCaptions(name, name);
     RefreshFromProject();
     return true;
@@ -374,7 +368,7 @@ bool TprojectForm::LoadFromFile(const QString &fileName)
         setCaptions(noProjectCaption, QStringLiteral("No Project is Loaded"));
         return false;
     }
-    const QString name = fileNameOnly(fileName);
+    const QString name = FileNamePart(fileName);
     setCaptions(name, name);
     emit fileUsed(fileName);
     RefreshFromProject();
@@ -384,7 +378,7 @@ bool TprojectForm::LoadFromFile(const QString &fileName)
 bool TprojectForm::Save()
 {
     const QString fileName = m_project->GetFileName();
-    if (fileName.isEmpty() || fileNameOnly(fileName) == QStringLiteral("unknown.talmo"))
+    if (fileName.isEmpty() || FileNamePart(fileName) == QStringLiteral("unknown.talmo"))
         return SaveAs();
     return SaveToFile(fileName);
 }
@@ -408,7 +402,7 @@ bool TprojectForm::SaveToFile(const QString &fileName)
                                           QStringLiteral("Error while saving project"));
         return false;
     }
-    const QString name = fileNameOnly(fileName);
+    const QString name = FileNamePart(fileName);
     setCaptions(name, name);
     emit fileUsed(fileName);
     return true;
@@ -418,55 +412,15 @@ bool TprojectForm::SaveToFile(const QString &fileName)
 
 void TprojectForm::RefreshFromProject()
 {
-    FillGeneralOptions();
-    RemoveStaleCopyFilesNames();
-    FillLanguagesList();
-    FillCustomPagesList();
-    FillSetupTypesList();
-    FillStandardDialogsAndThemes();
-    RebuildModuleTree();
-    RebuildPathNodes();
-}
-
-void TprojectForm::UpdateAutoBuildModeState()
-{
-    m_generalOptions->UpdateAutoBuildModeState();
-}
-
-void TprojectForm::FillGeneralOptions()
-{
     m_generalOptions->FillGeneralOptions();
-}
-
-void TprojectForm::RemoveStaleCopyFilesNames()
-{
     RemoveUnknownCopyFilesNames(*m_project);
-}
-
-void TprojectForm::FillLanguagesList()
-{
     m_languages->FillLanguagesList();
-}
-
-void TprojectForm::FillCustomPagesList()
-{
     m_wizardDialogs->FillCustomPagesList();
-}
-
-void TprojectForm::FillSetupTypesList()
-{
     m_setupTypes->FillSetupTypesList();
-}
-
-void TprojectForm::FillStandardDialogsAndThemes()
-{
     m_wizardDialogs->FillStandardDialogs();
     m_appearance->FillThemes();
-}
-
-void TprojectForm::RebuildModuleTree()
-{
     m_moduleTree->RebuildModuleTree();
+    RebuildPathNodes();
 }
 
 // The section pages ask the window; the window changes the breadcrumb.
@@ -663,7 +617,7 @@ void TprojectForm::CloseHostedPages()
         while (m_modulePages->getPageCount() > 1)
             closeTab(m_modulePages, m_modulePages->getPageCount() - 1);
         RebuildPathNodes();
-        RebuildModuleTree();
+        m_moduleTree->RebuildModuleTree();
     }
     if (m_appearancePages->getPageCount() > 1) {
         closeTab(m_appearancePages, hostedPageTab);

@@ -53,8 +53,6 @@ public:
 
     // Reloads every control from the project after a section page changed it.
     void RefreshFromProject();
-    // The automatic build mode is off for a desktop-only project.
-    void UpdateAutoBuildModeState();
 
     // The section pages.
     GeneralOptionsPanel *generalOptions() const { return m_generalOptions; }
@@ -145,15 +143,6 @@ private:
     void modulesChanged();
     void selectWizardNode(int key);
     void editComponent(int componentIndex);
-
-    // The section fills; each section page fills its own controls here.
-    void FillGeneralOptions();
-    void RemoveStaleCopyFilesNames();
-    void FillLanguagesList();
-    void FillCustomPagesList();
-    void FillSetupTypesList();
-    void FillStandardDialogsAndThemes();
-    void RebuildModuleTree();
 
     std::unique_ptr<TProjectContainer> m_project;
     ProjectPageFactory &m_pages;
