@@ -248,7 +248,6 @@ private:
     RegistryKeyTree m_keys;
     bool m_multiSelectMode = false;
     int m_viewStyle = ReportView;
-    bool m_fileChangeBusy = false;
 };
 
 } // namespace talmo

@@ -501,7 +501,6 @@ void TWin32InstallationForm::FileRowChanged(TNxPropertyItem *item, const QString
     const EntryRow<TWin32FileEntry> *row = item ? rowOfTag(fileEntryRows(), item->tag()) : nullptr;
     if (!focused || !row || fileIndexOf(focused) == FolderRow)
         return;
-    m_fileChangeBusy = true;
     const int rememberedRow = lv_win32_files->indexOfTopLevelItem(focused);
     const QSignalBlocker blocker(lv_win32_files);
     TWin32FileEntry &entry = m_plugin->FileEntries[fileIndexOf(focused)];
@@ -562,7 +561,6 @@ void TWin32InstallationForm::FileRowChanged(TNxPropertyItem *item, const QString
         });
     }
     markModified();
-    m_fileChangeBusy = false;
 }
 
 void TWin32InstallationForm::BrowseFileSource()

@@ -166,13 +166,6 @@ Win32FolderNode &Win32FolderTree::AddChild(Win32FolderNode &parent, const QStrin
     return added;
 }
 
-void Win32FolderTree::Remove(Win32FolderNode &node)
-{
-    auto &siblings = node.parent ? node.parent->children : m_roots;
-    siblings.erase(std::remove_if(siblings.begin(), siblings.end(), [&](const auto &n) { return n.get() == &node; }),
-                   siblings.end());
-}
-
 Win32FolderNode *Win32FolderTree::FindPath(const QString &path) const
 {
     const QStringList components = SplitFolderPath(path);

@@ -59,7 +59,6 @@ public:
     void Sort();
     // Adds a child folder and keeps the siblings sorted.
     Win32FolderNode &AddChild(Win32FolderNode &parent, const QString &name, Win32FolderKind kind);
-    void Remove(Win32FolderNode &node);
     // The node whose path (GetFolderNodePath) is path, ignoring case; null when none.
     Win32FolderNode *FindPath(const QString &path) const;
 
