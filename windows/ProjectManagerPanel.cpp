@@ -140,7 +140,7 @@ void ProjectManagerPanel::RefreshProjectManager(bool fromDiskOnly)
     }
     vst_ProjectManager->clear();
     auto *root = new QTreeWidgetItem(vst_ProjectManager);
-    root->setText(0, QFileInfo(ToHostPath(m_manager.FileName)).fileName());
+    root->setText(0, FileNamePart(m_manager.FileName));
     QFont bold = root->font(0);
     bold.setBold(true);
     root->setFont(0, bold);
@@ -160,7 +160,7 @@ TProjectContainer *ProjectManagerPanel::projectOf(int index, TProjectContainer &
 void ProjectManagerPanel::addEntryNodes(QTreeWidgetItem *root, int index)
 {
     auto *entry = new QTreeWidgetItem(root);
-    entry->setText(0, QFileInfo(ToHostPath(m_manager.Entries[index].FileName)).fileName());
+    entry->setText(0, FileNamePart(m_manager.Entries[index].FileName));
     auto *buildMode = new QTreeWidgetItem(entry);
     auto *modules = new QTreeWidgetItem(entry);
     TProjectContainer ownCopy;
@@ -231,7 +231,7 @@ bool ProjectManagerPanel::LoadProjectManager(const QString &fileName)
 
 bool ProjectManagerPanel::SaveProjectManager()
 {
-    const QString name = QFileInfo(ToHostPath(m_manager.FileName)).fileName();
+    const QString name = FileNamePart(m_manager.FileName);
     const bool saved = name.isEmpty() || name == UnnamedManager ? SaveProjectManagerAs()
                                                                 : SaveProjectManagerToFile(m_manager.FileName);
     if (saved)
@@ -321,7 +321,7 @@ QMenu *ProjectManagerPanel::prepareMenu(MenuOrigin origin)
     const QTreeWidgetItem *focused = vst_ProjectManager->currentItem();
     const int level = focused ? LevelOf(focused) : -1;
     const int entry = focusedEntry();
-    const QString entryName = entry >= 0 ? QFileInfo(ToHostPath(m_manager.Entries[entry].FileName)).fileName()
+    const QString entryName = entry >= 0 ? FileNamePart(m_manager.Entries[entry].FileName)
                                          : QString();
     const bool hasEntries = m_manager.Entries.Count() > 0;
     const bool desktopOnly = entry >= 0 && entryIsDesktopOnly(entry);

@@ -1,6 +1,7 @@
 #include "windows/TmasterForm.h"
 
 #include "engine/builder/IBuilderRunner.h"
+#include "helpers/core/PathHelpers.h"
 #include "helpers/ui/TntMRU.h"
 #include "helpers/ui/UnattendedUiServices.h"
 #include "helpers/ui/WindowSettings.h"
@@ -51,11 +52,6 @@ void ShowError(QWidget *parent, const QString &text)
 UiButton AskYesNoCancel(QWidget *parent, const QString &text)
 {
     return UiServices::current().ask(parent, Title, text, { UiButton::Yes, UiButton::No, UiButton::Cancel });
-}
-
-QString FileNameOnly(const QString &path)
-{
-    return QFileInfo(ToHostPath(path)).fileName();
 }
 
 } // namespace
@@ -436,7 +432,7 @@ bool TmasterForm::NewProjectFromWizard()
         ShowError(this, outcome.error);
     if (outcome.kind != WizardProjectOutcome::Created)
         return false;
-    const QString caption = FileNameOnly(project->FileName);
+    const QString caption = FileNamePart(project->FileName);
     TprojectForm *form = createProjectForm(std::move(project));
     const bool saved = form->Save();
     form->RefreshFromProject();
@@ -590,7 +586,7 @@ void TmasterForm::UpdateIdleState()
             ProjectPages->setShowTabs(!welcome);
         TprojectForm *form = projectFormAt(0);
         caption = welcome ? QStringLiteral("Talmo - Welcome")
-                          : QStringLiteral("Talmo - ") + (form ? FileNameOnly(form->project().FileName) : QString());
+                          : QStringLiteral("Talmo - ") + (form ? FileNamePart(form->project().FileName) : QString());
     } else if (!ProjectPages->showTabs()) {
         ProjectPages->setShowTabs(true);
     }
@@ -687,7 +683,7 @@ void TmasterForm::reportBuild(const QString &fileName, const BuildOutcome &outco
     if (outcome.resultCode == ProjectNotBuiltResult)
         ShowError(this, NotBuiltMessage);
     else
-        ShowError(this, QStringLiteral("Project: ") + FileNameOnly(fileName) + QStringLiteral(" - ") + outcome.errorText);
+        ShowError(this, QStringLiteral("Project: ") + FileNamePart(fileName) + QStringLiteral(" - ") + outcome.errorText);
 }
 
 int TmasterForm::BuildActiveProject(bool silent)
@@ -697,7 +693,7 @@ int TmasterForm::BuildActiveProject(bool silent)
         return ProjectNotBuiltResult;
     const BuildOutcome outcome = RunAutomaticBuild(m_services.builder, form->project());
     if (!silent && !outcome.succeeded()) {
-        ShowError(this, QStringLiteral("Project: ") + FileNameOnly(form->project().FileName) + QStringLiteral(" - ")
+        ShowError(this, QStringLiteral("Project: ") + FileNamePart(form->project().FileName) + QStringLiteral(" - ")
                             + outcome.errorText);
     }
     return outcome.resultCode;
