@@ -100,7 +100,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <iostream>
 #include <memory>
 
 using namespace talmo;
@@ -947,9 +946,29 @@ LayoutException DesignedPageException()
              QStringLiteral("a designed page keeps the sizes its author gave its controls"), "talmo::TDesignControl" };
 }
 
+// Findings in the project window's frame and the page designer that their
+// own work has still to mend; they need not cover anything.
+const QString FrameWork = QStringLiteral("mended by the project window frame work");
+const QString DesignerWork = QStringLiteral("mended by the page designer work");
+
+QList<LayoutException> PendingExceptions()
+{
+    return {
+        { QStringLiteral("*"), QStringLiteral("*GeneralOptions/gui_AutoBuildMode"), LayoutRule::ClippedText, FrameWork },
+        { QStringLiteral("Program-*"), QStringLiteral("*PropertiesSplitter/Helper/QToolButton*"),
+          LayoutRule::BelowMinimumSize, FrameWork },
+        { QStringLiteral("Program-*"), QStringLiteral("*PropertiesSplitter/NxHeaderPanel5/NextInspector1"),
+          LayoutRule::ClippedText, FrameWork },
+        { QStringLiteral("Program-*"), QStringLiteral("*ModuleTreePage/ModuleSplitter/NextInspector2"),
+          LayoutRule::ClippedText, FrameWork },
+        { QStringLiteral("Program-750x610-Designer-CodeEditor"), QStringLiteral("*FormDesigner/*"),
+          LayoutRule::BelowMinimumSize, DesignerWork },
+    };
+}
+
 QList<LayoutException> WindowExceptions()
 {
-    return { DesignedPageException() };
+    return QList<LayoutException>{ DesignedPageException() } + PendingExceptions();
 }
 
 // At the least window size with the project manager open, a hosted page is
@@ -957,7 +976,7 @@ QList<LayoutException> WindowExceptions()
 QList<LayoutException> ProgramExceptions()
 {
     const QString narrow = QStringLiteral("at the least window size with the project manager open, ");
-    return {
+    return PendingExceptions() + QList<LayoutException>{
         DesignedPageException(),
         { QStringLiteral("Program-750x610-CabCreator-*"), QStringLiteral("*CABCreatorForm/talmo::TNxPageControl"),
           LayoutRule::ClippedText, narrow + QStringLiteral("the page's four tabs need 430 pixels: the strip scrolls") },
@@ -973,49 +992,22 @@ QList<LayoutException> ProgramExceptions()
     };
 }
 
-// Areas whose layout is being mended in work of its own: what the check
-// finds there is printed, not failed, until that work has landed.
-QList<LayoutException> MendedElsewhere()
-{
-    const QString frame = QStringLiteral("mended by the project window frame work");
-    const QString designer = QStringLiteral("mended by the page designer work");
-    return {
-        { QStringLiteral("*"), QStringLiteral("*MainSplitter/NxHeaderPanel2/*"), std::nullopt, frame },
-        { QStringLiteral("*"), QStringLiteral("*ModuleTreePage*"), std::nullopt, frame },
-        { QStringLiteral("*"), QStringLiteral("*FormDesigner*"), std::nullopt, designer },
-        { QStringLiteral("Page-CustomPageDesigner"), QStringLiteral("*"), std::nullopt, designer },
-    };
-}
-
-// Splits the findings into faults and those left to other work, printed.
-QStringList LayoutFaults(QWidget *widget, const QString &name, const LayoutCheck &check)
-{
-    QStringList faults;
-    for (const LayoutFinding &finding : check.check(widget, name)) {
-        bool pending = false;
-        for (const LayoutException &area : MendedElsewhere())
-            pending = pending || area.covers(finding, nullptr, nullptr);
-        if (pending)
-            std::cout << "layout, left to other work: " << finding.toString().toStdString() << "\n";
-        else
-            faults.append(finding.toString());
-    }
-    return faults;
-}
-
 void ExpectNoLayoutFaults(const QStringList &faults, const LayoutCheck &check)
 {
     EXPECT_TRUE(faults.isEmpty()) << faults.size() << " layout faults:\n" << faults.join(u'\n').toStdString();
-    for (const LayoutException &unused : check.unusedExceptions())
-        ADD_FAILURE() << "an exception covers nothing: " << unused.window.toStdString() << " "
-                      << unused.widget.toStdString() << " (" << unused.reason.toStdString() << ")";
+    for (const LayoutException &unused : check.unusedExceptions()) {
+        if (unused.reason != FrameWork && unused.reason != DesignerWork)
+            ADD_FAILURE() << "an exception covers nothing: " << unused.window.toStdString() << " "
+                          << unused.widget.toStdString() << " (" << unused.reason.toStdString() << ")";
+    }
 }
 
 // Writes the picture of a widget into the gallery folder and checks that
 // it shows something and that its layout holds.
 void TakePicture(QWidget *widget, const QString &name, const LayoutCheck &check, QStringList &faults)
 {
-    faults += LayoutFaults(widget, name, check);
+    for (const LayoutFinding &finding : check.check(widget, name))
+        faults.append(finding.toString());
     const QString file = GalleryFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
     QFile::remove(file);
     const QImage picture = widget->grab().toImage();
