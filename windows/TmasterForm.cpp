@@ -16,7 +16,10 @@
 #include "widgets/NxPageControl.h"
 #include "widgets/NxSplitter.h"
 #include "widgets/NxTabSheet.h"
+#include "windows/BuildFailureText.h"
+#include "windows/CommandLineRun.h"
 #include "windows/ProgramInfo.h"
+#include "windows/ProjectClosing.h"
 #include "windows/ProjectManagerPanel.h"
 #include "windows/TAboutBox.h"
 #include "windows/TInstallanionWizard.h"
@@ -42,17 +45,12 @@ namespace {
 const QString WindowKey = QStringLiteral("Software\\Talmo\\masterForm");
 const QString RecentFilesKey = QStringLiteral("Software\\Talmo\\MRU");
 const QString Title = QStringLiteral("Talmo");
-const QString NotBuiltMessage = QStringLiteral("Error while loading/building project");
 
 void ShowError(QWidget *parent, const QString &text)
 {
     UiServices::current().showMessage(parent, UiMessageKind::Error, Title, text);
 }
 
-UiButton AskYesNoCancel(QWidget *parent, const QString &text)
-{
-    return UiServices::current().ask(parent, Title, text, { UiButton::Yes, UiButton::No, UiButton::Cancel });
-}
 
 } // namespace
 
@@ -231,10 +229,7 @@ void TmasterForm::createToolBar()
 
 void TmasterForm::createCentre()
 {
-    m_managerPanel = new ProjectManagerPanel([this](const QString &fileName) -> TProjectContainer * {
-        TprojectForm *form = findProjectForm(fileName);
-        return form ? &form->project() : nullptr;
-    });
+    m_managerPanel = new ProjectManagerPanel(openProjects());
     connect(m_managerPanel, &ProjectManagerPanel::openRequested, this, [this](const QString &file) { OpenFile(file); });
     connect(m_managerPanel, &ProjectManagerPanel::buildEntryRequested, this,
             [this](int index, EntryBuildKind kind) {
@@ -376,9 +371,24 @@ TprojectForm *TmasterForm::findProjectForm(const QString &fileName) const
     return nullptr;
 }
 
+ProjectManagerBuild::OpenProjectLookup TmasterForm::openProjects() const
+{
+    return [this](const QString &fileName) -> TProjectContainer * {
+        TprojectForm *form = findProjectForm(fileName);
+        return form ? &form->project() : nullptr;
+    };
+}
+
 bool TmasterForm::isWelcomeTab(int index) const
 {
     return m_welcomeTab && ProjectPages->indexOfPage(m_welcomeTab) == index;
+}
+
+ProjectClosing::Ask TmasterForm::askYesNoCancel()
+{
+    return [this](const QString &question) {
+        return UiServices::current().ask(this, Title, question, { UiButton::Yes, UiButton::No, UiButton::Cancel });
+    };
 }
 
 TprojectForm *TmasterForm::createProjectForm(std::unique_ptr<TProjectContainer> project)
@@ -489,16 +499,8 @@ void TmasterForm::pageClosing(int index, bool &accept)
             takeOutWelcomeTab();
         return;
     }
-    TprojectForm *form = projectFormAt(index);
-    if (!form)
-        return;
-    if (form->project().Modified) {
-        const UiButton answer = AskYesNoCancel(
-            this, QStringLiteral("Project have unsaved changes. Do you want to save them before closing ?"));
-        if (answer == UiButton::Cancel || (answer == UiButton::Yes && !form->Save()))
-            return;
-    }
-    closeProjectTab(ProjectPages->getPage(index));
+    if (projectFormAt(index))
+        closeProjectPage(index, ProjectClosing::TabQuestion);
 }
 
 void TmasterForm::takeOutWelcomeTab()
@@ -515,17 +517,16 @@ void TmasterForm::takeOutWelcomeTab()
 
 UiButton TmasterForm::CloseProjectPage(int index)
 {
+    return projectFormAt(index) ? closeProjectPage(index, ProjectClosing::ProjectsQuestion) : UiButton::Cancel;
+}
+
+UiButton TmasterForm::closeProjectPage(int index, const QString &question)
+{
     TprojectForm *form = projectFormAt(index);
-    if (!form)
-        return UiButton::Cancel;
-    UiButton answer = UiButton::Yes;
-    if (form->project().Modified) {
-        answer = AskYesNoCancel(
-            this, QStringLiteral("Some Projects have unsaved changes. Do you want to save them before closing ?"));
-        if (answer == UiButton::Cancel || (answer == UiButton::Yes && !form->Save()))
-            return UiButton::Cancel;
-    }
-    closeProjectTab(ProjectPages->getPage(index));
+    const UiButton answer = ProjectClosing::CloseOne(form->project().Modified, question, askYesNoCancel(),
+                                                     [form] { return form->Save(); });
+    if (answer != UiButton::Cancel)
+        closeProjectTab(ProjectPages->getPage(index));
     return answer;
 }
 
@@ -599,25 +600,21 @@ void TmasterForm::fillRecentFiles()
     m_welcomePage->fillRecentFiles(MRUList->items());
 }
 
-void TmasterForm::openRecentFile(const QString &fileName)
+bool TmasterForm::openRecentFile(const QString &fileName)
 {
     if (QFileInfo(ToHostPath(fileName)).isFile()) {
         OpenFile(fileName);
-        return;
+        return true;
     }
     ShowError(this, QStringLiteral("File doesn't exists."));
     MRUList->remove(fileName);
+    return false;
 }
 
 void TmasterForm::recentFileChosen(int, const QString &fileName)
 {
-    if (QFileInfo(ToHostPath(fileName)).isFile()) {
-        OpenFile(fileName);
-        return;
-    }
-    ShowError(this, QStringLiteral("File doesn't exists."));
-    MRUList->remove(fileName);
-    m_welcomePage->fillRecentFiles(MRUList->items(), true);
+    if (!openRecentFile(fileName))
+        m_welcomePage->fillRecentFiles(MRUList->items(), true);
 }
 
 void TmasterForm::SaveActiveProject()
@@ -643,22 +640,13 @@ void TmasterForm::SaveAll()
 
 bool TmasterForm::MayCloseProgram()
 {
-    bool anyModified = false;
+    QList<bool> modified;
     for (int index = 0; index < ProjectPages->getPageCount(); ++index) {
         TprojectForm *form = projectFormAt(index);
-        anyModified = anyModified || (form && form->project().Modified);
+        modified.append(form && form->project().Modified);
     }
-    if (anyModified) {
-        const UiButton answer = AskYesNoCancel(
-            this, QStringLiteral("Some Projects have unsaved changes. Do you want to save them before closing ?"));
-        if (answer == UiButton::Cancel)
-            return false;
-        for (int index = 0; answer == UiButton::Yes && index < ProjectPages->getPageCount(); ++index) {
-            TprojectForm *form = projectFormAt(index);
-            if (form && form->project().Modified && !form->Save())
-                return false;
-        }
-    }
+    if (!ProjectClosing::CloseAll(modified, askYesNoCancel(), [this](int index) { return projectFormAt(index)->Save(); }))
+        return false;
     return m_managerPanel->MayDiscard(
         QStringLiteral("Project Manager have unsaved changes. Do you want to save them before closing ?"));
 }
@@ -680,10 +668,7 @@ void TmasterForm::reportBuild(const QString &fileName, const BuildOutcome &outco
 {
     if (outcome.succeeded())
         return;
-    if (outcome.resultCode == ProjectNotBuiltResult)
-        ShowError(this, NotBuiltMessage);
-    else
-        ShowError(this, QStringLiteral("Project: ") + FileNamePart(fileName) + QStringLiteral(" - ") + outcome.errorText);
+    ShowError(this, BuildFailureText::OfEntry(fileName, outcome));
 }
 
 int TmasterForm::BuildActiveProject(bool silent)
@@ -692,28 +677,20 @@ int TmasterForm::BuildActiveProject(bool silent)
     if (!form)
         return ProjectNotBuiltResult;
     const BuildOutcome outcome = RunAutomaticBuild(m_services.builder, form->project());
-    if (!silent && !outcome.succeeded()) {
-        ShowError(this, QStringLiteral("Project: ") + FileNamePart(form->project().FileName) + QStringLiteral(" - ")
-                            + outcome.errorText);
-    }
+    if (!silent && !outcome.succeeded())
+        ShowError(this, BuildFailureText::OfProject(form->project().FileName, outcome.errorText));
     return outcome.resultCode;
 }
 
 BuildOutcome TmasterForm::BuildManagerEntry(int index, EntryBuildKind kind)
 {
-    ProjectManagerBuild build(m_managerPanel->manager(), m_services.builder, [this](const QString &fileName) {
-        TprojectForm *form = findProjectForm(fileName);
-        return form ? &form->project() : nullptr;
-    });
+    ProjectManagerBuild build(m_managerPanel->manager(), m_services.builder, openProjects());
     return build.BuildEntry(index, kind);
 }
 
 void TmasterForm::BuildAllEntries()
 {
-    ProjectManagerBuild build(m_managerPanel->manager(), m_services.builder, [this](const QString &fileName) {
-        TprojectForm *form = findProjectForm(fileName);
-        return form ? &form->project() : nullptr;
-    });
+    ProjectManagerBuild build(m_managerPanel->manager(), m_services.builder, openProjects());
     build.BuildAll(ProjectManagerBuild::StopRule::BuildFailure, [this](int index, const BuildOutcome &outcome) {
         reportBuild(m_managerPanel->EntryPath(index), outcome);
     });
@@ -802,60 +779,46 @@ void TmasterForm::CheckForLatestVersion()
 
 void TmasterForm::RunCommandLine(const ProgramCommandLine &commandLine)
 {
-    // A silent build shows the window only once it has something to build.
-    if (!commandLine.build || !commandLine.silent)
+    const CommandLineRun run(commandLine, m_services.headless);
+    if (run.showsWindowAtOnce())
         show();
-    if (!commandLine.build) {
-        if (!commandLine.fileName.isEmpty() && QFileInfo(commandLine.fileName).isFile())
+    if (run.kind() == CommandLineRun::Kind::Open) {
+        if (run.fileExists())
             OpenFile(commandLine.fileName);
         return;
     }
-    const int exitCode = runCommandLineBuild(commandLine);
+    const int exitCode = runCommandLineBuild(commandLine, run);
     if (exitCode >= 0)
         emit commandLineBuildFinished(exitCode);
 }
 
-int TmasterForm::runCommandLineBuild(const ProgramCommandLine &commandLine)
+int TmasterForm::runCommandLineBuild(const ProgramCommandLine &commandLine, const CommandLineRun &run)
 {
-    const UnattendedUiServices::Messages messages = commandLine.silent ? UnattendedUiServices::Messages::None
-        : m_services.headless                                          ? UnattendedUiServices::Messages::StandardError
-                                                                       : UnattendedUiServices::Messages::Dialogs;
-    UnattendedUiServices unattended(messages, &UiServices::current());
+    UnattendedUiServices unattended(run.messages(), &UiServices::current());
     ScopedCurrentUiServices useUnattended(unattended);
 
-    const bool exists = !commandLine.fileName.isEmpty() && QFileInfo(commandLine.fileName).isFile();
-    if (!exists || !OpenFile(commandLine.fileName)) {
-        // "/B" with a display: no build, the program starts as without one. A
-        // silent build has nobody to start for: it fails as a build would.
-        if (!m_services.headless && !commandLine.silent)
-            return -1;
-        if (m_services.headless) {
-            // Without a display nobody would see the program start: say why, also with /BS.
+    if (!run.fileExists() || !OpenFile(commandLine.fileName)) {
+        if (const QString told = run.standardErrorWhenNotOpened(); !told.isEmpty()) {
             UnattendedUiServices standardError(UnattendedUiServices::Messages::StandardError);
-            standardError.showMessage(this, UiMessageKind::Error, Title,
-                                      commandLine.fileName.isEmpty() ? QStringLiteral("no file to build")
-                                                                     : QStringLiteral("cannot build ") + commandLine.fileName);
+            standardError.showMessage(this, UiMessageKind::Error, Title, told);
         }
-        return ProjectNotBuiltResult;
+        return run.resultWhenNotOpened();
     }
     show();
     takeOutWelcomeTab();
-    if (QFileInfo(commandLine.fileName).suffix().toUpper() == QLatin1String("TALMO")) {
+    if (run.kind() == CommandLineRun::Kind::BuildProject) {
         if (TprojectForm *form = findProjectForm(commandLine.fileName))
             ProjectPages->setActivePage(qobject_cast<TNxTabSheet *>(form->parentWidget()));
-        return BuildActiveProject(commandLine.silent);
+        return BuildActiveProject(!run.reportsFailures());
     }
     // Every entry the file lists is built, also those whose project is gone.
     TProjectManager listed;
     if (!listed.LoadFromFile(commandLine.fileName))
         return ProjectNotBuiltResult;
-    ProjectManagerBuild build(listed, m_services.builder, [this](const QString &fileName) {
-        TprojectForm *form = findProjectForm(fileName);
-        return form ? &form->project() : nullptr;
-    });
+    ProjectManagerBuild build(listed, m_services.builder, openProjects());
     const BuildOutcome outcome = build.BuildAll(ProjectManagerBuild::StopRule::AnyFailure,
-        [this, &listed, &commandLine](int index, const BuildOutcome &failed) {
-            if (!commandLine.silent)
+        [this, &listed, &run](int index, const BuildOutcome &failed) {
+            if (run.reportsFailures())
                 reportBuild(ProjectManagerBuild::EntryPath(listed, index), failed);
         });
     return outcome.resultCode;

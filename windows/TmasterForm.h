@@ -4,6 +4,7 @@
 #include "engine/builder/AutomaticBuild.h"
 #include "helpers/ui/UiServices.h"
 #include "widgets/NxTabSheet.h"
+#include "windows/ProjectClosing.h"
 #include "windows/ProgramCommandLine.h"
 
 #include <QMainWindow>
@@ -18,6 +19,7 @@ class QMenu;
 namespace talmo {
 
 class IBuilderRunner;
+class CommandLineRun;
 class ProjectManagerPanel;
 class ProjectPageFactory;
 class ScriptKnowledgeBase;
@@ -138,13 +140,18 @@ private:
     void pagesChanged();
     void setProjectCommandsEnabled(bool enabled);
     void fillRecentFiles();
-    void openRecentFile(const QString &fileName);
+    // False when the file is gone: it is said and dropped from the list.
+    bool openRecentFile(const QString &fileName);
     void recentFileChosen(int index, const QString &fileName);
     bool MayCloseProgram();
     bool isWelcomeTab(int index) const;
+    // The project open in a tab under that file name, for builds and the panel.
+    ProjectManagerBuild::OpenProjectLookup openProjects() const;
+    UiButton closeProjectPage(int index, const QString &question);
+    ProjectClosing::Ask askYesNoCancel();
     void reportBuild(const QString &fileName, const BuildOutcome &outcome);
     void newManagerProject();
-    int runCommandLineBuild(const ProgramCommandLine &commandLine);
+    int runCommandLineBuild(const ProgramCommandLine &commandLine, const CommandLineRun &run);
     void panelChanged();
 
     Services m_services;
