@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -176,13 +177,21 @@ QWidget *TWin32InstallationForm::tabWithButtons(QWidget *content, const QList<QP
     return tab;
 }
 
-QWidget *TWin32InstallationForm::treeBesideList(QTreeWidget *tree, QTreeWidget *list, int treeWidth)
+QWidget *TWin32InstallationForm::treeBesideList(QTreeWidget *tree, QTreeWidget *list, int leastWidth,
+                                                const QStringList &nodeNames)
 {
     auto *splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(tree);
     splitter->addWidget(list);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({treeWidth, 500});
+    // Wide enough that the nodes below the root show their names whole:
+    // two steps of indentation, the folder picture, the frame and a scroll bar.
+    int widest = 0;
+    for (const QString &name : nodeNames)
+        widest = std::max(widest, tree->fontMetrics().horizontalAdvance(name));
+    const int chrome = 2 * tree->indentation() + tree->iconSize().width() + 16 + 2 * tree->frameWidth()
+        + tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+    splitter->setSizes({std::max(leastWidth, widest + chrome), 500});
     return splitter;
 }
 

@@ -190,7 +190,8 @@ private:
     // The tab's content above a row of buttons at the bottom.
     static QWidget *tabWithButtons(QWidget *content, const QList<QPushButton *> &buttons);
     // A tree beside a list, the splitter between them.
-    static QWidget *treeBesideList(QTreeWidget *tree, QTreeWidget *list, int treeWidth);
+    // The tree takes at least leastWidth and room for the longest of the names.
+    static QWidget *treeBesideList(QTreeWidget *tree, QTreeWidget *list, int leastWidth, const QStringList &nodeNames);
     QWidget *createFilesTab();
     QWidget *createShortcutsTab();
     QWidget *createRegistryTab();

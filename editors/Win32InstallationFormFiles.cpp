@@ -172,7 +172,7 @@ QWidget *TWin32InstallationForm::createFilesTab()
     connect(bt_import_folders, &QPushButton::clicked, this, &TWin32InstallationForm::ImportFoldersClick);
     connect(bt_open_explorer, &QPushButton::clicked, this, &TWin32InstallationForm::OpenExplorerClick);
 
-    return tabWithButtons(treeBesideList(tv_win32_folders, lv_win32_files, 177), {bt_add_item, bt_insert_files, bt_import_folders, bt_open_explorer});
+    return tabWithButtons(treeBesideList(tv_win32_folders, lv_win32_files, 177, Win32FolderTree::DirectoryConstants()), {bt_add_item, bt_insert_files, bt_import_folders, bt_open_explorer});
 }
 
 void TWin32InstallationForm::setViewStyle(int style)

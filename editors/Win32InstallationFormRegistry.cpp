@@ -140,7 +140,7 @@ QWidget *TWin32InstallationForm::createRegistryTab()
     connect(lv_registry->header(), &QHeaderView::sectionClicked, this, &TWin32InstallationForm::registryHeaderClick);
     connect(bt_add_registry, &QPushButton::clicked, this, &TWin32InstallationForm::AddRegistryEntryClick);
     connect(bt_registry_tools, &QPushButton::clicked, this, [this] { pm_RegTools->popup(QCursor::pos()); });
-    return tabWithButtons(treeBesideList(tv_registry, lv_registry, 153), {bt_add_registry, bt_registry_tools});
+    return tabWithButtons(treeBesideList(tv_registry, lv_registry, 153, {QStringLiteral("HKEY_CURRENT_CONFIG")}), {bt_add_registry, bt_registry_tools});
 }
 
 // ---- the key tree ------------------------------------------------------------------
@@ -153,6 +153,7 @@ RegistryKeyNode *TWin32InstallationForm::selectedKeyNode() const
 void TWin32InstallationForm::addKeyItems(QTreeWidgetItem *item, const RegistryKeyNode &node)
 {
     item->setText(0, node.text);
+    item->setToolTip(0, node.text);
     item->setData(0, NodeRole, QVariant::fromValue(static_cast<void *>(const_cast<RegistryKeyNode *>(&node))));
     item->setIcon(0, node.parent ? GetFolderIcon(false) : GetShellFileInfo(QStringLiteral("/"), false, false).icon);
     if (RegistryKeyTree::IsKey(node))

@@ -26,6 +26,7 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -141,6 +142,17 @@ TEST_F(Win32InstallationFormTest, RegisteredForTheDesktopInstallerModule)
     EXPECT_NE(dynamic_cast<TWin32InstallationForm *>(page.get()), nullptr);
     EXPECT_EQ(project.InstallComponents[0].moduleIndex, 1);
     EXPECT_EQ(project.Win32Plugins.Count(), 2);
+}
+
+TEST_F(Win32InstallationFormTest, TheTreesStartWideEnoughForTheRootKeysAndFolderConstants)
+{
+    const auto page = openPage();
+    const auto treeWidth = [](QTreeWidget *tree) { return qobject_cast<QSplitter *>(tree->parentWidget())->sizes().value(0); };
+    const auto nameRoom = [](QTreeWidget *tree, const QString &name) {
+        return 2 * tree->indentation() + tree->iconSize().width() + tree->fontMetrics().horizontalAdvance(name);
+    };
+    EXPECT_GT(treeWidth(page->tv_registry), nameRoom(page->tv_registry, "HKEY_CURRENT_CONFIG"));
+    EXPECT_GT(treeWidth(page->tv_win32_folders), nameRoom(page->tv_win32_folders, "{commonstartmenu}"));
 }
 
 TEST_F(Win32InstallationFormTest, EveryButtonIsWideEnoughForItsCaption)

@@ -888,6 +888,11 @@ QList<ProgramView> ProgramViews()
                       { QStringLiteral("Files"), QStringLiteral("Shortcuts"), QStringLiteral("Registry"),
                         QStringLiteral("RunOnInstall"), QStringLiteral("RunOnUninstall"),
                         QStringLiteral("DeleteOnInstall"), QStringLiteral("DeleteOnUninstall") });
+    views.append({ QStringLiteral("Desktop-RegistryKeySelected"), [desktop](Gallery &, TprojectForm &form) {
+                      desktop(form)->setActivePageIndex(TWin32InstallationForm::RegistryPage);
+                      auto *page = dynamic_cast<TWin32InstallationForm *>(form.moduleTab()->page());
+                      EXPECT_TRUE(page->selectKey(QStringLiteral("HKCU\\Software\\Talmo Examples\\HelloSync\\")));
+                  } });
     const std::pair<int, const char *> sidePanes[] = { { 0, "Options" }, { 1, "Properties" }, { 2, "Helper" } };
     for (const auto &[tab, name] : sidePanes) {
         views.append({ QStringLiteral("Desktop-FileSelected-SidePane") + QLatin1String(name),
