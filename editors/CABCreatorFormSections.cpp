@@ -3,6 +3,7 @@
 #include "editors/EditorMessages.h"
 #include "editors/EditorShortcutEntry.h"
 #include "editors/PopupMenuItem.h"
+#include "editors/core/TargetEdits.h"
 #include "editors/core/TargetShortcuts.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/PathMacros.h"
@@ -93,15 +94,16 @@ void TCABCreatorForm::vst_InstallationsChecked(QTreeWidgetItem *changed)
         QSignalBlocker blocker(vst_Installations);
         paintSection(changed);
     }
+    TargetEdits edits(m_project);
     for (int t = 0; t < vst_Installations->topLevelItemCount() && t < m_project.CEDevices.Count(); ++t) {
-        QStringList &names = m_project.CEDevices[t].Installation.defaultInstallRegistry;
-        names.clear();
+        QList<int> checked;
         const QTreeWidgetItem *group = vst_Installations->topLevelItem(t)->child(0);
         for (int s = 0; s < group->childCount(); ++s) {
             const QTreeWidgetItem *section = group->child(s);
             if (section->checkState(0) == Qt::Checked)
-                names.append(m_project.RegistrySections[section->data(0, SectionIndexRole).toInt()].Caption);
+                checked.append(section->data(0, SectionIndexRole).toInt());
         }
+        edits.SetInstalledRegistrySections(t, checked);
     }
     m_project.Modified = true;
 }

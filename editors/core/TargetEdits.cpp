@@ -164,4 +164,13 @@ void TargetEdits::RenameRegistrySection(const QList<int> &places, const QString 
     }
 }
 
+void TargetEdits::SetInstalledRegistrySections(int targetIndex, const QList<int> &sectionIndexes)
+{
+    QStringList &names = m_project.CEDevices[targetIndex].Installation.defaultInstallRegistry;
+    names.clear();
+    for (const int section : sectionIndexes)
+        names.append(m_project.RegistrySections[section].Caption);
+    m_project.Modified = true;
+}
+
 } // namespace talmo

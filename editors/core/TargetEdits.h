@@ -53,6 +53,9 @@ public:
     // becomes newCaption. Other sections that have or get the same name are
     // left alone, however the names collide while one is typed.
     void RenameRegistrySection(const QList<int> &places, const QString &oldCaption, const QString &newCaption);
+    // The target installs the registry sections at these indexes of the
+    // project's list, in that order, named by their captions.
+    void SetInstalledRegistrySections(int targetIndex, const QList<int> &sectionIndexes);
     // prefix and the smallest n >= from (and >= 0) no shortcut section uses yet.
     QString unusedShortcutSectionName(const QString &prefix, int from) const;
 

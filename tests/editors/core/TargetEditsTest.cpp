@@ -109,6 +109,19 @@ TEST(TargetEditsTest, EditStoresFieldsAndRebuildsTheCaption)
     EXPECT_TRUE(project->Modified);
 }
 
+TEST(TargetEditsTest, InstalledRegistrySectionsAreNamedByTheirCaptionsInTheGivenOrder)
+{
+    auto project = test::cabPageProject();
+    project->Modified = false;
+    TargetEdits edits(*project);
+    edits.SetInstalledRegistrySections(2, { 2, 0 });
+    EXPECT_EQ(project->CEDevices[2].Installation.defaultInstallRegistry, QStringList({ "Reg C", "Reg A" }));
+    EXPECT_EQ(project->CEDevices[1].Installation.defaultInstallRegistry, QStringList({ "Reg B" }));
+    EXPECT_TRUE(project->Modified);
+    edits.SetInstalledRegistrySections(1, {});
+    EXPECT_TRUE(project->CEDevices[1].Installation.defaultInstallRegistry.isEmpty());
+}
+
 TEST(TargetEditsTest, DanglingSectionNamesAreDropped)
 {
     auto project = test::cabPageProject();
