@@ -30,19 +30,20 @@ const QList<DeviceFolderMacro> &DeviceFolderMacros()
 }
 
 QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
-                         bool expandInstallDir, bool useDeviceAppName)
+                         bool expandInstallDir, bool useDeviceAppName, MacroValueForm valueForm)
 {
+    auto value = [valueForm](const QString &stored) { return valueForm ? valueForm(stored) : stored; };
     QString result = text;
     if (expandInstallDir)
-        replaceMacro(result, QStringLiteral("%InstallDir%"), project.InstallDir);
+        replaceMacro(result, QStringLiteral("%InstallDir%"), value(project.InstallDir));
     replaceMacro(result, QStringLiteral("%AppName%"),
-                 useDeviceAppName ? project.AppName : project.Win32AppName);
-    replaceMacro(result, QStringLiteral("%Provider%"), project.Provider);
-    replaceMacro(result, QStringLiteral("%Version%"), project.Win32Version);
+                 value(useDeviceAppName ? project.AppName : project.Win32AppName));
+    replaceMacro(result, QStringLiteral("%Provider%"), value(project.Provider));
+    replaceMacro(result, QStringLiteral("%Version%"), value(project.Win32Version));
     for (const TStringPair &pair : project.StringPairs) {
         // A nameless pair is no macro; "%%" stays as written.
         if (!pair.Name.isEmpty())
-            replaceMacro(result, QLatin1Char('%') + pair.Name + QLatin1Char('%'), pair.Value);
+            replaceMacro(result, QLatin1Char('%') + pair.Name + QLatin1Char('%'), value(pair.Value));
     }
     const QList<DeviceFolderMacro> &folders = DeviceFolderMacros();
     for (auto folder = folders.crbegin(); folder != folders.crend(); ++folder)

@@ -23,7 +23,10 @@ struct DeviceFolderMacro
 // The device's standard folders, %CE1% to %CE17%.
 const QList<DeviceFolderMacro> &DeviceFolderMacros();
 
+// How a project value is put in place of its macro; null: as stored.
+using MacroValueForm = QString (*)(const QString &value);
+
 QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
-                         bool expandInstallDir, bool useDeviceAppName);
+                         bool expandInstallDir, bool useDeviceAppName, MacroValueForm valueForm = nullptr);
 
 } // namespace talmo

@@ -8,10 +8,12 @@ namespace talmo {
 
 namespace {
 
+// The application's name or caption is plain text inside the installer's icon name.
 QString shortcutName(const QString &application)
 {
     return QStringLiteral("Name:")
-        + ScriptQuoted(QStringLiteral("{group}\\Install ") + application + QStringLiteral(" to your mobile device"));
+        + ScriptQuoted(QStringLiteral("{group}\\Install ") + InstallerLiteral(application)
+                       + QStringLiteral(" to your mobile device"));
 }
 
 QString runLine(const QString &ini, const char *check)

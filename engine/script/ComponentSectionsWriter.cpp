@@ -81,7 +81,7 @@ QString ComponentSectionsWriter::ComponentLine(int componentIndex) const
 {
     const TInstallComponent &component = m_project.InstallComponents[componentIndex];
     QString line = QStringLiteral("Name: ") + m_project.GetComponentName(componentIndex, true)
-        + QStringLiteral("; Description: ") + ScriptQuoted(m_project.GetComponentCaption(componentIndex))
+        + QStringLiteral("; Description: ") + ScriptQuoted(InstallerLiteral(m_project.GetComponentCaption(componentIndex)))
         + QLatin1Char(';');
     const QStringList *types = m_project.GetComponentInstallTypes(componentIndex);
     if (types && !types->isEmpty()) {
@@ -107,7 +107,7 @@ void ComponentSectionsWriter::WriteTypes(QStringList &lines) const
     lines.append(QStringLiteral("[Types]"));
     for (int i = 0; i < p.InstallTypes.size(); ++i) {
         QString line = QStringLiteral("Name: ") + p.InstallTypes[i] + QStringLiteral("; Description: ")
-            + ScriptQuoted(p.InstallTypesDescriptions.value(i)) + QLatin1Char(';');
+            + ScriptQuoted(InstallerLiteral(p.InstallTypesDescriptions.value(i))) + QLatin1Char(';');
         if (i == p.InstallTypesIsCustom)
             line += QStringLiteral(" Flags: iscustom;");
         lines.append(line);

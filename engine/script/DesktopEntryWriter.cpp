@@ -1,6 +1,7 @@
 #include "engine/script/DesktopEntryWriter.h"
 
 #include "engine/script/ComponentCondition.h"
+#include "engine/script/ScriptGenerationError.h"
 #include "engine/script/ScriptQuoting.h"
 #include "helpers/core/PathHelpers.h"
 #include "helpers/core/RegistryValueData.h"
@@ -75,20 +76,49 @@ const FlagWord<TWIn32IconEntry> iconFlagWords[] = {
     { &TWIn32IconEntry::FlagFolderShortcut, "foldershortcut" },
 };
 
-const FlagWord<TWin32RunEntry> runFlagWords[] = {
-    { &TWin32RunEntry::FlagNoWait, "nowait" },
-    { &TWin32RunEntry::FlagShellExecute, "shellexec" },
-    { &TWin32RunEntry::FlagWaitUntilTerminated, "waituntilterminated" },
-    { &TWin32RunEntry::FlagWaitUntilIdle, "waituntilidle" },
-    { &TWin32RunEntry::FlagRunMaximized, "runmaximized" },
-    { &TWin32RunEntry::FlagRunMinimized, "runminimized" },
-    { &TWin32RunEntry::FlagSkipIfDoesntExists, "skipifdoesntexist" },
-    { &TWin32RunEntry::FlagPostInstall, "postinstall" },
-    { &TWin32RunEntry::FlagCheckBoxUnChecked, "unchecked" },
-    { &TWin32RunEntry::FlagSkipIfSilent, "skipifsilent" },
-    { &TWin32RunEntry::FlagSkipIfNotSilent, "skipifnotsilent" },
-    { &TWin32RunEntry::FlagHideWizard, "hidewizard" },
-    { &TWin32RunEntry::FlagRunHidden, "runhidden" },
+// The [Run] and [UninstallRun] sections a run-line part may stand in.
+enum RunSections { InstallRun = 1, UninstallRun = 2, BothRuns = InstallRun | UninstallRun };
+
+struct RunFlagWord
+{
+    bool TWin32RunEntry::*flag;
+    const char *word;
+    int sections;
+};
+
+// [UninstallRun] refuses the flags that only mean something after an install:
+// the post-install check box and the silent-mode choices.
+const RunFlagWord runFlagWords[] = {
+    { &TWin32RunEntry::FlagNoWait, "nowait", BothRuns },
+    { &TWin32RunEntry::FlagShellExecute, "shellexec", BothRuns },
+    { &TWin32RunEntry::FlagWaitUntilTerminated, "waituntilterminated", BothRuns },
+    { &TWin32RunEntry::FlagWaitUntilIdle, "waituntilidle", BothRuns },
+    { &TWin32RunEntry::FlagRunMaximized, "runmaximized", BothRuns },
+    { &TWin32RunEntry::FlagRunMinimized, "runminimized", BothRuns },
+    { &TWin32RunEntry::FlagSkipIfDoesntExists, "skipifdoesntexist", BothRuns },
+    { &TWin32RunEntry::FlagPostInstall, "postinstall", InstallRun },
+    { &TWin32RunEntry::FlagCheckBoxUnChecked, "unchecked", InstallRun },
+    { &TWin32RunEntry::FlagSkipIfSilent, "skipifsilent", InstallRun },
+    { &TWin32RunEntry::FlagSkipIfNotSilent, "skipifnotsilent", InstallRun },
+    { &TWin32RunEntry::FlagHideWizard, "hidewizard", BothRuns },
+    { &TWin32RunEntry::FlagRunHidden, "runhidden", BothRuns },
+};
+
+struct RunText
+{
+    const char *name;
+    QString TWin32RunEntry::*field;
+    int sections;
+};
+
+// The optional texts of a run line; Description belongs to [Run] alone and
+// RunOnceId to [UninstallRun] alone.
+const RunText runTexts[] = {
+    { "Parameters:", &TWin32RunEntry::Parameters, BothRuns },
+    { "WorkingDir:", &TWin32RunEntry::WorkingDir, BothRuns },
+    { "Description:", &TWin32RunEntry::Description, InstallRun },
+    { "StatusMsg:", &TWin32RunEntry::StatusMessage, BothRuns },
+    { "RunOnceId:", &TWin32RunEntry::RunOnceID, UninstallRun },
 };
 
 // " word1 word2" for the set flags, in the table's order.
@@ -115,26 +145,39 @@ QString optionalPart(const char *name, const QString &value)
     return value.isEmpty() ? QString() : QLatin1String(name) + ScriptValue(value) + QLatin1Char(';');
 }
 
-QString registryRootPart(const QString &root)
+// The installer writes below five root keys only, named by its own short
+// names; projects keep the full hive names, in the case an import gave them.
+QString registryRootPart(const TWin32RegistryEntry &entry)
 {
     static const std::pair<const char *, const char *> roots[] = {
-        { "HKEY_CLASSES_ROOT", "Root:HKCR;" }, { "HKEY_CURRENT_USER", "Root:HKCU;" },
-        { "HKEY_LOCAL_MACHINE", "Root:HKLM;" }, { "HKEY_USERS", "Root:HKU;" },
-        { "HKEY_CURRENT_CONFIG", "Root:HKCC;" },
+        { "HKEY_CLASSES_ROOT", "HKCR" }, { "HKEY_CURRENT_USER", "HKCU" }, { "HKEY_LOCAL_MACHINE", "HKLM" },
+        { "HKEY_USERS", "HKU" },         { "HKEY_CURRENT_CONFIG", "HKCC" },
     };
-    for (const auto &[name, part] : roots) {
-        if (root == QLatin1String(name))
-            return QLatin1String(part);
+    const QString root = entry.Root.trimmed();
+    for (const auto &[name, shortName] : roots) {
+        if (root.compare(QLatin1String(name), Qt::CaseInsensitive) == 0
+            || root.compare(QLatin1String(shortName), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Root:") + QLatin1String(shortName) + QLatin1Char(';');
     }
-    return QString();
+    throw ScriptGenerationError(QStringLiteral("The desktop registry key \"%1\\%2\" is not below a root key the setup can write to")
+                                    .arg(entry.Root, entry.SubKey));
 }
 
-QString runLineHead(const TWin32RunEntry &entry)
+// A run line holds only what its section takes; anything else an older
+// project kept stays in the project and is left out of the line.
+QString runLine(const TWin32RunEntry &entry, RunSections section, const char *flagsTail, const QString &condition)
 {
-    return QStringLiteral("FileName:") + ScriptValue(entry.FileName) + QLatin1Char(';')
-        + optionalPart("Parameters:", entry.Parameters) + optionalPart("WorkingDir:", entry.WorkingDir)
-        + optionalPart("Description:", entry.Description)
-        + optionalPart("StatusMsg:", entry.StatusMessage) + optionalPart("RunOnceId:", entry.RunOnceID);
+    QString line = QStringLiteral("FileName:") + ScriptValue(entry.FileName) + QLatin1Char(';');
+    for (const RunText &text : runTexts) {
+        if (text.sections & section)
+            line += optionalPart(text.name, entry.*text.field);
+    }
+    QString words;
+    for (const RunFlagWord &item : runFlagWords) {
+        if ((item.sections & section) && entry.*item.flag)
+            words += QLatin1Char(' ') + QLatin1String(item.word);
+    }
+    return line + flagPart(" Flags:", words, flagsTail) + condition;
 }
 
 } // namespace
@@ -170,7 +213,7 @@ QString DesktopEntryWriter::FileLine(const TWin32FileEntry &entry, int downloadI
 
 QString DesktopEntryWriter::RegistryLine(const TWin32RegistryEntry &entry, const QString &condition)
 {
-    return registryRootPart(entry.Root) + QStringLiteral(" Subkey:") + ScriptValue(entry.SubKey)
+    return registryRootPart(entry) + QStringLiteral(" Subkey:") + ScriptValue(entry.SubKey)
         + QLatin1Char(';') + QStringLiteral(" ValueType:") + ScriptValue(entry.ValueType) + QLatin1Char(';')
         + optionalPart("ValueName: ", entry.ValueName)
         + optionalPart("ValueData: ", RegistryValueData::scriptForm(entry.ValueType, entry.ValueData))
@@ -191,12 +234,12 @@ QString DesktopEntryWriter::IconLine(const TWIn32IconEntry &entry, const QString
 
 QString DesktopEntryWriter::InstallRunLine(const TWin32RunEntry &entry, const QString &condition)
 {
-    return runLineHead(entry) + flagPart(" Flags:", wordList(entry, runFlagWords), ";") + condition;
+    return runLine(entry, InstallRun, ";", condition);
 }
 
 QString DesktopEntryWriter::UninstallRunLine(const TWin32RunEntry &entry, const QString &condition)
 {
-    return runLineHead(entry) + flagPart(" Flags:", wordList(entry, runFlagWords), " ;") + condition;
+    return runLine(entry, UninstallRun, " ;", condition);
 }
 
 QString DesktopEntryWriter::DeleteLine(const TWin32DeleteEntry &entry, const QString &condition)

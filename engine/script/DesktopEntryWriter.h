@@ -25,6 +25,7 @@ public:
     // A [Files] line. downloadIndex is the entry's download number when its
     // source is a URL and -1 for a local source.
     QString FileLine(const TWin32FileEntry &entry, int downloadIndex, const QString &condition) const;
+    // Raises ScriptGenerationError for a root key the installer cannot write below.
     static QString RegistryLine(const TWin32RegistryEntry &entry, const QString &condition);
     static QString IconLine(const TWIn32IconEntry &entry, const QString &condition);
     static QString InstallRunLine(const TWin32RunEntry &entry, const QString &condition);

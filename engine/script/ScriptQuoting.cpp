@@ -25,6 +25,11 @@ QString ScriptValue(const QString &value)
     return value;
 }
 
+QString InstallerLiteral(const QString &text)
+{
+    return doubled(text, QLatin1Char('{'));
+}
+
 QString PascalEscaped(const QString &text)
 {
     return doubled(text, QLatin1Char('\''));

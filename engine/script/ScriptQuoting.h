@@ -17,6 +17,11 @@ QString ScriptQuoted(const QString &value);
 // PATH lists needs this.
 QString ScriptValue(const QString &value);
 
+// Plain text for a parameter or directive whose constants the installer
+// expands: every "{" doubled, so a brace in a name or caption stays a brace
+// instead of opening a constant.
+QString InstallerLiteral(const QString &text);
+
 // The text with every single quote doubled, ready to stand between the
 // apostrophes of a Pascal string literal.
 QString PascalEscaped(const QString &text);

@@ -45,6 +45,26 @@ QString installerColor(const QString &stored)
     return stored;
 }
 
+// Every {async} constant, in any letter case, becomes the code constant that
+// finds the application manager's folder; "{{" is a brace, not a constant.
+QString withAsyncPath(const QString &folder)
+{
+    const QString async = QStringLiteral("{async}");
+    QString result;
+    for (qsizetype i = 0; i < folder.size(); ++i) {
+        if (QStringView(folder).mid(i, 2) == QLatin1String("{{")) {
+            result += QLatin1String("{{");
+            ++i;
+        } else if (QStringView(folder).mid(i, async.size()).compare(async, Qt::CaseInsensitive) == 0) {
+            result += QLatin1String("{code:GetAsyncPath}");
+            i += async.size() - 1;
+        } else {
+            result += folder.at(i);
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 SetupSectionWriter::SetupSectionWriter(const TProjectContainer &project, const ScriptEnvironment &environment)
@@ -73,22 +93,22 @@ void SetupSectionWriter::WriteDefines(QStringList &lines) const
 QString SetupSectionWriter::DefaultDirName() const
 {
     if (m_project.BuilderDefaultDirName.isEmpty())
-        return QStringLiteral("{pf}\\") + m_project.Win32AppName;
-    QString folder = ExpandPathMacros(m_project, m_project.BuilderDefaultDirName, true, false);
-    const QString async = QStringLiteral("{async}");
-    const qsizetype at = folder.indexOf(async, 0, Qt::CaseInsensitive);
-    if (at >= 0)
-        folder.replace(at, async.size(), QStringLiteral("{code:GetAsyncPath}"));
-    return folder;
+        return QStringLiteral("{pf}\\") + InstallerLiteral(m_project.Win32AppName);
+    // The folder is installer text, its constants meant; the names its macros
+    // stand for are plain text.
+    return withAsyncPath(ExpandPathMacros(m_project, m_project.BuilderDefaultDirName, true, false, &InstallerLiteral));
 }
 
 void SetupSectionWriter::WriteSetupSection(const QString &outputFolder, QStringList &lines) const
 {
     const TProjectContainer &p = m_project;
     lines.append(QStringLiteral("[Setup]"));
-    lines.append(QStringLiteral("AppName=") + p.Win32AppName);
-    lines.append(QStringLiteral("AppVerName=") + p.Win32AppName + QLatin1Char(' ') + p.Win32Version);
-    appendUnlessEmpty(lines, "AppVersion=", p.Win32Version);
+    // Names, versions and web sites are plain text; the installer expands constants in them.
+    const QString name = InstallerLiteral(p.Win32AppName);
+    const QString version = InstallerLiteral(p.Win32Version);
+    lines.append(QStringLiteral("AppName=") + name);
+    lines.append(QStringLiteral("AppVerName=") + name + QLatin1Char(' ') + version);
+    appendUnlessEmpty(lines, "AppVersion=", version);
     lines.append(yesNo("Uninstallable", p.Uninstallable));
     lines.append(yesNo("CreateUninstallRegKey", p.CreateUninstallRegKey));
     lines.append(yesNo("UpdateUninstallLogAppName", p.UpdateUninstallLogAppName));
@@ -99,9 +119,9 @@ void SetupSectionWriter::WriteSetupSection(const QString &outputFolder, QStringL
     appendUnlessEmpty(lines, "VersionInfoVersion=", p.VersionInfoVersion);
     appendUnlessEmpty(lines, "SetupIconFile=", ResolveFileReference(p.FileName, p.SetupIconFile));
     appendUnlessEmpty(lines, "AppID=", p.AppID);
-    const QString publisher = p.GetProvider();
+    const QString publisher = InstallerLiteral(p.GetProvider());
     lines.append(QStringLiteral("AppPublisher=") + (publisher.isEmpty() ? QStringLiteral("My Company") : publisher));
-    const QString site = p.GetPublisherWebSite();
+    const QString site = InstallerLiteral(p.GetPublisherWebSite());
     if (!site.isEmpty()) {
         for (const char *directive : { "AppPublisherURL=", "AppSupportURL=", "AppUpdatesURL=" })
             lines.append(QLatin1String(directive) + site);
@@ -111,7 +131,7 @@ void SetupSectionWriter::WriteSetupSection(const QString &outputFolder, QStringL
     lines.append(QStringLiteral("ShowUndisplayableLanguages=true"));
     lines.append(QStringLiteral("OutputDir=") + outputFolder);
     lines.append(QStringLiteral("DefaultDirName=") + DefaultDirName());
-    lines.append(QStringLiteral("DefaultGroupName=") + p.Win32AppName);
+    lines.append(QStringLiteral("DefaultGroupName=") + name);
     writeWizardImages(lines);
     lines.append(QStringLiteral("OutputBaseFilename=") + ScriptStripExtension(p.GetSetupExecName()));
     lines.append(QStringLiteral("Compression=lzma"));

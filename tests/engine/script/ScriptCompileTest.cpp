@@ -12,18 +12,15 @@ namespace {
 
 using scripttest::AddComponent;
 
-// The routines the generated lines call, in their simplest form; the real
-// [Code] part is written elsewhere.
-class SupportRoutinesOnly : public ScriptCodeSection
+// The support routines and a routine of the device transfer library, which
+// the setup of a project with CABs carries.
+class SupportAndTransferRoutines : public scripttest::SupportRoutinesOnly
 {
 public:
-    void WriteCodeSection(const ScriptCodeContext &, QStringList &script) override
+    void WriteCodeSection(const ScriptCodeContext &context, QStringList &script) override
     {
-        script << QString() << "[Code]" << "procedure Transfer; external 'GetTransferExitCode@files:kestrin.dll stdcall';"
-               << "function CheckAsync(): Boolean;" << "begin" << "  Result := True;" << "end;"
-               << "function CheckPalm(): Boolean;" << "begin" << "  Result := False;" << "end;";
-        for (const char *name : { "GetCEappManager", "GetIniFile", "GetIniFileNoWait", "GetAsyncPath" })
-            script << QStringLiteral("function %1(Param: String): String;").arg(name) << "begin" << "  Result := Param;" << "end;";
+        SupportRoutinesOnly::WriteCodeSection(context, script);
+        script << "procedure Transfer; external 'GetTransferExitCode@files:kestrin.dll stdcall';";
     }
 };
 
@@ -97,12 +94,8 @@ TEST(ScriptCompileTest, TheCompilerLibraryAcceptsQuotesAndSemicolonsFromTheProje
     project.CreateNewProject();
     fillProjectWithAwkwardTexts(project, folder.path());
 
-    const QString programFolder = QStringLiteral(TALMO_TEST_PROGRAM_DIR "/");
-    ScriptGenerator generator(ScriptEnvironment{ programFolder, &ScriptEnvironment::HostFileExists, nullptr });
-    SupportRoutinesOnly code;
-    generator.SetCodeSection(&code);
-    QStringList script;
-    generator.GenerateScript(project, script, folder.filePath("out"));
+    SupportAndTransferRoutines code;
+    const QStringList script = scripttest::GenerateWith(code, project, folder.filePath("out"));
 
     const scripttest::CompileOutcome outcome = scripttest::CompileWithShippedLibrary(script, folder.path());
     EXPECT_EQ(outcome.result, 0) << outcome.log.join('\n').toStdString() << "\n" << script.join('\n').toStdString();

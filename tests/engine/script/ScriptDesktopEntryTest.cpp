@@ -112,7 +112,7 @@ TEST_F(ScriptDesktopEntryTest, RegistryLines)
     entry.FlagPreserveStringType = true;
     entry.FlagCreateIfDoesntExists = true;
     EXPECT_EQ(DesktopEntryWriter::RegistryLine(entry, QString()),
-              " Subkey:Software\\MyApp; ValueType:string;ValueData: \"%PATH%;{app}\\bin\"; "
+              "Root:HKLM; Subkey:Software\\MyApp; ValueType:string;ValueData: \"%PATH%;{app}\\bin\"; "
               "Flags: createvalueifdoesntexist preservestringtype ;");
 
     entry.Root = "HKEY_CURRENT_CONFIG";
@@ -161,7 +161,7 @@ TEST_F(ScriptDesktopEntryTest, IconLines)
               "languages: lang0;");
 }
 
-TEST_F(ScriptDesktopEntryTest, RunLinesDifferOnlyInTheBlankBeforeTheFlagsSemicolon)
+TEST_F(ScriptDesktopEntryTest, RunLinesHoldWhatTheirSectionTakes)
 {
     TWin32RunEntry entry;
     entry.FileName = "{app}\\app.exe";
@@ -169,16 +169,23 @@ TEST_F(ScriptDesktopEntryTest, RunLinesDifferOnlyInTheBlankBeforeTheFlagsSemicol
     EXPECT_EQ(DesktopEntryWriter::UninstallRunLine(entry, QString()), "FileName:{app}\\app.exe;");
 
     entry.FlagPostInstall = true;
+    entry.FlagHideWizard = true;
     entry.Parameters = "/x";
     entry.StatusMessage = "Working";
     entry.RunOnceID = "once";
     entry.Description = "Start";
     EXPECT_EQ(DesktopEntryWriter::InstallRunLine(entry, " components: WIN320;"),
-              "FileName:{app}\\app.exe;Parameters:/x;Description:Start;StatusMsg:Working;RunOnceId:once; "
-              "Flags: postinstall; components: WIN320;");
+              "FileName:{app}\\app.exe;Parameters:/x;Description:Start;StatusMsg:Working; "
+              "Flags: postinstall hidewizard; components: WIN320;");
     EXPECT_EQ(DesktopEntryWriter::UninstallRunLine(entry, " components: WIN320;"),
-              "FileName:{app}\\app.exe;Parameters:/x;Description:Start;StatusMsg:Working;RunOnceId:once; "
-              "Flags: postinstall ; components: WIN320;");
+              "FileName:{app}\\app.exe;Parameters:/x;StatusMsg:Working;RunOnceId:once; "
+              "Flags: hidewizard ; components: WIN320;");
+
+    // Install-only flags alone leave an uninstall line without a flags part.
+    entry.FlagHideWizard = false;
+    entry.FlagCheckBoxUnChecked = entry.FlagSkipIfSilent = entry.FlagSkipIfNotSilent = true;
+    EXPECT_EQ(DesktopEntryWriter::UninstallRunLine(entry, QString()),
+              "FileName:{app}\\app.exe;Parameters:/x;StatusMsg:Working;RunOnceId:once;");
 }
 
 TEST_F(ScriptDesktopEntryTest, DeleteLinesQuoteTheName)

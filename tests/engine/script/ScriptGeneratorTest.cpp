@@ -278,7 +278,14 @@ TEST(ScriptGeneratorTest, SetupSectionLines)
               p.Win32AppName = "App";
               p.BuilderDefaultDirName = "{ASYNC}\\%appname%\\{async}";
           },
-          { "DefaultDirName={code:GetAsyncPath}\\App\\{async}" }, {} },
+          { "DefaultDirName={code:GetAsyncPath}\\App\\{code:GetAsyncPath}" }, {} },
+        { "the folder's own braces stay, those of the names put in for its macros are doubled",
+          [](TProjectContainer &p) {
+              p.Win32AppName = "{async}";
+              p.Provider = "A{B}";
+              p.BuilderDefaultDirName = "{pf}\\%Provider%\\%AppName%\\{{async}";
+          },
+          { "DefaultDirName={pf}\\A{{B}\\{{async}\\{{async}", "DefaultGroupName={{async}" }, {} },
         { "lower-case default is a skin",
           [](TProjectContainer &p) {
               p.SkinName = "default";
@@ -324,6 +331,17 @@ TEST(ScriptGeneratorTest, ComponentLineOfTheCabCreator)
     project.CabCreatorModuleFlagFixed = true;
     EXPECT_EQ(section(generate(project), "[Components]").value(1),
               "Name: CABCREATOR; Description: \"My Mobile Application\"; Types: full custom; Check: CheckAsync; flags: fixed;");
+}
+
+TEST(ScriptGeneratorTest, BracesInDeviceNamesStayBracesInTheComponentAndItsShortcut)
+{
+    TProjectContainer project;
+    project.CreateNewProject();
+    project.AppName = "Pocket {Notes}";
+    const QStringList script = generate(project);
+    EXPECT_TRUE(section(script, "[Components]").value(1).startsWith("Name: CABCREATOR; Description: \"Pocket {{Notes}\";"));
+    EXPECT_TRUE(section(script, "[Icons]").value(1).startsWith("Name:\"{group}\\Install Pocket {{Notes} to your mobile device\";"))
+        << section(script, "[Icons]").value(1).toStdString();
 }
 
 TEST(ScriptGeneratorTest, EmptyTypeListGivesTheTwoFixedTypesWithoutALeadingEmptyLine)

@@ -33,5 +33,11 @@ TEST(ScriptQuotingTest, QuotesEveryKindOfText)
     }
 }
 
+TEST(ScriptQuotingTest, InstallerLiteralDoublesOpeningBracesOnly)
+{
+    EXPECT_EQ(InstallerLiteral("{app} {{x}"), "{{app} {{{{x}");
+    EXPECT_EQ(InstallerLiteral("a}b"), "a}b");
+}
+
 } // namespace
 } // namespace talmo

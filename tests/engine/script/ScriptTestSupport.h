@@ -122,21 +122,49 @@ inline TWin32Plugin &StartDesktopOnlyProject(TProjectContainer &project, const Q
     return module;
 }
 
-// The script generated for the built program folder, without a [Code] part.
-inline QStringList GenerateWithoutCode(TProjectContainer &project, const QString &outputFolder)
+// The routines the generated lines call, in their simplest form; the real
+// [Code] part is written elsewhere.
+class SupportRoutinesOnly : public ScriptCodeSection
 {
-    class NoCode : public ScriptCodeSection
+public:
+    void WriteCodeSection(const ScriptCodeContext &, QStringList &script) override
     {
-    public:
-        void WriteCodeSection(const ScriptCodeContext &, QStringList &) override {}
-    };
+        script << QString() << "[Code]" << "function CheckAsync(): Boolean;" << "begin" << "  Result := True;" << "end;"
+               << "function CheckPalm(): Boolean;" << "begin" << "  Result := False;" << "end;";
+        for (const char *name : { "GetCEappManager", "GetIniFile", "GetIniFileNoWait", "GetAsyncPath" })
+            script << QStringLiteral("function %1(Param: String): String;").arg(name) << "begin" << "  Result := Param;" << "end;";
+    }
+};
+
+class NoCode : public ScriptCodeSection
+{
+public:
+    void WriteCodeSection(const ScriptCodeContext &, QStringList &) override {}
+};
+
+// The script generated for the built program folder with the given [Code] part.
+inline QStringList GenerateWith(ScriptCodeSection &code, TProjectContainer &project, const QString &outputFolder)
+{
     ScriptGenerator generator(
         ScriptEnvironment{ QStringLiteral(TALMO_TEST_PROGRAM_DIR "/"), &ScriptEnvironment::HostFileExists, nullptr });
-    NoCode code;
     generator.SetCodeSection(&code);
     QStringList script;
     generator.GenerateScript(project, script, outputFolder);
     return script;
+}
+
+// The script generated for the built program folder, without a [Code] part.
+inline QStringList GenerateWithoutCode(TProjectContainer &project, const QString &outputFolder)
+{
+    NoCode code;
+    return GenerateWith(code, project, outputFolder);
+}
+
+// The script generated for the built program folder, with the support routines as its [Code].
+inline QStringList GenerateWithSupportRoutines(TProjectContainer &project, const QString &outputFolder)
+{
+    SupportRoutinesOnly code;
+    return GenerateWith(code, project, outputFolder);
 }
 
 inline std::string Joined(const QStringList &lines)
