@@ -5,6 +5,7 @@
 #include "editors/PopupMenuItem.h"
 #include "editors/core/TargetEdits.h"
 #include "editors/core/TargetShortcuts.h"
+#include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/PathMacros.h"
 #include "model/ProjectContainer.h"
@@ -225,11 +226,11 @@ void TCABCreatorForm::RefreshShortcuts()
         const TShortcutsEntries &entries = m_project.ShortcutsSections[m_shownShortcutSection].Entries;
         for (int i = 0; i < entries.Count(); ++i) {
             const TShortcutEntry &entry = entries[i];
-            auto *row = new QTreeWidgetItem(
-                gui_Shortcuts,
-                {entry.shortcut_filename, entry.target_file_path,
-                 ExpandPathMacros(m_project, entry.standard_destination_path, true, true),
-                 entry.shortcut_type_flag != 0 ? QStringLiteral("Target is folder") : QStringLiteral("Target is file")});
+            auto *row = new QTreeWidgetItem(gui_Shortcuts);
+            SetRowTexts(row, {entry.shortcut_filename, entry.target_file_path,
+                              ExpandPathMacros(m_project, entry.standard_destination_path, true, true),
+                              entry.shortcut_type_flag != 0 ? QStringLiteral("Target is folder")
+                                                            : QStringLiteral("Target is file")});
             row->setData(0, EntryIndexRole, i);
         }
     }

@@ -1,5 +1,7 @@
 #include "editors/EntryListRows.h"
 
+#include "helpers/ui/ListViewHelpers.h"
+
 #include <QTreeWidget>
 
 namespace talmo {
@@ -13,14 +15,13 @@ void setListRow(QTreeWidget *list, int index, const QStringList &texts)
 {
     while (list->topLevelItemCount() <= index)
         new QTreeWidgetItem(list);
-    QTreeWidgetItem *row = list->topLevelItem(index);
-    for (int column = 0; column < texts.size(); ++column)
-        row->setText(column, texts[column]);
+    SetRowTexts(list->topLevelItem(index), texts);
 }
 
 void appendListRow(QTreeWidget *list, const QStringList &texts)
 {
-    auto *row = new QTreeWidgetItem(list, texts);
+    auto *row = new QTreeWidgetItem(list);
+    SetRowTexts(row, texts);
     list->clearSelection();
     list->setCurrentItem(row);
     row->setSelected(true);

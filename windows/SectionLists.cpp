@@ -1,5 +1,7 @@
 #include "windows/SectionLists.h"
 
+#include "helpers/ui/ListViewHelpers.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -31,7 +33,7 @@ void fillReportList(QTreeWidget *list, const QList<QStringList> &rows)
     const QSignalBlocker silent(list);
     list->clear();
     for (const QStringList &row : rows)
-        new QTreeWidgetItem(list, row);
+        SetRowTexts(new QTreeWidgetItem(list), row);
     selectReportRow(list, selected < list->topLevelItemCount() ? selected : -1);
 }
 

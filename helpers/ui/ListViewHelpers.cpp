@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QStyle>
+#include <QTreeWidgetItem>
 
 #include <cmath>
 
@@ -41,6 +42,14 @@ void KeepColumnCaptionsWhole(QHeaderView *header)
     }
     if (stretching > header->minimumSectionSize())
         header->setMinimumSectionSize(stretching);
+}
+
+void SetRowTexts(QTreeWidgetItem *row, const QStringList &texts)
+{
+    for (int column = 0; column < texts.size(); ++column) {
+        row->setText(column, texts[column]);
+        row->setToolTip(column, texts[column]);
+    }
 }
 
 } // namespace talmo

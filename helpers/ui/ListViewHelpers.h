@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QStringList>
+
 class QHeaderView;
+class QTreeWidgetItem;
 
 namespace talmo {
 
@@ -15,5 +18,9 @@ int ColumnCaptionWidth(const QHeaderView *header, int column);
 // the list keep at least the widest caption's width, so a narrow list
 // scrolls rather than cut a caption.
 void KeepColumnCaptionsWhole(QHeaderView *header);
+
+// Sets a row's texts, each also its tool tip: a name or path cut short by a
+// narrow column shows whole under the mouse.
+void SetRowTexts(QTreeWidgetItem *row, const QStringList &texts);
 
 } // namespace talmo

@@ -80,6 +80,17 @@ TEST(ListViewCaptions, ColumnsNarrowerThanTheirCaptionGrowAndStretchingOnesKeepT
               QFontMetricsF(header->font()).horizontalAdvance(QStringLiteral("Last Readme File")));
 }
 
+TEST(ListViewCaptions, EveryRowTextIsAlsoItsToolTip)
+{
+    QTreeWidget list;
+    list.setColumnCount(2);
+    auto *row = new QTreeWidgetItem(&list);
+    SetRowTexts(row, {QStringLiteral("Readme"), QStringLiteral("docs\\Lisez-moi.txt")});
+    EXPECT_EQ(row->text(1), QStringLiteral("docs\\Lisez-moi.txt"));
+    EXPECT_EQ(row->toolTip(1), row->text(1));
+    EXPECT_EQ(row->toolTip(0), QStringLiteral("Readme"));
+}
+
 TEST(FontsAndThemes, WindowsUseTheApplicationFont)
 {
     EXPECT_FALSE(IsVistaOrLater());
