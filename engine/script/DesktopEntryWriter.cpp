@@ -199,7 +199,8 @@ QString DesktopEntryWriter::FileLine(const TWin32FileEntry &entry, int downloadI
         if (!entry.DestinationName.isEmpty())
             line += QStringLiteral(" DestName: ") + ScriptValue(entry.DestinationName) + QStringLiteral(" ;");
         else
-            line += QStringLiteral(" DestName: ") + ScriptValue(ExtractUrlFileName(entry.Source)) + QLatin1Char(';');
+            line += QStringLiteral(" DestName: ") + ScriptValue(InstallerLiteral(ExtractUrlFileName(entry.Source)))
+                + QLatin1Char(';');
         flags += QStringLiteral(" external");
     } else {
         line = QStringLiteral("Source: ") + ScriptValue(ResolveFileReference(m_project.FileName, entry.Source))

@@ -48,6 +48,12 @@ TEST_F(ScriptDesktopEntryTest, FileLines)
               e.Destination = "{app}";
           },
           0, "Source: \"{tmp}\\down-0\"; DestDir: {app} ; DestName: setup.exe; Flags: external ; components: WIN320;" },
+        { "the name taken from the address is plain text",
+          [](TWin32FileEntry &e) {
+              e.Source = "http://example.com/files/tool{2}.exe";
+              e.Destination = "{app}";
+          },
+          1, "Source: \"{tmp}\\down-1\"; DestDir: {app} ; DestName: tool{{2}.exe; Flags: external ; components: WIN320;" },
         { "download keeps its own destination name",
           [](TWin32FileEntry &e) {
               e.Source = "ftp://example.com/a.dll";
