@@ -5,6 +5,7 @@
 #include "editors/PagePanels.h"
 #include "editors/PathBuilder.h"
 #include "editors/TargetPlatformOptions.h"
+#include "editors/core/CustomStringEdits.h"
 #include "editors/core/TargetEdits.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
@@ -455,17 +456,25 @@ void TCABCreatorForm::gui_StringsSelectItem()
     bt_str_delete->setEnabled(selected);
 }
 
-void TCABCreatorForm::bt_str_addClick()
+std::optional<TStringPair> TCABCreatorForm::askCustomString(const TStringPair &shown)
 {
     Teditor_strings dialog(this);
     dialog.TntLabel1->setText(QStringLiteral("Key"));
     dialog.TntLabel2->setText(QStringLiteral("Value"));
     dialog.setWindowTitle(QStringLiteral("Custom Strings Editor"));
+    dialog.tb_key->setText(shown.Name);
+    dialog.tb_value->setText(shown.Value);
     if (m_runDialog(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return TStringPair{ dialog.tb_key->text(), dialog.tb_value->text() };
+}
+
+void TCABCreatorForm::bt_str_addClick()
+{
+    const std::optional<TStringPair> added = askCustomString({});
+    if (!added)
         return;
-    TStringPair &pair = m_project.StringPairs.AddNew();
-    pair.Name = dialog.tb_key->text();
-    pair.Value = dialog.tb_value->text();
+    CustomStringEdits(m_project).Add(added->Name, added->Value);
     refreshAfterEdit();
 }
 
@@ -474,17 +483,10 @@ void TCABCreatorForm::bt_str_editClick()
     const int row = selectedRow(gui_Strings);
     if (row < 0)
         return;
-    TStringPair &pair = m_project.StringPairs[row];
-    Teditor_strings dialog(this);
-    dialog.TntLabel1->setText(QStringLiteral("Key"));
-    dialog.TntLabel2->setText(QStringLiteral("Value"));
-    dialog.setWindowTitle(QStringLiteral("Custom Strings Editor"));
-    dialog.tb_key->setText(pair.Name);
-    dialog.tb_value->setText(pair.Value);
-    if (m_runDialog(dialog) != QDialog::Accepted)
+    const std::optional<TStringPair> edited = askCustomString(m_project.StringPairs[row]);
+    if (!edited)
         return;
-    pair.Name = dialog.tb_key->text();
-    pair.Value = dialog.tb_value->text();
+    CustomStringEdits(m_project).Replace(row, edited->Name, edited->Value);
     refreshAfterEdit();
 }
 
@@ -493,7 +495,7 @@ void TCABCreatorForm::bt_str_deleteClick()
     const int row = selectedRow(gui_Strings);
     if (row < 0 || !confirm(SureText))
         return;
-    m_project.StringPairs.Delete(row);
+    CustomStringEdits(m_project).Delete(row);
     refreshAfterEdit();
 }
 

@@ -3,10 +3,13 @@
 #include "editors/DialogRunner.h"
 #include "editors/FileTypeLookup.h"
 #include "editors/core/DeviceFolderTree.h"
+#include "model/StringPair.h"
 #include "pagehost/HostedPage.h"
 #include "widgets/PopupMenuRunner.h"
 
 #include <QPointer>
+
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -160,6 +163,8 @@ public:
     QPushButton *bt_shortcut_delete;
 
 private:
+    // The custom strings dialog starting from shown; nothing when cancelled.
+    std::optional<TStringPair> askCustomString(const TStringPair &shown);
     QWidget *createSettingsTab();
     QWidget *createFilesTab();
     void createFileInspector();
