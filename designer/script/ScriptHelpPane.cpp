@@ -47,7 +47,9 @@ void ScriptHelpPane::bind()
     connect(m_host.helpNextButton(), &QAbstractButton::clicked, context, [this] { findNext(); });
 
     QToolBar *toolBar = m_host.helpToolBar();
-    toolBar->setFixedHeight(HelpToolBarHeight);
+    // Never lower than its buttons, whose text the style frames more deeply
+    // than the bar's own height leaves room for.
+    toolBar->setFixedHeight(qMax(HelpToolBarHeight, toolBar->sizeHint().height()));
     toolBar->show();
 }
 
