@@ -1,6 +1,7 @@
 #include "windows/CommandLineRun.h"
 
 #include "engine/builder/AutomaticBuild.h"
+#include "windows/TalmoFileKind.h"
 
 #include <QFileInfo>
 
@@ -16,8 +17,8 @@ CommandLineRun::Kind CommandLineRun::kind() const
 {
     if (!m_commandLine.build)
         return Kind::Open;
-    return QFileInfo(m_commandLine.fileName).suffix().toUpper() == QLatin1String("TALMO") ? Kind::BuildProject
-                                                                                          : Kind::BuildProjectManager;
+    return TalmoFileKindOf(m_commandLine.fileName) == TalmoFileKind::Project ? Kind::BuildProject
+                                                                               : Kind::BuildProjectManager;
 }
 
 bool CommandLineRun::showsWindowAtOnce() const

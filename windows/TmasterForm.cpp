@@ -23,6 +23,7 @@
 #include "windows/ProjectManagerPanel.h"
 #include "windows/TAboutBox.h"
 #include "windows/TInstallanionWizard.h"
+#include "windows/TalmoFileKind.h"
 #include "windows/TadvancedBuilderOptions.h"
 #include "windows/TOptionsForm.h"
 #include "windows/TprojectForm.h"
@@ -459,15 +460,15 @@ bool TmasterForm::OpenFile(const QString &fileName)
         ProjectPages->setActivePage(qobject_cast<TNxTabSheet *>(open->parentWidget()));
         return true;
     }
-    const QString extension = QLatin1Char('.') + QFileInfo(fileName).suffix().toUpper();
-    if (extension == QLatin1String(".TALMO")) {
+    const TalmoFileKind kind = TalmoFileKindOf(fileName);
+    if (kind == TalmoFileKind::Project) {
         TprojectForm *form = createProjectForm(std::make_unique<TProjectContainer>());
         if (form->LoadFromFile(fileName))
             return true;
         closeProjectTab(qobject_cast<TNxTabSheet *>(form->parentWidget()));
         return false;
     }
-    if (extension == QLatin1String(".TALMOPM")) {
+    if (kind == TalmoFileKind::ProjectManager) {
         if (!m_managerPanel->MayDiscard(QStringLiteral(
                 "Project Manager have unsaved changes. Do you want to save them before opening another file ?")))
             return true;
