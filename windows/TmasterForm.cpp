@@ -18,6 +18,7 @@
 #include "widgets/NxTabSheet.h"
 #include "windows/BuildFailureText.h"
 #include "windows/CommandLineRun.h"
+#include "windows/MasterWindowLook.h"
 #include "windows/ProgramInfo.h"
 #include "windows/ProjectClosing.h"
 #include "windows/ProjectManagerPanel.h"
@@ -579,21 +580,15 @@ void TmasterForm::setProjectCommandsEnabled(bool enabled)
 void TmasterForm::UpdateIdleState()
 {
     const int count = ProjectPages->getPageCount();
-    QString caption = Title;
-    if (count == 0) {
+    if (count == 0)
         setProjectCommandsEnabled(false);
-    } else if (count == 1) {
-        const bool welcome = isWelcomeTab(0);
-        if (ProjectPages->showTabs() == welcome)
-            ProjectPages->setShowTabs(!welcome);
-        TprojectForm *form = projectFormAt(0);
-        caption = welcome ? QStringLiteral("Talmo - Welcome")
-                          : QStringLiteral("Talmo - ") + (form ? FileNamePart(form->project().FileName) : QString());
-    } else if (!ProjectPages->showTabs()) {
-        ProjectPages->setShowTabs(true);
-    }
-    if (windowTitle() != caption)
-        setWindowTitle(caption);
+    TprojectForm *first = projectFormAt(0);
+    const MasterWindowLook look =
+        MasterWindowLook::For(count, isWelcomeTab(0), first ? first->project().FileName : QString());
+    if (look.showTabs && ProjectPages->showTabs() != *look.showTabs)
+        ProjectPages->setShowTabs(*look.showTabs);
+    if (windowTitle() != look.title)
+        setWindowTitle(look.title);
 }
 
 void TmasterForm::fillRecentFiles()
