@@ -1,12 +1,13 @@
 #include "windows/MasterWindowLook.h"
 
 #include "helpers/core/PathHelpers.h"
+#include "windows/ProgramInfo.h"
 
 namespace talmo {
 
 MasterWindowLook MasterWindowLook::For(int tabCount, bool firstIsWelcome, const QString &firstProjectFileName)
 {
-    const QString name = QStringLiteral("Talmo");
+    const QString &name = ProgramInfo::Name;
     if (tabCount == 0)
         return { name, std::nullopt };
     if (tabCount > 1)

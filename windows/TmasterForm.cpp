@@ -46,7 +46,7 @@ namespace {
 
 const QString WindowKey = QStringLiteral("Software\\Talmo\\masterForm");
 const QString RecentFilesKey = QStringLiteral("Software\\Talmo\\MRU");
-const QString Title = QStringLiteral("Talmo");
+const QString &Title = ProgramInfo::Name;
 
 void ShowError(QWidget *parent, const QString &text)
 {
