@@ -26,6 +26,7 @@ HostedPageControls::HostedPageControls(QWidget *parent)
     , m_objectsDropDown(new QComboBox(parent))
 {
     m_inspector->setObjectName(QStringLiteral("NextInspector1"));
+    m_inspector->setFitsCaptions(true);
     m_helpViewer->setObjectName(QStringLiteral("mainHelper"));
     m_helpHome->setObjectName(QStringLiteral("ToolButton1"));
     m_helpBack->setObjectName(QStringLiteral("ToolButton3"));

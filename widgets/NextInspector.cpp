@@ -42,7 +42,7 @@ TNextInspector::TNextInspector(QWidget *parent)
     m_hintTimer.setSingleShot(true);
     connect(&m_hintTimer, &QTimer::timeout, this, [this] {
         if (m_hot && m_hot == m_hintItem)
-            QToolTip::showText(QCursor::pos(), m_hot->hint(), viewport());
+            QToolTip::showText(QCursor::pos(), hintText(m_hot), viewport());
     });
     connect(qApp, &QApplication::focusChanged, this, &TNextInspector::focusChanged);
     ColorSchemes::registerControl(this);
@@ -161,12 +161,44 @@ void TNextInspector::setRowHeight(int value)
 
 void TNextInspector::setSplitterPosition(int value)
 {
+    m_fitsCaptions = false;
+    placeSplitter(value);
+}
+
+void TNextInspector::placeSplitter(int value)
+{
     const int position = value < MinSplitterPosition + 1 ? MinSplitterPosition : value;
     const bool changed = position != m_splitterPosition;
     m_splitterPosition = position;
     placeEditor();
     if (changed)
         viewport()->update();
+}
+
+void TNextInspector::setFitsCaptions(bool value)
+{
+    m_fitsCaptions = value;
+    fitCaptionColumn();
+}
+
+void TNextInspector::fitCaptionColumn()
+{
+    if (m_fitsCaptions)
+        placeSplitter(std::min(captionsWidth(), viewport()->width() - MinFittedValueWidth));
+}
+
+bool TNextInspector::elidesCaption(const TNxPropertyItem *item) const
+{
+    if (!m_fitsCaptions || item->level() == 0)
+        return false;
+    return captionWidth(item) > m_splitterPosition;
+}
+
+QString TNextInspector::hintText(const TNxPropertyItem *item) const
+{
+    if (item->showHint() && !item->hint().isEmpty())
+        return item->hint();
+    return elidesCaption(item) ? item->caption() : QString();
 }
 
 void TNextInspector::setStyle(TPropertiesStyle value)
@@ -280,6 +312,7 @@ void TNextInspector::updateScrollRange()
     m_scrollingInCode = true;
     verticalScrollBar()->setRange(0, std::max(0, shown - page));
     m_scrollingInCode = false;
+    fitCaptionColumn();
 }
 
 void TNextInspector::rowsRearranged()
@@ -380,16 +413,21 @@ void TNextInspector::paintEvent(QPaintEvent *event)
         painter.fillRect(QRect(0, std::max(0, y), width, height - std::max(0, y)), SystemColors::toQColor(m_color));
 }
 
+int TNextInspector::captionWidth(const TNxPropertyItem *item)
+{
+    // The caption's frame leaves two pixels on either side of the text.
+    return MarginWidth + item->indent() + QFontMetrics(item->font()).horizontalAdvance(item->caption()) + 4;
+}
+
 int TNextInspector::captionsWidth() const
 {
-    int widest = 0;
+    int widest = MarginWidth + 4;
     for (int i = 0; i < m_items->count(); ++i) {
         const TNxPropertyItem *item = m_items->item(i);
         if (item->level() > 0)
-            widest = std::max(widest, item->indent() + QFontMetrics(item->font()).horizontalAdvance(item->caption()));
+            widest = std::max(widest, captionWidth(item));
     }
-    // The caption's frame leaves two pixels on either side of the text.
-    return MarginWidth + widest + 4;
+    return widest;
 }
 
 void TNextInspector::paintRow(QPainter &painter, TNxPropertyItem *item, int top)
@@ -852,11 +890,11 @@ void TNextInspector::mouseMoveEvent(QMouseEvent *event)
         display(m_hot)->mouseLeave();
     m_hot = item;
     if (item != m_hintItem) {
-        if (item && item->showHint() && !item->hint().isEmpty()) {
+        if (item && !hintText(item).isEmpty()) {
             const bool hintShown = QToolTip::isVisible();
             m_hintItem = item;
             if (hintShown)
-                QToolTip::showText(QCursor::pos(), item->hint(), viewport());
+                QToolTip::showText(QCursor::pos(), hintText(item), viewport());
             else
                 m_hintTimer.start(QWidget::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay));
         } else {

@@ -75,9 +75,20 @@ public:
     void setRowHeight(int value);
     TColor selectionColor() const { return m_selectionColor; }
     void setSelectionColor(TColor value) { m_selectionColor = value; }
-    // Values below 15 become 14.
+    // Values below 15 become 14. A position placed by the user or in code
+    // ends the fitting to the captions.
     int splitterPosition() const { return m_splitterPosition; }
     void setSplitterPosition(int value);
+    // When set, the caption column follows the captions as rows change and
+    // the inspector resizes, until the splitter is placed otherwise: as wide as
+    // the widest caption, but never leaving the values less than
+    // MinFittedValueWidth. A caption that still does not fit is elided and
+    // shows whole in a tool tip.
+    bool fitsCaptions() const { return m_fitsCaptions; }
+    void setFitsCaptions(bool value);
+    static constexpr int MinFittedValueWidth = 72;
+    // The caption is drawn shortened, on purpose.
+    bool elidesCaption(const TNxPropertyItem *item) const;
     TPropertiesStyle style() const { return m_style; }
     void setStyle(TPropertiesStyle value);
     int suffixWidth() const { return m_suffixWidth; }
@@ -102,6 +113,8 @@ public:
     // The splitter position at which the caption of every row below the top
     // level shows whole.
     int captionsWidth() const;
+    // The splitter position at which the row's caption shows whole.
+    static int captionWidth(const TNxPropertyItem *item);
     TNxPropertyItem *itemAtPos(const QPoint &pos) const;
     QRect valueRect(const TNxPropertyItem *item) const;
     QRect suffixRect(const TNxPropertyItem *item) const;
@@ -162,6 +175,9 @@ private:
     void updateScrollRange();
     // Rows were shown, hidden or reordered: the scroll range, the editor and the picture follow.
     void rowsRearranged();
+    void fitCaptionColumn();
+    void placeSplitter(int value);
+    QString hintText(const TNxPropertyItem *item) const;
     void setScrollPosition(int position);
     QRect valueRectAt(const TNxPropertyItem *item, int top) const;
     QRect suffixRectAt(int top) const;
@@ -192,6 +208,7 @@ private:
     int m_rowHeight = 16;
     TColor m_selectionColor = clHighlight;
     int m_splitterPosition = 100;
+    bool m_fitsCaptions = false;
     TPropertiesStyle m_style = psDefault;
     int m_suffixWidth = 60;
     bool m_wantTabs = false;

@@ -104,6 +104,7 @@ void ModuleTreePage::createControls()
     });
 
     NextInspector2->setObjectName(QStringLiteral("NextInspector2"));
+    NextInspector2->setFitsCaptions(true);
     connect(NextInspector2, &TNextInspector::change, this,
             [this](TNxPropertyItem *item, const QString &) { inspectorChanged(item); });
 

@@ -320,7 +320,8 @@ void TprojectForm::restorePanes()
     // inspector alone takes up the rest.
     if (const auto height = registry.readInteger(helperHeightValue); height && *height > 0)
         m_propertiesSplitter->setSizes({1, *height});
-    if (const auto divider = registry.readInteger(dividerValue))
+    // A divider the user placed is kept; without one the captions decide.
+    if (const auto divider = registry.readInteger(dividerValue); divider && *divider > 0)
         m_controls->inspector()->setSplitterPosition(*divider);
 }
 
@@ -333,7 +334,7 @@ void TprojectForm::savePanes() const
     const std::pair<QString, int> values[] = {
         {leftWidthValue, m_mainSplitter->sizes().value(0)},
         {helperHeightValue, m_propertiesSplitter->sizes().value(1)},
-        {dividerValue, m_controls->inspector()->splitterPosition()},
+        {dividerValue, m_controls->inspector()->fitsCaptions() ? 0 : m_controls->inspector()->splitterPosition()},
     };
     for (const auto &[name, value] : values) {
         if (!registry.writeInteger(name, value))

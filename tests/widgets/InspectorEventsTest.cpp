@@ -175,3 +175,40 @@ TEST_F(InspectorEventsFixture, HintsFollowTheRowsThatHaveThem)
     EXPECT_TRUE(tipGoesAway()) << "a press releases the hint";
     QTest::mouseRelease(inspector->viewport(), Qt::LeftButton, {}, captionPoint(name));
 }
+
+// A caption column fitted to its captions: whole where the width allows,
+// elided with the caption in a tool tip where it does not, and left alone
+// once the user placed the splitter.
+TEST_F(InspectorEventsFixture, AFittedCaptionColumnFollowsItsCaptionsUntilTheUserPlacesIt)
+{
+    inspector->setFitsCaptions(true);
+    EXPECT_EQ(inspector->splitterPosition(), inspector->captionsWidth());
+    EXPECT_FALSE(inspector->elidesCaption(title));
+
+    TNxTextItem *longRow = addRow("Skip If Source Doesn't Exists And Never Uninstall", "yes");
+    QCoreApplication::processEvents();
+    const int valuesLeast = TNextInspector::MinFittedValueWidth;
+    EXPECT_EQ(inspector->splitterPosition(), inspector->viewport()->width() - valuesLeast);
+    EXPECT_TRUE(inspector->elidesCaption(longRow));
+    EXPECT_FALSE(inspector->elidesCaption(title));
+    moveOnto(longRow);
+    ASSERT_TRUE(tipShows());
+    EXPECT_EQ(QToolTip::text(), longRow->caption());
+
+    inspector->resize(1000, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(inspector->splitterPosition(), inspector->captionsWidth()) << "a wider inspector shows it whole";
+    EXPECT_FALSE(inspector->elidesCaption(longRow));
+
+    const QPoint splitter(inspector->splitterPosition(), inspector->rowTop(title) + 8);
+    QTest::mousePress(inspector->viewport(), Qt::LeftButton, {}, splitter);
+    QTest::mouseMove(inspector->viewport(), splitter - QPoint(150, 0));
+    QTest::mouseRelease(inspector->viewport(), Qt::LeftButton, {}, splitter - QPoint(150, 0));
+    const int placed = inspector->splitterPosition();
+    EXPECT_FALSE(inspector->fitsCaptions());
+    inspector->resize(400, 200);
+    addRow("Another", "row");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(inspector->splitterPosition(), placed);
+    EXPECT_FALSE(inspector->elidesCaption(longRow)) << "a caption the user cut is not cut on purpose";
+}

@@ -257,11 +257,14 @@ QList<CaptionRoom> InspectorRoom(QWidget *widget)
     TNxPropertyItems &items = *inspector->items();
     for (int i = 0; i < items.count(); ++i) {
         TNxPropertyItem *item = items.item(i);
-        if (item->level() == 0 || inspector->rowTop(item) < 0 || item->caption().isEmpty())
+        // An inspector that fits its caption column to its captions elides
+        // only what the values' share leaves no room for, and shows it whole
+        // in a tool tip.
+        if (item->level() == 0 || inspector->rowTop(item) < 0 || item->caption().isEmpty()
+            || inspector->elidesCaption(item))
             continue;
-        const int need = TNextInspector::MarginWidth + item->indent() + 4
-            + QFontMetrics(item->font()).horizontalAdvance(item->caption());
-        rooms.append({item->caption(), {need, 0}, {inspector->splitterPosition(), 0}, QStringLiteral("row %1").arg(i)});
+        rooms.append({item->caption(), {TNextInspector::captionWidth(item), 0}, {inspector->splitterPosition(), 0},
+                      QStringLiteral("row %1").arg(i)});
     }
     return rooms;
 }

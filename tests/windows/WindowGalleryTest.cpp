@@ -960,10 +960,6 @@ QList<LayoutException> PendingExceptions()
 {
     return {
         { QStringLiteral("*"), QStringLiteral("*GeneralOptions/gui_AutoBuildMode"), LayoutRule::ClippedText, FrameWork },
-        { QStringLiteral("Program-*"), QStringLiteral("*PropertiesSplitter/NxHeaderPanel5/NextInspector1"),
-          LayoutRule::ClippedText, FrameWork },
-        { QStringLiteral("Program-*"), QStringLiteral("*ModuleTreePage/ModuleSplitter/NextInspector2"),
-          LayoutRule::ClippedText, FrameWork },
         { QStringLiteral("Program-750x610-Designer-CodeEditor"), QStringLiteral("*FormDesigner/*"),
           LayoutRule::BelowMinimumSize, DesignerWork },
     };
