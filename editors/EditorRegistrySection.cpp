@@ -163,6 +163,9 @@ void Teditor_RegistrySection::createControls()
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Registry Section Name"), this));
+    // The name stays wide enough to read and type into; a narrower window
+    // scrolls the page.
+    registrySectionName->setMinimumWidth(registrySectionName->fontMetrics().averageCharWidth() * 12);
     top->addWidget(registrySectionName, 1);
     top->addWidget(JvBitBtn1);
     top->addWidget(TntButton1);

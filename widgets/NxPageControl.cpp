@@ -220,6 +220,20 @@ QRect TNxPageControl::pageArea() const
     return stripGeometry().pageArea(m_showTabs, m_margin);
 }
 
+QSize TNxPageControl::minimumSizeHint() const
+{
+    QSize pages;
+    int tabs = m_indent;
+    for (int i = 0; i < getPageCount(); ++i) {
+        TNxTabSheet *page = getPage(i);
+        pages = pages.expandedTo(page->minimumSizeHint().expandedTo(page->minimumSize()));
+        if (page->hasTab())
+            tabs += tabWidthOf(page);
+    }
+    const QSize chrome = size() - pageArea().size();
+    return QSize(qMax(pages.width() + chrome.width(), m_showTabs ? tabs + m_indent : 0), pages.height() + chrome.height());
+}
+
 void TNxPageControl::setScrollOffset(int offset)
 {
     const int maximum = stripGeometry().maxScroll();

@@ -2,6 +2,7 @@
 
 #include "pagehost/HostedPage.h"
 
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace talmo {
@@ -13,6 +14,13 @@ HostedTab::HostedTab(int key, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     setColor(clWindow);
+    // A window narrower or lower than the page needs scrolls it rather
+    // than cutting its buttons and captions.
+    m_scroller = new QScrollArea;
+    m_scroller->setObjectName(QStringLiteral("PageScroller"));
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setWidgetResizable(true);
+    layout->addWidget(m_scroller);
 }
 
 HostedTab::~HostedTab()
@@ -23,10 +31,9 @@ HostedTab::~HostedTab()
 void HostedTab::setPage(HostedPage *page)
 {
     m_page = page;
-    page->setParent(this);
     page->setWindowFlags(Qt::Widget);
     page->setMinimumSize(0, 0);
-    layout()->addWidget(page);
+    m_scroller->setWidget(page);
     page->show();
 }
 

@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+class QScrollArea;
+
 namespace talmo {
 
 // A tab of one of the project window's inner page controls that holds a
@@ -21,12 +23,14 @@ public:
 
     int key() const { return m_key; }
     HostedPage *page() const { return m_page; }
-    // The tab takes the page, borderless and filling the tab.
+    // The tab takes the page, borderless and filling the tab, scrolled where
+    // the tab is smaller than the page's least size.
     void setPage(HostedPage *page);
 
 private:
     int m_key;
     QPointer<HostedPage> m_page;
+    QScrollArea *m_scroller;
 };
 
 } // namespace talmo

@@ -34,6 +34,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPointer>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTest>
 #include <QTextBrowser>
@@ -268,7 +269,12 @@ TEST_P(ProjectWindowFrame, EveryHostedPageFillsTheAreaUnderTheBreadcrumb)
         HostedPage *shown = FrontPage();
         ASSERT_NE(shown, nullptr) << page.name;
         const QRect area = panel->contentsRect();
-        const QRect rect = RectIn(shown, panel);
+        // The page's scroller fills the area; the page fills the scroller
+        // and, where it needs more room than the window leaves, scrolls.
+        auto *scroller = qobject_cast<QScrollArea *>(shown->parentWidget()->parentWidget());
+        ASSERT_NE(scroller, nullptr) << page.name;
+        const QRect rect = RectIn(scroller, panel);
+        EXPECT_EQ(shown->size().expandedTo(scroller->viewport()->size()), shown->size()) << page.name;
         EXPECT_EQ(pathBar->height(), barHeight) << page.name;
         EXPECT_EQ(rect.top(), RectIn(pathBar, panel).bottom() + 1) << page.name;
         EXPECT_EQ(rect.bottom(), area.bottom()) << page.name;

@@ -960,8 +960,6 @@ QList<LayoutException> PendingExceptions()
 {
     return {
         { QStringLiteral("*"), QStringLiteral("*GeneralOptions/gui_AutoBuildMode"), LayoutRule::ClippedText, FrameWork },
-        { QStringLiteral("Program-750x610-Designer-CodeEditor"), QStringLiteral("*FormDesigner/*"),
-          LayoutRule::BelowMinimumSize, DesignerWork },
     };
 }
 
@@ -970,25 +968,9 @@ QList<LayoutException> WindowExceptions()
     return QList<LayoutException>{ DesignedPageException() } + PendingExceptions();
 }
 
-// At the least window size with the project manager open, a hosted page is
-// about 280 to 390 pixels wide.
 QList<LayoutException> ProgramExceptions()
 {
-    const QString narrow = QStringLiteral("at the least window size with the project manager open, ");
-    return PendingExceptions() + QList<LayoutException>{
-        DesignedPageException(),
-        { QStringLiteral("Program-750x610-CabCreator-*"), QStringLiteral("*CABCreatorForm/talmo::TNxPageControl"),
-          LayoutRule::ClippedText, narrow + QStringLiteral("the page's four tabs need 430 pixels: the strip scrolls") },
-        { QStringLiteral("Program-750x610-CabCreator-Registry"), QStringLiteral("*CABCreatorForm/talmo::TNxHeaderPanel*"),
-          LayoutRule::ClippedText, narrow + QStringLiteral("the setup DLL panel is narrower than its caption") },
-        { QStringLiteral("Program-*-Desktop-*"), QStringLiteral("*Win32InstallationForm/talmo::TNxPageControl"),
-          LayoutRule::ClippedText,
-          QStringLiteral("the desktop page's seven tabs need 680 pixels, its own width; narrower, the strip scrolls") },
-        { QStringLiteral("Program-750x610-Desktop-*"), QStringLiteral("*Win32InstallationForm/*"), std::nullopt,
-          narrow + QStringLiteral("the Files tab's four buttons need 400 pixels and the page has 262") },
-        { QStringLiteral("Program-750x610-RegistrySection"), QStringLiteral("*NxPageControl2/*"), std::nullopt,
-          narrow + QStringLiteral("the registry-section page needs 385 pixels and has 280") },
-    };
+    return PendingExceptions() + QList<LayoutException>{ DesignedPageException() };
 }
 
 void ExpectNoLayoutFaults(const QStringList &faults, const LayoutCheck &check)
