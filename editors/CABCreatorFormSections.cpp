@@ -15,6 +15,7 @@
 #include "widgets/NxHeaderPanel.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -190,6 +191,11 @@ void TCABCreatorForm::vst_InstallationsFocusChanged()
                                              + TProjectContainer::GetDeviceName(m_project.CEDevices[target].Caption)
                                              + " Target"
                                        : NoTargetCaption);
+    // The caption names the target: the panel keeps room for it whole and a
+    // narrow window scrolls the page.
+    NxHeaderPanel4->setMinimumWidth(NxHeaderPanel4->indent()
+                                    + QFontMetrics(NxHeaderPanel4->headerFont()).horizontalAdvance(NxHeaderPanel4->caption())
+                                    + 2 * NxHeaderPanel4->borderWidth() + 4);
     _CESetupDLL->setText(focused ? m_project.CEDevices[target].Installation.CESetupDLL : QString());
     _CESelfRegister->setText(focused ? m_project.CEDevices[target].Installation.CESelfRegister : QString());
     for (QWidget *control : {static_cast<QWidget *>(_CESetupDLL), static_cast<QWidget *>(_CESelfRegister),

@@ -222,16 +222,13 @@ QRect TNxPageControl::pageArea() const
 
 QSize TNxPageControl::minimumSizeHint() const
 {
+    // The tabs are left out: a strip narrower than its tabs scrolls them.
     QSize pages;
-    int tabs = m_indent;
     for (int i = 0; i < getPageCount(); ++i) {
-        TNxTabSheet *page = getPage(i);
+        const TNxTabSheet *page = getPage(i);
         pages = pages.expandedTo(page->minimumSizeHint().expandedTo(page->minimumSize()));
-        if (page->hasTab())
-            tabs += tabWidthOf(page);
     }
-    const QSize chrome = size() - pageArea().size();
-    return QSize(qMax(pages.width() + chrome.width(), m_showTabs ? tabs + m_indent : 0), pages.height() + chrome.height());
+    return pages + (size() - pageArea().size());
 }
 
 void TNxPageControl::setScrollOffset(int offset)

@@ -77,7 +77,7 @@ public:
     int tabAt(const QPoint &point) const { return stripGeometry().tabAt(point); }
     TTabButton buttonAt(const QPoint &point) const { return stripGeometry().buttonAt(point); }
     QRect pageArea() const override;
-    // Room for every tab side by side and for the largest least size of a page.
+    // Room for the largest least size of a page.
     QSize minimumSizeHint() const override;
 
     // Fills the tab list menu: one item per page with a tab, Tag = page index.

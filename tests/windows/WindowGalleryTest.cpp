@@ -970,7 +970,12 @@ QList<LayoutException> WindowExceptions()
 
 QList<LayoutException> ProgramExceptions()
 {
-    return PendingExceptions() + QList<LayoutException>{ DesignedPageException() };
+    const QString scrolls = QStringLiteral("a tab strip narrower than its tabs scrolls them with its arrows");
+    return PendingExceptions() + QList<LayoutException>{
+        DesignedPageException(),
+        { QStringLiteral("Program-*-Desktop-*"), QStringLiteral("*Win32InstallationForm/talmo::TNxPageControl"),
+          LayoutRule::ClippedText, scrolls },
+    };
 }
 
 void ExpectNoLayoutFaults(const QStringList &faults, const LayoutCheck &check)
