@@ -12,10 +12,10 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RegistryFileStore.h"
 #include "scriptknowledge/ScriptKnowledgeBase.h"
-#include "windows/BuilderForm.h"
-#include "windows/BuilderFormRunner.h"
-#include "windows/ProgramCommandLine.h"
-#include "windows/TmasterForm.h"
+#include "windows/builder/BuilderForm.h"
+#include "windows/builder/BuilderFormRunner.h"
+#include "windows/main/ProgramCommandLine.h"
+#include "windows/main/TmasterForm.h"
 
 #include <QApplication>
 #include <QTimer>

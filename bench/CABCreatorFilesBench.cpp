@@ -1,8 +1,8 @@
 // The CAB creator's files tab over a large target: the folder tree and each
 // folder's file list must grow linearly with the target's files, and the
 // desktop is asked for a file type once per extension, however many files.
-#include "editors/CABCreatorForm.h"
-#include "editors/core/DeviceFolderTree.h"
+#include "editors/cab/CABCreatorForm.h"
+#include "editors/core/device/DeviceFolderTree.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/FakeProjectWindowHost.h"
 #include "platform/RegistryMemoryStore.h"

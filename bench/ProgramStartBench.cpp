@@ -6,9 +6,9 @@
 #include "pagehost/ProjectPageFactory.h"
 #include "platform/RegistryMemoryStore.h"
 #include "scriptknowledge/ScriptKnowledgeBase.h"
-#include "windows/BuilderForm.h"
-#include "windows/BuilderFormRunner.h"
-#include "windows/TmasterForm.h"
+#include "windows/builder/BuilderForm.h"
+#include "windows/builder/BuilderFormRunner.h"
+#include "windows/main/TmasterForm.h"
 
 #include <QAbstractEventDispatcher>
 #include <QEventLoop>

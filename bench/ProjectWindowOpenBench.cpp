@@ -4,7 +4,7 @@
 #include "model/ProjectContainer.h"
 #include "pagehost/ProjectPageFactory.h"
 #include "platform/RegistryMemoryStore.h"
-#include "windows/TprojectForm.h"
+#include "windows/project/TprojectForm.h"
 
 #include <QBuffer>
 #include <QPixmap>

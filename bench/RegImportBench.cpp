@@ -1,4 +1,4 @@
-#include "editors/core/RegImport.h"
+#include "editors/core/regimport/RegImport.h"
 
 #include <benchmark/benchmark.h>
 

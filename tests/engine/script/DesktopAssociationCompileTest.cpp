@@ -1,4 +1,4 @@
-#include "editors/core/Win32RegistryKeys.h"
+#include "editors/core/desktop/Win32RegistryKeys.h"
 #include "model/ProjectContainer.h"
 
 #include "ScriptTestSupport.h"

@@ -1,4 +1,4 @@
-#include "editors/core/Win32EntryRows.h"
+#include "editors/core/desktop/Win32EntryRows.h"
 #include "model/ProjectContainer.h"
 
 #include "ScriptTestSupport.h"

@@ -1,5 +1,5 @@
-#include "editors/core/RegImport.h"
-#include "editors/core/Win32RegistryKeys.h"
+#include "editors/core/regimport/RegImport.h"
+#include "editors/core/desktop/Win32RegistryKeys.h"
 #include "model/ProjectContainer.h"
 
 #include "ScriptTestSupport.h"

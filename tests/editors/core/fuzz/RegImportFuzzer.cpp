@@ -2,7 +2,7 @@
 // and the same bytes must give the same events and result, whether the
 // callback listens to the end or declines after the first event.
 
-#include "editors/core/RegImport.h"
+#include "editors/core/regimport/RegImport.h"
 
 #include <QList>
 

@@ -1,0 +1,511 @@
+#include "editors/cab/CABCreatorForm.h"
+
+#include "editors/common/EditorMessages.h"
+#include "editors/dialogs/EditorStrings.h"
+#include "editors/common/PagePanels.h"
+#include "editors/dialogs/PathBuilder.h"
+#include "editors/cab/TargetPlatformOptions.h"
+#include "editors/core/device/CustomStringEdits.h"
+#include "editors/core/device/TargetEdits.h"
+#include "helpers/ui/ListViewHelpers.h"
+#include "helpers/ui/TntButtonEdit.h"
+#include "model/ProjectContainer.h"
+#include "pagehost/IProjectWindowHost.h"
+#include "widgets/NextInspector.h"
+#include "widgets/NxButtonEdit.h"
+#include "widgets/NxComboBox.h"
+#include "widgets/NxEdit.h"
+#include "widgets/NxFlipContainer.h"
+#include "widgets/NxFlipPanel.h"
+#include "widgets/NxHeaderPanel.h"
+#include "widgets/NxPageControl.h"
+#include "widgets/NxSplitter.h"
+#include "widgets/NxTabSheet.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace talmo {
+
+namespace {
+
+const QString SureText = QStringLiteral("Are you sure ?");
+
+QTreeWidget *reportList(QWidget *parent, const QStringList &columns, const QString &hint)
+{
+    auto *list = new QTreeWidget(parent);
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels(columns);
+    list->setToolTip(hint);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    return list;
+}
+
+QPushButton *listButton(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setFixedSize(53, 25);
+    return button;
+}
+
+QWidget *listWithButtons(QTreeWidget *list, const QList<QPushButton *> &buttons, QWidget *parent)
+{
+    auto *box = new QWidget(parent);
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(list, 1);
+    auto *column = new QVBoxLayout;
+    for (QPushButton *button : buttons)
+        column->addWidget(button);
+    column->addStretch(1);
+    row->addLayout(column);
+    return box;
+}
+
+void setRow(QTreeWidgetItem *item, const QStringList &texts)
+{
+    for (int i = 0; i < texts.size(); ++i)
+        item->setText(i, texts.at(i));
+}
+
+QString targetCaption(const TCEDevice &target, int index)
+{
+    // The first target is the default one by position, whatever its caption says.
+    return index == 0 ? QStringLiteral("CEDevice [ Default ]") : target.Caption;
+}
+
+TargetFields targetFieldsOf(const TtargetPlatformOptions &dialog)
+{
+    TargetFields fields;
+    fields.name = dialog.tb_editor->currentText();
+    fields.processorType = dialog._ProcessorType->text();
+    fields.unsupportedPlatforms = dialog._UnsupportedPlatforms->text();
+    fields.versionMin = dialog._VersionMin->text();
+    fields.versionMax = dialog._VersionMax->text();
+    fields.buildMax = dialog._buildMax->currentIndex();
+    return fields;
+}
+
+} // namespace
+
+TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost &host, QWidget *parent,
+                                 FileTypeIconCache *fileTypes)
+    : HostedPage(parent)
+    , gui_SetupCaption(new TNxEdit(this))
+    , NxPageControl1(new TNxPageControl(this))
+    , gui_AppName(new TNxEdit(this))
+    , gui_BuildAppDescription(new TNxEdit(this))
+    , gui_cab_filename_output(new TNxEdit(this))
+    , gui_installdir(new TNxButtonEdit(this))
+    , gui_CEDevices(reportList(this, {"Name", "Processor Type", "Unsupported Platforms", "Version Min", "Version Max"},
+                               QStringLiteral("Entries of this section is optional and describes the hardware ")))
+    , bt_ced_add(listButton(QStringLiteral("Add"), this))
+    , bt_ced_edit(listButton(QStringLiteral("Edit"), this))
+    , bt_ced_delete(listButton(QStringLiteral("Delete"), this))
+    , gui_Strings(reportList(this, {"Key", "Value"},
+                             QStringLiteral("The Entries of this section is optional and defines one or more string ")))
+    , bt_str_add(listButton(QStringLiteral("Add"), this))
+    , bt_str_delete(listButton(QStringLiteral("Delete"), this))
+    , bt_str_edit(listButton(QStringLiteral("Edit"), this))
+    , cb_ppcfs_targets(new TNxComboBox(this))
+    , NxSplitter1(new TNxSplitter(Qt::Horizontal, this))
+    , NxHeaderPanel1(new TNxHeaderPanel(this))
+    , NxHeaderPanel2(new TNxHeaderPanel(this))
+    , tv_ppcfs_folders(new QTreeWidget(this))
+    , lv_ppcfs_files(new QTreeWidget(this))
+    , NextInspector1(new TNextInspector(this))
+    , vst_Installations(new QTreeWidget(this))
+    , NxHeaderPanel4(new TNxHeaderPanel(this))
+    , Label16(new QLabel(QStringLiteral("Setup DLL"), this))
+    , Label17(new QLabel(QStringLiteral("Self Register Files"), this))
+    , _CESetupDLL(new TNxEdit(this))
+    , _CESelfRegister(new TNxEdit(this))
+    , cb_shortcuts_targets(new TNxComboBox(this))
+    , gui_Shortcuts(reportList(this, {"Name", "Target", "Install Folder", "Type"}, QString()))
+    , bt_shortcut_add(listButton(QStringLiteral("Add"), this))
+    , bt_shortcut_edit(listButton(QStringLiteral("Edit"), this))
+    , bt_shortcut_delete(listButton(QStringLiteral("Delete"), this))
+    , m_project(project)
+    , m_host(host)
+    , m_fileTypes(fileTypes)
+{
+    setObjectName(QStringLiteral("CABCreatorForm"));
+    gui_CEDevices->setObjectName(QStringLiteral("gui_CEDevices"));
+    const int targetColumnWidths[] = {102, 100, 100, 100, 100};
+    for (int column = 0; column < 5; ++column)
+        gui_CEDevices->setColumnWidth(column, targetColumnWidths[column]);
+    KeepColumnCaptionsWhole(gui_CEDevices->header());
+    setWindowTitle(QStringLiteral("CAB Creator Module"));
+    gui_installdir->setButtonCaption(QStringLiteral("..."));
+    gui_installdir->setButtonWidth(21);
+
+    NxPageControl1->setTabHeight(17);
+    UseFixedPages(*NxPageControl1);
+    const QList<QPair<QString, QWidget *>> tabs = {
+        {QStringLiteral("Cab Settings"), createSettingsTab()},
+        {QStringLiteral("Mobile Device Files"), createFilesTab()},
+        {QStringLiteral("Registry"), createRegistryTab()},
+        {QStringLiteral("Shortcuts"), createShortcutsTab()},
+    };
+    for (const auto &[caption, content] : tabs) {
+        auto *sheet = new TNxTabSheet;
+        sheet->setCaption(caption);
+        auto *layout = new QVBoxLayout(sheet);
+        layout->addWidget(content);
+        NxPageControl1->addPage(sheet, true);
+    }
+    NxPageControl1->setActivePageIndex(0);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Module Name:"), this));
+    top->addWidget(gui_SetupCaption, 1);
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(top);
+    column->addWidget(NxPageControl1, 1);
+    resize(661, 544);
+
+    connect(gui_CEDevices, &QTreeWidget::itemSelectionChanged, this, &TCABCreatorForm::gui_CEDevicesChange);
+    connect(gui_CEDevices, &QTreeWidget::itemDoubleClicked, this, &TCABCreatorForm::bt_ced_editClick);
+    connect(bt_ced_add, &QPushButton::clicked, this, &TCABCreatorForm::bt_ced_addClick);
+    connect(bt_ced_edit, &QPushButton::clicked, this, &TCABCreatorForm::bt_ced_editClick);
+    connect(bt_ced_delete, &QPushButton::clicked, this, &TCABCreatorForm::bt_ced_deleteClick);
+    connect(gui_Strings, &QTreeWidget::itemSelectionChanged, this, &TCABCreatorForm::gui_StringsSelectItem);
+    connect(gui_Strings, &QTreeWidget::itemDoubleClicked, this, &TCABCreatorForm::bt_str_editClick);
+    connect(bt_str_add, &QPushButton::clicked, this, &TCABCreatorForm::bt_str_addClick);
+    connect(bt_str_edit, &QPushButton::clicked, this, &TCABCreatorForm::bt_str_editClick);
+    connect(bt_str_delete, &QPushButton::clicked, this, &TCABCreatorForm::bt_str_deleteClick);
+    connect(gui_installdir, &TNxButtonEdit::buttonClick, this, &TCABCreatorForm::gui_installdirButtonClick);
+    connectFilesTab();
+    connect(vst_Installations, &QTreeWidget::itemChanged, this, &TCABCreatorForm::vst_InstallationsChecked);
+    connect(vst_Installations, &QTreeWidget::itemDoubleClicked, this, &TCABCreatorForm::vst_InstallationsDblClick);
+    connect(vst_Installations, &QWidget::customContextMenuRequested, this, &TCABCreatorForm::showRegistryPopup);
+    connect(vst_Installations, &QTreeWidget::currentItemChanged, this,
+            &TCABCreatorForm::vst_InstallationsFocusChanged);
+    for (TNxEdit *edit : {_CESetupDLL, _CESelfRegister})
+        connect(edit, &QLineEdit::textChanged, this, &TCABCreatorForm::storeSetupDll);
+    connect(cb_shortcuts_targets, &TNxComboBox::select, this, &TCABCreatorForm::RefreshShortcuts);
+    connect(gui_Shortcuts, &QTreeWidget::itemSelectionChanged, this, &TCABCreatorForm::updateShortcutActions);
+    connect(gui_Shortcuts, &QTreeWidget::itemDoubleClicked, this, &TCABCreatorForm::Edit1Click);
+    connect(bt_shortcut_add, &QPushButton::clicked, this, &TCABCreatorForm::Add1Click);
+    connect(bt_shortcut_edit, &QPushButton::clicked, this, &TCABCreatorForm::Edit1Click);
+    connect(bt_shortcut_delete, &QPushButton::clicked, this, &TCABCreatorForm::Delete1Click);
+    connectGeneralOptions();
+
+    readSettings();
+    RefreshFromProject();
+    if (m_project.SetupCaption.isEmpty())
+        gui_SetupCaption->setText(m_project.GetAppName());
+}
+
+TCABCreatorForm::~TCABCreatorForm()
+{
+    writeSettings();
+}
+
+QWidget *TCABCreatorForm::createSettingsTab()
+{
+    auto *general = pageSectionPanel(QStringLiteral("General Options"), 141);
+    auto *grid = new QGridLayout(general);
+    grid->addWidget(new QLabel(QStringLiteral("Mobile Application Name"), general), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Description"), general), 0, 1);
+    grid->addWidget(gui_AppName, 1, 0);
+    grid->addWidget(gui_BuildAppDescription, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("CAB Filename output"), general), 2, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Default destination directory"), general), 2, 1);
+    grid->addWidget(gui_cab_filename_output, 3, 0);
+    grid->addWidget(gui_installdir, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Leave blank for default. Any spaces will be converted to underscores."),
+                               general), 4, 0, 1, 2);
+
+    auto *targets = pageSectionPanel(QStringLiteral("Target Devices"), 129);
+    auto *targetsLayout = new QVBoxLayout(targets);
+    targetsLayout->addWidget(listWithButtons(gui_CEDevices, {bt_ced_add, bt_ced_edit, bt_ced_delete}, targets));
+
+    auto *strings = pageSectionPanel(QStringLiteral("Custom Installation Strings"), 131);
+    auto *stringsLayout = new QVBoxLayout(strings);
+    stringsLayout->addWidget(listWithButtons(gui_Strings, {bt_str_add, bt_str_delete, bt_str_edit}, strings));
+
+    auto *container = new TNxFlipContainer;
+    container->setBorderStyle(fbNone);
+    container->addPanel(general);
+    container->addPanel(targets);
+    container->addPanel(strings);
+    return container;
+}
+
+QWidget *TCABCreatorForm::createRegistryTab()
+{
+    auto *tab = new QWidget;
+    vst_Installations->setHeaderHidden(true);
+    vst_Installations->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto *sections = new TNxHeaderPanel(tab);
+    sections->setCaption(QStringLiteral("Registry Sections"));
+    auto *sectionsLayout = new QVBoxLayout(sections);
+    sectionsLayout->addWidget(vst_Installations);
+    auto *grid = new QGridLayout(NxHeaderPanel4);
+    grid->addWidget(Label16, 0, 0);
+    grid->addWidget(_CESetupDLL, 0, 1);
+    grid->addWidget(Label17, 1, 0);
+    grid->addWidget(_CESelfRegister, 1, 1);
+    auto *column = new QVBoxLayout(tab);
+    column->addWidget(sections, 1);
+    column->addWidget(NxHeaderPanel4);
+    return tab;
+}
+
+QWidget *TCABCreatorForm::createShortcutsTab()
+{
+    auto *tab = new QWidget;
+    cb_shortcuts_targets->setStyle(dsDropDownList);
+    gui_Shortcuts->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Shortcuts for Target"), tab));
+    top->addWidget(cb_shortcuts_targets, 1);
+    auto *shortcuts = new TNxHeaderPanel(tab);
+    shortcuts->setCaption(QStringLiteral("Shortcuts"));
+    auto *inside = new QVBoxLayout(shortcuts);
+    inside->addWidget(listWithButtons(gui_Shortcuts, {bt_shortcut_add, bt_shortcut_edit, bt_shortcut_delete}, shortcuts));
+    auto *column = new QVBoxLayout(tab);
+    column->addLayout(top);
+    column->addWidget(shortcuts, 1);
+    return tab;
+}
+
+void TCABCreatorForm::connectGeneralOptions()
+{
+    for (TNxEdit *edit : {gui_SetupCaption, gui_AppName, gui_BuildAppDescription, gui_cab_filename_output,
+                          static_cast<TNxEdit *>(gui_installdir)}) {
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { storeGeneralOption(edit); });
+    }
+}
+
+void TCABCreatorForm::storeGeneralOption(TNxEdit *edit)
+{
+    if (m_filling)
+        return;
+    const QString text = edit->text();
+    if (edit == gui_AppName || edit == gui_SetupCaption) {
+        if (edit == gui_AppName)
+            m_project.SetAppName(text);
+        else
+            m_project.SetSetupCaption(text);
+        m_host.refreshModuleNodeCaption();
+    } else if (edit == gui_BuildAppDescription) {
+        m_project.SetDescription(text);
+    } else if (edit == gui_installdir) {
+        m_project.SetInstallDir(text);
+    } else {
+        m_project.CABOutputFilename = text;
+        m_project.Modified = true;
+    }
+}
+
+void TCABCreatorForm::RefreshFromProject()
+{
+    m_filling = true;
+    gui_AppName->setText(m_project.GetAppName());
+    gui_cab_filename_output->setText(m_project.CABOutputFilename);
+    gui_installdir->setText(m_project.GetInstallDir());
+    gui_BuildAppDescription->setText(m_project.GetDescription());
+    gui_SetupCaption->setText(m_project.SetupCaption);
+    // Dangling names go first, so the shortcuts tab never looks for a missing section.
+    TargetEdits(m_project).DropDanglingSectionNames();
+    fillTargetCombo(cb_ppcfs_targets);
+    BuildDeviceFolderTree();
+    fillTargetCombo(cb_shortcuts_targets);
+    RefreshShortcuts();
+    refreshStrings();
+    refreshTargets();
+    refreshRegistryTree();
+    QStringList sectionCaptions;
+    for (const TRegistrySection &section : m_project.RegistrySections)
+        sectionCaptions.append(section.Caption);
+    m_host.setRegistrySectionNodes(sectionCaptions);
+    gui_CEDevicesChange();
+    m_filling = false;
+}
+
+void TCABCreatorForm::fillTargetCombo(TNxComboBox *combo)
+{
+    const QString remembered = combo->text();
+    QStringList captions;
+    for (int i = 0; i < m_project.CEDevices.Count(); ++i)
+        captions.append(targetCaption(m_project.CEDevices[i], i));
+    combo->setItems(captions);
+    const int kept = int(captions.indexOf(remembered));
+    combo->setItemIndex(kept >= 0 ? kept : (captions.isEmpty() ? -1 : 0));
+}
+
+int TCABCreatorForm::selectedTargetIndex(const TNxComboBox *combo) const
+{
+    const int index = combo->itemIndex();
+    return index >= 0 && index < m_project.CEDevices.Count() ? index : -1;
+}
+
+int TCABCreatorForm::selectedRow(const QTreeWidget *list) const
+{
+    const QList<QTreeWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
+}
+
+void TCABCreatorForm::refreshStrings()
+{
+    const int remembered = selectedRow(gui_Strings);
+    const int count = m_project.StringPairs.Count();
+    for (int i = 0; i < count; ++i) {
+        const TStringPair &pair = m_project.StringPairs[i];
+        QTreeWidgetItem *item = gui_Strings->topLevelItem(i);
+        if (!item)
+            item = new QTreeWidgetItem(gui_Strings);
+        setRow(item, {pair.Name, pair.Value});
+    }
+    while (gui_Strings->topLevelItemCount() > count)
+        delete gui_Strings->takeTopLevelItem(gui_Strings->topLevelItemCount() - 1);
+    gui_Strings->clearSelection();
+    if (remembered >= 0 && remembered < count)
+        gui_Strings->topLevelItem(remembered)->setSelected(true);
+    gui_StringsSelectItem();
+}
+
+void TCABCreatorForm::refreshTargets()
+{
+    const int remembered = selectedRow(gui_CEDevices);
+    QSignalBlocker blocker(gui_CEDevices);
+    gui_CEDevices->clear();
+    for (const TCEDevice &target : m_project.CEDevices) {
+        new QTreeWidgetItem(gui_CEDevices, {TProjectContainer::GetDeviceName(target.Caption),
+                                            TargetEdits::ProcessorName(target.ProcessorType),
+                                            target.UnsupportedPlatforms, target.VersionMin, target.VersionMax});
+    }
+    if (remembered >= 0 && remembered < gui_CEDevices->topLevelItemCount())
+        gui_CEDevices->topLevelItem(remembered)->setSelected(true);
+}
+
+void TCABCreatorForm::gui_CEDevicesChange()
+{
+    const int row = selectedRow(gui_CEDevices);
+    const bool editable = row >= 0 && !m_project.Win32Only;
+    bt_ced_edit->setEnabled(editable);
+    bt_ced_delete->setEnabled(editable && row > 0);
+    bt_ced_add->setEnabled(true);
+}
+
+bool TCABCreatorForm::confirm(const QString &text)
+{
+    return ConfirmEditorAction(this, text);
+}
+
+void TCABCreatorForm::refreshAfterEdit()
+{
+    RefreshFromProject();
+    m_project.Modified = true;
+}
+
+void TCABCreatorForm::bt_ced_addClick()
+{
+    TtargetPlatformOptions dialog(this);
+    dialog.tb_editor->setEnabled(true);
+    dialog.tb_editor->setEditText(QString());
+    dialog._buildMax->setCurrentIndex(0);
+    if (m_runDialog(dialog) != QDialog::Accepted)
+        return;
+    TargetEdits(m_project).AddTarget(targetFieldsOf(dialog));
+    refreshAfterEdit();
+}
+
+void TCABCreatorForm::bt_ced_editClick()
+{
+    const int row = selectedRow(gui_CEDevices);
+    if (row < 0 || m_project.Win32Only)
+        return;
+    const TargetFields current = TargetFields::of(m_project.CEDevices[row]);
+    TtargetPlatformOptions dialog(this);
+    dialog.tb_editor->setEnabled(row != 0);
+    dialog.tb_editor->setEditText(current.name);
+    dialog._ProcessorType->setText(current.processorType);
+    dialog._UnsupportedPlatforms->setText(current.unsupportedPlatforms);
+    dialog._VersionMin->setText(current.versionMin);
+    dialog._VersionMax->setText(current.versionMax);
+    dialog._buildMax->setCurrentIndex(current.buildMax);
+    if (m_runDialog(dialog) != QDialog::Accepted)
+        return;
+    TargetEdits(m_project).EditTarget(row, targetFieldsOf(dialog));
+    refreshAfterEdit();
+}
+
+void TCABCreatorForm::bt_ced_deleteClick()
+{
+    const int row = selectedRow(gui_CEDevices);
+    if (row <= 0 || m_project.Win32Only || !confirm(SureText))
+        return;
+    TargetEdits(m_project).DeleteTarget(row);
+    refreshAfterEdit();
+}
+
+void TCABCreatorForm::gui_StringsSelectItem()
+{
+    const bool selected = selectedRow(gui_Strings) >= 0;
+    bt_str_edit->setEnabled(selected);
+    bt_str_delete->setEnabled(selected);
+}
+
+std::optional<TStringPair> TCABCreatorForm::askCustomString(const TStringPair &shown)
+{
+    Teditor_strings dialog(this);
+    dialog.TntLabel1->setText(QStringLiteral("Key"));
+    dialog.TntLabel2->setText(QStringLiteral("Value"));
+    dialog.setWindowTitle(QStringLiteral("Custom Strings Editor"));
+    dialog.tb_key->setText(shown.Name);
+    dialog.tb_value->setText(shown.Value);
+    if (m_runDialog(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return TStringPair{ dialog.tb_key->text(), dialog.tb_value->text() };
+}
+
+void TCABCreatorForm::bt_str_addClick()
+{
+    const std::optional<TStringPair> added = askCustomString({});
+    if (!added)
+        return;
+    CustomStringEdits(m_project).Add(added->Name, added->Value);
+    refreshAfterEdit();
+}
+
+void TCABCreatorForm::bt_str_editClick()
+{
+    const int row = selectedRow(gui_Strings);
+    if (row < 0)
+        return;
+    const std::optional<TStringPair> edited = askCustomString(m_project.StringPairs[row]);
+    if (!edited)
+        return;
+    CustomStringEdits(m_project).Replace(row, edited->Name, edited->Value);
+    refreshAfterEdit();
+}
+
+void TCABCreatorForm::bt_str_deleteClick()
+{
+    const int row = selectedRow(gui_Strings);
+    if (row < 0 || !confirm(SureText))
+        return;
+    CustomStringEdits(m_project).Delete(row);
+    refreshAfterEdit();
+}
+
+void TCABCreatorForm::gui_installdirButtonClick()
+{
+    TPathBuilder dialog(this);
+    dialog.Path = gui_installdir->text();
+    dialog.Project = &m_project;
+    if (m_runDialog(dialog) == QDialog::Accepted)
+        gui_installdir->setText(dialog.Path);
+}
+
+} // namespace talmo

@@ -1,0 +1,570 @@
+#include "editors/cab/CABCreatorForm.h"
+
+#include "editors/dialogs/DropFilesDialog.h"
+#include "editors/common/EditorMessages.h"
+#include "editors/common/FileDropTarget.h"
+#include "editors/common/FileReference.h"
+#include "editors/common/FileReferenceBrowser.h"
+#include "editors/cab/PopupMenuItem.h"
+#include "editors/cab/PpcFileProperties.h"
+#include "editors/core/device/DeviceFileEntries.h"
+#include "helpers/core/PathHelpers.h"
+#include "helpers/ui/CheckBoxOpenDialogs.h"
+#include "helpers/ui/ListViewHelpers.h"
+#include "helpers/ui/SystemImageList.h"
+#include "helpers/ui/TntButtonEdit.h"
+#include "helpers/ui/UiServices.h"
+#include "model/ProjectContainer.h"
+#include "widgets/NextInspector.h"
+#include "widgets/NxButtonItem.h"
+#include "widgets/NxComboBox.h"
+#include "widgets/NxComboBoxItem.h"
+#include "widgets/NxHeaderPanel.h"
+#include "widgets/NxSplitter.h"
+#include "widgets/NxTextItem.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace talmo {
+
+namespace {
+
+constexpr int NodeRole = Qt::UserRole;
+constexpr int FileIndexRole = Qt::UserRole;
+constexpr int IconViewStyle = 0;
+const QString AllFilesFilter = QStringLiteral("All Files (*.*)|*.*");
+
+const DeviceFolderNode *nodeOf(const QTreeWidgetItem *item)
+{
+    return item ? static_cast<const DeviceFolderNode *>(item->data(0, NodeRole).value<const void *>()) : nullptr;
+}
+
+QIcon folderIcon()
+{
+    const SystemImageList &images = SystemImageList::instance();
+    QIcon icon;
+    icon.addPixmap(images.icon(GetFolderIconIndex(false)).pixmap(16), QIcon::Normal);
+    icon.addPixmap(images.icon(GetFolderIconIndex(true)).pixmap(16), QIcon::Selected);
+    return icon;
+}
+
+// A row of the files list, ordered the way the list compares its rows.
+class FileRow : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem &other) const override
+    {
+        return CompareFileRows(texts(*this), texts(other), treeWidget()->sortColumn(), true) < 0;
+    }
+
+private:
+    static QStringList texts(const QTreeWidgetItem &row)
+    {
+        QStringList cells;
+        for (int column = 0; column < row.columnCount(); ++column)
+            cells.append(row.text(column));
+        return cells;
+    }
+};
+
+} // namespace
+
+QWidget *TCABCreatorForm::createFilesTab()
+{
+    auto *tab = new QWidget;
+    cb_ppcfs_targets->setStyle(dsDropDownList);
+    tv_ppcfs_folders->setHeaderHidden(true);
+    tv_ppcfs_folders->setContextMenuPolicy(Qt::CustomContextMenu);
+    tv_ppcfs_folders->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lv_ppcfs_files->setObjectName(QStringLiteral("lv_ppcfs_files"));
+    lv_ppcfs_files->setRootIsDecorated(false);
+    lv_ppcfs_files->setHeaderLabels({"Filename", "Type", "Source", "Flags"});
+    lv_ppcfs_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lv_ppcfs_files->setContextMenuPolicy(Qt::CustomContextMenu);
+    lv_ppcfs_files->header()->setSectionsClickable(true);
+    lv_ppcfs_files->setColumnWidth(0, 129);
+    lv_ppcfs_files->setColumnWidth(2, 127);
+    lv_ppcfs_files->setColumnWidth(3, 127);
+    createFileInspector();
+
+    NxHeaderPanel1->setCaption(QStringLiteral("Folders"));
+    NxHeaderPanel1->setHeaderSize(20);
+    auto *folders = new QVBoxLayout(NxHeaderPanel1);
+    folders->addWidget(tv_ppcfs_folders);
+    NxHeaderPanel2->setCaption(QStringLiteral("Files"));
+    NxHeaderPanel2->setHeaderSize(20);
+    auto *files = new QVBoxLayout(NxHeaderPanel2);
+    files->addWidget(lv_ppcfs_files, 1);
+    files->addWidget(NextInspector1);
+    NxSplitter1->setOpaqueResize(true);
+    NxSplitter1->addWidget(NxHeaderPanel1);
+    NxSplitter1->addWidget(NxHeaderPanel2);
+    NxSplitter1->setStretchFactor(1, 1);
+    NxSplitter1->setSizes({245, 400});
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Files for Target"), tab));
+    top->addWidget(cb_ppcfs_targets, 1);
+    auto *column = new QVBoxLayout(tab);
+    column->addLayout(top);
+    column->addWidget(NxSplitter1, 1);
+    return tab;
+}
+
+void TCABCreatorForm::createFileInspector()
+{
+    NextInspector1->setFixedHeight(79);
+    NextInspector1->setOptions(TNextInspector::Options(TNextInspector::poGrid) | TNextInspector::poSplitterMoving
+                               | TNextInspector::poUniformSelect);
+    NextInspector1->setStyle(psOffice2007);
+    TNxPropertyItems *items = NextInspector1->items();
+    NxTextItem2 = items->addChild<TNxTextItem>(nullptr, QStringLiteral("No File is Selected"));
+    NxTextItem2->setReadOnly(true);
+    NxTextItem2->setExpanded(true);
+    NxTextItem2->setExpandLock(true);
+    NxTextItem1 = items->addChild<TNxTextItem>(NxTextItem2, QStringLiteral("Filename"));
+    NxButtonItem1 = items->addChild<TNxButtonItem>(NxTextItem2, QStringLiteral("Source"));
+    NxButtonItem1->setButtonCaption(QStringLiteral("..."));
+    NxComboBoxItem1 = items->addChild<TNxComboBoxItem>(NxTextItem2, QStringLiteral("Attributes"));
+    NxComboBoxItem1->setStyle(TNxComboBoxItem::cbDropDownList);
+    NxComboBoxItem1->setLines(CopyFlagNames());
+}
+
+void TCABCreatorForm::connectFilesTab()
+{
+    connect(cb_ppcfs_targets, &TNxComboBox::select, this, &TCABCreatorForm::BuildDeviceFolderTree);
+    connect(tv_ppcfs_folders, &QTreeWidget::itemSelectionChanged, this,
+            &TCABCreatorForm::tv_ppcfs_foldersSelectionChange);
+    connect(tv_ppcfs_folders, &QWidget::customContextMenuRequested, this, &TCABCreatorForm::showFoldersPopup);
+    // The rename rebuilds the tree, which must not happen inside the item's own change.
+    connect(tv_ppcfs_folders, &QTreeWidget::itemChanged, this, &TCABCreatorForm::folderLabelEdited,
+            Qt::QueuedConnection);
+    connect(lv_ppcfs_files, &QTreeWidget::itemSelectionChanged, this, &TCABCreatorForm::lv_ppcfs_filesSelectItem);
+    connect(lv_ppcfs_files, &QTreeWidget::itemDoubleClicked, this, &TCABCreatorForm::lv_ppcfs_filesDblClick);
+    connect(lv_ppcfs_files, &QWidget::customContextMenuRequested, this, &TCABCreatorForm::showFilesPopup);
+    connect(lv_ppcfs_files->header(), &QHeaderView::sectionClicked, this,
+            &TCABCreatorForm::lv_ppcfs_filesColumnClick);
+    connect(NextInspector1, &TNextInspector::change, this, &TCABCreatorForm::NextInspector1Change);
+    connect(NxButtonItem1, &TNxButtonItem::buttonClick, this, &TCABCreatorForm::NxButtonItem1ButtonClick);
+    new FileDropTarget(
+        lv_ppcfs_files, [this] { return canDropFiles(); }, [this](const QStringList &names) { AddFilesToTarget(names); });
+}
+
+TCEDevice *TCABCreatorForm::filesTarget() const
+{
+    const int target = selectedTargetIndex(cb_ppcfs_targets);
+    return target >= 0 ? &m_project.CEDevices[target] : nullptr;
+}
+
+void TCABCreatorForm::addTreeItems(QTreeWidgetItem *item, const DeviceFolderNode &node)
+{
+    static const QIcon icon = folderIcon();
+    // Names and paths a narrow column cuts short show whole in their tool tips.
+    item->setText(0, node.text);
+    item->setToolTip(0, node.text);
+    item->setIcon(0, icon);
+    item->setData(0, NodeRole, QVariant::fromValue(static_cast<const void *>(&node)));
+    if (!node.builtIn)
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    for (const auto &child : node.children)
+        addTreeItems(new QTreeWidgetItem(item), *child);
+}
+
+void TCABCreatorForm::BuildDeviceFolderTree()
+{
+    RefreshCopyFilesNames(m_project);
+    const TCEDevice *target = filesTarget();
+    const QString remembered = selectedFolderPath();
+    QSignalBlocker blocker(tv_ppcfs_folders);
+    tv_ppcfs_folders->clear();
+    m_folders = target ? DeviceFolderTree::Build(m_project, *target) : DeviceFolderTree();
+    auto *root = new QTreeWidgetItem(tv_ppcfs_folders);
+    addTreeItems(root, m_folders.root());
+    root->setExpanded(true);
+    root->setSelected(true);
+    tv_ppcfs_folders->setCurrentItem(root);
+    blocker.unblock();
+    if (remembered.isEmpty() || !selectFolder(remembered))
+        tv_ppcfs_foldersSelectionChange();
+}
+
+QString TCABCreatorForm::selectedFolderPath() const
+{
+    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
+    return node ? DeviceFolderTree::GetNodePath(*node) : QString();
+}
+
+bool TCABCreatorForm::selectFolder(const QString &path)
+{
+    const DeviceFolderNode *wanted = m_folders.FindPath(path);
+    if (!wanted)
+        return false;
+    for (QTreeWidgetItemIterator it(tv_ppcfs_folders); *it; ++it) {
+        if (nodeOf(*it) == wanted) {
+            {
+                // One fill of the list, whether or not the selection moves.
+                QSignalBlocker blocker(tv_ppcfs_folders);
+                tv_ppcfs_folders->setCurrentItem(*it);
+            }
+            tv_ppcfs_foldersSelectionChange();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TCABCreatorForm::showFileRow(QTreeWidgetItem *row, int index)
+{
+    const TPPCFS_File &file = filesTarget()->Files[index];
+    const QString source = file.SourceDir + file.SourceName;
+    const FileTypeLookup::FileType type =
+        m_fileTypes.LookupReference(m_project.GetFileName(), source, m_filesViewStyle == IconViewStyle);
+    row->setText(0, file.DestinationName);
+    row->setToolTip(0, file.DestinationName);
+    row->setIcon(0, SystemImageList::instance().icon(type.iconIndex));
+    row->setText(1, type.typeName);
+    row->setText(2, source);
+    row->setToolTip(2, source);
+    row->setText(3, CopyFlagName(file.Attributes));
+    row->setData(0, FileIndexRole, index);
+}
+
+void TCABCreatorForm::sortFiles()
+{
+    lv_ppcfs_files->sortItems(m_sortColumn, m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void TCABCreatorForm::tv_ppcfs_foldersSelectionChange()
+{
+    {
+        QSignalBlocker blocker(lv_ppcfs_files);
+        lv_ppcfs_files->clear();
+        TCEDevice *target = filesTarget();
+        if (target && tv_ppcfs_folders->currentItem()) {
+            const QList<int> shown = DeviceFileEntries(m_project, *target).FilesInFolder(selectedFolderPath());
+            QList<QTreeWidgetItem *> rows;
+            rows.reserve(shown.size());
+            for (int index : shown) {
+                auto *row = new FileRow;
+                showFileRow(row, index);
+                rows.append(row);
+            }
+            lv_ppcfs_files->addTopLevelItems(rows);
+            sortFiles();
+            if (QTreeWidgetItem *first = lv_ppcfs_files->topLevelItem(0))
+                first->setSelected(true);
+        }
+    }
+    lv_ppcfs_filesSelectItem();
+}
+
+void TCABCreatorForm::lv_ppcfs_filesColumnClick(int column)
+{
+    m_sortAscending = column == m_sortColumn ? !m_sortAscending : true;
+    m_sortColumn = column;
+    SetListViewSortArrow(lv_ppcfs_files->header(), m_sortColumn, !m_sortAscending);
+    sortFiles();
+}
+
+QList<QTreeWidgetItem *> TCABCreatorForm::selectedFileRows() const
+{
+    QList<QTreeWidgetItem *> rows = lv_ppcfs_files->selectedItems();
+    std::sort(rows.begin(), rows.end(), [this](QTreeWidgetItem *a, QTreeWidgetItem *b) {
+        return lv_ppcfs_files->indexOfTopLevelItem(a) < lv_ppcfs_files->indexOfTopLevelItem(b);
+    });
+    return rows;
+}
+
+QList<int> TCABCreatorForm::selectedFileIndexes() const
+{
+    QList<int> indexes;
+    for (const QTreeWidgetItem *row : selectedFileRows())
+        indexes.append(row->data(0, FileIndexRole).toInt());
+    return indexes;
+}
+
+void TCABCreatorForm::lv_ppcfs_filesSelectItem()
+{
+    const QList<int> selected = selectedFileIndexes();
+    const TCEDevice *target = filesTarget();
+    m_fillingInspector = true;
+    const QList<TNxPropertyItem *> children = {NxTextItem1, NxButtonItem1, NxComboBoxItem1};
+    for (TNxPropertyItem *child : children)
+        child->setVisible(selected.size() == 1);
+    if (selected.isEmpty() || !target) {
+        NxTextItem2->setCaption(QStringLiteral("No File is Selected"));
+    } else {
+        const TPPCFS_File &file = target->Files[selected.first()];
+        NxComboBoxItem1->setValue(CopyFlagName(file.Attributes));
+        NxComboBoxItem1->setVisible(true);
+        if (selected.size() == 1) {
+            NxTextItem2->setCaption(QStringLiteral("File Properties"));
+            NxButtonItem1->setValue(file.SourceDir + file.SourceName);
+            NxTextItem1->setValue(file.DestinationName);
+        } else {
+            NxTextItem2->setCaption(QStringLiteral("Multiple Files"));
+        }
+    }
+    m_fillingInspector = false;
+}
+
+void TCABCreatorForm::NextInspector1Change(TNxPropertyItem *item, const QString &value)
+{
+    TCEDevice *target = filesTarget();
+    const QList<QTreeWidgetItem *> rows = selectedFileRows();
+    if (m_fillingInspector || !target || rows.isEmpty())
+        return;
+    DeviceFileEntries entries(m_project, *target);
+    const int first = rows.first()->data(0, FileIndexRole).toInt();
+    if (item == NxComboBoxItem1) {
+        const int flag = int(CopyFlagNames().indexOf(value));
+        if (flag < 0)
+            return;
+        entries.SetCopyFlag(selectedFileIndexes(), flag);
+        for (QTreeWidgetItem *row : rows)
+            row->setText(3, value);
+    } else if (item == NxButtonItem1) {
+        entries.SetSource(first, value);
+        showFileRow(rows.first(), first);
+    } else if (item == NxTextItem1) {
+        entries.SetDestinationName(first, value);
+        rows.first()->setText(0, target->Files[first].DestinationName);
+        rows.first()->setToolTip(0, target->Files[first].DestinationName);
+    } else {
+        return;
+    }
+    sortFiles();
+}
+
+void TCABCreatorForm::NxButtonItem1ButtonClick()
+{
+    const std::optional<QString> chosen =
+        BrowseFileReference(this, m_project.GetFileName(), AllFilesFilter, NxButtonItem1->value());
+    if (!chosen)
+        return;
+    NxButtonItem1->setValue(*chosen);
+    NxTextItem1->setValue(FileNamePart(*chosen));
+}
+
+void TCABCreatorForm::lv_ppcfs_filesDblClick()
+{
+    TCEDevice *target = filesTarget();
+    const QList<QTreeWidgetItem *> rows = selectedFileRows();
+    if (!target || rows.size() != 1)
+        return;
+    const int index = rows.first()->data(0, FileIndexRole).toInt();
+    TPPCFS_File &file = target->Files[index];
+    TppcFileProperties dialog(this);
+    dialog.eb_ppcfs_source->setText(file.SourceDir + file.SourceName);
+    dialog.eb_ppcfs_dest->setText(file.DestinationName);
+    dialog.cb_ppcfs_flags->setCurrentIndex(file.Attributes);
+    dialog.Project = &m_project;
+    if (m_runDialog(dialog) != QDialog::Accepted)
+        return;
+    DeviceFileEntries entries(m_project, *target);
+    entries.SetCopyFlag({index}, dialog.cb_ppcfs_flags->currentIndex());
+    entries.SetDestinationName(index, dialog.eb_ppcfs_dest->text());
+    entries.SetSource(index, dialog.eb_ppcfs_source->text());
+    showFileRow(rows.first(), index);
+    lv_ppcfs_filesSelectItem();
+}
+
+bool TCABCreatorForm::canDropFiles() const
+{
+    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
+    return node && node->parent && filesTarget();
+}
+
+void TCABCreatorForm::showFolders(const QString &selectedPath)
+{
+    {
+        QSignalBlocker blocker(tv_ppcfs_folders);
+        tv_ppcfs_folders->clear();
+        addTreeItems(new QTreeWidgetItem(tv_ppcfs_folders), m_folders.root());
+        tv_ppcfs_folders->expandAll();
+    }
+    if (!selectFolder(selectedPath)) {
+        {
+            QSignalBlocker blocker(tv_ppcfs_folders);
+            tv_ppcfs_folders->setCurrentItem(tv_ppcfs_folders->topLevelItem(0));
+        }
+        tv_ppcfs_foldersSelectionChange();
+    }
+}
+
+void TCABCreatorForm::fillFoldersPopup(QMenu &menu)
+{
+    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
+    const bool userFolder = node && !node->builtIn;
+    addPopupMenuItem(menu, QStringLiteral("Add Folder"), node != nullptr, [this] { ppcfs_add_folderClick(); });
+    menu.addSeparator();
+    addPopupMenuItem(menu, QStringLiteral("Delete"), userFolder, [this] { ppcfs_delete_folderClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Rename"), userFolder,
+              [this] { tv_ppcfs_folders->editItem(tv_ppcfs_folders->currentItem()); });
+}
+
+void TCABCreatorForm::fillFilesPopup(QMenu &menu)
+{
+    const int selected = int(lv_ppcfs_files->selectedItems().size());
+    const bool adding = canDropFiles();
+    addPopupMenuItem(menu, QStringLiteral("Add Entry"), adding, [this] { ppcfs_add_fileClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Insert File(s)"), adding, [this] { ppcfs_insert_filesClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Import Folder(s)"), adding, [this] { ImportFolders1Click(); });
+    menu.addSeparator();
+    addPopupMenuItem(menu, QStringLiteral("Delete"), selected > 0, [this] { ppcfs_delete_fileClick(); });
+    menu.addSeparator();
+    addPopupMenuItem(menu, QStringLiteral("Properties"), selected == 1, [this] { lv_ppcfs_filesDblClick(); });
+}
+
+void TCABCreatorForm::showFoldersPopup(const QPoint &pos)
+{
+    if (QTreeWidgetItem *item = tv_ppcfs_folders->itemAt(pos))
+        tv_ppcfs_folders->setCurrentItem(item);
+    tv_ppcfs_foldersSelectionChange();
+    QMenu menu;
+    fillFoldersPopup(menu);
+    m_runMenu(menu, tv_ppcfs_folders->viewport()->mapToGlobal(pos));
+}
+
+void TCABCreatorForm::showFilesPopup(const QPoint &pos)
+{
+    QMenu menu;
+    fillFilesPopup(menu);
+    m_runMenu(menu, lv_ppcfs_files->viewport()->mapToGlobal(pos));
+}
+
+void TCABCreatorForm::ppcfs_add_folderClick()
+{
+    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
+    if (!node)
+        return;
+    const QString path = DeviceFolderTree::GetNodePath(*node) + DeviceFolderTree::NewFolderName(*node);
+    m_folders.AddFolderPath(path);
+    m_folders.Sort();
+    showFolders(path);
+    m_project.Modified = true;
+    tv_ppcfs_folders->editItem(tv_ppcfs_folders->currentItem());
+}
+
+void TCABCreatorForm::folderLabelEdited(QTreeWidgetItem *item)
+{
+    const DeviceFolderNode *node = nodeOf(item);
+    if (!node || item != tv_ppcfs_folders->currentItem() || item->text(0) == node->text)
+        return;
+    const QString newName = item->text(0);
+    if (!renameSelectedFolder(newName)) {
+        QSignalBlocker blocker(tv_ppcfs_folders);
+        item->setText(0, node->text);
+    }
+}
+
+bool TCABCreatorForm::renameSelectedFolder(const QString &newName)
+{
+    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
+    TCEDevice *target = filesTarget();
+    if (!node || node->builtIn || !target)
+        return false;
+    if (DeviceFolderTree::IsDuplicateName(*node, newName)) {
+        ShowEditorError(this, QStringLiteral("Duplicate name, please enter another one"));
+        return false;
+    }
+    DeviceFolderNode *renamed = m_folders.FindPath(DeviceFolderTree::GetNodePath(*node));
+    DeviceFileEntries(m_project, *target).RenameFolder(DeviceFolderTree::GetNodePath(*node), newName);
+    // Folders without files live only in the tree: it is edited, not rebuilt from the files.
+    m_folders.Rename(*renamed, newName);
+    showFolders(DeviceFolderTree::GetNodePath(*renamed));
+    return true;
+}
+
+void TCABCreatorForm::ppcfs_delete_folderClick()
+{
+    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
+    TCEDevice *target = filesTarget();
+    if (!node || node->builtIn || !target || !ConfirmEditorAction(this, QStringLiteral("Are you sure ? ")))
+        return;
+    DeviceFolderNode *deleted = m_folders.FindPath(DeviceFolderTree::GetNodePath(*node));
+    const QString parentPath = DeviceFolderTree::GetNodePath(*deleted->parent);
+    DeviceFileEntries(m_project, *target).DeleteFolder(DeviceFolderTree::GetNodePath(*node));
+    m_project.Modified = true;
+    m_folders.Remove(*deleted);
+    showFolders(parentPath);
+}
+
+void TCABCreatorForm::ppcfs_add_fileClick()
+{
+    if (!canDropFiles())
+        return;
+    DeviceFileEntries(m_project, *filesTarget()).AddFileEntry(selectedFolderPath(), QStringLiteral("ChangeMe"), true);
+    tv_ppcfs_foldersSelectionChange();
+}
+
+void TCABCreatorForm::ppcfs_insert_filesClick()
+{
+    if (!canDropFiles())
+        return;
+    TMakeRelativeOpenDialog dialog;
+    dialog.Checked = true;
+    dialog.AllowMultiSelect = true;
+    dialog.Filter = AllFilesFilter;
+    if (dialog.Execute(this)) {
+        DeviceFileEntries entries(m_project, *filesTarget());
+        for (const QString &file : dialog.Files)
+            entries.AddFileEntry(selectedFolderPath(), file, dialog.Checked);
+    }
+    tv_ppcfs_foldersSelectionChange();
+}
+
+void TCABCreatorForm::ppcfs_delete_fileClick()
+{
+    TCEDevice *target = filesTarget();
+    const QList<int> indexes = selectedFileIndexes();
+    if (!target || indexes.isEmpty() || !ConfirmEditorAction(this, QStringLiteral("Are you sure ?")))
+        return;
+    DeviceFileEntries(m_project, *target).DeleteFiles(indexes);
+    tv_ppcfs_foldersSelectionChange();
+}
+
+void TCABCreatorForm::ImportFolders1Click()
+{
+    if (!canDropFiles())
+        return;
+    const std::optional<QString> folder = UiServices::current().pickFolder(
+        this, QStringLiteral("Select folder to import into Windows Mobile Installation"), QString());
+    if (folder)
+        AddFilesToTarget({*folder});
+}
+
+void TCABCreatorForm::AddFilesToTarget(const QStringList &names)
+{
+    TCEDevice *target = filesTarget();
+    if (!target)
+        return;
+    DeviceFileEntries entries(m_project, *target);
+    const QString folderPath = selectedFolderPath();
+    TDropFilesDialog dialog(this);
+    dialog.cb_InstallFolder->setEditText(entries.DestinationFolder(folderPath).chopped(1));
+    dialog.cb_InstallFolder->setEnabled(false);
+    dialog.cb_Relative->setChecked(true);
+    const bool anyFolder = DeviceFileEntries::AnyIsFolder(names);
+    dialog.cb_Recurse->setChecked(anyFolder);
+    dialog.cb_Recurse->setEnabled(anyFolder);
+    if (m_runDialog(dialog) != QDialog::Accepted)
+        return;
+    entries.AddFilesToTarget(folderPath, names, dialog.cb_Relative->isChecked(), dialog.cb_Recurse->isChecked());
+    RefreshFromProject();
+    m_project.Modified = true;
+}
+
+} // namespace talmo

@@ -1,0 +1,477 @@
+#include "editors/desktop/Win32InstallationForm.h"
+
+#include "editors/registry/AddFileAssociation.h"
+#include "editors/common/EditorMessages.h"
+#include "editors/desktop/EntryListRows.h"
+#include "editors/core/regimport/RegImport.h"
+#include "helpers/ui/ListViewHelpers.h"
+#include "helpers/ui/ShellHelpers.h"
+#include "helpers/ui/UiServices.h"
+#include "model/Win32Plugin.h"
+#include "widgets/NextInspector.h"
+#include "widgets/NxComboBoxItem.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCursor>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace talmo {
+
+namespace {
+
+constexpr int NodeRole = Qt::UserRole;
+constexpr int EntryIndexRole = Qt::UserRole;
+constexpr int DefaultRowRole = Qt::UserRole + 1;
+constexpr int Placeholder = -1;
+const QString DefaultCaption = QStringLiteral("(default)");
+
+RegistryKeyNode *keyNodeOf(const QTreeWidgetItem *item)
+{
+    return item ? static_cast<RegistryKeyNode *>(item->data(0, NodeRole).value<void *>()) : nullptr;
+}
+
+int entryIndexOf(const QTreeWidgetItem *row)
+{
+    return row ? row->data(0, EntryIndexRole).toInt() : Placeholder;
+}
+
+bool isDefaultRow(const QTreeWidgetItem *row)
+{
+    return row && row->data(0, DefaultRowRole).toBool();
+}
+
+// A value row: "(default)" first, the others by the page's sort column.
+class RegistryRow : public QTreeWidgetItem
+{
+public:
+    RegistryRow(QTreeWidget *list, const TWin32InstallationForm &page)
+        : QTreeWidgetItem(list)
+        , m_page(page)
+    {
+    }
+
+    bool operator<(const QTreeWidgetItem &other) const override
+    {
+        if (isDefaultRow(this) != isDefaultRow(&other))
+            return isDefaultRow(this);
+        const int column = m_page.RegSortColumn;
+        int order = text(column).compare(other.text(column), Qt::CaseInsensitive);
+        if (order == 0)
+            order = text(0).compare(other.text(0), Qt::CaseInsensitive);
+        return m_page.RegSortAscending ? order < 0 : order > 0;
+    }
+
+private:
+    const TWin32InstallationForm &m_page;
+};
+
+} // namespace
+
+QWidget *TWin32InstallationForm::createRegistryTab()
+{
+    tv_registry->setObjectName(QStringLiteral("tv_registry"));
+    tv_registry->setHeaderHidden(true);
+    tv_registry->setContextMenuPolicy(Qt::CustomContextMenu);
+    tv_registry->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    for (int column = 0; column < 4; ++column)
+        lv_registry->setColumnWidth(column, 65);
+    lv_registry->header()->setSectionsClickable(true);
+
+    lv_registry->setContextMenuPolicy(Qt::ActionsContextMenu);
+    AddEnrty1 = new QAction(QStringLiteral("Add Enrty"), lv_registry);
+    auto *separator = new QAction(lv_registry);
+    separator->setSeparator(true);
+    auto *deleteEntries = new QAction(QStringLiteral("Delete"), lv_registry);
+    deleteEntries->setShortcut(Qt::Key_Delete);
+    deleteEntries->setShortcutContext(Qt::WidgetShortcut);
+    lv_registry->addActions({AddEnrty1, separator, deleteEntries});
+    connect(AddEnrty1, &QAction::triggered, this, &TWin32InstallationForm::AddRegistryEntryClick);
+    connect(deleteEntries, &QAction::triggered, this, &TWin32InstallationForm::DeleteRegistryEntriesClick);
+
+    JvPopupMenu6 = new QMenu(this);
+    CreteKey1 = JvPopupMenu6->addAction(QStringLiteral("Crete Key"), this, &TWin32InstallationForm::CreteKeyClick);
+    JvPopupMenu6->addSeparator();
+    DeleteKey1 = JvPopupMenu6->addAction(QStringLiteral("Delete"), this, &TWin32InstallationForm::DeleteKeyClick);
+    RenameKey1 = JvPopupMenu6->addAction(QStringLiteral("Rename"), this, &TWin32InstallationForm::RenameKeyClick);
+    auto *deleteKey = new QAction(tv_registry);
+    deleteKey->setShortcut(Qt::Key_Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    tv_registry->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, this, &TWin32InstallationForm::DeleteKeyClick);
+
+    pm_RegTools = new QMenu(this);
+    pm_RegTools->addAction(QStringLiteral("Import Registry File"), this, &TWin32InstallationForm::ImportRegistryFileClick);
+    pm_RegTools->addAction(QStringLiteral("Add File Association"), this, &TWin32InstallationForm::AddFileAssociationClick);
+
+    connect(tv_registry, &QTreeWidget::itemClicked, this, &TWin32InstallationForm::tv_registryClick);
+    connect(tv_registry, &QTreeWidget::currentItemChanged, this, [this] {
+        // Keys moved to with the keyboard list their values as a click does.
+        if (tv_registry->hasFocus())
+            tv_registryClick();
+    });
+    connect(tv_registry, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
+        const RegistryKeyNode *node = keyNodeOf(item);
+        if (node && item == tv_registry->currentItem() && item->text(0) != node->text)
+            renameSelectedKey(item->text(0));
+    });
+    connect(tv_registry, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
+        if (QTreeWidgetItem *item = tv_registry->itemAt(position)) {
+            tv_registry->setCurrentItem(item);
+            tv_registryClick();
+        }
+        const RegistryKeyNode *node = selectedKeyNode();
+        CreteKey1->setEnabled(node && node->parent);
+        DeleteKey1->setEnabled(node && RegistryKeyTree::IsKey(*node));
+        RenameKey1->setEnabled(node && RegistryKeyTree::IsKey(*node));
+        JvPopupMenu6->popup(tv_registry->viewport()->mapToGlobal(position));
+    });
+    connect(lv_registry, &QTreeWidget::itemSelectionChanged, this, [this, deleteEntries] {
+        deleteEntries->setEnabled(lv_registry->currentItem() != nullptr);
+        RegistryListSelect();
+    });
+    connect(lv_registry->header(), &QHeaderView::sectionClicked, this, &TWin32InstallationForm::registryHeaderClick);
+    connect(bt_add_registry, &QPushButton::clicked, this, &TWin32InstallationForm::AddRegistryEntryClick);
+    connect(bt_registry_tools, &QPushButton::clicked, this, [this] { pm_RegTools->popup(QCursor::pos()); });
+    return tabWithButtons(treeBesideList(tv_registry, lv_registry, 153, {QStringLiteral("HKEY_CURRENT_CONFIG")}), {bt_add_registry, bt_registry_tools});
+}
+
+// ---- the key tree ------------------------------------------------------------------
+
+RegistryKeyNode *TWin32InstallationForm::selectedKeyNode() const
+{
+    return keyNodeOf(tv_registry->currentItem());
+}
+
+void TWin32InstallationForm::addKeyItems(QTreeWidgetItem *item, const RegistryKeyNode &node)
+{
+    item->setText(0, node.text);
+    item->setToolTip(0, node.text);
+    item->setData(0, NodeRole, QVariant::fromValue(static_cast<void *>(const_cast<RegistryKeyNode *>(&node))));
+    item->setIcon(0, node.parent ? GetFolderIcon(false) : GetShellFileInfo(QStringLiteral("/"), false, false).icon);
+    if (RegistryKeyTree::IsKey(node))
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    for (const auto &child : node.children)
+        addKeyItems(new QTreeWidgetItem(item), *child);
+}
+
+void TWin32InstallationForm::BuildRegistryTree()
+{
+    const RegistryKeyNode *selected = selectedKeyNode();
+    const QString path = selected ? RegistryKeyTree::KeyPath(*selected) : QString();
+    m_keys = RegistryKeyTree::Build(*m_plugin);
+    showKeyTree(path, true);
+}
+
+void TWin32InstallationForm::showKeyTree(const QString &selectedKeyPath, bool refreshValues)
+{
+    const QSignalBlocker blocker(tv_registry);
+    tv_registry->clear();
+    auto *root = new QTreeWidgetItem(tv_registry);
+    addKeyItems(root, m_keys.root());
+    root->setExpanded(true);
+    QTreeWidgetItem *current = root;
+    if (const RegistryKeyNode *wanted = m_keys.FindKeyPath(selectedKeyPath)) {
+        for (QTreeWidgetItemIterator it(tv_registry); *it; ++it) {
+            if (keyNodeOf(*it) == wanted)
+                current = *it;
+        }
+    }
+    for (QTreeWidgetItem *parent = current->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    tv_registry->setCurrentItem(current);
+    if (refreshValues)
+        tv_registryClick();
+}
+
+bool TWin32InstallationForm::selectKey(const QString &keyPath)
+{
+    if (!m_keys.FindKeyPath(keyPath))
+        return false;
+    showKeyTree(keyPath, true);
+    return true;
+}
+
+bool TWin32InstallationForm::CanAddRegistryValue() const
+{
+    const RegistryKeyNode *node = selectedKeyNode();
+    return node && RegistryKeyTree::IsKey(*node);
+}
+
+void TWin32InstallationForm::completeKeyNodes()
+{
+    const RegistryKeyNode *selected = selectedKeyNode();
+    const QString path = selected ? RegistryKeyTree::KeyPath(*selected) : QString();
+    m_keys.AddRegistryKeyNodes(*m_plugin);
+    m_keys.Sort();
+    showKeyTree(path, false);
+}
+
+// ---- the value list --------------------------------------------------------------
+
+void TWin32InstallationForm::refreshRegistryRow(QTreeWidgetItem *row)
+{
+    const int index = entryIndexOf(row);
+    if (index == Placeholder)
+        return;
+    const TWin32RegistryEntry &entry = m_plugin->RegistryEntries[index];
+    row->setText(0, isDefaultRow(row) ? DefaultCaption : entry.ValueName);
+    row->setText(1, entry.ValueType);
+    row->setText(2, entry.ValueData);
+    row->setText(3, registryFlagWords(entry));
+}
+
+void TWin32InstallationForm::tv_registryClick()
+{
+    m_rows.Clear();
+    const RegistryKeyNode *node = selectedKeyNode();
+    {
+        const QSignalBlocker blocker(lv_registry);
+        lv_registry->clear();
+        if (node && RegistryKeyTree::IsKey(*node)) {
+            auto *defaultRow = new RegistryRow(lv_registry, *this);
+            defaultRow->setData(0, DefaultRowRole, true);
+            defaultRow->setData(0, EntryIndexRole, Placeholder);
+            for (int column = 0; column < 4; ++column)
+                defaultRow->setText(column, QStringList{DefaultCaption, "String", "(no data)", ""}[column]);
+            const Win32RegistryEdits::KeyValues values =
+                Win32RegistryEdits(*m_plugin).ValuesOfKey(RegistryKeyTree::KeyPath(*node));
+            for (int index : values.named) {
+                auto *row = new RegistryRow(lv_registry, *this);
+                row->setData(0, EntryIndexRole, index);
+                refreshRegistryRow(row);
+            }
+            if (values.defaultIndex >= 0) {
+                defaultRow->setData(0, EntryIndexRole, values.defaultIndex);
+                refreshRegistryRow(defaultRow);
+            }
+            sortRegistryList();
+            lv_registry->setCurrentItem(defaultRow);
+            defaultRow->setSelected(true);
+        }
+    }
+    bt_add_registry->setEnabled(CanAddRegistryValue());
+    AddEnrty1->setEnabled(CanAddRegistryValue());
+    RegistryListSelect();
+}
+
+void TWin32InstallationForm::sortRegistryList()
+{
+    lv_registry->sortItems(RegSortColumn, Qt::AscendingOrder);
+}
+
+void TWin32InstallationForm::registryHeaderClick(int column)
+{
+    RegSortAscending = column == RegSortColumn ? !RegSortAscending : true;
+    RegSortColumn = column;
+    SetListViewSortArrow(lv_registry->header(), RegSortColumn, !RegSortAscending);
+    sortRegistryList();
+}
+
+void TWin32InstallationForm::RegistryListSelect()
+{
+    m_rows.Clear();
+    QTreeWidgetItem *focused = lv_registry->currentItem();
+    if (!focused || m_plugin->RegistryEntries.IsEmpty()) {
+        m_rows.AddCategory(QStringLiteral("No Registry Entry is Selected"));
+        m_rows.Attach([this](TNxPropertyItem *item, const QString &value) { RegistryRowChanged(item, value); }, {});
+        return;
+    }
+    const QList<QTreeWidgetItem *> selected = lv_registry->selectedItems();
+    const bool defaultSelected = std::any_of(selected.begin(), selected.end(), isDefaultRow);
+    TWin32RegistryEntry placeholder;
+    placeholder.ValueType = QStringLiteral("String");
+    const int index = entryIndexOf(focused);
+    const TWin32RegistryEntry &entry = index == Placeholder ? placeholder : m_plugin->RegistryEntries[index];
+    m_rows.AddRows<TWin32RegistryEntry>(registryEntryRows(), entry, [&](const EntryRow<TWin32RegistryEntry> &row) {
+        if (row.tag == 0 || row.tag == 1)
+            return !defaultSelected;
+        if (row.tag == 3)
+            return selected.size() <= 1 && !defaultSelected;
+        return true;
+    });
+    TNxPropertyItems *items = m_rows.inspector()->items();
+    if (auto *root = qobject_cast<TNxComboBoxItem *>(items->findByTag(0)))
+        root->setLines(registryHives());
+    if (auto *type = qobject_cast<TNxComboBoxItem *>(items->findByTag(2)))
+        type->setLines(registryValueTypes());
+    m_rows.Attach([this](TNxPropertyItem *item, const QString &value) { RegistryRowChanged(item, value); },
+                  [this](TNxPropertyItem *) { writeHelp(); });
+}
+
+void TWin32InstallationForm::RegistryRowChanged(TNxPropertyItem *item, const QString &value)
+{
+    const EntryRow<TWin32RegistryEntry> *row = item ? rowOfTag(registryEntryRows(), item->tag()) : nullptr;
+    const RegistryKeyNode *node = selectedKeyNode();
+    if (!lv_registry->currentItem() || !row || !node)
+        return;
+    const QList<QTreeWidgetItem *> selected = lv_registry->selectedItems();
+    const Win32RegistryEdits edits(*m_plugin);
+    for (const QTreeWidgetItem *listRow : selected) {
+        const QString problem = edits.TypedValueProblem(entryIndexOf(listRow), *row, value);
+        if (!problem.isEmpty()) {
+            ShowEditorError(this, problem);
+            // The row shows the kept value again; the model never saw the typed one.
+            const QSignalBlocker quiet(m_rows.inspector());
+            item->setValue(row->valueOf(edits.EntryOrDefault(entryIndexOf(lv_registry->currentItem()))));
+            return;
+        }
+    }
+    const bool move = row->tag == 0 || row->tag == 1;
+    const auto [root, subKey] = RegistryKeyTree::NodeKey(*node);
+    const QSignalBlocker blocker(lv_registry);
+    for (QTreeWidgetItem *listRow : selected) {
+        if (entryIndexOf(listRow) == Placeholder)
+            listRow->setData(0, EntryIndexRole, Win32RegistryEdits(*m_plugin).AddValue(root, subKey, QString()));
+        row->store(m_plugin->RegistryEntries[entryIndexOf(listRow)], value);
+        refreshRegistryRow(listRow);
+    }
+    if (move) {
+        const int rememberedRow = lv_registry->indexOfTopLevelItem(lv_registry->currentItem());
+        completeKeyNodes();
+        for (QTreeWidgetItem *listRow : selected)
+            delete listRow;
+        // The values left behind are edited next: the row now at the moved row's place.
+        QTreeWidgetItem *next = lv_registry->topLevelItem(std::min(rememberedRow, lv_registry->topLevelItemCount() - 1));
+        lv_registry->setCurrentItem(next);
+        if (next)
+            next->setSelected(true);
+        // The rows are rebuilt once this change has returned to the inspector.
+        QTimer::singleShot(0, this, &TWin32InstallationForm::RegistryListSelect);
+    }
+    markModified();
+}
+
+// ---- commands ----------------------------------------------------------------------
+
+void TWin32InstallationForm::AddRegistryEntryClick()
+{
+    const RegistryKeyNode *node = selectedKeyNode();
+    if (!node || !RegistryKeyTree::IsKey(*node))
+        return;
+    const auto [root, subKey] = RegistryKeyTree::NodeKey(*node);
+    const int index = Win32RegistryEdits(*m_plugin).AddValue(root, subKey, QStringLiteral("RegEntry"));
+    auto *row = new RegistryRow(lv_registry, *this);
+    row->setData(0, EntryIndexRole, index);
+    refreshRegistryRow(row);
+    lv_registry->clearSelection();
+    lv_registry->setCurrentItem(row);
+    row->setSelected(true);
+    markModified();
+}
+
+void TWin32InstallationForm::DeleteRegistryEntriesClick()
+{
+    if (!lv_registry->currentItem() || !confirm(QStringLiteral("Are you sure ?")))
+        return;
+    QList<int> indexes;
+    for (const QTreeWidgetItem *row : lv_registry->selectedItems()) {
+        if (entryIndexOf(row) != Placeholder)
+            indexes.append(entryIndexOf(row));
+    }
+    Win32RegistryEdits(*m_plugin).DeleteValues(indexes);
+    tv_registryClick();
+    markModified();
+}
+
+void TWin32InstallationForm::CreteKeyClick()
+{
+    RegistryKeyNode *node = selectedKeyNode();
+    if (!node || !node->parent)
+        return;
+    RegistryKeyNode &created = m_keys.AddChild(*node, QStringLiteral("New Key"));
+    m_keys.Sort();
+    showKeyTree(RegistryKeyTree::KeyPath(created), true);
+    tv_registry->editItem(tv_registry->currentItem());
+}
+
+void TWin32InstallationForm::RenameKeyClick()
+{
+    const RegistryKeyNode *node = selectedKeyNode();
+    if (node && RegistryKeyTree::IsKey(*node))
+        tv_registry->editItem(tv_registry->currentItem());
+}
+
+bool TWin32InstallationForm::renameSelectedKey(const QString &newName)
+{
+    RegistryKeyNode *node = selectedKeyNode();
+    if (!node || !RegistryKeyTree::IsKey(*node))
+        return false;
+    // An empty name or one with a backslash would move the values to another key: the old name stays.
+    if (newName.isEmpty() || newName.contains(QLatin1Char('\\'))) {
+        const QSignalBlocker blocker(tv_registry);
+        tv_registry->currentItem()->setText(0, node->text);
+        return false;
+    }
+    Win32RegistryEdits(*m_plugin).RenameKey(RegistryKeyTree::KeyPath(*node), newName);
+    node->text = newName;
+    m_keys.Sort();
+    showKeyTree(RegistryKeyTree::KeyPath(*node), true);
+    markModified();
+    return true;
+}
+
+void TWin32InstallationForm::DeleteKeyClick()
+{
+    RegistryKeyNode *node = selectedKeyNode();
+    if (!node || !RegistryKeyTree::IsKey(*node))
+        return;
+    if (confirm(QStringLiteral("Are you sure ?"))) {
+        const QString parentPath = RegistryKeyTree::KeyPath(*node->parent);
+        Win32RegistryEdits(*m_plugin).DeleteKey(RegistryKeyTree::KeyPath(*node));
+        m_keys.Remove(*node);
+        showKeyTree(parentPath, false);
+        markModified();
+    }
+    tv_registryClick();
+}
+
+void TWin32InstallationForm::ImportRegistryFileClick()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Import Regsitry Entries");
+    request.filter = QStringLiteral("Registry Files (*.reg;*.rgu)|*.reg;*.rgu|All Files (*.*)|*.*");
+    const QStringList files = UiServices::current().openFiles(this, request);
+    if (!files.isEmpty())
+        ImportRegistryFile(files.first());
+}
+
+void TWin32InstallationForm::ImportRegistryFile(const QString &fileName)
+{
+    // The entries go to this page's module, whichever page was shown last.
+    Win32RegistryEdits edits(*m_plugin);
+    ImportRegFile(fileName, [&edits](const RegImportEvent &event) {
+        edits.AddImported(event);
+        return true;
+    });
+    completeKeyNodes();
+    tv_registryClick();
+    markModified();
+}
+
+void TWin32InstallationForm::AddFileAssociationClick()
+{
+    TaddFileAssociation dialog(this);
+    dialog.tb_Extension->clear();
+    dialog.tb_description->clear();
+    dialog.cb_target->clearEditText();
+    dialog.DeviceMode = false;
+    dialog.Project = &m_project;
+    dialog.Plugin = m_plugin;
+    if (m_runDialog(dialog) != QDialog::Accepted)
+        return;
+    Win32RegistryEdits(*m_plugin).AddFileAssociation(dialog.tb_Extension->text(), dialog.tb_description->text(),
+                                                      dialog.cb_target->currentText());
+    completeKeyNodes();
+    tv_registryClick();
+    markModified();
+}
+
+} // namespace talmo

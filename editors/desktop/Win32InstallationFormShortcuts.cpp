@@ -1,0 +1,137 @@
+#include "editors/desktop/Win32InstallationForm.h"
+
+#include "editors/desktop/EntryListRows.h"
+#include "model/ProjectContainer.h"
+#include "widgets/NxComboBoxItem.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace talmo {
+
+namespace {
+
+QStringList iconRowTexts(const TWIn32IconEntry &entry)
+{
+    return {entry.Name, entry.FileName, iconFlagWords(entry)};
+}
+
+} // namespace
+
+QWidget *TWin32InstallationForm::createShortcutsTab()
+{
+    const int widths[] = {131, 130, 130};
+    for (int column = 0; column < 3; ++column)
+        lv_icons->setColumnWidth(column, widths[column]);
+    lv_icons->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *addIcon = new QAction(QStringLiteral("Add Icon"), lv_icons);
+    auto *separator = new QAction(lv_icons);
+    separator->setSeparator(true);
+    auto *deleteIcon = new QAction(QStringLiteral("Delete"), lv_icons);
+    deleteIcon->setShortcut(Qt::Key_Delete);
+    deleteIcon->setShortcutContext(Qt::WidgetShortcut);
+    lv_icons->addActions({addIcon, separator, deleteIcon});
+    connect(addIcon, &QAction::triggered, this, &TWin32InstallationForm::AddIconClick);
+    connect(deleteIcon, &QAction::triggered, this, &TWin32InstallationForm::DeleteIconClick);
+
+    pm_AutoIcons = new QMenu(this);
+    pm_AutoIcons->addAction(QStringLiteral("Uninstall Application"), this,
+                            &TWin32InstallationForm::UninstallApplicationClick);
+    pm_AutoIcons->addAction(QStringLiteral("Program On The Web"), this, &TWin32InstallationForm::ProgramOnTheWebClick);
+
+    connect(lv_icons, &QTreeWidget::itemSelectionChanged, this, [this, deleteIcon] {
+        deleteIcon->setEnabled(focusedListRow(lv_icons) >= 0);
+        IconListSelect();
+    });
+    connect(bt_add_icon, &QPushButton::clicked, this, &TWin32InstallationForm::AddIconClick);
+    connect(bt_auto_icons, &QPushButton::clicked, this, [this] { pm_AutoIcons->popup(QCursor::pos()); });
+    return tabWithButtons(lv_icons, {bt_add_icon, bt_auto_icons});
+}
+
+void TWin32InstallationForm::FillIconList()
+{
+    const QSignalBlocker blocker(lv_icons);
+    lv_icons->clear();
+    for (int i = 0; i < m_plugin->IconEntries.Count(); ++i)
+        setListRow(lv_icons, i, iconRowTexts(m_plugin->IconEntries[i]));
+}
+
+void TWin32InstallationForm::refreshIconRow(int index)
+{
+    setListRow(lv_icons, index, iconRowTexts(m_plugin->IconEntries[index]));
+}
+
+void TWin32InstallationForm::IconListSelect()
+{
+    m_rows.Clear();
+    const int index = focusedListRow(lv_icons);
+    if (index >= 0 && index < m_plugin->IconEntries.Count())
+        m_rows.AddRows<TWIn32IconEntry>(iconEntryRows(), m_plugin->IconEntries[index]);
+    else
+        m_rows.AddCategory(QStringLiteral("No Shortcut is Selected"));
+    m_rows.Attach([this](TNxPropertyItem *item, const QString &value) { IconRowChanged(item, value); },
+                  [this](TNxPropertyItem *item) { IconRowSelected(item); });
+}
+
+void TWin32InstallationForm::IconRowSelected(TNxPropertyItem *item)
+{
+    auto *combo = qobject_cast<TNxComboBoxItem *>(item);
+    if (combo && (item->tag() == 0 || item->tag() == 3))
+        combo->setLines(Win32FileEdits(*m_plugin).FolderChoices());
+    else if (combo && (item->tag() == 1 || item->tag() == 4))
+        combo->setLines(Win32FileEdits(*m_plugin).InstallPaths());
+    writeHelp();
+}
+
+void TWin32InstallationForm::IconRowChanged(TNxPropertyItem *item, const QString &value)
+{
+    const int index = focusedListRow(lv_icons);
+    const EntryRow<TWIn32IconEntry> *row = item ? rowOfTag(iconEntryRows(), item->tag()) : nullptr;
+    if (index < 0 || index >= m_plugin->IconEntries.Count() || !row)
+        return;
+    row->store(m_plugin->IconEntries[index], value);
+    refreshIconRow(index);
+    markModified();
+}
+
+void TWin32InstallationForm::appendIcon(const QString &name, const QString &fileName)
+{
+    TWIn32IconEntry &entry = m_plugin->IconEntries.AddNew();
+    entry.Name = name;
+    entry.FileName = fileName;
+    appendListRow(lv_icons, iconRowTexts(entry));
+    markModified();
+}
+
+void TWin32InstallationForm::AddIconClick()
+{
+    appendIcon(QStringLiteral("{group}\\"), QString());
+}
+
+void TWin32InstallationForm::UninstallApplicationClick()
+{
+    appendIcon(QStringLiteral("{group}\\{cm:UninstallProgram,") + m_project.Win32AppName + QLatin1Char('}'),
+               QStringLiteral("{uninstallexe}"));
+}
+
+void TWin32InstallationForm::ProgramOnTheWebClick()
+{
+    appendIcon(QStringLiteral("{group}\\{cm:ProgramOnTheWeb,") + m_project.Win32AppName + QLatin1Char('}'),
+               m_project.GetPublisherWebSite());
+}
+
+void TWin32InstallationForm::DeleteIconClick()
+{
+    const int index = focusedListRow(lv_icons);
+    if (index < 0 || index >= m_plugin->IconEntries.Count() || !confirm(QStringLiteral("Are you sure ?")))
+        return;
+    m_plugin->IconEntries.Delete(index);
+    delete lv_icons->takeTopLevelItem(index);
+    IconListSelect();
+    markModified();
+}
+
+} // namespace talmo

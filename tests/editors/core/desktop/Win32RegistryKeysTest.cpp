@@ -1,0 +1,163 @@
+#include "editors/core/regimport/RegImport.h"
+#include "editors/core/desktop/Win32RegistryKeys.h"
+#include "model/Win32Plugin.h"
+#include "tests/support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace talmo;
+
+namespace {
+
+void describe(const RegistryKeyNode &node, int depth, QStringList &lines)
+{
+    lines.append(QString(depth * 2, QLatin1Char(' ')) + '[' + node.text + ']');
+    for (const auto &child : node.children)
+        describe(*child, depth + 1, lines);
+}
+
+QStringList describe(const RegistryKeyTree &tree)
+{
+    QStringList lines;
+    describe(tree.root(), 0, lines);
+    return lines;
+}
+
+TWin32RegistryEntry &addValue(TWin32Plugin &plugin, const QString &root, const QString &subKey, const QString &name)
+{
+    TWin32RegistryEntry &entry = plugin.RegistryEntries.AddNew();
+    entry.Root = root;
+    entry.SubKey = subKey;
+    entry.ValueName = name;
+    return entry;
+}
+
+// Every entry as root|subkey|name|type|data.
+QStringList entries(const TWin32Plugin &plugin)
+{
+    QStringList lines;
+    for (int i = 0; i < plugin.RegistryEntries.Count(); ++i) {
+        const TWin32RegistryEntry &e = plugin.RegistryEntries[i];
+        lines.append(QStringList{e.Root, e.SubKey, e.ValueName, e.ValueType, e.ValueData}.join('|'));
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(Win32RegistryKeysTest, TreeHoldsEveryKeyAndForeignHivesUnderTheRoot)
+{
+    TWin32Plugin plugin;
+    addValue(plugin, "HKEY_CURRENT_USER", "Software\\Demo\\Sub", "a");
+    addValue(plugin, "HKEY_CURRENT_USER", "software\\demo", "b");
+    addValue(plugin, "HKEY_DYN_DATA", "Perf", "c");
+    addValue(plugin, "HKEY_USERS", "", "d");
+    const RegistryKeyTree tree = RegistryKeyTree::Build(plugin);
+    const QStringList expected = {
+        "[Registry]",
+        "  [HKEY_CLASSES_ROOT]",
+        "  [HKEY_CURRENT_CONFIG]",
+        "  [HKEY_CURRENT_USER]",
+        "    [Software]",
+        "      [Demo]",
+        "        [Sub]",
+        "    [software]",
+        "      [demo]",
+        "  [HKEY_DYN_DATA]",
+        "    [Perf]",
+        "  [HKEY_LOCAL_MACHINE]",
+        "  [HKEY_USERS]",
+        "    []",
+    };
+    EXPECT_EQ(describe(tree), expected);
+    const RegistryKeyNode *perf = tree.FindKeyPath("HKEY_DYN_DATA\\Perf\\");
+    ASSERT_NE(perf, nullptr);
+    EXPECT_TRUE(RegistryKeyTree::IsKey(*perf));
+    EXPECT_TRUE(RegistryKeyTree::IsHive(*perf->parent));
+    EXPECT_EQ(RegistryKeyTree::NodeKey(*perf), std::make_pair(QString("HKEY_DYN_DATA"), QString("Perf")));
+    const RegistryKeyNode *empty = tree.FindKeyPath("HKEY_USERS\\\\");
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(Win32RegistryEdits(plugin).ValuesOfKey(RegistryKeyTree::KeyPath(*empty)).named, QList<int>({3}));
+    EXPECT_EQ(RegistryKeyTree::NodeKey(tree.root()), std::make_pair(QString(), QString()));
+    EXPECT_EQ(RegistryKeyTree::KeyPath(*tree.FindKeyPath("HKEY_CURRENT_USER\\Software\\Demo\\")),
+              "HKEY_CURRENT_USER\\Software\\Demo\\");
+}
+
+TEST(Win32RegistryKeysTest, ValuesOfAKeyRenameAndDelete)
+{
+    TWin32Plugin plugin;
+    addValue(plugin, "HKEY_CURRENT_USER", "Software\\Demo", "a");
+    addValue(plugin, "HKEY_CURRENT_USER", "Software\\Demo", "");
+    addValue(plugin, "HKEY_CURRENT_USER", "Software\\Demo\\Sub", "b");
+    addValue(plugin, "HKEY_CURRENT_USER", "Software\\Demonstration", "c");
+    addValue(plugin, "HKEY_LOCAL_MACHINE", "Software\\Demo", "d");
+    Win32RegistryEdits edits(plugin);
+    const auto values = edits.ValuesOfKey("HKEY_CURRENT_USER\\Software\\Demo\\");
+    EXPECT_EQ(values.defaultIndex, 1);
+    EXPECT_EQ(values.named, QList<int>({0}));
+
+    edits.RenameKey("HKEY_CURRENT_USER\\Software\\Demo\\", "Demo2");
+    EXPECT_EQ(entries(plugin), QStringList({"HKEY_CURRENT_USER|Software\\Demo2|a||",
+                                            "HKEY_CURRENT_USER|Software\\Demo2|||",
+                                            "HKEY_CURRENT_USER|Software\\Demo2\\Sub|b||",
+                                            "HKEY_CURRENT_USER|Software\\Demonstration|c||",
+                                            "HKEY_LOCAL_MACHINE|Software\\Demo|d||"}));
+    edits.DeleteKey("HKEY_CURRENT_USER\\Software\\");
+    EXPECT_EQ(entries(plugin), QStringList({"HKEY_LOCAL_MACHINE|Software\\Demo|d||"}));
+    edits.AddValue("HKEY_USERS", "X", "RegEntry");
+    edits.DeleteValues({1, 0, 1, 7});
+    EXPECT_TRUE(entries(plugin).isEmpty());
+}
+
+TEST(Win32RegistryKeysTest, ImportGivesEveryTypeInTheInstallersText)
+{
+    const char *const file =
+        "Windows Registry Editor Version 5.00\r\n"
+        "[HKEY_CLASSES_ROOT\\CLSID\\{0A1B}\\InprocServer32]\r\n"
+        "@=\"C:\\\\lib\\\\x.dll\"\r\n"
+        "\"{name}\"=\"{value}\"\r\n"
+        "\"e\"=hex(2):25,00,41,00,25,00,00,00\r\n"
+        "\"m\"=hex(7):6f,00,6e,00,65,00,00,00,7b,00,74,00,00,00,00,00\r\n"
+        "\"b\"=hex:0a,ff\r\n"
+        "\"d\"=dword:ffffffff\r\n"
+        "\"gone\"=-\r\n"
+        "\"empty\"=\"\"\r\n"
+        "[-HKEY_CURRENT_USER\\Old]\r\n"
+        "[HKEY_DYN_DATA\\Perf]\r\n"
+        "@=dword:00000000\r\n"
+        "\"never\"=\"read\r\n";
+    TWin32Plugin plugin;
+    Win32RegistryEdits edits(plugin);
+    ImportRegBytes(file, [&](const RegImportEvent &event) {
+        edits.AddImported(event);
+        return true;
+    });
+    const QStringList expected = {
+        "HKEY_CLASSES_ROOT|CLSID\\{{0A1B}\\InprocServer32||String|C:\\lib\\x.dll",
+        "HKEY_CLASSES_ROOT|CLSID\\{{0A1B}\\InprocServer32|{{name}|String|{{value}",
+        "HKEY_CLASSES_ROOT|CLSID\\{{0A1B}\\InprocServer32|e|Expandsz|%A%",
+        "HKEY_CLASSES_ROOT|CLSID\\{{0A1B}\\InprocServer32|m|MultiSZ|one{break}{{t",
+        "HKEY_CLASSES_ROOT|CLSID\\{{0A1B}\\InprocServer32|b|Binary|0A,FF",
+        "HKEY_CLASSES_ROOT|CLSID\\{{0A1B}\\InprocServer32|d|DWord|-1",
+        "HKEY_CLASSES_ROOT|CLSID\\{{0A1B}\\InprocServer32|empty|String|",
+        "HKEY_DYN_DATA|Perf||DWord|0",
+    };
+    EXPECT_EQ(entries(plugin), expected);
+}
+
+TEST(Win32RegistryKeysTest, FileAssociationStoresWhatTheRegistryReceives)
+{
+    TWin32Plugin plugin;
+    Win32RegistryEdits(plugin).AddFileAssociation("txt", "Text Document", "{app}\\edit.exe");
+    const QStringList expected = {
+        "HKEY_CLASSES_ROOT|.txt||String|txtfile",
+        "HKEY_CLASSES_ROOT|txtfile||String|Text Document",
+        "HKEY_CLASSES_ROOT|txtfile\\DefaultIcon||String|{app}\\edit.exe,0",
+        "HKEY_CLASSES_ROOT|txtfile\\Shell\\Open\\Command||String|\"{app}\\edit.exe\" \"%1\"",
+    };
+    EXPECT_EQ(entries(plugin), expected);
+    TWin32Plugin dotted;
+    Win32RegistryEdits(dotted).AddFileAssociation(".log", "", "x.exe");
+    EXPECT_EQ(dotted.RegistryEntries[0].SubKey, ".log");
+    EXPECT_EQ(dotted.RegistryEntries[1].SubKey, "logfile");
+}
