@@ -2,11 +2,8 @@
 #include "designer/pages/EventCodeTab.h"
 #include "designer/pages/FormDesigner.h"
 #include "designer/script/ScriptEditor.h"
-#include "engine/scriptcode/FullScriptSource.h"
-#include "engine/setup/SetupBuild.h"
 #include "helpers/ui/FakeUiServices.h"
 #include "pagehost/FakeProjectWindowHost.h"
-#include "scriptknowledge/ScriptKnowledgeBase.h"
 #include "tests/engine/builder/BuilderTestProject.h"
 #include "tests/support/QtPrinters.h"
 
@@ -20,29 +17,19 @@ namespace {
 
 // A page "Options" with a button, built by the builder with the program's
 // whole script and our compiler library.
-class CodeEditorMistakeBuild : public BuilderFixture
+class CodeEditorMistakeBuild : public FullScriptBuilderFixture
 {
 protected:
     void SetUp() override
     {
-        BuilderFixture::SetUp();
-        questions.answers = { true }; // create the output folder
-        static const ScriptKnowledgeBase knowledge;
-        source = std::make_unique<FullScriptSource>(knowledge, nullptr);
-        builder.SetSetupBuildStep(nullptr);
-        builder.DefaultSetupBuild().SetScriptSource(source.get());
-        fixture.project.Languages.AddNew().LanguageID = QStringLiteral("English");
-        TCustomForm &page = fixture.project.CustomForms.AddNew(false);
-        page.Name = QStringLiteral("Options");
-        page.Data = QStringList{ QStringLiteral("object TPanel"), QStringLiteral("  object Button1: TButton"),
-                                 QStringLiteral("    Caption = 'Go'"), QStringLiteral("  end"), QStringLiteral("end") };
+        FullScriptBuilderFixture::SetUp();
+        AddOptionsPageWithButton(fixture.project);
         builder.WindowShown();
     }
 
     FakeUiServices ui;
     ScopedCurrentUiServices useUi{ ui };
     FakeProjectWindowHost host;
-    std::unique_ptr<FullScriptSource> source;
 };
 
 TEST_F(CodeEditorMistakeBuild, TheLogNamesThePageTheEventAndTheLineTyped)

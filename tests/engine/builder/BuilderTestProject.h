@@ -5,9 +5,12 @@
 
 #include "engine/builder/BuildController.h"
 #include "engine/builder/BuildQuestions.h"
+#include "engine/scriptcode/FullScriptSource.h"
+#include "engine/setup/SetupBuild.h"
 #include "engine/setup/SetupBuildStep.h"
 #include "model/ProjectContainer.h"
 #include "platform/ProgramFolder.h"
+#include "scriptknowledge/ScriptKnowledgeBase.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -175,5 +178,34 @@ protected:
     BuildController builder;
     int closeRequests = 0;
 };
+
+// The builder compiling the program's whole script with our compiler library,
+// for a project in English; the output folder is made when the build asks.
+class FullScriptBuilderFixture : public BuilderFixture
+{
+protected:
+    void SetUp() override
+    {
+        BuilderFixture::SetUp();
+        questions.answers = { true }; // create the output folder
+        static const ScriptKnowledgeBase knowledge;
+        source = std::make_unique<FullScriptSource>(knowledge, nullptr);
+        builder.SetSetupBuildStep(nullptr);
+        builder.DefaultSetupBuild().SetScriptSource(source.get());
+        fixture.project.Languages.AddNew().LanguageID = QStringLiteral("English");
+    }
+
+    std::unique_ptr<FullScriptSource> source;
+};
+
+// A designed page "Options" holding one button, "Button1".
+inline TCustomForm &AddOptionsPageWithButton(TProjectContainer &project)
+{
+    TCustomForm &page = project.CustomForms.AddNew(false);
+    page.Name = QStringLiteral("Options");
+    page.Data = QStringList{ QStringLiteral("object TPanel"), QStringLiteral("  object Button1: TButton"),
+                             QStringLiteral("    Caption = 'Go'"), QStringLiteral("  end"), QStringLiteral("end") };
+    return page;
+}
 
 } // namespace talmo::testing

@@ -1,7 +1,4 @@
 #include "engine/builder/BuildController.h"
-#include "engine/scriptcode/FullScriptSource.h"
-#include "engine/setup/SetupBuild.h"
-#include "scriptknowledge/ScriptKnowledgeBase.h"
 #include "tests/engine/builder/BuilderTestProject.h"
 #include "tests/iscmplr/CodeMistakes.h"
 #include "tests/support/QtPrinters.h"
@@ -15,27 +12,18 @@ namespace {
 
 // The whole script of the program compiled by our compiler library, with a
 // designed page "Options" whose button has a click event.
-class PageCodeBuild : public BuilderFixture
+class PageCodeBuild : public FullScriptBuilderFixture
 {
 protected:
     void SetUp() override
     {
-        BuilderFixture::SetUp();
-        questions.answers = { true }; // create the output folder
-        static const ScriptKnowledgeBase knowledge;
-        source = std::make_unique<FullScriptSource>(knowledge, nullptr);
-        builder.SetSetupBuildStep(nullptr);
-        builder.DefaultSetupBuild().SetScriptSource(source.get());
-        fixture.project.Languages.AddNew().LanguageID = QStringLiteral("English");
+        FullScriptBuilderFixture::SetUp();
         builder.WindowShown();
     }
 
     TFormCodeExecutionUnit &addClickEvent(const QString &procedureName, const QStringList &code)
     {
-        TCustomForm &page = fixture.project.CustomForms.AddNew(false);
-        page.Name = QStringLiteral("Options");
-        page.Data = QStringList{ QStringLiteral("object TPanel"), QStringLiteral("  object Button1: TButton"),
-                                 QStringLiteral("    Caption = 'Go'"), QStringLiteral("  end"), QStringLiteral("end") };
+        TCustomForm &page = AddOptionsPageWithButton(fixture.project);
         TFormCodeExecutionUnit &click = page.ExecUnits.AddNew();
         click.Object = QStringLiteral("Button1");
         click.Event = QStringLiteral("OnClick");
@@ -59,8 +47,6 @@ protected:
         ADD_FAILURE() << "no error line \"" << text.toStdString() << "\" in\n" << log.join(u'\n').toStdString();
         return QString();
     }
-
-    std::unique_ptr<FullScriptSource> source;
 };
 
 class PageCodeMistake : public PageCodeBuild, public ::testing::WithParamInterface<CodeMistake>
