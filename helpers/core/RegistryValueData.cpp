@@ -30,17 +30,17 @@ bool RegistryValueData::isDword(const QString &data)
     const QString text = data.trimmed();
     if (text.startsWith(QLatin1Char('{')))
         return true;
-    static const QRegularExpression number(QStringLiteral("^([+-]?)(?:(\\d+)|(?:\\$|0[xX]|[xX])([0-9A-Fa-f]+))$"));
+    // Hex takes at most eight digits, as the setup compiler reads it.
+    static const QRegularExpression number(QStringLiteral("^([+-]?)(?:(\\d+)|(?:\\$|0[xX]|[xX])[0-9A-Fa-f]{1,8})$"));
     const QRegularExpressionMatch m = number.match(text);
     if (!m.hasMatch())
         return false;
+    if (m.capturedLength(2) == 0)
+        return true;
     bool ok = false;
-    if (m.capturedLength(2) > 0) {
-        const qlonglong value = m.captured(2).toLongLong(&ok);
-        const qlonglong limit = m.captured(1) == QLatin1String("-") ? 2147483648LL : 2147483647LL;
-        return ok && value <= limit;
-    }
-    return m.captured(3).toULongLong(&ok, 16) <= 0xFFFFFFFFULL && ok;
+    const qlonglong value = m.captured(2).toLongLong(&ok);
+    const qlonglong limit = m.captured(1) == QLatin1String("-") ? 2147483648LL : 2147483647LL;
+    return ok && value <= limit;
 }
 
 QString RegistryValueData::scriptForm(const QString &valueType, const QString &data)

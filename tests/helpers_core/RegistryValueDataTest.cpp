@@ -31,7 +31,7 @@ TEST(RegistryValueData, DwordDataIsA32BitNumberOrStartsWithAConstant)
         { "0", true }, { "-1", true }, { "+7", true }, { " 42 ", true },
         { "2147483647", true }, { "2147483648", false },
         { "-2147483648", true }, { "-2147483649", false },
-        { "$FFFFFFFF", true }, { "$100000000", false }, { "0x1f", true }, { "x1F", true },
+        { "$FFFFFFFF", true }, { "$100000000", false }, { "$0FFFFFFFF", false }, { "0x1f", true }, { "x1F", true },
         { "{code:GetValue}", true }, { "{reg:HKCU\\X,Y|0}", true },
         { "", false }, { "1.5", false }, { "12a", false }, { "$", false }, { "one", false }, { "1 {app}", false },
     };
