@@ -5,7 +5,9 @@
 #include "editors/common/PagePanels.h"
 #include "editors/dialogs/PathBuilder.h"
 #include "editors/cab/TargetPlatformOptions.h"
+#include "editors/core/device/CabGeneralOptions.h"
 #include "editors/core/device/CustomStringEdits.h"
+#include "editors/core/device/DeviceRegistrySections.h"
 #include "editors/core/device/TargetEdits.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
@@ -73,12 +75,6 @@ void setRow(QTreeWidgetItem *item, const QStringList &texts)
 {
     for (int i = 0; i < texts.size(); ++i)
         item->setText(i, texts.at(i));
-}
-
-QString targetCaption(const TCEDevice &target, int index)
-{
-    // The first target is the default one by position, whatever its caption says.
-    return index == 0 ? QStringLiteral("CEDevice [ Default ]") : target.Caption;
 }
 
 TargetFields targetFieldsOf(const TtargetPlatformOptions &dialog)
@@ -200,8 +196,8 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
 
     readSettings();
     RefreshFromProject();
-    if (m_project.SetupCaption.isEmpty())
-        gui_SetupCaption->setText(m_project.GetAppName());
+    if (const std::optional<QString> name = UnnamedCabModuleName(m_project))
+        gui_SetupCaption->setText(*name);
 }
 
 TCABCreatorForm::~TCABCreatorForm()
@@ -278,43 +274,37 @@ QWidget *TCABCreatorForm::createShortcutsTab()
     return tab;
 }
 
+QList<QPair<TNxEdit *, CabGeneralOption>> TCABCreatorForm::generalOptionEdits() const
+{
+    return {{gui_SetupCaption, CabGeneralOption::ModuleName},
+            {gui_AppName, CabGeneralOption::AppName},
+            {gui_BuildAppDescription, CabGeneralOption::Description},
+            {gui_cab_filename_output, CabGeneralOption::CabOutputFilename},
+            {gui_installdir, CabGeneralOption::InstallDir}};
+}
+
 void TCABCreatorForm::connectGeneralOptions()
 {
-    for (TNxEdit *edit : {gui_SetupCaption, gui_AppName, gui_BuildAppDescription, gui_cab_filename_output,
-                          static_cast<TNxEdit *>(gui_installdir)}) {
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { storeGeneralOption(edit); });
+    for (const auto &[edit, option] : generalOptionEdits()) {
+        connect(edit, &QLineEdit::textChanged, this, [this, option = option](const QString &text) {
+            storeGeneralOption(option, text);
+        });
     }
 }
 
-void TCABCreatorForm::storeGeneralOption(TNxEdit *edit)
+void TCABCreatorForm::storeGeneralOption(CabGeneralOption option, const QString &text)
 {
     if (m_filling)
         return;
-    const QString text = edit->text();
-    if (edit == gui_AppName || edit == gui_SetupCaption) {
-        if (edit == gui_AppName)
-            m_project.SetAppName(text);
-        else
-            m_project.SetSetupCaption(text);
+    if (StoreCabGeneralOption(m_project, option, text))
         m_host.refreshModuleNodeCaption();
-    } else if (edit == gui_BuildAppDescription) {
-        m_project.SetDescription(text);
-    } else if (edit == gui_installdir) {
-        m_project.SetInstallDir(text);
-    } else {
-        m_project.CABOutputFilename = text;
-        m_project.Modified = true;
-    }
 }
 
 void TCABCreatorForm::RefreshFromProject()
 {
     m_filling = true;
-    gui_AppName->setText(m_project.GetAppName());
-    gui_cab_filename_output->setText(m_project.CABOutputFilename);
-    gui_installdir->setText(m_project.GetInstallDir());
-    gui_BuildAppDescription->setText(m_project.GetDescription());
-    gui_SetupCaption->setText(m_project.SetupCaption);
+    for (const auto &[edit, option] : generalOptionEdits())
+        edit->setText(CabGeneralOptionText(m_project, option));
     // Dangling names go first, so the shortcuts tab never looks for a missing section.
     TargetEdits(m_project).DropDanglingSectionNames();
     fillTargetCombo(cb_ppcfs_targets);
@@ -324,10 +314,7 @@ void TCABCreatorForm::RefreshFromProject()
     refreshStrings();
     refreshTargets();
     refreshRegistryTree();
-    QStringList sectionCaptions;
-    for (const TRegistrySection &section : m_project.RegistrySections)
-        sectionCaptions.append(section.Caption);
-    m_host.setRegistrySectionNodes(sectionCaptions);
+    m_host.setRegistrySectionNodes(DeviceRegistrySections(m_project).Captions());
     gui_CEDevicesChange();
     m_filling = false;
 }
@@ -337,7 +324,7 @@ void TCABCreatorForm::fillTargetCombo(TNxComboBox *combo)
     const QString remembered = combo->text();
     QStringList captions;
     for (int i = 0; i < m_project.CEDevices.Count(); ++i)
-        captions.append(targetCaption(m_project.CEDevices[i], i));
+        captions.append(TargetEdits::ChoiceCaption(m_project.CEDevices[i], i));
     combo->setItems(captions);
     const int kept = int(captions.indexOf(remembered));
     combo->setItemIndex(kept >= 0 ? kept : (captions.isEmpty() ? -1 : 0));
@@ -379,11 +366,9 @@ void TCABCreatorForm::refreshTargets()
     const int remembered = selectedRow(gui_CEDevices);
     QSignalBlocker blocker(gui_CEDevices);
     gui_CEDevices->clear();
-    for (const TCEDevice &target : m_project.CEDevices) {
-        new QTreeWidgetItem(gui_CEDevices, {TProjectContainer::GetDeviceName(target.Caption),
-                                            TargetEdits::ProcessorName(target.ProcessorType),
-                                            target.UnsupportedPlatforms, target.VersionMin, target.VersionMax});
-    }
+    const TargetEdits targets(m_project);
+    for (int i = 0; i < m_project.CEDevices.Count(); ++i)
+        new QTreeWidgetItem(gui_CEDevices, targets.RowTexts(i));
     if (remembered >= 0 && remembered < gui_CEDevices->topLevelItemCount())
         gui_CEDevices->topLevelItem(remembered)->setSelected(true);
 }
@@ -391,9 +376,9 @@ void TCABCreatorForm::refreshTargets()
 void TCABCreatorForm::gui_CEDevicesChange()
 {
     const int row = selectedRow(gui_CEDevices);
-    const bool editable = row >= 0 && !m_project.Win32Only;
-    bt_ced_edit->setEnabled(editable);
-    bt_ced_delete->setEnabled(editable && row > 0);
+    const TargetEdits targets(m_project);
+    bt_ced_edit->setEnabled(targets.CanEdit(row));
+    bt_ced_delete->setEnabled(targets.CanDelete(row));
     bt_ced_add->setEnabled(true);
 }
 
@@ -423,7 +408,7 @@ void TCABCreatorForm::bt_ced_addClick()
 void TCABCreatorForm::bt_ced_editClick()
 {
     const int row = selectedRow(gui_CEDevices);
-    if (row < 0 || m_project.Win32Only)
+    if (!TargetEdits(m_project).CanEdit(row))
         return;
     const TargetFields current = TargetFields::of(m_project.CEDevices[row]);
     TtargetPlatformOptions dialog(this);
@@ -443,7 +428,7 @@ void TCABCreatorForm::bt_ced_editClick()
 void TCABCreatorForm::bt_ced_deleteClick()
 {
     const int row = selectedRow(gui_CEDevices);
-    if (row <= 0 || m_project.Win32Only || !confirm(SureText))
+    if (!TargetEdits(m_project).CanDelete(row) || !confirm(SureText))
         return;
     TargetEdits(m_project).DeleteTarget(row);
     refreshAfterEdit();

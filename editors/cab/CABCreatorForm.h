@@ -2,7 +2,10 @@
 
 #include "editors/common/DialogRunner.h"
 #include "editors/common/FileTypeLookup.h"
+#include "editors/core/device/CabGeneralOptions.h"
+#include "editors/core/device/DeviceFolderEdits.h"
 #include "editors/core/device/DeviceFolderTree.h"
+#include "editors/core/device/FileListOrder.h"
 #include "model/StringPair.h"
 #include "pagehost/HostedPage.h"
 #include "widgets/PopupMenuRunner.h"
@@ -93,8 +96,8 @@ public:
     void fillFoldersPopup(QMenu &menu);
     void fillFilesPopup(QMenu &menu);
     void lv_ppcfs_filesColumnClick(int column);
-    int sortColumn() const { return m_sortColumn; }
-    bool sortAscending() const { return m_sortAscending; }
+    int sortColumn() const { return m_fileOrder.column(); }
+    bool sortAscending() const { return m_fileOrder.ascending(); }
     void lv_ppcfs_filesSelectItem();
     void NextInspector1Change(TNxPropertyItem *item, const QString &value);
     void NxButtonItem1ButtonClick();
@@ -188,8 +191,10 @@ private:
     void storeSetupDll();
     void updateShortcutActions();
     void readShortcutDialog(const Teditor_ShortcutEntry &dialog, TShortcutEntry &entry) const;
+    QList<QPair<TNxEdit *, CabGeneralOption>> generalOptionEdits() const;
     void connectGeneralOptions();
-    void storeGeneralOption(TNxEdit *edit);
+    void storeGeneralOption(CabGeneralOption option, const QString &text);
+    DeviceFolderEdits folderEdits();
     void fillTargetCombo(TNxComboBox *combo);
     void refreshStrings();
     void refreshTargets();
@@ -206,8 +211,7 @@ private:
     PopupMenuRunner m_runMenu = execPopupMenu();
     DeviceFolderTree m_folders;
     FileTypeLookup m_fileTypes;
-    int m_sortColumn = 0;
-    bool m_sortAscending = true;
+    FileListOrder m_fileOrder;
     // The list's view style as the settings keep it; the list shows details.
     int m_filesViewStyle = 3;
     bool m_fillingInspector = false;

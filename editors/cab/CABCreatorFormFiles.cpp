@@ -8,6 +8,8 @@
 #include "editors/cab/PopupMenuItem.h"
 #include "editors/cab/PpcFileProperties.h"
 #include "editors/core/device/DeviceFileEntries.h"
+#include "editors/core/device/DeviceFolderEdits.h"
+#include "editors/core/device/ListActions.h"
 #include "helpers/core/PathHelpers.h"
 #include "helpers/ui/CheckBoxOpenDialogs.h"
 #include "helpers/ui/ListViewHelpers.h"
@@ -227,8 +229,9 @@ bool TCABCreatorForm::selectFolder(const QString &path)
 
 void TCABCreatorForm::showFileRow(QTreeWidgetItem *row, int index)
 {
-    const TPPCFS_File &file = filesTarget()->Files[index];
-    const QString source = file.SourceDir + file.SourceName;
+    TCEDevice &target = *filesTarget();
+    const TPPCFS_File &file = target.Files[index];
+    const QString source = DeviceFileEntries(m_project, target).SourcePath(index);
     const FileTypeLookup::FileType type =
         m_fileTypes.LookupReference(m_project.GetFileName(), source, m_filesViewStyle == IconViewStyle);
     row->setText(0, file.DestinationName);
@@ -243,7 +246,8 @@ void TCABCreatorForm::showFileRow(QTreeWidgetItem *row, int index)
 
 void TCABCreatorForm::sortFiles()
 {
-    lv_ppcfs_files->sortItems(m_sortColumn, m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    lv_ppcfs_files->sortItems(m_fileOrder.column(),
+                              m_fileOrder.ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void TCABCreatorForm::tv_ppcfs_foldersSelectionChange()
@@ -272,9 +276,8 @@ void TCABCreatorForm::tv_ppcfs_foldersSelectionChange()
 
 void TCABCreatorForm::lv_ppcfs_filesColumnClick(int column)
 {
-    m_sortAscending = column == m_sortColumn ? !m_sortAscending : true;
-    m_sortColumn = column;
-    SetListViewSortArrow(lv_ppcfs_files->header(), m_sortColumn, !m_sortAscending);
+    m_fileOrder.ClickColumn(column);
+    SetListViewSortArrow(lv_ppcfs_files->header(), m_fileOrder.column(), !m_fileOrder.ascending());
     sortFiles();
 }
 
@@ -297,25 +300,19 @@ QList<int> TCABCreatorForm::selectedFileIndexes() const
 
 void TCABCreatorForm::lv_ppcfs_filesSelectItem()
 {
-    const QList<int> selected = selectedFileIndexes();
-    const TCEDevice *target = filesTarget();
+    TCEDevice *target = filesTarget();
+    const DeviceFileEntries::Inspection shown =
+        target ? DeviceFileEntries(m_project, *target).Inspect(selectedFileIndexes()) : DeviceFileEntries::Inspection();
     m_fillingInspector = true;
-    const QList<TNxPropertyItem *> children = {NxTextItem1, NxButtonItem1, NxComboBoxItem1};
-    for (TNxPropertyItem *child : children)
-        child->setVisible(selected.size() == 1);
-    if (selected.isEmpty() || !target) {
-        NxTextItem2->setCaption(QStringLiteral("No File is Selected"));
-    } else {
-        const TPPCFS_File &file = target->Files[selected.first()];
-        NxComboBoxItem1->setValue(CopyFlagName(file.Attributes));
-        NxComboBoxItem1->setVisible(true);
-        if (selected.size() == 1) {
-            NxTextItem2->setCaption(QStringLiteral("File Properties"));
-            NxButtonItem1->setValue(file.SourceDir + file.SourceName);
-            NxTextItem1->setValue(file.DestinationName);
-        } else {
-            NxTextItem2->setCaption(QStringLiteral("Multiple Files"));
-        }
+    NxTextItem2->setCaption(target ? shown.caption : QStringLiteral("No File is Selected"));
+    for (TNxPropertyItem *child : {static_cast<TNxPropertyItem *>(NxTextItem1), static_cast<TNxPropertyItem *>(NxButtonItem1)})
+        child->setVisible(shown.single);
+    NxComboBoxItem1->setVisible(shown.showsFlag);
+    if (shown.showsFlag)
+        NxComboBoxItem1->setValue(shown.flag);
+    if (shown.single) {
+        NxButtonItem1->setValue(shown.source);
+        NxTextItem1->setValue(shown.name);
     }
     m_fillingInspector = false;
 }
@@ -329,10 +326,8 @@ void TCABCreatorForm::NextInspector1Change(TNxPropertyItem *item, const QString 
     DeviceFileEntries entries(m_project, *target);
     const int first = rows.first()->data(0, FileIndexRole).toInt();
     if (item == NxComboBoxItem1) {
-        const int flag = int(CopyFlagNames().indexOf(value));
-        if (flag < 0)
+        if (!entries.SetCopyFlagNamed(selectedFileIndexes(), value))
             return;
-        entries.SetCopyFlag(selectedFileIndexes(), flag);
         for (QTreeWidgetItem *row : rows)
             row->setText(3, value);
     } else if (item == NxButtonItem1) {
@@ -365,26 +360,24 @@ void TCABCreatorForm::lv_ppcfs_filesDblClick()
     if (!target || rows.size() != 1)
         return;
     const int index = rows.first()->data(0, FileIndexRole).toInt();
-    TPPCFS_File &file = target->Files[index];
+    DeviceFileEntries entries(m_project, *target);
+    const TPPCFS_File &file = target->Files[index];
     TppcFileProperties dialog(this);
-    dialog.eb_ppcfs_source->setText(file.SourceDir + file.SourceName);
+    dialog.eb_ppcfs_source->setText(entries.SourcePath(index));
     dialog.eb_ppcfs_dest->setText(file.DestinationName);
     dialog.cb_ppcfs_flags->setCurrentIndex(file.Attributes);
     dialog.Project = &m_project;
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
-    DeviceFileEntries entries(m_project, *target);
-    entries.SetCopyFlag({index}, dialog.cb_ppcfs_flags->currentIndex());
-    entries.SetDestinationName(index, dialog.eb_ppcfs_dest->text());
-    entries.SetSource(index, dialog.eb_ppcfs_source->text());
+    entries.SetProperties(index, dialog.eb_ppcfs_source->text(), dialog.eb_ppcfs_dest->text(),
+                          dialog.cb_ppcfs_flags->currentIndex());
     showFileRow(rows.first(), index);
     lv_ppcfs_filesSelectItem();
 }
 
 bool TCABCreatorForm::canDropFiles() const
 {
-    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
-    return node && node->parent && filesTarget();
+    return DeviceFolderEdits::TakesFiles(nodeOf(tv_ppcfs_folders->currentItem())) && filesTarget();
 }
 
 void TCABCreatorForm::showFolders(const QString &selectedPath)
@@ -407,8 +400,9 @@ void TCABCreatorForm::showFolders(const QString &selectedPath)
 void TCABCreatorForm::fillFoldersPopup(QMenu &menu)
 {
     const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
-    const bool userFolder = node && !node->builtIn;
-    addPopupMenuItem(menu, QStringLiteral("Add Folder"), node != nullptr, [this] { ppcfs_add_folderClick(); });
+    const bool userFolder = DeviceFolderEdits::CanChange(node);
+    addPopupMenuItem(menu, QStringLiteral("Add Folder"), DeviceFolderEdits::CanAddFolder(node),
+                     [this] { ppcfs_add_folderClick(); });
     menu.addSeparator();
     addPopupMenuItem(menu, QStringLiteral("Delete"), userFolder, [this] { ppcfs_delete_folderClick(); });
     addPopupMenuItem(menu, QStringLiteral("Rename"), userFolder,
@@ -417,15 +411,14 @@ void TCABCreatorForm::fillFoldersPopup(QMenu &menu)
 
 void TCABCreatorForm::fillFilesPopup(QMenu &menu)
 {
-    const int selected = int(lv_ppcfs_files->selectedItems().size());
-    const bool adding = canDropFiles();
-    addPopupMenuItem(menu, QStringLiteral("Add Entry"), adding, [this] { ppcfs_add_fileClick(); });
-    addPopupMenuItem(menu, QStringLiteral("Insert File(s)"), adding, [this] { ppcfs_insert_filesClick(); });
-    addPopupMenuItem(menu, QStringLiteral("Import Folder(s)"), adding, [this] { ImportFolders1Click(); });
+    const ListActions actions = ListActions::For(canDropFiles(), int(lv_ppcfs_files->selectedItems().size()));
+    addPopupMenuItem(menu, QStringLiteral("Add Entry"), actions.add, [this] { ppcfs_add_fileClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Insert File(s)"), actions.add, [this] { ppcfs_insert_filesClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Import Folder(s)"), actions.add, [this] { ImportFolders1Click(); });
     menu.addSeparator();
-    addPopupMenuItem(menu, QStringLiteral("Delete"), selected > 0, [this] { ppcfs_delete_fileClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Delete"), actions.remove, [this] { ppcfs_delete_fileClick(); });
     menu.addSeparator();
-    addPopupMenuItem(menu, QStringLiteral("Properties"), selected == 1, [this] { lv_ppcfs_filesDblClick(); });
+    addPopupMenuItem(menu, QStringLiteral("Properties"), actions.edit, [this] { lv_ppcfs_filesDblClick(); });
 }
 
 void TCABCreatorForm::showFoldersPopup(const QPoint &pos)
@@ -445,16 +438,16 @@ void TCABCreatorForm::showFilesPopup(const QPoint &pos)
     m_runMenu(menu, lv_ppcfs_files->viewport()->mapToGlobal(pos));
 }
 
+DeviceFolderEdits TCABCreatorForm::folderEdits()
+{
+    return DeviceFolderEdits(m_project, filesTarget(), m_folders);
+}
+
 void TCABCreatorForm::ppcfs_add_folderClick()
 {
-    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
-    if (!node)
+    if (!DeviceFolderEdits::CanAddFolder(nodeOf(tv_ppcfs_folders->currentItem())))
         return;
-    const QString path = DeviceFolderTree::GetNodePath(*node) + DeviceFolderTree::NewFolderName(*node);
-    m_folders.AddFolderPath(path);
-    m_folders.Sort();
-    showFolders(path);
-    m_project.Modified = true;
+    showFolders(folderEdits().AddFolder(selectedFolderPath()));
     tv_ppcfs_folders->editItem(tv_ppcfs_folders->currentItem());
 }
 
@@ -472,34 +465,21 @@ void TCABCreatorForm::folderLabelEdited(QTreeWidgetItem *item)
 
 bool TCABCreatorForm::renameSelectedFolder(const QString &newName)
 {
-    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
-    TCEDevice *target = filesTarget();
-    if (!node || node->builtIn || !target)
-        return false;
-    if (DeviceFolderTree::IsDuplicateName(*node, newName)) {
-        ShowEditorError(this, QStringLiteral("Duplicate name, please enter another one"));
-        return false;
-    }
-    DeviceFolderNode *renamed = m_folders.FindPath(DeviceFolderTree::GetNodePath(*node));
-    DeviceFileEntries(m_project, *target).RenameFolder(DeviceFolderTree::GetNodePath(*node), newName);
-    // Folders without files live only in the tree: it is edited, not rebuilt from the files.
-    m_folders.Rename(*renamed, newName);
-    showFolders(DeviceFolderTree::GetNodePath(*renamed));
-    return true;
+    const DeviceFolderEdits::Rename renamed = folderEdits().RenameFolder(selectedFolderPath(), newName);
+    if (!renamed.error.isEmpty())
+        ShowEditorError(this, renamed.error);
+    if (renamed.renamed)
+        showFolders(renamed.path);
+    return renamed.renamed;
 }
 
 void TCABCreatorForm::ppcfs_delete_folderClick()
 {
-    const DeviceFolderNode *node = nodeOf(tv_ppcfs_folders->currentItem());
-    TCEDevice *target = filesTarget();
-    if (!node || node->builtIn || !target || !ConfirmEditorAction(this, QStringLiteral("Are you sure ? ")))
+    if (!DeviceFolderEdits::CanChange(nodeOf(tv_ppcfs_folders->currentItem())) || !filesTarget()
+        || !ConfirmEditorAction(this, QStringLiteral("Are you sure ? ")))
         return;
-    DeviceFolderNode *deleted = m_folders.FindPath(DeviceFolderTree::GetNodePath(*node));
-    const QString parentPath = DeviceFolderTree::GetNodePath(*deleted->parent);
-    DeviceFileEntries(m_project, *target).DeleteFolder(DeviceFolderTree::GetNodePath(*node));
-    m_project.Modified = true;
-    m_folders.Remove(*deleted);
-    showFolders(parentPath);
+    if (const std::optional<QString> parentPath = folderEdits().DeleteFolder(selectedFolderPath()))
+        showFolders(*parentPath);
 }
 
 void TCABCreatorForm::ppcfs_add_fileClick()

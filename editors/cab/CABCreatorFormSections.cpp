@@ -3,11 +3,12 @@
 #include "editors/common/EditorMessages.h"
 #include "editors/dialogs/EditorShortcutEntry.h"
 #include "editors/cab/PopupMenuItem.h"
+#include "editors/core/device/DeviceRegistrySections.h"
+#include "editors/core/device/ListActions.h"
 #include "editors/core/device/TargetEdits.h"
 #include "editors/core/device/TargetShortcuts.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
-#include "model/PathMacros.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/IProjectWindowHost.h"
 #include "widgets/NxComboBox.h"
@@ -29,15 +30,13 @@ namespace {
 
 constexpr int SectionIndexRole = Qt::UserRole;
 constexpr int EntryIndexRole = Qt::UserRole;
-const QString NoTargetCaption = QStringLiteral("Setup DLL and Self Register Files for - No Target Selected -");
 const QColor SectionCheckedColor(0x00, 0x80, 0x00);
 
-int levelOf(const QTreeWidgetItem *item)
+RegistryTreeLevel levelOf(const QTreeWidgetItem *item)
 {
-    int level = 0;
-    for (const QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
-        ++level;
-    return level;
+    if (!item->parent())
+        return RegistryTreeLevel::Target;
+    return item->parent()->parent() ? RegistryTreeLevel::Section : RegistryTreeLevel::SectionGroup;
 }
 
 QTreeWidgetItem *targetItemOf(QTreeWidgetItem *item)
@@ -62,6 +61,7 @@ void TCABCreatorForm::refreshRegistryTree()
 {
     QSignalBlocker blocker(vst_Installations);
     vst_Installations->clear();
+    const TargetEdits targets(m_project);
     for (int t = 0; t < m_project.CEDevices.Count(); ++t) {
         const TCEDevice &target = m_project.CEDevices[t];
         auto *targetItem = new QTreeWidgetItem(vst_Installations,
@@ -77,8 +77,7 @@ void TCABCreatorForm::refreshRegistryTree()
             auto *section = new QTreeWidgetItem(group, {caption});
             section->setData(0, SectionIndexRole, s);
             section->setFlags(section->flags() | Qt::ItemIsUserCheckable);
-            section->setCheckState(0, target.Installation.defaultInstallRegistry.contains(caption) ? Qt::Checked
-                                                                                                  : Qt::Unchecked);
+            section->setCheckState(0, targets.InstallsRegistrySection(t, s) ? Qt::Checked : Qt::Unchecked);
             paintSection(section);
         }
     }
@@ -90,24 +89,17 @@ void TCABCreatorForm::refreshRegistryTree()
 
 void TCABCreatorForm::vst_InstallationsChecked(QTreeWidgetItem *changed)
 {
-    if (levelOf(changed) != 2)
+    if (levelOf(changed) != RegistryTreeLevel::Section)
         return;
     {
         QSignalBlocker blocker(vst_Installations);
         paintSection(changed);
     }
-    TargetEdits edits(m_project);
-    for (int t = 0; t < vst_Installations->topLevelItemCount() && t < m_project.CEDevices.Count(); ++t) {
-        QList<int> checked;
-        const QTreeWidgetItem *group = vst_Installations->topLevelItem(t)->child(0);
-        for (int s = 0; s < group->childCount(); ++s) {
-            const QTreeWidgetItem *section = group->child(s);
-            if (section->checkState(0) == Qt::Checked)
-                checked.append(section->data(0, SectionIndexRole).toInt());
-        }
-        edits.SetInstalledRegistrySections(t, checked);
+    const int target = vst_Installations->indexOfTopLevelItem(targetItemOf(changed));
+    if (target < m_project.CEDevices.Count()) {
+        TargetEdits(m_project).SetRegistrySectionInstalled(target, changed->data(0, SectionIndexRole).toInt(),
+                                                           changed->checkState(0) == Qt::Checked);
     }
-    m_project.Modified = true;
 }
 
 void TCABCreatorForm::openRegistrySection(int index)
@@ -120,25 +112,24 @@ void TCABCreatorForm::vst_InstallationsDblClick()
     const QTreeWidgetItem *item = vst_Installations->currentItem();
     if (!item)
         return;
-    switch (levelOf(item)) {
-    case 1:
+    switch (DeviceRegistrySections::OpenActionOf(levelOf(item))) {
+    case RegistryNodeAction::AddSection:
         reg_AddClick();
         break;
-    case 2:
+    case RegistryNodeAction::OpenSection:
         openRegistrySection(item->data(0, SectionIndexRole).toInt());
-        m_project.Modified = true;
+        DeviceRegistrySections(m_project).SectionOpened();
         break;
-    default:
+    case RegistryNodeAction::None:
         break;
     }
 }
 
 void TCABCreatorForm::reg_AddClick()
 {
-    m_project.RegistrySections.AddNew().Caption = QStringLiteral("aRegistrySection");
+    const int added = DeviceRegistrySections(m_project).AddSection();
     RefreshFromProject();
-    m_project.Modified = true;
-    openRegistrySection(m_project.RegistrySections.Count() - 1);
+    openRegistrySection(added);
 }
 
 void TCABCreatorForm::reg_EditClick()
@@ -149,7 +140,7 @@ void TCABCreatorForm::reg_EditClick()
 void TCABCreatorForm::fillRegistryPopup(QMenu &menu)
 {
     const QTreeWidgetItem *item = vst_Installations->currentItem();
-    const bool section = item && levelOf(item) == 2;
+    const bool section = item && DeviceRegistrySections::CanEditOrDelete(levelOf(item));
     addPopupMenuItem(menu, QStringLiteral("Add Section "), true, [this] { reg_AddClick(); });
     menu.addSeparator();
     addPopupMenuItem(menu, QStringLiteral("Edit"), section, [this] { reg_EditClick(); });
@@ -168,10 +159,10 @@ void TCABCreatorForm::showRegistryPopup(const QPoint &pos)
 void TCABCreatorForm::reg_DeleteClick()
 {
     const QTreeWidgetItem *item = vst_Installations->currentItem();
-    if (!item || levelOf(item) != 2 || !ConfirmEditorAction(this, QStringLiteral("Are you sure ?")))
+    if (!item || !DeviceRegistrySections::CanEditOrDelete(levelOf(item))
+        || !ConfirmEditorAction(this, QStringLiteral("Are you sure ?")))
         return;
-    m_project.RegistrySections.Delete(item->data(0, SectionIndexRole).toInt());
-    m_project.Modified = true;
+    DeviceRegistrySections(m_project).DeleteSection(item->data(0, SectionIndexRole).toInt());
     RefreshFromProject();
 }
 
@@ -187,10 +178,7 @@ void TCABCreatorForm::vst_InstallationsFocusChanged()
     const bool focused = target >= 0 && target < m_project.CEDevices.Count();
     const bool wasFilling = m_filling;
     m_filling = true;
-    NxHeaderPanel4->setCaption(focused ? "Setup DLL and Self Register Files for "
-                                             + TProjectContainer::GetDeviceName(m_project.CEDevices[target].Caption)
-                                             + " Target"
-                                       : NoTargetCaption);
+    NxHeaderPanel4->setCaption(TargetEdits(m_project).SetupFilesCaption(target));
     // The caption names the target: the panel keeps room for it whole and a
     // narrow window scrolls the page.
     NxHeaderPanel4->setMinimumWidth(NxHeaderPanel4->indent()
@@ -209,10 +197,7 @@ void TCABCreatorForm::storeSetupDll()
     const int target = focusedRegistryTarget();
     if (m_filling || target < 0 || target >= m_project.CEDevices.Count())
         return;
-    TInstallation &installation = m_project.CEDevices[target].Installation;
-    installation.CESetupDLL = _CESetupDLL->text();
-    installation.CESelfRegister = _CESelfRegister->text();
-    m_project.Modified = true;
+    TargetEdits(m_project).SetSetupFiles(target, _CESetupDLL->text(), _CESelfRegister->text());
 }
 
 void TCABCreatorForm::RefreshShortcuts()
@@ -229,14 +214,11 @@ void TCABCreatorForm::RefreshShortcuts()
         m_shownShortcutSection = shown.sectionIndex;
     }
     if (m_shownShortcutSection >= 0) {
+        const TargetShortcuts shortcuts(m_project);
         const TShortcutsEntries &entries = m_project.ShortcutsSections[m_shownShortcutSection].Entries;
         for (int i = 0; i < entries.Count(); ++i) {
-            const TShortcutEntry &entry = entries[i];
             auto *row = new QTreeWidgetItem(gui_Shortcuts);
-            SetRowTexts(row, {entry.shortcut_filename, entry.target_file_path,
-                              ExpandPathMacros(m_project, entry.standard_destination_path, true, true),
-                              entry.shortcut_type_flag != 0 ? QStringLiteral("Target is folder")
-                                                            : QStringLiteral("Target is file")});
+            SetRowTexts(row, shortcuts.RowTexts(entries[i]));
             row->setData(0, EntryIndexRole, i);
         }
     }
@@ -247,10 +229,10 @@ void TCABCreatorForm::RefreshShortcuts()
 void TCABCreatorForm::updateShortcutActions()
 {
     const bool shown = m_shownShortcutSection >= 0;
-    const int selected = int(gui_Shortcuts->selectedItems().size());
-    bt_shortcut_add->setEnabled(shown);
-    bt_shortcut_edit->setEnabled(shown && selected == 1);
-    bt_shortcut_delete->setEnabled(shown && selected > 0);
+    const ListActions actions = ListActions::For(shown, shown ? int(gui_Shortcuts->selectedItems().size()) : 0);
+    bt_shortcut_add->setEnabled(actions.add);
+    bt_shortcut_edit->setEnabled(actions.edit);
+    bt_shortcut_delete->setEnabled(actions.remove);
 }
 
 void TCABCreatorForm::Add1Click()
@@ -292,22 +274,14 @@ void TCABCreatorForm::Edit1Click()
     const int target = selectedTargetIndex(cb_shortcuts_targets);
     if (rows.size() != 1 || m_shownShortcutSection < 0 || target < 0)
         return;
-    TShortcutEntry &entry =
-        m_project.ShortcutsSections[m_shownShortcutSection].Entries[rows.first()->data(0, EntryIndexRole).toInt()];
+    const int entryIndex = rows.first()->data(0, EntryIndexRole).toInt();
+    TShortcutEntry entry = m_project.ShortcutsSections[m_shownShortcutSection].Entries[entryIndex];
     Teditor_ShortcutEntry dialog(this);
     dialog.Project = &m_project;
     dialog.TargetIndex = target;
     (entry.shortcut_type_flag != 0 ? dialog.RadioButton2 : dialog.RadioButton1)->setChecked(true);
-    QStringList iconFiles;
-    for (const TPPCFS_File &file : m_project.CEDevices[target].Files) {
-        if (file.DestinationName.endsWith(".EXE", Qt::CaseInsensitive)
-            || file.DestinationName.endsWith(".DLL", Qt::CaseInsensitive)) {
-            const QString folder = file.DestinationDir.endsWith('\\') ? file.DestinationDir : file.DestinationDir + '\\';
-            iconFiles.append(folder + file.DestinationName);
-        }
-    }
     dialog.tb_iconFileName->clear();
-    dialog.tb_iconFileName->addItems(iconFiles);
+    dialog.tb_iconFileName->addItems(TargetShortcuts(m_project).IconFiles(target));
     dialog.tb_short_filename->setText(entry.shortcut_filename);
     dialog.cb_target->setEditText(entry.target_file_path);
     dialog.tb_dest_dir->setText(entry.standard_destination_path);
@@ -322,7 +296,7 @@ void TCABCreatorForm::Edit1Click()
     entry.CustomIconFileName = dialog.cb_iconSettings->currentIndex() == 1 ? dialog.be_IconFileName->text()
                                                                           : dialog.tb_iconFileName->currentText();
     entry.CustomIconIndexType = QString::number(dialog.cb_IconIndexType->currentIndex());
-    m_project.Modified = true;
+    TargetShortcuts(m_project).ReplaceShortcut(m_shownShortcutSection, entryIndex, entry);
     RefreshShortcuts();
 }
 

@@ -29,15 +29,14 @@ void TCABCreatorForm::readSettings()
         const QList<int> sizes = NxSplitter1->sizes();
         NxSplitter1->setSizes({registry.readInteger(LeftWidthValue).value_or(sizes.value(0)),
                                registry.readInteger(RightWidthValue).value_or(sizes.value(1))});
-        const int column = registry.readInteger(SortColumnValue).value_or(0);
-        m_sortColumn = column >= 0 && column < lv_ppcfs_files->columnCount() ? column : 0;
+        m_fileOrder.Restore(registry.readInteger(SortColumnValue).value_or(0),
+                            registry.readBool(SortAscendingValue).value_or(true), lv_ppcfs_files->columnCount());
         m_filesViewStyle = registry.readInteger(ViewStyleValue).value_or(m_filesViewStyle);
-        m_sortAscending = registry.readBool(SortAscendingValue).value_or(true);
         RestoreListViewColumns(registry, lv_ppcfs_files);
         RestoreListViewColumns(registry, gui_CEDevices);
         (void)registry.closeKey();
     }
-    SetListViewSortArrow(lv_ppcfs_files->header(), m_sortColumn, !m_sortAscending);
+    SetListViewSortArrow(lv_ppcfs_files->header(), m_fileOrder.column(), !m_fileOrder.ascending());
 }
 
 void TCABCreatorForm::writeSettings() const
@@ -50,9 +49,9 @@ void TCABCreatorForm::writeSettings() const
         (void)registry.writeInteger(LeftWidthValue, sizes.value(0));
         (void)registry.writeInteger(RightWidthValue, sizes.value(1));
     }
-    (void)registry.writeInteger(SortColumnValue, m_sortColumn);
+    (void)registry.writeInteger(SortColumnValue, m_fileOrder.column());
     (void)registry.writeInteger(ViewStyleValue, m_filesViewStyle);
-    (void)registry.writeBool(SortAscendingValue, m_sortAscending);
+    (void)registry.writeBool(SortAscendingValue, m_fileOrder.ascending());
     (void)SaveListViewColumns(registry, lv_ppcfs_files);
     (void)SaveListViewColumns(registry, gui_CEDevices);
     (void)registry.closeKey();

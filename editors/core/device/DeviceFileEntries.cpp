@@ -200,6 +200,49 @@ void DeviceFileEntries::SetDestinationName(int index, const QString &name)
     m_project.Modified = true;
 }
 
+bool DeviceFileEntries::SetCopyFlagNamed(const QList<int> &indexes, const QString &flagName)
+{
+    const int flag = int(CopyFlagNames().indexOf(flagName));
+    if (flag < 0)
+        return false;
+    SetCopyFlag(indexes, flag);
+    return true;
+}
+
+void DeviceFileEntries::SetProperties(int index, const QString &sourcePath, const QString &name, int flagIndex)
+{
+    SetCopyFlag({index}, flagIndex);
+    SetDestinationName(index, name);
+    SetSource(index, sourcePath);
+}
+
+QString DeviceFileEntries::SourcePath(int index) const
+{
+    const TPPCFS_File &file = m_target.Files[index];
+    return file.SourceDir + file.SourceName;
+}
+
+DeviceFileEntries::Inspection DeviceFileEntries::Inspect(const QList<int> &selected) const
+{
+    Inspection shown;
+    shown.single = selected.size() == 1;
+    if (selected.isEmpty()) {
+        shown.caption = QStringLiteral("No File is Selected");
+        return shown;
+    }
+    const TPPCFS_File &first = m_target.Files[selected.first()];
+    shown.showsFlag = true;
+    shown.flag = CopyFlagName(first.Attributes);
+    if (shown.single) {
+        shown.caption = QStringLiteral("File Properties");
+        shown.name = first.DestinationName;
+        shown.source = SourcePath(selected.first());
+    } else {
+        shown.caption = QStringLiteral("Multiple Files");
+    }
+    return shown;
+}
+
 int CompareFileRows(const QStringList &first, const QStringList &second, int column,
                     bool ascending)
 {

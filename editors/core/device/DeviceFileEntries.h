@@ -48,10 +48,32 @@ public:
     void DeleteFiles(QList<int> indexes);
     // Gives the files at the indexes the copy flag.
     void SetCopyFlag(const QList<int> &indexes, int flagIndex);
+    // The same for a flag named as CopyFlagNames names it; false, and
+    // nothing changed, for a name it does not know.
+    bool SetCopyFlagNamed(const QList<int> &indexes, const QString &flagName);
     // Points the file at another source: its folder part and its name, kept as written.
     void SetSource(int index, const QString &sourcePath);
     // The file's name on the device: the file-name part of the text.
     void SetDestinationName(int index, const QString &name);
+    // All a file's properties at once, as its properties dialog edits them.
+    void SetProperties(int index, const QString &sourcePath, const QString &name, int flagIndex);
+
+    // Where the file comes from: its source folder and name.
+    QString SourcePath(int index) const;
+
+    // What the file inspector shows for the selected files (indexes into
+    // the target's list, the first of the list's rows first): the name and
+    // source of a single file, the first file's copy flag for any.
+    struct Inspection
+    {
+        QString caption;
+        bool single = false;
+        bool showsFlag = false;
+        QString name;
+        QString source;
+        QString flag;
+    };
+    Inspection Inspect(const QList<int> &selected) const;
 
     // The folder a file entry added to the tree folder gets, macros applied.
     QString DestinationFolder(const QString &folderPath) const;

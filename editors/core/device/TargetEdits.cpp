@@ -80,6 +80,28 @@ QString TargetEdits::ProcessorName(const QString &processorType)
     return QString();
 }
 
+QString TargetEdits::ChoiceCaption(const TCEDevice &target, int index)
+{
+    return index == 0 ? QStringLiteral("CEDevice [ Default ]") : target.Caption;
+}
+
+QStringList TargetEdits::RowTexts(int index) const
+{
+    const TCEDevice &target = m_project.CEDevices[index];
+    return { TProjectContainer::GetDeviceName(target.Caption), ProcessorName(target.ProcessorType),
+             target.UnsupportedPlatforms, target.VersionMin, target.VersionMax };
+}
+
+bool TargetEdits::CanEdit(int index) const
+{
+    return index >= 0 && index < m_project.CEDevices.Count() && !m_project.Win32Only;
+}
+
+bool TargetEdits::CanDelete(int index) const
+{
+    return CanEdit(index) && index > 0;
+}
+
 int TargetEdits::AddTarget(const TargetFields &fields)
 {
     TCEDevice &target = m_project.CEDevices.AddNew();
@@ -171,6 +193,45 @@ void TargetEdits::SetInstalledRegistrySections(int targetIndex, const QList<int>
     for (const int section : sectionIndexes)
         names.append(m_project.RegistrySections[section].Caption);
     m_project.Modified = true;
+}
+
+bool TargetEdits::InstallsRegistrySection(int targetIndex, int sectionIndex) const
+{
+    return m_project.CEDevices[targetIndex].Installation.defaultInstallRegistry.contains(
+        m_project.RegistrySections[sectionIndex].Caption);
+}
+
+void TargetEdits::SetRegistrySectionInstalled(int targetIndex, int sectionIndex, bool installed)
+{
+    QList<QList<int>> installedSections;
+    for (int t = 0; t < m_project.CEDevices.Count(); ++t) {
+        QList<int> sections;
+        for (int s = 0; s < m_project.RegistrySections.Count(); ++s) {
+            const bool changed = t == targetIndex && s == sectionIndex;
+            if (changed ? installed : InstallsRegistrySection(t, s))
+                sections.append(s);
+        }
+        installedSections.append(sections);
+    }
+    for (int t = 0; t < installedSections.size(); ++t)
+        SetInstalledRegistrySections(t, installedSections.at(t));
+    m_project.Modified = true;
+}
+
+void TargetEdits::SetSetupFiles(int targetIndex, const QString &setupDll, const QString &selfRegister)
+{
+    TInstallation &installation = m_project.CEDevices[targetIndex].Installation;
+    installation.CESetupDLL = setupDll;
+    installation.CESelfRegister = selfRegister;
+    m_project.Modified = true;
+}
+
+QString TargetEdits::SetupFilesCaption(int targetIndex) const
+{
+    if (targetIndex < 0 || targetIndex >= m_project.CEDevices.Count())
+        return QStringLiteral("Setup DLL and Self Register Files for - No Target Selected -");
+    return QStringLiteral("Setup DLL and Self Register Files for ")
+        + TProjectContainer::GetDeviceName(m_project.CEDevices[targetIndex].Caption) + QStringLiteral(" Target");
 }
 
 } // namespace talmo

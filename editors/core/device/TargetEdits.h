@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace talmo {
 
@@ -32,6 +33,16 @@ public:
     static QString CaptionFromName(const QString &name);
     // The processor's name for the list, empty for an unknown type.
     static QString ProcessorName(const QString &processorType);
+    // The target as the pages' target choices name it: the first is the
+    // default one by position, whatever its caption says.
+    static QString ChoiceCaption(const TCEDevice &target, int index);
+
+    // The target list's row: name, processor, unsupported platforms, versions.
+    QStringList RowTexts(int index) const;
+    // Only a project that builds CABs edits its targets; the first, default
+    // target is never deleted.
+    bool CanEdit(int index) const;
+    bool CanDelete(int index) const;
 
     // Appends a target with its own, empty shortcut section; returns its index.
     int AddTarget(const TargetFields &fields);
@@ -56,6 +67,15 @@ public:
     // The target installs the registry sections at these indexes of the
     // project's list, in that order, named by their captions.
     void SetInstalledRegistrySections(int targetIndex, const QList<int> &sectionIndexes);
+    // Whether the target installs the project's registry section.
+    bool InstallsRegistrySection(int targetIndex, int sectionIndex) const;
+    // Ticks or clears one section of one target. Every target's list is then
+    // written anew as the sections it installs, in the project's order.
+    void SetRegistrySectionInstalled(int targetIndex, int sectionIndex, bool installed);
+    // The target's setup DLL and the files it registers itself.
+    void SetSetupFiles(int targetIndex, const QString &setupDll, const QString &selfRegister);
+    // The caption of the setup files' panel for the target, or for no target (-1).
+    QString SetupFilesCaption(int targetIndex) const;
     // prefix and the smallest n >= from (and >= 0) no shortcut section uses yet.
     QString unusedShortcutSectionName(const QString &prefix, int from) const;
 

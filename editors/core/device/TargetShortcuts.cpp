@@ -1,6 +1,7 @@
 #include "editors/core/device/TargetShortcuts.h"
 
 #include "editors/core/device/TargetEdits.h"
+#include "model/PathMacros.h"
 #include "model/ProjectContainer.h"
 
 #include <algorithm>
@@ -51,6 +52,34 @@ void TargetShortcuts::DeleteShortcuts(int sectionIndex, QList<int> entryIndexes)
     for (int index : entryIndexes)
         entries.Delete(index);
     m_project.Modified = true;
+}
+
+void TargetShortcuts::ReplaceShortcut(int sectionIndex, int entryIndex, const TShortcutEntry &entry)
+{
+    m_project.ShortcutsSections[sectionIndex].Entries[entryIndex] = entry;
+    m_project.Modified = true;
+}
+
+QStringList TargetShortcuts::RowTexts(const TShortcutEntry &entry) const
+{
+    return { entry.shortcut_filename, entry.target_file_path,
+             ExpandPathMacros(m_project, entry.standard_destination_path, true, true),
+             entry.shortcut_type_flag != 0 ? QStringLiteral("Target is folder") : QStringLiteral("Target is file") };
+}
+
+QStringList TargetShortcuts::IconFiles(int targetIndex) const
+{
+    QStringList files;
+    for (const TPPCFS_File &file : m_project.CEDevices[targetIndex].Files) {
+        if (file.DestinationName.endsWith(QLatin1String(".EXE"), Qt::CaseInsensitive)
+            || file.DestinationName.endsWith(QLatin1String(".DLL"), Qt::CaseInsensitive)) {
+            const QString folder = file.DestinationDir.endsWith(QLatin1Char('\\'))
+                ? file.DestinationDir
+                : file.DestinationDir + QLatin1Char('\\');
+            files.append(folder + file.DestinationName);
+        }
+    }
+    return files;
 }
 
 } // namespace talmo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 
 namespace talmo {
 
@@ -28,6 +29,14 @@ public:
     void AddShortcut(int sectionIndex, const TShortcutEntry &entry);
     // Removes the entries at the indexes from the section, highest first.
     void DeleteShortcuts(int sectionIndex, QList<int> entryIndexes);
+    void ReplaceShortcut(int sectionIndex, int entryIndex, const TShortcutEntry &entry);
+
+    // The shortcut list's row: name, target, install folder with the macros
+    // expanded, and whether the target is a file or a folder.
+    QStringList RowTexts(const TShortcutEntry &entry) const;
+    // The target's programs and libraries a shortcut can take its icon
+    // from, as device paths.
+    QStringList IconFiles(int targetIndex) const;
 
 private:
     TProjectContainer &m_project;

@@ -179,6 +179,55 @@ TEST_F(DeviceFileEntriesTest, SourceAndDestinationNameTakeTheirParts)
     EXPECT_EQ(target.Files[0].DestinationName, QStringLiteral("app.exe"));
 }
 
+TEST_F(DeviceFileEntriesTest, CopyFlagsByNameAndAllPropertiesAtOnce)
+{
+    EXPECT_TRUE(entries.SetCopyFlagNamed({ 0, 2 }, QStringLiteral("COPYFLG_NOSKIP")));
+    EXPECT_EQ(target.Files[0].Attributes, 2);
+    EXPECT_EQ(target.Files[1].Attributes, 0);
+    EXPECT_EQ(target.Files[2].Attributes, 2);
+    project->Modified = false;
+    EXPECT_FALSE(entries.SetCopyFlagNamed({ 0 }, QStringLiteral("copyflg_noskip")));
+    EXPECT_EQ(target.Files[0].Attributes, 2);
+    EXPECT_FALSE(project->Modified);
+
+    entries.SetProperties(1, QStringLiteral("other\\tool.exe"), QStringLiteral("dir\\tool.EXE"), 7);
+    const TPPCFS_File &file = target.Files[1];
+    EXPECT_EQ(file.SourceDir, QStringLiteral("other\\"));
+    EXPECT_EQ(file.SourceName, QStringLiteral("tool.exe"));
+    EXPECT_EQ(file.DestinationName, QStringLiteral("tool.EXE"));
+    EXPECT_EQ(file.Attributes, 7);
+    EXPECT_EQ(entries.SourcePath(1), QStringLiteral("other\\tool.exe"));
+    EXPECT_TRUE(project->Modified);
+}
+
+TEST_F(DeviceFileEntriesTest, InspectionFollowsTheSelection)
+{
+    target.Files[2].Attributes = 3;
+    const struct
+    {
+        QList<int> selected;
+        const char *caption;
+        bool single;
+        bool showsFlag;
+        const char *name;
+        const char *source;
+        const char *flag;
+    } cases[] = {
+        { {}, "No File is Selected", false, false, "", "", "" },
+        { { 0 }, "File Properties", true, true, "app.exe", "bin1\\app.exe", "Default" },
+        { { 2, 0 }, "Multiple Files", false, true, "", "", "COPYFLG_NO_OVERWRITE" },
+    };
+    for (const auto &c : cases) {
+        const DeviceFileEntries::Inspection shown = entries.Inspect(c.selected);
+        EXPECT_EQ(shown.caption, QLatin1String(c.caption));
+        EXPECT_EQ(shown.single, c.single) << c.caption;
+        EXPECT_EQ(shown.showsFlag, c.showsFlag) << c.caption;
+        EXPECT_EQ(shown.name, QLatin1String(c.name)) << c.caption;
+        EXPECT_EQ(shown.source, QLatin1String(c.source)) << c.caption;
+        EXPECT_EQ(shown.flag, QLatin1String(c.flag)) << c.caption;
+    }
+}
+
 TEST(FileRowOrderTest, ComparesCellsThenCaptions)
 {
     const QStringList a = { "b.txt", "Text", "C:\\x\\b.txt", "Default" };

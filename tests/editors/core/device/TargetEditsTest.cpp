@@ -3,6 +3,7 @@
 #include "editors/core/device/DeviceFolderTree.h"
 #include "editors/core/device/TargetEdits.h"
 #include "editors/core/device/TargetShortcuts.h"
+#include "model/PathMacros.h"
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -180,6 +181,65 @@ TEST(TargetShortcutsTest, AddAndDeleteEntries)
     ASSERT_EQ(entries.Count(), 1);
     EXPECT_EQ(entries[0].shortcut_filename, QStringLiteral("keep"));
     EXPECT_EQ(project->ShortcutsSections[0].Entries.Count(), 1);
+}
+
+TEST(TargetEditsTest, ListRowsChoiceCaptionsAndWhatMayBeEdited)
+{
+    auto project = test::cabPageProject();
+    project->CEDevices[1].ProcessorType = QStringLiteral("1824");
+    project->CEDevices[1].UnsupportedPlatforms = QStringLiteral("HPC");
+    project->CEDevices[1].VersionMin = QStringLiteral("3.00");
+    project->CEDevices[1].VersionMax = QStringLiteral("5.00");
+    TargetEdits targets(*project);
+    EXPECT_EQ(targets.RowTexts(0), QStringList({ "Default", "", "", "", "" }));
+    EXPECT_EQ(targets.RowTexts(1), QStringList({ "ARM", "ARM720", "HPC", "3.00", "5.00" }));
+    project->CEDevices[0].Caption = QStringLiteral("CEDevice.Renamed");
+    EXPECT_EQ(TargetEdits::ChoiceCaption(project->CEDevices[0], 0), QStringLiteral("CEDevice [ Default ]"));
+    EXPECT_EQ(TargetEdits::ChoiceCaption(project->CEDevices[2], 2), QStringLiteral("CEDevice.MIPS"));
+
+    const struct
+    {
+        bool win32Only;
+        int row;
+        bool edit;
+        bool remove;
+    } cases[] = {
+        { false, -1, false, false }, { false, 0, true, false }, { false, 2, true, true },
+        { false, 3, false, false },  { true, 0, false, false }, { true, 2, false, false },
+    };
+    for (const auto &c : cases) {
+        project->Win32Only = c.win32Only;
+        EXPECT_EQ(targets.CanEdit(c.row), c.edit) << c.win32Only << c.row;
+        EXPECT_EQ(targets.CanDelete(c.row), c.remove) << c.win32Only << c.row;
+    }
+}
+
+TEST(TargetShortcutsTest, RowsIconFilesAndReplacedEntries)
+{
+    auto project = test::cabPageProject();
+    TargetShortcuts shortcuts(*project);
+    TShortcutEntry entry;
+    entry.shortcut_filename = QStringLiteral("Run");
+    entry.target_file_path = QStringLiteral("app.exe");
+    entry.standard_destination_path = QStringLiteral("%CE11%\\%AppName%");
+    EXPECT_EQ(shortcuts.RowTexts(entry),
+              QStringList({ "Run", "app.exe", ExpandPathMacros(*project, entry.standard_destination_path, true, true),
+                            "Target is file" }));
+    EXPECT_TRUE(shortcuts.RowTexts(entry).at(2).endsWith(QStringLiteral("My App")));
+    entry.shortcut_type_flag = 1;
+    EXPECT_EQ(shortcuts.RowTexts(entry).last(), QStringLiteral("Target is folder"));
+
+    TPPCFS_File &library = project->CEDevices[1].Files.AddNew();
+    library.DestinationDir = QStringLiteral("%CE2%");
+    library.DestinationName = QStringLiteral("core.Dll");
+    project->CEDevices[1].Files.AddNew().DestinationName = QStringLiteral("notes.exe.txt");
+    EXPECT_EQ(shortcuts.IconFiles(1), QStringList({ "%CE1%\\%AppName%\\app.exe", "%CE2%\\core.Dll" }));
+
+    project->Modified = false;
+    shortcuts.ReplaceShortcut(2, 0, entry);
+    EXPECT_EQ(project->ShortcutsSections[2].Entries[0].shortcut_filename, QStringLiteral("Run"));
+    EXPECT_EQ(project->ShortcutsSections[2].Entries.Count(), 1);
+    EXPECT_TRUE(project->Modified);
 }
 
 } // namespace
