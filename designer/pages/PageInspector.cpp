@@ -2,12 +2,9 @@
 
 #include "designer/DesignControl.h"
 #include "designer/DesignFont.h"
-#include "designer/core/PageEventEntries.h"
+#include "designer/DesignSetMembers.h"
 #include "designer/core/PageEventRules.h"
-#include "designer/core/CodeIdentifiers.h"
-#include "designer/core/ProcedureNames.h"
 #include "helpers/ui/UiServices.h"
-#include "model/EventUnitHandOver.h"
 #include "model/ProjectContainer.h"
 #include "model/StandardWizardPages.h"
 #include "scriptknowledge/PropertyWhiteList.h"
@@ -26,10 +23,6 @@
 namespace talmo {
 
 namespace {
-
-const QString ViewCode = QStringLiteral("View Code");
-const QString CreateEvent = QStringLiteral("Create Event");
-const QString DisableEvent = QStringLiteral("Disable Event");
 
 void makeBold(TNxPropertyItem *row)
 {
@@ -62,11 +55,6 @@ QStringList allPropertyNames(const QObject *object)
     for (int i = 0; i < meta->propertyCount(); ++i)
         names.append(QString::fromLatin1(meta->property(i).name()));
     return names;
-}
-
-QString bracketed(const QString &setText)
-{
-    return u'[' + setText + u']';
 }
 
 template <typename Row>
@@ -125,7 +113,10 @@ PageInspector::PageInspector(TNextInspector &inspector, TProjectContainer &proje
       m_project(project),
       m_pageIndex(pageIndex),
       m_whiteList(whiteList),
-      m_hooks(std::move(hooks))
+      m_hooks(std::move(hooks)),
+      m_fields(project, pageIndex),
+      m_rename(project, pageIndex),
+      m_events(project, pageIndex)
 {
     connect(&inspector, &TNextInspector::itemSelected, context, [this](TNxPropertyItem *row) { itemSelected(row); });
     connect(&inspector, &TNextInspector::edit, context,
@@ -185,10 +176,7 @@ void PageInspector::fillPage()
     }
     auto *order = items->addChild<TNxComboBoxItem>(properties, QStringLiteral("Creation Order"));
     order->setTag(CreationOrderTag);
-    QStringList pageNames;
-    for (const char *name : StandardWizardPageNames)
-        pageNames.append(QString::fromLatin1(name));
-    order->setLines(pageNames);
+    order->setLines(PageFields::creationOrderChoices());
     order->setStyle(TNxComboBoxItem::cbDropDownList);
     order->setOptions(itoAutoApply);
     order->setValue(StandardWizardPageName(form.CreationOrder));
@@ -202,7 +190,7 @@ void PageInspector::fillPage()
 void PageInspector::fillControl(TDesignControl &control)
 {
     m_inspector.setAssociate(&control);
-    m_controlName = control.name();
+    m_rename.select(control.name());
     TNxPropertyItem *properties = m_inspector.items()->addChild<TNxPropertyItem>(nullptr, QStringLiteral("Properties"));
     properties->setTag(PropertiesTag);
     makeBold(properties);
@@ -254,15 +242,13 @@ void PageInspector::addPropertyRows(TNxPropertyItem *parent, QObject *object, bo
             row->setTag(SetTag);
             row->setReadOnly(true);
             row->setMapObject(object);
-            const QVariant value = property.read(object);
-            row->setValue(bracketed(NxPropertyBinding::setToText(property, value)));
-            const QMetaEnum members = property.enumerator();
-            const int bits = value.toInt();
-            for (int i = 0; i < members.keyCount(); ++i) {
-                auto *member = items->addChild<TNxCheckBoxItem>(row, QString::fromLatin1(members.key(i)));
-                member->setTag(SetMemberTag);
-                member->setTextKind(TNxCheckBoxItem::tkYesNo);
-                member->setAsBoolean((bits & members.value(i)) == members.value(i) && members.value(i) != 0);
+            const DesignSetMembers set(object, name);
+            row->setValue(set.text());
+            for (const DesignSetMembers::Member &member : set.members()) {
+                auto *memberRow = items->addChild<TNxCheckBoxItem>(row, member.name);
+                memberRow->setTag(SetMemberTag);
+                memberRow->setTextKind(TNxCheckBoxItem::tkYesNo);
+                memberRow->setAsBoolean(member.ticked);
             }
             row->setExpanded(false);
             break;
@@ -340,15 +326,13 @@ void PageInspector::addEventRows(const QString &object)
 
 void PageInspector::showEventValue(TNxPropertyItem *row, int entry)
 {
-    const TFormCodeExecutionUnits &units = page().ExecUnits;
-    const TFormCodeExecutionUnit &unit = units[entry];
-    const bool linked = unit.Enabled && unit.linkTo >= 0;
-    QString value;
-    if (linked)
-        value = units[unit.linkTo].eventNameInCode + LinkedSuffix;
-    else if (unit.Enabled)
-        value = unit.eventNameInCode;
-    row->setValueColor(linked ? clRed : clWindowText);
+    const EventRowValue value = m_events.valueOf(entry);
+    row->setValueColor(value.linked ? clRed : clWindowText);
+    showQuietly(row, value.text);
+}
+
+void PageInspector::showQuietly(TNxPropertyItem *row, const QString &value)
+{
     const bool quiet = m_quiet;
     m_quiet = true;
     row->setValue(value);
@@ -374,14 +358,7 @@ void PageInspector::itemSelected(TNxPropertyItem *row)
     auto *combo = qobject_cast<TNxComboBoxItem *>(row);
     if (!combo)
         return;
-    const TFormCodeExecutionUnits &units = page().ExecUnits;
-    const int entry = PageEventRules::EntryOf(units, selectedObject(), row->caption());
-    QStringList choices;
-    if (entry >= 0) {
-        choices.append(units[entry].Enabled ? ViewCode : CreateEvent);
-        choices += PageEventRules::ShareableProcedures(units, entry);
-    }
-    combo->setLines(choices);
+    combo->setLines(m_events.choicesOf(selectedObject(), row->caption()));
 }
 
 void PageInspector::edit(TNxPropertyItem *row, const QString &, bool &accept)
@@ -395,7 +372,7 @@ void PageInspector::editDoubleClick()
 {
     TNxPropertyItem *row = m_inspector.selected();
     if (row && isEventRow(row))
-        row->setValue(row->getValue().isEmpty() ? CreateEvent : ViewCode);
+        row->setValue(PageEventRows::doubleClicked(row->getValue()));
 }
 
 void PageInspector::changed(TNxPropertyItem *row, const QString &value)
@@ -415,132 +392,95 @@ void PageInspector::changed(TNxPropertyItem *row, const QString &value)
         eventChanged(row, value);
 }
 
-// The binding has renamed the control, or the control refused the name.
 void PageInspector::controlRenamed(TNxPropertyItem *row)
 {
     TDesignControl *control = m_selection.first();
     if (!control)
         return;
-    const QString wanted = row->getValue();
-    if (control->name() != wanted) {
-        const QString message = control->rename(wanted).message;
-        m_quiet = true;
-        row->setValue(control->name());
-        m_quiet = false;
-        UiServices::current().showMessage(&m_inspector, UiMessageKind::Error, QString(), message);
+    const std::optional<QString> refusal = m_rename.apply(
+        control->name(), row->getValue(), [control](const QString &name) { return control->rename(name).message; });
+    if (refusal) {
+        showQuietly(row, control->name());
+        showError(*refusal);
         return;
     }
-    PageEventEntries::RenameObject(page().ExecUnits, m_controlName, wanted);
-    m_controlName = wanted;
     m_hooks.controlRenamed();
-    markModified();
     m_hooks.savePage();
 }
 
 void PageInspector::propertyChanged(TNxPropertyItem *row, const QString &value)
 {
-    TCustomForm &form = page();
-    switch (row->tag()) {
-    case SetMemberTag:
+    if (row->tag() == SetMemberTag)
         setMemberChanged(row);
-        break;
-    case PageNameTag:
-        if (!pageNameChanged(row, value))
-            return;
-        break;
-    case PageCaptionTag:
-        form.Caption = value;
-        break;
-    case PageDescriptionTag:
-        form.Description = value;
-        break;
-    case CreationOrderTag: {
-        const auto found = std::find_if(StandardWizardPageNames.begin(), StandardWizardPageNames.end(),
-                                        [&value](const char *name) { return value == QLatin1String(name); });
-        form.CreationOrder = found == StandardWizardPageNames.end() ? 0 : int(found - StandardWizardPageNames.begin());
-        break;
-    }
-    case PageEnabledTag:
-        form.Enabled = row->asBoolean();
-        break;
-    default:
-        break;
+    const QString refusal = pageFieldChanged(row, value);
+    if (!refusal.isEmpty()) {
+        showQuietly(row, page().Name);
+        showError(refusal);
+        return;
     }
     m_hooks.pageFieldsChanged();
     markModified();
     m_hooks.savePage();
 }
 
+QString PageInspector::pageFieldChanged(TNxPropertyItem *row, const QString &value)
+{
+    switch (row->tag()) {
+    case PageNameTag:
+        return m_fields.setName(value);
+    case PageCaptionTag:
+        m_fields.setCaption(value);
+        break;
+    case PageDescriptionTag:
+        m_fields.setDescription(value);
+        break;
+    case CreationOrderTag:
+        m_fields.setCreationOrder(value);
+        break;
+    case PageEnabledTag:
+        m_fields.setEnabled(row->asBoolean());
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
 void PageInspector::setMemberChanged(TNxPropertyItem *member)
 {
     TNxPropertyItem *setRow = member->parentItem();
-    QObject *owner = setRow ? setRow->mapObject() : nullptr;
-    if (!owner)
-        return;
-    const TNxResolvedProperty target = NxPropertyBinding::resolve(owner, setRow->caption());
-    if (!target.isValid())
+    DesignSetMembers set(setRow ? setRow->mapObject() : nullptr, setRow ? setRow->caption() : QString());
+    if (!set.isValid())
         return;
     QStringList ticked;
     for (int i = 0; i < setRow->childCount(); ++i) {
         if (setRow->item(i)->asBoolean())
             ticked.append(setRow->item(i)->caption());
     }
-    if (const std::optional<int> bits = NxPropertyBinding::textToSet(target.property, ticked.join(u',')))
-        target.property.write(target.object, QVariant::fromValue(*bits));
-    m_quiet = true;
-    setRow->setValue(bracketed(NxPropertyBinding::setToText(target.property, target.property.read(target.object))));
-    m_quiet = false;
+    set.setTicked(ticked);
+    showQuietly(setRow, set.text());
 }
 
-bool PageInspector::pageNameChanged(TNxPropertyItem *row, const QString &value)
+void PageInspector::eventChanged(TNxPropertyItem *row, const QString &value)
 {
-    const QString refusal = identifiers().PageNameRefusal(m_pageIndex, value);
-    if (refusal.isEmpty()) {
-        page().Name = value;
-        return true;
-    }
-    m_quiet = true;
-    row->setValue(page().Name);
-    m_quiet = false;
-    UiServices::current().showMessage(&m_inspector, UiMessageKind::Error, QString(), refusal);
-    return false;
-}
-
-void PageInspector::eventChanged(TNxPropertyItem *row, QString value)
-{
-    TCustomForm &form = page();
     const int entry = row->tag();
-    if (entry < 0 || entry >= form.ExecUnits.Count())
-        return;
-    m_quiet = true;
-    markModified();
-    if (value == DisableEvent)
-        value.clear();
-    if (value.endsWith(LinkedSuffix))
-        value.chop(LinkedSuffix.size());
-    if (value == ViewCode) {
-        value = form.ExecUnits[entry].eventNameInCode;
-        row->setValue(value);
-    } else if (value == CreateEvent) {
-        value = createdEventName(entry);
-        row->setValue(value);
-    }
-    if (value.isEmpty()) {
-        DisableEventUnit(form.ExecUnits, entry);
-        m_quiet = false;
+    const EventRowEdit edit = m_events.apply(entry, value);
+    if (edit.named)
+        showQuietly(row, *edit.named);
+    switch (edit.result) {
+    case EventRowEdit::Ignored:
+        break;
+    case EventRowEdit::Disabled:
         m_hooks.eventDisabled();
-        return;
-    }
-    const QString refusal = identifiers().ProcedureNameRefusal(m_pageIndex, entry, value);
-    const EventEnableVerdict verdict =
-        refusal.isEmpty() ? PageEventRules::EnableEvent(form.ExecUnits, entry, value) : EventEnableVerdict{ false, refusal };
-    m_quiet = false;
-    if (!verdict.accepted) {
+        break;
+    case EventRowEdit::Refused:
         showEventValue(row, entry);
-        UiServices::current().showMessage(&m_inspector, UiMessageKind::Error, QString(), verdict.message);
-        return;
+        showError(edit.message);
+        break;
+    case EventRowEdit::Enabled:
+        m_hooks.showEventCode(entry);
+        break;
     }
-    m_hooks.showEventCode(entry);
 }
 
 void PageInspector::fontButtonClick(TNxPropertyItem *row)
@@ -559,21 +499,9 @@ void PageInspector::fontButtonClick(TNxPropertyItem *row)
     m_hooks.savePage();
 }
 
-// The name "Create Event" gives, numbered on while the setup's code already
-// declares it otherwise.
-QString PageInspector::createdEventName(int entry) const
+void PageInspector::showError(const QString &message)
 {
-    const QString base = PageEventRules::CreatedEventName(page(), entry, ProcedureNames(&m_project.CustomForms, page()));
-    const CodeIdentifiers declared = identifiers();
-    QString name = base;
-    for (int number = 2; !declared.ProcedureNameRefusal(m_pageIndex, entry, name).isEmpty(); ++number)
-        name = base + QString::number(number);
-    return name;
-}
-
-CodeIdentifiers PageInspector::identifiers() const
-{
-    return CodeIdentifiers(m_project.CustomForms, m_project.CommonCode);
+    UiServices::current().showMessage(&m_inspector, UiMessageKind::Error, QString(), message);
 }
 
 void PageInspector::markModified()

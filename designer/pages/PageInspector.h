@@ -1,5 +1,9 @@
 #pragma once
 
+#include "designer/core/ControlRenameEdit.h"
+#include "designer/core/PageEventRows.h"
+#include "designer/core/PageFields.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -9,7 +13,6 @@
 
 namespace talmo {
 
-class CodeIdentifiers;
 class PropertyWhiteList;
 class TDesignControl;
 class TNextInspector;
@@ -35,8 +38,9 @@ struct PageInspectorHooks
 // The project window's inspector while a page designer is shown: the page's
 // own rows and events with nothing selected, a control's white-listed
 // properties and events with one selected, one row for several. Property
-// rows are bound to the control; this class handles page fields, sets,
-// fonts, renames and the event rows.
+// rows are bound to the control; page fields, renames and event rows are
+// handed to their widget-free edits, which decide, and this class shows the
+// outcome.
 class PageInspector : public QObject
 {
     Q_OBJECT
@@ -54,7 +58,6 @@ public:
         PageEnabledTag = 204,
     };
 
-    static inline const QString LinkedSuffix = QStringLiteral(" [ Linked Event ]");
     static inline const QString MultipleSelection = QStringLiteral("Multiple Objects Selected");
 
     // The inspector's signals are connected with context, which the host
@@ -80,16 +83,17 @@ private:
     void addPropertyRows(TNxPropertyItem *parent, QObject *object, bool whiteListed);
     void addEventRows(const QString &object);
     void showEventValue(TNxPropertyItem *row, int entry);
+    // Shows value in row without taking it for an edit.
+    void showQuietly(TNxPropertyItem *row, const QString &value);
+    void showError(const QString &message);
     static bool isEventRow(const TNxPropertyItem *row);
     static bool isPropertyRow(const TNxPropertyItem *row);
     void controlRenamed(TNxPropertyItem *row);
     void propertyChanged(TNxPropertyItem *row, const QString &value);
+    // The page field a row edits takes value; the refusal to show, else empty.
+    QString pageFieldChanged(TNxPropertyItem *row, const QString &value);
     void setMemberChanged(TNxPropertyItem *member);
-    bool pageNameChanged(TNxPropertyItem *row, const QString &value);
-    void eventChanged(TNxPropertyItem *row, QString value);
-    QString createdEventName(int entry) const;
-    // What the setup's code declares as the project now stands.
-    CodeIdentifiers identifiers() const;
+    void eventChanged(TNxPropertyItem *row, const QString &value);
     void markModified();
 
     TNextInspector &m_inspector;
@@ -97,9 +101,10 @@ private:
     int m_pageIndex;
     const PropertyWhiteList &m_whiteList;
     PageInspectorHooks m_hooks;
+    PageFields m_fields;
+    ControlRenameEdit m_rename;
+    PageEventRows m_events;
     QList<QPointer<TDesignControl>> m_selection;
-    // The selected control's name before the edit now being applied.
-    QString m_controlName;
     bool m_quiet = false;
 };
 
