@@ -9,6 +9,7 @@
 #include "platform/Registry.h"
 #include "platform/RegistryReaders.h"
 #include "widgets/NextInspector.h"
+#include "widgets/NxComboBoxItem.h"
 #include "widgets/NxEdit.h"
 #include "widgets/NxPageControl.h"
 #include "widgets/NxTabSheet.h"
@@ -43,9 +44,10 @@ QTreeWidget *reportList(const QString &name, const QStringList &columns, bool mu
     return list;
 }
 
-QPushButton *pageButton(const QString &caption, int width, QWidget *parent)
+QPushButton *pageButton(const QString &name, const QString &caption, int width, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
     // Wider than asked where the caption needs it.
     button->setFixedSize(std::max(width, button->sizeHint().width()), 25);
     return button;
@@ -80,27 +82,27 @@ TWin32InstallationForm::TWin32InstallationForm(TProjectContainer &project, IProj
     : HostedPage(parent)
     , tv_win32_folders(new QTreeWidget(this))
     , lv_win32_files(reportList(QStringLiteral("lv_win32_files"), {"Filename", "Type", "Source", "Flags"}, true, this))
-    , bt_add_item(pageButton(QStringLiteral("Add Item"), 75, this))
-    , bt_insert_files(pageButton(QStringLiteral("Insert File(s)"), 75, this))
-    , bt_import_folders(pageButton(QStringLiteral("Import Folder(s)"), 107, this))
-    , bt_open_explorer(pageButton(QStringLiteral("Open Explorer"), 86, this))
+    , bt_add_item(pageButton(QStringLiteral("bt_add_item"), QStringLiteral("Add Item"), 75, this))
+    , bt_insert_files(pageButton(QStringLiteral("bt_insert_files"), QStringLiteral("Insert File(s)"), 75, this))
+    , bt_import_folders(pageButton(QStringLiteral("bt_import_folders"), QStringLiteral("Import Folder(s)"), 107, this))
+    , bt_open_explorer(pageButton(QStringLiteral("bt_open_explorer"), QStringLiteral("Open Explorer"), 86, this))
     , lv_icons(reportList(QStringLiteral("lv_icons"), {"Name", "Filename", "Flags"}, false, this))
-    , bt_add_icon(pageButton(QStringLiteral("Add Icon"), 75, this))
-    , bt_auto_icons(pageButton(QStringLiteral("Auto Icons"), 75, this))
+    , bt_add_icon(pageButton(QStringLiteral("bt_add_icon"), QStringLiteral("Add Icon"), 75, this))
+    , bt_auto_icons(pageButton(QStringLiteral("bt_auto_icons"), QStringLiteral("Auto Icons"), 75, this))
     , tv_registry(new QTreeWidget(this))
     , lv_registry(reportList(QStringLiteral("lv_registry"), {"Name", "Type", "Data", "Flags"}, true, this))
-    , bt_add_registry(pageButton(QStringLiteral("Add Entry"), 75, this))
-    , bt_registry_tools(pageButton(QStringLiteral("Registry Tools"), 101, this))
+    , bt_add_registry(pageButton(QStringLiteral("bt_add_registry"), QStringLiteral("Add Entry"), 75, this))
+    , bt_registry_tools(pageButton(QStringLiteral("bt_registry_tools"), QStringLiteral("Registry Tools"), 101, this))
     , lv_installrun(reportList(QStringLiteral("lv_installrun"), {"Filename", "Parameters", "WorkingDir", "Flags"},
                                false, this))
     , lv_UninstallRun(reportList(QStringLiteral("lv_UninstallRun"), {"Filename", "Parameters", "WorkingDir", "Flags"},
                                  false, this))
-    , bt_installrun_add(pageButton(QStringLiteral("Add Entry"), 75, this))
-    , bt_uninstallrun_add(pageButton(QStringLiteral("Add Entry"), 75, this))
+    , bt_installrun_add(pageButton(QStringLiteral("bt_installrun_add"), QStringLiteral("Add Entry"), 75, this))
+    , bt_uninstallrun_add(pageButton(QStringLiteral("bt_uninstallrun_add"), QStringLiteral("Add Entry"), 75, this))
     , lv_InstallDelete(reportList(QStringLiteral("lv_InstallDelete"), {"Type", "Name"}, false, this))
     , lv_UninstallDelete(reportList(QStringLiteral("lv_UninstallDelete"), {"Type", "Name"}, false, this))
-    , bt_InstallDelete_add(pageButton(QStringLiteral("Add Entry"), 75, this))
-    , bt_UninstallDelete_add(pageButton(QStringLiteral("Add Entry"), 75, this))
+    , bt_InstallDelete_add(pageButton(QStringLiteral("bt_InstallDelete_add"), QStringLiteral("Add Entry"), 75, this))
+    , bt_UninstallDelete_add(pageButton(QStringLiteral("bt_UninstallDelete_add"), QStringLiteral("Add Entry"), 75, this))
     , NxEdit1(new TNxEdit(this))
     , NxPageControl1(new TNxPageControl(this))
     , m_project(project)
@@ -110,6 +112,7 @@ TWin32InstallationForm::TWin32InstallationForm(TProjectContainer &project, IProj
     , m_fileTypes(fileTypes)
 {
     setObjectName(QStringLiteral("Win32InstallationForm"));
+    NxEdit1->setObjectName(QStringLiteral("NxEdit1"));
     setWindowTitle(QStringLiteral("Win32 Installation Plugin"));
     NxPageControl1->setTabHeight(17);
     UseFixedPages(*NxPageControl1);
@@ -151,8 +154,8 @@ TWin32InstallationForm::TWin32InstallationForm(TProjectContainer &project, IProj
     connect(NxPageControl1, &TNxPageControl::change, this, &TWin32InstallationForm::TntPageControl1Change);
     RefreshFromPlugin();
     TntPageControl1Change();
-    SetListViewSortArrow(lv_win32_files->header(), SortColumn, !SortAscending);
-    SetListViewSortArrow(lv_registry->header(), RegSortColumn, !RegSortAscending);
+    showFileSortArrow();
+    SetListViewSortArrow(lv_registry->header(), m_registrySort.column, !m_registrySort.ascending);
 }
 
 TWin32InstallationForm::~TWin32InstallationForm()
@@ -217,6 +220,60 @@ void TWin32InstallationForm::setActivePage(int page)
     NxPageControl1->setActivePageIndex(page);
 }
 
+QTreeWidget *TWin32InstallationForm::listWidget(List list) const
+{
+    switch (list) {
+    case List::Files:
+        return lv_win32_files;
+    case List::Icons:
+        return lv_icons;
+    case List::Registry:
+        return lv_registry;
+    case List::InstallRun:
+    case List::UninstallRun:
+        return runList(list == List::InstallRun);
+    case List::InstallDelete:
+    case List::UninstallDelete:
+        return deleteList(list == List::InstallDelete);
+    }
+    return nullptr;
+}
+
+QStringList TWin32InstallationForm::listColumn(List list, int column) const
+{
+    const QTreeWidget *widget = listWidget(list);
+    QStringList texts;
+    for (int row = 0; row < widget->topLevelItemCount(); ++row)
+        texts.append(widget->topLevelItem(row)->text(column));
+    return texts;
+}
+
+void TWin32InstallationForm::selectRows(List list, const QList<int> &rows)
+{
+    QTreeWidget *widget = listWidget(list);
+    widget->clearSelection();
+    widget->setCurrentItem(rows.isEmpty() ? nullptr : widget->topLevelItem(rows.first()));
+    for (int row : rows)
+        widget->topLevelItem(row)->setSelected(true);
+}
+
+QList<int> TWin32InstallationForm::selectedRows(List list) const
+{
+    const QTreeWidget *widget = listWidget(list);
+    QList<int> rows;
+    for (int row = 0; row < widget->topLevelItemCount(); ++row) {
+        if (widget->topLevelItem(row)->isSelected())
+            rows.append(row);
+    }
+    return rows;
+}
+
+void TWin32InstallationForm::setChoices(TNxPropertyItem *item, const std::optional<QStringList> &lines)
+{
+    if (auto *combo = qobject_cast<TNxComboBoxItem *>(item); combo && lines)
+        combo->setLines(*lines);
+}
+
 void TWin32InstallationForm::TntPageControl1Change()
 {
     rebuildActiveRows();
@@ -276,10 +333,10 @@ void TWin32InstallationForm::readSettings()
     Registry registry;
     if (!registry.openKey(SettingsKey, false))
         return;
-    SortColumn = RegReadIntegerDef(registry, QStringLiteral("sortColumn"), SortColumn);
-    SortAscending = RegReadBoolDef(registry, QStringLiteral("sortAscending"), SortAscending);
-    RegSortColumn = RegReadIntegerDef(registry, QStringLiteral("regSortColumn"), RegSortColumn);
-    RegSortAscending = RegReadBoolDef(registry, QStringLiteral("regSortAscending"), RegSortAscending);
+    m_fileSort.column = RegReadIntegerDef(registry, QStringLiteral("sortColumn"), m_fileSort.column);
+    m_fileSort.ascending = RegReadBoolDef(registry, QStringLiteral("sortAscending"), m_fileSort.ascending);
+    m_registrySort.column = RegReadIntegerDef(registry, QStringLiteral("regSortColumn"), m_registrySort.column);
+    m_registrySort.ascending = RegReadBoolDef(registry, QStringLiteral("regSortAscending"), m_registrySort.ascending);
     setViewStyle(RegReadIntegerDef(registry, QStringLiteral("lv_win32_files_ViewStyle"), m_viewStyle));
     setTreeWidth(tv_win32_folders, RegReadIntegerDef(registry, QStringLiteral("NxHeaderPanel2_width"), treeWidth(tv_win32_folders)));
     setTreeWidth(tv_registry, RegReadIntegerDef(registry, QStringLiteral("NxHeaderPanel5_width"), treeWidth(tv_registry)));
@@ -297,10 +354,10 @@ void TWin32InstallationForm::writeSettings() const
             status = step();
     };
     write([&] { return registry.writeInteger(QStringLiteral("lv_win32_files_ViewStyle"), m_viewStyle); });
-    write([&] { return registry.writeInteger(QStringLiteral("sortColumn"), SortColumn); });
-    write([&] { return registry.writeBool(QStringLiteral("sortAscending"), SortAscending); });
-    write([&] { return registry.writeInteger(QStringLiteral("regSortColumn"), RegSortColumn); });
-    write([&] { return registry.writeBool(QStringLiteral("regSortAscending"), RegSortAscending); });
+    write([&] { return registry.writeInteger(QStringLiteral("sortColumn"), m_fileSort.column); });
+    write([&] { return registry.writeBool(QStringLiteral("sortAscending"), m_fileSort.ascending); });
+    write([&] { return registry.writeInteger(QStringLiteral("regSortColumn"), m_registrySort.column); });
+    write([&] { return registry.writeBool(QStringLiteral("regSortAscending"), m_registrySort.ascending); });
     write([&] { return registry.writeInteger(QStringLiteral("NxHeaderPanel2_width"), treeWidth(tv_win32_folders)); });
     write([&] { return registry.writeInteger(QStringLiteral("NxHeaderPanel5_width"), treeWidth(tv_registry)); });
     for (QTreeWidget *list : {lv_win32_files, lv_icons, lv_registry, lv_installrun, lv_UninstallRun})

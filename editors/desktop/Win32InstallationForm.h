@@ -3,6 +3,8 @@
 #include "editors/common/DialogRunner.h"
 #include "editors/common/FileTypeLookup.h"
 #include "editors/desktop/Win32InspectorRows.h"
+#include "editors/core/desktop/ListSortOrder.h"
+#include "editors/core/desktop/Win32FileCommands.h"
 #include "editors/core/desktop/Win32FileEdits.h"
 #include "editors/core/desktop/Win32FolderTree.h"
 #include "editors/core/desktop/Win32RegistryKeys.h"
@@ -22,7 +24,6 @@ class TNxPageControl;
 class TNxPropertyItem;
 class TProjectContainer;
 struct TWin32Plugin;
-struct TWin32RunEntry;
 
 // The page of one desktop-installer module: its files and folders,
 // shortcuts, registry values, programs to run and items to delete. Each tab
@@ -34,6 +35,10 @@ class TWin32InstallationForm : public HostedPage
 public:
     enum Page { FilesPage, ShortcutsPage, RegistryPage, InstallRunPage, UninstallRunPage, InstallDeletePage,
                 UninstallDeletePage };
+    // The page's report lists.
+    enum class List { Files, Icons, Registry, InstallRun, UninstallRun, InstallDelete, UninstallDelete };
+    // The file list's look, numbered as the settings store it.
+    enum ViewStyle { IconView, SmallIconView, ListView, ReportView };
 
     // fileTypes: the program-wide cache of file icons and type names; without
     // one the page keeps its own.
@@ -49,16 +54,15 @@ public:
     TWin32Plugin &Plugin() const { return *m_plugin; }
     int activePage() const;
     void setActivePage(int page);
-    void TntPageControl1Change();
+
+    // One column of a list's rows as shown, top to bottom.
+    QStringList listColumn(List list, int column) const;
+    // Selects these rows of a list, the first one focused, as the user's clicks do.
+    void selectRows(List list, const QList<int> &rows);
+    // The selected rows of a list, top to bottom.
+    QList<int> selectedRows(List list) const;
 
     // "Files"
-    void BuildFolderTree();
-    void tv_win32_foldersClick();
-    void FillFileList();
-    void RebuildFileRows();
-    void FileRowChanged(TNxPropertyItem *item, const QString &value);
-    void FileRowSelected(TNxPropertyItem *item);
-    void BrowseFileSource();
     void AddItemClick();
     void InsertFilesClick();
     void ImportFoldersClick();
@@ -71,7 +75,6 @@ public:
     bool renameSelectedFolder(const QString &newName);
     void OpenExplorerClick();
     void fileListHeaderClick(int column);
-    void fileListDoubleClick(QTreeWidgetItem *row);
     // The selected folder node's path; empty for the roots or without a selection.
     QString selectedFolderPath() const;
     // Selects the node of this folder path and lists it; false when the tree has none.
@@ -82,12 +85,126 @@ public:
     // A drop of files and folders from the desktop is taken while a folder
     // other than "Install Directories" is selected.
     bool canDropFiles() const;
-    // The file list's look, numbered as the settings store it.
-    enum ViewStyle { IconView, SmallIconView, ListView, ReportView };
     int viewStyle() const { return m_viewStyle; }
     void setViewStyle(int style);
-    int SortColumn = 0;
-    bool SortAscending = true;
+    ListSortOrder fileSortOrder() const { return m_fileSort; }
+
+    // "Shortcuts"
+    void AddIconClick();
+    void UninstallApplicationClick();
+    void ProgramOnTheWebClick();
+    void DeleteIconClick();
+
+    // "Registry"
+    void AddRegistryEntryClick();
+    void DeleteRegistryEntriesClick();
+    void CreteKeyClick();
+    void DeleteKeyClick();
+    void RenameKeyClick();
+    bool renameSelectedKey(const QString &newName);
+    void ImportRegistryFileClick();
+    void ImportRegistryFile(const QString &fileName);
+    void AddFileAssociationClick();
+    void registryHeaderClick(int column);
+    // Selects the key of this path (as RegistryKeyTree::KeyPath writes it) and lists its values.
+    bool selectKey(const QString &keyPath);
+    bool CanAddRegistryValue() const;
+    ListSortOrder registrySortOrder() const { return m_registrySort; }
+
+    // "Run on Install", "Run on Uninstall"
+    void AddRunClick(bool install);
+    void DeleteRunClick(bool install);
+
+    // "Delete on Install", "Delete on Uninstall"
+    void AddDeleteClick(bool install);
+    void DeleteDeleteClick(bool install);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The tab's content above a row of buttons at the bottom.
+    static QWidget *tabWithButtons(QWidget *content, const QList<QPushButton *> &buttons);
+    // A tree beside a list, the splitter between them.
+    // The tree takes at least leastWidth and room for the longest of the names.
+    static QWidget *treeBesideList(QTreeWidget *tree, QTreeWidget *list, int leastWidth, const QStringList &nodeNames);
+    QWidget *createFilesTab();
+    QWidget *createShortcutsTab();
+    QWidget *createRegistryTab();
+    QWidget *createRunTab(bool install);
+    QWidget *createDeleteTab(bool install);
+    void TntPageControl1Change();
+    void tb_captionChange();
+    void readSettings();
+    void writeSettings() const;
+    void writeHelp();
+    void rebuildActiveRows();
+    bool confirm(const QString &text);
+    void markModified();
+    QTreeWidget *listWidget(List list) const;
+    QTreeWidget *runList(bool install) const { return install ? lv_installrun : lv_UninstallRun; }
+    QTreeWidget *deleteList(bool install) const { return install ? lv_InstallDelete : lv_UninstallDelete; }
+    // Sets a drop-down row's lines, when the row is a drop-down and has any.
+    static void setChoices(TNxPropertyItem *item, const std::optional<QStringList> &lines);
+
+    // Files tab.
+    void BuildFolderTree();
+    void tv_win32_foldersClick();
+    void FillFileList();
+    void RebuildFileRows();
+    void FileRowChanged(TNxPropertyItem *item, const QString &value);
+    void FileRowSelected(TNxPropertyItem *item);
+    void BrowseFileSource();
+    void fileListDoubleClick(QTreeWidgetItem *row);
+    const Win32FolderNode *selectedFolderNode() const;
+    QTreeWidgetItem *itemOfNode(const Win32FolderNode *node) const;
+    void addFolderItems(QTreeWidgetItem *item, const Win32FolderNode &node);
+    // Shows m_folders, nothing selected yet.
+    void fillFolderTree();
+    void showFolderTree(const QString &selectedPath, Win32FolderKind selectedRoot);
+    // Shows m_folders again, this path's node current, without listing it anew.
+    void showFolderTreeKeepingList(const QString &selectedPath, Win32FolderKind selectedRoot);
+    void refreshFolderFonts();
+    void refreshFileRow(QTreeWidgetItem *row);
+    void sortFileList();
+    void showFileSortArrow();
+    Win32FileCommands fileCommands() const;
+    void updateFileActions();
+    QString insertionFolder() const;
+    bool runAddFilesOptions(const QString &folder, const QStringList &paths, bool relative, AddFilesOptions &options);
+    void addFilesWithOptions(const QStringList &paths, const AddFilesOptions &options);
+    // Selects the listed rows of the file entries from this index on, the
+    // ones just added, so the inspector edits them.
+    void selectFileEntriesFrom(int firstIndex);
+    QList<int> selectedFileIndexes() const;
+
+    // Registry tab.
+    void BuildRegistryTree();
+    void tv_registryClick();
+    void RegistryListSelect();
+    void RegistryRowChanged(TNxPropertyItem *item, const QString &value);
+    RegistryKeyNode *selectedKeyNode() const;
+    void addKeyItems(QTreeWidgetItem *item, const RegistryKeyNode &node);
+    // Shows m_keys and selects the key of this path (the root when it has none).
+    void showKeyTree(const QString &selectedKeyPath, bool refreshValues);
+    void refreshRegistryRow(QTreeWidgetItem *row);
+    void sortRegistryList();
+    void completeKeyNodes();
+
+    // Shortcut, run and delete tabs.
+    void FillIconList();
+    void IconListSelect();
+    void IconRowChanged(TNxPropertyItem *item, const QString &value);
+    void IconRowSelected(TNxPropertyItem *item);
+    void showAddedIcon(int index);
+    void FillRunList(bool install);
+    void RunListSelect(bool install);
+    void RunRowChanged(bool install, TNxPropertyItem *item, const QString &value);
+    void RunRowSelected(bool install, TNxPropertyItem *item);
+    void FillDeleteList(bool install);
+    void DeleteListSelect(bool install);
+    void DeleteRowChanged(bool install, TNxPropertyItem *item, const QString &value);
+    void DeleteRowSelected(bool install, TNxPropertyItem *item);
 
     QTreeWidget *tv_win32_folders;
     QTreeWidget *lv_win32_files;
@@ -107,41 +224,10 @@ public:
     QAction *DeleteFolder1;
     QAction *RenameFolder1;
 
-    // "Shortcuts"
-    void FillIconList();
-    void IconListSelect();
-    void IconRowChanged(TNxPropertyItem *item, const QString &value);
-    void IconRowSelected(TNxPropertyItem *item);
-    void AddIconClick();
-    void UninstallApplicationClick();
-    void ProgramOnTheWebClick();
-    void DeleteIconClick();
-
     QTreeWidget *lv_icons;
     QPushButton *bt_add_icon;
     QPushButton *bt_auto_icons;
     QMenu *pm_AutoIcons;
-
-    // "Registry"
-    void BuildRegistryTree();
-    void tv_registryClick();
-    void RegistryListSelect();
-    void RegistryRowChanged(TNxPropertyItem *item, const QString &value);
-    void AddRegistryEntryClick();
-    void DeleteRegistryEntriesClick();
-    void CreteKeyClick();
-    void DeleteKeyClick();
-    void RenameKeyClick();
-    bool renameSelectedKey(const QString &newName);
-    void ImportRegistryFileClick();
-    void ImportRegistryFile(const QString &fileName);
-    void AddFileAssociationClick();
-    void registryHeaderClick(int column);
-    // Selects the key of this path (as RegistryKeyTree::KeyPath writes it) and lists its values.
-    bool selectKey(const QString &keyPath);
-    bool CanAddRegistryValue() const;
-    int RegSortColumn = 0;
-    bool RegSortAscending = true;
 
     QTreeWidget *tv_registry;
     QTreeWidget *lv_registry;
@@ -154,26 +240,10 @@ public:
     QAction *DeleteKey1;
     QAction *RenameKey1;
 
-    // "Run on Install", "Run on Uninstall"
-    void FillRunList(bool install);
-    void RunListSelect(bool install);
-    void RunRowChanged(bool install, TNxPropertyItem *item, const QString &value);
-    void RunRowSelected(bool install, TNxPropertyItem *item);
-    void AddRunClick(bool install);
-    void DeleteRunClick(bool install);
-
     QTreeWidget *lv_installrun;
     QTreeWidget *lv_UninstallRun;
     QPushButton *bt_installrun_add;
     QPushButton *bt_uninstallrun_add;
-
-    // "Delete on Install", "Delete on Uninstall"
-    void FillDeleteList(bool install);
-    void DeleteListSelect(bool install);
-    void DeleteRowChanged(bool install, TNxPropertyItem *item, const QString &value);
-    void DeleteRowSelected(bool install, TNxPropertyItem *item);
-    void AddDeleteClick(bool install);
-    void DeleteDeleteClick(bool install);
 
     QTreeWidget *lv_InstallDelete;
     QTreeWidget *lv_UninstallDelete;
@@ -183,62 +253,6 @@ public:
     TNxEdit *NxEdit1;
     TNxPageControl *NxPageControl1;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    // The tab's content above a row of buttons at the bottom.
-    static QWidget *tabWithButtons(QWidget *content, const QList<QPushButton *> &buttons);
-    // A tree beside a list, the splitter between them.
-    // The tree takes at least leastWidth and room for the longest of the names.
-    static QWidget *treeBesideList(QTreeWidget *tree, QTreeWidget *list, int leastWidth, const QStringList &nodeNames);
-    QWidget *createFilesTab();
-    QWidget *createShortcutsTab();
-    QWidget *createRegistryTab();
-    QWidget *createRunTab(bool install);
-    QWidget *createDeleteTab(bool install);
-    void tb_captionChange();
-    void readSettings();
-    void writeSettings() const;
-    void writeHelp();
-    void rebuildActiveRows();
-    bool confirm(const QString &text);
-    void markModified();
-    QTreeWidget *runList(bool install) const { return install ? lv_installrun : lv_UninstallRun; }
-    QTreeWidget *deleteList(bool install) const { return install ? lv_InstallDelete : lv_UninstallDelete; }
-
-    // Files tab internals.
-    const Win32FolderNode *selectedFolderNode() const;
-    QTreeWidgetItem *itemOfNode(const Win32FolderNode *node) const;
-    void addFolderItems(QTreeWidgetItem *item, const Win32FolderNode &node);
-    void showFolderTree(const QString &selectedPath, Win32FolderKind selectedRoot);
-    void refreshFolderFonts();
-    void refreshFileRow(QTreeWidgetItem *row);
-    void sortFileList();
-    void updateFileActions();
-    QString insertionFolder() const;
-    bool runAddFilesOptions(const QString &folder, const QStringList &paths, bool relative, AddFilesOptions &options);
-    void addFilesWithOptions(const QStringList &paths, const AddFilesOptions &options);
-    // Selects the listed rows of the file entries from this index on, the
-    // ones just added, so the inspector edits them.
-    void selectFileEntriesFrom(int firstIndex);
-    QList<int> selectedFileIndexes() const;
-
-    // Registry tab internals.
-    RegistryKeyNode *selectedKeyNode() const;
-    void addKeyItems(QTreeWidgetItem *item, const RegistryKeyNode &node);
-    // Shows m_keys and selects the key of this path (the root when it has none).
-    void showKeyTree(const QString &selectedKeyPath, bool refreshValues);
-    void refreshRegistryRow(QTreeWidgetItem *row);
-    void sortRegistryList();
-    void completeKeyNodes();
-
-    // Shortcut and run tabs.
-    void refreshIconRow(int index);
-    void appendIcon(const QString &name, const QString &fileName);
-    void refreshRunRow(bool install, int index);
-    void refreshDeleteRow(bool install, int index);
-
     TProjectContainer &m_project;
     IProjectWindowHost &m_host;
     TWin32Plugin *m_plugin;
@@ -247,6 +261,8 @@ private:
     FileTypeLookup m_fileTypes;
     Win32FolderTree m_folders;
     RegistryKeyTree m_keys;
+    ListSortOrder m_fileSort;
+    ListSortOrder m_registrySort;
     bool m_multiSelectMode = false;
     int m_viewStyle = ReportView;
 };

@@ -11,7 +11,6 @@
 #include "platform/ShellServices.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxButtonItem.h"
-#include "widgets/NxComboBoxItem.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -36,7 +35,6 @@ namespace {
 constexpr int NodeRole = Qt::UserRole;
 constexpr int FileIndexRole = Qt::UserRole;
 constexpr int FolderRow = -1;
-const QChar Backslash = QLatin1Char('\\');
 const QString SureText = QStringLiteral("Are you sure ?");
 
 const Win32FolderNode *nodeOf(const QTreeWidgetItem *item)
@@ -53,15 +51,15 @@ int fileIndexOf(const QTreeWidgetItem *row)
 class FileRow : public QTreeWidgetItem
 {
 public:
-    FileRow(QTreeWidget *list, const TWin32InstallationForm &page)
+    FileRow(QTreeWidget *list, const ListSortOrder &order)
         : QTreeWidgetItem(list)
-        , m_page(page)
+        , m_order(order)
     {
     }
 
     bool operator<(const QTreeWidgetItem &other) const override
     {
-        return FileRowLess(listRow(*this), listRow(other), m_page.SortColumn, m_page.SortAscending);
+        return FileRowLess(listRow(*this), listRow(other), m_order.column, m_order.ascending);
     }
 
 private:
@@ -70,7 +68,7 @@ private:
         return {fileIndexOf(&row) == FolderRow, {row.text(0), row.text(1), row.text(2), row.text(3)}};
     }
 
-    const TWin32InstallationForm &m_page;
+    const ListSortOrder &m_order;
 };
 
 } // namespace
@@ -85,6 +83,7 @@ QWidget *TWin32InstallationForm::createFilesTab()
     lv_win32_files->header()->setSectionsClickable(true);
 
     JvPopupMenu1 = new QMenu(this);
+    JvPopupMenu1->setObjectName(QStringLiteral("JvPopupMenu1"));
     AddItem1 = JvPopupMenu1->addAction(QStringLiteral("Add Item"), this, &TWin32InstallationForm::AddItemClick);
     InsertFiles1 = JvPopupMenu1->addAction(QStringLiteral("Insert File(s)"), this, &TWin32InstallationForm::InsertFilesClick);
     ImportFolders1 =
@@ -93,28 +92,28 @@ QWidget *TWin32InstallationForm::createFilesTab()
     DeleteFiles1 = JvPopupMenu1->addAction(QStringLiteral("Delete"), this, &TWin32InstallationForm::DeleteFileRowsClick);
     JvPopupMenu1->addSeparator();
     ViewAs1 = JvPopupMenu1->addMenu(QStringLiteral("View As"));
+    ViewAs1->setObjectName(QStringLiteral("ViewAs1"));
     auto *viewGroup = new QActionGroup(ViewAs1);
     const QStringList views = {QStringLiteral("Large Icons"), QStringLiteral("Small Icons"), QStringLiteral("List"),
                                QStringLiteral("Details")};
     for (int style = IconView; style <= ReportView; ++style) {
         QAction *view = ViewAs1->addAction(views[style], this, [this, style] {
             setViewStyle(style);
-            SetListViewSortArrow(lv_win32_files->header(), SortColumn, !SortAscending);
+            showFileSortArrow();
         });
         view->setCheckable(true);
         view->setData(style);
         viewGroup->addAction(view);
     }
     Sort1 = JvPopupMenu1->addMenu(QStringLiteral("Sort"));
+    Sort1->setObjectName(QStringLiteral("Sort1"));
     const QStringList columns = {QStringLiteral("Filename"), QStringLiteral("Type"), QStringLiteral("Source"),
                                  QStringLiteral("Flags")};
     for (int column = 0; column < columns.size(); ++column) {
         QAction *sort = Sort1->addAction(columns[column], this, [this, column] {
-            if (column != SortColumn)
-                SortAscending = true;
-            SortColumn = column;
-            SetListViewSortArrow(lv_win32_files->header(), SortColumn, !SortAscending);
-            SetListViewSortArrow(lv_registry->header(), RegSortColumn, !RegSortAscending);
+            m_fileSort.ColumnChosen(column);
+            showFileSortArrow();
+            SetListViewSortArrow(lv_registry->header(), m_registrySort.column, !m_registrySort.ascending);
             sortFileList();
         });
         sort->setCheckable(true);
@@ -122,6 +121,7 @@ QWidget *TWin32InstallationForm::createFilesTab()
     }
 
     PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     AddFolder1 = PopupMenu1->addAction(QStringLiteral("Add Folder"), this, &TWin32InstallationForm::AddFolderClick);
     PopupMenu1->addSeparator();
     DeleteFolder1 = PopupMenu1->addAction(QStringLiteral("Delete"), this, &TWin32InstallationForm::DeleteFolderClick);
@@ -148,10 +148,10 @@ QWidget *TWin32InstallationForm::createFilesTab()
             tv_win32_folders->setCurrentItem(item);
             tv_win32_foldersClick();
         }
-        const Win32FolderNode *node = selectedFolderNode();
-        AddFolder1->setEnabled(node && node->kind != Win32FolderKind::AllFiles);
-        DeleteFolder1->setEnabled(node && Win32FolderTree::IsPlainFolder(*node));
-        RenameFolder1->setEnabled(node && Win32FolderTree::IsPlainFolder(*node));
+        const Win32FileCommands commands = fileCommands();
+        AddFolder1->setEnabled(commands.addFolder);
+        DeleteFolder1->setEnabled(commands.deleteFolder);
+        RenameFolder1->setEnabled(commands.renameFolder);
         PopupMenu1->popup(tv_win32_folders->viewport()->mapToGlobal(position));
     });
     lv_win32_files->setAcceptDrops(true);
@@ -161,7 +161,7 @@ QWidget *TWin32InstallationForm::createFilesTab()
         for (QAction *view : ViewAs1->actions())
             view->setChecked(view->data().toInt() == m_viewStyle);
         for (QAction *sort : Sort1->actions())
-            sort->setChecked(sort->data().toInt() == SortColumn);
+            sort->setChecked(sort->data().toInt() == m_fileSort.column);
         JvPopupMenu1->popup(lv_win32_files->viewport()->mapToGlobal(position));
     });
     connect(lv_win32_files, &QTreeWidget::itemSelectionChanged, this, &TWin32InstallationForm::RebuildFileRows);
@@ -191,8 +191,7 @@ void TWin32InstallationForm::setViewStyle(int style)
 
 bool TWin32InstallationForm::canDropFiles() const
 {
-    const Win32FolderNode *node = selectedFolderNode();
-    return node && node->kind != Win32FolderKind::InstallDirectories;
+    return fileCommands().addToFolder;
 }
 
 bool TWin32InstallationForm::eventFilter(QObject *watched, QEvent *event)
@@ -274,19 +273,35 @@ void TWin32InstallationForm::BuildFolderTree()
     showFolderTree(path, rootKind);
 }
 
+void TWin32InstallationForm::fillFolderTree()
+{
+    QSignalBlocker blocker(tv_win32_folders);
+    tv_win32_folders->clear();
+    for (const auto &root : m_folders.roots())
+        addFolderItems(new QTreeWidgetItem(tv_win32_folders), *root);
+    tv_win32_folders->topLevelItem(0)->setExpanded(true);
+}
+
 void TWin32InstallationForm::showFolderTree(const QString &selectedPath, Win32FolderKind selectedRoot)
 {
-    {
-        QSignalBlocker blocker(tv_win32_folders);
-        tv_win32_folders->clear();
-        for (const auto &root : m_folders.roots())
-            addFolderItems(new QTreeWidgetItem(tv_win32_folders), *root);
-        tv_win32_folders->topLevelItem(0)->setExpanded(true);
-        refreshFolderFonts();
-    }
+    fillFolderTree();
+    refreshFolderFonts();
     if (selectedPath.isEmpty() || !selectFolder(selectedPath))
         selectFolderRoot(selectedRoot == Win32FolderKind::AllFiles ? Win32FolderKind::AllFiles
                                                                    : Win32FolderKind::InstallDirectories);
+}
+
+void TWin32InstallationForm::showFolderTreeKeepingList(const QString &selectedPath, Win32FolderKind selectedRoot)
+{
+    fillFolderTree();
+    QSignalBlocker blocker(tv_win32_folders);
+    QTreeWidgetItem *current = selectedPath.isEmpty()
+        ? itemOfNode(selectedRoot == Win32FolderKind::AllFiles ? &m_folders.allFiles() : &m_folders.installDirectories())
+        : itemOfNode(m_folders.FindPath(selectedPath));
+    for (QTreeWidgetItem *parent = current ? current->parent() : nullptr; parent; parent = parent->parent())
+        parent->setExpanded(true);
+    tv_win32_folders->setCurrentItem(current);
+    refreshFolderFonts();
 }
 
 void TWin32InstallationForm::refreshFolderFonts()
@@ -350,21 +365,20 @@ void TWin32InstallationForm::FillFileList()
     {
         QSignalBlocker blocker(lv_win32_files);
         lv_win32_files->clear();
-        const bool canAdd = node && node->kind != Win32FolderKind::InstallDirectories;
         for (QPushButton *button : {bt_insert_files, bt_import_folders, bt_add_item})
-            button->setEnabled(canAdd);
+            button->setEnabled(canDropFiles());
         if (node) {
             const bool allFiles = node->kind == Win32FolderKind::AllFiles;
             const QList<int> files = Win32FileEdits(*m_plugin).FilesInFolder(Win32FolderTree::GetFolderNodePath(*node),
                                                                              allFiles);
             for (int index : files) {
-                auto *row = new FileRow(lv_win32_files, *this);
+                auto *row = new FileRow(lv_win32_files, m_fileSort);
                 row->setData(0, FileIndexRole, index);
                 refreshFileRow(row);
             }
             if (!allFiles) {
                 for (const auto &child : node->children) {
-                    auto *row = new FileRow(lv_win32_files, *this);
+                    auto *row = new FileRow(lv_win32_files, m_fileSort);
                     row->setData(0, FileIndexRole, FolderRow);
                     row->setText(0, child->text);
                     row->setText(1, QStringLiteral("Folder"));
@@ -382,14 +396,18 @@ void TWin32InstallationForm::FillFileList()
 
 void TWin32InstallationForm::sortFileList()
 {
-    lv_win32_files->sortItems(SortColumn, Qt::AscendingOrder);
+    lv_win32_files->sortItems(m_fileSort.column, Qt::AscendingOrder);
+}
+
+void TWin32InstallationForm::showFileSortArrow()
+{
+    SetListViewSortArrow(lv_win32_files->header(), m_fileSort.column, !m_fileSort.ascending);
 }
 
 void TWin32InstallationForm::fileListHeaderClick(int column)
 {
-    SortAscending = column == SortColumn ? !SortAscending : true;
-    SortColumn = column;
-    SetListViewSortArrow(lv_win32_files->header(), SortColumn, !SortAscending);
+    m_fileSort.HeaderClicked(column);
+    showFileSortArrow();
     sortFileList();
 }
 
@@ -406,17 +424,19 @@ void TWin32InstallationForm::fileListDoubleClick(QTreeWidgetItem *row)
     }
 }
 
+Win32FileCommands TWin32InstallationForm::fileCommands() const
+{
+    const QTreeWidgetItem *focused = lv_win32_files->currentItem();
+    return Win32FileCommands::forSelection(selectedFolderNode(), !lv_win32_files->selectedItems().isEmpty(),
+                                           focused && fileIndexOf(focused) == FolderRow);
+}
+
 void TWin32InstallationForm::updateFileActions()
 {
-    const Win32FolderNode *node = selectedFolderNode();
-    const bool rowsSelected = !lv_win32_files->selectedItems().isEmpty();
-    const bool folderRowFocused = lv_win32_files->currentItem() && fileIndexOf(lv_win32_files->currentItem()) == FolderRow;
-    const bool underRoot = node && node->kind == Win32FolderKind::InstallDirectories;
-    const bool canAdd = node && (!underRoot || folderRowFocused);
-    AddItem1->setEnabled(canAdd);
-    InsertFiles1->setEnabled(canAdd);
-    ImportFolders1->setEnabled(canAdd);
-    DeleteFiles1->setEnabled(rowsSelected && !underRoot);
+    const Win32FileCommands commands = fileCommands();
+    for (QAction *add : {AddItem1, InsertFiles1, ImportFolders1})
+        add->setEnabled(commands.addFromList);
+    DeleteFiles1->setEnabled(commands.deleteRows);
 }
 
 QList<int> TWin32InstallationForm::selectedFileIndexes() const
@@ -488,10 +508,8 @@ void TWin32InstallationForm::RebuildFileRows()
 
 void TWin32InstallationForm::FileRowSelected(TNxPropertyItem *item)
 {
-    if (item && item->tag() == 1) {
-        if (auto *combo = qobject_cast<TNxComboBoxItem *>(item))
-            combo->setLines(Win32FileEdits(*m_plugin).FolderChoices());
-    }
+    if (item)
+        setChoices(item, Win32FileEdits(*m_plugin).Choices(item->tag()));
     writeHelp();
 }
 
@@ -503,25 +521,18 @@ void TWin32InstallationForm::FileRowChanged(TNxPropertyItem *item, const QString
         return;
     const int rememberedRow = lv_win32_files->indexOfTopLevelItem(focused);
     const QSignalBlocker blocker(lv_win32_files);
-    TWin32FileEntry &entry = m_plugin->FileEntries[fileIndexOf(focused)];
-    row->store(entry, row->tag == 1 && value.isEmpty() ? QStringLiteral("{app}") : value);
-    if (!entry.Destination.endsWith(Backslash))
-        entry.Destination += Backslash;
-    const bool shared = row->tag == 1 || row->tag >= 3;
-    const QList<QTreeWidgetItem *> selected = lv_win32_files->selectedItems();
-    for (QTreeWidgetItem *other : selected) {
-        if (shared && other != focused && fileIndexOf(other) != FolderRow)
-            row->store(m_plugin->FileEntries[fileIndexOf(other)], row->valueOf(entry));
-    }
+    Win32FileEdits edits(*m_plugin);
+    edits.ChangeRow(fileIndexOf(focused), selectedFileIndexes(), *row, value);
     const Win32FolderNode *node = selectedFolderNode();
     const bool allFiles = !node || node->kind == Win32FolderKind::AllFiles;
     const QString nodePath = node ? Win32FolderTree::GetFolderNodePath(*node) : QString();
+    const QList<QTreeWidgetItem *> selected = lv_win32_files->selectedItems();
     bool removed = false;
     for (auto it = selected.crbegin(); it != selected.crend(); ++it) {
         const int index = fileIndexOf(*it);
         if (index == FolderRow)
             continue;
-        if (!allFiles && NormalisedFolder(m_plugin->FileEntries[index].Destination).compare(nodePath, Qt::CaseInsensitive) != 0) {
+        if (!allFiles && !edits.IsListedIn(index, nodePath)) {
             delete *it;
             removed = true;
         } else {
@@ -531,21 +542,8 @@ void TWin32InstallationForm::FileRowChanged(TNxPropertyItem *item, const QString
     if (removed) {
         m_folders.AddFolderNodes(*m_plugin);
         m_folders.Sort();
-        QSignalBlocker treeBlocker(tv_win32_folders);
-        const QString path = selectedFolderPath();
-        const Win32FolderKind rootKind = node && !node->parent ? node->kind : Win32FolderKind::Plain;
-        tv_win32_folders->clear();
-        for (const auto &root : m_folders.roots())
-            addFolderItems(new QTreeWidgetItem(tv_win32_folders), *root);
-        tv_win32_folders->topLevelItem(0)->setExpanded(true);
-        QTreeWidgetItem *current = path.isEmpty() ? itemOfNode(rootKind == Win32FolderKind::AllFiles
-                                                                   ? &m_folders.allFiles()
-                                                                   : &m_folders.installDirectories())
-                                                  : itemOfNode(m_folders.FindPath(path));
-        for (QTreeWidgetItem *parent = current ? current->parent() : nullptr; parent; parent = parent->parent())
-            parent->setExpanded(true);
-        tv_win32_folders->setCurrentItem(current);
-        refreshFolderFonts();
+        showFolderTreeKeepingList(selectedFolderPath(),
+                                  node && !node->parent ? node->kind : Win32FolderKind::Plain);
         lv_win32_files->clearSelection();
         const int last = std::min(rememberedRow, lv_win32_files->topLevelItemCount() - 1);
         if (last >= 0) {
@@ -670,27 +668,22 @@ void TWin32InstallationForm::DeleteFileRowsClick()
     const Win32FolderNode *node = selectedFolderNode();
     if (!DeleteFiles1->isEnabled() || !lv_win32_files->currentItem() || !node || !confirm(SureText))
         return;
-    const QString nodePath = Win32FolderTree::GetFolderNodePath(*node);
-    QStringList folders;
+    QStringList folderNames;
     for (const QTreeWidgetItem *row : lv_win32_files->selectedItems()) {
-        if (fileIndexOf(row) == FolderRow && !nodePath.isEmpty())
-            folders.append(nodePath + row->text(0) + Backslash);
+        if (fileIndexOf(row) == FolderRow)
+            folderNames.append(row->text(0));
     }
-    Win32FileEdits(*m_plugin).DeleteFilesAndFolders(selectedFileIndexes(), folders);
+    Win32FileEdits(*m_plugin).DeleteListedRows(Win32FolderTree::GetFolderNodePath(*node), selectedFileIndexes(),
+                                               folderNames);
     BuildFolderTree();
     markModified();
 }
 
 void TWin32InstallationForm::AddFolderClick()
 {
-    const Win32FolderNode *node = selectedFolderNode();
-    if (!node || node->kind == Win32FolderKind::AllFiles)
+    if (!fileCommands().addFolder)
         return;
-    QString base = Win32FolderTree::GetFolderNodePath(*node);
-    while (base.contains(QStringLiteral("\\\\")))
-        base.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
-    const QString path = base + Win32FolderTree::NewFolderName(*node);
-    m_plugin->Dirs.append(path);
+    const QString path = Win32FileEdits(*m_plugin).AddFolder(*selectedFolderNode());
     BuildFolderTree();
     selectFolder(path);
     tv_win32_folders->editItem(tv_win32_folders->currentItem());
@@ -700,7 +693,7 @@ void TWin32InstallationForm::AddFolderClick()
 void TWin32InstallationForm::DeleteFolderClick()
 {
     const Win32FolderNode *node = selectedFolderNode();
-    if (!node || !Win32FolderTree::IsPlainFolder(*node) || !confirm(SureText))
+    if (!fileCommands().deleteFolder || !confirm(SureText))
         return;
     const QString parentPath = Win32FolderTree::GetFolderNodePath(*node->parent);
     Win32FileEdits(*m_plugin).DeleteFolder(Win32FolderTree::GetFolderNodePath(*node));
@@ -711,34 +704,28 @@ void TWin32InstallationForm::DeleteFolderClick()
 
 void TWin32InstallationForm::RenameFolderClick()
 {
-    const Win32FolderNode *node = selectedFolderNode();
-    if (node && Win32FolderTree::IsPlainFolder(*node))
+    if (fileCommands().renameFolder)
         tv_win32_folders->editItem(tv_win32_folders->currentItem());
 }
 
 bool TWin32InstallationForm::renameSelectedFolder(const QString &newName)
 {
     const Win32FolderNode *node = selectedFolderNode();
-    if (!node || !Win32FolderTree::IsPlainFolder(*node))
+    if (!fileCommands().renameFolder)
         return false;
-    if (newName == node->text)
+    const FolderNameCheck check = Win32FolderTree::CheckNewName(*node, newName);
+    if (check == FolderNameCheck::Unchanged)
         return true;
-    const auto keepOldName = [&] {
+    if (check != FolderNameCheck::Fine) {
         QSignalBlocker blocker(tv_win32_folders);
         tv_win32_folders->currentItem()->setText(0, node->text);
-        return false;
-    };
-    // An empty name or one with a backslash would merge the folder into
-    // another one: the old name stays.
-    if (newName.trimmed().isEmpty() || newName.contains(Backslash))
-        return keepOldName();
-    if (Win32FolderTree::IsDuplicateName(*node, newName)) {
-        keepOldName();
-        ShowEditorError(this, QStringLiteral("Duplicate name, please enter another one"));
+        blocker.unblock();
+        if (check == FolderNameCheck::Duplicate)
+            ShowEditorError(this, QStringLiteral("Duplicate name, please enter another one"));
         return false;
     }
     const QString oldPath = Win32FolderTree::GetFolderNodePath(*node);
-    const QString newPath = Win32FolderTree::GetFolderNodePath(*node->parent) + newName + Backslash;
+    const QString newPath = Win32FolderTree::RenamedPath(*node, newName);
     Win32FileEdits(*m_plugin).RenameFolder(oldPath, newPath);
     m_folders = Win32FolderTree::Build(*m_plugin);
     showFolderTree(newPath, Win32FolderKind::InstallDirectories);

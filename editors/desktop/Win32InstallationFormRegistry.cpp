@@ -48,29 +48,28 @@ bool isDefaultRow(const QTreeWidgetItem *row)
     return row && row->data(0, DefaultRowRole).toBool();
 }
 
-// A value row: "(default)" first, the others by the page's sort column.
+// A value row ordered by the page's sort column and direction.
 class RegistryRow : public QTreeWidgetItem
 {
 public:
-    RegistryRow(QTreeWidget *list, const TWin32InstallationForm &page)
+    RegistryRow(QTreeWidget *list, const ListSortOrder &order)
         : QTreeWidgetItem(list)
-        , m_page(page)
+        , m_order(order)
     {
     }
 
     bool operator<(const QTreeWidgetItem &other) const override
     {
-        if (isDefaultRow(this) != isDefaultRow(&other))
-            return isDefaultRow(this);
-        const int column = m_page.RegSortColumn;
-        int order = text(column).compare(other.text(column), Qt::CaseInsensitive);
-        if (order == 0)
-            order = text(0).compare(other.text(0), Qt::CaseInsensitive);
-        return m_page.RegSortAscending ? order < 0 : order > 0;
+        return RegistryRowLess(listRow(*this), listRow(other), m_order.column, m_order.ascending);
     }
 
 private:
-    const TWin32InstallationForm &m_page;
+    static RegistryListRow listRow(const QTreeWidgetItem &row)
+    {
+        return {isDefaultRow(&row), {row.text(0), row.text(1), row.text(2), row.text(3)}};
+    }
+
+    const ListSortOrder &m_order;
 };
 
 } // namespace
@@ -87,6 +86,7 @@ QWidget *TWin32InstallationForm::createRegistryTab()
 
     lv_registry->setContextMenuPolicy(Qt::ActionsContextMenu);
     AddEnrty1 = new QAction(QStringLiteral("Add Enrty"), lv_registry);
+    AddEnrty1->setObjectName(QStringLiteral("AddEnrty1"));
     auto *separator = new QAction(lv_registry);
     separator->setSeparator(true);
     auto *deleteEntries = new QAction(QStringLiteral("Delete"), lv_registry);
@@ -97,6 +97,7 @@ QWidget *TWin32InstallationForm::createRegistryTab()
     connect(deleteEntries, &QAction::triggered, this, &TWin32InstallationForm::DeleteRegistryEntriesClick);
 
     JvPopupMenu6 = new QMenu(this);
+    JvPopupMenu6->setObjectName(QStringLiteral("JvPopupMenu6"));
     CreteKey1 = JvPopupMenu6->addAction(QStringLiteral("Crete Key"), this, &TWin32InstallationForm::CreteKeyClick);
     JvPopupMenu6->addSeparator();
     DeleteKey1 = JvPopupMenu6->addAction(QStringLiteral("Delete"), this, &TWin32InstallationForm::DeleteKeyClick);
@@ -108,6 +109,7 @@ QWidget *TWin32InstallationForm::createRegistryTab()
     connect(deleteKey, &QAction::triggered, this, &TWin32InstallationForm::DeleteKeyClick);
 
     pm_RegTools = new QMenu(this);
+    pm_RegTools->setObjectName(QStringLiteral("pm_RegTools"));
     pm_RegTools->addAction(QStringLiteral("Import Registry File"), this, &TWin32InstallationForm::ImportRegistryFileClick);
     pm_RegTools->addAction(QStringLiteral("Add File Association"), this, &TWin32InstallationForm::AddFileAssociationClick);
 
@@ -127,10 +129,10 @@ QWidget *TWin32InstallationForm::createRegistryTab()
             tv_registry->setCurrentItem(item);
             tv_registryClick();
         }
-        const RegistryKeyNode *node = selectedKeyNode();
-        CreteKey1->setEnabled(node && node->parent);
-        DeleteKey1->setEnabled(node && RegistryKeyTree::IsKey(*node));
-        RenameKey1->setEnabled(node && RegistryKeyTree::IsKey(*node));
+        const Win32KeyCommands commands = Win32KeyCommands::forNode(selectedKeyNode());
+        CreteKey1->setEnabled(commands.createKey);
+        DeleteKey1->setEnabled(commands.deleteKey);
+        RenameKey1->setEnabled(commands.renameKey);
         JvPopupMenu6->popup(tv_registry->viewport()->mapToGlobal(position));
     });
     connect(lv_registry, &QTreeWidget::itemSelectionChanged, this, [this, deleteEntries] {
@@ -201,8 +203,7 @@ bool TWin32InstallationForm::selectKey(const QString &keyPath)
 
 bool TWin32InstallationForm::CanAddRegistryValue() const
 {
-    const RegistryKeyNode *node = selectedKeyNode();
-    return node && RegistryKeyTree::IsKey(*node);
+    return Win32KeyCommands::forNode(selectedKeyNode()).addValue;
 }
 
 void TWin32InstallationForm::completeKeyNodes()
@@ -236,7 +237,7 @@ void TWin32InstallationForm::tv_registryClick()
         const QSignalBlocker blocker(lv_registry);
         lv_registry->clear();
         if (node && RegistryKeyTree::IsKey(*node)) {
-            auto *defaultRow = new RegistryRow(lv_registry, *this);
+            auto *defaultRow = new RegistryRow(lv_registry, m_registrySort);
             defaultRow->setData(0, DefaultRowRole, true);
             defaultRow->setData(0, EntryIndexRole, Placeholder);
             for (int column = 0; column < 4; ++column)
@@ -244,7 +245,7 @@ void TWin32InstallationForm::tv_registryClick()
             const Win32RegistryEdits::KeyValues values =
                 Win32RegistryEdits(*m_plugin).ValuesOfKey(RegistryKeyTree::KeyPath(*node));
             for (int index : values.named) {
-                auto *row = new RegistryRow(lv_registry, *this);
+                auto *row = new RegistryRow(lv_registry, m_registrySort);
                 row->setData(0, EntryIndexRole, index);
                 refreshRegistryRow(row);
             }
@@ -264,14 +265,13 @@ void TWin32InstallationForm::tv_registryClick()
 
 void TWin32InstallationForm::sortRegistryList()
 {
-    lv_registry->sortItems(RegSortColumn, Qt::AscendingOrder);
+    lv_registry->sortItems(m_registrySort.column, Qt::AscendingOrder);
 }
 
 void TWin32InstallationForm::registryHeaderClick(int column)
 {
-    RegSortAscending = column == RegSortColumn ? !RegSortAscending : true;
-    RegSortColumn = column;
-    SetListViewSortArrow(lv_registry->header(), RegSortColumn, !RegSortAscending);
+    m_registrySort.HeaderClicked(column);
+    SetListViewSortArrow(lv_registry->header(), m_registrySort.column, !m_registrySort.ascending);
     sortRegistryList();
 }
 
@@ -286,16 +286,9 @@ void TWin32InstallationForm::RegistryListSelect()
     }
     const QList<QTreeWidgetItem *> selected = lv_registry->selectedItems();
     const bool defaultSelected = std::any_of(selected.begin(), selected.end(), isDefaultRow);
-    TWin32RegistryEntry placeholder;
-    placeholder.ValueType = QStringLiteral("String");
-    const int index = entryIndexOf(focused);
-    const TWin32RegistryEntry &entry = index == Placeholder ? placeholder : m_plugin->RegistryEntries[index];
+    const TWin32RegistryEntry entry = Win32RegistryEdits(*m_plugin).EntryOrDefault(entryIndexOf(focused));
     m_rows.AddRows<TWin32RegistryEntry>(registryEntryRows(), entry, [&](const EntryRow<TWin32RegistryEntry> &row) {
-        if (row.tag == 0 || row.tag == 1)
-            return !defaultSelected;
-        if (row.tag == 3)
-            return selected.size() <= 1 && !defaultSelected;
-        return true;
+        return Win32RegistryEdits::IsRowShown(row, int(selected.size()), defaultSelected);
     });
     TNxPropertyItems *items = m_rows.inspector()->items();
     if (auto *root = qobject_cast<TNxComboBoxItem *>(items->findByTag(0)))
@@ -313,27 +306,24 @@ void TWin32InstallationForm::RegistryRowChanged(TNxPropertyItem *item, const QSt
     if (!lv_registry->currentItem() || !row || !node)
         return;
     const QList<QTreeWidgetItem *> selected = lv_registry->selectedItems();
-    const Win32RegistryEdits edits(*m_plugin);
-    for (const QTreeWidgetItem *listRow : selected) {
-        const QString problem = edits.TypedValueProblem(entryIndexOf(listRow), *row, value);
-        if (!problem.isEmpty()) {
-            ShowEditorError(this, problem);
-            // The row shows the kept value again; the model never saw the typed one.
-            const QSignalBlocker quiet(m_rows.inspector());
-            item->setValue(row->valueOf(edits.EntryOrDefault(entryIndexOf(lv_registry->currentItem()))));
-            return;
-        }
-    }
-    const bool move = row->tag == 0 || row->tag == 1;
+    QList<int> indexes;
+    for (const QTreeWidgetItem *listRow : selected)
+        indexes.append(entryIndexOf(listRow));
+    Win32RegistryEdits edits(*m_plugin);
     const auto [root, subKey] = RegistryKeyTree::NodeKey(*node);
-    const QSignalBlocker blocker(lv_registry);
-    for (QTreeWidgetItem *listRow : selected) {
-        if (entryIndexOf(listRow) == Placeholder)
-            listRow->setData(0, EntryIndexRole, Win32RegistryEdits(*m_plugin).AddValue(root, subKey, QString()));
-        row->store(m_plugin->RegistryEntries[entryIndexOf(listRow)], value);
-        refreshRegistryRow(listRow);
+    if (const QString problem = edits.ChangeRow(root, subKey, indexes, *row, value); !problem.isEmpty()) {
+        ShowEditorError(this, problem);
+        // The row shows the kept value again; the model never saw the typed one.
+        const QSignalBlocker quiet(m_rows.inspector());
+        item->setValue(row->valueOf(edits.EntryOrDefault(entryIndexOf(lv_registry->currentItem()))));
+        return;
     }
-    if (move) {
+    const QSignalBlocker blocker(lv_registry);
+    for (int i = 0; i < selected.size(); ++i) {
+        selected[i]->setData(0, EntryIndexRole, indexes[i]);
+        refreshRegistryRow(selected[i]);
+    }
+    if (Win32RegistryEdits::MovesValues(*row)) {
         const int rememberedRow = lv_registry->indexOfTopLevelItem(lv_registry->currentItem());
         completeKeyNodes();
         for (QTreeWidgetItem *listRow : selected)
@@ -353,12 +343,11 @@ void TWin32InstallationForm::RegistryRowChanged(TNxPropertyItem *item, const QSt
 
 void TWin32InstallationForm::AddRegistryEntryClick()
 {
-    const RegistryKeyNode *node = selectedKeyNode();
-    if (!node || !RegistryKeyTree::IsKey(*node))
+    if (!CanAddRegistryValue())
         return;
-    const auto [root, subKey] = RegistryKeyTree::NodeKey(*node);
+    const auto [root, subKey] = RegistryKeyTree::NodeKey(*selectedKeyNode());
     const int index = Win32RegistryEdits(*m_plugin).AddValue(root, subKey, QStringLiteral("RegEntry"));
-    auto *row = new RegistryRow(lv_registry, *this);
+    auto *row = new RegistryRow(lv_registry, m_registrySort);
     row->setData(0, EntryIndexRole, index);
     refreshRegistryRow(row);
     lv_registry->clearSelection();
@@ -384,7 +373,7 @@ void TWin32InstallationForm::DeleteRegistryEntriesClick()
 void TWin32InstallationForm::CreteKeyClick()
 {
     RegistryKeyNode *node = selectedKeyNode();
-    if (!node || !node->parent)
+    if (!Win32KeyCommands::forNode(node).createKey)
         return;
     RegistryKeyNode &created = m_keys.AddChild(*node, QStringLiteral("New Key"));
     m_keys.Sort();
@@ -394,23 +383,20 @@ void TWin32InstallationForm::CreteKeyClick()
 
 void TWin32InstallationForm::RenameKeyClick()
 {
-    const RegistryKeyNode *node = selectedKeyNode();
-    if (node && RegistryKeyTree::IsKey(*node))
+    if (Win32KeyCommands::forNode(selectedKeyNode()).renameKey)
         tv_registry->editItem(tv_registry->currentItem());
 }
 
 bool TWin32InstallationForm::renameSelectedKey(const QString &newName)
 {
     RegistryKeyNode *node = selectedKeyNode();
-    if (!node || !RegistryKeyTree::IsKey(*node))
+    if (!Win32KeyCommands::forNode(node).renameKey)
         return false;
-    // An empty name or one with a backslash would move the values to another key: the old name stays.
-    if (newName.isEmpty() || newName.contains(QLatin1Char('\\'))) {
+    if (!Win32RegistryEdits(*m_plugin).RenameKey(RegistryKeyTree::KeyPath(*node), newName)) {
         const QSignalBlocker blocker(tv_registry);
         tv_registry->currentItem()->setText(0, node->text);
         return false;
     }
-    Win32RegistryEdits(*m_plugin).RenameKey(RegistryKeyTree::KeyPath(*node), newName);
     node->text = newName;
     m_keys.Sort();
     showKeyTree(RegistryKeyTree::KeyPath(*node), true);
@@ -421,7 +407,7 @@ bool TWin32InstallationForm::renameSelectedKey(const QString &newName)
 void TWin32InstallationForm::DeleteKeyClick()
 {
     RegistryKeyNode *node = selectedKeyNode();
-    if (!node || !RegistryKeyTree::IsKey(*node))
+    if (!Win32KeyCommands::forNode(node).deleteKey)
         return;
     if (confirm(QStringLiteral("Are you sure ?"))) {
         const QString parentPath = RegistryKeyTree::KeyPath(*node->parent);

@@ -1,8 +1,10 @@
 #include "editors/desktop/Win32InstallationForm.h"
 
+#include "editors/core/desktop/Win32DeleteEdits.h"
+#include "editors/core/desktop/Win32RunEdits.h"
 #include "editors/desktop/EntryListRows.h"
 #include "model/Win32Plugin.h"
-#include "widgets/NxComboBoxItem.h"
+#include "widgets/NxPropertyItem.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -11,16 +13,6 @@
 namespace talmo {
 
 namespace {
-
-QStringList runRowTexts(const TWin32RunEntry &entry)
-{
-    return {entry.FileName, entry.Parameters, entry.WorkingDir, runFlagWords(entry)};
-}
-
-QStringList deleteRowTexts(const TWin32DeleteEntry &entry)
-{
-    return {deleteTypeShown(entry.DeleteType), entry.DeleteName};
-}
 
 TWin32RunEntries &runEntries(TWin32Plugin &plugin, bool install)
 {
@@ -79,12 +71,7 @@ void TWin32InstallationForm::FillRunList(bool install)
     list->clear();
     const TWin32RunEntries &entries = runEntries(*m_plugin, install);
     for (int i = 0; i < entries.Count(); ++i)
-        setListRow(list, i, runRowTexts(entries[i]));
-}
-
-void TWin32InstallationForm::refreshRunRow(bool install, int index)
-{
-    setListRow(runList(install), index, runRowTexts(runEntries(*m_plugin, install)[index]));
+        setListRow(list, i, Win32RunEdits::RowTexts(entries[i]));
 }
 
 void TWin32InstallationForm::RunListSelect(bool install)
@@ -102,33 +89,24 @@ void TWin32InstallationForm::RunListSelect(bool install)
 
 void TWin32InstallationForm::RunRowSelected(bool install, TNxPropertyItem *item)
 {
-    Q_UNUSED(install)
-    if (auto *combo = qobject_cast<TNxComboBoxItem *>(item)) {
-        if (item->caption() == QLatin1String("Working Folder"))
-            combo->setLines(Win32FileEdits(*m_plugin).FolderChoices());
-        else if (item->caption() == QLatin1String("File Name"))
-            combo->setLines(Win32FileEdits(*m_plugin).InstallPaths());
-    }
+    if (item)
+        setChoices(item, Win32RunEdits(*m_plugin, install).Choices(item->tag()));
     writeHelp();
 }
 
 void TWin32InstallationForm::RunRowChanged(bool install, TNxPropertyItem *item, const QString &value)
 {
     const int index = focusedListRow(runList(install));
-    TWin32RunEntries &entries = runEntries(*m_plugin, install);
-    const EntryRow<TWin32RunEntry> *row = item ? rowOfTag(runRowsOf(install), item->tag()) : nullptr;
-    if (index < 0 || index >= entries.Count() || !row)
+    if (!item || !Win32RunEdits(*m_plugin, install).ChangeRow(index, item->tag(), value))
         return;
-    row->store(entries[index], value);
-    refreshRunRow(install, index);
+    setListRow(runList(install), index, Win32RunEdits::RowTexts(runEntries(*m_plugin, install)[index]));
     markModified();
 }
 
 void TWin32InstallationForm::AddRunClick(bool install)
 {
-    TWin32RunEntry &entry = runEntries(*m_plugin, install).AddNew();
-    entry.FileName = QStringLiteral("Change me");
-    appendListRow(runList(install), runRowTexts(entry));
+    const int index = Win32RunEdits(*m_plugin, install).Add();
+    appendListRow(runList(install), Win32RunEdits::RowTexts(runEntries(*m_plugin, install)[index]));
     markModified();
 }
 
@@ -136,10 +114,9 @@ void TWin32InstallationForm::DeleteRunClick(bool install)
 {
     QTreeWidget *list = runList(install);
     const int index = focusedListRow(list);
-    TWin32RunEntries &entries = runEntries(*m_plugin, install);
-    if (index < 0 || index >= entries.Count() || !confirm(QStringLiteral("Are you seure ?")))
+    if (index < 0 || index >= runEntries(*m_plugin, install).Count() || !confirm(QStringLiteral("Are you seure ?")))
         return;
-    entries.Delete(index);
+    Win32RunEdits(*m_plugin, install).Remove(index);
     delete list->takeTopLevelItem(index);
     RunListSelect(install);
     markModified();
@@ -165,12 +142,7 @@ void TWin32InstallationForm::FillDeleteList(bool install)
     list->clear();
     const TWin32DeleteEntries &entries = deleteEntries(*m_plugin, install);
     for (int i = 0; i < entries.Count(); ++i)
-        setListRow(list, i, deleteRowTexts(entries[i]));
-}
-
-void TWin32InstallationForm::refreshDeleteRow(bool install, int index)
-{
-    setListRow(deleteList(install), index, deleteRowTexts(deleteEntries(*m_plugin, install)[index]));
+        setListRow(list, i, Win32DeleteEdits::RowTexts(entries[i]));
 }
 
 void TWin32InstallationForm::DeleteListSelect(bool install)
@@ -180,12 +152,13 @@ void TWin32InstallationForm::DeleteListSelect(bool install)
     const TWin32DeleteEntries &entries = deleteEntries(*m_plugin, install);
     if (index >= 0 && index < entries.Count()) {
         TNxPropertyItem *category = m_rows.AddCategory(QStringLiteral("Delete Entry Properties"));
-        auto *type = qobject_cast<TNxComboBoxItem *>(m_rows.AddRow(
-            category, QStringLiteral("Delete Type"), EntryRowKind::ListCombo, 1, deleteTypeShown(entries[index].DeleteType)));
-        type->setLines(deleteTypeNames());
-        auto *name = qobject_cast<TNxComboBoxItem *>(
-            m_rows.AddRow(category, QStringLiteral("Name"), EntryRowKind::FreeCombo, 2, entries[index].DeleteName));
-        name->setLines(Win32FolderTree::DirectoryConstants());
+        const QStringList texts = Win32DeleteEdits::RowTexts(entries[index]);
+        setChoices(m_rows.AddRow(category, QStringLiteral("Delete Type"), EntryRowKind::ListCombo,
+                                 Win32DeleteEdits::TypeRow, texts[0]),
+                   Win32DeleteEdits::Choices(Win32DeleteEdits::TypeRow));
+        setChoices(m_rows.AddRow(category, QStringLiteral("Name"), EntryRowKind::FreeCombo, Win32DeleteEdits::NameRow,
+                                 texts[1]),
+                   Win32DeleteEdits::Choices(Win32DeleteEdits::NameRow));
     } else {
         m_rows.AddCategory(QStringLiteral("Nothing Selected"));
     }
@@ -197,33 +170,24 @@ void TWin32InstallationForm::DeleteListSelect(bool install)
 void TWin32InstallationForm::DeleteRowSelected(bool install, TNxPropertyItem *item)
 {
     Q_UNUSED(install)
-    auto *combo = qobject_cast<TNxComboBoxItem *>(item);
-    if (combo && item->tag() == 1)
-        combo->setLines(deleteTypeNames());
+    if (item && item->tag() == Win32DeleteEdits::TypeRow)
+        setChoices(item, Win32DeleteEdits::Choices(item->tag()));
     writeHelp();
 }
 
 void TWin32InstallationForm::DeleteRowChanged(bool install, TNxPropertyItem *item, const QString &value)
 {
     const int index = focusedListRow(deleteList(install));
-    TWin32DeleteEntries &entries = deleteEntries(*m_plugin, install);
-    if (index < 0 || index >= entries.Count() || !item)
+    if (!item || !Win32DeleteEdits(*m_plugin, install).ChangeRow(index, item->tag(), value))
         return;
-    if (item->tag() == 1)
-        entries[index].DeleteType = deleteTypeStored(value);
-    else if (item->tag() == 2)
-        entries[index].DeleteName = value;
-    else
-        return;
-    refreshDeleteRow(install, index);
+    setListRow(deleteList(install), index, Win32DeleteEdits::RowTexts(deleteEntries(*m_plugin, install)[index]));
     markModified();
 }
 
 void TWin32InstallationForm::AddDeleteClick(bool install)
 {
-    TWin32DeleteEntry &entry = deleteEntries(*m_plugin, install).AddNew();
-    entry.DeleteType = QStringLiteral("files");
-    appendListRow(deleteList(install), deleteRowTexts(entry));
+    const int index = Win32DeleteEdits(*m_plugin, install).Add();
+    appendListRow(deleteList(install), Win32DeleteEdits::RowTexts(deleteEntries(*m_plugin, install)[index]));
     markModified();
 }
 
@@ -231,10 +195,9 @@ void TWin32InstallationForm::DeleteDeleteClick(bool install)
 {
     QTreeWidget *list = deleteList(install);
     const int index = focusedListRow(list);
-    TWin32DeleteEntries &entries = deleteEntries(*m_plugin, install);
-    if (index < 0 || index >= entries.Count() || !confirm(QStringLiteral("Are you sure ?")))
+    if (index < 0 || index >= deleteEntries(*m_plugin, install).Count() || !confirm(QStringLiteral("Are you sure ?")))
         return;
-    entries.Delete(index);
+    Win32DeleteEdits(*m_plugin, install).Remove(index);
     delete list->takeTopLevelItem(index);
     DeleteListSelect(install);
     markModified();

@@ -1,8 +1,9 @@
 #include "editors/desktop/Win32InstallationForm.h"
 
+#include "editors/core/desktop/Win32ShortcutEdits.h"
 #include "editors/desktop/EntryListRows.h"
 #include "model/ProjectContainer.h"
-#include "widgets/NxComboBoxItem.h"
+#include "widgets/NxPropertyItem.h"
 
 #include <QAction>
 #include <QCursor>
@@ -11,15 +12,6 @@
 #include <QTreeWidget>
 
 namespace talmo {
-
-namespace {
-
-QStringList iconRowTexts(const TWIn32IconEntry &entry)
-{
-    return {entry.Name, entry.FileName, iconFlagWords(entry)};
-}
-
-} // namespace
 
 QWidget *TWin32InstallationForm::createShortcutsTab()
 {
@@ -38,6 +30,7 @@ QWidget *TWin32InstallationForm::createShortcutsTab()
     connect(deleteIcon, &QAction::triggered, this, &TWin32InstallationForm::DeleteIconClick);
 
     pm_AutoIcons = new QMenu(this);
+    pm_AutoIcons->setObjectName(QStringLiteral("pm_AutoIcons"));
     pm_AutoIcons->addAction(QStringLiteral("Uninstall Application"), this,
                             &TWin32InstallationForm::UninstallApplicationClick);
     pm_AutoIcons->addAction(QStringLiteral("Program On The Web"), this, &TWin32InstallationForm::ProgramOnTheWebClick);
@@ -56,12 +49,7 @@ void TWin32InstallationForm::FillIconList()
     const QSignalBlocker blocker(lv_icons);
     lv_icons->clear();
     for (int i = 0; i < m_plugin->IconEntries.Count(); ++i)
-        setListRow(lv_icons, i, iconRowTexts(m_plugin->IconEntries[i]));
-}
-
-void TWin32InstallationForm::refreshIconRow(int index)
-{
-    setListRow(lv_icons, index, iconRowTexts(m_plugin->IconEntries[index]));
+        setListRow(lv_icons, i, Win32ShortcutEdits::RowTexts(m_plugin->IconEntries[i]));
 }
 
 void TWin32InstallationForm::IconListSelect()
@@ -78,49 +66,39 @@ void TWin32InstallationForm::IconListSelect()
 
 void TWin32InstallationForm::IconRowSelected(TNxPropertyItem *item)
 {
-    auto *combo = qobject_cast<TNxComboBoxItem *>(item);
-    if (combo && (item->tag() == 0 || item->tag() == 3))
-        combo->setLines(Win32FileEdits(*m_plugin).FolderChoices());
-    else if (combo && (item->tag() == 1 || item->tag() == 4))
-        combo->setLines(Win32FileEdits(*m_plugin).InstallPaths());
+    if (item)
+        setChoices(item, Win32ShortcutEdits(*m_plugin).Choices(item->tag()));
     writeHelp();
 }
 
 void TWin32InstallationForm::IconRowChanged(TNxPropertyItem *item, const QString &value)
 {
     const int index = focusedListRow(lv_icons);
-    const EntryRow<TWIn32IconEntry> *row = item ? rowOfTag(iconEntryRows(), item->tag()) : nullptr;
-    if (index < 0 || index >= m_plugin->IconEntries.Count() || !row)
+    if (!item || !Win32ShortcutEdits(*m_plugin).ChangeRow(index, item->tag(), value))
         return;
-    row->store(m_plugin->IconEntries[index], value);
-    refreshIconRow(index);
+    setListRow(lv_icons, index, Win32ShortcutEdits::RowTexts(m_plugin->IconEntries[index]));
     markModified();
 }
 
-void TWin32InstallationForm::appendIcon(const QString &name, const QString &fileName)
+void TWin32InstallationForm::showAddedIcon(int index)
 {
-    TWIn32IconEntry &entry = m_plugin->IconEntries.AddNew();
-    entry.Name = name;
-    entry.FileName = fileName;
-    appendListRow(lv_icons, iconRowTexts(entry));
+    appendListRow(lv_icons, Win32ShortcutEdits::RowTexts(m_plugin->IconEntries[index]));
     markModified();
 }
 
 void TWin32InstallationForm::AddIconClick()
 {
-    appendIcon(QStringLiteral("{group}\\"), QString());
+    showAddedIcon(Win32ShortcutEdits(*m_plugin).AddIcon());
 }
 
 void TWin32InstallationForm::UninstallApplicationClick()
 {
-    appendIcon(QStringLiteral("{group}\\{cm:UninstallProgram,") + m_project.Win32AppName + QLatin1Char('}'),
-               QStringLiteral("{uninstallexe}"));
+    showAddedIcon(Win32ShortcutEdits(*m_plugin).AddUninstallIcon(m_project.Win32AppName));
 }
 
 void TWin32InstallationForm::ProgramOnTheWebClick()
 {
-    appendIcon(QStringLiteral("{group}\\{cm:ProgramOnTheWeb,") + m_project.Win32AppName + QLatin1Char('}'),
-               m_project.GetPublisherWebSite());
+    showAddedIcon(Win32ShortcutEdits(*m_plugin).AddWebIcon(m_project.Win32AppName, m_project.GetPublisherWebSite()));
 }
 
 void TWin32InstallationForm::DeleteIconClick()
@@ -128,7 +106,7 @@ void TWin32InstallationForm::DeleteIconClick()
     const int index = focusedListRow(lv_icons);
     if (index < 0 || index >= m_plugin->IconEntries.Count() || !confirm(QStringLiteral("Are you sure ?")))
         return;
-    m_plugin->IconEntries.Delete(index);
+    Win32ShortcutEdits(*m_plugin).Remove(index);
     delete lv_icons->takeTopLevelItem(index);
     IconListSelect();
     markModified();

@@ -92,6 +92,46 @@ int Win32FileEdits::AddItem(const QString &folder)
     return m_plugin.FileEntries.Count() - 1;
 }
 
+QString Win32FileEdits::AddFolder(const Win32FolderNode &parent)
+{
+    QString base = Win32FolderTree::GetFolderNodePath(parent);
+    while (base.contains(QStringLiteral("\\\\")))
+        base.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+    const QString path = base + Win32FolderTree::NewFolderName(parent);
+    m_plugin.Dirs.append(path);
+    return path;
+}
+
+void Win32FileEdits::DeleteListedRows(const QString &nodePath, const QList<int> &files, const QStringList &folderNames)
+{
+    QStringList folders;
+    if (!nodePath.isEmpty()) {
+        for (const QString &name : folderNames)
+            folders.append(nodePath + name + Backslash);
+    }
+    DeleteFilesAndFolders(files, folders);
+}
+
+void Win32FileEdits::ChangeRow(int focused, const QList<int> &others, const EntryRow<TWin32FileEntry> &row,
+                               const QString &value)
+{
+    TWin32FileEntry &entry = m_plugin.FileEntries[focused];
+    row.store(entry, row.tag == 1 && value.isEmpty() ? QStringLiteral("{app}") : value);
+    if (!entry.Destination.endsWith(Backslash))
+        entry.Destination += Backslash;
+    if (!IsSharedRow(row.tag))
+        return;
+    for (int other : others) {
+        if (other != focused)
+            row.store(m_plugin.FileEntries[other], row.valueOf(entry));
+    }
+}
+
+bool Win32FileEdits::IsListedIn(int index, const QString &folderPath) const
+{
+    return NormalisedFolder(m_plugin.FileEntries[index].Destination).compare(folderPath, Qt::CaseInsensitive) == 0;
+}
+
 int Win32FileEdits::AddPaths(const QStringList &paths, const AddFilesOptions &options, const QString &projectFileName)
 {
     int added = 0;
@@ -128,6 +168,13 @@ QStringList Win32FileEdits::InstallPaths() const
         paths.append(NormalisedFolder(entry.Destination) + RowCaption(entry));
     }
     return paths;
+}
+
+std::optional<QStringList> Win32FileEdits::Choices(int tag)
+{
+    if (tag == 1)
+        return FolderChoices();
+    return std::nullopt;
 }
 
 QString Win32FileEdits::InsertionFolder(const QString &nodePath, const QString &focusedFolderRow)

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "editors/core/desktop/Win32EntryRows.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace talmo {
 
-struct TWin32FileEntry;
 struct TWin32Plugin;
+struct Win32FolderNode;
 
 // How chosen or dropped files enter a module: the "Add Files Options" answers.
 struct AddFilesOptions
@@ -31,10 +35,25 @@ public:
     int DeleteFolder(const QString &folderPath);
     // Removes the files of these indexes and the folders of these paths.
     void DeleteFilesAndFolders(const QList<int> &files, const QStringList &folderPaths);
+    // Removes the rows a folder's list shows: files by index, subfolders by
+    // name with everything below them (a root's list has no folders to take).
+    void DeleteListedRows(const QString &nodePath, const QList<int> &files, const QStringList &folderNames);
     // Moves every destination and folder of Dirs in oldPath or below it to newPath.
     void RenameFolder(const QString &oldPath, const QString &newPath);
     // Appends a new file that installs into folder; its index.
     int AddItem(const QString &folder);
+    // Adds a "New Folder" below the node to the module's folders; its path.
+    QString AddFolder(const Win32FolderNode &parent);
+
+    // Stores an inspector row's value into the focused file and, for a row
+    // several files share, into the others selected with it. An empty
+    // destination folder means "{app}"; the focused file's destination
+    // always ends with a backslash.
+    void ChangeRow(int focused, const QList<int> &others, const EntryRow<TWin32FileEntry> &row, const QString &value);
+    // Whether the file still belongs to the list of this folder path.
+    bool IsListedIn(int index, const QString &folderPath) const;
+    // The rows several selected files share: the destination, attributes and flags.
+    static bool IsSharedRow(int tag) { return tag == 1 || tag >= 3; }
 
     // The entries the chosen paths give, appended in order; their number. A
     // folder that cannot be listed gives none. projectFileName: the sources'
@@ -45,6 +64,8 @@ public:
     QStringList FolderChoices();
     // Where each file installs: its folder plus its destination name or source's name.
     QStringList InstallPaths() const;
+    // The drop-down lines of a file row: the folders for the destination.
+    std::optional<QStringList> Choices(int tag);
 
     // The folder "Add Item" and "Insert File(s)" use: the selected node's path,
     // into the focused folder row when there is one; "{app}" when that is empty.

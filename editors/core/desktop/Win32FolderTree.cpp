@@ -205,6 +205,20 @@ bool Win32FolderTree::IsDuplicateName(const Win32FolderNode &node, const QString
     return false;
 }
 
+FolderNameCheck Win32FolderTree::CheckNewName(const Win32FolderNode &node, const QString &name)
+{
+    if (name == node.text)
+        return FolderNameCheck::Unchanged;
+    if (name.trimmed().isEmpty() || name.contains(Backslash))
+        return FolderNameCheck::Refused;
+    return IsDuplicateName(node, name) ? FolderNameCheck::Duplicate : FolderNameCheck::Fine;
+}
+
+QString Win32FolderTree::RenamedPath(const Win32FolderNode &node, const QString &name)
+{
+    return (node.parent ? GetFolderNodePath(*node.parent) : QString()) + name + Backslash;
+}
+
 bool Win32FolderTree::IsBold(const Win32FolderNode &node, const QSet<QString> &destinations)
 {
     if (node.kind == Win32FolderKind::AllFiles || node.kind == Win32FolderKind::InstallDirectories)

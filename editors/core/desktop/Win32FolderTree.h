@@ -31,6 +31,14 @@ struct Win32FolderNode
     Win32FolderNode *child(const QString &name) const;
 };
 
+// What a new name for a folder node comes to.
+enum class FolderNameCheck {
+    Unchanged,  // the node's own name
+    Refused,    // empty or with a backslash: the folder would merge into another one
+    Duplicate,  // a sibling has it
+    Fine,
+};
+
 // The folder tree of a desktop-installer module's files: "Install
 // Directories" with the directory constants and every folder the files go to
 // or the module's folder list names, and "All Files".
@@ -69,6 +77,9 @@ public:
     static QString NewFolderName(const Win32FolderNode &parent);
     // True when another child of the node's parent has the name.
     static bool IsDuplicateName(const Win32FolderNode &node, const QString &name);
+    static FolderNameCheck CheckNewName(const Win32FolderNode &node, const QString &name);
+    // The node's path once it has the new name.
+    static QString RenamedPath(const Win32FolderNode &node, const QString &name);
     // Folders the user may add to, rename and delete.
     static bool IsPlainFolder(const Win32FolderNode &node) { return node.kind == Win32FolderKind::Plain; }
     // A node is bold when a file installs into it or, unless it is "All

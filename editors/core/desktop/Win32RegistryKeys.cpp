@@ -194,11 +194,11 @@ int Win32RegistryEdits::AddValue(const QString &root, const QString &subKey, con
     return m_plugin.RegistryEntries.Count() - 1;
 }
 
-void Win32RegistryEdits::RenameKey(const QString &oldKeyPath, const QString &newName)
+bool Win32RegistryEdits::RenameKey(const QString &oldKeyPath, const QString &newName)
 {
     QStringList components = keyComponents(oldKeyPath);
-    if (components.size() < 2)
-        return;
+    if (components.size() < 2 || newName.isEmpty() || newName.contains(Backslash))
+        return false;
     components.last() = newName;
     const QString newSubKey = components.mid(1).join(Backslash);
     for (int i = 0; i < m_plugin.RegistryEntries.Count(); ++i) {
@@ -209,6 +209,7 @@ void Win32RegistryEdits::RenameKey(const QString &oldKeyPath, const QString &new
         QString subKey = newSubKey + Backslash + path.mid(oldKeyPath.size());
         entry.SubKey = subKey.endsWith(Backslash) ? subKey.chopped(1) : subKey;
     }
+    return true;
 }
 
 void Win32RegistryEdits::DeleteKey(const QString &keyPath)
@@ -264,6 +265,56 @@ QString Win32RegistryEdits::TypedValueProblem(int index, const EntryRow<TWin32Re
     TWin32RegistryEntry entry = EntryOrDefault(index);
     row.store(entry, value);
     return RegistryValueData::typedDataProblem(entry.ValueType, entry.ValueData);
+}
+
+QString Win32RegistryEdits::ChangeRow(const QString &root, const QString &subKey, QList<int> &indexes,
+                                      const EntryRow<TWin32RegistryEntry> &row, const QString &value)
+{
+    for (int index : std::as_const(indexes)) {
+        if (const QString problem = TypedValueProblem(index, row, value); !problem.isEmpty())
+            return problem;
+    }
+    for (int &index : indexes) {
+        if (index < 0)
+            index = AddValue(root, subKey, QString());
+        row.store(m_plugin.RegistryEntries[index], value);
+    }
+    return QString();
+}
+
+bool Win32RegistryEdits::MovesValues(const EntryRow<TWin32RegistryEntry> &row)
+{
+    return row.text == &TWin32RegistryEntry::Root || row.text == &TWin32RegistryEntry::SubKey;
+}
+
+bool Win32RegistryEdits::IsRowShown(const EntryRow<TWin32RegistryEntry> &row, int selectedCount,
+                                    bool defaultSelected)
+{
+    if (MovesValues(row))
+        return !defaultSelected;
+    if (row.text == &TWin32RegistryEntry::ValueName)
+        return selectedCount <= 1 && !defaultSelected;
+    return true;
+}
+
+Win32KeyCommands Win32KeyCommands::forNode(const RegistryKeyNode *node)
+{
+    Win32KeyCommands commands;
+    commands.createKey = node && node->parent;
+    commands.deleteKey = node && RegistryKeyTree::IsKey(*node);
+    commands.renameKey = commands.deleteKey;
+    commands.addValue = commands.deleteKey;
+    return commands;
+}
+
+bool RegistryRowLess(const RegistryListRow &a, const RegistryListRow &b, int column, bool ascending)
+{
+    if (a.defaultValue != b.defaultValue)
+        return a.defaultValue;
+    int order = a.texts.value(column).compare(b.texts.value(column), Qt::CaseInsensitive);
+    if (order == 0)
+        order = a.texts.value(0).compare(b.texts.value(0), Qt::CaseInsensitive);
+    return ascending ? order < 0 : order > 0;
 }
 
 bool Win32RegistryEdits::AddImported(const RegImportEvent &event)

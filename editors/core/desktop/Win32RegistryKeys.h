@@ -59,6 +59,26 @@ private:
     std::unique_ptr<RegistryKeyNode> m_root;
 };
 
+// Which commands of the key tree are open for the selected node.
+struct Win32KeyCommands
+{
+    bool createKey = false;  // below a hive or a key
+    bool deleteKey = false;
+    bool renameKey = false;
+    bool addValue = false;
+
+    static Win32KeyCommands forNode(const RegistryKeyNode *node);
+};
+
+// The value list's order: the key's default value first, the others by one
+// column's text, equal texts by name; each row as its column texts.
+struct RegistryListRow
+{
+    bool defaultValue = false;
+    QStringList texts;  // name, type, data, flags
+};
+bool RegistryRowLess(const RegistryListRow &a, const RegistryListRow &b, int column, bool ascending);
+
 // Root, "\", subkey and "\": the key path a value belongs to.
 QString EntryKeyPath(const TWin32RegistryEntry &entry);
 
@@ -78,7 +98,9 @@ public:
     // A new value of the key; its index.
     int AddValue(const QString &root, const QString &subKey, const QString &name);
     // Renames the key's last component; every value in it or below follows.
-    void RenameKey(const QString &oldKeyPath, const QString &newName);
+    // An empty name or one with a backslash would move the values to another
+    // key: it is refused (false).
+    bool RenameKey(const QString &oldKeyPath, const QString &newName);
     // Removes every value in the key or below it.
     void DeleteKey(const QString &keyPath);
     void DeleteValues(QList<int> indexes);
@@ -93,6 +115,17 @@ public:
     // default value, not made yet); empty when it can. Only the type and the
     // data are judged, together, as the installer's script would take them.
     QString TypedValueProblem(int index, const EntryRow<TWin32RegistryEntry> &row, const QString &value) const;
+    // Stores an inspector row's value into the selected values of the key
+    // root\subKey, where -1 stands for the key's default value, which is made
+    // now and its index put in its place. When the value does not fit one of
+    // them nothing is stored and the problem is returned.
+    QString ChangeRow(const QString &root, const QString &subKey, QList<int> &indexes,
+                      const EntryRow<TWin32RegistryEntry> &row, const QString &value);
+    // The rows that move values to another key: the root and the subkey.
+    static bool MovesValues(const EntryRow<TWin32RegistryEntry> &row);
+    // Whether the inspector shows the row for the selected values: the key
+    // rows never for the default value, the name for one named value only.
+    static bool IsRowShown(const EntryRow<TWin32RegistryEntry> &row, int selectedCount, bool defaultSelected);
 
 private:
     TWin32Plugin &m_plugin;

@@ -12,7 +12,6 @@
 #include "widgets/NextInspector.h"
 #include "widgets/NxComboBoxItem.h"
 #include "widgets/NxEdit.h"
-#include "widgets/NxTextItem.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,6 +24,7 @@
 #include <QFile>
 #include <QFont>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
 #include <QSignalSpy>
@@ -54,12 +54,25 @@ QTreeWidgetItem *childNamed(const QTreeWidgetItem *item, const QString &name)
     return nullptr;
 }
 
-void selectRows(QTreeWidget *list, const QList<int> &rows)
+using List = TWin32InstallationForm::List;
+
+// A widget of the page found by its name, as a user finds it on the screen.
+template <typename Widget>
+Widget *named(const TWin32InstallationForm &page, const QString &name)
 {
-    list->clearSelection();
-    list->setCurrentItem(list->topLevelItem(rows.first()));
-    for (int row : rows)
-        list->topLevelItem(row)->setSelected(true);
+    auto *widget = page.findChild<Widget *>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
+
+QTreeWidget *tree(const TWin32InstallationForm &page, const QString &name)
+{
+    return named<QTreeWidget>(page, name);
+}
+
+QTreeWidget *folderTree(const TWin32InstallationForm &page)
+{
+    return tree(page, "tv_win32_folders");
 }
 
 TWin32FileEntry &addFile(TWin32Plugin &plugin, const QString &source, const QString &destination)
@@ -151,8 +164,9 @@ TEST_F(Win32InstallationFormTest, TheTreesStartWideEnoughForTheRootKeysAndFolder
     const auto nameRoom = [](QTreeWidget *tree, const QString &name) {
         return 2 * tree->indentation() + tree->iconSize().width() + tree->fontMetrics().horizontalAdvance(name);
     };
-    EXPECT_GT(treeWidth(page->tv_registry), nameRoom(page->tv_registry, "HKEY_CURRENT_CONFIG"));
-    EXPECT_GT(treeWidth(page->tv_win32_folders), nameRoom(page->tv_win32_folders, "{commonstartmenu}"));
+    QTreeWidget *keys = tree(*page, "tv_registry");
+    EXPECT_GT(treeWidth(keys), nameRoom(keys, "HKEY_CURRENT_CONFIG"));
+    EXPECT_GT(treeWidth(folderTree(*page)), nameRoom(folderTree(*page), "{commonstartmenu}"));
 }
 
 TEST_F(Win32InstallationFormTest, EveryButtonIsWideEnoughForItsCaption)
@@ -165,20 +179,21 @@ TEST_F(Win32InstallationFormTest, EveryButtonIsWideEnoughForItsCaption)
 TEST_F(Win32InstallationFormTest, ModuleWithoutFilesShowsTheConstantsAndAllFilesLast)
 {
     auto page = openPage();
-    QTreeWidget *tree = page->tv_win32_folders;
-    ASSERT_EQ(tree->topLevelItemCount(), 2);
-    EXPECT_EQ(tree->topLevelItem(0)->text(0), "Install Directories");
-    EXPECT_EQ(tree->topLevelItem(1)->text(0), "All Files");
-    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 24);
-    EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), "{app}");
-    EXPECT_EQ(page->NxEdit1->text(), "Desktop");
+    QTreeWidget *folders = folderTree(*page);
+    ASSERT_EQ(folders->topLevelItemCount(), 2);
+    EXPECT_EQ(folders->topLevelItem(0)->text(0), "Install Directories");
+    EXPECT_EQ(folders->topLevelItem(1)->text(0), "All Files");
+    EXPECT_EQ(folders->topLevelItem(0)->childCount(), 24);
+    EXPECT_EQ(folders->topLevelItem(0)->child(0)->text(0), "{app}");
+    EXPECT_EQ(named<QLineEdit>(*page, "NxEdit1")->text(), "Desktop");
     EXPECT_EQ(rows(), QStringList({"No File is Selected|99"}));
-    EXPECT_FALSE(page->bt_add_item->isEnabled());
+    QPushButton *addItem = named<QPushButton>(*page, "bt_add_item");
+    EXPECT_FALSE(addItem->isEnabled());
     EXPECT_TRUE(host.inspector()->items()->item(0)->font().bold());
     EXPECT_TRUE(host.inspector()->items()->item(0)->readOnly());
     page->selectFolderRoot(Win32FolderKind::AllFiles);
-    EXPECT_EQ(page->lv_win32_files->topLevelItemCount(), 0);
-    EXPECT_TRUE(page->bt_add_item->isEnabled());
+    EXPECT_TRUE(page->listColumn(List::Files, 0).isEmpty());
+    EXPECT_TRUE(addItem->isEnabled());
 }
 
 TEST_F(Win32InstallationFormTest, FilesMakeBoldFolderNodesAndGetNormalisedDestinations)
@@ -188,20 +203,21 @@ TEST_F(Win32InstallationFormTest, FilesMakeBoldFolderNodesAndGetNormalisedDestin
     addFile(plugin(), "docs\\two.txt", "{app}\\Docs\\");
     auto page = openPage();
     EXPECT_EQ(plugin().FileEntries[0].Destination, "{app}\\");
-    QTreeWidgetItem *app = page->tv_win32_folders->topLevelItem(0)->child(0);
+    QTreeWidgetItem *app = folderTree(*page)->topLevelItem(0)->child(0);
     EXPECT_EQ(children(app), QStringList({"Docs"}));
     EXPECT_TRUE(app->child(0)->font(0).bold());
-    EXPECT_FALSE(page->tv_win32_folders->topLevelItem(0)->child(1)->font(0).bold());
+    EXPECT_FALSE(folderTree(*page)->topLevelItem(0)->child(1)->font(0).bold());
     ASSERT_TRUE(page->selectFolder("{app}\\"));
-    EXPECT_EQ(column(page->lv_win32_files, 0), QStringList({"Docs", "a.txt"}));
-    EXPECT_EQ(column(page->lv_win32_files, 1).first(), "Folder");
+    EXPECT_EQ(page->listColumn(List::Files, 0), QStringList({"Docs", "a.txt"}));
+    EXPECT_EQ(page->listColumn(List::Files, 1).first(), "Folder");
     page->selectFolderRoot(Win32FolderKind::AllFiles);
-    EXPECT_EQ(column(page->lv_win32_files, 0), QStringList({"a.txt", "one.txt", "two.txt"}));
+    EXPECT_EQ(page->listColumn(List::Files, 0), QStringList({"a.txt", "one.txt", "two.txt"}));
     EXPECT_FALSE(project.Modified);
     // Names and sources a narrow column cuts short show whole in their tool tips.
     EXPECT_EQ(app->toolTip(0), "{app}");
-    EXPECT_EQ(page->lv_win32_files->topLevelItem(1)->toolTip(0), "one.txt");
-    EXPECT_EQ(page->lv_win32_files->topLevelItem(1)->toolTip(2), "docs\\one.txt");
+    QTreeWidgetItem *one = tree(*page, "lv_win32_files")->topLevelItem(1);
+    EXPECT_EQ(one->toolTip(0), "one.txt");
+    EXPECT_EQ(one->toolTip(2), "docs\\one.txt");
 }
 
 TEST_F(Win32InstallationFormTest, AddFolderTwiceRenameAndDeleteFolders)
@@ -224,7 +240,7 @@ TEST_F(Win32InstallationFormTest, AddFolderTwiceRenameAndDeleteFolders)
     EXPECT_EQ(ui.shownTexts(), QStringList({"Duplicate name, please enter another one"}));
     EXPECT_FALSE(page->renameSelectedFolder(""));
     EXPECT_FALSE(page->renameSelectedFolder("a\\b"));
-    EXPECT_EQ(page->tv_win32_folders->currentItem()->text(0), "Docs");
+    EXPECT_EQ(folderTree(*page)->currentItem()->text(0), "Docs");
     EXPECT_TRUE(page->renameSelectedFolder("Help"));
     EXPECT_EQ(plugin().FileEntries[0].Destination, "{app}\\Help\\sub\\");
     EXPECT_EQ(plugin().FileEntries[1].Destination, "{app}\\Help\\");
@@ -234,14 +250,14 @@ TEST_F(Win32InstallationFormTest, AddFolderTwiceRenameAndDeleteFolders)
 
     // Deleting the folder row of Help in {app}'s list takes every file below it.
     ASSERT_TRUE(page->selectFolder("{app}\\"));
-    const int helpRow = column(page->lv_win32_files, 0).indexOf("Help");
+    const int helpRow = page->listColumn(List::Files, 0).indexOf("Help");
     ASSERT_GE(helpRow, 0);
-    selectRows(page->lv_win32_files, {helpRow});
+    page->selectRows(List::Files, {helpRow});
     ui.queueAnswer(UiButton::Yes);
     page->DeleteFileRowsClick();
     ASSERT_EQ(plugin().FileEntries.Count(), 1);
     EXPECT_EQ(plugin().FileEntries[0].Source, "c.txt");
-    EXPECT_EQ(children(page->tv_win32_folders->topLevelItem(0)->child(0)), QStringList({"New Folder", "New Folder 1"}));
+    EXPECT_EQ(children(folderTree(*page)->topLevelItem(0)->child(0)), QStringList({"New Folder", "New Folder 1"}));
 }
 
 TEST_F(Win32InstallationFormTest, DeletingAFolderNodeTakesFilesInAnyCase)
@@ -265,11 +281,11 @@ TEST_F(Win32InstallationFormTest, TheDeleteKeyUnderInstallDirectoriesDoesNothing
     addFile(plugin(), "a.txt", "{app}\\");
     auto page = openPage();
     page->selectFolderRoot(Win32FolderKind::InstallDirectories);
-    const int appRow = column(page->lv_win32_files, 0).indexOf("{app}");
+    const int appRow = page->listColumn(List::Files, 0).indexOf("{app}");
     ASSERT_GE(appRow, 0);
-    selectRows(page->lv_win32_files, {appRow});
+    page->selectRows(List::Files, {appRow});
     QAction *deleteKey = nullptr;
-    for (QAction *action : page->lv_win32_files->actions()) {
+    for (QAction *action : tree(*page, "lv_win32_files")->actions()) {
         if (action->shortcut() == QKeySequence(Qt::Key_Delete))
             deleteKey = action;
     }
@@ -288,22 +304,17 @@ TEST_F(Win32InstallationFormTest, SeveralSelectedFilesShareFlagsButNotTheirSourc
     addFile(plugin(), "c.txt", "{app}\\");
     auto page = openPage();
     ASSERT_TRUE(page->selectFolder("{app}\\"));
-    selectRows(page->lv_win32_files, {1});
+    page->selectRows(List::Files, {1});
     EXPECT_EQ(rows().mid(0, 4), QStringList({"File Properties|99", "Source|0", "Destination Folder|1",
                                              "Destination Name|2"}));
-    selectRows(page->lv_win32_files, {0, 1, 2});
+    page->selectRows(List::Files, {0, 1, 2});
     EXPECT_TRUE(page->MultiSelectMode());
     EXPECT_EQ(rows().mid(0, 3), QStringList({"Multiple Files Selected|99", "Destination|1", "File Attributes|99"}));
+    EXPECT_EQ(row(0), nullptr) << "each file keeps its own source";
     row(3)->setValue("yes");
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(plugin().FileEntries[i].AttributesReadOnly) << i;
-    EXPECT_EQ(page->lv_win32_files->currentItem()->text(3), QString());
-    TNxTextItem source;
-    source.setTag(0);
-    page->FileRowChanged(&source, "new.txt");
-    EXPECT_EQ(plugin().FileEntries[0].Source, "new.txt");
-    EXPECT_EQ(plugin().FileEntries[1].Source, "b.txt");
-    EXPECT_EQ(plugin().FileEntries[2].Source, "c.txt");
+    EXPECT_EQ(page->listColumn(List::Files, 3).first(), QString());
     EXPECT_TRUE(project.Modified);
 }
 
@@ -313,18 +324,18 @@ TEST_F(Win32InstallationFormTest, ChangingTheDestinationMovesTheRowAndMakesTheNo
     addFile(plugin(), "b.txt", "{app}\\");
     auto page = openPage();
     ASSERT_TRUE(page->selectFolder("{app}\\"));
-    selectRows(page->lv_win32_files, {0});
+    page->selectRows(List::Files, {0});
     row(1)->setValue("{app}\\Bin");
     EXPECT_EQ(plugin().FileEntries[0].Destination, "{app}\\Bin\\");
-    EXPECT_EQ(column(page->lv_win32_files, 0), QStringList({"b.txt"}));
-    EXPECT_EQ(children(page->tv_win32_folders->topLevelItem(0)->child(0)), QStringList({"Bin"}));
+    EXPECT_EQ(page->listColumn(List::Files, 0), QStringList({"b.txt"}));
+    EXPECT_EQ(children(folderTree(*page)->topLevelItem(0)->child(0)), QStringList({"Bin"}));
     QTRY_COMPARE(rows().value(1), QString("Source|0"));
 
     page->selectFolderRoot(Win32FolderKind::AllFiles);
-    selectRows(page->lv_win32_files, {1});
+    page->selectRows(List::Files, {1});
     row(1)->setValue("");
     EXPECT_EQ(plugin().FileEntries[1].Destination, "{app}\\");
-    EXPECT_EQ(page->lv_win32_files->topLevelItemCount(), 2);
+    EXPECT_EQ(page->listColumn(List::Files, 0).size(), 2);
 }
 
 TEST_F(Win32InstallationFormTest, AddItemAndDroppedFoldersKeepTheirTree)
@@ -357,7 +368,7 @@ TEST_F(Win32InstallationFormTest, AddItemAndDroppedFoldersKeepTheirTree)
     EXPECT_EQ(plugin().FileEntries[1].Source, "..\\src\\Docs\\Guide.TXT");
     EXPECT_EQ(plugin().FileEntries[2].Destination, "{app}\\Docs\\Sub\\");
     EXPECT_TRUE(plugin().Dirs.contains("{app}\\Docs\\Sub\\"));
-    EXPECT_EQ(children(page->tv_win32_folders->topLevelItem(0)->child(0)), QStringList({"Docs"}));
+    EXPECT_EQ(children(folderTree(*page)->topLevelItem(0)->child(0)), QStringList({"Docs"}));
 
     page->setDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
     page->AddDroppedPaths({root.filePath("src/Docs")});
@@ -375,16 +386,16 @@ TEST_F(Win32InstallationFormTest, WhatWasAddedIsSelectedWhereverItSorts)
     auto page = openPage();
     ASSERT_TRUE(page->selectFolder("{app}\\"));
     page->AddItemClick();
-    ASSERT_EQ(page->lv_win32_files->selectedItems().size(), 1);
-    EXPECT_EQ(page->lv_win32_files->currentItem()->text(0), "New File");
+    ASSERT_EQ(page->selectedRows(List::Files).size(), 1);
+    EXPECT_EQ(page->listColumn(List::Files, 0).value(page->selectedRows(List::Files).first()), "New File");
     EXPECT_EQ(row(0)->value(), "New File");
 
     ui.queueFilesWithCheckBox({root.filePath("src/b.txt"), root.filePath("src/a.txt")}, true);
     page->setDialogRunner([](QDialog &) { return int(QDialog::Accepted); });
     page->InsertFilesClick();
     QStringList selected;
-    for (const QTreeWidgetItem *item : page->lv_win32_files->selectedItems())
-        selected.append(item->text(0));
+    for (int index : page->selectedRows(List::Files))
+        selected.append(page->listColumn(List::Files, 0).value(index));
     selected.sort();
     EXPECT_EQ(selected, QStringList({"a.txt", "b.txt"}));
     EXPECT_EQ(rows().value(0), "Multiple Files Selected|99");
@@ -409,28 +420,28 @@ TEST_F(Win32InstallationFormTest, EachTabBindsItsRowsAndATabSwitchRebuildsThem)
     struct Case
     {
         int page;
-        QTreeWidget *list;
+        List list;
         QStringList firstRows;
     };
     const Case cases[] = {
-        {TWin32InstallationForm::ShortcutsPage, page->lv_icons, {"Shortcut Properties|99", "File Name|0"}},
-        {TWin32InstallationForm::InstallRunPage, page->lv_installrun, {"Run Properties|99", "File Name|0"}},
-        {TWin32InstallationForm::UninstallRunPage, page->lv_UninstallRun, {"Run Properties|99", "File Name|0"}},
-        {TWin32InstallationForm::InstallDeletePage, page->lv_InstallDelete,
+        {TWin32InstallationForm::ShortcutsPage, List::Icons, {"Shortcut Properties|99", "File Name|0"}},
+        {TWin32InstallationForm::InstallRunPage, List::InstallRun, {"Run Properties|99", "File Name|0"}},
+        {TWin32InstallationForm::UninstallRunPage, List::UninstallRun, {"Run Properties|99", "File Name|0"}},
+        {TWin32InstallationForm::InstallDeletePage, List::InstallDelete,
          {"Delete Entry Properties|99", "Delete Type|1", "Name|2"}},
     };
     for (const Case &c : cases) {
         page->setActivePage(c.page);
         EXPECT_EQ(rows().value(0), c.page == TWin32InstallationForm::ShortcutsPage ? "No Shortcut is Selected|99"
                                                                                   : "Nothing Selected|99");
-        selectRows(c.list, {0});
+        page->selectRows(c.list, {0});
         EXPECT_EQ(rows().mid(0, c.firstRows.size()), c.firstRows) << c.page;
     }
     EXPECT_EQ(row(1)->value(), "Dir If Empty");
     page->setActivePage(TWin32InstallationForm::RegistryPage);
     EXPECT_EQ(rows(), QStringList({"No Registry Entry is Selected|99"}));
-    EXPECT_FALSE(page->bt_add_registry->isEnabled());
-    EXPECT_FALSE(page->AddEnrty1->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(*page, "bt_add_registry")->isEnabled());
+    EXPECT_FALSE(named<QAction>(*page, "AddEnrty1")->isEnabled());
     page->AddRegistryEntryClick();
     EXPECT_EQ(plugin().RegistryEntries.Count(), 1);
     EXPECT_FALSE(project.Modified);
@@ -446,16 +457,16 @@ TEST_F(Win32InstallationFormTest, ShortcutsAutoIconsTargetsAndDelete)
     page->setActivePage(TWin32InstallationForm::ShortcutsPage);
     page->UninstallApplicationClick();
     page->ProgramOnTheWebClick();
-    EXPECT_EQ(column(page->lv_icons, 0), QStringList({"{group}\\{cm:UninstallProgram,My Application}",
-                                                      "{group}\\{cm:ProgramOnTheWeb,My Application}"}));
-    EXPECT_EQ(column(page->lv_icons, 1), QStringList({"{uninstallexe}", "http://example.org"}));
+    EXPECT_EQ(page->listColumn(List::Icons, 0), QStringList({"{group}\\{cm:UninstallProgram,My Application}",
+                                                            "{group}\\{cm:ProgramOnTheWeb,My Application}"}));
+    EXPECT_EQ(page->listColumn(List::Icons, 1), QStringList({"{uninstallexe}", "http://example.org"}));
     EXPECT_TRUE(project.Modified);
     auto *target = qobject_cast<TNxComboBoxItem *>(row(1));
     ASSERT_NE(target, nullptr);
     host.inspector()->selectItem(target);
     EXPECT_EQ(target->lines(), QStringList({"{app}\\tool.exe", "{tmp}\\setup.zip", "{app}\\Data\\Renamed.dat"}));
     row(9)->setValue("yes");
-    EXPECT_EQ(column(page->lv_icons, 2).last(), "RunMinimized ");
+    EXPECT_EQ(page->listColumn(List::Icons, 2).last(), "RunMinimized ");
 
     ui.queueAnswer(UiButton::Yes);
     page->DeleteIconClick();
@@ -470,10 +481,10 @@ TEST_F(Win32InstallationFormTest, RunAndDeleteTabs)
     auto page = openPage();
     page->setActivePage(TWin32InstallationForm::InstallRunPage);
     page->AddRunClick(true);
-    EXPECT_EQ(column(page->lv_installrun, 0), QStringList({"Change me"}));
+    EXPECT_EQ(page->listColumn(List::InstallRun, 0), QStringList({"Change me"}));
     row(7)->setValue("yes");
     EXPECT_TRUE(plugin().InstallRunEntries[0].FlagWaitUntilIdle);
-    EXPECT_EQ(page->lv_installrun->topLevelItem(0)->text(3), "WaitUntilIdle ");
+    EXPECT_EQ(page->listColumn(List::InstallRun, 3), QStringList({"WaitUntilIdle "}));
     ui.queueAnswer(UiButton::No);
     page->DeleteRunClick(true);
     EXPECT_EQ(ui.shownTexts().last(), "Are you seure ?");
@@ -487,13 +498,13 @@ TEST_F(Win32InstallationFormTest, RunAndDeleteTabs)
 
     page->setActivePage(TWin32InstallationForm::UninstallDeletePage);
     page->AddDeleteClick(false);
-    EXPECT_EQ(column(page->lv_UninstallDelete, 0), QStringList({"Files"}));
+    EXPECT_EQ(page->listColumn(List::UninstallDelete, 0), QStringList({"Files"}));
     EXPECT_EQ(plugin().UninstallDeleteEntries[0].DeleteType, "files");
     row(1)->setValue("Dir If Empty");
     EXPECT_EQ(plugin().UninstallDeleteEntries[0].DeleteType, "dirifempty");
-    EXPECT_EQ(column(page->lv_UninstallDelete, 0), QStringList({"Dir If Empty"}));
+    EXPECT_EQ(page->listColumn(List::UninstallDelete, 0), QStringList({"Dir If Empty"}));
     row(2)->setValue("{app}\\logs");
-    EXPECT_EQ(column(page->lv_UninstallDelete, 1), QStringList({"{app}\\logs"}));
+    EXPECT_EQ(page->listColumn(List::UninstallDelete, 1), QStringList({"{app}\\logs"}));
 }
 
 TEST_F(Win32InstallationFormTest, RegistryDefaultPlaceholderMovesAndRenames)
@@ -502,23 +513,23 @@ TEST_F(Win32InstallationFormTest, RegistryDefaultPlaceholderMovesAndRenames)
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "b");
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo\\Sub", "c");
     auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
-    EXPECT_EQ(column(page->lv_registry, 0), QStringList({"(default)", "a", "b"}));
-    EXPECT_EQ(page->lv_registry->topLevelItem(0)->text(2), "(no data)");
+    EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "a", "b"}));
+    EXPECT_EQ(page->listColumn(List::Registry, 2).first(), "(no data)");
     EXPECT_EQ(rows().mid(0, 4), QStringList({"Value|99", "Type|2", "Data|4", "Flags|99"}));
     row(4)->setValue("hello");
     ASSERT_EQ(plugin().RegistryEntries.Count(), 4);
     EXPECT_EQ(plugin().RegistryEntries[3].SubKey, "Software\\Demo");
     EXPECT_EQ(plugin().RegistryEntries[3].ValueName, QString());
     EXPECT_EQ(plugin().RegistryEntries[3].ValueData, "hello");
-    EXPECT_EQ(page->lv_registry->topLevelItem(0)->text(2), "hello");
+    EXPECT_EQ(page->listColumn(List::Registry, 2).first(), "hello");
 
-    selectRows(page->lv_registry, {1, 2});
+    page->selectRows(List::Registry, {1, 2});
     EXPECT_EQ(rows().mid(0, 3), QStringList({"Registry Key|99", "Root Key|0", "Subkey|1"}));
     EXPECT_EQ(host.inspector()->items()->findByTag(3), nullptr);
     row(1)->setValue("Software\\Moved");
     EXPECT_EQ(plugin().RegistryEntries[0].SubKey, "Software\\Moved");
     EXPECT_EQ(plugin().RegistryEntries[1].SubKey, "Software\\Moved");
-    EXPECT_EQ(column(page->lv_registry, 0), QStringList({"(default)"}));
+    EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)"}));
     EXPECT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Moved\\"));
 
     ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
@@ -535,19 +546,19 @@ TEST_F(Win32InstallationFormTest, AfterAMoveTheInspectorEditsTheValueThatTookThe
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "a");
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "b");
     auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
-    selectRows(page->lv_registry, {1});
+    page->selectRows(List::Registry, {1});
     ASSERT_EQ(row(3)->value(), "a");
     row(1)->setValue("Software\\Moved");
-    EXPECT_EQ(column(page->lv_registry, 0), QStringList({"(default)", "b"}));
+    EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "b"}));
     // The rows are rebuilt once the change has returned to the inspector.
     QCoreApplication::processEvents();
     ASSERT_NE(row(3), nullptr);
     EXPECT_EQ(row(3)->value(), "b");
-    EXPECT_EQ(page->lv_registry->selectedItems(), QList<QTreeWidgetItem *>({page->lv_registry->topLevelItem(1)}));
+    EXPECT_EQ(page->selectedRows(List::Registry), QList<int>({1}));
     row(4)->setValue("data of b");
     EXPECT_EQ(plugin().RegistryEntries[1].ValueData, "data of b");
     EXPECT_EQ(plugin().RegistryEntries[0].ValueData, QString());
-    EXPECT_EQ(page->lv_registry->topLevelItem(1)->text(2), "data of b");
+    EXPECT_EQ(page->listColumn(List::Registry, 2).value(1), "data of b");
 }
 
 TEST_F(Win32InstallationFormTest, TypedRegistryDataTheSetupCannotTakeIsRefused)
@@ -555,7 +566,7 @@ TEST_F(Win32InstallationFormTest, TypedRegistryDataTheSetupCannotTakeIsRefused)
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "blob").ValueType = "Binary";
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "text").ValueData = "hello";
     auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
-    selectRows(page->lv_registry, {1});
+    page->selectRows(List::Registry, {1});
     ASSERT_EQ(row(3)->value(), "blob");
 
     row(4)->setValue("01,0G");
@@ -570,7 +581,7 @@ TEST_F(Win32InstallationFormTest, TypedRegistryDataTheSetupCannotTakeIsRefused)
     EXPECT_EQ(ui.calls().size(), 1);
 
     // A type that the kept data does not fit is refused as well.
-    selectRows(page->lv_registry, {2});
+    page->selectRows(List::Registry, {2});
     ASSERT_EQ(row(3)->value(), "text");
     row(2)->setValue("DWord");
     EXPECT_EQ(plugin().RegistryEntries[1].ValueType, "String");
@@ -600,8 +611,8 @@ TEST_F(Win32InstallationFormTest, ImportedForeignHiveIsReachableAndEditable)
     EXPECT_EQ(plugin().RegistryEntries[1].SubKey, "CLSID\\{{AB}");
     EXPECT_EQ(plugin().RegistryEntries[1].ValueData, "{{x}");
     ASSERT_TRUE(page->selectKey("HKEY_DYN_DATA\\Perf\\"));
-    EXPECT_EQ(column(page->lv_registry, 0), QStringList({"(default)", "Count"}));
-    selectRows(page->lv_registry, {1});
+    EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "Count"}));
+    page->selectRows(List::Registry, {1});
     EXPECT_EQ(row(3)->value(), "Count");
     row(0)->setValue("HKEY_LOCAL_MACHINE");
     EXPECT_EQ(plugin().RegistryEntries[0].Root, "HKEY_LOCAL_MACHINE");
@@ -635,10 +646,10 @@ TEST_F(Win32InstallationFormTest, HelpFollowsTabsAndRowsAndDoubleClickShowsIt)
     auto page = openPage();
     EXPECT_TRUE(host.helpViewer()->toPlainText().contains("Installation Files Selection"));
     ASSERT_TRUE(page->selectFolder("{app}\\"));
-    selectRows(page->lv_win32_files, {0});
+    page->selectRows(List::Files, {0});
     host.inspector()->selectItem(row(3));
     EXPECT_TRUE(host.helpViewer()->toPlainText().contains("File Attributes"));
-    selectRows(page->lv_win32_files, {0, 1});
+    page->selectRows(List::Files, {0, 1});
     host.inspector()->selectItem(row(1));
     EXPECT_TRUE(host.helpViewer()->toPlainText().contains("No help added yet."));
     emit host.inspector()->dblClick();
@@ -649,7 +660,7 @@ TEST_F(Win32InstallationFormTest, ModuleNameAndSettings)
 {
     {
         auto page = openPage();
-        page->NxEdit1->setText("Renamed");
+        named<QLineEdit>(*page, "NxEdit1")->setText("Renamed");
         EXPECT_EQ(plugin().Caption, "Renamed");
         EXPECT_TRUE(host.calls().contains("refreshModuleNodeCaption"));
         EXPECT_TRUE(project.Modified);
@@ -657,19 +668,17 @@ TEST_F(Win32InstallationFormTest, ModuleNameAndSettings)
         ASSERT_EQ(shell.requests().size(), 1);
         EXPECT_EQ(shell.requests().first().target, root.filePath("project/"));
         page->setViewStyle(TWin32InstallationForm::IconView);
-        page->Sort1->actions().at(1)->trigger();
-        EXPECT_EQ(page->SortColumn, 1);
+        named<QMenu>(*page, "Sort1")->actions().at(1)->trigger();
+        EXPECT_EQ(page->fileSortOrder().column, 1);
         page->fileListHeaderClick(2);
         page->registryHeaderClick(1);
         page->registryHeaderClick(1);
     }
     auto page = openPage();
-    EXPECT_EQ(page->SortColumn, 2);
-    EXPECT_TRUE(page->SortAscending);
-    EXPECT_EQ(page->RegSortColumn, 1);
-    EXPECT_FALSE(page->RegSortAscending);
+    EXPECT_EQ(page->fileSortOrder(), (ListSortOrder{2, true}));
+    EXPECT_EQ(page->registrySortOrder(), (ListSortOrder{1, false}));
     EXPECT_EQ(page->viewStyle(), TWin32InstallationForm::IconView);
-    EXPECT_TRUE(page->lv_win32_files->isHeaderHidden());
+    EXPECT_TRUE(tree(*page, "lv_win32_files")->isHeaderHidden());
 }
 
 TEST_F(Win32InstallationFormTest, FilesDroppedFromTheDesktopAreAddedUnderAFolderOnly)
@@ -688,7 +697,7 @@ TEST_F(Win32InstallationFormTest, FilesDroppedFromTheDesktopAreAddedUnderAFolder
     });
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(file)});
-    QWidget *viewport = page->lv_win32_files->viewport();
+    QWidget *viewport = tree(*page, "lv_win32_files")->viewport();
     QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &refused);
     EXPECT_FALSE(refused.isAccepted());
@@ -703,5 +712,5 @@ TEST_F(Win32InstallationFormTest, FilesDroppedFromTheDesktopAreAddedUnderAFolder
     ASSERT_EQ(plugin().FileEntries.Count(), 1);
     EXPECT_EQ(plugin().FileEntries[0].Source, "..\\drop.txt");
     EXPECT_EQ(plugin().FileEntries[0].Destination, "{app}\\");
-    EXPECT_EQ(column(page->lv_win32_files, 0), QStringList({"drop.txt"}));
+    EXPECT_EQ(page->listColumn(List::Files, 0), QStringList({"drop.txt"}));
 }

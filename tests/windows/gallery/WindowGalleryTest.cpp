@@ -777,10 +777,10 @@ void ClickSidePaneTab(TprojectForm &form, int index)
 void SelectDesktopFile(TWin32InstallationForm &page)
 {
     ASSERT_TRUE(page.selectFolder(QStringLiteral("{app}")));
-    QTreeWidget *files = page.lv_win32_files;
-    for (int row = 0; row < files->topLevelItemCount(); ++row) {
-        if (files->topLevelItem(row)->text(1) != QStringLiteral("Folder")) {
-            files->setCurrentItem(files->topLevelItem(row));
+    const QStringList types = page.listColumn(TWin32InstallationForm::List::Files, 1);
+    for (int row = 0; row < types.size(); ++row) {
+        if (types[row] != QStringLiteral("Folder")) {
+            page.selectRows(TWin32InstallationForm::List::Files, { row });
             return;
         }
     }
@@ -852,7 +852,7 @@ QList<ProgramView> ProgramViews()
     };
     const auto desktop = [](TprojectForm &form) -> TNxPageControl * {
         auto *page = OpenModulePage<TWin32InstallationForm>(form, ModuleType::Win32);
-        return page ? page->NxPageControl1 : nullptr;
+        return page ? page->findChild<TNxPageControl *>() : nullptr;
     };
     QList<ProgramView> views = {
         { QStringLiteral("Welcome"),

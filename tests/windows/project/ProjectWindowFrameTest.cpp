@@ -412,7 +412,7 @@ TEST_P(ProjectWindowFrame, APageShowsItsHelpBelowTheInspectorFromTheStart)
     EXPECT_TRUE(form.helpViewer()->toPlainText().contains(QStringLiteral("Installation Files Selection")));
     auto *desktop = qobject_cast<TWin32InstallationForm *>(FrontPage());
     ASSERT_NE(desktop, nullptr);
-    desktop->NxPageControl1->setActivePageIndex(2);
+    desktop->setActivePage(TWin32InstallationForm::RegistryPage);
     EXPECT_TRUE(form.helpViewer()->toPlainText().contains(QStringLiteral("Registry Entries")));
     // The double click that asked for the help keeps the inspector beside it.
     emit form.inspector()->dblClick();

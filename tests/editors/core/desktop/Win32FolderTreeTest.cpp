@@ -253,3 +253,92 @@ TEST(Win32FileEditsTest, ListOrder)
     EXPECT_TRUE(FileRowLess(fileA, fileB, 1, true));  // equal types: by caption
     EXPECT_TRUE(FileRowLess(fileB, fileA, 1, false));
 }
+
+TEST(Win32FolderTreeTest, NewNamesForAFolder)
+{
+    Win32FolderTree tree;
+    Win32FolderNode &app = *tree.FindPath("{app}");
+    Win32FolderNode &docs = tree.AddChild(app, "Docs", Win32FolderKind::Plain);
+    tree.AddChild(app, "Help", Win32FolderKind::Plain);
+    struct Case
+    {
+        QString name;
+        FolderNameCheck expected;
+    };
+    const Case cases[] = {
+        {"Docs", FolderNameCheck::Unchanged}, {"", FolderNameCheck::Refused},     {"  ", FolderNameCheck::Refused},
+        {"a\\b", FolderNameCheck::Refused},   {"Help", FolderNameCheck::Duplicate}, {"help", FolderNameCheck::Fine},
+        {"Manual", FolderNameCheck::Fine},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(Win32FolderTree::CheckNewName(docs, c.name), c.expected) << c.name.toStdString();
+    EXPECT_EQ(Win32FolderTree::RenamedPath(docs, "Manual"), "{app}\\Manual\\");
+}
+
+TEST(Win32FileEditsTest, AddedFoldersAreNumberedUnderTheSelectedNode)
+{
+    TWin32Plugin plugin;
+    addFile(plugin, "a", "{app}\\Docs\\");
+    Win32FolderTree tree = Win32FolderTree::Build(plugin);
+    Win32FileEdits edits(plugin);
+    Win32FolderNode &app = *tree.FindPath("{app}\\");
+    EXPECT_EQ(edits.AddFolder(app), "{app}\\New Folder");
+    tree.AddChild(app, "New Folder", Win32FolderKind::Plain);
+    EXPECT_EQ(edits.AddFolder(app), "{app}\\New Folder 1");
+    EXPECT_EQ(edits.AddFolder(*tree.FindPath("{app}\\Docs\\")), "{app}\\Docs\\New Folder");
+    EXPECT_TRUE(plugin.Dirs.contains("{app}\\New Folder 1"));
+}
+
+TEST(Win32FileEditsTest, AChangedRowGoesToTheFocusedFileAndSharedRowsToTheOthers)
+{
+    TWin32Plugin plugin;
+    addFile(plugin, "a.txt", "{app}");
+    addFile(plugin, "b.txt", "{app}\\");
+    addFile(plugin, "c.txt", "{app}\\");
+    Win32FileEdits edits(plugin);
+    const auto rowOf = [](int tag) { return *rowOfTag(fileEntryRows(), tag); };
+
+    edits.ChangeRow(0, {0, 1, 2}, rowOf(0), "new.txt");
+    EXPECT_EQ(plugin.FileEntries[0].Source, "new.txt");
+    EXPECT_EQ(plugin.FileEntries[1].Source, "b.txt") << "each file keeps its own source";
+    EXPECT_EQ(plugin.FileEntries[0].Destination, "{app}\\") << "the focused destination ends with a backslash";
+    edits.ChangeRow(0, {0, 1}, rowOf(2), "renamed.txt");
+    EXPECT_EQ(plugin.FileEntries[1].DestinationName, QString());
+
+    edits.ChangeRow(1, {0, 1}, rowOf(3), "yes");
+    EXPECT_TRUE(plugin.FileEntries[0].AttributesReadOnly);
+    EXPECT_TRUE(plugin.FileEntries[1].AttributesReadOnly);
+    EXPECT_FALSE(plugin.FileEntries[2].AttributesReadOnly);
+
+    edits.ChangeRow(2, {1, 2}, rowOf(1), "{app}\\Bin");
+    EXPECT_EQ(destinations(plugin), QStringList({"{app}\\", "{app}\\Bin\\", "{app}\\Bin\\"}));
+    edits.ChangeRow(2, {2}, rowOf(1), "");
+    EXPECT_EQ(plugin.FileEntries[2].Destination, "{app}\\") << "an empty folder is the program's";
+
+    EXPECT_TRUE(edits.IsListedIn(1, "{APP}\\bin\\"));
+    EXPECT_FALSE(edits.IsListedIn(1, "{app}\\"));
+    for (int tag : {1, 3, 27})
+        EXPECT_TRUE(Win32FileEdits::IsSharedRow(tag)) << tag;
+    for (int tag : {0, 2})
+        EXPECT_FALSE(Win32FileEdits::IsSharedRow(tag)) << tag;
+    EXPECT_EQ(edits.Choices(1).value_or(QStringList()).first(), "{app}");
+    EXPECT_FALSE(edits.Choices(0).has_value());
+}
+
+TEST(Win32FileEditsTest, DeletingListedRowsTakesTheFoldersRowsWithWhatIsBelowThem)
+{
+    TWin32Plugin plugin;
+    addFile(plugin, "a", "{app}\\Docs\\");
+    addFile(plugin, "b", "{app}\\Docs\\Sub\\");
+    addFile(plugin, "c", "{app}\\");
+    addFile(plugin, "d", "{app}\\");
+    plugin.Dirs = QStringList{"{app}\\Docs\\Sub\\", "{app}\\Other\\"};
+    Win32FileEdits edits(plugin);
+    // The roots' lists have no folder of their own: their folder rows take nothing.
+    edits.DeleteListedRows(QString(), {}, {"{app}"});
+    EXPECT_EQ(plugin.FileEntries.Count(), 4);
+    edits.DeleteListedRows("{app}\\", {3}, {"Docs"});
+    EXPECT_EQ(destinations(plugin), QStringList({"{app}\\"}));
+    EXPECT_EQ(plugin.FileEntries[0].Source, "c");
+    EXPECT_EQ(plugin.Dirs, QStringList({"{app}\\Other\\"}));
+}

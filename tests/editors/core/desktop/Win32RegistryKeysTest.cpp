@@ -161,3 +161,110 @@ TEST(Win32RegistryKeysTest, FileAssociationStoresWhatTheRegistryReceives)
     EXPECT_EQ(dotted.RegistryEntries[0].SubKey, ".log");
     EXPECT_EQ(dotted.RegistryEntries[1].SubKey, "logfile");
 }
+
+TEST(Win32RegistryKeysTest, KeyNamesThatWouldMoveValuesElsewhereAreRefused)
+{
+    TWin32Plugin plugin;
+    addValue(plugin, "HKEY_CURRENT_USER", "Software\\Demo", "a");
+    Win32RegistryEdits edits(plugin);
+    EXPECT_FALSE(edits.RenameKey("HKEY_CURRENT_USER\\Software\\Demo\\", ""));
+    EXPECT_FALSE(edits.RenameKey("HKEY_CURRENT_USER\\Software\\Demo\\", "a\\b"));
+    EXPECT_FALSE(edits.RenameKey("HKEY_CURRENT_USER\\", "HKEY_USERS")) << "a hive keeps its name";
+    EXPECT_EQ(plugin.RegistryEntries[0].SubKey, "Software\\Demo");
+    EXPECT_TRUE(edits.RenameKey("HKEY_CURRENT_USER\\Software\\Demo\\", "Demo 2"));
+    EXPECT_EQ(plugin.RegistryEntries[0].SubKey, "Software\\Demo 2");
+}
+
+TEST(Win32RegistryKeysTest, ARowChangeReachesEverySelectedValueOrNoneOfThem)
+{
+    TWin32Plugin plugin;
+    addValue(plugin, "HKEY_CURRENT_USER", "Software\\Demo", "a").ValueType = "String";
+    addValue(plugin, "HKEY_CURRENT_USER", "Software\\Demo", "b").ValueType = "DWord";
+    plugin.RegistryEntries[1].ValueData = "7";
+    Win32RegistryEdits edits(plugin);
+    const auto rowOf = [](int tag) { return *rowOfTag(registryEntryRows(), tag); };
+
+    QList<int> indexes = {0, 1};
+    EXPECT_FALSE(edits.ChangeRow("HKEY_CURRENT_USER", "Software\\Demo", indexes, rowOf(4), "hello").isEmpty())
+        << "the dword takes no text";
+    EXPECT_EQ(plugin.RegistryEntries[0].ValueData, QString());
+
+    indexes = {-1, 0};
+    EXPECT_EQ(edits.ChangeRow("HKEY_CURRENT_USER", "Software\\Demo", indexes, rowOf(4), "hello"), QString());
+    EXPECT_EQ(indexes, QList<int>({2, 0})) << "the default value is made in its place";
+    EXPECT_EQ(entries(plugin).mid(2), QStringList({"HKEY_CURRENT_USER|Software\\Demo||String|hello"}));
+    EXPECT_EQ(plugin.RegistryEntries[0].ValueData, "hello");
+
+    EXPECT_TRUE(Win32RegistryEdits::MovesValues(rowOf(0)));
+    EXPECT_TRUE(Win32RegistryEdits::MovesValues(rowOf(1)));
+    EXPECT_FALSE(Win32RegistryEdits::MovesValues(rowOf(3)));
+}
+
+TEST(Win32RegistryKeysTest, RowsTheInspectorShowsForASelection)
+{
+    struct Case
+    {
+        int selected;
+        bool defaultSelected;
+        bool key, name, data;  // the rows of tags 0 and 1, 3 and 4
+    };
+    const Case cases[] = {
+        {1, false, true, true, true},
+        {2, false, true, false, true},
+        {1, true, false, false, true},
+        {3, true, false, false, true},
+    };
+    const auto shown = [](int tag, const Case &c) {
+        return Win32RegistryEdits::IsRowShown(*rowOfTag(registryEntryRows(), tag), c.selected, c.defaultSelected);
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(shown(0, c), c.key) << c.selected << c.defaultSelected;
+        EXPECT_EQ(shown(1, c), c.key) << c.selected << c.defaultSelected;
+        EXPECT_EQ(shown(3, c), c.name) << c.selected << c.defaultSelected;
+        EXPECT_EQ(shown(4, c), c.data) << c.selected << c.defaultSelected;
+    }
+}
+
+TEST(Win32RegistryKeysTest, KeyCommandsAndValueOrder)
+{
+    TWin32Plugin plugin;
+    addValue(plugin, "HKEY_CURRENT_USER", "Software", "a");
+    const RegistryKeyTree tree = RegistryKeyTree::Build(plugin);
+    const RegistryKeyNode *hive = tree.FindKeyPath("HKEY_CURRENT_USER\\");
+    const RegistryKeyNode *key = tree.FindKeyPath("HKEY_CURRENT_USER\\Software\\");
+    ASSERT_NE(hive, nullptr);
+    ASSERT_NE(key, nullptr);
+    struct Case
+    {
+        const char *name;
+        const RegistryKeyNode *node;
+        bool create, change;  // createKey; deleteKey, renameKey and addValue
+    };
+    const Case cases[] = {
+        {"nothing", nullptr, false, false},
+        {"the root", &tree.root(), false, false},
+        {"a hive", hive, true, false},
+        {"a key", key, true, true},
+    };
+    for (const Case &c : cases) {
+        const Win32KeyCommands commands = Win32KeyCommands::forNode(c.node);
+        EXPECT_EQ(commands.createKey, c.create) << c.name;
+        EXPECT_EQ(commands.deleteKey, c.change) << c.name;
+        EXPECT_EQ(commands.renameKey, c.change) << c.name;
+        EXPECT_EQ(commands.addValue, c.change) << c.name;
+    }
+
+    const RegistryListRow defaultValue{true, {"(default)", "String", "z", ""}};
+    const RegistryListRow alpha{false, {"alpha", "String", "b", ""}};
+    const RegistryListRow beta{false, {"Beta", "DWord", "a", ""}};
+    for (bool ascending : {true, false}) {
+        EXPECT_TRUE(RegistryRowLess(defaultValue, alpha, 0, ascending));
+        EXPECT_FALSE(RegistryRowLess(alpha, defaultValue, 2, ascending));
+    }
+    EXPECT_TRUE(RegistryRowLess(alpha, beta, 0, true));
+    EXPECT_TRUE(RegistryRowLess(beta, alpha, 0, false));
+    EXPECT_TRUE(RegistryRowLess(beta, alpha, 1, true));
+    EXPECT_TRUE(RegistryRowLess(beta, alpha, 2, true));
+    const RegistryListRow gamma{false, {"gamma", "DWord", "a", ""}};
+    EXPECT_TRUE(RegistryRowLess(beta, gamma, 1, true)) << "equal types by name";
+}
