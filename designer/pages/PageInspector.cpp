@@ -2,6 +2,7 @@
 
 #include "designer/DesignControl.h"
 #include "designer/DesignFont.h"
+#include "designer/DesignFontChoice.h"
 #include "designer/DesignSetMembers.h"
 #include "designer/core/PageEventRules.h"
 #include "helpers/ui/UiServices.h"
@@ -71,37 +72,6 @@ void readAgain(TNxPropertyItem *row)
     TNxPropertyItems *items = row->items();
     for (int i = items->indexOf(row) + 1; i < items->count() && items->item(i)->level() > row->level(); ++i)
         items->item(i)->readFromProperty();
-}
-
-FontChoice choiceOf(const TDesignFont &font)
-{
-    FontChoice choice;
-    choice.name = font.name();
-    choice.size = font.size();
-    choice.bold = font.style().testFlag(TDesignFont::fsBold);
-    choice.italic = font.style().testFlag(TDesignFont::fsItalic);
-    choice.underline = font.style().testFlag(TDesignFont::fsUnderline);
-    choice.strikeOut = font.style().testFlag(TDesignFont::fsStrikeOut);
-    choice.color = SystemColors::toQColor(TColor(font.color()));
-    choice.charset = font.charset();
-    return choice;
-}
-
-void applyChoice(TDesignFont &font, const FontChoice &choice)
-{
-    TDesignFont chosen;
-    chosen.assign(font);
-    chosen.setName(choice.name);
-    chosen.setSize(choice.size);
-    TDesignFont::TFontStyles style;
-    style.setFlag(TDesignFont::fsBold, choice.bold);
-    style.setFlag(TDesignFont::fsItalic, choice.italic);
-    style.setFlag(TDesignFont::fsUnderline, choice.underline);
-    style.setFlag(TDesignFont::fsStrikeOut, choice.strikeOut);
-    chosen.setStyle(style);
-    chosen.setColor(int(SystemColors::fromQColor(choice.color)));
-    chosen.setCharset(choice.charset);
-    font.assign(chosen);
 }
 
 } // namespace
@@ -488,10 +458,11 @@ void PageInspector::fontButtonClick(TNxPropertyItem *row)
     auto *font = qobject_cast<TDesignFont *>(row->mapObject());
     if (!font)
         return;
-    const std::optional<FontChoice> choice = UiServices::current().pickFont(&m_inspector, choiceOf(*font));
+    const std::optional<FontChoice> choice =
+        UiServices::current().pickFont(&m_inspector, DesignFontChoice::choiceOf(*font));
     if (!choice)
         return;
-    applyChoice(*font, *choice);
+    DesignFontChoice::apply(*font, *choice);
     m_quiet = true;
     readAgain(row);
     m_quiet = false;

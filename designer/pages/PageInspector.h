@@ -38,9 +38,9 @@ struct PageInspectorHooks
 // The project window's inspector while a page designer is shown: the page's
 // own rows and events with nothing selected, a control's white-listed
 // properties and events with one selected, one row for several. Property
-// rows are bound to the control; page fields, renames and event rows are
-// handed to their widget-free edits, which decide, and this class shows the
-// outcome.
+// rows are bound to the control; page fields, set members, fonts, renames
+// and event rows are handed to the edits that decide them, and this class
+// shows the outcome.
 class PageInspector : public QObject
 {
     Q_OBJECT
