@@ -22,6 +22,13 @@ public:
     static inline const QString ProjectsQuestion =
         QStringLiteral("Some Projects have unsaved changes. Do you want to save them before closing ?");
 
+    // Asked before the project manager is given up for another file, and
+    // when the program quits.
+    static inline const QString ManagerOpeningQuestion = QStringLiteral(
+        "Project Manager have unsaved changes. Do you want to save them before opening another file ?");
+    static inline const QString ManagerClosingQuestion =
+        QStringLiteral("Project Manager have unsaved changes. Do you want to save them before closing ?");
+
     using Ask = std::function<UiButton(const QString &question)>;
 
     // One project: Yes when it may go saved or with nothing to save, No when

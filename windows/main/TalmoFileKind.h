@@ -9,4 +9,8 @@ enum class TalmoFileKind { Project, ProjectManager, Other };
 
 TalmoFileKind TalmoFileKindOf(const QString &fileName);
 
+// Said when a file of another kind is to be opened.
+inline const QString TalmoFileKindRefusal =
+    QStringLiteral("Can load only TALMO Projects and TALMO Project Manager Files");
+
 } // namespace talmo

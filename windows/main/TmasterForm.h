@@ -4,6 +4,7 @@
 #include "engine/builder/AutomaticBuild.h"
 #include "helpers/ui/UiServices.h"
 #include "widgets/NxTabSheet.h"
+#include "windows/main/MasterWindowBuilds.h"
 #include "windows/main/ProjectClosing.h"
 #include "windows/main/ProgramCommandLine.h"
 
@@ -14,18 +15,20 @@
 #include <memory>
 
 class QAction;
-class QMenu;
 
 namespace talmo {
 
 class IBuilderRunner;
 class CommandLineRun;
+class ManagerPanelFrame;
+class MasterCommands;
+struct MasterTabs;
+class OpenProjectFiles;
 class ProjectManagerPanel;
 class ProjectPageFactory;
 class ScriptKnowledgeBase;
 class TNxHeaderPanel;
 class TNxPageControl;
-class TNxSplitter;
 class TProjectContainer;
 class TprojectForm;
 class TTntMRU;
@@ -70,11 +73,8 @@ public:
     UiButton CloseProjectPage(int index);
     void ShowWelcomePage();
 
-    // The builds of the active project and of project-manager entries.
+    // The automatic build of the active project; the result code.
     int BuildActiveProject(bool silent);
-    BuildOutcome BuildManagerEntry(int index, EntryBuildKind kind);
-    // "Build all with Automatic Rules": goes on past entries it cannot read.
-    void BuildAllEntries();
 
     // Runs a command line; a build ends with commandLineBuildFinished.
     void RunCommandLine(const ProgramCommandLine &commandLine);
@@ -88,9 +88,6 @@ public:
     void BuildProject(bool runAfterBuild);
     void ShowBuilder();
     void ShowAbout();
-    void ShowDocumentation();
-    void CheckForLatestVersion();
-    void VisitWebSite();
     void OpenWithDialog();
     void SetManagerPanelVisible(bool visible);
     // The options dialog; after OK the program options are saved.
@@ -104,13 +101,11 @@ public:
     TNxTabSheet *welcomeTab() const { return m_welcomeTab; }
     WelcomePage *welcomePage() const { return m_welcomePage; }
     ProjectManagerPanel *managerPanel() const { return m_managerPanel; }
-    TNxHeaderPanel *managerHeaderPanel() const { return NxHeaderPanel1; }
+    TNxHeaderPanel *managerHeaderPanel() const;
     TTntMRU &recentFiles() const { return *MRUList; }
     // The project window of a tab; null for the Welcome tab.
     TprojectForm *projectFormAt(int index) const;
     TprojectForm *activeProjectForm() const;
-    // The open project stored under this file name, or null.
-    TprojectForm *findProjectForm(const QString &fileName) const;
     // Runs what the window does whenever the event loop falls idle.
     void UpdateIdleState();
     QAction *commandAction(const char *objectName) const;
@@ -123,50 +118,42 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createCommands();
-    void createMenus();
-    void createToolBar();
+    void connectCommands();
     void createCentre();
-    QAction *newAction(const char *objectName, const QString &caption, void (TmasterForm::*slot)(),
-                       const QKeySequence &shortcut = {});
     void restorePlacement();
     void writePlacement();
-    void dropMissingRecentFiles();
 
     TprojectForm *createProjectForm(std::unique_ptr<TProjectContainer> project);
+    // A new tab whose project fill makes; the tab goes again when fill fails.
+    TprojectForm *addProjectTab(const std::function<bool(TprojectForm &form)> &fill);
     void closeProjectTab(TNxTabSheet *sheet);
     void pageClosing(int index, bool &accept);
     void takeOutWelcomeTab();
+    MasterTabs tabs() const;
     void pagesChanged();
-    void setProjectCommandsEnabled(bool enabled);
-    void fillRecentFiles();
     // False when the file is gone: it is said and dropped from the list.
     bool openRecentFile(const QString &fileName);
     void recentFileChosen(int index, const QString &fileName);
     bool MayCloseProgram();
-    bool isWelcomeTab(int index) const;
+    OpenProjectFiles openProjectFiles() const;
+    // False when no tab holds the file.
+    bool activateProjectTab(const QString &fileName);
     // The project open in a tab under that file name, for builds and the panel.
     ProjectManagerBuild::OpenProjectLookup openProjects() const;
     UiButton closeProjectPage(int index, const QString &question);
     ProjectClosing::Ask askYesNoCancel();
-    void reportBuild(const QString &fileName, const BuildOutcome &outcome);
     void newManagerProject();
     int runCommandLineBuild(const ProgramCommandLine &commandLine, const CommandLineRun &run);
-    void panelChanged();
 
     Services m_services;
+    MasterWindowBuilds m_builds;
+    std::unique_ptr<MasterCommands> m_commands;
     TNxPageControl *ProjectPages = nullptr;
     QPointer<TNxTabSheet> m_welcomeTab;
     WelcomePage *m_welcomePage = nullptr;
-    TNxHeaderPanel *NxHeaderPanel1 = nullptr;
-    TNxSplitter *NxSplitter1 = nullptr;
+    ManagerPanelFrame *m_panelFrame = nullptr;
     ProjectManagerPanel *m_managerPanel = nullptr;
     TTntMRU *MRUList = nullptr;
-    QMenu *m_reopenMenu = nullptr;
-    QList<QAction *> m_projectCommands;
-    QAction *m_viewManager = nullptr;
-    int m_savedPanelWidth = 0;
-    bool m_headerClicked = false;
     QMetaObject::Connection m_idleConnection;
 };
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "engine/builder/IBuilderRunner.h"
 #include "helpers/ui/FakeUiServices.h"
 #include "model/ProjectContainer.h"
 #include "model/ProjectManager.h"
 #include "pagehost/ProjectPageFactory.h"
 #include "platform/RegistryMemoryStore.h"
 #include "platform/ShellServices.h"
+#include "tests/windows/main/ScriptedBuilderRunner.h"
 #include "widgets/NxPageControl.h"
 #include "widgets/NxTabSheet.h"
 #include "windows/main/ProjectManagerPanel.h"
@@ -18,29 +18,9 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 
 namespace talmo::testing {
-
-// Stands in for the builder window: records each showing as
-// "<application name>:<mode>" and ends it with the scripted result.
-class ScriptedBuilderRunner : public IBuilderRunner
-{
-public:
-    BuildOutcome run(const BuilderRequest &request) override
-    {
-        runs.append(request.project->AppName + QLatin1Char(':') + QString::number(request.mode));
-        requests.append(request);
-        const auto found = results.find(request.project->AppName);
-        const int code = found == results.end() ? 0 : found->second;
-        return { code, code ? QStringLiteral("cabwiz failed") : QString() };
-    }
-
-    std::map<QString, int> results;  // by application name, for every mode
-    QStringList runs;
-    QList<BuilderRequest> requests;
-};
 
 // A main window over fakes, with a folder for its files.
 class MasterFormFixture : public ::testing::Test
