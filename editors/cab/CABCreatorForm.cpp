@@ -133,7 +133,7 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     , m_fileTypes(fileTypes)
 {
     setObjectName(QStringLiteral("CABCreatorForm"));
-    gui_CEDevices->setObjectName(QStringLiteral("gui_CEDevices"));
+    nameWidgets();
     const int targetColumnWidths[] = {102, 100, 100, 100, 100};
     for (int column = 0; column < 5; ++column)
         gui_CEDevices->setColumnWidth(column, targetColumnWidths[column]);
@@ -203,6 +203,86 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
 TCABCreatorForm::~TCABCreatorForm()
 {
     writeSettings();
+}
+
+void TCABCreatorForm::nameWidgets()
+{
+    const QList<QPair<QWidget *, const char *>> named = {
+        {NxPageControl1, "NxPageControl1"},
+        {gui_SetupCaption, "gui_SetupCaption"},
+        {gui_AppName, "gui_AppName"},
+        {gui_BuildAppDescription, "gui_BuildAppDescription"},
+        {gui_cab_filename_output, "gui_cab_filename_output"},
+        {gui_installdir, "gui_installdir"},
+        {gui_CEDevices, "gui_CEDevices"},
+        {bt_ced_add, "bt_ced_add"},
+        {bt_ced_edit, "bt_ced_edit"},
+        {bt_ced_delete, "bt_ced_delete"},
+        {gui_Strings, "gui_Strings"},
+        {bt_str_add, "bt_str_add"},
+        {bt_str_edit, "bt_str_edit"},
+        {bt_str_delete, "bt_str_delete"},
+        {cb_ppcfs_targets, "cb_ppcfs_targets"},
+        {NxSplitter1, "NxSplitter1"},
+        {tv_ppcfs_folders, "tv_ppcfs_folders"},
+        {lv_ppcfs_files, "lv_ppcfs_files"},
+        {NextInspector1, "NextInspector1"},
+        {vst_Installations, "vst_Installations"},
+        {_CESetupDLL, "_CESetupDLL"},
+        {_CESelfRegister, "_CESelfRegister"},
+        {cb_shortcuts_targets, "cb_shortcuts_targets"},
+        {gui_Shortcuts, "gui_Shortcuts"},
+        {bt_shortcut_add, "bt_shortcut_add"},
+        {bt_shortcut_edit, "bt_shortcut_edit"},
+        {bt_shortcut_delete, "bt_shortcut_delete"},
+    };
+    for (const auto &[widget, name] : named)
+        widget->setObjectName(QLatin1String(name));
+}
+
+QTreeWidget *TCABCreatorForm::listOf(List list) const
+{
+    switch (list) {
+    case List::Targets:
+        return gui_CEDevices;
+    case List::Strings:
+        return gui_Strings;
+    case List::Files:
+        return lv_ppcfs_files;
+    case List::Shortcuts:
+        return gui_Shortcuts;
+    }
+    return nullptr;
+}
+
+QStringList TCABCreatorForm::shownColumn(List list, int column) const
+{
+    const QTreeWidget *shown = listOf(list);
+    QStringList texts;
+    for (int row = 0; row < shown->topLevelItemCount(); ++row)
+        texts.append(shown->topLevelItem(row)->text(column));
+    return texts;
+}
+
+QStringList TCABCreatorForm::selectedCaptions(List list) const
+{
+    const QTreeWidget *shown = listOf(list);
+    QStringList captions;
+    for (int row = 0; row < shown->topLevelItemCount(); ++row) {
+        if (shown->topLevelItem(row)->isSelected())
+            captions.append(shown->topLevelItem(row)->text(0));
+    }
+    return captions;
+}
+
+QStringList TCABCreatorForm::targetChoices() const
+{
+    return cb_ppcfs_targets->items();
+}
+
+int TCABCreatorForm::filesTargetIndex() const
+{
+    return cb_ppcfs_targets->itemIndex();
 }
 
 QWidget *TCABCreatorForm::createSettingsTab()
@@ -387,12 +467,6 @@ bool TCABCreatorForm::confirm(const QString &text)
     return ConfirmEditorAction(this, text);
 }
 
-void TCABCreatorForm::refreshAfterEdit()
-{
-    RefreshFromProject();
-    m_project.Modified = true;
-}
-
 void TCABCreatorForm::bt_ced_addClick()
 {
     TtargetPlatformOptions dialog(this);
@@ -402,7 +476,7 @@ void TCABCreatorForm::bt_ced_addClick()
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
     TargetEdits(m_project).AddTarget(targetFieldsOf(dialog));
-    refreshAfterEdit();
+    RefreshFromProject();
 }
 
 void TCABCreatorForm::bt_ced_editClick()
@@ -422,7 +496,7 @@ void TCABCreatorForm::bt_ced_editClick()
     if (m_runDialog(dialog) != QDialog::Accepted)
         return;
     TargetEdits(m_project).EditTarget(row, targetFieldsOf(dialog));
-    refreshAfterEdit();
+    RefreshFromProject();
 }
 
 void TCABCreatorForm::bt_ced_deleteClick()
@@ -431,7 +505,7 @@ void TCABCreatorForm::bt_ced_deleteClick()
     if (!TargetEdits(m_project).CanDelete(row) || !confirm(SureText))
         return;
     TargetEdits(m_project).DeleteTarget(row);
-    refreshAfterEdit();
+    RefreshFromProject();
 }
 
 void TCABCreatorForm::gui_StringsSelectItem()
@@ -460,7 +534,7 @@ void TCABCreatorForm::bt_str_addClick()
     if (!added)
         return;
     CustomStringEdits(m_project).Add(added->Name, added->Value);
-    refreshAfterEdit();
+    RefreshFromProject();
 }
 
 void TCABCreatorForm::bt_str_editClick()
@@ -472,7 +546,7 @@ void TCABCreatorForm::bt_str_editClick()
     if (!edited)
         return;
     CustomStringEdits(m_project).Replace(row, edited->Name, edited->Value);
-    refreshAfterEdit();
+    RefreshFromProject();
 }
 
 void TCABCreatorForm::bt_str_deleteClick()
@@ -481,7 +555,7 @@ void TCABCreatorForm::bt_str_deleteClick()
     if (row < 0 || !confirm(SureText))
         return;
     CustomStringEdits(m_project).Delete(row);
-    refreshAfterEdit();
+    RefreshFromProject();
 }
 
 void TCABCreatorForm::gui_installdirButtonClick()

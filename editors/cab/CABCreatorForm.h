@@ -3,6 +3,7 @@
 #include "editors/common/DialogRunner.h"
 #include "editors/common/FileTypeLookup.h"
 #include "editors/core/device/CabGeneralOptions.h"
+#include "editors/core/device/DeviceFileEntries.h"
 #include "editors/core/device/DeviceFolderEdits.h"
 #include "editors/core/device/DeviceFolderTree.h"
 #include "editors/core/device/FileListOrder.h"
@@ -63,6 +64,16 @@ public:
     void refreshFromProject() override { RefreshFromProject(); }
     void RefreshFromProject();
 
+    // The page's report lists.
+    enum class List { Targets, Strings, Files, Shortcuts };
+    // The texts of one column of the list, row by row, as the page shows them.
+    QStringList shownColumn(List list, int column) const;
+    // The first cells of the list's selected rows.
+    QStringList selectedCaptions(List list) const;
+    // The targets the files and shortcuts tabs choose from.
+    QStringList targetChoices() const;
+    int filesTargetIndex() const;
+
     // "Cab Settings"
     void gui_CEDevicesChange();
     void bt_ced_addClick();
@@ -90,7 +101,7 @@ public:
     void AddFilesToTarget(const QStringList &names);
     // The selected folder's path in the tree, as the tree writes it.
     QString selectedFolderPath() const;
-    // Selects the folder of this path; false when the tree has none.
+    // Selects the folder of this path (the root's is empty); false when the tree has none.
     bool selectFolder(const QString &path);
     // The folders' and the files' popup menus, enabled for the current selection.
     void fillFoldersPopup(QMenu &menu);
@@ -99,10 +110,41 @@ public:
     int sortColumn() const { return m_fileOrder.column(); }
     bool sortAscending() const { return m_fileOrder.ascending(); }
     void lv_ppcfs_filesSelectItem();
-    void NextInspector1Change(TNxPropertyItem *item, const QString &value);
     void NxButtonItem1ButtonClick();
     // The properties dialog of the one selected file.
     void lv_ppcfs_filesDblClick();
+    // What the file inspector shows, read back from its rows.
+    DeviceFileEntries::Inspection shownFileProperties() const;
+
+    // "Registry"
+    void vst_InstallationsDblClick();
+    void vst_InstallationsFocusChanged();
+    void reg_AddClick();
+    // As a double click on the focused node.
+    void reg_EditClick();
+    void reg_DeleteClick();
+    // The sections' popup menu, enabled for the focused node.
+    void fillRegistryPopup(QMenu &menu);
+    // The registry tree as lines indented by level, a section's with its
+    // tick: "[x] " where the target installs it, "[ ] " where not.
+    QStringList shownRegistryTree() const;
+    // The caption of the setup files' panel.
+    QString setupFilesCaption() const;
+
+    // "Shortcuts"
+    void RefreshShortcuts();
+    void Add1Click();
+    void Edit1Click();
+    void Delete1Click();
+    // The index of the shortcut section the list shows, -1 for none.
+    int shownShortcutSection() const { return m_shownShortcutSection; }
+
+private:
+    // Named as the tests and the settings know them.
+    void nameWidgets();
+    QTreeWidget *listOf(List list) const;
+    void NextInspector1Change(TNxPropertyItem *item, const QString &value);
+    void vst_InstallationsChecked(QTreeWidgetItem *changed);
 
     TNxEdit *gui_SetupCaption;
     TNxPageControl *NxPageControl1;
@@ -133,17 +175,6 @@ public:
     TNxButtonItem *NxButtonItem1;
     TNxComboBoxItem *NxComboBoxItem1;
 
-    // "Registry"
-    void vst_InstallationsChecked(QTreeWidgetItem *changed);
-    void vst_InstallationsDblClick();
-    void vst_InstallationsFocusChanged();
-    void reg_AddClick();
-    // As a double click on the focused node.
-    void reg_EditClick();
-    void reg_DeleteClick();
-    // The sections' popup menu, enabled for the focused node.
-    void fillRegistryPopup(QMenu &menu);
-
     QTreeWidget *vst_Installations;
     TNxHeaderPanel *NxHeaderPanel4;
     QLabel *Label16;
@@ -151,21 +182,12 @@ public:
     TNxEdit *_CESetupDLL;
     TNxEdit *_CESelfRegister;
 
-    // "Shortcuts"
-    void RefreshShortcuts();
-    void Add1Click();
-    void Edit1Click();
-    void Delete1Click();
-    // The index of the shortcut section the list shows, -1 for none.
-    int shownShortcutSection() const { return m_shownShortcutSection; }
-
     TNxComboBox *cb_shortcuts_targets;
     QTreeWidget *gui_Shortcuts;
     QPushButton *bt_shortcut_add;
     QPushButton *bt_shortcut_edit;
     QPushButton *bt_shortcut_delete;
 
-private:
     // The custom strings dialog starting from shown; nothing when cancelled.
     std::optional<TStringPair> askCustomString(const TStringPair &shown);
     QWidget *createSettingsTab();
@@ -203,7 +225,6 @@ private:
     bool confirm(const QString &text);
     void addTreeItems(QTreeWidgetItem *item, const DeviceFolderNode &node);
     void showFolders(const QString &selectedPath);
-    void refreshAfterEdit();
 
     TProjectContainer &m_project;
     IProjectWindowHost &m_host;

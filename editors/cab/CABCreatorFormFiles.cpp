@@ -90,7 +90,6 @@ QWidget *TCABCreatorForm::createFilesTab()
     tv_ppcfs_folders->setHeaderHidden(true);
     tv_ppcfs_folders->setContextMenuPolicy(Qt::CustomContextMenu);
     tv_ppcfs_folders->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv_ppcfs_files->setObjectName(QStringLiteral("lv_ppcfs_files"));
     lv_ppcfs_files->setRootIsDecorated(false);
     lv_ppcfs_files->setHeaderLabels({"Filename", "Type", "Source", "Flags"});
     lv_ppcfs_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -317,6 +316,18 @@ void TCABCreatorForm::lv_ppcfs_filesSelectItem()
     m_fillingInspector = false;
 }
 
+DeviceFileEntries::Inspection TCABCreatorForm::shownFileProperties() const
+{
+    DeviceFileEntries::Inspection shown;
+    shown.caption = NxTextItem2->caption();
+    shown.single = NxTextItem1->visible() && NxButtonItem1->visible();
+    shown.showsFlag = NxComboBoxItem1->visible();
+    shown.name = NxTextItem1->value();
+    shown.source = NxButtonItem1->value();
+    shown.flag = NxComboBoxItem1->value();
+    return shown;
+}
+
 void TCABCreatorForm::NextInspector1Change(TNxPropertyItem *item, const QString &value)
 {
     TCEDevice *target = filesTarget();
@@ -486,7 +497,7 @@ void TCABCreatorForm::ppcfs_add_fileClick()
 {
     if (!canDropFiles())
         return;
-    DeviceFileEntries(m_project, *filesTarget()).AddFileEntry(selectedFolderPath(), QStringLiteral("ChangeMe"), true);
+    DeviceFileEntries(m_project, *filesTarget()).AddBlankEntry(selectedFolderPath());
     tv_ppcfs_foldersSelectionChange();
 }
 
@@ -544,7 +555,6 @@ void TCABCreatorForm::AddFilesToTarget(const QStringList &names)
         return;
     entries.AddFilesToTarget(folderPath, names, dialog.cb_Relative->isChecked(), dialog.cb_Recurse->isChecked());
     RefreshFromProject();
-    m_project.Modified = true;
 }
 
 } // namespace talmo

@@ -87,6 +87,25 @@ void TCABCreatorForm::refreshRegistryTree()
     vst_InstallationsFocusChanged();
 }
 
+QStringList TCABCreatorForm::shownRegistryTree() const
+{
+    QStringList lines;
+    for (QTreeWidgetItemIterator it(vst_Installations); *it; ++it) {
+        const QTreeWidgetItem *item = *it;
+        const RegistryTreeLevel level = levelOf(item);
+        QString tick;
+        if (level == RegistryTreeLevel::Section)
+            tick = item->checkState(0) == Qt::Checked ? QStringLiteral("[x] ") : QStringLiteral("[ ] ");
+        lines.append(QString(2 * int(level), QLatin1Char(' ')) + tick + item->text(0));
+    }
+    return lines;
+}
+
+QString TCABCreatorForm::setupFilesCaption() const
+{
+    return NxHeaderPanel4->caption();
+}
+
 void TCABCreatorForm::vst_InstallationsChecked(QTreeWidgetItem *changed)
 {
     if (levelOf(changed) != RegistryTreeLevel::Section)

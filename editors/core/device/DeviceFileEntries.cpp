@@ -89,6 +89,11 @@ void DeviceFileEntries::AddFileEntry(const QString &folderPath, const QString &s
            DestinationFolder(folderPath));
 }
 
+void DeviceFileEntries::AddBlankEntry(const QString &folderPath)
+{
+    AddFileEntry(folderPath, QStringLiteral("ChangeMe"), true);
+}
+
 int DeviceFileEntries::AddFilesToTarget(const QString &folderPath, const QStringList &names,
                                         bool makeRelative, bool recurse)
 {
@@ -111,6 +116,7 @@ int DeviceFileEntries::AddFilesToTarget(const QString &folderPath, const QString
             ++added;
         }
     }
+    m_project.Modified = true;
     return added;
 }
 

@@ -25,10 +25,13 @@ public:
 
     // Appends one entry for sourcePath, to be installed into the folder.
     void AddFileEntry(const QString &folderPath, const QString &sourcePath, bool makeRelative);
+    // Appends an entry named "ChangeMe" for the user to fill in.
+    void AddBlankEntry(const QString &folderPath);
 
     // Appends every file of names (files as they are, folders listed with or
     // without their sub-folders) below the folder; a folder's own name and
-    // sub-folders are kept under it. Returns the number of entries added.
+    // sub-folders are kept under it. Returns the number of entries added;
+    // the project counts as modified even when the names held no file.
     int AddFilesToTarget(const QString &folderPath, const QStringList &names, bool makeRelative,
                          bool recurse);
     // True when one of the names is an existing folder: the add-files

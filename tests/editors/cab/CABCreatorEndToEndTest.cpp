@@ -6,6 +6,7 @@
 #include "pagehost/FakeProjectWindowHost.h"
 #include "tests/cabwiz/CabwizRunner.h"
 #include "tests/editors/EditorTestSupport.h"
+#include "tests/editors/cab/CabPageWidgets.h"
 #include "tests/engine/builder/BuilderTestProject.h"
 #include "widgets/NxComboBoxItem.h"
 #include "widgets/NxEdit.h"
@@ -109,19 +110,20 @@ protected:
             }
             return int(QDialog::Accepted);  // the add-files options as offered
         });
-        page.gui_cab_filename_output->setText("Pack");
+        pageWidget<TNxEdit>(page, "gui_cab_filename_output")->setText("Pack");
         page.bt_str_addClick();
         ASSERT_TRUE(page.selectFolder("Program Files\\"));
         page.ppcfs_add_folderClick();
         ASSERT_TRUE(page.renameSelectedFolder("Tools"));
         page.AddFilesToTarget({fixture.Path("project/data")});
         ASSERT_TRUE(page.selectFolder("Program Files\\Tools\\data\\"));
-        QTreeWidgetItem *readme = rowNamed(page.lv_ppcfs_files, "readme.txt");
+        QTreeWidget *files = pageWidget<QTreeWidget>(page, "lv_ppcfs_files");
+        QTreeWidgetItem *readme = rowNamed(files, "readme.txt");
         ASSERT_NE(readme, nullptr);
-        page.lv_ppcfs_files->clearSelection();
+        files->clearSelection();
         readme->setSelected(true);
-        page.NxComboBoxItem1->setValue("COPYFLG_NOSKIP");
-        page.NxTextItem1->setValue("ReadMe.txt");
+        fileInspectorRow<TNxComboBoxItem>(page, "Attributes")->setValue("COPYFLG_NOSKIP");
+        fileInspectorRow<TNxTextItem>(page, "Filename")->setValue("ReadMe.txt");
     }
 
     BuilderTestProject fixture;

@@ -13,6 +13,7 @@
 #include "platform/RegistryMemoryStore.h"
 #include "scriptknowledge/ScriptKnowledgeBase.h"
 #include "tests/editors/EditorTestSupport.h"
+#include "tests/editors/cab/CabPageWidgets.h"
 #include "tests/editors/core/device/CabPageFixture.h"
 #include "tests/support/QtPrinters.h"
 #include "widgets/NextInspector.h"
@@ -44,10 +45,35 @@ using namespace talmo::testing;
 
 namespace {
 
+using List = TCABCreatorForm::List;
+
 void selectRow(QTreeWidget *list, int row)
 {
     list->clearSelection();
     list->topLevelItem(row)->setSelected(true);
+}
+
+QTreeWidget *listNamed(const QWidget &page, const char *name)
+{
+    return pageWidget<QTreeWidget>(page, name);
+}
+
+bool buttonEnabled(const QWidget &page, const char *name)
+{
+    return pageWidget<QPushButton>(page, name)->isEnabled();
+}
+
+// Chooses the target in the tab's target box, as a user does.
+void chooseTarget(const QWidget &page, const char *box, int index)
+{
+    auto *targets = pageWidget<TNxComboBox>(page, box);
+    targets->setItemIndex(index);
+    emit targets->select();
+}
+
+void showTab(const QWidget &page, int index)
+{
+    pageWidget<TNxPageControl>(page, "NxPageControl1")->setActivePageIndex(index);
 }
 
 class CABCreatorFormTest : public EditorTest
@@ -77,21 +103,22 @@ TEST_F(CABCreatorFormTest, ShowsTargetsAndTheirEnabling)
     project->SetupCaption = "Shown";
     project->Modified = false;
     TCABCreatorForm page(*project, host);
-    EXPECT_EQ(column(page.gui_CEDevices, 0), QStringList({"Default", "ARM", "MIPS"}));
-    EXPECT_EQ(column(page.gui_CEDevices, 1), QStringList({"", "ARM720", ""}));
-    EXPECT_FALSE(page.bt_ced_edit->isEnabled());
-    selectRow(page.gui_CEDevices, 0);
-    EXPECT_TRUE(page.bt_ced_edit->isEnabled());
-    EXPECT_FALSE(page.bt_ced_delete->isEnabled());
+    EXPECT_EQ(page.shownColumn(List::Targets, 0), QStringList({"Default", "ARM", "MIPS"}));
+    EXPECT_EQ(page.shownColumn(List::Targets, 1), QStringList({"", "ARM720", ""}));
+    EXPECT_FALSE(buttonEnabled(page, "bt_ced_edit"));
+    QTreeWidget *targets = listNamed(page, "gui_CEDevices");
+    selectRow(targets, 0);
+    EXPECT_TRUE(buttonEnabled(page, "bt_ced_edit"));
+    EXPECT_FALSE(buttonEnabled(page, "bt_ced_delete"));
     page.bt_ced_deleteClick();
     EXPECT_EQ(project->CEDevices.Count(), 3);
-    selectRow(page.gui_CEDevices, 2);
-    EXPECT_TRUE(page.bt_ced_delete->isEnabled());
+    selectRow(targets, 2);
+    EXPECT_TRUE(buttonEnabled(page, "bt_ced_delete"));
     project->Win32Only = true;
     page.RefreshFromProject();
-    EXPECT_FALSE(page.bt_ced_edit->isEnabled());
-    EXPECT_FALSE(page.bt_ced_delete->isEnabled());
-    EXPECT_TRUE(page.bt_ced_add->isEnabled());
+    EXPECT_FALSE(buttonEnabled(page, "bt_ced_edit"));
+    EXPECT_FALSE(buttonEnabled(page, "bt_ced_delete"));
+    EXPECT_TRUE(buttonEnabled(page, "bt_ced_add"));
     EXPECT_FALSE(project->Modified);
 }
 
@@ -110,14 +137,14 @@ TEST_F(CABCreatorFormTest, AddAndDeleteTargetsThroughTheDialog)
     ASSERT_EQ(project->CEDevices.Count(), 4);
     EXPECT_EQ(project->CEDevices[3].Caption, "CEDevice.SH4");
     EXPECT_EQ(project->CEDevices[3].Installation.defaultInstallShortcuts, QStringList({"wiz-3"}));
-    EXPECT_EQ(column(page.gui_CEDevices, 1).last(), "hitachi SH4");
-    EXPECT_EQ(page.cb_ppcfs_targets->items().last(), "CEDevice.SH4");
+    EXPECT_EQ(page.shownColumn(List::Targets, 1).last(), "hitachi SH4");
+    EXPECT_EQ(page.targetChoices().last(), "CEDevice.SH4");
     EXPECT_TRUE(project->Modified);
 
-    selectRow(page.gui_CEDevices, 1);
+    selectRow(listNamed(page, "gui_CEDevices"), 1);
     ui.queueAnswer(UiButton::Yes);
     page.bt_ced_deleteClick();
-    EXPECT_EQ(column(page.gui_CEDevices, 0), QStringList({"Default", "MIPS", "SH4"}));
+    EXPECT_EQ(page.shownColumn(List::Targets, 0), QStringList({"Default", "MIPS", "SH4"}));
     EXPECT_EQ(ui.shownTexts(), QStringList({"Are you sure ?"}));
     EXPECT_EQ(project->CopyFilesSections[1].linked_SourceName, 1);
 }
@@ -129,17 +156,16 @@ TEST_F(CABCreatorFormTest, RefreshKeepsSelectionsAndRememberedTarget)
     pair.Value = "Value";
     project->StringPairs.AddNew().Name = "Other";
     TCABCreatorForm page(*project, host);
-    selectRow(page.gui_Strings, 1);
-    selectRow(page.gui_CEDevices, 2);
-    page.cb_ppcfs_targets->setItemIndex(2);
-    page.BuildDeviceFolderTree();
+    selectRow(listNamed(page, "gui_Strings"), 1);
+    selectRow(listNamed(page, "gui_CEDevices"), 2);
+    chooseTarget(page, "cb_ppcfs_targets", 2);
     ASSERT_TRUE(page.selectFolder("Program Files\\My App\\data\\"));
     page.RefreshFromProject();
-    EXPECT_EQ(page.gui_Strings->selectedItems().first()->text(0), "Other");
-    EXPECT_EQ(page.gui_CEDevices->selectedItems().first()->text(0), "MIPS");
-    EXPECT_EQ(page.cb_ppcfs_targets->itemIndex(), 2);
+    EXPECT_EQ(page.selectedCaptions(List::Strings), QStringList({"Other"}));
+    EXPECT_EQ(page.selectedCaptions(List::Targets), QStringList({"MIPS"}));
+    EXPECT_EQ(page.filesTargetIndex(), 2);
     EXPECT_EQ(page.selectedFolderPath(), "Program Files\\My App\\data\\");
-    EXPECT_EQ(column(page.lv_ppcfs_files, 0), QStringList({"a.dat"}));
+    EXPECT_EQ(page.shownColumn(List::Files, 0), QStringList({"a.dat"}));
 }
 
 TEST_F(CABCreatorFormTest, StringsDialogSetUpAndEdits)
@@ -153,15 +179,15 @@ TEST_F(CABCreatorFormTest, StringsDialogSetUpAndEdits)
         return int(QDialog::Accepted);
     });
     page.bt_str_addClick();
-    EXPECT_EQ(column(page.gui_Strings, 1), QStringList({"Tools"}));
-    selectRow(page.gui_Strings, 0);
+    EXPECT_EQ(page.shownColumn(List::Strings, 1), QStringList({"Tools"}));
+    selectRow(listNamed(page, "gui_Strings"), 0);
     ui.queueAnswer(UiButton::No);
     page.bt_str_deleteClick();
     EXPECT_EQ(project->StringPairs.Count(), 1);
     ui.queueAnswer(UiButton::Yes);
     page.bt_str_deleteClick();
     EXPECT_EQ(project->StringPairs.Count(), 0);
-    EXPECT_EQ(page.gui_Strings->topLevelItemCount(), 0);
+    EXPECT_TRUE(page.shownColumn(List::Strings, 0).isEmpty());
 }
 
 TEST_F(CABCreatorFormTest, GeneralOptionsWriteBackOnlyOutsideTheRefresh)
@@ -170,8 +196,8 @@ TEST_F(CABCreatorFormTest, GeneralOptionsWriteBackOnlyOutsideTheRefresh)
     TCABCreatorForm page(*project, host);
     EXPECT_EQ(project->SetupCaption, "My App");  // an empty caption takes the application name
     project->Modified = false;
-    page.gui_AppName->setText("Other App");
-    page.gui_cab_filename_output->setText("out");
+    pageWidget<TNxEdit>(page, "gui_AppName")->setText("Other App");
+    pageWidget<TNxEdit>(page, "gui_cab_filename_output")->setText("out");
     EXPECT_EQ(project->AppName, "Other App");
     EXPECT_EQ(project->CABOutputFilename, "out");
     EXPECT_TRUE(project->Modified);
@@ -181,19 +207,19 @@ TEST_F(CABCreatorFormTest, GeneralOptionsWriteBackOnlyOutsideTheRefresh)
 TEST_F(CABCreatorFormTest, DeviceFilesFoldersAndDeletion)
 {
     TCABCreatorForm page(*project, host);
-    page.cb_ppcfs_targets->setItemIndex(1);
-    page.BuildDeviceFolderTree();
+    chooseTarget(page, "cb_ppcfs_targets", 1);
     EXPECT_FALSE(page.canDropFiles());
     ASSERT_TRUE(page.selectFolder("Program Files\\My App\\"));
     EXPECT_TRUE(page.canDropFiles());
-    EXPECT_EQ(column(page.lv_ppcfs_files, 2), QStringList({"bin1\\app.exe"}));
-    EXPECT_EQ(page.lv_ppcfs_files->topLevelItem(0)->toolTip(2), "bin1\\app.exe") << "a cut path shows whole";
+    EXPECT_EQ(page.shownColumn(List::Files, 2), QStringList({"bin1\\app.exe"}));
+    EXPECT_EQ(listNamed(page, "lv_ppcfs_files")->topLevelItem(0)->toolTip(2), "bin1\\app.exe")
+        << "a cut path shows whole";
 
     page.ppcfs_add_folderClick();
     EXPECT_EQ(page.selectedFolderPath(), "Program Files\\My App\\New Folder\\");
     page.ppcfs_add_fileClick();
     EXPECT_EQ(project->CEDevices[1].Files[3].DestinationDir, "%CE1%\\%AppName%\\New Folder\\");
-    EXPECT_EQ(column(page.lv_ppcfs_files, 0), QStringList({"ChangeMe"}));
+    EXPECT_EQ(page.shownColumn(List::Files, 0), QStringList({"ChangeMe"}));
 
     ASSERT_TRUE(page.selectFolder("Program Files\\My App\\"));
     EXPECT_FALSE(page.renameSelectedFolder("My App"));
@@ -212,8 +238,7 @@ TEST_F(CABCreatorFormTest, DeviceFilesFoldersAndDeletion)
 TEST_F(CABCreatorFormTest, RenamingOrDeletingAFolderKeepsTheOtherEmptyFolders)
 {
     TCABCreatorForm page(*project, host);
-    page.cb_ppcfs_targets->setItemIndex(1);
-    page.BuildDeviceFolderTree();
+    chooseTarget(page, "cb_ppcfs_targets", 1);
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(page.selectFolder("Program Files\\"));
         page.ppcfs_add_folderClick();
@@ -235,38 +260,40 @@ TEST_F(CABCreatorFormTest, RenamingOrDeletingAFolderKeepsTheOtherEmptyFolders)
 TEST_F(CABCreatorFormTest, RegistryTreeChecksAndSections)
 {
     TCABCreatorForm page(*project, host);
-    ASSERT_EQ(page.vst_Installations->topLevelItemCount(), 3);
-    QTreeWidgetItem *second = page.vst_Installations->topLevelItem(1);
-    EXPECT_EQ(second->text(0), "ARM Target");
-    ASSERT_EQ(second->childCount(), 1);
-    QTreeWidgetItem *group = second->child(0);
-    EXPECT_EQ(group->text(0), "Available Registry Sections < double click to add >");
-    ASSERT_EQ(group->childCount(), 3);
-    EXPECT_EQ(group->child(1)->checkState(0), Qt::Checked);
-    EXPECT_EQ(page.NxHeaderPanel4->caption(), "Setup DLL and Self Register Files for - No Target Selected -");
-    EXPECT_FALSE(page._CESetupDLL->isEnabled());
+    const QString group = "  Available Registry Sections < double click to add >";
+    EXPECT_EQ(page.shownRegistryTree(),
+              QStringList({"Default Target", group, "    [ ] Reg A", "    [ ] Reg B", "    [ ] Reg C",
+                           "ARM Target", group, "    [ ] Reg A", "    [x] Reg B", "    [ ] Reg C",
+                           "MIPS Target", group, "    [ ] Reg A", "    [ ] Reg B", "    [ ] Reg C"}));
+    EXPECT_EQ(page.setupFilesCaption(), "Setup DLL and Self Register Files for - No Target Selected -");
+    auto *setupDll = pageWidget<TNxEdit>(page, "_CESetupDLL");
+    EXPECT_FALSE(setupDll->isEnabled());
+    QTreeWidget *tree = listNamed(page, "vst_Installations");
+    QTreeWidgetItem *armSections = tree->topLevelItem(1)->child(0);
     EXPECT_TRUE(host.calls().contains("setRegistrySectionNodes Reg A|Reg B|Reg C"));
 
     project->Modified = false;
-    group->child(2)->setCheckState(0, Qt::Checked);
+    armSections->child(2)->setCheckState(0, Qt::Checked);
     EXPECT_EQ(project->CEDevices[1].Installation.defaultInstallRegistry, QStringList({"Reg B", "Reg C"}));
     EXPECT_TRUE(project->CEDevices[2].Installation.defaultInstallRegistry.isEmpty());
     EXPECT_TRUE(project->Modified);
 
-    page.vst_Installations->setCurrentItem(group->child(0));
-    EXPECT_EQ(page.NxHeaderPanel4->caption(), "Setup DLL and Self Register Files for ARM Target");
-    page._CESetupDLL->setText("setup.dll");
+    tree->setCurrentItem(armSections->child(0));
+    EXPECT_EQ(page.setupFilesCaption(), "Setup DLL and Self Register Files for ARM Target");
+    EXPECT_TRUE(setupDll->isEnabled());
+    setupDll->setText("setup.dll");
     EXPECT_EQ(project->CEDevices[1].Installation.CESetupDLL, "setup.dll");
 
-    page.vst_Installations->setCurrentItem(page.vst_Installations->topLevelItem(2)->child(0)->child(1));
+    tree->setCurrentItem(tree->topLevelItem(2)->child(0)->child(1));
     ui.queueAnswer(UiButton::Yes);
     page.reg_DeleteClick();
     EXPECT_EQ(project->RegistrySections.Count(), 2);
     EXPECT_EQ(project->CEDevices[1].Installation.defaultInstallRegistry, QStringList({"Reg C"}));
-    EXPECT_EQ(page.vst_Installations->topLevelItem(0)->child(0)->childCount(), 2);
+    EXPECT_EQ(page.shownRegistryTree().mid(0, 5),
+              QStringList({"Default Target", group, "    [ ] Reg A", "    [ ] Reg C", "ARM Target"}));
     EXPECT_EQ(host.calls().last(), "setRegistrySectionNodes Reg A|Reg C");
 
-    page.vst_Installations->setCurrentItem(page.vst_Installations->topLevelItem(0)->child(0));
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
     page.vst_InstallationsDblClick();
     ASSERT_EQ(project->RegistrySections.Count(), 3);
     EXPECT_EQ(project->RegistrySections[2].Caption, "aRegistrySection");
@@ -276,10 +303,9 @@ TEST_F(CABCreatorFormTest, RegistryTreeChecksAndSections)
 TEST_F(CABCreatorFormTest, ShortcutsOfTheShownSection)
 {
     TCABCreatorForm page(*project, host);
-    page.cb_shortcuts_targets->setItemIndex(1);
-    page.RefreshShortcuts();
+    chooseTarget(page, "cb_shortcuts_targets", 1);
     EXPECT_EQ(page.shownShortcutSection(), 2);
-    EXPECT_EQ(column(page.gui_Shortcuts, 0), QStringList({"link of short-1"}));
+    EXPECT_EQ(page.shownColumn(List::Shortcuts, 0), QStringList({"link of short-1"}));
     page.setDialogRunner([](QDialog &dialog) {
         auto &entry = dynamic_cast<Teditor_ShortcutEntry &>(dialog);
         EXPECT_EQ(entry.tb_short_filename->text(), "aShortcut");
@@ -295,12 +321,13 @@ TEST_F(CABCreatorFormTest, ShortcutsOfTheShownSection)
     EXPECT_EQ(project->ShortcutsSections[1].Entries.Count(), 1);
 
     for (int i = 0; i < 2; ++i)
-        page.gui_Shortcuts->topLevelItem(i)->setSelected(true);
-    EXPECT_FALSE(page.bt_shortcut_edit->isEnabled());
+        listNamed(page, "gui_Shortcuts")->topLevelItem(i)->setSelected(true);
+    EXPECT_FALSE(buttonEnabled(page, "bt_shortcut_edit"));
+    EXPECT_TRUE(buttonEnabled(page, "bt_shortcut_delete"));
     ui.queueAnswer(UiButton::Yes);
     page.Delete1Click();
     EXPECT_EQ(entries.Count(), 0);
-    EXPECT_EQ(page.gui_Shortcuts->topLevelItemCount(), 0);
+    EXPECT_TRUE(page.shownColumn(List::Shortcuts, 0).isEmpty());
 }
 
 TEST_F(CABCreatorFormTest, EditingShortcutsWithoutACustomIconKeepsTheirParameters)
@@ -316,15 +343,14 @@ TEST_F(CABCreatorFormTest, EditingShortcutsWithoutACustomIconKeepsTheirParameter
     folder.standard_destination_path = "%CE11%";
     folder.CustomParameters = "-x";
     TCABCreatorForm page(*project, host);
-    page.cb_shortcuts_targets->setItemIndex(1);
-    page.RefreshShortcuts();
+    chooseTarget(page, "cb_shortcuts_targets", 1);
     page.setDialogRunner([](QDialog &dialog) {
         dialog.show();
         click(dynamic_cast<Teditor_ShortcutEntry &>(dialog).bt_ok);
         return dialog.result();
     });
     for (int row = 0; row < 2; ++row) {
-        selectRow(page.gui_Shortcuts, row);
+        selectRow(listNamed(page, "gui_Shortcuts"), row);
         page.Edit1Click();
     }
     EXPECT_EQ(ui.shownTexts(), QStringList());
@@ -337,16 +363,15 @@ TEST_F(CABCreatorFormTest, ShortcutRepairTouchesOnlyTheSelectedTarget)
 {
     project->CEDevices[2].Installation.defaultInstallShortcuts = {"dangling"};
     TCABCreatorForm page(*project, host);
-    page.cb_shortcuts_targets->setItemIndex(2);
-    page.RefreshShortcuts();
+    chooseTarget(page, "cb_shortcuts_targets", 2);
     EXPECT_EQ(ui.shownTexts(), QStringList({"An error has been detected with your shortcuts.\r"
                                             "Shortcut sections are emtpy, you must recreate them !"}));
     EXPECT_EQ(project->CEDevices[2].Installation.defaultInstallShortcuts, QStringList({"short-3"}));
     EXPECT_EQ(project->ShortcutsSections.Count(), 4);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(project->ShortcutsSections[i].Entries.Count(), 1);
-    EXPECT_EQ(page.gui_Shortcuts->topLevelItemCount(), 0);
-    EXPECT_TRUE(page.bt_shortcut_add->isEnabled());
+    EXPECT_TRUE(page.shownColumn(List::Shortcuts, 0).isEmpty());
+    EXPECT_TRUE(buttonEnabled(page, "bt_shortcut_add"));
 }
 
 namespace {
@@ -383,11 +408,13 @@ protected:
     std::unique_ptr<TCABCreatorForm> openFilesTab()
     {
         auto page = std::make_unique<TCABCreatorForm>(*project, host, nullptr, &fileTypes);
-        page->cb_ppcfs_targets->setItemIndex(1);
-        page->BuildDeviceFolderTree();
+        chooseTarget(*page, "cb_ppcfs_targets", 1);
         EXPECT_TRUE(page->selectFolder("Program Files\\My App\\"));
         return page;
     }
+
+    static QTreeWidget *files(const TCABCreatorForm &page) { return listNamed(page, "lv_ppcfs_files"); }
+    static QTreeWidget *folders(const TCABCreatorForm &page) { return listNamed(page, "tv_ppcfs_folders"); }
 
     TPPCFS_File &file(int index) { return project->CEDevices[1].Files[index]; }
 
@@ -399,9 +426,9 @@ protected:
 TEST_F(CABCreatorFilesTabTest, FileListShowsTypesOncePerExtensionAndSortsByColumn)
 {
     auto page = openFilesTab();
-    QTreeWidget *list = page->lv_ppcfs_files;
-    EXPECT_EQ(column(list, 0), QStringList({"A.txt", "app.exe", "b.TXT", "c.png"}));
-    const QStringList types = column(list, 1);
+    QTreeWidget *list = files(*page);
+    EXPECT_EQ(page->shownColumn(List::Files, 0), QStringList({"A.txt", "app.exe", "b.TXT", "c.png"}));
+    const QStringList types = page->shownColumn(List::Files, 1);
     EXPECT_FALSE(types.at(0).isEmpty());
     EXPECT_EQ(types.at(0), types.at(2));
     EXPECT_NE(types.at(0), types.at(3));
@@ -428,56 +455,61 @@ TEST_F(CABCreatorFilesTabTest, FileListShowsTypesOncePerExtensionAndSortsByColum
         EXPECT_EQ(page->sortAscending(), click.ascending);
         EXPECT_EQ(list->header()->sortIndicatorSection(), click.clicked);
         EXPECT_EQ(list->header()->sortIndicatorOrder(), click.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-        EXPECT_EQ(column(list, 0), click.order) << click.clicked;
+        EXPECT_EQ(page->shownColumn(List::Files, 0), click.order) << click.clicked;
     }
 }
 
 TEST_F(CABCreatorFilesTabTest, InspectorFollowsTheSelectionAndEditsTheFiles)
 {
     auto page = openFilesTab();
-    QTreeWidget *list = page->lv_ppcfs_files;
-    EXPECT_EQ(page->NxTextItem2->caption(), "File Properties");
-    EXPECT_EQ(page->NxTextItem1->value(), "A.txt");
-    EXPECT_EQ(page->NxButtonItem1->value(), "src\\A.txt");
-    EXPECT_EQ(page->NxComboBoxItem1->value(), "Default");
-    EXPECT_TRUE(page->NxTextItem1->visible());
+    QTreeWidget *list = files(*page);
+    DeviceFileEntries::Inspection shown = page->shownFileProperties();
+    EXPECT_EQ(shown.caption, "File Properties");
+    EXPECT_EQ(shown.name, "A.txt");
+    EXPECT_EQ(shown.source, "src\\A.txt");
+    EXPECT_EQ(shown.flag, "Default");
+    EXPECT_TRUE(shown.single);
+    EXPECT_TRUE(shown.showsFlag);
     EXPECT_FALSE(project->Modified);
 
     for (int row : {0, 1, 3})
         list->topLevelItem(row)->setSelected(true);
-    EXPECT_EQ(page->NxTextItem2->caption(), "Multiple Files");
-    EXPECT_FALSE(page->NxTextItem1->visible());
-    EXPECT_FALSE(page->NxButtonItem1->visible());
-    EXPECT_TRUE(page->NxComboBoxItem1->visible());
-    page->NxComboBoxItem1->setValue("COPYFLG_NOSKIP");
-    EXPECT_EQ(column(list, 3), QStringList({"COPYFLG_NOSKIP", "COPYFLG_NOSKIP", "Default", "COPYFLG_NOSKIP"}));
+    shown = page->shownFileProperties();
+    EXPECT_EQ(shown.caption, "Multiple Files");
+    EXPECT_FALSE(shown.single);
+    EXPECT_TRUE(shown.showsFlag);
+    fileInspectorRow<TNxComboBoxItem>(*page, "Attributes")->setValue("COPYFLG_NOSKIP");
+    EXPECT_EQ(page->shownColumn(List::Files, 3),
+              QStringList({"COPYFLG_NOSKIP", "COPYFLG_NOSKIP", "Default", "COPYFLG_NOSKIP"}));
     for (int index : {0, 4, 5})
         EXPECT_EQ(file(index).Attributes, 2) << index;
     EXPECT_EQ(file(3).Attributes, 0);
     EXPECT_TRUE(project->Modified);
 
     selectRow(list, 3); // c.png
-    page->NxButtonItem1->setValue("..\\pics\\photo.JPG");
+    fileInspectorRow<TNxButtonItem>(*page, "Source")->setValue("..\\pics\\photo.JPG");
     EXPECT_EQ(file(4).SourceDir, "..\\pics\\");
     EXPECT_EQ(file(4).SourceName, "photo.JPG");
     EXPECT_EQ(list->topLevelItem(3)->text(2), "..\\pics\\photo.JPG");
     EXPECT_EQ(list->topLevelItem(3)->text(1), FileTypeLookup(nullptr).Lookup("x.jpg", false).typeName);
-    page->NxTextItem1->setValue("0-first.jpg");
+    fileInspectorRow<TNxTextItem>(*page, "Filename")->setValue("0-first.jpg");
     EXPECT_EQ(file(4).DestinationName, "0-first.jpg");
-    EXPECT_EQ(column(list, 0), QStringList({"0-first.jpg", "A.txt", "app.exe", "b.TXT"}));
+    EXPECT_EQ(page->shownColumn(List::Files, 0), QStringList({"0-first.jpg", "A.txt", "app.exe", "b.TXT"}));
 
     list->clearSelection();
-    EXPECT_EQ(page->NxTextItem2->caption(), "No File is Selected");
-    EXPECT_FALSE(page->NxComboBoxItem1->visible());
+    shown = page->shownFileProperties();
+    EXPECT_EQ(shown.caption, "No File is Selected");
+    EXPECT_FALSE(shown.showsFlag);
+    EXPECT_FALSE(shown.single);
 }
 
 TEST_F(CABCreatorFilesTabTest, SourceButtonAndPropertiesDialog)
 {
     auto page = openFilesTab();
-    QTreeWidget *list = page->lv_ppcfs_files;
+    QTreeWidget *list = files(*page);
     selectRow(list, 1); // app.exe
     ui.queueFilesWithCheckBox({"/data/proj/pics/New.bmp"}, true);
-    page->NxButtonItem1->clickButton();
+    fileInspectorRow<TNxButtonItem>(*page, "Source")->clickButton();
     ASSERT_EQ(ui.calls().size(), 1);
     EXPECT_EQ(ui.calls().at(0).request.filter, "All Files (*.*)|*.*");
     EXPECT_EQ(ui.calls().at(0).request.fileName, "bin1\\app.exe");
@@ -498,7 +530,7 @@ TEST_F(CABCreatorFilesTabTest, SourceButtonAndPropertiesDialog)
         properties.cb_ppcfs_flags->setCurrentIndex(7);
         return int(QDialog::Accepted);
     });
-    EXPECT_EQ(column(list, 0), QStringList({"A.txt", "b.TXT", "c.png", "New.bmp"}));
+    EXPECT_EQ(page->shownColumn(List::Files, 0), QStringList({"A.txt", "b.TXT", "c.png", "New.bmp"}));
     selectRow(list, 1); // b.TXT
     page->setPopupMenuRunner(choose("Properties"));
     emit list->customContextMenuRequested(QPoint(1, 1));
@@ -507,9 +539,9 @@ TEST_F(CABCreatorFilesTabTest, SourceButtonAndPropertiesDialog)
     EXPECT_EQ(file(3).SourceName, "tool.exe");
     EXPECT_EQ(file(3).DestinationName, "tool.exe");
     EXPECT_EQ(file(3).Attributes, 7);
-    EXPECT_EQ(list->topLevelItem(1)->text(0), "tool.exe");
-    EXPECT_EQ(list->topLevelItem(1)->text(3), "CE_COPYFLG_SHARED");
-    EXPECT_EQ(page->NxTextItem1->value(), "tool.exe");
+    EXPECT_EQ(page->shownColumn(List::Files, 0).at(1), "tool.exe");
+    EXPECT_EQ(page->shownColumn(List::Files, 3).at(1), "CE_COPYFLG_SHARED");
+    EXPECT_EQ(page->shownFileProperties().name, "tool.exe");
 
     list->topLevelItem(0)->setSelected(true);
     page->lv_ppcfs_filesDblClick();
@@ -529,9 +561,9 @@ TEST_F(CABCreatorFilesTabTest, InsertFilesOnlyBelowTheRoot)
     EXPECT_EQ(file(6).SourceDir, "x\\");
     EXPECT_EQ(file(7).SourceDir, "..\\..\\elsewhere\\");
     EXPECT_EQ(file(7).DestinationDir, "%CE1%\\%AppName%\\");
-    EXPECT_EQ(page->lv_ppcfs_files->topLevelItemCount(), 6);
+    EXPECT_EQ(page->shownColumn(List::Files, 0).size(), 6);
 
-    page->tv_ppcfs_folders->setCurrentItem(page->tv_ppcfs_folders->topLevelItem(0));
+    ASSERT_TRUE(page->selectFolder(QString()));
     page->ppcfs_insert_filesClick();
     page->ppcfs_add_fileClick();
     EXPECT_EQ(ui.calls().size(), 1);
@@ -541,25 +573,25 @@ TEST_F(CABCreatorFilesTabTest, InsertFilesOnlyBelowTheRoot)
 TEST_F(CABCreatorFilesTabTest, PopupMenusFollowTheSelection)
 {
     auto page = openFilesTab();
-    const auto folders = [&] { return menuState([&](QMenu &menu) { page->fillFoldersPopup(menu); }); };
-    const auto files = [&] { return menuState([&](QMenu &menu) { page->fillFilesPopup(menu); }); };
-    EXPECT_EQ(folders(), QStringList({"+Add Folder", "|", "+Delete", "+Rename"}));
-    EXPECT_EQ(files(), QStringList({"+Add Entry", "+Insert File(s)", "+Import Folder(s)", "|", "+Delete", "|",
+    const auto folderMenu = [&] { return menuState([&](QMenu &menu) { page->fillFoldersPopup(menu); }); };
+    const auto fileMenu = [&] { return menuState([&](QMenu &menu) { page->fillFilesPopup(menu); }); };
+    EXPECT_EQ(folderMenu(), QStringList({"+Add Folder", "|", "+Delete", "+Rename"}));
+    EXPECT_EQ(fileMenu(), QStringList({"+Add Entry", "+Insert File(s)", "+Import Folder(s)", "|", "+Delete", "|",
                                     "+Properties"}));
-    page->lv_ppcfs_files->topLevelItem(1)->setSelected(true);
-    EXPECT_EQ(files().last(), "-Properties");
+    files(*page)->topLevelItem(1)->setSelected(true);
+    EXPECT_EQ(fileMenu().last(), "-Properties");
 
     ASSERT_TRUE(page->selectFolder("Program Files\\"));
-    EXPECT_EQ(folders(), QStringList({"+Add Folder", "|", "-Delete", "-Rename"}));
-    page->tv_ppcfs_folders->setCurrentItem(page->tv_ppcfs_folders->topLevelItem(0));
-    EXPECT_EQ(files(), QStringList({"-Add Entry", "-Insert File(s)", "-Import Folder(s)", "|", "-Delete", "|",
+    EXPECT_EQ(folderMenu(), QStringList({"+Add Folder", "|", "-Delete", "-Rename"}));
+    ASSERT_TRUE(page->selectFolder(QString()));
+    EXPECT_EQ(fileMenu(), QStringList({"-Add Entry", "-Insert File(s)", "-Import Folder(s)", "|", "-Delete", "|",
                                     "-Properties"}));
 
     // A right click selects the folder under the mouse before its menu shows.
     page->resize(640, 480);
     page->show();
-    page->NxPageControl1->setActivePageIndex(1);
-    QTreeWidget *tree = page->tv_ppcfs_folders;
+    showTab(*page, 1);
+    QTreeWidget *tree = folders(*page);
     QTreeWidgetItem *programFiles = nullptr;
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
         if ((*it)->text(0) == "Program Files")
@@ -579,8 +611,8 @@ TEST_F(CABCreatorFormTest, RegistrySectionsAreAddedEditedAndDeletedFromTheirPopu
     EXPECT_EQ(popup(), QStringList({"+Add Section ", "|", "-Edit", "-Delete"}));
     page.resize(640, 480);
     page.show();
-    page.NxPageControl1->setActivePageIndex(2);
-    QTreeWidget *tree = page.vst_Installations;
+    showTab(page, 2);
+    QTreeWidget *tree = listNamed(page, "vst_Installations");
     const auto rightClick = [&](QTreeWidgetItem *item, const QString &choice) {
         page.setPopupMenuRunner(choose(choice));
         emit tree->customContextMenuRequested(tree->visualItemRect(item).center());
@@ -620,9 +652,9 @@ TEST_F(CABCreatorFilesTabTest, DropsOnlyOnAFolderBelowTheRoot)
     });
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(root.filePath("drop"))});
-    QWidget *viewport = page->lv_ppcfs_files->viewport();
+    QWidget *viewport = files(*page)->viewport();
 
-    page->tv_ppcfs_folders->setCurrentItem(page->tv_ppcfs_folders->topLevelItem(0));
+    ASSERT_TRUE(page->selectFolder(QString()));
     QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &refused);
     EXPECT_FALSE(refused.isAccepted());
@@ -646,14 +678,14 @@ TEST_F(CABCreatorFilesTabTest, DropsOnlyOnAFolderBelowTheRoot)
 TEST_F(CABCreatorFilesTabTest, FolderLabelsAreEditedInPlace)
 {
     auto page = openFilesTab();
-    page->tv_ppcfs_folders->currentItem()->setText(0, "Tools");
+    folders(*page)->currentItem()->setText(0, "Tools");
     QCoreApplication::processEvents();
     EXPECT_EQ(page->selectedFolderPath(), "Program Files\\Tools\\");
     EXPECT_EQ(file(1).DestinationDir, "%CE1%\\Tools\\data\\");
 
     ASSERT_TRUE(page->selectFolder("Program Files\\"));
     page->ppcfs_add_folderClick();
-    QTreeWidgetItem *added = page->tv_ppcfs_folders->currentItem();
+    QTreeWidgetItem *added = folders(*page)->currentItem();
     ASSERT_EQ(added->text(0), "New Folder");
     added->setText(0, "Tools");
     QCoreApplication::processEvents();
@@ -667,17 +699,18 @@ TEST_F(CABCreatorFilesTabTest, LayoutSortAndColumnsComeBackFromTheSettings)
     const auto showFiles = [](TCABCreatorForm &page) {
         page.resize(800, 600);
         page.show();
-        page.NxPageControl1->setActivePageIndex(1);
+        showTab(page, 1);
         QCoreApplication::processEvents();
     };
     QList<int> panes;
     {
         auto page = openFilesTab();
         showFiles(*page);
-        page->NxSplitter1->setSizes({300, 420});
-        panes = page->NxSplitter1->sizes();
-        page->lv_ppcfs_files->setColumnWidth(2, 211);
-        page->gui_CEDevices->setColumnWidth(1, 77);
+        auto *splitter = pageWidget<TNxSplitter>(*page, "NxSplitter1");
+        splitter->setSizes({300, 420});
+        panes = splitter->sizes();
+        files(*page)->setColumnWidth(2, 211);
+        listNamed(*page, "gui_CEDevices")->setColumnWidth(1, 77);
         page->lv_ppcfs_filesColumnClick(2);
         page->lv_ppcfs_filesColumnClick(2);
     }
@@ -697,9 +730,9 @@ TEST_F(CABCreatorFilesTabTest, LayoutSortAndColumnsComeBackFromTheSettings)
     showFiles(*again);
     EXPECT_EQ(again->sortColumn(), 2);
     EXPECT_FALSE(again->sortAscending());
-    EXPECT_EQ(again->lv_ppcfs_files->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-    EXPECT_EQ(column(again->lv_ppcfs_files, 0), QStringList({"c.png", "b.TXT", "A.txt", "app.exe"}));
-    EXPECT_EQ(again->lv_ppcfs_files->columnWidth(2), 211);
-    EXPECT_EQ(again->gui_CEDevices->columnWidth(1), 77);
-    EXPECT_EQ(again->NxSplitter1->sizes(), panes);
+    EXPECT_EQ(files(*again)->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(again->shownColumn(List::Files, 0), QStringList({"c.png", "b.TXT", "A.txt", "app.exe"}));
+    EXPECT_EQ(files(*again)->columnWidth(2), 211);
+    EXPECT_EQ(listNamed(*again, "gui_CEDevices")->columnWidth(1), 77);
+    EXPECT_EQ(pageWidget<TNxSplitter>(*again, "NxSplitter1")->sizes(), panes);
 }

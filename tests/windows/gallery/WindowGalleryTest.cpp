@@ -606,7 +606,7 @@ QList<GalleryWindow> GalleryWindows()
           [](Gallery &g) -> QWidget * {
               g.AddDeviceFiles();
               auto *page = static_cast<TCABCreatorForm *>(g.ShowPage(PageKind::CabCreatorModule, ModuleType::CabCreator));
-              page->NxPageControl1->setActivePageIndex(1);
+              page->findChild<TNxPageControl *>(QStringLiteral("NxPageControl1"))->setActivePageIndex(1);
               page->selectFolder(QStringLiteral("Program Files\\Hello\\"));
               return page;
           },
@@ -848,7 +848,7 @@ QList<ProgramView> ProgramViews()
             return nullptr;
         // The folder of the example's files, so the file list shows them.
         EXPECT_TRUE(page->selectFolder(QStringLiteral("%InstallDir%\\")));
-        return page->NxPageControl1;
+        return page->findChild<TNxPageControl *>(QStringLiteral("NxPageControl1"));
     };
     const auto desktop = [](TprojectForm &form) -> TNxPageControl * {
         auto *page = OpenModulePage<TWin32InstallationForm>(form, ModuleType::Win32);

@@ -384,9 +384,11 @@ TEST_P(ProjectWindowFrame, ACabPageWhoseTabsWentFirstStillSavesWhatItHas)
     Select(Crumbs().moduleNode(CabCreator));
     auto *cab = qobject_cast<TCABCreatorForm *>(FrontPage());
     ASSERT_NE(cab, nullptr);
-    cab->NxPageControl1->setActivePageIndex(1);
-    while (cab->NxPageControl1->getPageCount() > 0)
-        cab->NxPageControl1->deletePage(cab->NxPageControl1->getPage(0));
+    auto *tabs = cab->findChild<TNxPageControl *>(QStringLiteral("NxPageControl1"));
+    ASSERT_NE(tabs, nullptr);
+    tabs->setActivePageIndex(1);
+    while (tabs->getPageCount() > 0)
+        tabs->deletePage(tabs->getPage(0));
     Select(Crumbs().root(ProjectBreadcrumb::Modules));
     EXPECT_EQ(form.moduleTab(), nullptr);
 

@@ -94,10 +94,19 @@ TEST_F(DeviceFileEntriesTest, AddFilesWithoutSubfoldersOrRelativePaths)
     EXPECT_EQ(entriesFrom(target, before), expected);
 }
 
+TEST_F(DeviceFileEntriesTest, AddingAnEmptyFolderStillCountsAsAnEdit)
+{
+    const QString empty = root.filePath("empty");
+    ASSERT_TRUE(QDir().mkpath(empty));
+    EXPECT_EQ(entries.AddFilesToTarget(QStringLiteral("Program Files\\"), { empty }, true, true), 0);
+    EXPECT_EQ(target.Files.Count(), 3);
+    EXPECT_TRUE(project->Modified);
+}
+
 TEST_F(DeviceFileEntriesTest, AddFileEntryConvertsTheFolder)
 {
     const int before = target.Files.Count();
-    entries.AddFileEntry(QStringLiteral("Program Files\\My App\\"), QStringLiteral("ChangeMe"), true);
+    entries.AddBlankEntry(QStringLiteral("Program Files\\My App\\"));
     entries.AddFileEntry(QStringLiteral("Windows\\Start Menu\\"), root.filePath("outside/ReadMe.TXT"), true);
     entries.AddFileEntry(QString(), root.filePath("outside/ReadMe.TXT"), false);
     const QList<Entry> expected = {
