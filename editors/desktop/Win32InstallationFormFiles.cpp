@@ -499,7 +499,10 @@ void TWin32InstallationForm::RebuildFileRows()
         const EntryRow<TWin32FileEntry> &destination = multipleFilesDestinationRow();
         TNxPropertyItem *category = m_rows.AddCategory(destination.category);
         m_rows.AddRow(category, destination.caption, destination.kind, destination.tag, destination.valueOf(entry));
-        m_rows.AddRows<TWin32FileEntry>(fileEntryRows(), entry, [](const auto &row) { return row.tag >= 3; });
+        // The rows the files share, the destination once.
+        m_rows.AddRows<TWin32FileEntry>(fileEntryRows(), entry, [&destination](const auto &row) {
+            return Win32FileEdits::IsSharedRow(row.tag) && row.tag != destination.tag;
+        });
     }
     m_multiSelectMode = selected.size() >= 2;
     m_rows.Attach([this](TNxPropertyItem *item, const QString &value) { FileRowChanged(item, value); },

@@ -31,7 +31,6 @@ constexpr int NodeRole = Qt::UserRole;
 constexpr int EntryIndexRole = Qt::UserRole;
 constexpr int DefaultRowRole = Qt::UserRole + 1;
 constexpr int Placeholder = -1;
-const QString DefaultCaption = QStringLiteral("(default)");
 
 RegistryKeyNode *keyNodeOf(const QTreeWidgetItem *item)
 {
@@ -46,6 +45,12 @@ int entryIndexOf(const QTreeWidgetItem *row)
 bool isDefaultRow(const QTreeWidgetItem *row)
 {
     return row && row->data(0, DefaultRowRole).toBool();
+}
+
+void showTexts(QTreeWidgetItem *row, const QStringList &texts)
+{
+    for (int column = 0; column < texts.size(); ++column)
+        row->setText(column, texts[column]);
 }
 
 // A value row ordered by the page's sort column and direction.
@@ -222,11 +227,7 @@ void TWin32InstallationForm::refreshRegistryRow(QTreeWidgetItem *row)
     const int index = entryIndexOf(row);
     if (index == Placeholder)
         return;
-    const TWin32RegistryEntry &entry = m_plugin->RegistryEntries[index];
-    row->setText(0, isDefaultRow(row) ? DefaultCaption : entry.ValueName);
-    row->setText(1, entry.ValueType);
-    row->setText(2, entry.ValueData);
-    row->setText(3, registryFlagWords(entry));
+    showTexts(row, Win32RegistryEdits::RowTexts(m_plugin->RegistryEntries[index], isDefaultRow(row)));
 }
 
 void TWin32InstallationForm::tv_registryClick()
@@ -240,8 +241,7 @@ void TWin32InstallationForm::tv_registryClick()
             auto *defaultRow = new RegistryRow(lv_registry, m_registrySort);
             defaultRow->setData(0, DefaultRowRole, true);
             defaultRow->setData(0, EntryIndexRole, Placeholder);
-            for (int column = 0; column < 4; ++column)
-                defaultRow->setText(column, QStringList{DefaultCaption, "String", "(no data)", ""}[column]);
+            showTexts(defaultRow, Win32RegistryEdits::DefaultPlaceholderRowTexts());
             const Win32RegistryEdits::KeyValues values =
                 Win32RegistryEdits(*m_plugin).ValuesOfKey(RegistryKeyTree::KeyPath(*node));
             for (int index : values.named) {

@@ -114,9 +114,10 @@ void TWin32InstallationForm::DeleteRunClick(bool install)
 {
     QTreeWidget *list = runList(install);
     const int index = focusedListRow(list);
-    if (index < 0 || index >= runEntries(*m_plugin, install).Count() || !confirm(QStringLiteral("Are you seure ?")))
+    Win32RunEdits edits(*m_plugin, install);
+    if (!edits.Has(index) || !confirm(QStringLiteral("Are you seure ?")))
         return;
-    Win32RunEdits(*m_plugin, install).Remove(index);
+    edits.Remove(index);
     delete list->takeTopLevelItem(index);
     RunListSelect(install);
     markModified();
@@ -195,9 +196,10 @@ void TWin32InstallationForm::DeleteDeleteClick(bool install)
 {
     QTreeWidget *list = deleteList(install);
     const int index = focusedListRow(list);
-    if (index < 0 || index >= deleteEntries(*m_plugin, install).Count() || !confirm(QStringLiteral("Are you sure ?")))
+    Win32DeleteEdits edits(*m_plugin, install);
+    if (!edits.Has(index) || !confirm(QStringLiteral("Are you sure ?")))
         return;
-    Win32DeleteEdits(*m_plugin, install).Remove(index);
+    edits.Remove(index);
     delete list->takeTopLevelItem(index);
     DeleteListSelect(install);
     markModified();

@@ -104,9 +104,10 @@ void TWin32InstallationForm::ProgramOnTheWebClick()
 void TWin32InstallationForm::DeleteIconClick()
 {
     const int index = focusedListRow(lv_icons);
-    if (index < 0 || index >= m_plugin->IconEntries.Count() || !confirm(QStringLiteral("Are you sure ?")))
+    Win32ShortcutEdits edits(*m_plugin);
+    if (!edits.Has(index) || !confirm(QStringLiteral("Are you sure ?")))
         return;
-    Win32ShortcutEdits(*m_plugin).Remove(index);
+    edits.Remove(index);
     delete lv_icons->takeTopLevelItem(index);
     IconListSelect();
     markModified();

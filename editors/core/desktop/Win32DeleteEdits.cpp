@@ -6,18 +6,8 @@
 
 namespace talmo {
 
-namespace {
-
-TWin32DeleteEntries &entriesOf(TWin32Plugin &plugin, bool install)
-{
-    return install ? plugin.InstallDeleteEntries : plugin.UninstallDeleteEntries;
-}
-
-} // namespace
-
 Win32DeleteEdits::Win32DeleteEdits(TWin32Plugin &plugin, bool install)
-    : m_plugin(plugin)
-    , m_install(install)
+    : Win32EntryList(install ? plugin.InstallDeleteEntries : plugin.UninstallDeleteEntries)
 {
 }
 
@@ -28,29 +18,19 @@ QStringList Win32DeleteEdits::RowTexts(const TWin32DeleteEntry &entry)
 
 int Win32DeleteEdits::Add()
 {
-    TWin32DeleteEntries &entries = entriesOf(m_plugin, m_install);
-    entries.AddNew().DeleteType = QStringLiteral("files");
-    return entries.Count() - 1;
-}
-
-bool Win32DeleteEdits::Remove(int index)
-{
-    TWin32DeleteEntries &entries = entriesOf(m_plugin, m_install);
-    if (index < 0 || index >= entries.Count())
-        return false;
-    entries.Delete(index);
-    return true;
+    TWin32DeleteEntry entry;
+    entry.DeleteType = QStringLiteral("files");
+    return append(std::move(entry));
 }
 
 bool Win32DeleteEdits::ChangeRow(int index, int tag, const QString &value)
 {
-    TWin32DeleteEntries &entries = entriesOf(m_plugin, m_install);
-    if (index < 0 || index >= entries.Count())
+    if (!Has(index))
         return false;
     if (tag == TypeRow)
-        entries[index].DeleteType = deleteTypeStored(value);
+        m_entries[index].DeleteType = deleteTypeStored(value);
     else if (tag == NameRow)
-        entries[index].DeleteName = value;
+        m_entries[index].DeleteName = value;
     else
         return false;
     return true;

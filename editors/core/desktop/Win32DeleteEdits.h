@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/core/desktop/Win32EntryList.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,12 +9,11 @@
 
 namespace talmo {
 
-struct TWin32DeleteEntry;
 struct TWin32Plugin;
 
 // The files and folders a desktop-installer module deletes on install or on
 // uninstall: what a new entry holds and the inspector's changes to one.
-class Win32DeleteEdits
+class Win32DeleteEdits : public Win32EntryList<TWin32DeleteEntry>
 {
 public:
     // The inspector rows of an entry, by tag.
@@ -25,18 +26,12 @@ public:
 
     // Appends an entry that deletes files; its index.
     int Add();
-    // False for an index outside the list.
-    bool Remove(int index);
     // Stores a row's value, the type by its shown name; false when the
     // index or the tag names nothing.
     bool ChangeRow(int index, int tag, const QString &value);
     // The drop-down lines of a row: the type names for the type, the
     // directory constants for the name.
     static std::optional<QStringList> Choices(int tag);
-
-private:
-    TWin32Plugin &m_plugin;
-    bool m_install;
 };
 
 } // namespace talmo

@@ -15,6 +15,7 @@ const QString RegistryKeyTree::RootText = QStringLiteral("Registry");
 namespace {
 
 const QChar Backslash = QLatin1Char('\\');
+const QString DefaultValueCaption = QStringLiteral("(default)");
 
 // The components of a key path; a trailing backslash ends it, inner empty
 // components are keys with an empty name.
@@ -280,6 +281,17 @@ QString Win32RegistryEdits::ChangeRow(const QString &root, const QString &subKey
         row.store(m_plugin.RegistryEntries[index], value);
     }
     return QString();
+}
+
+QStringList Win32RegistryEdits::RowTexts(const TWin32RegistryEntry &entry, bool defaultValue)
+{
+    return {defaultValue ? DefaultValueCaption : entry.ValueName, entry.ValueType, entry.ValueData,
+            registryFlagWords(entry)};
+}
+
+QStringList Win32RegistryEdits::DefaultPlaceholderRowTexts()
+{
+    return {DefaultValueCaption, QStringLiteral("String"), QStringLiteral("(no data)"), QString()};
 }
 
 bool Win32RegistryEdits::MovesValues(const EntryRow<TWin32RegistryEntry> &row)

@@ -121,6 +121,10 @@ public:
     // them nothing is stored and the problem is returned.
     QString ChangeRow(const QString &root, const QString &subKey, QList<int> &indexes,
                       const EntryRow<TWin32RegistryEntry> &row, const QString &value);
+    // The list row of a value: name, type, data and flag words. The key's
+    // default value shows as "(default)", before it is made without data.
+    static QStringList RowTexts(const TWin32RegistryEntry &entry, bool defaultValue);
+    static QStringList DefaultPlaceholderRowTexts();
     // The rows that move values to another key: the root and the subkey.
     static bool MovesValues(const EntryRow<TWin32RegistryEntry> &row);
     // Whether the inspector shows the row for the selected values: the key

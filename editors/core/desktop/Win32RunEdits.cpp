@@ -8,20 +8,16 @@ namespace talmo {
 
 namespace {
 
-TWin32RunEntries &entriesOf(TWin32Plugin &plugin, bool install)
+const EntryRows<TWin32RunEntry> &rowsOf(bool install)
 {
-    return install ? plugin.InstallRunEntries : plugin.UninstallRunEntries;
-}
-
-const EntryRow<TWin32RunEntry> *rowOf(bool install, int tag)
-{
-    return rowOfTag(install ? installRunEntryRows() : uninstallRunEntryRows(), tag);
+    return install ? installRunEntryRows() : uninstallRunEntryRows();
 }
 
 } // namespace
 
 Win32RunEdits::Win32RunEdits(TWin32Plugin &plugin, bool install)
-    : m_plugin(plugin)
+    : Win32EntryList(install ? plugin.InstallRunEntries : plugin.UninstallRunEntries)
+    , m_plugin(plugin)
     , m_install(install)
 {
 }
@@ -33,33 +29,19 @@ QStringList Win32RunEdits::RowTexts(const TWin32RunEntry &entry)
 
 int Win32RunEdits::Add()
 {
-    TWin32RunEntries &entries = entriesOf(m_plugin, m_install);
-    entries.AddNew().FileName = QStringLiteral("Change me");
-    return entries.Count() - 1;
-}
-
-bool Win32RunEdits::Remove(int index)
-{
-    TWin32RunEntries &entries = entriesOf(m_plugin, m_install);
-    if (index < 0 || index >= entries.Count())
-        return false;
-    entries.Delete(index);
-    return true;
+    TWin32RunEntry entry;
+    entry.FileName = QStringLiteral("Change me");
+    return append(std::move(entry));
 }
 
 bool Win32RunEdits::ChangeRow(int index, int tag, const QString &value)
 {
-    TWin32RunEntries &entries = entriesOf(m_plugin, m_install);
-    const EntryRow<TWin32RunEntry> *row = rowOf(m_install, tag);
-    if (index < 0 || index >= entries.Count() || !row)
-        return false;
-    row->store(entries[index], value);
-    return true;
+    return storeRow(rowsOf(m_install), index, tag, value);
 }
 
 std::optional<QStringList> Win32RunEdits::Choices(int tag)
 {
-    const EntryRow<TWin32RunEntry> *row = rowOf(m_install, tag);
+    const EntryRow<TWin32RunEntry> *row = rowOfTag(rowsOf(m_install), tag);
     if (row && row->text == &TWin32RunEntry::WorkingDir)
         return Win32FileEdits(m_plugin).FolderChoices();
     if (row && row->text == &TWin32RunEntry::FileName)

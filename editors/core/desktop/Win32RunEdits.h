@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/core/desktop/Win32EntryList.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,11 +10,10 @@
 namespace talmo {
 
 struct TWin32Plugin;
-struct TWin32RunEntry;
 
 // The programs a desktop-installer module runs on install or on uninstall:
 // what a new one holds and the inspector's changes to one.
-class Win32RunEdits
+class Win32RunEdits : public Win32EntryList<TWin32RunEntry>
 {
 public:
     Win32RunEdits(TWin32Plugin &plugin, bool install);
@@ -22,8 +23,6 @@ public:
 
     // Appends a program to be named yet; its index.
     int Add();
-    // False for an index outside the list.
-    bool Remove(int index);
     // Stores a row's value; false when the index or the tag names nothing.
     bool ChangeRow(int index, int tag, const QString &value);
     // The drop-down lines of a row: the files' install paths for the file

@@ -7,7 +7,8 @@
 namespace talmo {
 
 Win32ShortcutEdits::Win32ShortcutEdits(TWin32Plugin &plugin)
-    : m_plugin(plugin)
+    : Win32EntryList(plugin.IconEntries)
+    , m_plugin(plugin)
 {
 }
 
@@ -16,45 +17,33 @@ QStringList Win32ShortcutEdits::RowTexts(const TWIn32IconEntry &entry)
     return {entry.Name, entry.FileName, iconFlagWords(entry)};
 }
 
-int Win32ShortcutEdits::append(const QString &name, const QString &fileName)
+int Win32ShortcutEdits::appendIcon(const QString &name, const QString &fileName)
 {
-    TWIn32IconEntry &entry = m_plugin.IconEntries.AddNew();
+    TWIn32IconEntry entry;
     entry.Name = name;
     entry.FileName = fileName;
-    return m_plugin.IconEntries.Count() - 1;
+    return append(std::move(entry));
 }
 
 int Win32ShortcutEdits::AddIcon()
 {
-    return append(QStringLiteral("{group}\\"), QString());
+    return appendIcon(QStringLiteral("{group}\\"), QString());
 }
 
 int Win32ShortcutEdits::AddUninstallIcon(const QString &appName)
 {
-    return append(QStringLiteral("{group}\\{cm:UninstallProgram,") + appName + QLatin1Char('}'),
+    return appendIcon(QStringLiteral("{group}\\{cm:UninstallProgram,") + appName + QLatin1Char('}'),
                   QStringLiteral("{uninstallexe}"));
 }
 
 int Win32ShortcutEdits::AddWebIcon(const QString &appName, const QString &webSite)
 {
-    return append(QStringLiteral("{group}\\{cm:ProgramOnTheWeb,") + appName + QLatin1Char('}'), webSite);
-}
-
-bool Win32ShortcutEdits::Remove(int index)
-{
-    if (index < 0 || index >= m_plugin.IconEntries.Count())
-        return false;
-    m_plugin.IconEntries.Delete(index);
-    return true;
+    return appendIcon(QStringLiteral("{group}\\{cm:ProgramOnTheWeb,") + appName + QLatin1Char('}'), webSite);
 }
 
 bool Win32ShortcutEdits::ChangeRow(int index, int tag, const QString &value)
 {
-    const EntryRow<TWIn32IconEntry> *row = rowOfTag(iconEntryRows(), tag);
-    if (index < 0 || index >= m_plugin.IconEntries.Count() || !row)
-        return false;
-    row->store(m_plugin.IconEntries[index], value);
-    return true;
+    return storeRow(iconEntryRows(), index, tag, value);
 }
 
 std::optional<QStringList> Win32ShortcutEdits::Choices(int tag)

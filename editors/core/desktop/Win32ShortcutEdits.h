@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/core/desktop/Win32EntryList.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,12 +9,11 @@
 
 namespace talmo {
 
-struct TWIn32IconEntry;
 struct TWin32Plugin;
 
 // The shortcut edits of a desktop-installer module: what each new shortcut
 // holds and the inspector's changes to one.
-class Win32ShortcutEdits
+class Win32ShortcutEdits : public Win32EntryList<TWIn32IconEntry>
 {
 public:
     explicit Win32ShortcutEdits(TWin32Plugin &plugin);
@@ -25,8 +26,6 @@ public:
     int AddIcon();
     int AddUninstallIcon(const QString &appName);
     int AddWebIcon(const QString &appName, const QString &webSite);
-    // False for an index outside the list.
-    bool Remove(int index);
     // Stores a row's value; false when the index or the tag names nothing.
     bool ChangeRow(int index, int tag, const QString &value);
     // The drop-down lines of a row: the folders for the names and working
@@ -34,7 +33,7 @@ public:
     std::optional<QStringList> Choices(int tag);
 
 private:
-    int append(const QString &name, const QString &fileName);
+    int appendIcon(const QString &name, const QString &fileName);
 
     TWin32Plugin &m_plugin;
 };

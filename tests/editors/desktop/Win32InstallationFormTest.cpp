@@ -45,15 +45,6 @@ QStringList children(const QTreeWidgetItem *item)
     return texts;
 }
 
-QTreeWidgetItem *childNamed(const QTreeWidgetItem *item, const QString &name)
-{
-    for (int i = 0; i < item->childCount(); ++i) {
-        if (item->child(i)->text(0) == name)
-            return item->child(i);
-    }
-    return nullptr;
-}
-
 using List = TWin32InstallationForm::List;
 
 // A widget of the page found by its name, as a user finds it on the screen.

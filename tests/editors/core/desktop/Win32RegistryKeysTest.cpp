@@ -268,3 +268,16 @@ TEST(Win32RegistryKeysTest, KeyCommandsAndValueOrder)
     const RegistryListRow gamma{false, {"gamma", "DWord", "a", ""}};
     EXPECT_TRUE(RegistryRowLess(beta, gamma, 1, true)) << "equal types by name";
 }
+
+TEST(Win32RegistryKeysTest, ValueRows)
+{
+    TWin32Plugin plugin;
+    TWin32RegistryEntry &entry = addValue(plugin, "HKEY_CURRENT_USER", "Software", "");
+    entry.ValueType = "DWord";
+    entry.ValueData = "7";
+    entry.FlagNoError = true;
+    EXPECT_EQ(Win32RegistryEdits::RowTexts(entry, true), QStringList({"(default)", "DWord", "7", "NoError "}));
+    entry.ValueName = "count";
+    EXPECT_EQ(Win32RegistryEdits::RowTexts(entry, false).first(), "count");
+    EXPECT_EQ(Win32RegistryEdits::DefaultPlaceholderRowTexts(), QStringList({"(default)", "String", "(no data)", ""}));
+}
