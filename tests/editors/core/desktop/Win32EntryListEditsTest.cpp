@@ -8,17 +8,6 @@
 
 using namespace talmo;
 
-namespace {
-
-void addFile(TWin32Plugin &plugin, const QString &source, const QString &destination)
-{
-    TWin32FileEntry &entry = plugin.FileEntries.AddNew();
-    entry.Source = source;
-    entry.Destination = destination;
-}
-
-} // namespace
-
 TEST(Win32ShortcutEditsTest, NewShortcutsAndTheirRows)
 {
     TWin32Plugin plugin;
@@ -52,7 +41,9 @@ TEST(Win32ShortcutEditsTest, NewShortcutsAndTheirRows)
 TEST(Win32ShortcutEditsTest, NamesAndFoldersOfferFoldersTargetsOfferInstallPaths)
 {
     TWin32Plugin plugin;
-    addFile(plugin, "bin\\tool.exe", "{app}\\");
+    TWin32FileEntry &tool = plugin.FileEntries.AddNew();
+    tool.Source = "bin\\tool.exe";
+    tool.Destination = "{app}\\";
     plugin.Dirs = QStringList{"{app}\\Data\\"};
     Win32ShortcutEdits edits(plugin);
     const QStringList installPaths = {"{app}\\tool.exe"};
@@ -67,7 +58,9 @@ TEST(Win32ShortcutEditsTest, NamesAndFoldersOfferFoldersTargetsOfferInstallPaths
 TEST(Win32RunEditsTest, InstallAndUninstallListsAreApart)
 {
     TWin32Plugin plugin;
-    addFile(plugin, "setup.exe", "{tmp}\\");
+    TWin32FileEntry &setup = plugin.FileEntries.AddNew();
+    setup.Source = "setup.exe";
+    setup.Destination = "{tmp}\\";
     Win32RunEdits install(plugin, true);
     Win32RunEdits uninstall(plugin, false);
     EXPECT_EQ(install.Add(), 0);
