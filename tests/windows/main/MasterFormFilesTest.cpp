@@ -132,6 +132,43 @@ TEST_F(MasterFormFilesTest, TheManagerPanelKeepsItsWidthWhileTheWindowNarrowsToI
     EXPECT_EQ(master.managerHeaderPanel()->width(), panel);
 }
 
+TEST_F(MasterFormFilesTest, OnlyTheCollapseButtonHidesTheManagerPanel)
+{
+    TmasterForm &form = Master();
+    form.show();
+    TNxHeaderPanel *header = form.managerHeaderPanel();
+    QAction *view = form.commandAction("ViewManager1");
+    ASSERT_TRUE(view->isChecked());
+
+    // Folded another way, the panel stays as a strip.
+    header->setExpanded(false);
+    EXPECT_TRUE(header->isVisibleTo(&form));
+    header->setExpanded(true);
+
+    emit header->headerClick();
+    header->setExpanded(false);
+    EXPECT_FALSE(header->isVisibleTo(&form));
+    EXPECT_TRUE(header->expanded()) << "it comes back unfolded";
+    EXPECT_FALSE(view->isChecked());
+
+    view->trigger();
+    EXPECT_TRUE(header->isVisibleTo(&form));
+    EXPECT_TRUE(view->isChecked());
+}
+
+TEST_F(MasterFormFilesTest, UsedFilesJoinTheRecentListNewestFirstUpToEight)
+{
+    QStringList newestFirst;
+    for (int n = 1; n <= 9; ++n) {
+        newestFirst.prepend(Path(QStringLiteral("m%1.talmopm").arg(n)));
+        emit Master().managerPanel()->fileUsed(newestFirst.first());
+    }
+    newestFirst.move(3, 0);
+    emit Master().managerPanel()->fileUsed(newestFirst.first());
+
+    EXPECT_EQ(Master().recentFiles().items(), newestFirst.mid(0, 8));
+}
+
 TEST_F(MasterFormFilesTest, HeadlessWritesNoPlacement)
 {
     {
