@@ -7,6 +7,7 @@
 #include "editors/core/device/DeviceFolderEdits.h"
 #include "editors/core/device/DeviceFolderTree.h"
 #include "editors/core/device/FileListOrder.h"
+#include "editors/core/device/ShortcutDialogValues.h"
 #include "model/StringPair.h"
 #include "pagehost/HostedPage.h"
 #include "widgets/PopupMenuRunner.h"
@@ -36,10 +37,8 @@ class TNxPropertyItem;
 class TNxSplitter;
 class TNxTextItem;
 class TProjectContainer;
-class Teditor_ShortcutEntry;
 struct FileTypeIconCache;
 struct TCEDevice;
-struct TShortcutEntry;
 
 // The page of the project's CAB creator module: the device application's
 // options, its targets and custom strings, each target's device files,
@@ -212,7 +211,8 @@ private:
     void openRegistrySection(int index);
     void storeSetupDll();
     void updateShortcutActions();
-    void readShortcutDialog(const Teditor_ShortcutEntry &dialog, TShortcutEntry &entry) const;
+    // The shortcut dialog starting from shown; nothing when cancelled.
+    std::optional<ShortcutDialogValues> askShortcut(int target, const ShortcutDialogValues &shown);
     QList<QPair<TNxEdit *, CabGeneralOption>> generalOptionEdits() const;
     void connectGeneralOptions();
     void storeGeneralOption(CabGeneralOption option, const QString &text);

@@ -5,6 +5,7 @@
 #include "editors/cab/PopupMenuItem.h"
 #include "editors/core/device/DeviceRegistrySections.h"
 #include "editors/core/device/ListActions.h"
+#include "editors/core/device/ShortcutDialogValues.h"
 #include "editors/core/device/TargetEdits.h"
 #include "editors/core/device/TargetShortcuts.h"
 #include "helpers/ui/ListViewHelpers.h"
@@ -228,8 +229,7 @@ void TCABCreatorForm::RefreshShortcuts()
     if (target >= 0) {
         const TargetShortcuts::Shown shown = TargetShortcuts(m_project).ShownSection(target);
         if (shown.repaired)
-            ShowEditorError(this, QStringLiteral("An error has been detected with your shortcuts.\r"
-                                                 "Shortcut sections are emtpy, you must recreate them !"));
+            ShowEditorError(this, TargetShortcuts::RepairNotice);
         m_shownShortcutSection = shown.sectionIndex;
     }
     if (m_shownShortcutSection >= 0) {
@@ -254,37 +254,51 @@ void TCABCreatorForm::updateShortcutActions()
     bt_shortcut_delete->setEnabled(actions.remove);
 }
 
+std::optional<ShortcutDialogValues> TCABCreatorForm::askShortcut(int target, const ShortcutDialogValues &shown)
+{
+    Teditor_ShortcutEntry dialog(this);
+    dialog.Project = &m_project;
+    dialog.TargetIndex = target;
+    (shown.targetIsFolder ? dialog.RadioButton2 : dialog.RadioButton1)->setChecked(true);
+    dialog.tb_iconFileName->clear();
+    dialog.tb_iconFileName->addItems(shown.iconFiles);
+    dialog.tb_short_filename->setText(shown.name);
+    dialog.cb_target->setEditText(shown.target);
+    dialog.tb_dest_dir->setText(shown.destination);
+    dialog.be_Parameters->setText(shown.parameters);
+    dialog.cb_IconIndexType->setCurrentIndex(shown.iconIndexType);
+    dialog.cb_iconSettings->setCurrentIndex(shown.iconSettings);
+    dialog.tb_iconFileName->setEditText(shown.listedIconFile);
+    dialog.be_IconFileName->setText(shown.browsedIconFile);
+    dialog.tb_iconIndex->setText(shown.iconIndex);
+    if (m_runDialog(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    ShortcutDialogValues chosen;
+    chosen.name = dialog.tb_short_filename->text();
+    chosen.targetIsFolder = !dialog.RadioButton1->isChecked();
+    chosen.target = dialog.cb_target->currentText();
+    chosen.destination = dialog.tb_dest_dir->text();
+    chosen.parameters = dialog.be_Parameters->text();
+    chosen.iconSettings = dialog.cb_iconSettings->currentIndex();
+    chosen.listedIconFile = dialog.tb_iconFileName->currentText();
+    chosen.browsedIconFile = dialog.be_IconFileName->text();
+    chosen.iconIndex = dialog.tb_iconIndex->text();
+    chosen.iconIndexType = dialog.cb_IconIndexType->currentIndex();
+    return chosen;
+}
+
 void TCABCreatorForm::Add1Click()
 {
     const int target = selectedTargetIndex(cb_shortcuts_targets);
     if (m_shownShortcutSection < 0 || target < 0)
         return;
-    Teditor_ShortcutEntry dialog(this);
-    dialog.Project = &m_project;
-    dialog.TargetIndex = target;
-    dialog.RadioButton1->setChecked(true);
-    dialog.tb_short_filename->setText(QStringLiteral("aShortcut"));
-    dialog.tb_dest_dir->setText(TShortcutSection::DefaultFolder);
-    dialog.cb_IconIndexType->setCurrentIndex(0);
-    dialog.cb_iconSettings->setCurrentIndex(0);
-    if (m_runDialog(dialog) != QDialog::Accepted)
+    const std::optional<ShortcutDialogValues> chosen = askShortcut(target, ShortcutDialogValues::ForNewShortcut());
+    if (!chosen)
         return;
     TShortcutEntry entry;
-    readShortcutDialog(dialog, entry);
-    entry.CustomIconFileName = dialog.tb_iconFileName->currentText();
-    entry.CustomIconIndexType = dialog.cb_IconIndexType->currentIndex() == 1 ? QStringLiteral("1") : QStringLiteral("0");
+    chosen->StoreNew(entry);
     TargetShortcuts(m_project).AddShortcut(m_shownShortcutSection, entry);
     RefreshShortcuts();
-}
-
-void TCABCreatorForm::readShortcutDialog(const Teditor_ShortcutEntry &dialog, TShortcutEntry &entry) const
-{
-    entry.shortcut_filename = dialog.tb_short_filename->text();
-    entry.shortcut_type_flag = dialog.RadioButton1->isChecked() ? 0 : 1;
-    entry.target_file_path = dialog.cb_target->currentText();
-    entry.standard_destination_path = dialog.tb_dest_dir->text();
-    entry.CustomIconIndex = dialog.tb_iconIndex->text();
-    entry.CustomParameters = dialog.be_Parameters->text();
 }
 
 void TCABCreatorForm::Edit1Click()
@@ -295,27 +309,13 @@ void TCABCreatorForm::Edit1Click()
         return;
     const int entryIndex = rows.first()->data(0, EntryIndexRole).toInt();
     TShortcutEntry entry = m_project.ShortcutsSections[m_shownShortcutSection].Entries[entryIndex];
-    Teditor_ShortcutEntry dialog(this);
-    dialog.Project = &m_project;
-    dialog.TargetIndex = target;
-    (entry.shortcut_type_flag != 0 ? dialog.RadioButton2 : dialog.RadioButton1)->setChecked(true);
-    dialog.tb_iconFileName->clear();
-    dialog.tb_iconFileName->addItems(TargetShortcuts(m_project).IconFiles(target));
-    dialog.tb_short_filename->setText(entry.shortcut_filename);
-    dialog.cb_target->setEditText(entry.target_file_path);
-    dialog.tb_dest_dir->setText(entry.standard_destination_path);
-    dialog.be_Parameters->setText(entry.CustomParameters);
-    dialog.cb_IconIndexType->setCurrentIndex(entry.CustomIconIndexType != QStringLiteral("0") ? 1 : 0);
-    dialog.tb_iconFileName->setEditText(entry.CustomIconFileName);
-    dialog.be_IconFileName->setText(entry.CustomIconFileName);
-    dialog.tb_iconIndex->setText(entry.CustomIconIndex);
-    if (m_runDialog(dialog) != QDialog::Accepted)
+    TargetShortcuts shortcuts(m_project);
+    const std::optional<ShortcutDialogValues> chosen =
+        askShortcut(target, ShortcutDialogValues::Of(entry, shortcuts.IconFiles(target)));
+    if (!chosen)
         return;
-    readShortcutDialog(dialog, entry);
-    entry.CustomIconFileName = dialog.cb_iconSettings->currentIndex() == 1 ? dialog.be_IconFileName->text()
-                                                                          : dialog.tb_iconFileName->currentText();
-    entry.CustomIconIndexType = QString::number(dialog.cb_IconIndexType->currentIndex());
-    TargetShortcuts(m_project).ReplaceShortcut(m_shownShortcutSection, entryIndex, entry);
+    chosen->StoreEdited(entry);
+    shortcuts.ReplaceShortcut(m_shownShortcutSection, entryIndex, entry);
     RefreshShortcuts();
 }
 

@@ -8,6 +8,10 @@
 
 namespace talmo {
 
+const QString TargetShortcuts::RepairNotice = QStringLiteral(
+    "An error has been detected with your shortcuts.\r"
+    "Shortcut sections are emtpy, you must recreate them !");
+
 TargetShortcuts::TargetShortcuts(TProjectContainer &project)
     : m_project(project)
 {

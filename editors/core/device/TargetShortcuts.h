@@ -18,6 +18,9 @@ public:
         bool repaired = false;  // the target had no section and got a fresh one
     };
 
+    // What the page tells the user when ShownSection had to repair a target.
+    static const QString RepairNotice;
+
     explicit TargetShortcuts(TProjectContainer &project);
 
     // The last project section named by the target's first shortcut-section

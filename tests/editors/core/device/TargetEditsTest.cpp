@@ -149,6 +149,7 @@ TEST(TargetShortcutsTest, ShownSectionFollowsTheFirstNameAndRepairsOnlyTheSelect
     project->CEDevices[2].Installation.defaultInstallShortcuts.clear();
     const TargetShortcuts::Shown repaired = shortcuts.ShownSection(2);
     EXPECT_TRUE(repaired.repaired);
+    EXPECT_TRUE(TargetShortcuts::RepairNotice.startsWith(QStringLiteral("An error has been detected with your shortcuts.")));
     EXPECT_EQ(repaired.sectionIndex, 3);
     EXPECT_EQ(shortcutCaptions(*project), QStringList({ "short-2", "short-0", "short-1", "short-3" }));
     EXPECT_EQ(project->CEDevices[2].Installation.defaultInstallShortcuts, QStringList({ "short-3" }));
