@@ -1,5 +1,6 @@
 #include "tests/support/QtPrinters.h"
 
+#include "widgets/ElidingComboBox.h"
 #include "widgets/NxComboBox.h"
 
 #include <QSignalSpy>
@@ -240,4 +241,24 @@ TEST(ComboBox, ComboItemTextParts)
     EXPECT_EQ(ComboItemText::value("plain"), "");
     EXPECT_EQ(ComboItemText::indentLevel("2=child"), 2);
     EXPECT_EQ(ComboItemText::indentLevel("x=child"), 0);
+}
+
+TEST(ElidingComboBox, ANarrowFieldEndsTheChoiceWithAnEllipsisAndTheTipShowsItWhole)
+{
+    ElidingComboBox combo;
+    combo.addItems({QStringLiteral("Build both CAB(s) and Window Setup"), QStringLiteral("Short")});
+    combo.setToolTip(QStringLiteral("Used by automatic builds"));
+    combo.resize(120, combo.sizeHint().height());
+
+    EXPECT_TRUE(combo.shownText().startsWith(QStringLiteral("Build")));
+    EXPECT_TRUE(combo.shownText().endsWith(QChar(0x2026)));
+    EXPECT_EQ(combo.shownToolTip(), QStringLiteral("Build both CAB(s) and Window Setup\nUsed by automatic builds"));
+
+    combo.setCurrentIndex(1);
+    EXPECT_EQ(combo.shownText(), QStringLiteral("Short"));
+    EXPECT_EQ(combo.shownToolTip(), QStringLiteral("Used by automatic builds"));
+
+    combo.setCurrentIndex(0);
+    combo.resize(600, combo.height());
+    EXPECT_EQ(combo.shownText(), combo.currentText());
 }

@@ -1,6 +1,7 @@
 #include "windows/project/GeneralOptionsPanel.h"
 
 #include "model/ProjectContainer.h"
+#include "widgets/ElidingComboBox.h"
 #include "widgets/NxHeaderPanel.h"
 
 #include <QComboBox>
@@ -43,7 +44,7 @@ GeneralOptionsPanel::GeneralOptionsPanel(TProjectContainer &project, QWidget *pa
     , gui_WebSite(new QLineEdit)
     , gui_BuildExecutableName(new QLineEdit)
     , lb_AutoBuildMode(new QLabel(QStringLiteral("Auto Build Mode")))
-    , gui_AutoBuildMode(new QComboBox)
+    , gui_AutoBuildMode(new ElidingComboBox)
     , m_project(project)
 {
     setObjectName(QStringLiteral("GeneralOptions"));
@@ -63,7 +64,8 @@ GeneralOptionsPanel::GeneralOptionsPanel(TProjectContainer &project, QWidget *pa
     }
     gui_AutoBuildMode->setObjectName(QStringLiteral("gui_AutoBuildMode"));
     gui_AutoBuildMode->setEditable(false);
-    // The pane may be narrower than the longest choice; the list shows it whole.
+    // The pane is narrower than the longest choice: the field ends it with
+    // "…", the list and the tool tip show it whole.
     gui_AutoBuildMode->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     gui_AutoBuildMode->setMinimumContentsLength(ChoiceMinimumLength);
     gui_AutoBuildMode->addItems({QStringLiteral("Build both CAB(s) and Window Setup"), QStringLiteral("Build only CAB(s)")});

@@ -2,12 +2,12 @@
 
 #include <QWidget>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 
 namespace talmo {
 
+class ElidingComboBox;
 class TProjectContainer;
 
 // The general options of the desktop setup and the automatic build mode, in
@@ -30,7 +30,7 @@ public:
     QLineEdit *gui_WebSite;
     QLineEdit *gui_BuildExecutableName;
     QLabel *lb_AutoBuildMode;
-    QComboBox *gui_AutoBuildMode;
+    ElidingComboBox *gui_AutoBuildMode;
 
 signals:
     // The build mode changed: the window refreshes itself and the project manager.

@@ -119,11 +119,12 @@ QList<CaptionRoom> ToolButtonRoom(QWidget *widget)
     return {{button->text(), {need, QFontMetrics(button->font()).height()}, button->size(), {}}};
 }
 
-// The chosen entry of a combo box, in the field beside its arrow.
+// The chosen entry of a combo box, in the field beside its arrow. A combo
+// that ends a long choice with "…" on purpose shows it whole in its tip.
 QList<CaptionRoom> ComboBoxRoom(QWidget *widget)
 {
     auto *combo = static_cast<QComboBox *>(widget);
-    if (combo->currentText().isEmpty() || combo->isEditable())
+    if (combo->currentText().isEmpty() || combo->isEditable() || widget->inherits("talmo::ElidingComboBox"))
         return {};
     QStyleOptionComboBox option;
     option.initFrom(combo);

@@ -951,27 +951,15 @@ LayoutException DesignedPageException()
              QStringLiteral("a designed page keeps the sizes its author gave its controls"), "talmo::TDesignControl" };
 }
 
-// Findings in the project window's frame and the page designer that their
-// own work has still to mend; they need not cover anything.
-const QString FrameWork = QStringLiteral("mended by the project window frame work");
-const QString DesignerWork = QStringLiteral("mended by the page designer work");
-
-QList<LayoutException> PendingExceptions()
-{
-    return {
-        { QStringLiteral("*"), QStringLiteral("*GeneralOptions/gui_AutoBuildMode"), LayoutRule::ClippedText, FrameWork },
-    };
-}
-
 QList<LayoutException> WindowExceptions()
 {
-    return QList<LayoutException>{ DesignedPageException() } + PendingExceptions();
+    return { DesignedPageException() };
 }
 
 QList<LayoutException> ProgramExceptions()
 {
     const QString scrolls = QStringLiteral("a tab strip narrower than its tabs scrolls them with its arrows");
-    return PendingExceptions() + QList<LayoutException>{
+    return {
         DesignedPageException(),
         { QStringLiteral("Program-*-Desktop-*"), QStringLiteral("*Win32InstallationForm/talmo::TNxPageControl"),
           LayoutRule::ClippedText, scrolls },
@@ -981,11 +969,9 @@ QList<LayoutException> ProgramExceptions()
 void ExpectNoLayoutFaults(const QStringList &faults, const LayoutCheck &check)
 {
     EXPECT_TRUE(faults.isEmpty()) << faults.size() << " layout faults:\n" << faults.join(u'\n').toStdString();
-    for (const LayoutException &unused : check.unusedExceptions()) {
-        if (unused.reason != FrameWork && unused.reason != DesignerWork)
-            ADD_FAILURE() << "an exception covers nothing: " << unused.window.toStdString() << " "
-                          << unused.widget.toStdString() << " (" << unused.reason.toStdString() << ")";
-    }
+    for (const LayoutException &unused : check.unusedExceptions())
+        ADD_FAILURE() << "an exception covers nothing: " << unused.window.toStdString() << " "
+                      << unused.widget.toStdString() << " (" << unused.reason.toStdString() << ")";
 }
 
 // Writes the picture of a widget into the gallery folder and checks that

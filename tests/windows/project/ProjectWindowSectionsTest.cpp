@@ -25,6 +25,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RegistryMemoryStore.h"
 #include "platform/ShellServices.h"
+#include "widgets/ElidingComboBox.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxCheckBoxItem.h"
 #include "widgets/NxPathControl.h"

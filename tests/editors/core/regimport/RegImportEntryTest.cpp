@@ -1,11 +1,13 @@
 #include "editors/core/regimport/RegImport.h"
 #include "editors/core/regimport/RegImportEntry.h"
 #include "editors/core/regimport/RegValueText.h"
+#include "tests/editors/core/regimport/RegImportTestSupport.h"
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 using namespace talmo;
+using talmo::test::utf16File;
 
 namespace {
 
@@ -22,16 +24,6 @@ QStringList importEntries(const QByteArray &file, bool overwrite)
         return true;
     });
     return entries;
-}
-
-QByteArray utf16File(const QString &text)
-{
-    QByteArray bytes("\xff\xfe");
-    for (const QChar c : text) {
-        bytes.append(char(c.unicode() & 0xff));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
 }
 
 const char *const EveryKind =

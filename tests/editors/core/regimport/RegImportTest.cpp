@@ -13,6 +13,7 @@ using namespace talmo;
 using talmo::test::describe;
 using talmo::test::FakeRegistryProbe;
 using talmo::test::importText;
+using talmo::test::utf16File;
 
 namespace {
 
@@ -25,16 +26,6 @@ struct Case
     int result;
     QStringList events;
 };
-
-QByteArray utf16File(const QString &text)
-{
-    QByteArray bytes("\xff\xfe");
-    for (const QChar c : text) {
-        bytes.append(char(c.unicode() & 0xff));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
-}
 
 } // namespace
 

@@ -41,6 +41,16 @@ QString dataText(const RegImportEvent &event)
 
 } // namespace
 
+QByteArray utf16File(const QString &text)
+{
+    QByteArray bytes("\xff\xfe");
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() & 0xff));
+        bytes.append(char(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
 QString describe(const RegImportEvent &event)
 {
     return QStringList {

@@ -21,6 +21,9 @@ struct ImportOutcome
     QStringList events;
 };
 
+// A registry file as the editor saves it in Unicode: UTF-16LE after its byte-order mark.
+QByteArray utf16File(const QString &text);
+
 ImportOutcome importText(const QByteArray &bytes, const RegistryProbe &probe = RegistryProbe::emptyRegistry());
 
 // A registry of listed keys ("HKEY_CURRENT_USER\Software\A"); a key's subkeys

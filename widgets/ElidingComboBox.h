@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace talmo {
+
+// A drop-down list whose closed field ends a choice too long for it with
+// "…", so a narrow pane shows which choice it is without being widened; the
+// open list shows every choice whole, and so does the tool tip, above the
+// tip the list was given.
+class ElidingComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit ElidingComboBox(QWidget *parent = nullptr);
+
+    // The chosen entry as the closed field shows it.
+    QString shownText() const;
+    // What the tool tip shows for the field as it stands.
+    QString shownToolTip() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    int fieldWidth() const;
+};
+
+} // namespace talmo
