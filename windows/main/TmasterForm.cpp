@@ -14,6 +14,7 @@
 #include "windows/main/CommandLineRun.h"
 #include "windows/main/ManagerPanelFrame.h"
 #include "windows/main/MasterCommands.h"
+#include "windows/main/MasterTabStrip.h"
 #include "windows/main/MasterTabs.h"
 #include "windows/main/MasterWindowLook.h"
 #include "windows/main/OpenProjectFiles.h"
@@ -33,7 +34,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 namespace talmo {
 
@@ -45,11 +45,6 @@ const QString &Title = ProgramInfo::Name;
 void ShowError(QWidget *parent, const QString &text)
 {
     UiServices::current().showMessage(parent, UiMessageKind::Error, Title, text);
-}
-
-TNxTabSheet *TabOf(const TprojectForm *form)
-{
-    return qobject_cast<TNxTabSheet *>(form->parentWidget());
 }
 
 } // namespace
@@ -88,10 +83,8 @@ TmasterForm::~TmasterForm()
     disconnect(m_idleConnection);
     if (!m_services.headless)
         writePlacement();
-    // The Welcome tab may be out of the tab list; it is freed here either way,
-    // and no tab change of the going window may bring it back.
-    disconnect(ProjectPages, nullptr, this, nullptr);
-    delete m_welcomeTab;
+    // No tab change of the going window may bring the Welcome tab back.
+    disconnect(m_tabs->pages(), nullptr, this, nullptr);
 }
 
 TNxHeaderPanel *TmasterForm::managerHeaderPanel() const
@@ -150,27 +143,17 @@ void TmasterForm::createCentre()
     connect(m_managerPanel, &ProjectManagerPanel::newProjectRequested, this, &TmasterForm::newManagerProject);
     connect(m_managerPanel, &ProjectManagerPanel::fileUsed, MRUList, &TTntMRU::add);
 
-    ProjectPages = new TNxPageControl;
-    ProjectPages->setObjectName(QStringLiteral("ProjectPages"));
-    ProjectPages->setOptions(ProjectPages->options() | pgCloseButton);
-    m_welcomePage = new WelcomePage;
-    m_welcomeTab = new TNxTabSheet;
-    m_welcomeTab->setObjectName(QStringLiteral("pagWelcome"));
-    m_welcomeTab->setCaption(QStringLiteral("Welcome"));
-    auto *welcomeLayout = new QVBoxLayout(m_welcomeTab);
-    welcomeLayout->setContentsMargins(0, 0, 0, 0);
-    welcomeLayout->addWidget(m_welcomePage);
-    ProjectPages->addPage(m_welcomeTab, true);
-    ProjectPages->setActivePage(m_welcomeTab);
-    connect(m_welcomePage, &WelcomePage::newEmptyProjectRequested, this, [this] { NewEmptyProject(); });
-    connect(m_welcomePage, &WelcomePage::wizardRequested, this, [this] { NewProjectFromWizard(); });
-    connect(m_welcomePage, &WelcomePage::openRequested, this, &TmasterForm::OpenWithDialog);
-    connect(m_welcomePage, &WelcomePage::webSiteRequested, this, [] { ProgramHelp::VisitWebSite(); });
-    connect(m_welcomePage, &WelcomePage::recentFileChosen, this, &TmasterForm::recentFileChosen);
-    connect(ProjectPages, &TNxCustomNotebook::change, this, &TmasterForm::pagesChanged);
-    connect(ProjectPages, &TNxCustomNotebook::pageClose, this, &TmasterForm::pageClosing);
+    m_tabs = std::make_unique<MasterTabStrip>();
+    WelcomePage *welcome = m_tabs->welcomePage();
+    connect(welcome, &WelcomePage::newEmptyProjectRequested, this, [this] { NewEmptyProject(); });
+    connect(welcome, &WelcomePage::wizardRequested, this, [this] { NewProjectFromWizard(); });
+    connect(welcome, &WelcomePage::openRequested, this, &TmasterForm::OpenWithDialog);
+    connect(welcome, &WelcomePage::webSiteRequested, this, [] { ProgramHelp::VisitWebSite(); });
+    connect(welcome, &WelcomePage::recentFileChosen, this, &TmasterForm::recentFileChosen);
+    connect(m_tabs->pages(), &TNxCustomNotebook::change, this, &TmasterForm::pagesChanged);
+    connect(m_tabs->pages(), &TNxCustomNotebook::pageClose, this, &TmasterForm::pageClosing);
 
-    m_panelFrame = new ManagerPanelFrame(m_managerPanel, ProjectPages, *this);
+    m_panelFrame = new ManagerPanelFrame(m_managerPanel, m_tabs->pages(), *this);
     connect(m_panelFrame, &ManagerPanelFrame::hideRequested, this, [this] { SetManagerPanelVisible(false); });
 }
 
@@ -203,40 +186,10 @@ void TmasterForm::SetManagerPanelVisible(bool visible)
     commandAction("ViewManager1")->setChecked(visible);
 }
 
-TprojectForm *TmasterForm::projectFormAt(int index) const
-{
-    if (index < 0 || index >= ProjectPages->getPageCount())
-        return nullptr;
-    return ProjectPages->getPage(index)->findChild<TprojectForm *>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-TprojectForm *TmasterForm::activeProjectForm() const
-{
-    return ProjectPages->activePage() ? projectFormAt(ProjectPages->activePageIndex()) : nullptr;
-}
-
-OpenProjectFiles TmasterForm::openProjectFiles() const
-{
-    QStringList fileNames;
-    for (int index = 0; index < ProjectPages->getPageCount(); ++index) {
-        TprojectForm *form = projectFormAt(index);
-        fileNames.append(form ? form->project().FileName : QString());
-    }
-    return OpenProjectFiles(fileNames);
-}
-
-bool TmasterForm::activateProjectTab(const QString &fileName)
-{
-    const int index = openProjectFiles().tabOf(fileName);
-    if (index >= 0)
-        ProjectPages->setActivePage(ProjectPages->getPage(index));
-    return index >= 0;
-}
-
 ProjectManagerBuild::OpenProjectLookup TmasterForm::openProjects() const
 {
     return [this](const QString &fileName) -> TProjectContainer * {
-        TprojectForm *form = projectFormAt(openProjectFiles().tabOf(fileName));
+        TprojectForm *form = m_tabs->formAt(m_tabs->files().tabOf(fileName));
         return form ? &form->project() : nullptr;
     };
 }
@@ -250,22 +203,16 @@ ProjectClosing::Ask TmasterForm::askYesNoCancel()
 
 TprojectForm *TmasterForm::createProjectForm(std::unique_ptr<TProjectContainer> project)
 {
-    auto *sheet = new TNxTabSheet;
-    sheet->setCaption(QStringLiteral("No Project Loaded"));
-    auto *form = new TprojectForm(std::move(project), m_services.pages, m_services.knowledge, sheet);
-    auto *layout = new QVBoxLayout(sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(form);
-    connect(form, &TprojectForm::tabCaptionChanged, sheet, &TNxTabSheet::setCaption);
-    connect(form, &TprojectForm::fileUsed, MRUList, &TTntMRU::add);
-    connect(form, &TprojectForm::buildRequested, this, &TmasterForm::BuildProject);
-    connect(form, &TprojectForm::advancedOptionsRequested, this,
-            [this, form] { TadvancedBuilderOptions::EditProject(form->project(), this, runDialog); });
-    connect(form, &TprojectForm::projectManagerRefreshRequested, m_managerPanel,
-            [this] { m_managerPanel->RefreshProjectManager(false); });
-    ProjectPages->addPage(sheet, true);
-    ProjectPages->setActivePage(sheet);
-    return form;
+    return m_tabs->add([this, &project](QWidget *tab) {
+        auto *form = new TprojectForm(std::move(project), m_services.pages, m_services.knowledge, tab);
+        connect(form, &TprojectForm::fileUsed, MRUList, &TTntMRU::add);
+        connect(form, &TprojectForm::buildRequested, this, &TmasterForm::BuildProject);
+        connect(form, &TprojectForm::advancedOptionsRequested, this,
+                [this, form] { TadvancedBuilderOptions::EditProject(form->project(), this, runDialog); });
+        connect(form, &TprojectForm::projectManagerRefreshRequested, m_managerPanel,
+                [this] { m_managerPanel->RefreshProjectManager(false); });
+        return form;
+    });
 }
 
 TprojectForm *TmasterForm::addProjectTab(const std::function<bool(TprojectForm &form)> &fill)
@@ -273,13 +220,13 @@ TprojectForm *TmasterForm::addProjectTab(const std::function<bool(TprojectForm &
     TprojectForm *form = createProjectForm(std::make_unique<TProjectContainer>());
     if (fill(*form))
         return form;
-    closeProjectTab(TabOf(form));
+    closeProjectTab(form);
     return nullptr;
 }
 
-void TmasterForm::closeProjectTab(TNxTabSheet *sheet)
+void TmasterForm::closeProjectTab(TprojectForm *form)
 {
-    ProjectPages->deletePage(sheet);
+    m_tabs->close(form);
     m_managerPanel->RefreshProjectManager(true);
 }
 
@@ -309,7 +256,7 @@ bool TmasterForm::NewProjectFromWizard()
     const bool saved = form->Save();
     form->RefreshFromProject();
     if (!saved)
-        TabOf(form)->setCaption(caption);
+        m_tabs->setCaption(form, caption);
     return saved;
 }
 
@@ -317,7 +264,7 @@ bool TmasterForm::OpenFile(const QString &fileName)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    if (activateProjectTab(fileName))
+    if (m_tabs->activate(fileName))
         return true;
     const TalmoFileKind kind = TalmoFileKindOf(fileName);
     if (kind == TalmoFileKind::Project)
@@ -348,22 +295,11 @@ void TmasterForm::pageClosing(int index, bool &accept)
 {
     // The tab is closed here or not at all; the page control must not free it.
     accept = false;
-    switch (tabs().closeButton(index, projectFormAt(index))) {
-    case MasterTabs::CloseButton::TakeOutWelcome: takeOutWelcomeTab(); break;
+    switch (m_tabs->state().closeButton(index, projectFormAt(index))) {
+    case MasterTabs::CloseButton::TakeOutWelcome: m_tabs->takeOutWelcome(); break;
     case MasterTabs::CloseButton::CloseProject: closeProjectPage(index, ProjectClosing::TabQuestion); break;
     case MasterTabs::CloseButton::KeepTab: break;
     }
-}
-
-void TmasterForm::takeOutWelcomeTab()
-{
-    const int index = ProjectPages->indexOfPage(m_welcomeTab);
-    if (index < 0)
-        return;
-    // Only out of the list: the tab is kept for "Show Welcome Page".
-    static_cast<TNxCustomNotebook *>(ProjectPages)->removePage(m_welcomeTab);
-    m_welcomeTab->hide();
-    ProjectPages->setActivePageIndex(MasterTabs::ActiveAfterTakingOut(index, ProjectPages->getPageCount()));
 }
 
 UiButton TmasterForm::CloseProjectPage(int index)
@@ -377,21 +313,21 @@ UiButton TmasterForm::closeProjectPage(int index, const QString &question)
     const UiButton answer = ProjectClosing::CloseOne(form->project().Modified, question, askYesNoCancel(),
                                                      [form] { return form->Save(); });
     if (answer != UiButton::Cancel)
-        closeProjectTab(ProjectPages->getPage(index));
+        closeProjectTab(form);
     return answer;
 }
 
 void TmasterForm::CloseActive()
 {
     if (activeProjectForm())
-        CloseProjectPage(ProjectPages->activePageIndex());
+        CloseProjectPage(m_tabs->activeIndex());
 }
 
 void TmasterForm::CloseAll()
 {
     if (!m_managerPanel->NewProjectManager())
         return;
-    for (int index = ProjectPages->getPageCount() - 1; index >= 0; --index) {
+    for (int index = m_tabs->count() - 1; index >= 0; --index) {
         if (projectFormAt(index) && CloseProjectPage(index) == UiButton::Cancel)
             return;
     }
@@ -399,47 +335,34 @@ void TmasterForm::CloseAll()
 
 void TmasterForm::ShowWelcomePage()
 {
-    if (ProjectPages->indexOfPage(m_welcomeTab) >= 0)
-        return;
-    ProjectPages->insertPage(0, m_welcomeTab);
-    ProjectPages->setActivePage(m_welcomeTab);
-}
-
-MasterTabs TmasterForm::tabs() const
-{
-    MasterTabs tabs;
-    tabs.count = ProjectPages->getPageCount();
-    tabs.welcome = m_welcomeTab ? ProjectPages->indexOfPage(m_welcomeTab) : -1;
-    tabs.activeIsWelcome = ProjectPages->activePage() && ProjectPages->activePage() == m_welcomeTab;
-    tabs.activeHoldsProject = activeProjectForm();
-    return tabs;
+    m_tabs->showWelcome();
 }
 
 void TmasterForm::pagesChanged()
 {
-    const MasterTabs now = tabs();
+    const MasterTabs now = m_tabs->state();
     if (now.needsWelcome()) {
         ShowWelcomePage();
         return;
     }
     if (now.welcomeInFront()) {
-        m_welcomePage->fillRecentFiles(MRUList->items());
+        welcomePage()->fillRecentFiles(MRUList->items());
         // The keys go to the recent list, also when the closed tab had them.
-        m_welcomePage->setFocus();
+        welcomePage()->setFocus();
     }
     m_commands->setProjectCommandsEnabled(now.projectCommandsEnabled());
 }
 
 void TmasterForm::UpdateIdleState()
 {
-    const MasterTabs now = tabs();
+    const MasterTabs now = m_tabs->state();
     if (now.needsWelcome())
         m_commands->setProjectCommandsEnabled(false);
     TprojectForm *first = projectFormAt(0);
     const MasterWindowLook look =
         MasterWindowLook::For(now.count, now.welcome == 0, first ? first->project().FileName : QString());
-    if (look.showTabs && ProjectPages->showTabs() != *look.showTabs)
-        ProjectPages->setShowTabs(*look.showTabs);
+    if (look.showTabs && projectPages()->showTabs() != *look.showTabs)
+        projectPages()->setShowTabs(*look.showTabs);
     if (windowTitle() != look.title)
         setWindowTitle(look.title);
 }
@@ -458,7 +381,7 @@ bool TmasterForm::openRecentFile(const QString &fileName)
 void TmasterForm::recentFileChosen(int, const QString &fileName)
 {
     if (!openRecentFile(fileName))
-        m_welcomePage->fillRecentFiles(MRUList->items(), true);
+        welcomePage()->fillRecentFiles(MRUList->items(), true);
 }
 
 void TmasterForm::SaveActiveProject()
@@ -475,7 +398,7 @@ void TmasterForm::SaveActiveProjectAs()
 
 void TmasterForm::SaveAll()
 {
-    for (int index = 0; index < ProjectPages->getPageCount(); ++index) {
+    for (int index = 0; index < m_tabs->count(); ++index) {
         if (TprojectForm *form = projectFormAt(index))
             form->Save();
     }
@@ -485,7 +408,7 @@ void TmasterForm::SaveAll()
 bool TmasterForm::MayCloseProgram()
 {
     QList<bool> modified;
-    for (int index = 0; index < ProjectPages->getPageCount(); ++index) {
+    for (int index = 0; index < m_tabs->count(); ++index) {
         TprojectForm *form = projectFormAt(index);
         modified.append(form && form->project().Modified);
     }
@@ -538,7 +461,7 @@ void TmasterForm::newManagerProject()
         return;
     }
     form->project().Modified = false;
-    closeProjectTab(TabOf(form));
+    closeProjectTab(form);
 }
 
 void TmasterForm::ShowAbout()
@@ -587,10 +510,10 @@ int TmasterForm::runCommandLineBuild(const ProgramCommandLine &commandLine, cons
         return run.resultWhenNotOpened();
     }
     show();
-    takeOutWelcomeTab();
+    m_tabs->takeOutWelcome();
     if (run.kind() == CommandLineRun::Kind::BuildProjectManager)
         return m_builds.buildListFile(commandLine.fileName, run.reportsFailures());
-    activateProjectTab(commandLine.fileName);
+    m_tabs->activate(commandLine.fileName);
     return BuildActiveProject(!run.reportsFailures());
 }
 

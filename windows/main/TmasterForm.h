@@ -4,12 +4,12 @@
 #include "engine/builder/AutomaticBuild.h"
 #include "helpers/ui/UiServices.h"
 #include "widgets/NxTabSheet.h"
+#include "windows/main/MasterTabStrip.h"
 #include "windows/main/MasterWindowBuilds.h"
 #include "windows/main/ProjectClosing.h"
 #include "windows/main/ProgramCommandLine.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -22,8 +22,6 @@ class IBuilderRunner;
 class CommandLineRun;
 class ManagerPanelFrame;
 class MasterCommands;
-struct MasterTabs;
-class OpenProjectFiles;
 class ProjectManagerPanel;
 class ProjectPageFactory;
 class ScriptKnowledgeBase;
@@ -97,15 +95,15 @@ public:
     DialogRunner runDialog = execDialog();
 
     // What tests and the window gallery look at.
-    TNxPageControl *projectPages() const { return ProjectPages; }
-    TNxTabSheet *welcomeTab() const { return m_welcomeTab; }
-    WelcomePage *welcomePage() const { return m_welcomePage; }
+    TNxPageControl *projectPages() const { return m_tabs->pages(); }
+    TNxTabSheet *welcomeTab() const { return m_tabs->welcomeTab(); }
+    WelcomePage *welcomePage() const { return m_tabs->welcomePage(); }
     ProjectManagerPanel *managerPanel() const { return m_managerPanel; }
     TNxHeaderPanel *managerHeaderPanel() const;
     TTntMRU &recentFiles() const { return *MRUList; }
     // The project window of a tab; null for the Welcome tab.
-    TprojectForm *projectFormAt(int index) const;
-    TprojectForm *activeProjectForm() const;
+    TprojectForm *projectFormAt(int index) const { return m_tabs->formAt(index); }
+    TprojectForm *activeProjectForm() const { return m_tabs->activeForm(); }
     // Runs what the window does whenever the event loop falls idle.
     void UpdateIdleState();
     QAction *commandAction(const char *objectName) const;
@@ -126,18 +124,13 @@ private:
     TprojectForm *createProjectForm(std::unique_ptr<TProjectContainer> project);
     // A new tab whose project fill makes; the tab goes again when fill fails.
     TprojectForm *addProjectTab(const std::function<bool(TprojectForm &form)> &fill);
-    void closeProjectTab(TNxTabSheet *sheet);
+    void closeProjectTab(TprojectForm *form);
     void pageClosing(int index, bool &accept);
-    void takeOutWelcomeTab();
-    MasterTabs tabs() const;
     void pagesChanged();
     // False when the file is gone: it is said and dropped from the list.
     bool openRecentFile(const QString &fileName);
     void recentFileChosen(int index, const QString &fileName);
     bool MayCloseProgram();
-    OpenProjectFiles openProjectFiles() const;
-    // False when no tab holds the file.
-    bool activateProjectTab(const QString &fileName);
     // The project open in a tab under that file name, for builds and the panel.
     ProjectManagerBuild::OpenProjectLookup openProjects() const;
     UiButton closeProjectPage(int index, const QString &question);
@@ -148,9 +141,7 @@ private:
     Services m_services;
     MasterWindowBuilds m_builds;
     std::unique_ptr<MasterCommands> m_commands;
-    TNxPageControl *ProjectPages = nullptr;
-    QPointer<TNxTabSheet> m_welcomeTab;
-    WelcomePage *m_welcomePage = nullptr;
+    std::unique_ptr<MasterTabStrip> m_tabs;
     ManagerPanelFrame *m_panelFrame = nullptr;
     ProjectManagerPanel *m_managerPanel = nullptr;
     TTntMRU *MRUList = nullptr;
