@@ -177,7 +177,7 @@ void TCABCreatorForm::addTreeItems(QTreeWidgetItem *item, const DeviceFolderNode
     item->setToolTip(0, node.text);
     item->setIcon(0, icon);
     item->setData(0, NodeRole, QVariant::fromValue(static_cast<const void *>(&node)));
-    if (!node.builtIn)
+    if (DeviceFolderEdits::CanChange(&node))
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     for (const auto &child : node.children)
         addTreeItems(new QTreeWidgetItem(item), *child);
