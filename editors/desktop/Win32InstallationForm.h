@@ -10,6 +10,8 @@
 #include "editors/core/desktop/Win32RegistryKeys.h"
 #include "pagehost/HostedPage.h"
 
+#include <optional>
+
 class QAction;
 class QMenu;
 class QPushButton;
@@ -50,8 +52,6 @@ public:
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
 
     void refreshFromProject() override { RefreshFromPlugin(); }
-    void RefreshFromPlugin();
-    TWin32Plugin &Plugin() const { return *m_plugin; }
     int activePage() const;
     void setActivePage(int page);
 
@@ -133,6 +133,7 @@ private:
     QWidget *createRegistryTab();
     QWidget *createRunTab(bool install);
     QWidget *createDeleteTab(bool install);
+    void RefreshFromPlugin();
     void TntPageControl1Change();
     void tb_captionChange();
     void readSettings();

@@ -433,6 +433,7 @@ TEST_F(Win32InstallationFormTest, EachTabBindsItsRowsAndATabSwitchRebuildsThem)
     EXPECT_EQ(rows(), QStringList({"No Registry Entry is Selected|99"}));
     EXPECT_FALSE(named<QPushButton>(*page, "bt_add_registry")->isEnabled());
     EXPECT_FALSE(named<QAction>(*page, "AddEnrty1")->isEnabled());
+    EXPECT_FALSE(page->CanAddRegistryValue());
     page->AddRegistryEntryClick();
     EXPECT_EQ(plugin().RegistryEntries.Count(), 1);
     EXPECT_FALSE(project.Modified);
@@ -505,6 +506,8 @@ TEST_F(Win32InstallationFormTest, RegistryDefaultPlaceholderMovesAndRenames)
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo\\Sub", "c");
     auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
     EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "a", "b"}));
+    EXPECT_TRUE(page->CanAddRegistryValue());
+    EXPECT_TRUE(named<QPushButton>(*page, "bt_add_registry")->isEnabled());
     EXPECT_EQ(page->listColumn(List::Registry, 2).first(), "(no data)");
     EXPECT_EQ(rows().mid(0, 4), QStringList({"Value|99", "Type|2", "Data|4", "Flags|99"}));
     row(4)->setValue("hello");
@@ -692,8 +695,10 @@ TEST_F(Win32InstallationFormTest, FilesDroppedFromTheDesktopAreAddedUnderAFolder
     QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &refused);
     EXPECT_FALSE(refused.isAccepted());
+    EXPECT_FALSE(page->canDropFiles());
 
     ASSERT_TRUE(page->selectFolder("{app}\\"));
+    EXPECT_TRUE(page->canDropFiles());
     QDragEnterEvent taken(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &taken);
     EXPECT_TRUE(taken.isAccepted());
