@@ -241,11 +241,7 @@ QTreeWidget *TWin32InstallationForm::listWidget(List list) const
 
 QStringList TWin32InstallationForm::listColumn(List list, int column) const
 {
-    const QTreeWidget *widget = listWidget(list);
-    QStringList texts;
-    for (int row = 0; row < widget->topLevelItemCount(); ++row)
-        texts.append(widget->topLevelItem(row)->text(column));
-    return texts;
+    return ColumnTexts(listWidget(list), column);
 }
 
 void TWin32InstallationForm::selectRows(List list, const QList<int> &rows)
@@ -259,13 +255,7 @@ void TWin32InstallationForm::selectRows(List list, const QList<int> &rows)
 
 QList<int> TWin32InstallationForm::selectedRows(List list) const
 {
-    const QTreeWidget *widget = listWidget(list);
-    QList<int> rows;
-    for (int row = 0; row < widget->topLevelItemCount(); ++row) {
-        if (widget->topLevelItem(row)->isSelected())
-            rows.append(row);
-    }
-    return rows;
+    return SelectedRowIndexes(listWidget(list));
 }
 
 void TWin32InstallationForm::setChoices(TNxPropertyItem *item, const std::optional<QStringList> &lines)

@@ -52,4 +52,22 @@ void SetRowTexts(QTreeWidgetItem *row, const QStringList &texts)
     }
 }
 
+QStringList ColumnTexts(const QTreeWidget *list, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        texts.append(list->topLevelItem(row)->text(column));
+    return texts;
+}
+
+QList<int> SelectedRowIndexes(const QTreeWidget *list)
+{
+    QList<int> rows;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        if (list->topLevelItem(row)->isSelected())
+            rows.append(row);
+    }
+    return rows;
+}
+
 } // namespace talmo

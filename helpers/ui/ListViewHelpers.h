@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class QHeaderView;
+class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace talmo {
@@ -22,5 +23,10 @@ void KeepColumnCaptionsWhole(QHeaderView *header);
 // Sets a row's texts, each also its tool tip: a name or path cut short by a
 // narrow column shows whole under the mouse.
 void SetRowTexts(QTreeWidgetItem *row, const QStringList &texts);
+
+// One column's texts of a report list's rows, top to bottom.
+QStringList ColumnTexts(const QTreeWidget *list, int column);
+// The indexes of a report list's selected rows, top to bottom.
+QList<int> SelectedRowIndexes(const QTreeWidget *list);
 
 } // namespace talmo
