@@ -257,21 +257,15 @@ QTreeWidget *TCABCreatorForm::listOf(List list) const
 
 QStringList TCABCreatorForm::shownColumn(List list, int column) const
 {
-    const QTreeWidget *shown = listOf(list);
-    QStringList texts;
-    for (int row = 0; row < shown->topLevelItemCount(); ++row)
-        texts.append(shown->topLevelItem(row)->text(column));
-    return texts;
+    return ColumnTexts(listOf(list), column);
 }
 
 QStringList TCABCreatorForm::selectedCaptions(List list) const
 {
     const QTreeWidget *shown = listOf(list);
     QStringList captions;
-    for (int row = 0; row < shown->topLevelItemCount(); ++row) {
-        if (shown->topLevelItem(row)->isSelected())
-            captions.append(shown->topLevelItem(row)->text(0));
-    }
+    for (int row : SelectedRowIndexes(shown))
+        captions.append(shown->topLevelItem(row)->text(0));
     return captions;
 }
 
