@@ -6,7 +6,7 @@
 #include "editors/core/device/DeviceFileEntries.h"
 #include "editors/core/device/DeviceFolderEdits.h"
 #include "editors/core/device/DeviceFolderTree.h"
-#include "editors/core/device/FileListOrder.h"
+#include "editors/core/ListSortOrder.h"
 #include "editors/core/device/ShortcutDialogValues.h"
 #include "model/StringPair.h"
 #include "pagehost/HostedPage.h"
@@ -106,8 +106,8 @@ public:
     void fillFoldersPopup(QMenu &menu);
     void fillFilesPopup(QMenu &menu);
     void lv_ppcfs_filesColumnClick(int column);
-    int sortColumn() const { return m_fileOrder.column(); }
-    bool sortAscending() const { return m_fileOrder.ascending(); }
+    int sortColumn() const { return m_fileOrder.column; }
+    bool sortAscending() const { return m_fileOrder.ascending; }
     void lv_ppcfs_filesSelectItem();
     void NxButtonItem1ButtonClick();
     // The properties dialog of the one selected file.
@@ -232,7 +232,7 @@ private:
     PopupMenuRunner m_runMenu = execPopupMenu();
     DeviceFolderTree m_folders;
     FileTypeLookup m_fileTypes;
-    FileListOrder m_fileOrder;
+    ListSortOrder m_fileOrder;
     // The list's view style as the settings keep it; the list shows details.
     int m_filesViewStyle = 3;
     bool m_fillingInspector = false;

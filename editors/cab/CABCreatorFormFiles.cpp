@@ -245,8 +245,8 @@ void TCABCreatorForm::showFileRow(QTreeWidgetItem *row, int index)
 
 void TCABCreatorForm::sortFiles()
 {
-    lv_ppcfs_files->sortItems(m_fileOrder.column(),
-                              m_fileOrder.ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    lv_ppcfs_files->sortItems(m_fileOrder.column,
+                              m_fileOrder.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void TCABCreatorForm::tv_ppcfs_foldersSelectionChange()
@@ -275,8 +275,8 @@ void TCABCreatorForm::tv_ppcfs_foldersSelectionChange()
 
 void TCABCreatorForm::lv_ppcfs_filesColumnClick(int column)
 {
-    m_fileOrder.ClickColumn(column);
-    SetListViewSortArrow(lv_ppcfs_files->header(), m_fileOrder.column(), !m_fileOrder.ascending());
+    m_fileOrder.HeaderClicked(column);
+    SetListViewSortArrow(lv_ppcfs_files->header(), m_fileOrder.column, !m_fileOrder.ascending);
     sortFiles();
 }
 

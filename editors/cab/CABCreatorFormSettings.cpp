@@ -36,7 +36,7 @@ void TCABCreatorForm::readSettings()
         RestoreListViewColumns(registry, gui_CEDevices);
         (void)registry.closeKey();
     }
-    SetListViewSortArrow(lv_ppcfs_files->header(), m_fileOrder.column(), !m_fileOrder.ascending());
+    SetListViewSortArrow(lv_ppcfs_files->header(), m_fileOrder.column, !m_fileOrder.ascending);
 }
 
 void TCABCreatorForm::writeSettings() const
@@ -49,9 +49,9 @@ void TCABCreatorForm::writeSettings() const
         (void)registry.writeInteger(LeftWidthValue, sizes.value(0));
         (void)registry.writeInteger(RightWidthValue, sizes.value(1));
     }
-    (void)registry.writeInteger(SortColumnValue, m_fileOrder.column());
+    (void)registry.writeInteger(SortColumnValue, m_fileOrder.column);
     (void)registry.writeInteger(ViewStyleValue, m_filesViewStyle);
-    (void)registry.writeBool(SortAscendingValue, m_fileOrder.ascending());
+    (void)registry.writeBool(SortAscendingValue, m_fileOrder.ascending);
     (void)SaveListViewColumns(registry, lv_ppcfs_files);
     (void)SaveListViewColumns(registry, gui_CEDevices);
     (void)registry.closeKey();

@@ -3,7 +3,7 @@
 #include "editors/common/DialogRunner.h"
 #include "editors/common/FileTypeLookup.h"
 #include "editors/desktop/Win32InspectorRows.h"
-#include "editors/core/desktop/ListSortOrder.h"
+#include "editors/core/ListSortOrder.h"
 #include "editors/core/desktop/Win32FileCommands.h"
 #include "editors/core/desktop/Win32FileEdits.h"
 #include "editors/core/desktop/Win32FolderTree.h"

@@ -1,4 +1,3 @@
-#include "editors/core/desktop/ListSortOrder.h"
 #include "editors/core/desktop/Win32FileCommands.h"
 #include "editors/core/desktop/Win32FolderTree.h"
 
@@ -38,16 +37,3 @@ TEST(Win32FileCommandsTest, WhatEachFolderAndSelectionOpens)
     }
 }
 
-TEST(ListSortOrderTest, HeaderClicksTurnTheOrderAndMenuChoicesKeepIt)
-{
-    ListSortOrder order;
-    order.HeaderClicked(0);
-    EXPECT_EQ(order, (ListSortOrder{0, false}));
-    order.ColumnChosen(0);
-    EXPECT_EQ(order, (ListSortOrder{0, false})) << "the same column keeps its direction";
-    order.ColumnChosen(2);
-    EXPECT_EQ(order, (ListSortOrder{2, true}));
-    order.HeaderClicked(2);
-    order.HeaderClicked(1);
-    EXPECT_EQ(order, (ListSortOrder{1, true})) << "another column starts ascending";
-}

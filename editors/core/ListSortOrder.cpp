@@ -1,4 +1,4 @@
-#include "editors/core/desktop/ListSortOrder.h"
+#include "editors/core/ListSortOrder.h"
 
 namespace talmo {
 
@@ -13,6 +13,12 @@ void ListSortOrder::ColumnChosen(int chosen)
     if (chosen != column)
         ascending = true;
     column = chosen;
+}
+
+void ListSortOrder::Restore(int keptColumn, bool keptAscending, int columnCount)
+{
+    column = keptColumn >= 0 && keptColumn < columnCount ? keptColumn : 0;
+    ascending = keptAscending;
 }
 
 } // namespace talmo

@@ -14,6 +14,8 @@ struct ListSortOrder
     // A column chosen from a menu sorts ascending unless the list is
     // already sorted by it, which keeps its direction.
     void ColumnChosen(int chosen);
+    // The order the settings kept; a column the list does not have sorts by the first.
+    void Restore(int keptColumn, bool keptAscending, int columnCount);
 
     bool operator==(const ListSortOrder &) const = default;
 };
