@@ -112,7 +112,6 @@ QWidget *TWin32InstallationForm::createFilesTab()
     for (int column = 0; column < columns.size(); ++column) {
         QAction *sort = Sort1->addAction(columns[column], this, [this, column] {
             m_fileSort.ColumnChosen(column);
-            showFileSortArrow();
             SetListViewSortArrow(lv_registry->header(), m_registrySort.column, !m_registrySort.ascending);
             sortFileList();
         });
@@ -396,7 +395,10 @@ void TWin32InstallationForm::FillFileList()
 
 void TWin32InstallationForm::sortFileList()
 {
+    // The rows order themselves in m_fileSort's direction, so they are sorted
+    // "ascending"; that resets the header's arrow, which shows the real one again.
     lv_win32_files->sortItems(m_fileSort.column, Qt::AscendingOrder);
+    showFileSortArrow();
 }
 
 void TWin32InstallationForm::showFileSortArrow()
@@ -407,7 +409,6 @@ void TWin32InstallationForm::showFileSortArrow()
 void TWin32InstallationForm::fileListHeaderClick(int column)
 {
     m_fileSort.HeaderClicked(column);
-    showFileSortArrow();
     sortFileList();
 }
 

@@ -265,13 +265,15 @@ void TWin32InstallationForm::tv_registryClick()
 
 void TWin32InstallationForm::sortRegistryList()
 {
+    // As the file list: sorted "ascending" by rows that know the direction,
+    // then the arrow shows the real one.
     lv_registry->sortItems(m_registrySort.column, Qt::AscendingOrder);
+    SetListViewSortArrow(lv_registry->header(), m_registrySort.column, !m_registrySort.ascending);
 }
 
 void TWin32InstallationForm::registryHeaderClick(int column)
 {
     m_registrySort.HeaderClicked(column);
-    SetListViewSortArrow(lv_registry->header(), m_registrySort.column, !m_registrySort.ascending);
     sortRegistryList();
 }
 

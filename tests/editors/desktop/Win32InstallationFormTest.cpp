@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -673,6 +674,39 @@ TEST_F(Win32InstallationFormTest, ModuleNameAndSettings)
     EXPECT_EQ(page->registrySortOrder(), (ListSortOrder{1, false}));
     EXPECT_EQ(page->viewStyle(), TWin32InstallationForm::IconView);
     EXPECT_TRUE(tree(*page, "lv_win32_files")->isHeaderHidden());
+}
+
+// The rows order themselves by the page's sort; the header's arrow shows
+// that order whichever way the list came to be sorted or filled.
+TEST_F(Win32InstallationFormTest, HeaderArrowsShowTheDirectionTheRowsAreSortedIn)
+{
+    addFile(plugin(), "a.txt", "{app}");
+    addFile(plugin(), "b.txt", "{app}");
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "a");
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "b");
+    auto page = openPage();
+    const auto arrow = [&page](const char *list) {
+        const QHeaderView *header = tree(*page, list)->header();
+        return std::pair(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    };
+    ASSERT_TRUE(page->selectFolder("{app}\\"));
+    page->fileListHeaderClick(0);
+    EXPECT_EQ(page->listColumn(List::Files, 0), QStringList({"b.txt", "a.txt"}));
+    EXPECT_EQ(arrow("lv_win32_files"), std::pair(0, Qt::DescendingOrder));
+    page->selectFolderRoot(Win32FolderKind::AllFiles);
+    EXPECT_EQ(page->listColumn(List::Files, 0), QStringList({"b.txt", "a.txt"}));
+    EXPECT_EQ(arrow("lv_win32_files"), std::pair(0, Qt::DescendingOrder));
+    named<QMenu>(*page, "Sort1")->actions().at(2)->trigger();
+    EXPECT_EQ(arrow("lv_win32_files"), std::pair(2, Qt::AscendingOrder));
+
+    page->setActivePage(TWin32InstallationForm::RegistryPage);
+    ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    page->registryHeaderClick(0);
+    EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "b", "a"}));
+    EXPECT_EQ(arrow("lv_registry"), std::pair(0, Qt::DescendingOrder));
+    ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "b", "a"}));
+    EXPECT_EQ(arrow("lv_registry"), std::pair(0, Qt::DescendingOrder));
 }
 
 TEST_F(Win32InstallationFormTest, FilesDroppedFromTheDesktopAreAddedUnderAFolderOnly)
