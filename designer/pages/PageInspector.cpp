@@ -67,11 +67,29 @@ Row *boundRow(TNxPropertyItems *items, TNxPropertyItem *parent, QObject *owner, 
     return row;
 }
 
+// A set row is bound to no property: its text and its members' ticks are
+// written from the set as it is now.
+void showSet(TNxPropertyItem &setRow)
+{
+    const DesignSetMembers set(setRow.mapObject(), setRow.caption());
+    if (!set.isValid())
+        return;
+    setRow.setValue(set.text());
+    const QList<DesignSetMembers::Member> members = set.members();
+    for (int i = 0; i < setRow.childCount() && i < members.size(); ++i)
+        setRow.item(i)->setAsBoolean(members.at(i).ticked);
+}
+
+// The rows below row show their properties again, sets included.
 void readAgain(TNxPropertyItem *row)
 {
     TNxPropertyItems *items = row->items();
-    for (int i = items->indexOf(row) + 1; i < items->count() && items->item(i)->level() > row->level(); ++i)
-        items->item(i)->readFromProperty();
+    for (int i = items->indexOf(row) + 1; i < items->count() && items->item(i)->level() > row->level(); ++i) {
+        TNxPropertyItem *below = items->item(i);
+        below->readFromProperty();
+        if (below->tag() == PageInspector::SetTag)
+            showSet(*below);
+    }
 }
 
 } // namespace

@@ -315,6 +315,10 @@ TEST_F(PageInspectorTest, TheFontButtonOpensTheFontPicker)
     EXPECT_EQ(font->color(), 0x0000FF);
     EXPECT_EQ(font->charset(), 0);
     EXPECT_EQ(row("Name", "Font")->getValue(), "Verdana");
+    // The style's set row and its members show the picked style too.
+    EXPECT_EQ(row("Style", "Font")->getValue(), "[fsBold]");
+    EXPECT_EQ(row("fsBold", "Style")->getValue(), "yes");
+    EXPECT_EQ(row("fsItalic", "Style")->getValue(), "no");
     EXPECT_TRUE(project.Modified);
     EXPECT_TRUE(page().Data.join(u'\n').contains("Font.Name = 'Verdana'"));
 }
