@@ -40,7 +40,10 @@ void DesignFontChoice::apply(TDesignFont &font, const FontChoice &choice)
     for (const auto &[flag, field] : StyleFlags)
         style.setFlag(flag, choice.*field);
     chosen.setStyle(style);
-    chosen.setColor(int(SystemColors::fromQColor(choice.color)));
+    // The picker shows a system colour as its plain colour today; left as it
+    // was, it stays the system colour.
+    if (choice.color != SystemColors::toQColor(TColor(font.color())))
+        chosen.setColor(int(SystemColors::fromQColor(choice.color)));
     chosen.setCharset(choice.charset);
     font.assign(chosen);
 }

@@ -1,5 +1,6 @@
 #include "designer/DesignFont.h"
 #include "designer/DesignFontChoice.h"
+#include "widgets/Colors.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QSignalSpy>
@@ -53,4 +54,22 @@ TEST(DesignFontChoiceTest, AChoiceIsOneChangeAndKeepsThePitch)
     EXPECT_EQ(font.charset(), 2);
     EXPECT_EQ(font.pitch(), TDesignFont::fpFixed);
     EXPECT_EQ(DesignFontChoice::choiceOf(font), choice);
+}
+
+// The picker knows plain colours only: a system colour it showed and was
+// left alone stays the system colour, so a new size does not turn the
+// label's text from the window text colour to black.
+TEST(DesignFontChoiceTest, AColourLeftAsItWasKeepsItsSystemColour)
+{
+    TDesignFont font;
+    font.setColor(int(clWindowText));
+    FontChoice choice = DesignFontChoice::choiceOf(font);
+    choice.size = 14;
+    DesignFontChoice::apply(font, choice);
+    EXPECT_EQ(font.size(), 14);
+    EXPECT_EQ(font.color(), int(clWindowText));
+
+    choice.color = QColor(0x80, 0, 0);
+    DesignFontChoice::apply(font, choice);
+    EXPECT_EQ(font.color(), 0x000080);
 }
