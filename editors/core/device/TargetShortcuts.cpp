@@ -1,5 +1,6 @@
 #include "editors/core/device/TargetShortcuts.h"
 
+#include "editors/core/device/DeviceFolderTree.h"
 #include "editors/core/device/TargetEdits.h"
 #include "model/PathMacros.h"
 #include "model/ProjectContainer.h"
@@ -76,12 +77,8 @@ QStringList TargetShortcuts::IconFiles(int targetIndex) const
     QStringList files;
     for (const TPPCFS_File &file : m_project.CEDevices[targetIndex].Files) {
         if (file.DestinationName.endsWith(QLatin1String(".EXE"), Qt::CaseInsensitive)
-            || file.DestinationName.endsWith(QLatin1String(".DLL"), Qt::CaseInsensitive)) {
-            const QString folder = file.DestinationDir.endsWith(QLatin1Char('\\'))
-                ? file.DestinationDir
-                : file.DestinationDir + QLatin1Char('\\');
-            files.append(folder + file.DestinationName);
-        }
+            || file.DestinationName.endsWith(QLatin1String(".DLL"), Qt::CaseInsensitive))
+            files.append(withTrailingBackslash(file.DestinationDir) + file.DestinationName);
     }
     return files;
 }
