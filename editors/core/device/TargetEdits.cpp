@@ -203,7 +203,7 @@ bool TargetEdits::InstallsRegistrySection(int targetIndex, int sectionIndex) con
 
 void TargetEdits::SetRegistrySectionInstalled(int targetIndex, int sectionIndex, bool installed)
 {
-    QList<QList<int>> installedSections;
+    // Each target's list is read whole before it is written; no other target reads it.
     for (int t = 0; t < m_project.CEDevices.Count(); ++t) {
         QList<int> sections;
         for (int s = 0; s < m_project.RegistrySections.Count(); ++s) {
@@ -211,10 +211,8 @@ void TargetEdits::SetRegistrySectionInstalled(int targetIndex, int sectionIndex,
             if (changed ? installed : InstallsRegistrySection(t, s))
                 sections.append(s);
         }
-        installedSections.append(sections);
+        SetInstalledRegistrySections(t, sections);
     }
-    for (int t = 0; t < installedSections.size(); ++t)
-        SetInstalledRegistrySections(t, installedSections.at(t));
     m_project.Modified = true;
 }
 
