@@ -364,8 +364,9 @@ void TWin32InstallationForm::FillFileList()
     {
         QSignalBlocker blocker(lv_win32_files);
         lv_win32_files->clear();
+        const bool canAdd = canDropFiles();
         for (QPushButton *button : {bt_insert_files, bt_import_folders, bt_add_item})
-            button->setEnabled(canDropFiles());
+            button->setEnabled(canAdd);
         if (node) {
             const bool allFiles = node->kind == Win32FolderKind::AllFiles;
             const QList<int> files = Win32FileEdits(*m_plugin).FilesInFolder(Win32FolderTree::GetFolderNodePath(*node),
