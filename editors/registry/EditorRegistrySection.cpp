@@ -159,7 +159,8 @@ void Teditor_RegistrySection::createControls()
 
     splitter->setChildrenCollapsible(false);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({defaultTreeWidth(JvTreeView1), 622 - defaultTreeWidth(JvTreeView1)});
+    const int treeWidth = defaultTreeWidth(JvTreeView1);
+    splitter->setSizes({treeWidth, 622 - treeWidth});
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Registry Section Name"), this));
