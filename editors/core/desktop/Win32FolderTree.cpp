@@ -122,8 +122,9 @@ void Win32FolderTree::AddFolderNodes(TWin32Plugin &plugin)
     QStringList dirs;
     for (const QString &dir : std::as_const(plugin.Dirs)) {
         const QString normalised = NormalisedFolder(dir);
-        if (!known.contains(normalised.toLower())) {
-            known.insert(normalised.toLower());
+        const QString key = normalised.toLower();
+        if (!known.contains(key)) {
+            known.insert(key);
             dirs.append(normalised);
         }
     }
