@@ -1,5 +1,7 @@
 #include "ConstantCheck.h"
 
+#include "ValueForms.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -68,9 +70,8 @@ QStringList withDefault(const QString &text)
 
 bool registryParts(const QString &body, QStringList &parts)
 {
-    static const QRegularExpression root(QStringLiteral("^(HKCR|HKCU|HKLM|HKU|HKCC)(32|64)?$"), QRegularExpression::CaseInsensitiveOption);
     const qsizetype slash = outsideConstants(body, QLatin1Char('\\'));
-    if (slash <= 0 || !root.match(body.left(slash)).hasMatch())
+    if (slash <= 0 || !ValueForms::isRegistryRoot(body.left(slash)))
         return false;
     const QStringList keyAndDefault = withDefault(body.mid(slash + 1));
     const qsizetype comma = outsideConstants(keyAndDefault[0], QLatin1Char(','));

@@ -205,9 +205,7 @@ void iniFlags(const Entry &entry)
 
 void registryRoot(const Entry &entry)
 {
-    static const QRegularExpression root(QStringLiteral("^(HKCR|HKCU|HKLM|HKU|HKCC)(32|64)?$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    valid(entry, "Root", root.match(entry.value("Root").trimmed()).hasMatch());
+    valid(entry, "Root", ValueForms::isRegistryRoot(entry.value("Root").trimmed()));
 }
 
 void registrySubkey(const Entry &entry)

@@ -127,6 +127,13 @@ bool ValueForms::isHotKey(const QString &value)
     return matchesWhole(QStringLiteral("(shift\\+|ctrl\\+|alt\\+|\\^)*([a-z0-9]|f([1-9]|1[0-9]|2[0-4])|%1)").arg(keys), value);
 }
 
+bool ValueForms::isRegistryRoot(const QString &value)
+{
+    static const QRegularExpression root(QStringLiteral("^(HKCR|HKCU|HKLM|HKU|HKCC)(32|64)?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return root.match(value).hasMatch();
+}
+
 bool ValueForms::hasBackslashOutsideConstants(const QString &value)
 {
     int depth = 0;

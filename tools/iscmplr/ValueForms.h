@@ -38,6 +38,9 @@ public:
     static bool isIdentifier(const QString &value, bool withBackslashes);
     // A hot key: "Shift+", "Ctrl+", "Alt+" or "^" prefixes and one key name.
     static bool isHotKey(const QString &value);
+    // A registry root key by its short name, "HKLM" and the like, optionally
+    // with "32" or "64"; nothing else, blanks included.
+    static bool isRegistryRoot(const QString &value);
     // Whether a backslash stands outside the text's {constants}.
     static bool hasBackslashOutsideConstants(const QString &value);
 };
