@@ -7,8 +7,6 @@
 #include "SectionRules.h"
 #include "ValueForms.h"
 
-#include <QRegularExpression>
-
 namespace talmo::iscmplr {
 
 namespace {
@@ -27,12 +25,6 @@ struct Entry
     bool flag(const char *word) const { return flags.contains(QLatin1String(word)); }
     [[noreturn]] void refuse(const QString &message) const { throw CompileError::at(line.where(), message); }
 };
-
-QStringList words(const QString &value)
-{
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    return value.toLower().split(blanks, Qt::SkipEmptyParts);
-}
 
 bool isType(const Entry &entry, const char *valueType)
 {
@@ -57,7 +49,7 @@ void knownFlags(const Entry &entry)
 
 void knownAttributes(const Entry &entry)
 {
-    for (const QString &word : words(entry.value("Attribs"))) {
+    for (const QString &word : entry.line.words(QStringLiteral("Attribs"))) {
         if (!entry.rule.attribs.contains(word, Qt::CaseInsensitive))
             entry.refuse(unknownFlag(QStringLiteral("Attribs")));
     }
@@ -387,7 +379,7 @@ bool appliesTo(const ValueCheck &check, const QString &section)
 
 void EntryValueChecks::check(const SectionRule &rule, const ParameterLine &line)
 {
-    const Entry entry{rule, line, words(line.value(QStringLiteral("Flags")))};
+    const Entry entry{rule, line, line.words(QStringLiteral("Flags"))};
     for (const ValueCheck &check : kChecks) {
         if (appliesTo(check, rule.section) && (!check.parameter || line.has(QLatin1String(check.parameter))))
             check.check(entry);

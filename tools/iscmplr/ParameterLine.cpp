@@ -2,6 +2,8 @@
 
 #include "CompileError.h"
 
+#include <QRegularExpression>
+
 namespace talmo::iscmplr {
 
 namespace {
@@ -131,6 +133,12 @@ QString ParameterLine::value(const QString &name) const
             return p.value;
     }
     return QString();
+}
+
+QStringList ParameterLine::words(const QString &name) const
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return value(name).toLower().split(blanks, Qt::SkipEmptyParts);
 }
 
 } // namespace talmo::iscmplr

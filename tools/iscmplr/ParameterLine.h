@@ -2,6 +2,8 @@
 
 #include "SourceLine.h"
 
+#include <QStringList>
+
 namespace talmo::iscmplr {
 
 struct Parameter
@@ -21,6 +23,9 @@ public:
     const SourceLine &where() const { return m_where; }
     bool has(const QString &name) const;
     QString value(const QString &name) const;
+    // The value of a word-list parameter (Flags, Attribs) as its words in
+    // lower case, in the order written.
+    QStringList words(const QString &name) const;
 
 private:
     QList<Parameter> m_parameters;

@@ -37,12 +37,6 @@ const QStringList kDefaultTypes = {QStringLiteral("full"), QStringLiteral("compa
 const QStringList kEntryConditions = {QStringLiteral("Check"), QStringLiteral("Languages"), QStringLiteral("MinVersion"),
                                       QStringLiteral("OnlyBelowVersion")};
 
-QStringList lowerWords(const QString &value)
-{
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    return value.toLower().split(blanks, Qt::SkipEmptyParts);
-}
-
 bool isOperatorWord(const QString &word)
 {
     return word.compare(QLatin1String("and"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("or"), Qt::CaseInsensitive) == 0
@@ -301,7 +295,7 @@ void ScriptChecker::checkParameterSections()
         for (const SourceLine &source : section->lines) {
             const ParameterLine line = ParameterLine::parse(source);
             checkParameterLine(rule, line);
-            const QStringList flags = lowerWords(line.value(QStringLiteral("Flags")));
+            const QStringList flags = line.words(QStringLiteral("Flags"));
             if (name == QLatin1String("Types"))
                 checkNamedEntry(name, line, m_types);
             else if (name == QLatin1String("Components"))
