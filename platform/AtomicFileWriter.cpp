@@ -52,8 +52,7 @@ constexpr qint64 kCopyChunk = 1024 * 1024;
 } // namespace
 
 AtomicFileWriter::AtomicFileWriter(const QString &fileName)
-    : m_fileName(fileName)
-    , m_targetPath(targetOf(fileName))
+    : m_targetPath(targetOf(fileName))
 {
 }
 

@@ -32,7 +32,6 @@ public:
     // Drops what was written; the target stays as it was.
     void cancel();
 
-    const QString &fileName() const { return m_fileName; }
     // The system's reason for the last failure, such as "No space left on device".
     const QString &errorString() const { return m_error; }
 
@@ -53,7 +52,6 @@ private:
     bool faulted(Step step);
     void removeTemporary();
 
-    QString m_fileName;
     QString m_targetPath;
     QString m_temporaryPath;
     int m_descriptor = -1;
