@@ -37,8 +37,9 @@ std::optional<QByteArray> RegistryEntryValue::bytesOfText(const QString &text)
 void RegistryEntryValue::load(const QString &typeText, const QString &value)
 {
     const int index = typeIndexOf(typeText);
-    m_keepsTypeText = index < 0;
-    m_keptTypeText = m_keepsTypeText ? typeText : QString();
+    m_typeChoices = typeNames();
+    if (index < 0)
+        m_typeChoices.append(typeText);
     m_type = index < 0 ? int(typeNames().size()) : index;
     m_loadedValue = value;
     m_text = value;
@@ -46,17 +47,9 @@ void RegistryEntryValue::load(const QString &typeText, const QString &value)
     m_edited = false;
 }
 
-QStringList RegistryEntryValue::typeChoices() const
-{
-    QStringList choices = typeNames();
-    if (m_keepsTypeText)
-        choices.append(m_keptTypeText);
-    return choices;
-}
-
 void RegistryEntryValue::setType(int index)
 {
-    if (index == m_type || index < 0 || index >= typeChoices().size())
+    if (index == m_type || index < 0 || index >= m_typeChoices.size())
         return;
     if (index == BinaryType)
         m_bytes = bytesOfText(m_text).value_or(QByteArray());

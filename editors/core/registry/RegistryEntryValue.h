@@ -34,10 +34,10 @@ public:
     void setBytes(const QByteArray &bytes);
 
     // typeNames, followed by the loaded type text when the dialog does not edit it.
-    QStringList typeChoices() const;
+    const QStringList &typeChoices() const { return m_typeChoices; }
     // The current type as an index of typeChoices.
     int type() const { return m_type; }
-    QString typeText() const { return typeChoices().at(m_type); }
+    QString typeText() const { return m_typeChoices.at(m_type); }
     bool isBinary() const { return m_type == BinaryType; }
     const QString &text() const { return m_text; }
     const QByteArray &bytes() const { return m_bytes; }
@@ -45,8 +45,7 @@ public:
 
 private:
     int m_type = StringType;
-    bool m_keepsTypeText = false;
-    QString m_keptTypeText;
+    QStringList m_typeChoices = typeNames();
     QString m_loadedValue;
     bool m_edited = false;
     QString m_text;
