@@ -44,6 +44,15 @@ inline QStringList column(const QTreeWidget *list, int index)
     return texts;
 }
 
+// A widget of a page found by its name, as a user finds it on the screen.
+template <typename Widget>
+Widget *pageWidget(const QWidget &page, const QString &name)
+{
+    auto *widget = page.findChild<Widget *>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
+
 // Chooses the popup menu's item of this caption, as a user would; nothing when it has none.
 inline PopupMenuRunner choose(const QString &text)
 {

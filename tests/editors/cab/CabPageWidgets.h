@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/editors/EditorTestSupport.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxPropertyItem.h"
 #include "widgets/NxPropertyItems.h"
@@ -9,15 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace talmo::testing {
-
-// A widget of the CAB page found by its name, as a UI test finds what a user works in.
-template <typename Widget>
-Widget *pageWidget(const QWidget &page, const char *name)
-{
-    auto *widget = page.findChild<Widget *>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 // The file inspector's row of this caption, to type into.
 template <typename Item>

@@ -48,18 +48,9 @@ QStringList children(const QTreeWidgetItem *item)
 
 using List = TWin32InstallationForm::List;
 
-// A widget of the page found by its name, as a user finds it on the screen.
-template <typename Widget>
-Widget *named(const TWin32InstallationForm &page, const QString &name)
-{
-    auto *widget = page.findChild<Widget *>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-}
-
 QTreeWidget *tree(const TWin32InstallationForm &page, const QString &name)
 {
-    return named<QTreeWidget>(page, name);
+    return pageWidget<QTreeWidget>(page, name);
 }
 
 QTreeWidget *folderTree(const TWin32InstallationForm &page)
@@ -177,9 +168,9 @@ TEST_F(Win32InstallationFormTest, ModuleWithoutFilesShowsTheConstantsAndAllFiles
     EXPECT_EQ(folders->topLevelItem(1)->text(0), "All Files");
     EXPECT_EQ(folders->topLevelItem(0)->childCount(), 24);
     EXPECT_EQ(folders->topLevelItem(0)->child(0)->text(0), "{app}");
-    EXPECT_EQ(named<QLineEdit>(*page, "NxEdit1")->text(), "Desktop");
+    EXPECT_EQ(pageWidget<QLineEdit>(*page, "NxEdit1")->text(), "Desktop");
     EXPECT_EQ(rows(), QStringList({"No File is Selected|99"}));
-    QPushButton *addItem = named<QPushButton>(*page, "bt_add_item");
+    QPushButton *addItem = pageWidget<QPushButton>(*page, "bt_add_item");
     EXPECT_FALSE(addItem->isEnabled());
     EXPECT_TRUE(host.inspector()->items()->item(0)->font().bold());
     EXPECT_TRUE(host.inspector()->items()->item(0)->readOnly());
@@ -432,8 +423,8 @@ TEST_F(Win32InstallationFormTest, EachTabBindsItsRowsAndATabSwitchRebuildsThem)
     EXPECT_EQ(row(1)->value(), "Dir If Empty");
     page->setActivePage(TWin32InstallationForm::RegistryPage);
     EXPECT_EQ(rows(), QStringList({"No Registry Entry is Selected|99"}));
-    EXPECT_FALSE(named<QPushButton>(*page, "bt_add_registry")->isEnabled());
-    EXPECT_FALSE(named<QAction>(*page, "AddEnrty1")->isEnabled());
+    EXPECT_FALSE(pageWidget<QPushButton>(*page, "bt_add_registry")->isEnabled());
+    EXPECT_FALSE(pageWidget<QAction>(*page, "AddEnrty1")->isEnabled());
     EXPECT_FALSE(page->CanAddRegistryValue());
     page->AddRegistryEntryClick();
     EXPECT_EQ(plugin().RegistryEntries.Count(), 1);
@@ -508,7 +499,7 @@ TEST_F(Win32InstallationFormTest, RegistryDefaultPlaceholderMovesAndRenames)
     auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
     EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "a", "b"}));
     EXPECT_TRUE(page->CanAddRegistryValue());
-    EXPECT_TRUE(named<QPushButton>(*page, "bt_add_registry")->isEnabled());
+    EXPECT_TRUE(pageWidget<QPushButton>(*page, "bt_add_registry")->isEnabled());
     EXPECT_EQ(page->listColumn(List::Registry, 2).first(), "(no data)");
     EXPECT_EQ(rows().mid(0, 4), QStringList({"Value|99", "Type|2", "Data|4", "Flags|99"}));
     row(4)->setValue("hello");
@@ -655,7 +646,7 @@ TEST_F(Win32InstallationFormTest, ModuleNameAndSettings)
 {
     {
         auto page = openPage();
-        named<QLineEdit>(*page, "NxEdit1")->setText("Renamed");
+        pageWidget<QLineEdit>(*page, "NxEdit1")->setText("Renamed");
         EXPECT_EQ(plugin().Caption, "Renamed");
         EXPECT_TRUE(host.calls().contains("refreshModuleNodeCaption"));
         EXPECT_TRUE(project.Modified);
@@ -663,7 +654,7 @@ TEST_F(Win32InstallationFormTest, ModuleNameAndSettings)
         ASSERT_EQ(shell.requests().size(), 1);
         EXPECT_EQ(shell.requests().first().target, root.filePath("project/"));
         page->setViewStyle(TWin32InstallationForm::IconView);
-        named<QMenu>(*page, "Sort1")->actions().at(1)->trigger();
+        pageWidget<QMenu>(*page, "Sort1")->actions().at(1)->trigger();
         EXPECT_EQ(page->fileSortOrder().column, 1);
         page->fileListHeaderClick(2);
         page->registryHeaderClick(1);
@@ -696,7 +687,7 @@ TEST_F(Win32InstallationFormTest, HeaderArrowsShowTheDirectionTheRowsAreSortedIn
     page->selectFolderRoot(Win32FolderKind::AllFiles);
     EXPECT_EQ(page->listColumn(List::Files, 0), QStringList({"b.txt", "a.txt"}));
     EXPECT_EQ(arrow("lv_win32_files"), std::pair(0, Qt::DescendingOrder));
-    named<QMenu>(*page, "Sort1")->actions().at(2)->trigger();
+    pageWidget<QMenu>(*page, "Sort1")->actions().at(2)->trigger();
     EXPECT_EQ(arrow("lv_win32_files"), std::pair(2, Qt::AscendingOrder));
 
     page->setActivePage(TWin32InstallationForm::RegistryPage);
