@@ -35,15 +35,6 @@ inline void click(QWidget *smallButton)
     QTest::mouseClick(smallButton, Qt::LeftButton);
 }
 
-// The texts of one column of a report list, row by row.
-inline QStringList column(const QTreeWidget *list, int index)
-{
-    QStringList texts;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        texts.append(list->topLevelItem(i)->text(index));
-    return texts;
-}
-
 // A widget of a page found by its name, as a user finds it on the screen.
 template <typename Widget>
 Widget *pageWidget(const QWidget &page, const QString &name)

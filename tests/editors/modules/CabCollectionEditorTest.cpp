@@ -1,5 +1,6 @@
 #include "editors/modules/CabCollectionEditor.h"
 #include "editors/modules/CabFilenameEditor.h"
+#include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/FakeProjectWindowHost.h"
@@ -67,7 +68,7 @@ TEST_F(CabCollectionEditorTest, OpeningShowsTheModuleAndChangesNothing)
     EXPECT_EQ(cabs->ebModuleName->text(), "Extras");
     EXPECT_EQ(cabs->cab_files->headerItem()->text(0), "CAB Files");
     EXPECT_EQ(palm->cab_files->headerItem()->text(0), "PalmOS Related Files");
-    EXPECT_EQ(column(cabs->cab_files, 0), QStringList({"first.cab"}));
+    EXPECT_EQ(ColumnTexts(cabs->cab_files, 0), QStringList({"first.cab"}));
     EXPECT_FALSE(cabs->cab_edit->isEnabled());
     EXPECT_FALSE(cabs->cab_delete->isEnabled());
     EXPECT_FALSE(project.Modified);
@@ -107,7 +108,7 @@ TEST_F(CabCollectionEditorTest, DropsKeepTheFilesOfTheModulesKind)
         answers.queueAnswer(row.answer);
         page->dropFiles(dropped);
         EXPECT_EQ(sourcesOf(files), row.sources);
-        EXPECT_EQ(column(page->cab_files, 0), row.sources);
+        EXPECT_EQ(ColumnTexts(page->cab_files, 0), row.sources);
         EXPECT_TRUE(project.Modified);
         EXPECT_EQ(answers.shownTexts(),
                   QStringList({"Do you want to have the droped filenames relative to project's base path?"}));
