@@ -26,6 +26,18 @@ struct Entry
     [[noreturn]] void refuse(const QString &message) const { throw CompileError::at(line.where(), message); }
 };
 
+// Whether a blank-separated list of section names holds the section. Every
+// line of every parameter section asks this of each table row, so the list
+// is read where it stands instead of being split into strings.
+bool listsSection(const char *sections, const QString &section)
+{
+    for (const QLatin1String name : QLatin1String(sections).tokenize(QLatin1Char(' '))) {
+        if (name == section)
+            return true;
+    }
+    return false;
+}
+
 bool isType(const Entry &entry, const char *valueType)
 {
     return entry.value("ValueType").trimmed().compare(QLatin1String(valueType), Qt::CaseInsensitive) == 0;
@@ -287,9 +299,9 @@ const std::pair<const char *, const char *> kConstantParameters[] = {
 void plainConstants(const Entry &entry)
 {
     for (const auto &[sections, parameters] : kConstantParameters) {
-        if (!QString::fromLatin1(sections).split(QLatin1Char(' ')).contains(entry.rule.section))
+        if (!listsSection(sections, entry.rule.section))
             continue;
-        for (const QString &parameter : QString::fromLatin1(parameters).split(QLatin1Char(' ')))
+        for (const QLatin1String parameter : QLatin1String(parameters).tokenize(QLatin1Char(' ')))
             constantsOf(entry, entry.line.value(parameter));
     }
 }
@@ -370,18 +382,13 @@ const ValueCheck kChecks[] = {
     {"Registry", "ValueData", registryDataConstants},
 };
 
-bool appliesTo(const ValueCheck &check, const QString &section)
-{
-    return QString::fromLatin1(check.sections).split(QLatin1Char(' ')).contains(section);
-}
-
 } // namespace
 
 void EntryValueChecks::check(const SectionRule &rule, const ParameterLine &line)
 {
     const Entry entry{rule, line, line.words(QStringLiteral("Flags"))};
     for (const ValueCheck &check : kChecks) {
-        if (appliesTo(check, rule.section) && (!check.parameter || line.has(QLatin1String(check.parameter))))
+        if (listsSection(check.sections, rule.section) && (!check.parameter || line.has(QLatin1String(check.parameter))))
             check.check(entry);
     }
 }
