@@ -7,11 +7,21 @@ namespace talmo::iscmplr {
 
 namespace {
 
-bool matchesWhole(const QString &pattern, const QString &value)
+// A pattern the whole value must match, in any letter case. Each form keeps
+// its own, compiled once: some are asked of every line of a section.
+class WholeValue
 {
-    const QRegularExpression re(QStringLiteral("^(?:%1)$").arg(pattern), QRegularExpression::CaseInsensitiveOption);
-    return re.match(value).hasMatch();
-}
+public:
+    explicit WholeValue(const QString &pattern)
+        : m_form(QStringLiteral("^(?:%1)$").arg(pattern), QRegularExpression::CaseInsensitiveOption)
+    {
+    }
+
+    bool matches(const QString &value) const { return m_form.match(value).hasMatch(); }
+
+private:
+    QRegularExpression m_form;
+};
 
 std::optional<qint64> integerValue(const QString &value)
 {
@@ -45,12 +55,14 @@ const char kHotKeyNames[] = "BkSp Tab Esc Enter Space PgUp PgDn End Home Left Up
 
 bool ValueForms::isBoolean(const QString &value)
 {
-    return matchesWhole(QStringLiteral("yes|no|true|false|1|0"), value);
+    static const WholeValue form(QStringLiteral("yes|no|true|false|1|0"));
+    return form.matches(value);
 }
 
 bool ValueForms::isTrue(const QString &value)
 {
-    return matchesWhole(QStringLiteral("yes|true|1"), value);
+    static const WholeValue form(QStringLiteral("yes|true|1"));
+    return form.matches(value);
 }
 
 bool ValueForms::isInteger(const QString &value)
@@ -68,12 +80,14 @@ bool ValueForms::isUnsigned64(const QString &value)
 {
     bool ok = false;
     value.toULongLong(&ok);
-    return ok && matchesWhole(QStringLiteral("\\d+"), value);
+    static const WholeValue digits(QStringLiteral("\\d+"));
+    return ok && digits.matches(value);
 }
 
 bool ValueForms::isBinaryData(const QString &value)
 {
-    return matchesWhole(QStringLiteral(" *([0-9a-f]{2}( +|$))*"), value);
+    static const WholeValue form(QStringLiteral(" *([0-9a-f]{2}( +|$))*"));
+    return form.matches(value);
 }
 
 bool ValueForms::isDwordData(const QString &value)
@@ -91,7 +105,8 @@ bool ValueForms::isQwordData(const QString &value)
 bool ValueForms::isVersionPair(const QString &value)
 {
     static const QString version = QStringLiteral("\\d+(\\.\\d+){0,2}");
-    return matchesWhole(QStringLiteral("\\s*%1\\s*,\\s*%1(sp\\d+)?\\s*").arg(version), value);
+    static const WholeValue form(QStringLiteral("\\s*%1\\s*,\\s*%1(sp\\d+)?\\s*").arg(version));
+    return form.matches(value);
 }
 
 bool ValueForms::isFileVersion(const QString &value)
@@ -115,23 +130,25 @@ bool ValueForms::isColor(const QString &value)
 
 bool ValueForms::isIdentifier(const QString &value, bool withBackslashes)
 {
-    if (matchesWhole(QStringLiteral("and|or|not"), value))
+    static const WholeValue reserved(QStringLiteral("and|or|not"));
+    static const WholeValue withParts(QStringLiteral("[a-z_][a-z0-9_\\\\]*(?<!\\\\)"));
+    static const WholeValue plain(QStringLiteral("[a-z_][a-z0-9_]*"));
+    if (reserved.matches(value))
         return false;
-    return withBackslashes ? matchesWhole(QStringLiteral("[a-z_][a-z0-9_\\\\]*(?<!\\\\)"), value)
-                           : matchesWhole(QStringLiteral("[a-z_][a-z0-9_]*"), value);
+    return withBackslashes ? withParts.matches(value) : plain.matches(value);
 }
 
 bool ValueForms::isHotKey(const QString &value)
 {
     static const QString keys = QString::fromLatin1(kHotKeyNames).replace(QLatin1Char(' '), QLatin1Char('|'));
-    return matchesWhole(QStringLiteral("(shift\\+|ctrl\\+|alt\\+|\\^)*([a-z0-9]|f([1-9]|1[0-9]|2[0-4])|%1)").arg(keys), value);
+    static const WholeValue form(QStringLiteral("(shift\\+|ctrl\\+|alt\\+|\\^)*([a-z0-9]|f([1-9]|1[0-9]|2[0-4])|%1)").arg(keys));
+    return form.matches(value);
 }
 
 bool ValueForms::isRegistryRoot(const QString &value)
 {
-    static const QRegularExpression root(QStringLiteral("^(HKCR|HKCU|HKLM|HKU|HKCC)(32|64)?$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    return root.match(value).hasMatch();
+    static const WholeValue form(QStringLiteral("(HKCR|HKCU|HKLM|HKU|HKCC)(32|64)?"));
+    return form.matches(value);
 }
 
 bool ValueForms::hasBackslashOutsideConstants(const QString &value)
