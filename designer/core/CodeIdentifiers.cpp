@@ -4,7 +4,6 @@
 #include "designer/core/ScriptDeclarations.h"
 #include "helpers/core/PageComponentLines.h"
 #include "helpers/core/ScriptText.h"
-#include "scriptknowledge/PrototypeSplitter.h"
 
 namespace talmo {
 
@@ -28,12 +27,9 @@ QString usedMessage(const QString &name, const QString &owner)
 // The names of the parameters an entry's procedure declares.
 QStringList parametersOf(const TFormCodeExecutionUnit &unit)
 {
-    QString kind, name, tail;
-    SplitPrototype(unit.ShortHelp, kind, name, tail);
-    const qsizetype close = tail.indexOf(u')');
-    QStringList names, types, modifiers;
-    SplitParameterList(tail.mid(1, close < 0 ? -1 : close - 1), names, types, modifiers);
-    return names;
+    ScriptDeclarations declarations;
+    ReadRoutineAt({ unit.ShortHelp }, 0, declarations);
+    return declarations.parameters.names;
 }
 
 } // namespace
