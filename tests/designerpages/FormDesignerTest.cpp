@@ -18,6 +18,7 @@
 #include "model/ProjectContainer.h"
 #include "pagehost/FakeProjectWindowHost.h"
 #include "pagehost/ProjectPageFactory.h"
+#include "tests/designerpages/InspectorRows.h"
 #include "tests/support/QtPrinters.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxEdit.h"
@@ -420,16 +421,6 @@ TEST_F(FormDesignerTest, TheRootFillsTheDesignSurfaceExactly)
 
 namespace {
 
-TNxPropertyItem *inspectorRow(TNextInspector *inspector, const QString &caption, const QString &parent)
-{
-    for (int i = 0; i < inspector->items()->count(); ++i) {
-        TNxPropertyItem *row = inspector->items()->item(i);
-        if (row->caption() == caption && row->parentItem() && row->parentItem()->caption() == parent)
-            return row;
-    }
-    return nullptr;
-}
-
 // Types into the row's editor and ends the edit with Return, as a user does.
 void typeInto(TNextInspector *inspector, TNxPropertyItem *row, const QString &text)
 {
@@ -453,14 +444,14 @@ TEST_F(FormDesignerTest, TypedProcedureNamesThatCannotCompileAreRefused)
     selection().SelectOnly(control("Button1"));
     TNextInspector *inspector = host.inspector();
     for (const QString &name : { QStringLiteral("My Handler"), QStringLiteral("Shared"), QStringLiteral("begin") }) {
-        typeInto(inspector, inspectorRow(inspector, "OnClick", "Events"), name);
+        typeInto(inspector, inspectorRow(*inspector, "OnClick", "Events"), name);
         EXPECT_FALSE(page().ExecUnits[click].Enabled) << name.toStdString();
     }
     EXPECT_EQ(ui.shownTexts(), QStringList({ "\"My Handler\" is not a valid procedure name",
                                              "Shared is already used in the setup's code by the global code",
                                              "\"begin\" is not a valid procedure name" }));
 
-    typeInto(inspector, inspectorRow(inspector, "OnClick", "Events"), "InitPage");
+    typeInto(inspector, inspectorRow(*inspector, "OnClick", "Events"), "InitPage");
     EXPECT_TRUE(page().ExecUnits[click].Enabled);
     EXPECT_EQ(page().ExecUnits[click].eventNameInCode, "InitPage");
     EXPECT_EQ(ui.shownTexts().size(), 3);
@@ -473,13 +464,13 @@ TEST_F(FormDesignerTest, ControlsAndPagesCannotTakeDeclaredNames)
     ASSERT_TRUE(PageEventRules::EnableEvent(page().ExecUnits, click, "Details_Button1OnClick").accepted);
     selection().SelectOnly(control("Button10"));
     TNextInspector *inspector = host.inspector();
-    typeInto(inspector, inspectorRow(inspector, "Name", "Properties"), "Button1OnClick");
+    typeInto(inspector, inspectorRow(*inspector, "Name", "Properties"), "Button1OnClick");
     EXPECT_EQ(control("Button10")->name(), "Button10");
     EXPECT_EQ(ui.shownTexts().last(), "Details_Button1OnClick is already used in the setup's code by the procedure "
                                       "of Button1.OnClick on page Details");
 
     selection().Clear();
-    typeInto(inspector, inspectorRow(inspector, "Name", "Properties"), "Result");
+    typeInto(inspector, inspectorRow(*inspector, "Name", "Properties"), "Result");
     EXPECT_EQ(page().Name, "Details");
     EXPECT_EQ(ui.shownTexts().last(), "Result is already used in the setup's code by the script itself");
     EXPECT_EQ(ui.shownTexts().size(), 2);

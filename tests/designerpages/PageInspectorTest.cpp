@@ -13,6 +13,7 @@
 #include "helpers/ui/FakeUiServices.h"
 #include "model/ProjectContainer.h"
 #include "scriptknowledge/PropertyWhiteList.h"
+#include "tests/designerpages/InspectorRows.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxButtonItem.h"
 #include "widgets/NxCheckBoxItem.h"
@@ -67,17 +68,10 @@ protected:
                                ProcedureNames(&project.CustomForms, page()));
     }
 
-    // The row of that caption under the row of the parent caption ("" for a top-level one).
+    // A row under Properties unless another parent is named.
     TNxPropertyItem *row(const QString &caption, const QString &parent = QStringLiteral("Properties")) const
     {
-        const TNxPropertyItems *items = inspector.items();
-        for (int i = 0; i < items->count(); ++i) {
-            TNxPropertyItem *item = items->item(i);
-            const QString parentCaption = item->parentItem() ? item->parentItem()->caption() : QString();
-            if (item->caption() == caption && parentCaption == parent)
-                return item;
-        }
-        return nullptr;
+        return inspectorRow(inspector, caption, parent);
     }
 
     QStringList childCaptions(const TNxPropertyItem *parent) const

@@ -12,6 +12,7 @@
 #include "helpers/ui/FakeUiServices.h"
 #include "model/ProjectContainer.h"
 #include "scriptknowledge/ScriptKnowledgeBase.h"
+#include "tests/designerpages/InspectorRows.h"
 #include "tests/pascalcheck/PascalChecker.h"
 #include "widgets/NextInspector.h"
 
@@ -59,16 +60,6 @@ struct DesignedPage
     TPanel root;
 };
 
-TNxPropertyItem *rowOf(const TNextInspector &inspector, const QString &caption, const QString &parent)
-{
-    for (int i = 0; i < inspector.items()->count(); ++i) {
-        TNxPropertyItem *item = inspector.items()->item(i);
-        if (item->caption() == caption && item->parentItem() && item->parentItem()->caption() == parent)
-            return item;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TEST(PageRoundTrip, ADesignedPageSavesLoadsAndItsCodeCompiles)
@@ -100,8 +91,8 @@ TEST(PageRoundTrip, ADesignedPageSavesLoadsAndItsCodeCompiles)
     static const ScriptKnowledgeBase knowledge;
     PageInspector binding(inspector, project, 0, knowledge.DesignerPropertyWhiteList(), hooks, &context);
     binding.fill({ button });
-    rowOf(inspector, "Name", "Properties")->setValue("OkButton");
-    rowOf(inspector, "OnClick", "Events")->setValue("Create Event");
+    inspectorRow(inspector, "Name", "Properties")->setValue("OkButton");
+    inspectorRow(inspector, "OnClick", "Events")->setValue("Create Event");
     TCustomForm &page = designed.page();
     const int owner = PageEventRules::EntryOf(page.ExecUnits, "OkButton", "OnClick");
     page.ExecUnits[owner].Code = QStringList{ "begin", "  CountClick;", "  MsgBox('Clicked', mbInformation, MB_OK);",
