@@ -56,8 +56,7 @@ QSize WrappingRowLayout::minimumSize() const
     QSize size;
     for (const QLayoutItem *item : m_items)
         size = size.expandedTo(item->sizeHint());
-    const QMargins margins = contentsMargins();
-    return size + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    return size.grownBy(contentsMargins());
 }
 
 // Every item on one row.
@@ -69,8 +68,7 @@ QSize WrappingRowLayout::sizeHint() const
         size = QSize(size.width() + hint.width() + (size.width() > 0 ? spacing() : 0),
                      std::max(size.height(), hint.height()));
     }
-    const QMargins margins = contentsMargins();
-    return size + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    return size.grownBy(contentsMargins());
 }
 
 void WrappingRowLayout::setGeometry(const QRect &rect)
