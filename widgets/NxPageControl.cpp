@@ -184,15 +184,12 @@ int TNxPageControl::tabWidthOf(const TNxTabSheet *page) const
 
 TabStripGeometry TNxPageControl::stripGeometry() const
 {
-    return geometryWith(shownOptions());
-}
-
-TPageOptions TNxPageControl::shownOptions() const
-{
-    if (!m_scrollButtonsOnOverflow || !(m_options & pgScrollButtons))
-        return m_options;
-    const TPageOptions withoutScrolling = m_options & ~TPageOptions(pgScrollButtons);
-    return geometryWith(withoutScrolling).maxScroll() == 0 ? withoutScrolling : m_options;
+    if (m_scrollButtonsOnOverflow && (m_options & pgScrollButtons)) {
+        TabStripGeometry withoutScrolling = geometryWith(m_options & ~TPageOptions(pgScrollButtons));
+        if (withoutScrolling.maxScroll() == 0)
+            return withoutScrolling;
+    }
+    return geometryWith(m_options);
 }
 
 TabStripGeometry TNxPageControl::geometryWith(TPageOptions options) const
@@ -527,7 +524,7 @@ void TNxPageControl::paintEvent(QPaintEvent *)
     if (activeLaidOut)
         drawTab(painter, activeRect, activePage(), true, true);
     for (TTabButton button : {tbClose, tbTabList, tbScrollLeft, tbScrollRight})
-        drawButton(painter, button);
+        drawButton(painter, g, button);
 }
 
 void TNxPageControl::drawBaseLine(QPainter &painter, const QRect *activeRect, TNxTabSheet *active)
@@ -709,14 +706,14 @@ void TNxPageControl::drawTabShape(QPainter &painter, const QRect &r, TNxTabSheet
     }
 }
 
-void TNxPageControl::drawButton(QPainter &painter, TTabButton button)
+void TNxPageControl::drawButton(QPainter &painter, const TabStripGeometry &strip, TTabButton button)
 {
     const TPageOption needed = button == tbClose    ? pgCloseButton
         : button == tbTabList                       ? pgTabsPopup
                                                     : pgScrollButtons;
-    if (!(shownOptions() & needed))
+    if (!strip.has(needed))
         return;
-    const QRect r = stripGeometry().buttonRect(button);
+    const QRect r = strip.buttonRect(button);
     const int L = r.x(), T = r.y(), R = rightOf(r);
     painter.save();
     if (button == m_hotButton) {
@@ -733,7 +730,7 @@ void TNxPageControl::drawButton(QPainter &painter, TTabButton button)
     }
     painter.setPen(Qt::black);
     painter.setBrush(Qt::black);
-    const int maximum = stripGeometry().maxScroll();
+    const int maximum = strip.maxScroll();
     switch (button) {
     case tbClose: painter.drawPixmap(L + 4, T + 4, closeGlyph()); break;
     case tbTabList:

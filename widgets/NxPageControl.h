@@ -73,6 +73,7 @@ public:
 
     // The width of a page's tab in this control.
     int tabWidthOf(const TNxTabSheet *page) const;
+    // Without the scroll buttons while they only show on overflow and the tabs fit.
     TabStripGeometry stripGeometry() const;
     int tabAt(const QPoint &point) const { return stripGeometry().tabAt(point); }
     TTabButton buttonAt(const QPoint &point) const { return stripGeometry().buttonAt(point); }
@@ -106,9 +107,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    // The options the strip is drawn with: the scroll buttons left out while
-    // they only show on overflow and the tabs fit.
-    TPageOptions shownOptions() const;
     TabStripGeometry geometryWith(TPageOptions options) const;
     void setScrollOffset(int offset);
     // A double click presses the buttons but does not switch tabs.
@@ -124,7 +122,8 @@ private:
     void drawTab(QPainter &painter, const QRect &rect, TNxTabSheet *page, bool active, bool first);
     void drawTabShape(QPainter &painter, const QRect &rect, TNxTabSheet *page, bool active, bool first);
     void drawBaseLine(QPainter &painter, const QRect *activeRect, TNxTabSheet *active);
-    void drawButton(QPainter &painter, TTabButton button);
+    // Drawn where strip, the geometry the strip is painted with, places it.
+    void drawButton(QPainter &painter, const TabStripGeometry &strip, TTabButton button);
     void fillClipped(QPainter &painter, const QPolygon &clip, const QRect &tabRect, const QColor &top,
                      const QColor &bottom);
 
