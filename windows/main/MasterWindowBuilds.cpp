@@ -42,7 +42,9 @@ int MasterWindowBuilds::buildAutomatically(TProjectContainer &project, bool sile
 
 BuildOutcome MasterWindowBuilds::buildEntry(const TProjectManager &manager, int index, EntryBuildKind kind)
 {
-    return ProjectManagerBuild(manager, m_runner, m_openProjects).BuildEntry(index, kind);
+    const BuildOutcome outcome = ProjectManagerBuild(manager, m_runner, m_openProjects).BuildEntry(index, kind);
+    reportEntry(ProjectManagerBuild::EntryPath(manager, index), outcome);
+    return outcome;
 }
 
 void MasterWindowBuilds::reportEntry(const QString &entryFileName, const BuildOutcome &outcome)

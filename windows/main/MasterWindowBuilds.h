@@ -32,9 +32,8 @@ public:
     // The automatic build; a failure is reported unless silent. The result code.
     int buildAutomatically(TProjectContainer &project, bool silent);
 
-    // One entry of the panel's manager, not reported.
+    // One entry of the panel's manager, its failure reported.
     BuildOutcome buildEntry(const TProjectManager &manager, int index, EntryBuildKind kind);
-    void reportEntry(const QString &entryFileName, const BuildOutcome &outcome);
     // "Build all": every entry, each failure reported, past entries that
     // cannot be read.
     void buildAllEntries(const TProjectManager &manager);
@@ -44,6 +43,8 @@ public:
     int buildListFile(const QString &fileName, bool reportsFailures);
 
 private:
+    void reportEntry(const QString &entryFileName, const BuildOutcome &outcome);
+
     IBuilderRunner &m_runner;
     ProjectManagerBuild::OpenProjectLookup m_openProjects;
     Report m_report;

@@ -134,10 +134,7 @@ void TmasterForm::createCentre()
     m_managerPanel = new ProjectManagerPanel(openProjects());
     connect(m_managerPanel, &ProjectManagerPanel::openRequested, this, [this](const QString &file) { OpenFile(file); });
     connect(m_managerPanel, &ProjectManagerPanel::buildEntryRequested, this,
-            [this](int index, EntryBuildKind kind) {
-                m_builds.reportEntry(m_managerPanel->EntryPath(index),
-                                     m_builds.buildEntry(m_managerPanel->manager(), index, kind));
-            });
+            [this](int index, EntryBuildKind kind) { m_builds.buildEntry(m_managerPanel->manager(), index, kind); });
     connect(m_managerPanel, &ProjectManagerPanel::buildAllRequested, this,
             [this] { m_builds.buildAllEntries(m_managerPanel->manager()); });
     connect(m_managerPanel, &ProjectManagerPanel::newProjectRequested, this, &TmasterForm::newManagerProject);
