@@ -10,7 +10,6 @@
 #include "platform/ProgramFolder.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -19,21 +18,15 @@ namespace {
 
 using namespace talmo;
 
-// The benchmarks are built beside the program folder ("bench" next to "bin").
-QString programFolder()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../bin");
-}
-
 // The largest generated setup with its sources on disk.
 struct LargestSetup
 {
     LargestSetup()
     {
-        ProgramFolder::setOverride(programFolder() + u'/');
+        ProgramFolder::setOverride(BenchProgramFolder() + u'/');
         TProjectContainer project;
         matrix::buildProject(project, matrix::EveryDeviceFeature, folder.path());
-        const QStringList script = matrix::GeneratedScript(project, programFolder() + u'/', outputFolder());
+        const QStringList script = matrix::GeneratedScript(project, BenchProgramFolder() + u'/', outputFolder());
         sourcesWritten = matrix::createSourcesOf(script, folder.path());
         for (const QString &line : script)
             feeder.lines << line.toUtf8();
@@ -66,16 +59,10 @@ LargestSetup &largestSetup()
     return setup;
 }
 
-TISDllCompileScriptProc compileEntry()
-{
-    static QLibrary library(programFolder() + QStringLiteral("/libISCmplr.so"));
-    return reinterpret_cast<TISDllCompileScriptProc>(library.resolve("ISDllCompileScript"));
-}
-
 void compileLargestGeneratedSetup(benchmark::State &state)
 {
     LargestSetup &setup = largestSetup();
-    const TISDllCompileScriptProc compile = compileEntry();
+    const TISDllCompileScriptProc compile = ProgramFolderCompileEntry();
     if (!compile || !setup.sourcesWritten) {
         state.SkipWithError("the compiler library or the setup's sources are missing");
         return;
@@ -90,14 +77,14 @@ void compileLargestGeneratedSetup(benchmark::State &state)
 void checkTheJoinedCode(benchmark::State &state)
 {
     LargestSetup &setup = largestSetup();
-    const TISDllCompileScriptProc compile = compileEntry();
+    const TISDllCompileScriptProc compile = ProgramFolderCompileEntry();
     if (!compile || !setup.sourcesWritten || !setup.compile(compile)) {
         state.SkipWithError("the generated setup did not compile");
         return;
     }
     const QStringList code = setup.joinedCode();
     for (auto _ : state) {
-        if (!runPascalCheck(code, programFolder()).compiled())
+        if (!runPascalCheck(code, BenchProgramFolder()).compiled())
             state.SkipWithError("the checker refused the code");
     }
     state.counters["code lines"] = double(code.size());

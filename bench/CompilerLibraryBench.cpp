@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLibrary>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -29,9 +28,7 @@ QList<QByteArray> syntheticScript(int entries, const QByteArray &messagesFile)
 
 void compileSyntheticScript(benchmark::State &state)
 {
-    // The benchmarks are built beside the program folder ("bench" next to "bin").
-    static QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/libISCmplr.so"));
-    auto compile = reinterpret_cast<TISDllCompileScriptProc>(library.resolve("ISDllCompileScript"));
+    const TISDllCompileScriptProc compile = ProgramFolderCompileEntry();
     if (!compile) {
         state.SkipWithError("the compiler library is missing");
         return;

@@ -1,14 +1,30 @@
 #pragma once
 
-// Hands a script to the compiler library line by line, as the compile thread
-// does, and runs one compile of it.
+// The compiler library of the program folder, and a feeder that hands it a
+// script line by line, as the compile thread does, and runs one compile of it.
 
 #include "platform/CompilerLibraryApi.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QLibrary>
 #include <QList>
+#include <QString>
 
 #include <cstring>
+
+// The benchmarks are built beside the program folder ("bench" next to "bin").
+inline QString BenchProgramFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../bin");
+}
+
+// The compile entry of the program folder's compiler library; null when it is missing.
+inline TISDllCompileScriptProc ProgramFolderCompileEntry()
+{
+    static QLibrary library(BenchProgramFolder() + QStringLiteral("/libISCmplr.so"));
+    return reinterpret_cast<TISDllCompileScriptProc>(library.resolve("ISDllCompileScript"));
+}
 
 struct ScriptFeeder
 {
