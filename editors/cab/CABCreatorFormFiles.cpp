@@ -303,7 +303,7 @@ void TCABCreatorForm::lv_ppcfs_filesSelectItem()
     const DeviceFileEntries::Inspection shown =
         target ? DeviceFileEntries(m_project, *target).Inspect(selectedFileIndexes()) : DeviceFileEntries::Inspection();
     m_fillingInspector = true;
-    NxTextItem2->setCaption(target ? shown.caption : QStringLiteral("No File is Selected"));
+    NxTextItem2->setCaption(shown.caption);
     for (TNxPropertyItem *child : {static_cast<TNxPropertyItem *>(NxTextItem1), static_cast<TNxPropertyItem *>(NxButtonItem1)})
         child->setVisible(shown.single);
     NxComboBoxItem1->setVisible(shown.showsFlag);

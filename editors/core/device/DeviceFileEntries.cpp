@@ -232,10 +232,8 @@ DeviceFileEntries::Inspection DeviceFileEntries::Inspect(const QList<int> &selec
 {
     Inspection shown;
     shown.single = selected.size() == 1;
-    if (selected.isEmpty()) {
-        shown.caption = QStringLiteral("No File is Selected");
+    if (selected.isEmpty())
         return shown;
-    }
     const TPPCFS_File &first = m_target.Files[selected.first()];
     shown.showsFlag = true;
     shown.flag = CopyFlagName(first.Attributes);

@@ -66,10 +66,11 @@ public:
 
     // What the file inspector shows for the selected files (indexes into
     // the target's list, the first of the list's rows first): the name and
-    // source of a single file, the first file's copy flag for any.
+    // source of a single file, the first file's copy flag for any. As made,
+    // it shows that no file is selected.
     struct Inspection
     {
-        QString caption;
+        QString caption = QStringLiteral("No File is Selected");
         bool single = false;
         bool showsFlag = false;
         QString name;
