@@ -24,11 +24,6 @@ TWin32DeleteEntries &deleteEntries(TWin32Plugin &plugin, bool install)
     return install ? plugin.InstallDeleteEntries : plugin.UninstallDeleteEntries;
 }
 
-const EntryRows<TWin32RunEntry> &runRowsOf(bool install)
-{
-    return install ? installRunEntryRows() : uninstallRunEntryRows();
-}
-
 // "Add Entry", a separator and "Delete" (also the Delete key) as the list's menu.
 void addListActions(QTreeWidget *list, QObject *receiver, const std::function<void()> &add,
                     const std::function<void()> &remove)
@@ -80,7 +75,7 @@ void TWin32InstallationForm::RunListSelect(bool install)
     const int index = focusedListRow(runList(install));
     const TWin32RunEntries &entries = runEntries(*m_plugin, install);
     if (index >= 0 && index < entries.Count())
-        m_rows.AddRows<TWin32RunEntry>(runRowsOf(install), entries[index]);
+        m_rows.AddRows<TWin32RunEntry>(Win32RunEdits::Rows(install), entries[index]);
     else
         m_rows.AddCategory(QStringLiteral("Nothing Selected"));
     m_rows.Attach([this, install](TNxPropertyItem *item, const QString &value) { RunRowChanged(install, item, value); },

@@ -6,20 +6,16 @@
 
 namespace talmo {
 
-namespace {
-
-const EntryRows<TWin32RunEntry> &rowsOf(bool install)
-{
-    return install ? installRunEntryRows() : uninstallRunEntryRows();
-}
-
-} // namespace
-
 Win32RunEdits::Win32RunEdits(TWin32Plugin &plugin, bool install)
     : Win32EntryList(install ? plugin.InstallRunEntries : plugin.UninstallRunEntries)
     , m_plugin(plugin)
     , m_install(install)
 {
+}
+
+const EntryRows<TWin32RunEntry> &Win32RunEdits::Rows(bool install)
+{
+    return install ? installRunEntryRows() : uninstallRunEntryRows();
 }
 
 QStringList Win32RunEdits::RowTexts(const TWin32RunEntry &entry)
@@ -36,12 +32,12 @@ int Win32RunEdits::Add()
 
 bool Win32RunEdits::ChangeRow(int index, int tag, const QString &value)
 {
-    return storeRow(rowsOf(m_install), index, tag, value);
+    return storeRow(Rows(m_install), index, tag, value);
 }
 
 std::optional<QStringList> Win32RunEdits::Choices(int tag)
 {
-    const EntryRow<TWin32RunEntry> *row = rowOfTag(rowsOf(m_install), tag);
+    const EntryRow<TWin32RunEntry> *row = rowOfTag(Rows(m_install), tag);
     if (row && row->text == &TWin32RunEntry::WorkingDir)
         return Win32FileEdits(m_plugin).FolderChoices();
     if (row && row->text == &TWin32RunEntry::FileName)

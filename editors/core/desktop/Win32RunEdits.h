@@ -18,6 +18,8 @@ class Win32RunEdits : public Win32EntryList<TWin32RunEntry>
 public:
     Win32RunEdits(TWin32Plugin &plugin, bool install);
 
+    // The inspector rows of the install or the uninstall list's programs.
+    static const EntryRows<TWin32RunEntry> &Rows(bool install);
     // The list row of a program: file name, parameters, working folder and flag words.
     static QStringList RowTexts(const TWin32RunEntry &entry);
 
