@@ -45,7 +45,6 @@ ManagerPanelFrame::ManagerPanelFrame(QWidget *managerPanel, QWidget *tabs, QMain
     // take the rest.
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({ m_header->width(), window.width() - m_header->width() });
     m_splitter->setCollapsible(1, false);
     // The panel starts at its own width, not at what its contents would like.
     m_splitter->setSizes({ m_header->width(), 1 });
