@@ -70,13 +70,16 @@ constexpr int LeftPanelWidth = 210;
 // The panels frame the pages; the pages bring their own margins.
 constexpr int PanelMargin = 2;
 
+// The widgets one under the other, edge to edge; the last takes the height
+// the others leave.
 QWidget *column(QWidget *parent, std::initializer_list<QWidget *> widgets)
 {
     auto *layout = new QVBoxLayout(parent);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    const QWidget *last = *(widgets.end() - 1);
     for (QWidget *widget : widgets)
-        layout->addWidget(widget);
+        layout->addWidget(widget, widget == last ? 1 : 0);
     return parent;
 }
 
@@ -208,12 +211,7 @@ void TprojectForm::buildLeftPanel(QWidget *panel)
     m_propertiesSplitter->setSizes({1, DefaultHelpHeight});
     addSheet(m_sidePages, QStringLiteral("Properties"), m_propertiesSplitter);
 
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_sectionBar);
-    layout->addWidget(links);
-    layout->addWidget(m_sidePages, 1);
+    column(panel, {m_sectionBar, links, m_sidePages});
 }
 
 TNxOutlookBar *TprojectForm::makeSectionBar()
@@ -288,11 +286,7 @@ void TprojectForm::buildRightPanel(QWidget *panel)
     addSheet(m_sections, QString::fromLatin1(sectionNames[SetupTypesSection]), m_setupTypes);
     addSheet(m_sections, QString::fromLatin1(sectionNames[AppearanceSection]), m_appearancePages);
 
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(pathBar);
-    layout->addWidget(m_sections, 1);
+    column(panel, {pathBar, m_sections});
 }
 
 TNxTabSheet *TprojectForm::addSheet(TNxPageControl *pages, const QString &caption, QWidget *content)
