@@ -318,8 +318,7 @@ TEST_F(MasterFormFilesTest, TheWelcomeTabTakesTheKeysOnceTheLastProjectCloses)
     // Showing the Welcome tab again, from the menu, gives it the keys too.
     ASSERT_TRUE(form.OpenFile(project));
     bool accept = true;
-    emit form.projectPages()->pageClose(form.projectPages()->indexOfPage(
-        qobject_cast<TNxTabSheet *>(form.welcomePage()->parentWidget())), accept);
+    emit form.projectPages()->pageClose(form.projectPages()->indexOfPage(form.welcomeTab()), accept);
     form.commandAction("StartupDialog1")->trigger();
     EXPECT_EQ(QApplication::focusWidget(), form.welcomePage()->recentList());
 }

@@ -363,8 +363,7 @@ TEST_P(ProjectWindowFrame, EveryPageGoesInEveryOrderTheWindowCloses)
                 master.reset();
                 break;
             case PageEnd::GoneWhileItsTabIsHidden:
-                master->projectPages()->setActivePageIndex(master->projectPages()->indexOfPage(
-                    qobject_cast<TNxTabSheet *>(master->findChild<QWidget *>(QStringLiteral("pagWelcome")))));
+                master->projectPages()->setActivePage(master->welcomeTab());
                 Settle();
                 EXPECT_FALSE(shown->isVisible());
                 master.reset();
