@@ -284,18 +284,6 @@ TEST_P(ProjectWindowFrame, EveryHostedPageFillsTheAreaUnderTheBreadcrumb)
     }
 }
 
-
-// Every tab strip a person sees inside the project window.
-QList<TNxPageControl *> TabStrips(TprojectForm &form)
-{
-    QList<TNxPageControl *> strips;
-    for (TNxPageControl *pages : form.findChildren<TNxPageControl *>()) {
-        if (pages->isVisible() && pages->showTabs())
-            strips.append(pages);
-    }
-    return strips;
-}
-
 TEST_P(ProjectWindowFrame, NoTabStripOfAPageOrTheSidePaneCanBeClosed)
 {
     TprojectForm &form = Open(GetParam());
