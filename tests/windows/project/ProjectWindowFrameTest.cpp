@@ -359,8 +359,9 @@ TEST_P(ProjectWindowFrame, EveryPageGoesInEveryOrderTheWindowCloses)
             }
             Settle();
             EXPECT_TRUE(shown.isNull());
-            if (end.end == PageEnd::LeftByBreadcrumb || end.end == PageEnd::ClosedWithItsProjectTab)
+            if (end.end == PageEnd::LeftByBreadcrumb || end.end == PageEnd::ClosedWithItsProjectTab) {
                 EXPECT_TRUE(master->findChildren<HostedPage *>().isEmpty());
+            }
         }
     }
 }
@@ -444,8 +445,9 @@ TEST_P(ProjectWindowFrame, TheGeneralOptionsEditsTakeThePanesWidth)
     TprojectForm &form = Open(GetParam());
     const int pane = form.findChild<TNxPageControl *>(QStringLiteral("NxPageControl3"))->width();
     for (QLineEdit *edit : form.generalOptions()->findChildren<QLineEdit *>()) {
-        if (edit->isVisible())
+        if (edit->isVisible()) {
             EXPECT_GE(edit->width(), pane - 60) << edit->objectName().toStdString();
+        }
     }
 }
 
