@@ -194,8 +194,8 @@ TEST(LayoutCheckTest, AnExceptionCoversItsWidgetOnlyAndIsReportedWhenNeverUsed)
     window.show();
 
     const LayoutCheck check({
-        {QStringLiteral("Broken-*"), QStringLiteral("Brok*"), LayoutRule::ClippedText, QStringLiteral("a path")},
-        {QStringLiteral("*"), QStringLiteral("Picture"), LayoutRule::ZeroSize, QStringLiteral("never met")},
+        {QStringLiteral("Broken-*"), QStringLiteral("Brok*"), LayoutRule::ClippedText, QStringLiteral("a path"), {}},
+        {QStringLiteral("*"), QStringLiteral("Picture"), LayoutRule::ZeroSize, QStringLiteral("never met"), {}},
     });
     const QList<LayoutFinding> findings = check.check(&window, QStringLiteral("Broken-window"));
     ASSERT_FALSE(findings.isEmpty());

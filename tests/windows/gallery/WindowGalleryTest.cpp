@@ -962,7 +962,7 @@ QList<LayoutException> ProgramExceptions()
     return {
         DesignedPageException(),
         { QStringLiteral("Program-*-Desktop-*"), QStringLiteral("*Win32InstallationForm/talmo::TNxPageControl"),
-          LayoutRule::ClippedText, scrolls },
+          LayoutRule::ClippedText, scrolls, {} },
     };
 }
 
