@@ -188,7 +188,7 @@ void TBuilderForm::showEvent(QShowEvent *event)
     showCompileProgress(false);
     m_builder.WindowShown();
     UpdateControls();
-    setWindowTitle(QStringLiteral("Builder - ") + (project ? QFileInfo(ToHostPath(project->FileName)).fileName() : QString()));
+    setWindowTitle(QStringLiteral("Builder - ") + (project ? FileNamePart(project->FileName) : QString()));
     Timer1->start();
 }
 
