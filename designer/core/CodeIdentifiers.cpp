@@ -115,8 +115,10 @@ QString CodeIdentifiers::PageNameRefusal(int page, const QString &name) const
 
 QString CodeIdentifiers::ControlNameRefusal(int page, const QString &control, const QString &name) const
 {
+    // A new control has no name yet: the page's own declarations, which
+    // belong to no control, are clashes for it too.
     return clashOf(variableOf(m_pages[page].Name, name), [page, &control](const Declared &declared) {
-        return declared.page == page && AsciiSameText(declared.control, control);
+        return declared.page == page && !control.isEmpty() && AsciiSameText(declared.control, control);
     });
 }
 

@@ -23,7 +23,8 @@ public:
     CodeIdentifiers(const TCustomForms &pages, const QStringList &globalCode);
 
     QString PageNameRefusal(int page, const QString &name) const;
-    // The control's variable joins the page's name and the control's.
+    // The control's variable joins the page's name and the control's; an
+    // empty control is one being added.
     QString ControlNameRefusal(int page, const QString &control, const QString &name) const;
     // A name an entry of the same page already has exactly is left to the
     // linking rules; any other declaration of it is refused.

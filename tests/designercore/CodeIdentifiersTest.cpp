@@ -126,6 +126,16 @@ TEST_F(CodeIdentifiersTest, ControlNames)
                        { "OkButton", "" },
                    });
     EXPECT_EQ(names.ControlNameRefusal(1, "Label1", "Label2"), "");
+    // A control being added or pasted on page Details has no name of its own yet.
+    expectRefusals([&names](const QString &name) { return names.ControlNameRefusal(0, "", name); },
+                   {
+                       { "CreatePage", "Details_CreatePage is already used in the setup's code by page Details" },
+                       { "Button1OnClick", "Details_Button1OnClick is already used in the setup's code by the "
+                                           "procedure of Button1.OnClick on page Details" },
+                       { "Button1", "Details_Button1 is already used in the setup's code by control Button1 of "
+                                    "page Details" },
+                       { "Button2", "" },
+                   });
 }
 
 TEST_F(CodeIdentifiersTest, PageNames)
