@@ -53,7 +53,7 @@ int WrappingRowLayout::heightForWidth(int width) const
 // The widest item alone on its row.
 QSize WrappingRowLayout::minimumSize() const
 {
-    QSize size;
+    QSize size(0, 0);
     for (const QLayoutItem *item : m_items)
         size = size.expandedTo(item->sizeHint());
     return size.grownBy(contentsMargins());
@@ -62,7 +62,7 @@ QSize WrappingRowLayout::minimumSize() const
 // Every item on one row.
 QSize WrappingRowLayout::sizeHint() const
 {
-    QSize size;
+    QSize size(0, 0);
     for (const QLayoutItem *item : m_items) {
         const QSize hint = item->sizeHint();
         size = QSize(size.width() + hint.width() + (size.width() > 0 ? spacing() : 0),
