@@ -12,16 +12,18 @@ ElidingComboBox::ElidingComboBox(QWidget *parent)
 {
 }
 
-int ElidingComboBox::fieldWidth() const
+QString ElidingComboBox::shownText(const QStyleOptionComboBox &option) const
 {
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width();
+    const int fieldWidth =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width();
+    return fontMetrics().elidedText(currentText(), Qt::ElideRight, fieldWidth);
 }
 
 QString ElidingComboBox::shownText() const
 {
-    return fontMetrics().elidedText(currentText(), Qt::ElideRight, fieldWidth());
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return shownText(option);
 }
 
 void ElidingComboBox::paintEvent(QPaintEvent *)
@@ -29,7 +31,7 @@ void ElidingComboBox::paintEvent(QPaintEvent *)
     QStylePainter painter(this);
     QStyleOptionComboBox option;
     initStyleOption(&option);
-    option.currentText = shownText();
+    option.currentText = shownText(option);
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }

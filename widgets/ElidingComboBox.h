@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+class QStyleOptionComboBox;
+
 namespace talmo {
 
 // A drop-down list whose closed field ends a choice too long for it with
@@ -24,7 +26,8 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    int fieldWidth() const;
+    // The chosen entry elided to the field of a combo drawn with option.
+    QString shownText(const QStyleOptionComboBox &option) const;
 };
 
 } // namespace talmo
