@@ -147,7 +147,8 @@ void TCABCreatorForm::vst_InstallationsDblClick()
 
 void TCABCreatorForm::reg_AddClick()
 {
-    const int added = DeviceRegistrySections(m_project).AddSection();
+    // A section added under a target's row is added for that target.
+    const int added = DeviceRegistrySections(m_project).AddSection(focusedRegistryTarget());
     RefreshFromProject();
     openRegistrySection(added);
 }

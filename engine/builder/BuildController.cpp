@@ -1,6 +1,8 @@
 #include "engine/builder/BuildController.h"
 
 #include "engine/cab/CabBuildPlan.h"
+#include "engine/cab/CabItemNames.h"
+#include "engine/cab/CabProjectCheck.h"
 #include "engine/cab/InfFile.h"
 #include "engine/cab/InfTextGenerator.h"
 #include "engine/builder/OutputFolderRule.h"
@@ -114,7 +116,10 @@ void BuildController::GenerateInf()
         return;
     try {
         const QString programFolder = ExcludeTrailingSeparator(ProgramFolder::path());
-        ReplaceInfText(InfTextGenerator(programFolder, WorkingFolder()).Generate(*Project));
+        InfTextGenerator generator(programFolder, WorkingFolder());
+        m_generatedInfText = generator.Generate(*Project);
+        m_infLineItems = generator.LineItems();
+        ReplaceInfText(m_generatedInfText);
         Log(QStringLiteral("Inf file auto-generated from project settings."));
     } catch (const std::exception &error) {
         ReplaceInfText(QString());
@@ -228,6 +233,12 @@ void BuildController::BuildCabs()
 void BuildController::BuildCabsWithName()
 {
     const CabBuildPlan plan(*Project);
+    const QString output = ToHostPath(OutputFolder());
+    const QStringList removed = RemoveEarlierCabs(plan, output);
+    if (!CheckProjectItems()) {
+        LogNotBuilt(removed);
+        return;
+    }
     const QString working = WorkingFolder();
     const QString infPath = working + u'/' + plan.InfFileName();
     QStringList workingFiles{plan.InfFileName()};
@@ -238,25 +249,58 @@ void BuildController::BuildCabsWithName()
         // BuildStepError and the errors of the model and resource code alike.
         Fail(QStringLiteral("Fatal Error: ") + QString::fromUtf8(error.what()));
         CleanWorkingFiles(working, workingFiles);
+        LogNotBuilt(removed);
         return;
     }
 
-    const QString output = ToHostPath(OutputFolder());
     RunCabwiz(plan.CabwizArguments(infPath, output));
     RenameProducedCabs(plan, output);
     if (ResultCode == Success)
         Log(QStringLiteral("Successful build of CAB(s) Files(s)"));
     SetActivity(Activity::Idle);
     CleanWorkingFiles(working, workingFiles);
+    if (ResultCode == Failed)
+        LogNotBuilt(removed);
+}
+
+// A failed build must not leave an earlier build's CABs behind as if they
+// were its own: they go before anything else can fail.
+QStringList BuildController::RemoveEarlierCabs(const CabBuildPlan &plan, const QString &outputFolder)
+{
+    QStringList removed;
+    for (const QString &name : plan.ProducedCabNames() + plan.FinalCabNames()) {
+        const QFileInfo earlier(outputFolder + u'/' + name);
+        if ((earlier.isFile() || earlier.isSymLink()) && QFile::remove(earlier.filePath()))
+            removed.append(name);
+    }
+    return removed;
+}
+
+bool BuildController::CheckProjectItems()
+{
+    const QStringList problems = CabProjectCheck::Problems(*Project);
+    for (const QString &problem : problems)
+        Fail(QStringLiteral("Fatal Error: ") + problem);
+    return problems.isEmpty();
+}
+
+void BuildController::LogNotBuilt(const QStringList &removedCabs)
+{
+    if (removedCabs.isEmpty()) {
+        Log(QStringLiteral("CAB(s) File(s) not built."));
+        return;
+    }
+    Log(QStringLiteral("CAB(s) File(s) not built; the CAB(s) of an earlier build were removed from the output folder: ")
+        + removedCabs.join(QStringLiteral(", ")));
 }
 
 void BuildController::RunCabwiz(const QStringList &arguments)
 {
     SetActivity(Activity::RunningCabwiz);
     const CabwizProcess::Outcome outcome =
-        m_cabwiz.Run(ProgramFolder::path() + QStringLiteral("cabwiz"), arguments, [this](const QString &line) {
+        m_cabwiz.Run(ProgramFolder::path() + QStringLiteral("cabwiz"), arguments, [this, &arguments](const QString &line) {
             if (CabwizProcess::IsErrorLine(line))
-                Fail(line);
+                Fail(WithItemNamed(line, arguments.first()));
         });
     if (outcome.end == CabwizProcess::End::Failed) {
         Fail(outcome.failureLine);
@@ -268,6 +312,25 @@ void BuildController::RunCabwiz(const QStringList &arguments)
     }
 }
 
+// "Error: <inf>, line N, section [S]: message" becomes "Error: <item>:
+// message (<inf>, line N, section [S])" where line N of the generated text
+// comes from one project item; the user's own .inf text keeps cabwiz's line.
+QString BuildController::WithItemNamed(const QString &cabwizError, const QString &infPath) const
+{
+    const QString located = QStringLiteral("Error: ") + infPath + QStringLiteral(", line ");
+    if (m_infText != m_generatedInfText || !cabwizError.startsWith(located))
+        return cabwizError;
+    const qsizetype messageStart = cabwizError.indexOf(QStringLiteral(": "), located.size());
+    bool ok = false;
+    const int number = QStringView(cabwizError).mid(located.size()).split(u',').first().split(u':').first().toInt(&ok);
+    const QString item = m_infLineItems.value(number);
+    if (!ok || item.isEmpty() || messageStart < 0)
+        return cabwizError;
+    const QString location = cabwizError.mid(7, messageStart - 7);
+    return QStringLiteral("Error: ") + CabItemNames::Capitalized(item) + QStringLiteral(": ")
+           + cabwizError.mid(messageStart + 2) + QStringLiteral(" (") + location + u')';
+}
+
 void BuildController::RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder)
 {
     for (const CabBuildPlan::Rename &rename : plan.Renames()) {
@@ -276,7 +339,13 @@ void BuildController::RenameProducedCabs(const CabBuildPlan &plan, const QString
             continue;
         const QString target = outputFolder + u'/' + rename.to;
         QFile::remove(target);
-        QFile::rename(outputFolder + u'/' + rename.from, target);
+        QFile produced(outputFolder + u'/' + rename.from);
+        // A failed cabwiz run leaves nothing to rename; its error is logged already.
+        if (!produced.exists() || produced.rename(target))
+            continue;
+        const QString reason = QFileInfo(target).isDir() ? QStringLiteral("a folder of that name is in the output folder")
+                                                         : produced.errorString();
+        Fail(QStringLiteral("Fatal Error: The CAB file %1 couldn't be renamed to %2: %3").arg(rename.from, rename.to, reason));
     }
 }
 

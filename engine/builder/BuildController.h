@@ -5,6 +5,7 @@
 #include "engine/cab/CabwizProcess.h"
 #include "engine/setup/BuildInProgress.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -126,6 +127,10 @@ private:
     void BuildCabsWithName();
     void RunCabwiz(const QStringList &arguments);
     void RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder);
+    QStringList RemoveEarlierCabs(const CabBuildPlan &plan, const QString &outputFolder);
+    bool CheckProjectItems();
+    void LogNotBuilt(const QStringList &removedCabs);
+    QString WithItemNamed(const QString &cabwizError, const QString &infPath) const;
     void FinishSetupBuild();
     void StartSetupProgram(const QString &setupProgram);
     void ReplaceInfText(const QString &text);
@@ -139,6 +144,10 @@ private:
     CabwizProcess m_cabwiz;
     QString m_workingFolder;
     QString m_infText;
+    // The generated text and the project item of each of its lines, so a
+    // cabwiz error about a line of it can name the item.
+    QString m_generatedInfText;
+    QHash<int, QString> m_infLineItems;
     bool m_infEdited = false;
     QStringList m_log;
     Activity m_activity = Activity::Idle;

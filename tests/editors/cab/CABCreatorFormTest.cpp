@@ -298,6 +298,11 @@ TEST_F(CABCreatorFormTest, RegistryTreeChecksAndSections)
     ASSERT_EQ(project->RegistrySections.Count(), 3);
     EXPECT_EQ(project->RegistrySections[2].Caption, "aRegistrySection");
     EXPECT_EQ(host.calls().last(), "openRegistrySection 2");
+    // Added under the default target's row, so that target installs it.
+    EXPECT_EQ(project->CEDevices[0].Installation.defaultInstallRegistry, QStringList({"aRegistrySection"}));
+    EXPECT_EQ(page.shownRegistryTree().mid(0, 5),
+              QStringList({"Default Target", group, "    [ ] Reg A", "    [ ] Reg C", "    [x] aRegistrySection"}));
+    EXPECT_EQ(project->CEDevices[1].Installation.defaultInstallRegistry, QStringList({"Reg C"}));
 }
 
 TEST_F(CABCreatorFormTest, ShortcutsOfTheShownSection)
