@@ -89,6 +89,17 @@ inline QString filesTmpBadFlag(const QString &flag)
                   "the \"deleteafterinstall\" or \"dontcopy\" flag is used").arg(flag);
 }
 
+inline QString langOptionForEveryLanguage(const QString &directive)
+{
+    return QStringLiteral("Language option \"%1\" cannot be applied to all languages").arg(directive);
+}
+
+// line: "Windows" or "NT".
+inline QString minVersionTooLow(const QString &line, const QString &floor)
+{
+    return QStringLiteral("Minimum %1 version specified by MinVersion must be at least %2").arg(line, floor);
+}
+
 inline QString componentLevel(const QString &section)
 {
     return section == QLatin1String("Tasks") ? QStringLiteral("Task cannot be more than one level below the preceding task")
@@ -102,6 +113,9 @@ const QString componentsOrTasksBadName = QStringLiteral(
 const QString languagesBadName = QStringLiteral(
     "Parameter \"Name\" includes invalid characters.\r\n\r\nIt may only include alphanumeric characters and/or "
     "underscores, and may not start with a number. Names 'not', 'and' and 'or' are reserved");
+const QString customMessageBadName = QStringLiteral(
+    "Custom message name may only include alphanumeric characters and/or underscores, and cannot begin with a number");
+const QString customTypeAgain = QStringLiteral("A custom type has already been defined");
 const QString appVersionMissing = QStringLiteral("The [Setup] section must include an AppVersion or AppVerName directive");
 const QString messagesFileObsolete =
     QStringLiteral("The MessagesFile directive is obsolete and no longer supported. Use the [Languages] section instead.");

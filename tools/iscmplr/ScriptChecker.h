@@ -71,7 +71,7 @@ private:
     NameSet m_types;
     NameSet m_components;
     NameSet m_tasks;
-    QSet<QString> m_entryKeys;       // section, lower-case name and, for components and tasks, their conditions
+    bool m_customTypeSeen = false;
     NameSet m_filesNames;            // file-name parts of [Files] sources and DestNames
     CheckedScript m_result;
 };
