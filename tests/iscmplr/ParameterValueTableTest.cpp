@@ -201,3 +201,57 @@ TEST_F(ParameterValueTable, typesAreAPlainListOfNames)
          {"full and compact", "(full)", "!full", "full,compact"}, QStringLiteral("Parameter \"Types\" includes an unknown type")},
     });
 }
+
+namespace {
+
+QString favoritesUsed(const char *constant)
+{
+    return QStringLiteral("The constant \"%1\" is used.\r\n\r\nThis is not permitted unless the minimum Windows and Windows NT "
+                          "versions for the entry are at least 4.10 and 4.0 respectively. This can be set by adding a "
+                          "\"MinVersion: 4.10,4.0\" parameter to it. Alternatively, you can set the minimum versions globally by "
+                          "adding a \"MinVersion=4.10,4.0\" setting to the [Setup] section of the script")
+        .arg(QLatin1String(constant));
+}
+
+} // namespace
+
+// The favorites folders need Windows 98 or NT 4.0; the non-Unicode compiler
+// starts from 4.0,4.0, and an empty part keeps the version it had.
+TEST_F(ParameterValueTable, favoritesFoldersNeedTheMinimumVersionsThatHaveThem)
+{
+    expectTable({
+        {"Dirs", "Name: {userfavorites}\\Demo%1", {"; MinVersion: 4.1,4.0", "; MinVersion: 0,4.0", "; MinVersion: 4.1,"},
+         {"", "; MinVersion: ,4.0", "; MinVersion: 4.0,4.0", "; MinVersion: 4.1,3.51"}, favoritesUsed("userfavorites")},
+        {"Icons", "Name: {group}\\A; Filename: {app}\\a.exe; WorkingDir: {commonfavorites}%1", {"; MinVersion: 4.10,5.0"}, {""},
+         favoritesUsed("commonfavorites")},
+        {"", "DefaultGroupName=%1", {"Demo {{}"}, {"Demo {}"}, QStringLiteral("Unknown constant \"\".\r\n\r\nUse two consecutive \"{\" "
+                                                                                  "characters if you are trying to embed a single \"{\" and not a constant")},
+    });
+    for (const char *minVersion : {"MinVersion=4.1,4.0", "MinVersion=0,5.0"}) {
+        CompilerSession s = session(QStringList{QStringLiteral("[Dirs]"), QStringLiteral("Name: {userfavorites}\\Demo")} + minimalSetup()
+                                    << QString::fromLatin1(minVersion) << QStringLiteral("AppComments={commonfavorites}"));
+        EXPECT_EQ(s.compile(), TCompilerResultCompiled) << minVersion << ": " << s.errors.value(0).message.toStdString();
+    }
+}
+
+TEST_F(ParameterValueTable, anExcludesPatternStaysBelowMaxPath)
+{
+    const QString longest = QString(259, QLatin1Char('x'));
+    expectTable({
+        {"Files", "Source: a.txt; DestDir: {app}; Excludes: %1", {longest, QStringLiteral("*.bak, ") + longest + QStringLiteral(" ,")},
+         {longest + QLatin1Char('x'), QStringLiteral("*.bak,") + longest + QStringLiteral("x")},
+         QStringLiteral("Parameter \"Excludes\" contains a pattern that is too long")},
+    });
+}
+
+TEST_F(ParameterValueTable, permissionsHoldThirtyTwoValuesAtMost)
+{
+    QStringList items;
+    for (int i = 0; i < 32; ++i)
+        items << QStringLiteral("users-modify");
+    expectTable({
+        {"Dirs", "Name: {app}\\d; Permissions: %1", {items.join(QLatin1Char(' ')), QStringLiteral("  users-full   admins-readexec ")},
+         {items.join(QLatin1Char(' ')) + QStringLiteral(" users-full")},
+         QStringLiteral("Parameter \"Permissions\" cannot include more than 32 values")},
+    });
+}

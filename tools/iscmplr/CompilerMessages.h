@@ -83,6 +83,11 @@ inline QString permissionsUnknownAccess(const QString &access)
     return QStringLiteral("Parameter \"Permissions\" includes an unknown access type: \"%1\"").arg(access);
 }
 
+inline QString permissionsLimit(int most)
+{
+    return QStringLiteral("Parameter \"Permissions\" cannot include more than %1 values").arg(most);
+}
+
 inline QString filesTmpBadFlag(const QString &flag)
 {
     return QStringLiteral("Parameter \"Flags\" cannot have the \"%1\" flag on a file copied to the {tmp} directory, or when "
@@ -136,6 +141,7 @@ const QString filesStrongAssemblyNameNeeded =
     QStringLiteral("Parameter \"StrongAssemblyName\" must be specified if the flag \"gacinstall\" is used");
 const QString filesExternalSizeWithoutExternal =
     QStringLiteral("Parameter \"ExternalSize\" may only be used when the \"external\" flag is used");
+const QString filesExcludeTooLong = QStringLiteral("Parameter \"Excludes\" contains a pattern that is too long");
 const QString filesExcludesWithExternal = QStringLiteral("Parameter \"Excludes\" may not be used when the \"external\" flag is used");
 const QString filesDestNameWithWildcards =
     QStringLiteral("Parameter \"DestName\" cannot be specified if the \"Source\" parameter contains wildcards");

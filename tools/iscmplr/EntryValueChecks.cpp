@@ -20,6 +20,7 @@ struct Entry
     const SectionRule &rule;
     const ParameterLine &line;
     QStringList flags; // lower case, in the order written
+    WindowsVersions setupMinVersion;
 
     QString value(const char *parameter) const { return line.value(QLatin1String(parameter)); }
     bool has(const char *parameter) const { return line.has(QLatin1String(parameter)); }
@@ -72,12 +73,14 @@ void knownAttributes(const Entry &entry)
     }
 }
 
-// ProcessPermissionsParameter: "sid-access" items, GetSidFromName and
-// GetAccessMaskFromName over the section's AccessMasks.
+// ProcessPermissionsParameter: "sid-access" items split at the first "-",
+// GetSidFromName and GetAccessMaskFromName over the section's AccessMasks,
+// and no more than MaxGrantPermissionEntries (32) of them.
 void permissions(const Entry &entry, const QStringList &access)
 {
     static const QStringList sids = {QStringLiteral("admins"),     QStringLiteral("authusers"), QStringLiteral("everyone"),
                                      QStringLiteral("powerusers"), QStringLiteral("system"),    QStringLiteral("users")};
+    int count = 0;
     for (const QString &item : entry.value("Permissions").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const qsizetype dash = item.indexOf(QLatin1Char('-'));
         if (dash < 0)
@@ -86,6 +89,8 @@ void permissions(const Entry &entry, const QStringList &access)
             entry.refuse(permissionsUnknownSid(item.left(dash)));
         if (!access.contains(item.mid(dash + 1), Qt::CaseInsensitive))
             entry.refuse(permissionsUnknownAccess(item.mid(dash + 1)));
+        if (++count > 32)
+            entry.refuse(permissionsLimit(32));
     }
 }
 
@@ -160,6 +165,16 @@ void copyMode(const Entry &entry)
                                       QStringLiteral("alwaysoverwrite"), QStringLiteral("alwaysskipifsameorolder"),
                                       QStringLiteral("dontcopy")};
     valid(entry, "CopyMode", modes.contains(entry.value("CopyMode").trimmed(), Qt::CaseInsensitive));
+}
+
+// EnumFiles: each comma-separated pattern, trimmed, shorter than MAX_PATH
+// (260), so that WildcardMatch cannot overflow its stack.
+void excludes(const Entry &entry)
+{
+    for (const QString &pattern : entry.value("Excludes").split(QLatin1Char(','))) {
+        if (pattern.trimmed().size() >= 260)
+            entry.refuse(filesExcludeTooLong);
+    }
 }
 
 // EnumFiles: ExternalSize only with "external", read by StrToInteger64.
@@ -310,9 +325,15 @@ void runFlags(const Entry &entry)
     exclusive(entry, "64bit", "shellexec");
 }
 
-// CheckConst with the constants the parameter allows.
+// CheckConst with the constants the parameter allows, against the entry's
+// MinVersion: the [Setup] one, with the parts the entry's own gives.
 void constantsOf(const Entry &entry, const QString &value, int extras = ConstantCheck::None)
 {
+    const WindowsVersions minVersion = entry.has("MinVersion")
+        ? WindowsVersions::parse(entry.value("MinVersion"), true, entry.setupMinVersion).value_or(entry.setupMinVersion)
+        : entry.setupMinVersion;
+    if (minVersion.reachesWindows98AndNT4())
+        extras |= ConstantCheck::Favorites;
     const QString problem = ConstantCheck::problem(value, extras);
     if (!problem.isEmpty())
         entry.refuse(problem);
@@ -392,6 +413,7 @@ const ValueCheck kChecks[] = {
     {"Files", "CopyMode", copyMode},
     {"Dirs Files", "Attribs", knownAttributes},
     {"Dirs Files", "Permissions", fileAccess},
+    {"Files", "Excludes", excludes},
     {"Files", "ExternalSize", externalSize},
     {"Icons", "HotKey", hotKey},
     {"Icons", "IconIndex", iconIndex},
@@ -420,9 +442,9 @@ const ValueCheck kChecks[] = {
 
 } // namespace
 
-void EntryValueChecks::check(const SectionRule &rule, const ParameterLine &line)
+void EntryValueChecks::check(const SectionRule &rule, const ParameterLine &line, const WindowsVersions &setupMinVersion)
 {
-    const Entry entry{rule, line, line.words(QStringLiteral("Flags"))};
+    const Entry entry{rule, line, line.words(QStringLiteral("Flags")), setupMinVersion};
     for (const ValueCheck &check : kChecks) {
         if (listsSection(check.sections, rule.section) && (!check.parameter || line.has(QLatin1String(check.parameter))))
             check.check(entry);

@@ -157,6 +157,7 @@ void ScriptChecker::checkSetup()
     const Section *section = m_sections.find(QStringLiteral("Setup"));
     if (section) {
         m_status(QStringLiteral("Parsing [Setup] section"));
+        readSetupMinVersion(*section);
         for (const SourceLine &line : section->lines) {
             const auto [name, value] = splitDirectiveLine(line);
             if (!SetupDirectives::isSetupDirective(name))
@@ -166,7 +167,7 @@ void ScriptChecker::checkSetup()
             if (m_setup.contains(name.toLower()))
                 throw CompileError::at(line, CompilerMessages::directiveAgain(QStringLiteral("Setup"), name));
             SetupValueChecks::check(name, value, line,
-                                    {!m_options.outputDir.isEmpty(), !m_options.outputBaseFilename.isEmpty()});
+                                    {!m_options.outputDir.isEmpty(), !m_options.outputBaseFilename.isEmpty(), m_setupMinVersion});
             if (SetupDirectives::isObsoleteWithWarning(name))
                 m_result.warnings << QStringLiteral("The [Setup] directive \"%1\" is obsolete and ignored").arg(name);
             m_setup.insert(name.toLower(), value);
@@ -192,6 +193,18 @@ void ScriptChecker::checkSetup()
     if (!setting("SourceDir").isEmpty())
         m_paths.setSourceDir(m_paths.resolve(setting("SourceDir")));
     checkSetupFiles();
+}
+
+// The real compiler checks the section's constants once it is read, so its
+// MinVersion applies wherever it stands; a value it refuses is refused at its line.
+void ScriptChecker::readSetupMinVersion(const Section &section)
+{
+    for (const SourceLine &line : section.lines) {
+        const qsizetype equals = line.text.indexOf(QLatin1Char('='));
+        if (equals > 0 && line.text.left(equals).trimmed().compare(QLatin1String("MinVersion"), Qt::CaseInsensitive) == 0)
+            m_setupMinVersion = WindowsVersions::parse(splitDirectiveLine(line).value, true, WindowsVersions::setupDefault())
+                                    .value_or(WindowsVersions::setupDefault());
+    }
 }
 
 // Looked for once the whole section is read: SourceDir applies wherever it stands.
@@ -350,7 +363,7 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
         if (required.required && !destDirOfDontCopy && !line.has(required.name))
             throw CompileError::at(where, QStringLiteral("Required parameter \"%1\" not specified").arg(required.name));
     }
-    EntryValueChecks::check(rule, line);
+    EntryValueChecks::check(rule, line, m_setupMinVersion);
     if (rule.parameter(QStringLiteral("Types")))
         checkExpressionNames(where, QStringLiteral("Types"), line.value(QStringLiteral("Types")), m_types, QStringLiteral("type"));
     checkExpressionNames(where, QStringLiteral("Components"), line.value(QStringLiteral("Components")), m_components,

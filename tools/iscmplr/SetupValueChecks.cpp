@@ -101,7 +101,7 @@ const char kNotEmptyDirectives[] =
     "UninstallFilesDir WizardImageFile WizardSmallImageFile Uninstallable CreateUninstallRegKey";
 
 // Directives whose text the installer expands, so their constants are checked
-// (CheckConst after the section is read).
+// (CheckConst after the section is read, against the section's MinVersion).
 const char kConstantDirectives[] =
     "AppName AppId AppVerName AppComments AppContact AppCopyright AppModifyPath AppPublisher AppPublisherURL "
     "AppReadmeFile AppSupportPhone AppSupportURL AppUpdatesURL AppVersion AppMutex DefaultDirName DefaultGroupName "
@@ -183,7 +183,7 @@ void checkRange(const QString &directive, const QString &value, const SourceLine
         && !ValueForms::isIntegerIn(value, 262144, 2100000000))
         throw CompileError::at(where, CompilerMessages::diskSliceSizeInvalid);
     if (directive.compare(QLatin1String("MinVersion"), Qt::CaseInsensitive) == 0) {
-        const WindowsVersions versions = *WindowsVersions::parse(value, true);
+        const WindowsVersions versions = *WindowsVersions::parse(value, true, WindowsVersions::setupDefault());
         const quint32 floor = WindowsVersions::version(4, 0);
         if (versions.win != 0 && versions.win < floor)
             throw CompileError::at(where, CompilerMessages::minVersionTooLow(QStringLiteral("Windows"), QStringLiteral("4.0")));
@@ -192,16 +192,16 @@ void checkRange(const QString &directive, const QString &value, const SourceLine
     }
 }
 
-bool accepted(const QString &directive, const QString &value, const SetupValueChecks::Fixed &fixed)
+bool accepted(const QString &directive, const QString &value, const SetupValueChecks::Context &context)
 {
     if (oneOf(kBooleanDirectives, directive))
         return ValueForms::isBoolean(value);
     if (oneOf(kNotEmptyDirectives, directive))
         return !value.isEmpty();
     if (oneOf("OutputDir", directive))
-        return fixed.outputDir || !value.isEmpty();
+        return context.outputDirFixed || !value.isEmpty();
     if (oneOf("OutputBaseFilename", directive))
-        return fixed.outputBaseFilename || !value.isEmpty();
+        return context.outputBaseFilenameFixed || !value.isEmpty();
     for (const DirectiveForm &form : kForms) {
         if (directive.compare(QLatin1String(form.directive), Qt::CaseInsensitive) == 0)
             return form.accepts(value);
@@ -211,13 +211,14 @@ bool accepted(const QString &directive, const QString &value, const SetupValueCh
 
 } // namespace
 
-void SetupValueChecks::check(const QString &directive, const QString &value, const SourceLine &where, const Fixed &fixed)
+void SetupValueChecks::check(const QString &directive, const QString &value, const SourceLine &where, const Context &context)
 {
-    if (!accepted(directive, value, fixed))
+    if (!accepted(directive, value, context))
         throw CompileError::at(where, CompilerMessages::directiveInvalid(QStringLiteral("Setup"), directive));
     checkRange(directive, value, where);
     if (oneOf(kConstantDirectives, directive)) {
-        const QString problem = ConstantCheck::problem(value);
+        const QString problem =
+            ConstantCheck::problem(value, context.minVersion.reachesWindows98AndNT4() ? ConstantCheck::Favorites : ConstantCheck::None);
         if (!problem.isEmpty())
             throw CompileError::at(where, problem);
     }

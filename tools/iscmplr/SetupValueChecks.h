@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SourceLine.h"
+#include "WindowsVersions.h"
 
 namespace talmo::iscmplr {
 
@@ -9,15 +10,16 @@ namespace talmo::iscmplr {
 class SetupValueChecks
 {
 public:
-    // What the caller's options set, so that the script's directive is not read.
-    struct Fixed
+    // What a directive's check depends on beyond its value.
+    struct Context
     {
-        bool outputDir = false;
-        bool outputBaseFilename = false;
+        bool outputDirFixed = false;          // by the caller's options: the directive is not read
+        bool outputBaseFilenameFixed = false;
+        WindowsVersions minVersion = WindowsVersions::setupDefault(); // the section's MinVersion
     };
 
     // Throws CompileError at the line when the directive's value is refused.
-    static void check(const QString &directive, const QString &value, const SourceLine &where, const Fixed &fixed);
+    static void check(const QString &directive, const QString &value, const SourceLine &where, const Context &context);
 };
 
 } // namespace talmo::iscmplr

@@ -25,11 +25,11 @@ struct Part
 // "sp" cuts off the service pack; a part without a dot is read whole (the
 // service pack included, so "5sp1" fails); a minor version of one digit below
 // major 5 counts in tenths ("4.1" is 4.10) unless it is written with a zero.
-std::optional<Part> readPart(const QString &text, bool allowEmpty)
+std::optional<Part> readPart(const QString &text, bool allowEmpty, const Part &kept)
 {
-    Part part;
     if (text.isEmpty() && allowEmpty)
-        return part;
+        return kept;
+    Part part;
     QString rest = text.toLower();
     const qsizetype sp = rest.indexOf(QLatin1String("sp"));
     if (sp >= 0) {
@@ -73,18 +73,33 @@ std::optional<Part> readPart(const QString &text, bool allowEmpty)
 
 } // namespace
 
-std::optional<WindowsVersions> WindowsVersions::parse(const QString &text, bool allowEmpty)
+std::optional<WindowsVersions> WindowsVersions::parse(const QString &text, bool allowEmpty, const WindowsVersions &base)
 {
     const qsizetype comma = text.indexOf(QLatin1Char(','));
     if (comma < 0)
         return std::nullopt;
-    const std::optional<Part> win = readPart(text.left(comma).trimmed(), allowEmpty);
+    const std::optional<Part> win = readPart(text.left(comma).trimmed(), allowEmpty, {base.win, 0});
     if (!win || win->servicePack != 0)
         return std::nullopt;
-    const std::optional<Part> nt = readPart(text.mid(comma + 1).trimmed(), allowEmpty);
+    const std::optional<Part> nt = readPart(text.mid(comma + 1).trimmed(), allowEmpty, {base.nt, base.ntServicePack});
     if (!nt)
         return std::nullopt;
     return WindowsVersions{win->version, nt->version, nt->servicePack};
+}
+
+std::optional<WindowsVersions> WindowsVersions::parse(const QString &text, bool allowEmpty)
+{
+    return parse(text, allowEmpty, WindowsVersions());
+}
+
+WindowsVersions WindowsVersions::setupDefault()
+{
+    return {version(4, 0), version(4, 0), 0};
+}
+
+bool WindowsVersions::reachesWindows98AndNT4() const
+{
+    return !((win != 0 && win < version(4, 10)) || (nt != 0 && nt < version(4, 0)));
 }
 
 } // namespace talmo::iscmplr
