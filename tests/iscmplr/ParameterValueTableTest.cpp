@@ -255,3 +255,44 @@ TEST_F(ParameterValueTable, permissionsHoldThirtyTwoValuesAtMost)
          QStringLiteral("Parameter \"Permissions\" cannot include more than 32 values")},
     });
 }
+
+namespace {
+
+struct SetupCombination
+{
+    QStringList directives;
+    QString refusal; // empty: compiles
+};
+
+} // namespace
+
+// Directives the section leaves out keep the compiler's defaults:
+// DisableStartupPrompt and UsePreviousLanguage are on, UseSetupLdr too.
+TEST_F(ParameterValueTable, setupDirectivesLeftOutKeepTheCompilersDefaults)
+{
+    const QString startupPrompt = QStringLiteral("DisableStartupPrompt must be set to \"yes\" when AppName includes constants");
+    const QString signing = QStringLiteral("The SignTool and SignedUninstaller directives may not be set when UseSetupLdr is set to \"no\"");
+    const QList<SetupCombination> combinations = {
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}")}, {}},
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("DisableStartupPrompt=yes")}, {}},
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("DisableStartupPrompt=no")}, startupPrompt},
+        {{QStringLiteral("AppName=Demo"), QStringLiteral("SignedUninstaller=yes")}, {}},
+        {{QStringLiteral("AppName=Demo"), QStringLiteral("UseSetupLdr=no")}, {}},
+        {{QStringLiteral("AppName=Demo"), QStringLiteral("SignedUninstaller=yes"), QStringLiteral("UseSetupLdr=no")}, signing},
+        {{QStringLiteral("AppName=Demo"), QStringLiteral("AppId={%USERNAME|x}")},
+         QStringLiteral("UsePreviousLanguage must be set to \"no\" when AppId includes constants")},
+        {{QStringLiteral("AppName=Demo"), QStringLiteral("AppId={%USERNAME|x}"), QStringLiteral("UsePreviousLanguage=no")}, {}},
+    };
+    for (const SetupCombination &c : combinations) {
+        CompilerSession s = session(QStringList{QStringLiteral("[Setup]"), QStringLiteral("AppVersion=1.0"),
+                                                QStringLiteral("DefaultDirName={pf}\\Demo")}
+                                    + c.directives);
+        const std::string what = c.directives.join(QLatin1String(", ")).toStdString();
+        if (c.refusal.isEmpty()) {
+            EXPECT_EQ(s.compile(), TCompilerResultCompiled) << what << ": " << s.errors.value(0).message.toStdString();
+        } else {
+            EXPECT_EQ(s.compile(), TCompilerResultFailed) << what;
+            EXPECT_EQ(s.errors.value(0).message, c.refusal) << what;
+        }
+    }
+}

@@ -128,6 +128,8 @@ const QString appNameConstantsNeedNoStartupPrompt =
     QStringLiteral("DisableStartupPrompt must be set to \"yes\" when AppName includes constants");
 const QString appIdConstantsNeedNoPreviousLanguage =
     QStringLiteral("UsePreviousLanguage must be set to \"no\" when AppId includes constants");
+const QString signingNeedsSetupLoader =
+    QStringLiteral("The SignTool and SignedUninstaller directives may not be set when UseSetupLdr is set to \"no\"");
 const QString runMultipleWaitFlags = QStringLiteral("Parameter \"Flags\" cannot include multiple \"wait\" flags");
 const QString runCantUseRunOnceId = QStringLiteral("Parameter \"RunOnceId\" can only be used in an [UninstallRun] section");
 const QString uninstallRunCantUseDescription = QStringLiteral("Parameter \"Description\" can only be used in a [Run] section");

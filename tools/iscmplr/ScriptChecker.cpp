@@ -175,21 +175,28 @@ void ScriptChecker::checkSetup()
     }
     const SourceLine where = sectionStart(QStringLiteral("Setup"));
     const auto setting = [this](const char *name) { return m_setup.value(QString::fromLatin1(name).toLower()); };
+    // A yes/no directive the section leaves out keeps the compiler's default
+    // (its initial SetupHeader.Options, UseSetupLdr).
+    const auto isOn = [this, &setting](const char *name, bool byDefault) {
+        return m_setup.contains(QString::fromLatin1(name).toLower()) ? ValueForms::isTrue(setting(name)) : byDefault;
+    };
+    // The checks after the section is read: SCompilerEntryMissing2,
+    // SCompilerAppVersionOrAppVerNameRequired, SCompilerMustUseDisableStartupPrompt,
+    // SCompilerMustNotUsePreviousLanguage, SCompilerNoSetupLdrSignError.
     if (setting("AppName").isEmpty())
         throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("AppName")));
     if (setting("AppVersion").isEmpty() && setting("AppVerName").isEmpty())
         throw CompileError::at(where, CompilerMessages::appVersionMissing);
-    const bool createAppDir = !m_setup.contains(QStringLiteral("createappdir")) || ValueForms::isTrue(setting("CreateAppDir"));
-    if (createAppDir && setting("DefaultDirName").isEmpty())
-        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("DefaultDirName")));
-    if (ValueForms::isTrue(setting("Encryption")) && setting("Password").isEmpty())
-        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("Password")));
-    if (containsConstant(setting("AppName")) && !ValueForms::isTrue(setting("DisableStartupPrompt")))
+    if (containsConstant(setting("AppName")) && !isOn("DisableStartupPrompt", true))
         throw CompileError::at(where, CompilerMessages::appNameConstantsNeedNoStartupPrompt);
-    const bool usePreviousLanguage =
-        !m_setup.contains(QStringLiteral("usepreviouslanguage")) || ValueForms::isTrue(setting("UsePreviousLanguage"));
-    if (containsConstant(setting("AppId")) && usePreviousLanguage)
+    if (containsConstant(setting("AppId")) && isOn("UsePreviousLanguage", true))
         throw CompileError::at(where, CompilerMessages::appIdConstantsNeedNoPreviousLanguage);
+    if (isOn("CreateAppDir", true) && setting("DefaultDirName").isEmpty())
+        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("DefaultDirName")));
+    if (isOn("Encryption", false) && setting("Password").isEmpty())
+        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("Password")));
+    if (isOn("SignedUninstaller", false) && !isOn("UseSetupLdr", true))
+        throw CompileError::at(where, CompilerMessages::signingNeedsSetupLoader);
     if (!setting("SourceDir").isEmpty())
         m_paths.setSourceDir(m_paths.resolve(setting("SourceDir")));
     checkSetupFiles();
