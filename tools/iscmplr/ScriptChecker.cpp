@@ -429,8 +429,9 @@ void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList 
         m_result.externalFiles << source;
         return;
     }
-    if (HostPaths::startsWithConstant(source))
-        return;
+    // EnumFiles looks every non-external Source up below SourceDir as it
+    // stands: a constant there names no file of the build machine.
+    requireKnownPrefix(where, source);
     const bool recurse = flags.contains(QLatin1String("recursesubdirs"));
     const QStringList found = m_paths.match(source, recurse);
     if (found.isEmpty()) {
@@ -528,8 +529,17 @@ void ScriptChecker::checkCheckExpression(const SourceLine &where, const QString 
     }
 }
 
+// PrependDirName's SCompilerUnknownFilenamePrefix.
+void ScriptChecker::requireKnownPrefix(const SourceLine &where, const QString &scriptPath)
+{
+    const QString prefix = HostPaths::unknownPrefix(scriptPath);
+    if (!prefix.isEmpty())
+        throw CompileError::at(where, QStringLiteral("Unknown filename prefix \"%1\"").arg(prefix));
+}
+
 void ScriptChecker::checkFileExists(const SourceLine &where, const QString &what, const QString &scriptPath)
 {
+    requireKnownPrefix(where, scriptPath);
     if (!QFileInfo(m_paths.resolve(scriptPath)).isFile())
         throw CompileError::at(where, QStringLiteral("%1 \"%2\" does not exist").arg(what, scriptPath));
 }

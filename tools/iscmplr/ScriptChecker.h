@@ -56,6 +56,7 @@ private:
     void checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
                               const NameSet &known, const QString &kind);
     void checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value);
+    void requireKnownPrefix(const SourceLine &where, const QString &scriptPath);
     void checkFileExists(const SourceLine &where, const QString &what, const QString &scriptPath);
     void requireRoutine(const SourceLine &where, const QString &routine, const QString &usedBy);
     void chooseOutput();
