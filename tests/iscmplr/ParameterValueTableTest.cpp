@@ -296,3 +296,16 @@ TEST_F(ParameterValueTable, setupDirectivesLeftOutKeepTheCompilersDefaults)
         }
     }
 }
+
+// {code:} and {cm:} are references only where the real compile reads
+// constants; elsewhere they are text, as every other brace there.
+TEST_F(ParameterValueTable, referencesCountOnlyWhereConstantsAreRead)
+{
+    expectTable({
+        {"", "VersionInfoDescription=%1", {"Demo {cm:Nowhere}", "{code:Nothing}"}, {}, {}},
+        {"Files", "Source: a.txt; DestDir: {app}; Excludes: %1", {"{cm:Nowhere}"}, {}, {}},
+        {"Files", "Source: a.txt; DestDir: {app}; DestName: %1", {"b.txt"}, {"{cm:Nowhere}.txt"},
+         QStringLiteral("Custom message \"Nowhere\" is not defined")},
+        {"", "AppComments=%1", {"Demo"}, {"Demo {cm:Nowhere}"}, QStringLiteral("Custom message \"Nowhere\" is not defined")},
+    });
+}

@@ -231,7 +231,8 @@ void ScriptChecker::checkSetupReferences()
     const Section *section = m_sections.find(QStringLiteral("Setup"));
     for (const SourceLine &line : section ? section->lines : SourceLines()) {
         const auto [name, value] = splitDirectiveLine(line);
-        checkReferences(line, value);
+        if (SetupValueChecks::expandsConstants(name))
+            checkReferences(line, value);
         if (kSetupCheckDirectives.contains(name, Qt::CaseInsensitive) && !ValueForms::isBoolean(value))
             checkCheckExpression(line, name, value);
     }
@@ -386,8 +387,8 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
         if (!value.isEmpty())
             requireRoutine(where, value.section(QLatin1Char('('), 0, 0).trimmed(), QString::fromLatin1(name));
     }
-    for (const Parameter &parameter : line.parameters())
-        checkReferences(where, parameter.value);
+    for (const QString &text : EntryValueChecks::constantTexts(rule, line))
+        checkReferences(where, text);
 }
 
 // Names may repeat: the real compiler keeps every entry of a name. It refuses
