@@ -309,3 +309,21 @@ TEST_F(ParameterValueTable, referencesCountOnlyWhereConstantsAreRead)
         {"", "AppComments=%1", {"Demo"}, {"Demo {cm:Nowhere}"}, QStringLiteral("Custom message \"Nowhere\" is not defined")},
     });
 }
+
+// ConvertConstPercentStr decodes "%" escapes outside nested constants only,
+// and the decoded text is what is checked.
+TEST_F(ParameterValueTable, percentEscapesAreReadOutsideNestedConstants)
+{
+    const auto invalid = [](const char *constant) {
+        return QStringLiteral("Invalid environment constant \"%1\"").arg(QLatin1String(constant));
+    };
+    const QStringList takes = {"{app}\\{%HOME|{%TMP}}", "{app}\\{%A%41|x}", "{app}\\{%PATH|{%HOME|%41}}", "{app}\\{%PATH|{{}",
+                               "{app}\\{%PATH|%7Bapp%7D}"};
+    expectTable({
+        {"Dirs", "Name: %1", takes, {"{app}\\{%PATH|%4}"}, invalid("%PATH|%4")},
+        {"Dirs", "Name: %1", {}, {"{app}\\{%PATH|%GG}"}, invalid("%PATH|%GG")},
+        {"Dirs", "Name: %1", {}, {"{app}\\{%PATH|%-1}"}, invalid("%PATH|%-1")},
+        {"Dirs", "Name: %1", {}, {"{app}\\{%PATH|%7Bxyz%7D}"}, QStringLiteral("Unknown constant \"xyz\".\r\n\r\nUse two consecutive \"{\" "
+                                                                             "characters if you are trying to embed a single \"{\" and not a constant")},
+    });
+}
