@@ -167,7 +167,7 @@ void ScriptChecker::checkSetup()
             if (m_setup.contains(name.toLower()))
                 throw CompileError::at(line, CompilerMessages::directiveAgain(QStringLiteral("Setup"), name));
             SetupValueChecks::check(name, value, line,
-                                    {!m_options.outputDir.isEmpty(), !m_options.outputBaseFilename.isEmpty(), m_setupMinVersion});
+                                    {m_options.outputDirFixed, m_options.outputBaseFilenameFixed, m_setupMinVersion});
             if (SetupDirectives::isObsoleteWithWarning(name))
                 m_result.warnings << QStringLiteral("The [Setup] directive \"%1\" is obsolete and ignored").arg(name);
             m_setup.insert(name.toLower(), value);

@@ -23,6 +23,8 @@ struct CompileOptions
 {
     QString outputDir;
     QString outputBaseFilename;
+    bool outputDirFixed = false;          // given, even empty: the script's directive is not read
+    bool outputBaseFilenameFixed = false;
 };
 
 // Checks the sections of a preprocessed script for everything a real compile
