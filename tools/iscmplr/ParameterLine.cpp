@@ -8,6 +8,10 @@ namespace talmo::iscmplr {
 
 namespace {
 
+// ExtractParameters: SCompilerParamDuplicated, SCompilerParamHasNoValue,
+// SCompilerParamQuoteError (a quote in an unquoted value, or text after the
+// closing quote) and SCompilerParamMissingClosingQuote. A name ends at the
+// ":" there, so "A; B: x" names an unknown parameter; here it has no value.
 class Scanner
 {
 public:

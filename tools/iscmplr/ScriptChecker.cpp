@@ -160,6 +160,8 @@ void ScriptChecker::checkSetup()
         readSetupMinVersion(*section);
         for (const SourceLine &line : section->lines) {
             const auto [name, value] = splitDirectiveLine(line);
+            // EnumSetup: GetEnumValue of "ss" and the name (any case),
+            // SCompilerMessagesFileObsolete, SCompilerEntryAlreadySpecified.
             if (!SetupDirectives::isSetupDirective(name))
                 throw CompileError::at(line, CompilerMessages::unknownDirective(QStringLiteral("Setup"), name));
             if (name.compare(QLatin1String("MessagesFile"), Qt::CaseInsensitive) == 0)
@@ -357,6 +359,8 @@ void ScriptChecker::checkParameterSections()
 void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterLine &line)
 {
     const SourceLine &where = line.where();
+    // ExtractParameters: GetParamIndex (any case), piNoEmpty, piNoQuotes,
+    // then piRequired; EnumFiles asks for DestDir only without "dontcopy".
     for (const Parameter &parameter : line.parameters()) {
         const ParameterRule *known = rule.parameter(parameter.name);
         if (!known)
@@ -435,6 +439,9 @@ void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList 
     requireKnownPrefix(where, source);
     const bool recurse = flags.contains(QLatin1String("recursesubdirs"));
     const QStringList found = m_paths.match(source, recurse);
+    // EnumFiles: nothing found and no "skipifsourcedoesntexist"
+    // (SCompilerFilesWildcardNotMatched, SCompilerSourceFileDoesntExist; a
+    // folder is skipped by its search, so it is not found either).
     if (found.isEmpty()) {
         if (flags.contains(QLatin1String("skipifsourcedoesntexist")))
             return;
@@ -460,6 +467,8 @@ void ScriptChecker::checkRunEntry(const ParameterLine &line, const QStringList &
         m_result.warnings << QStringLiteral("Line %1: the flag \"showcheckbox\" is obsolete; \"postinstall\" is used").arg(line.where().line);
 }
 
+// The real compiler leaves a "files:" library that [Files] does not carry to
+// the installer, which fails when it loads it; this library refuses it here.
 void ScriptChecker::checkFilesLibraries()
 {
     for (const FilesLibraryReference &reference : m_code.filesLibraries()) {
@@ -469,6 +478,8 @@ void ScriptChecker::checkFilesLibraries()
     }
 }
 
+// CheckConst's {code:} (an export the [Code] must declare) and {cm:} (a name
+// CheckCustomMessageReferences looks for among the custom messages).
 void ScriptChecker::checkReferences(const SourceLine &where, const QString &value)
 {
     static const QRegularExpression name(QStringLiteral("^(code|cm):([^|},]*)"), QRegularExpression::CaseInsensitiveOption);
@@ -484,6 +495,9 @@ void ScriptChecker::checkReferences(const SourceLine &where, const QString &valu
     }
 }
 
+// ProcessExpressionParameter: EvalComponentIdentifier, EvalTaskIdentifier and
+// EvalLanguageIdentifier compare each name with CompareText; the operators'
+// syntax is not checked here. Types: ExtractType (SCompilerParamUnknownType).
 void ScriptChecker::checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
                                          const NameSet &known, const QString &kind)
 {
@@ -509,6 +523,9 @@ void ScriptChecker::checkExpressionNames(const SourceLine &where, const QString 
     }
 }
 
+// CheckCheckOrInstall: each identifier of the expression becomes an export
+// of [Code] or names a support function; the expression's syntax is not
+// checked here.
 void ScriptChecker::checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value)
 {
     qsizetype i = 0;
@@ -538,6 +555,7 @@ void ScriptChecker::requireKnownPrefix(const SourceLine &where, const QString &s
         throw CompileError::at(where, QStringLiteral("Unknown filename prefix \"%1\"").arg(prefix));
 }
 
+// ReadTextFile and the messages files' reading fail on a file that cannot be opened.
 void ScriptChecker::checkFileExists(const SourceLine &where, const QString &what, const QString &scriptPath)
 {
     requireKnownPrefix(where, scriptPath);
