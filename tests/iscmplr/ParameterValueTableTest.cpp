@@ -45,8 +45,11 @@ protected:
         if (*t.section)
             script << QStringLiteral("[%1]").arg(QLatin1String(t.section));
         script << QString::fromLatin1(t.line).arg(value);
-        return session(script);
+        return session(script + m_laterSections);
     }
+
+    // Sections after the line under test, which its names may refer to.
+    QStringList m_laterSections;
 
     void expectTable(const QList<ValueTable> &tables)
     {
@@ -325,5 +328,56 @@ TEST_F(ParameterValueTable, percentEscapesAreReadOutsideNestedConstants)
         {"Dirs", "Name: %1", {}, {"{app}\\{%PATH|%-1}"}, invalid("%PATH|%-1")},
         {"Dirs", "Name: %1", {}, {"{app}\\{%PATH|%7Bxyz%7D}"}, QStringLiteral("Unknown constant \"xyz\".\r\n\r\nUse two consecutive \"{\" "
                                                                              "characters if you are trying to embed a single \"{\" and not a constant")},
+    });
+}
+
+namespace {
+
+QString expressionError(const char *parameter, const QString &problem)
+{
+    return QStringLiteral("Directive or parameter \"%1\" expression error: %2").arg(QLatin1String(parameter), problem);
+}
+
+} // namespace
+
+// Components, Tasks and Languages are TSimpleExpression texts: blanks read as
+// "or", "/" as "\"; "!" and "*" are no longer part of the grammar.
+TEST_F(ParameterValueTable, componentTaskAndLanguageExpressionsReadAsTheRealCompilerReadsThem)
+{
+    m_laterSections = {QStringLiteral("[Components]"), QStringLiteral("Name: main; Description: Main"),
+                       QStringLiteral("Name: main\\help; Description: Help"), QStringLiteral("[Tasks]"),
+                       QStringLiteral("Name: desk; Description: Desk")};
+    const auto table = [](const char *parameter, const QStringList &takes, const QStringList &refuses, const QString &problem) {
+        return ValueTable{"Dirs", parameter, takes, refuses, expressionError(parameter == QByteArray("Name: {app}\\d; Components: %1") ? "Components" : "Tasks", problem)};
+    };
+    expectTable({
+        table("Name: {app}\\d; Components: %1", {"main", "main main\\help", "main\\help", "main/help", "not main and (main or MAIN\\HELP)"},
+              {"main and"}, QStringLiteral("Invalid token '' found")),
+        table("Name: {app}\\d; Components: %1", {}, {"!main"}, QStringLiteral("Invalid symbol '!' found")),
+        table("Name: {app}\\d; Components: %1", {}, {"(main"}, QStringLiteral("Invalid token")),
+        table("Name: {app}\\d; Components: %1", {}, {"main(x)"}, QStringLiteral("Invalid token '(' found")),
+        table("Name: {app}\\d; Components: %1", {}, {"main or extra"}, QStringLiteral("Parameter \"Components\" includes an unknown component")),
+        table("Name: {app}\\d; Tasks: %1", {"desk", "not desk"}, {"desk,main"}, QStringLiteral("Invalid token ',' found")),
+    });
+}
+
+// Check is a TSimpleExpression with parameters; BeforeInstall and AfterInstall are one call.
+TEST_F(ParameterValueTable, checkAndInstallHooksReadAsTheRealCompilerReadsThem)
+{
+    expectTable({
+        {"Dirs", "Name: {app}\\d; Check: %1",
+         {"IsAdminLoggedOn", "not IsWin64 and (IsAdminLoggedOn or FileExists(ExpandConstant('{app}\\x')))",
+          "DirExists('it''s')", "FileExists(ExpandConstant('{app}'))"},
+         {"IsAdminLoggedOn and"}, expressionError("Check", QStringLiteral("Invalid token '' found"))},
+        {"Dirs", "Name: {app}\\d; Check: %1", {}, {"FileExists(GetDir('x'))"},
+         expressionError("Check", QStringLiteral("Can only call function \"ExpandConstant\" within parameter lists"))},
+        {"Dirs", "Name: {app}\\d; Check: %1", {}, {"FileExists('x)"},
+         expressionError("Check", QStringLiteral("Unexpected end of expression while reading string constant"))},
+        {"Dirs", "Name: {app}\\d; Check: %1", {}, {"IsAdminLoggedOn IsWin64"}, expressionError("Check", QStringLiteral("Invalid token 'IsWin64' found"))},
+        {"Dirs", "Name: {app}\\d; Check: %1", {}, {"FileExists(1,2,3,4,5,6,7,8,9,10,11)"},
+         expressionError("Check", QStringLiteral("Maximum number of parameters exceeded"))},
+        {"Dirs", "Name: {app}\\d; AfterInstall: %1", {"Log('done')"}, {"Log('a') and Log('b')"},
+         expressionError("AfterInstall", QStringLiteral("Invalid token 'and' found"))},
+        {"Dirs", "Name: {app}\\d; BeforeInstall: %1", {}, {"not Log('a')"}, expressionError("BeforeInstall", QStringLiteral("Invalid token 'not' found"))},
     });
 }

@@ -6,6 +6,7 @@
 #include "LangOptionsValueChecks.h"
 #include "SectionRules.h"
 #include "SetupValueChecks.h"
+#include "SimpleExpression.h"
 #include "SupportFunctions.h"
 #include "ValueForms.h"
 #include "platform/AnsiCodec.h"
@@ -33,17 +34,6 @@ const QStringList kSetupCheckDirectives = {QStringLiteral("Uninstallable"), QStr
 
 // Created when a script has components but no types of its own.
 const QStringList kDefaultTypes = {QStringLiteral("full"), QStringLiteral("compact"), QStringLiteral("custom")};
-
-bool isOperatorWord(const QString &word)
-{
-    return word.compare(QLatin1String("and"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("or"), Qt::CaseInsensitive) == 0
-        || word.compare(QLatin1String("not"), Qt::CaseInsensitive) == 0;
-}
-
-bool isBooleanLiteral(const QString &word)
-{
-    return word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
-}
 
 // Where the installer constants of a text begin ("{{" is an escaped brace).
 QList<qsizetype> constantStarts(const QString &value)
@@ -386,11 +376,8 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
                              QStringLiteral("language"));
     }
     checkCheckExpression(where, QStringLiteral("Check"), line.value(QStringLiteral("Check")));
-    for (const char *name : {"BeforeInstall", "AfterInstall"}) {
-        const QString value = line.value(QString::fromLatin1(name));
-        if (!value.isEmpty())
-            requireRoutine(where, value.section(QLatin1Char('('), 0, 0).trimmed(), QString::fromLatin1(name));
-    }
+    for (const char *name : {"BeforeInstall", "AfterInstall"})
+        checkCheckExpression(where, QString::fromLatin1(name), line.value(QString::fromLatin1(name)), true);
     for (const QString &text : EntryValueChecks::constantTexts(rule, line))
         checkReferences(where, text);
 }
@@ -495,55 +482,51 @@ void ScriptChecker::checkReferences(const SourceLine &where, const QString &valu
     }
 }
 
-// ProcessExpressionParameter: EvalComponentIdentifier, EvalTaskIdentifier and
-// EvalLanguageIdentifier compare each name with CompareText; the operators'
-// syntax is not checked here. Types: ExtractType (SCompilerParamUnknownType).
+// ProcessExpressionParameter: the expression as TSimpleExpression reads it
+// (blanks as "or"), and EvalComponentIdentifier, EvalTaskIdentifier and
+// EvalLanguageIdentifier comparing each name with CompareText; every fault
+// is an SCompilerExpressionError. Types: ExtractType (SCompilerParamUnknownType).
 void ScriptChecker::checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
                                          const NameSet &known, const QString &kind)
 {
-    // Types is a plain list of words between blanks (ExtractType); the others
-    // are expressions, whose operators and parentheses name nothing.
-    const bool plainList = parameter == QLatin1String("Types");
-    static const QRegularExpression separators(QStringLiteral("[\\s()]+"));
-    const QStringList words = plainList ? value.split(QLatin1Char(' '), Qt::SkipEmptyParts) : value.split(separators, Qt::SkipEmptyParts);
-    for (QString word : words) {
-        if (plainList) {
+    if (parameter == QLatin1String("Types")) {
+        for (const QString &word : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             if (!word.trimmed().isEmpty() && !known.contains(word.trimmed()))
                 throw CompileError::at(where, QStringLiteral("Parameter \"Types\" includes an unknown type"));
-            continue;
         }
-        if (isOperatorWord(word))
-            continue;
-        while (word.startsWith(QLatin1Char('!')) || word.startsWith(QLatin1Char('*')))
-            word.remove(0, 1);
-        if (word.isEmpty() || known.contains(word))
-            continue;
-        const QString unknown = QStringLiteral("Parameter \"%1\" includes an unknown %2").arg(parameter, kind);
-        throw CompileError::at(where, QStringLiteral("Directive or parameter \"%1\" expression error: %2").arg(parameter, unknown));
+        return;
+    }
+    if (value.isEmpty())
+        return;
+    // Components and tasks are named with "\\" where a script may write "/".
+    const bool slashes = parameter != QLatin1String("Languages");
+    const QString expression = slashes ? QString(value).replace(QLatin1Char('/'), QLatin1Char('\\')) : value;
+    try {
+        SimpleExpression::walk(expression, {true, false, false}, [&](const QString &name) {
+            if (!known.contains(name) && !(slashes && known.contains(QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')))))
+                throw SimpleExpression::SyntaxError{QStringLiteral("Parameter \"%1\" includes an unknown %2").arg(parameter, kind)};
+        });
+    } catch (const SimpleExpression::SyntaxError &error) {
+        throw CompileError::at(where, CompilerMessages::expressionError(parameter, error.message));
     }
 }
 
-// CheckCheckOrInstall: each identifier of the expression becomes an export
-// of [Code] or names a support function; the expression's syntax is not
-// checked here.
-void ScriptChecker::checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value)
+// CheckCheckOrInstall: the expression as TSimpleExpression reads it, with
+// parameters, one identifier alone for BeforeInstall and AfterInstall; each
+// identifier becomes an export of [Code] or names a support function. The
+// prototypes the exports need are not compared here.
+void ScriptChecker::checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value,
+                                         bool singleIdentifier)
 {
-    qsizetype i = 0;
-    while (i < value.size()) {
-        const QChar c = value.at(i);
-        if (c == QLatin1Char('\'')) {
-            const qsizetype close = value.indexOf(QLatin1Char('\''), i + 1);
-            i = close < 0 ? value.size() : close + 1;
-        } else if (c.isLetter() || c == QLatin1Char('_')) {
-            const qsizetype start = i;
-            while (i < value.size() && (value.at(i).isLetterOrNumber() || value.at(i) == QLatin1Char('_')))
-                ++i;
-            const QString word = value.mid(start, i - start);
-            if (!isOperatorWord(word) && !isBooleanLiteral(word) && !SupportFunctions::exists(word))
-                requireRoutine(where, word, parameter);
-        } else {
-            ++i;
-        }
+    if (value.isEmpty())
+        return;
+    try {
+        SimpleExpression::walk(value, {false, true, singleIdentifier}, [&](const QString &name) {
+            if (!SupportFunctions::exists(name))
+                requireRoutine(where, name, parameter);
+        });
+    } catch (const SimpleExpression::SyntaxError &error) {
+        throw CompileError::at(where, CompilerMessages::expressionError(parameter, error.message));
     }
 }
 

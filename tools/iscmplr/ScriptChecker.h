@@ -57,7 +57,8 @@ private:
     void checkReferences(const SourceLine &where, const QString &value);
     void checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
                               const NameSet &known, const QString &kind);
-    void checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value);
+    void checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value,
+                              bool singleIdentifier = false);
     void requireKnownPrefix(const SourceLine &where, const QString &scriptPath);
     void checkFileExists(const SourceLine &where, const QString &what, const QString &scriptPath);
     void requireRoutine(const SourceLine &where, const QString &routine, const QString &usedBy);
