@@ -381,3 +381,12 @@ TEST_F(ParameterValueTable, checkAndInstallHooksReadAsTheRealCompilerReadsThem)
         {"Dirs", "Name: {app}\\d; BeforeInstall: %1", {}, {"not Log('a')"}, expressionError("BeforeInstall", QStringLiteral("Invalid token 'not' found"))},
     });
 }
+
+// ExtractFlag reads the words between spaces only.
+TEST_F(ParameterValueTable, flagsAreWordsBetweenSpaces)
+{
+    expectTable({
+        {"Files", "Source: a.txt; DestDir: {app}; Flags: %1", {"ignoreversion  promptifolder", " ignoreversion "},
+         {"ignoreversion\tpromptifolder", "ignoreversion,promptifolder"}, QStringLiteral("Parameter \"Flags\" includes an unknown flag")},
+    });
+}

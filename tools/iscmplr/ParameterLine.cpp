@@ -2,7 +2,6 @@
 
 #include "CompileError.h"
 
-#include <QRegularExpression>
 
 namespace talmo::iscmplr {
 
@@ -139,10 +138,16 @@ QString ParameterLine::value(const QString &name) const
     return QString();
 }
 
+// ExtractFlag reads words between spaces (ExtractStr), each trimmed, so a
+// tab between two flags makes one word of them.
 QStringList ParameterLine::words(const QString &name) const
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    return value(name).toLower().split(blanks, Qt::SkipEmptyParts);
+    QStringList result;
+    for (const QString &word : value(name).toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!word.trimmed().isEmpty())
+            result << word.trimmed();
+    }
+    return result;
 }
 
 } // namespace talmo::iscmplr
