@@ -275,15 +275,18 @@ TEST_F(ParameterValueTable, setupDirectivesLeftOutKeepTheCompilersDefaults)
 {
     const QString startupPrompt = QStringLiteral("DisableStartupPrompt must be set to \"yes\" when AppName includes constants");
     const QString signing = QStringLiteral("The SignTool and SignedUninstaller directives may not be set when UseSetupLdr is set to \"no\"");
+    const QString previousLanguage = QStringLiteral("UsePreviousLanguage must be set to \"no\" when AppId includes constants");
     const QList<SetupCombination> combinations = {
-        {{QStringLiteral("AppName=Demo {%USERNAME|x}")}, {}},
-        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("DisableStartupPrompt=yes")}, {}},
-        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("DisableStartupPrompt=no")}, startupPrompt},
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("UsePreviousLanguage=no")}, {}},
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("AppId=Demo"), QStringLiteral("DisableStartupPrompt=yes")}, {}},
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("AppId=Demo"), QStringLiteral("DisableStartupPrompt=no")},
+         startupPrompt},
+        // The AppId defaults to the AppName, constants and all.
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}")}, previousLanguage},
         {{QStringLiteral("AppName=Demo"), QStringLiteral("SignedUninstaller=yes")}, {}},
         {{QStringLiteral("AppName=Demo"), QStringLiteral("UseSetupLdr=no")}, {}},
         {{QStringLiteral("AppName=Demo"), QStringLiteral("SignedUninstaller=yes"), QStringLiteral("UseSetupLdr=no")}, signing},
-        {{QStringLiteral("AppName=Demo"), QStringLiteral("AppId={%USERNAME|x}")},
-         QStringLiteral("UsePreviousLanguage must be set to \"no\" when AppId includes constants")},
+        {{QStringLiteral("AppName=Demo"), QStringLiteral("AppId={%USERNAME|x}")}, previousLanguage},
         {{QStringLiteral("AppName=Demo"), QStringLiteral("AppId={%USERNAME|x}"), QStringLiteral("UsePreviousLanguage=no")}, {}},
     };
     for (const SetupCombination &c : combinations) {

@@ -181,7 +181,9 @@ void ScriptChecker::checkSetup()
         throw CompileError::at(where, CompilerMessages::appVersionMissing);
     if (containsConstant(setting("AppName")) && !isOn("DisableStartupPrompt", true))
         throw CompileError::at(where, CompilerMessages::appNameConstantsNeedNoStartupPrompt);
-    if (containsConstant(setting("AppId")) && isOn("UsePreviousLanguage", true))
+    // Without an AppId of its own the setup's AppId is its AppName.
+    const QString appId = setting("AppId").isEmpty() ? setting("AppName") : setting("AppId");
+    if (containsConstant(appId) && isOn("UsePreviousLanguage", true))
         throw CompileError::at(where, CompilerMessages::appIdConstantsNeedNoPreviousLanguage);
     if (isOn("CreateAppDir", true) && setting("DefaultDirName").isEmpty())
         throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("DefaultDirName")));
