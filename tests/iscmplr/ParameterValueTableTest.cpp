@@ -393,3 +393,14 @@ TEST_F(ParameterValueTable, flagsAreWordsBetweenSpaces)
          {"ignoreversion\tpromptifolder", "ignoreversion,promptifolder"}, QStringLiteral("Parameter \"Flags\" includes an unknown flag")},
     });
 }
+
+// TextToHotKey: the prefixes in any order, then one key HotKeyToText names:
+// its own table, or a one-character name of the keyboard layout.
+TEST_F(ParameterValueTable, hotKeysAreTheNamesHotKeyToTextGives)
+{
+    expectTable({
+        {"Icons", "Name: {group}\\A; Filename: {app}\\a.exe; HotKey: %1",
+         {"\"Ctrl+Alt+;\"", "Ctrl+/", "^[", "alt+shift+pgdn", "Shift+F24"}, {"Ctrl+Num0", "Ctrl+Num *", "Ctrl++", "Ctrl+^", "Ctrl+F25", "Ctrl+AB"},
+         QStringLiteral("Parameter \"HotKey\" is not a valid value")},
+    });
+}
