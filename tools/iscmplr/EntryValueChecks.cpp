@@ -219,8 +219,7 @@ void fileFlags(const Entry &entry)
         entry.refuse(filesDestNameWithWildcards);
 }
 
-// EnumIcons: TextToHotKey gives 0. Key names the keyboard layout supplies
-// (GetKeyNameText) are not known here and are refused.
+// EnumIcons: TextToHotKey gives 0 (ValueForms::isHotKey says which names it knows).
 void hotKey(const Entry &entry)
 {
     valid(entry, "HotKey", ValueForms::isHotKey(entry.value("HotKey")));
