@@ -171,16 +171,26 @@ QString WizardProject::PreviewHtml(const TProjectContainer &project, const QStri
         + InterpretedInstallDir(project, installDir, applicationName).toHtmlEscaped() + QStringLiteral("</b> ]");
 }
 
+WizardProjectOutcome WizardProject::PrepareFolder(const WizardAnswers &answers, const WizardQuestion &askYesNo)
+{
+    const QString folder = ToHostPath(answers.BaseDir);
+    if (QFileInfo(folder).isDir())
+        return {};
+    if (!askYesNo(MissingFolderQuestion))
+        return { WizardProjectOutcome::Declined, {} };
+    if (!QDir().mkpath(folder))
+        return { WizardProjectOutcome::Failed, FolderErrorMessage };
+    return {};
+}
+
 WizardProjectOutcome WizardProject::Create(TProjectContainer &project, const WizardAnswers &answers,
                                            const WizardQuestion &askYesNo)
 {
-    const QString folder = ToHostPath(answers.BaseDir);
     const QString fileName = ProjectFileName(answers);
-    if (!QFileInfo(folder).isDir()) {
-        if (!askYesNo(MissingFolderQuestion))
-            return { WizardProjectOutcome::Declined, {} };
-        if (!QDir().mkpath(folder))
-            return { WizardProjectOutcome::Failed, FolderErrorMessage };
+    if (!QFileInfo(ToHostPath(answers.BaseDir)).isDir()) {
+        const WizardProjectOutcome folder = PrepareFolder(answers, askYesNo);
+        if (folder.kind != WizardProjectOutcome::Created)
+            return folder;
     } else if (QFileInfo::exists(ToHostPath(fileName)) && !askYesNo(ReplaceFileQuestion(fileName))) {
         return { WizardProjectOutcome::Declined, {} };
     }

@@ -70,6 +70,10 @@ struct WizardProject
     static QString PreviewHtml(const TProjectContainer &project, const QString &installDir,
                                const QString &applicationName);
 
+    // Makes sure the answers' base folder exists: a missing one is created
+    // after a Yes to MissingFolderQuestion; a No creates nothing (Declined).
+    static WizardProjectOutcome PrepareFolder(const WizardAnswers &answers, const WizardQuestion &askYesNo);
+
     // Makes project the new project of the answers. A missing base folder is
     // created after a Yes to MissingFolderQuestion, an existing project file
     // is only replaced after a Yes to ReplaceFileQuestion; a No changes and

@@ -317,7 +317,8 @@ void BuildController::RunCabwiz(const QStringList &arguments)
 // comes from one project item; the user's own .inf text keeps cabwiz's line.
 QString BuildController::WithItemNamed(const QString &cabwizError, const QString &infPath) const
 {
-    const QString located = QStringLiteral("Error: ") + infPath + QStringLiteral(", line ");
+    const QString errorPrefix = QStringLiteral("Error: ");
+    const QString located = errorPrefix + infPath + QStringLiteral(", line ");
     if (m_infText != m_generatedInfText || !cabwizError.startsWith(located))
         return cabwizError;
     const qsizetype messageStart = cabwizError.indexOf(QStringLiteral(": "), located.size());
@@ -326,8 +327,8 @@ QString BuildController::WithItemNamed(const QString &cabwizError, const QString
     const QString item = m_infLineItems.value(number);
     if (!ok || item.isEmpty() || messageStart < 0)
         return cabwizError;
-    const QString location = cabwizError.mid(7, messageStart - 7);
-    return QStringLiteral("Error: ") + CabItemNames::Capitalized(item) + QStringLiteral(": ")
+    const QString location = cabwizError.mid(errorPrefix.size(), messageStart - errorPrefix.size());
+    return errorPrefix + CabItemNames::Capitalized(item) + QStringLiteral(": ")
            + cabwizError.mid(messageStart + 2) + QStringLiteral(" (") + location + u')';
 }
 

@@ -294,6 +294,170 @@ TEST_F(HandWrittenInfTest, WritesWhatTheDeviceExpects)
     check(cases);
 }
 
+// A project that dropped its setup DLL leaves the key behind, its value empty.
+TEST_F(HandWrittenInfTest, AnEmptySetupDllMeansNone)
+{
+    const QString withSetup = QString::fromLatin1(CopyApp).replace(QStringLiteral("app.exe = 1"),
+                                                                   QStringLiteral("app.exe = 1\nsetup.dll = 1"));
+    const QList<InfCase> cases = {
+        {"an empty quoted value",
+         QString::fromLatin1(CopyApp) + "[DefaultInstall]\nCESetupDLL = \"\"\n",
+         {},
+         "tiny.CAB",
+         {"<parm name=\"NumFiles\" value=\"1\"/>"},
+         {},
+         {"SetupDLL"}},
+        {"a processor's empty value drops the generic setup DLL",
+         withSetup + "[DefaultInstall]\nCESetupDLL = setup.dll\n[DefaultInstall.ARM]\nCESetupDLL = \"\"\n",
+         {"/cpu", "ARM"},
+         "tiny.ARM.CAB",
+         {"<parm name=\"NumFiles\" value=\"1\"/>"},
+         {},
+         {"SetupDLL"}},
+    };
+    check(cases);
+    EXPECT_EQ(cabMembers(work.filePath(QStringLiteral("out/tiny.ARM.CAB"))), (QStringList{"_setup.xml", "app.001"}));
+}
+
+TEST_F(HandWrittenInfTest, AFolderWrittenWithoutRootLiesBelowTheDevicesRoot)
+{
+    const QList<InfCase> cases = {
+        {"files, shortcuts of a section and a shortcut's own folder",
+         "[SourceDisksFiles]\napp.exe = 1\n[DefaultInstall]\nCopyFiles = Files\nCEShortcuts = Links\n"
+         "[DestinationDirs]\nFiles = 0,Windows\\Desktop\nLinks = 0,\"Windows\\Start Menu\"\n"
+         "[Files]\napp.exe\n[Links]\nRun,0,app.exe\nAlso,0,app.exe,Windows\\Programs\n",
+         {},
+         "tiny.CAB",
+         {"<characteristic type=\"\\Windows\\Desktop\" translation=\"install\">\n<characteristic type=\"MakeDir\"/>\n"
+          "<characteristic type=\"app.exe\">",
+          "<characteristic type=\"\\Windows\\Start Menu\" translation=\"install\">\n<characteristic type=\"MakeDir\"/>\n"
+          "<characteristic type=\"Run.lnk\">\n<characteristic type=\"Shortcut\">\n"
+          "<parm name=\"Source\" value=\"\\Windows\\Desktop\\app.exe\" translation=\"install\"/>",
+          "<characteristic type=\"\\Windows\\Programs\" translation=\"install\">"},
+         {},
+         {"type=\"Windows"}},
+        {"a string that names such a folder",
+         "[Strings]\nDesk = \"Windows\\Desktop\"\n[SourceDisksFiles]\napp.exe = 1\n[DefaultInstall]\nCopyFiles = Files\n"
+         "[DestinationDirs]\nFiles = 0,%Desk%\n[Files]\napp.exe\n",
+         {},
+         "tiny.CAB",
+         {"<characteristic type=\"\\Windows\\Desktop\" translation=\"install\">"}},
+    };
+    check(cases);
+}
+
+TEST_F(HandWrittenInfTest, AShortcutNamedWithItsExtensionGetsNoSecondOne)
+{
+    check({{"names with and without the extension",
+            QString::fromLatin1(CopyApp) + "[DefaultInstall]\nCEShortcuts = Links\n[DestinationDirs]\nLinks = 0,%CE11%\n"
+                                           "[Links]\n\"KandG Arcade.lnk\",0,app.exe\nShout.LNK,0,app.exe\nPlain,0,app.exe\n",
+            {},
+            "tiny.CAB",
+            {"<characteristic type=\"KandG Arcade.lnk\">", "<characteristic type=\"Shout.LNK\">",
+             "<characteristic type=\"Plain.lnk\">"},
+            {},
+            {".lnk.lnk", ".LNK.lnk"}}});
+}
+
+// The device checks its version and build against each limit given; an upper
+// limit of 0 would turn every device away.
+TEST_F(HandWrittenInfTest, ZeroUpperLimitsAreNoLimits)
+{
+    const QList<InfCase> cases = {
+        {"all four limits 0",
+         QString::fromLatin1(CopyApp) + "[CEDevice]\nVersionMin = 0\nVersionMax = 0.0\nBuildMin = 0\nBuildMax = 0\n",
+         {},
+         "tiny.CAB",
+         {"<parm name=\"NumShortcuts\" value=\"0\"/>\n<parm name=\"OSVersionMin\" value=\"0\"/>\n"
+          "<parm name=\"BuildNumberMin\" value=\"0\"/>\n</characteristic>"},
+         {},
+         {"OSVersionMax", "BuildNumberMax"}},
+        {"zero upper limits alone",
+         QString::fromLatin1(CopyApp) + "[CEDevice]\nVersionMax = 0.00\nBuildMax = 0x00000000\n",
+         {},
+         "tiny.CAB",
+         {"<parm name=\"NumShortcuts\" value=\"0\"/>\n</characteristic>"},
+         {},
+         {"OSVersion", "BuildNumber"}},
+        {"a processor's zero drops the generic upper limit",
+         QString::fromLatin1(CopyApp) + "[CEDevice]\nVersionMax = 5.2\nBuildMax = 0xE0000000\n"
+                                        "[CEDevice.ARM]\nVersionMax = 0\nBuildMax = 0\n",
+         {"/cpu", "ARM"},
+         "tiny.ARM.CAB",
+         {"<parm name=\"NumShortcuts\" value=\"0\"/>\n</characteristic>"},
+         {},
+         {"OSVersion", "BuildNumber"}},
+        {"a zero lower limit with a real upper one",
+         QString::fromLatin1(CopyApp) + "[CEDevice]\nVersionMin = 0.0\nVersionMax = 0.5\nBuildMax = 0xA0000000\n",
+         {},
+         "tiny.CAB",
+         {"<parm name=\"OSVersionMin\" value=\"0.0\"/>\n<parm name=\"OSVersionMax\" value=\"0.5\"/>\n"
+          "<parm name=\"BuildNumberMin\" value=\"0\"/>\n<parm name=\"BuildNumberMax\" value=\"-1610612736\"/>"}},
+    };
+    check(cases);
+}
+
+// Every line of a list key counts; of a key that takes one value, the last.
+TEST_F(HandWrittenInfTest, AListKeyRepeatedInASectionNamesEveryList)
+{
+    writeFile(QStringLiteral("src/tool.dll"), "the tool");
+    writeFile(QStringLiteral("src/lib.dll"), "the library");
+    check({{"every list key twice, the setup DLL twice",
+            "[SourceDisksFiles]\napp.exe = 1\ntool.dll = 1\nlib.dll = 1\nsetup.dll = 1\n"
+            "[DefaultInstall]\nCopyFiles = Program\nCopyFiles = Libraries\nAddReg = RegA\nAddReg = RegB\n"
+            "CEShortcuts = Links\nCEShortcuts = MoreLinks\nCESelfRegister = tool.dll\nCESelfRegister = lib.dll\n"
+            "CESetupDLL = nowhere.dll\nCESetupDLL = setup.dll\n"
+            "[DestinationDirs]\nProgram = 0,%InstallDir%\nLibraries = 0,%CE2%\nLinks = 0,%CE11%\nMoreLinks = 0,%CE17%\n"
+            "[Program]\napp.exe\n[Libraries]\ntool.dll\nlib.dll\n"
+            "[RegA]\nHKLM,Software\\Tiny,A,0x00010001,1\n[RegB]\nHKLM,Software\\Tiny,B,0x00010001,2\n"
+            "[Links]\nTiny,0,app.exe\n[MoreLinks]\nStart,0,app.exe\n",
+            {},
+            "tiny.CAB",
+            {"<parm name=\"NumFiles\" value=\"3\"/>\n<parm name=\"NumRegKeys\" value=\"1\"/>\n"
+             "<parm name=\"NumRegVals\" value=\"2\"/>\n<parm name=\"NumShortcuts\" value=\"2\"/>\n"
+             "<parm name=\"SetupDLL\" value=\"setup.004\" translation=\"install\"/>",
+             "<parm name=\"Source\" value=\"tool.002\"/>\n<parm name=\"SelfRegister\"/>",
+             "<parm name=\"Source\" value=\"lib.003\"/>\n<parm name=\"SelfRegister\"/>",
+             "<characteristic type=\"Tiny.lnk\">", "<characteristic type=\"Start.lnk\">"}}});
+    EXPECT_EQ(cabMembers(work.filePath(QStringLiteral("out/tiny.CAB"))),
+              (QStringList{"_setup.xml", "app.001", "lib.003", "setup.004", "tool.002"}));
+    EXPECT_EQ(cabMember(work.filePath(QStringLiteral("out/tiny.CAB")), QStringLiteral("lib.003")), QByteArray("the library"));
+}
+
+// Strings may name strings to any depth; only a string met again while it is
+// being expanded is a cycle.
+TEST_F(HandWrittenInfTest, OnlyARealCycleOfStringsIsRefused)
+{
+    const int depth = 100000;
+    QString chain = QStringLiteral("[Strings]\n");
+    for (int n = 1; n < depth; ++n)
+        chain += QStringLiteral("s%1=%s%2%\n").arg(n).arg(n + 1);
+    chain += QStringLiteral("s%1=Deep\n[Version]\nProvider = %s1%\n").arg(depth);
+    const CabwizResult deep = run(QString::fromLatin1(CopyApp) + chain, {});
+    ASSERT_EQ(deep.exitCode, 0) << deep.lines.mid(0, 5).join(u'\n').toStdString();
+    EXPECT_TRUE(descriptorLines(QStringLiteral("tiny.CAB")).contains(QStringLiteral("<parm name=\"AppName\" value=\"Deep Tiny\"/>")));
+
+    const struct
+    {
+        const char *strings;
+        const char *message;
+    } cycles[] = {
+        {"s1=%s2%\ns2=a%s3%\ns3=%s1%\n", "string %s1% refers to itself"},
+        {"s1=%S1%\n", "string %S1% refers to itself"},
+    };
+    for (const auto &cycle : cycles) {
+        SCOPED_TRACE(cycle.strings);
+        const CabwizResult result = run(QString::fromLatin1(CopyApp) + "[Strings]\n" + QString::fromLatin1(cycle.strings)
+                                            + "[Version]\nProvider = %s1%\n",
+                                        {});
+        EXPECT_EQ(result.exitCode, 1);
+        ASSERT_EQ(result.errorLines().size(), 1) << result.lines.join(u'\n').toStdString();
+        EXPECT_TRUE(result.errorLines().first().endsWith(QStringLiteral("section [Version]: ") + QLatin1String(cycle.message)))
+            << result.errorLines().first().toStdString();
+        EXPECT_TRUE(cabinetsIn(work.filePath(QStringLiteral("out"))).isEmpty());
+    }
+}
+
 // With a full disk or folder, every file of a project may be gone: a cabinet
 // of nothing must not pass for a build.
 TEST_F(HandWrittenInfTest, AnInstallationOfNothingIsRefused)

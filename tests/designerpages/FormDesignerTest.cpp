@@ -10,6 +10,7 @@
 #include "designer/engine/TELDesigner.h"
 #include "designer/engine/TELDesignerEvents.h"
 #include "designer/engine/TELDesignerSelectedControls.h"
+#include "designer/script/CompletionPopup.h"
 #include "designer/script/ScriptEditor.h"
 #include "designer/pages/DesignerPalette.h"
 #include "designer/pages/EventCodeTab.h"
@@ -18,6 +19,7 @@
 #include "model/ProjectContainer.h"
 #include "pagehost/FakeProjectWindowHost.h"
 #include "pagehost/ProjectPageFactory.h"
+#include "scriptknowledge/ScriptKnowledgeBase.h"
 #include "tests/designerpages/InspectorRows.h"
 #include "tests/support/QtPrinters.h"
 #include "widgets/NextInspector.h"
@@ -369,6 +371,36 @@ TEST_F(FormDesignerTest, TheDeclarationLineSurvivesSelectAllAndPaste)
     editor->paste();
     EXPECT_EQ(editor->Lines().first(), "procedure Details_Button1OnClick(Sender: TObject);");
     EXPECT_EQ(form.ExecUnits[click].Code, QStringList({ "begin", "  Beep;", "end;" }));
+}
+
+// Typed at a steady pace into the page's own code editor with its own delays:
+// the list due after "Button1." never opens on the finished statement, where
+// Enter would insert its first entry instead of breaking the line.
+TEST_F(FormDesignerTest, CodeTypedAtSpeedIsKeptAsTyped)
+{
+    TCustomForm &form = page();
+    static const ScriptKnowledgeBase knowledge;
+    designer = std::make_unique<TFormDesigner>(project, host, 0, &knowledge);
+    const int click = PageEventRules::EntryOf(form.ExecUnits, "Button1", "OnClick");
+    ASSERT_TRUE(PageEventRules::EnableEvent(form.ExecUnits, click, "Details_Button1OnClick").accepted);
+    EventCodeTab *tab = designer->codeTab();
+    tab->refreshObjects();
+    tab->objectsBox()->setCurrentText("Button1");
+    ScriptEditor *editor = tab->editor();
+    ASSERT_NE(editor->completion(), nullptr);
+    editor->setLines({ "procedure Details_Button1OnClick(Sender: TObject);", "begin", "  ", "end;" });
+    editor->setCursorPosition(2, 2);
+    constexpr int KeyInterval = 15;
+    constexpr int PastTheListDelay = ScriptCompletion::DefaultMemberListDelay + 100;
+    QTest::keyClicks(editor, QStringLiteral("Button1.Caption := 'Hello';"), Qt::NoModifier, KeyInterval);
+    QTest::keyClick(editor, Qt::Key_Return, Qt::NoModifier, PastTheListDelay);
+    QTest::keyClicks(editor, QStringLiteral("Button1.Enabled := False;"), Qt::NoModifier, KeyInterval);
+    QTest::keyClick(editor, Qt::Key_Return, Qt::NoModifier, KeyInterval);
+    QTest::keyClick(editor, Qt::Key_Return, Qt::NoModifier, PastTheListDelay);
+    EXPECT_FALSE(editor->completion()->popup()->isVisible());
+    EXPECT_EQ(editor->Lines(), QStringList({ "procedure Details_Button1OnClick(Sender: TObject);", "begin",
+                                             "  Button1.Caption := 'Hello';", "  Button1.Enabled := False;", "", "",
+                                             "end;" }));
 }
 
 // Whatever changes the set of controls, the drop-down names what the

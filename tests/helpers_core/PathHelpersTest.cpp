@@ -149,3 +149,16 @@ TEST(PathHelpers, FolderParts)
     EXPECT_EQ(ExcludeTrailingSeparator("/"), "/");
     EXPECT_EQ(ToHostPath("sub\\dir/file"), "sub/dir/file");
 }
+
+TEST(PathHelpers, TellsANameThatLeavesItsFolder)
+{
+    const std::pair<const char *, bool> cases[] = {
+        {"app.exe", false}, {"sub\\app.exe", false}, {"..app", false},   {"a..b\\c", false},
+        {"../x", true},     {"..\\..\\x", true},     {"sub/../../x", true}, {"\\Windows\\x", true},
+        {"/x", true},       {"C:x", true},           {"..", true},
+    };
+    for (const auto &[name, leaves] : cases)
+        EXPECT_EQ(LeavesItsFolder(QString::fromUtf8(name)), leaves) << name;
+    EXPECT_TRUE(ClimbsOutOfItsFolder(QStringLiteral("%InstallDir%\\..\\Windows")));
+    EXPECT_FALSE(ClimbsOutOfItsFolder(QStringLiteral("\\Windows\\Fonts")));
+}

@@ -80,6 +80,24 @@ TEST_F(CompilerLibrary, outputFolderAndNameComeFromOptionsThenSetupThenDefaults)
     }
 }
 
+// The real compiler takes "OutputDir=" and "OutputBaseFilename=" in any
+// case, and answers any other option with invalid parameters, reporting nothing.
+TEST_F(CompilerLibrary, optionsAreReadAsTheRealCompilerReadsThem)
+{
+    CompilerSession lowerCase = session(minimalSetup() << QStringLiteral("OutputDir="));
+    lowerCase.options = "outputdir=" + sourcePath(QStringLiteral("given")).toLocal8Bit();
+    EXPECT_EQ(lowerCase.compile(), TCompilerResultCompiled) << lowerCase.errors.value(0).message.toStdString();
+    EXPECT_EQ(lowerCase.successFile, sourcePath(QStringLiteral("given/setup.exe")));
+
+    for (const QByteArray &option : {QByteArray("Bogus=1"), QByteArray("OutputDir"), QByteArray("SignTool-mine=sign $f")}) {
+        CompilerSession s = session(minimalSetup());
+        s.options = option;
+        EXPECT_EQ(s.compile(), TCompilerResultInvalidParams) << option.constData();
+        EXPECT_TRUE(s.errors.isEmpty()) << option.constData();
+        EXPECT_EQ(s.linesRead, 0) << option.constData();
+    }
+}
+
 TEST_F(CompilerLibrary, wildcardSourcesPackEveryMatchAndRecurseWhenAsked)
 {
     writeFile(QStringLiteral("docs/a.txt"), "a");

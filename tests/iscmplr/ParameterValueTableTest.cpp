@@ -45,8 +45,11 @@ protected:
         if (*t.section)
             script << QStringLiteral("[%1]").arg(QLatin1String(t.section));
         script << QString::fromLatin1(t.line).arg(value);
-        return session(script);
+        return session(script + m_laterSections);
     }
+
+    // Sections after the line under test, which its names may refer to.
+    QStringList m_laterSections;
 
     void expectTable(const QList<ValueTable> &tables)
     {
@@ -272,15 +275,18 @@ TEST_F(ParameterValueTable, setupDirectivesLeftOutKeepTheCompilersDefaults)
 {
     const QString startupPrompt = QStringLiteral("DisableStartupPrompt must be set to \"yes\" when AppName includes constants");
     const QString signing = QStringLiteral("The SignTool and SignedUninstaller directives may not be set when UseSetupLdr is set to \"no\"");
+    const QString previousLanguage = QStringLiteral("UsePreviousLanguage must be set to \"no\" when AppId includes constants");
     const QList<SetupCombination> combinations = {
-        {{QStringLiteral("AppName=Demo {%USERNAME|x}")}, {}},
-        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("DisableStartupPrompt=yes")}, {}},
-        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("DisableStartupPrompt=no")}, startupPrompt},
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("UsePreviousLanguage=no")}, {}},
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("AppId=Demo"), QStringLiteral("DisableStartupPrompt=yes")}, {}},
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}"), QStringLiteral("AppId=Demo"), QStringLiteral("DisableStartupPrompt=no")},
+         startupPrompt},
+        // The AppId defaults to the AppName, constants and all.
+        {{QStringLiteral("AppName=Demo {%USERNAME|x}")}, previousLanguage},
         {{QStringLiteral("AppName=Demo"), QStringLiteral("SignedUninstaller=yes")}, {}},
         {{QStringLiteral("AppName=Demo"), QStringLiteral("UseSetupLdr=no")}, {}},
         {{QStringLiteral("AppName=Demo"), QStringLiteral("SignedUninstaller=yes"), QStringLiteral("UseSetupLdr=no")}, signing},
-        {{QStringLiteral("AppName=Demo"), QStringLiteral("AppId={%USERNAME|x}")},
-         QStringLiteral("UsePreviousLanguage must be set to \"no\" when AppId includes constants")},
+        {{QStringLiteral("AppName=Demo"), QStringLiteral("AppId={%USERNAME|x}")}, previousLanguage},
         {{QStringLiteral("AppName=Demo"), QStringLiteral("AppId={%USERNAME|x}"), QStringLiteral("UsePreviousLanguage=no")}, {}},
     };
     for (const SetupCombination &c : combinations) {
@@ -295,4 +301,106 @@ TEST_F(ParameterValueTable, setupDirectivesLeftOutKeepTheCompilersDefaults)
             EXPECT_EQ(s.errors.value(0).message, c.refusal) << what;
         }
     }
+}
+
+// {code:} and {cm:} are references only where the real compile reads
+// constants; elsewhere they are text, as every other brace there.
+TEST_F(ParameterValueTable, referencesCountOnlyWhereConstantsAreRead)
+{
+    expectTable({
+        {"", "VersionInfoDescription=%1", {"Demo {cm:Nowhere}", "{code:Nothing}"}, {}, {}},
+        {"Files", "Source: a.txt; DestDir: {app}; Excludes: %1", {"{cm:Nowhere}"}, {}, {}},
+        {"Files", "Source: a.txt; DestDir: {app}; DestName: %1", {"b.txt"}, {"{cm:Nowhere}.txt"},
+         QStringLiteral("Custom message \"Nowhere\" is not defined")},
+        {"", "AppComments=%1", {"Demo"}, {"Demo {cm:Nowhere}"}, QStringLiteral("Custom message \"Nowhere\" is not defined")},
+    });
+}
+
+// ConvertConstPercentStr decodes "%" escapes outside nested constants only,
+// and the decoded text is what is checked.
+TEST_F(ParameterValueTable, percentEscapesAreReadOutsideNestedConstants)
+{
+    const auto invalid = [](const char *constant) {
+        return QStringLiteral("Invalid environment constant \"%1\"").arg(QLatin1String(constant));
+    };
+    const QStringList takes = {"{app}\\{%HOME|{%TMP}}", "{app}\\{%A%41|x}", "{app}\\{%PATH|{%HOME|%41}}", "{app}\\{%PATH|{{}",
+                               "{app}\\{%PATH|%7Bapp%7D}"};
+    expectTable({
+        {"Dirs", "Name: %1", takes, {"{app}\\{%PATH|%4}"}, invalid("%PATH|%4")},
+        {"Dirs", "Name: %1", {}, {"{app}\\{%PATH|%GG}"}, invalid("%PATH|%GG")},
+        {"Dirs", "Name: %1", {}, {"{app}\\{%PATH|%-1}"}, invalid("%PATH|%-1")},
+        {"Dirs", "Name: %1", {}, {"{app}\\{%PATH|%7Bxyz%7D}"}, QStringLiteral("Unknown constant \"xyz\".\r\n\r\nUse two consecutive \"{\" "
+                                                                             "characters if you are trying to embed a single \"{\" and not a constant")},
+    });
+}
+
+namespace {
+
+QString expressionError(const char *parameter, const QString &problem)
+{
+    return QStringLiteral("Directive or parameter \"%1\" expression error: %2").arg(QLatin1String(parameter), problem);
+}
+
+} // namespace
+
+// Components, Tasks and Languages are TSimpleExpression texts: blanks read as
+// "or", "/" as "\"; "!" and "*" are no longer part of the grammar.
+TEST_F(ParameterValueTable, componentTaskAndLanguageExpressionsReadAsTheRealCompilerReadsThem)
+{
+    m_laterSections = {QStringLiteral("[Components]"), QStringLiteral("Name: main; Description: Main"),
+                       QStringLiteral("Name: main\\help; Description: Help"), QStringLiteral("[Tasks]"),
+                       QStringLiteral("Name: desk; Description: Desk")};
+    const auto table = [](const char *parameter, const QStringList &takes, const QStringList &refuses, const QString &problem) {
+        return ValueTable{"Dirs", parameter, takes, refuses, expressionError(parameter == QByteArray("Name: {app}\\d; Components: %1") ? "Components" : "Tasks", problem)};
+    };
+    expectTable({
+        table("Name: {app}\\d; Components: %1", {"main", "main main\\help", "main\\help", "main/help", "not main and (main or MAIN\\HELP)"},
+              {"main and"}, QStringLiteral("Invalid token '' found")),
+        table("Name: {app}\\d; Components: %1", {}, {"!main"}, QStringLiteral("Invalid symbol '!' found")),
+        table("Name: {app}\\d; Components: %1", {}, {"(main"}, QStringLiteral("Invalid token")),
+        table("Name: {app}\\d; Components: %1", {}, {"main(x)"}, QStringLiteral("Invalid token '(' found")),
+        table("Name: {app}\\d; Components: %1", {}, {"main or extra"}, QStringLiteral("Parameter \"Components\" includes an unknown component")),
+        table("Name: {app}\\d; Tasks: %1", {"desk", "not desk"}, {"desk,main"}, QStringLiteral("Invalid token ',' found")),
+    });
+}
+
+// Check is a TSimpleExpression with parameters; BeforeInstall and AfterInstall are one call.
+TEST_F(ParameterValueTable, checkAndInstallHooksReadAsTheRealCompilerReadsThem)
+{
+    expectTable({
+        {"Dirs", "Name: {app}\\d; Check: %1",
+         {"IsAdminLoggedOn", "not IsWin64 and (IsAdminLoggedOn or FileExists(ExpandConstant('{app}\\x')))",
+          "DirExists('it''s')", "FileExists(ExpandConstant('{app}'))"},
+         {"IsAdminLoggedOn and"}, expressionError("Check", QStringLiteral("Invalid token '' found"))},
+        {"Dirs", "Name: {app}\\d; Check: %1", {}, {"FileExists(GetDir('x'))"},
+         expressionError("Check", QStringLiteral("Can only call function \"ExpandConstant\" within parameter lists"))},
+        {"Dirs", "Name: {app}\\d; Check: %1", {}, {"FileExists('x)"},
+         expressionError("Check", QStringLiteral("Unexpected end of expression while reading string constant"))},
+        {"Dirs", "Name: {app}\\d; Check: %1", {}, {"IsAdminLoggedOn IsWin64"}, expressionError("Check", QStringLiteral("Invalid token 'IsWin64' found"))},
+        {"Dirs", "Name: {app}\\d; Check: %1", {}, {"FileExists(1,2,3,4,5,6,7,8,9,10,11)"},
+         expressionError("Check", QStringLiteral("Maximum number of parameters exceeded"))},
+        {"Dirs", "Name: {app}\\d; AfterInstall: %1", {"Log('done')"}, {"Log('a') and Log('b')"},
+         expressionError("AfterInstall", QStringLiteral("Invalid token 'and' found"))},
+        {"Dirs", "Name: {app}\\d; BeforeInstall: %1", {}, {"not Log('a')"}, expressionError("BeforeInstall", QStringLiteral("Invalid token 'not' found"))},
+    });
+}
+
+// ExtractFlag reads the words between spaces only.
+TEST_F(ParameterValueTable, flagsAreWordsBetweenSpaces)
+{
+    expectTable({
+        {"Files", "Source: a.txt; DestDir: {app}; Flags: %1", {"ignoreversion  promptifolder", " ignoreversion "},
+         {"ignoreversion\tpromptifolder", "ignoreversion,promptifolder"}, QStringLiteral("Parameter \"Flags\" includes an unknown flag")},
+    });
+}
+
+// TextToHotKey: the prefixes in any order, then one key HotKeyToText names:
+// its own table, or a one-character name of the keyboard layout.
+TEST_F(ParameterValueTable, hotKeysAreTheNamesHotKeyToTextGives)
+{
+    expectTable({
+        {"Icons", "Name: {group}\\A; Filename: {app}\\a.exe; HotKey: %1",
+         {"\"Ctrl+Alt+;\"", "Ctrl+/", "^[", "alt+shift+pgdn", "Shift+F24"}, {"Ctrl+Num0", "Ctrl+Num *", "Ctrl++", "Ctrl+^", "Ctrl+F25", "Ctrl+AB"},
+         QStringLiteral("Parameter \"HotKey\" is not a valid value")},
+    });
 }

@@ -67,3 +67,20 @@ TEST(PathMacros, NonLatinProjectValuesStayIntact)
     EXPECT_EQ(ExpandPathMacros(project, "%InstallDir%\\%AppName%.exe", true, true),
               QString::fromUtf8("Program Files\\\u0416\u0443\u043a\\\u6e2c\u8a66.exe"));
 }
+
+// The device resolves a shortcut file's paths as written: from its root.
+TEST(PathMacros, DevicePathsStartAtTheDevicesRoot)
+{
+    TProjectContainer project;
+    project.AppName = QStringLiteral("Tool");
+    project.InstallDir = QStringLiteral("%CE1%\\%AppName%");
+    const std::pair<const char *, const char *> cases[] = {
+        {"%InstallDir%\\app.exe", "\\Program Files\\Tool\\app.exe"},
+        {"\\%InstallDir%\\app.exe", "\\Program Files\\Tool\\app.exe"},
+        {"%CE11%\\x.lnk", "\\Windows\\Start Menu\\Programs\\x.lnk"},
+        {"\\Windows\\\\tool.exe", "\\Windows\\tool.exe"},
+        {"app.exe", "app.exe"},
+    };
+    for (const auto &[text, path] : cases)
+        EXPECT_EQ(ExpandDevicePath(project, QString::fromUtf8(text)), QString::fromUtf8(path)) << text;
+}

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <functional>
 
@@ -32,6 +33,24 @@ QStringList listNames(const QString &value)
             names.append(name);
     }
     return names;
+}
+
+// A destination written neither from the root nor from a device folder
+// ("Windows\Desktop") lies below the device's root.
+QString fromDeviceRoot(const QString &folder)
+{
+    static const QRegularExpression deviceFolder(QStringLiteral("^%(InstallDir|CE\\d+)%"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+    if (folder.isEmpty() || folder.startsWith(u'\\') || deviceFolder.match(folder).hasMatch())
+        return folder;
+    return u'\\' + folder;
+}
+
+// Some projects name their shortcuts with the extension already.
+QString shortcutFileName(const QString &name)
+{
+    const QString extension = QStringLiteral(".lnk");
+    return name.endsWith(extension, Qt::CaseInsensitive) ? name : name + extension;
 }
 
 } // namespace
@@ -145,13 +164,17 @@ std::optional<CabPlanner::LocatedEntry> CabPlanner::installEntry(const QString &
     return found == m_install.constEnd() ? std::nullopt : std::optional<LocatedEntry>(*found);
 }
 
+// Every line of a list key counts, as everywhere in .inf files: projects name
+// their self-registering files one line each.
 QList<CabPlanner::LocatedEntry> CabPlanner::installLists(const QString &key) const
 {
     QList<LocatedEntry> lists;
     for (const QString &name : sectionNames(DefaultInstall)) {
         const InfSection *section = m_inf.section(name);
-        if (const auto entry = section ? section->entry(key) : std::nullopt)
-            lists.append(LocatedEntry{*entry, section->name});
+        for (const InfEntry &entry : section ? section->entries() : QList<InfEntry>()) {
+            if (entry.key.compare(key, Qt::CaseInsensitive) == 0)
+                lists.append(LocatedEntry{entry, section->name});
+        }
     }
     return lists;
 }
@@ -198,7 +221,7 @@ void CabPlanner::planDeviceConditions()
         {"ProcessorType", [&] { return deviceCondition(device, QStringLiteral("ProcessorType")); }},
         {"UnsupportedPlatforms", [&] { return unsupportedPlatforms(); }},
         {"OSVersionMin", [&] { return deviceCondition(device, QStringLiteral("VersionMin")); }},
-        {"OSVersionMax", [&] { return deviceCondition(device, QStringLiteral("VersionMax")); }},
+        {"OSVersionMax", [&] { return upperVersion(device); }},
         {"BuildNumberMin", [&] { return buildNumber(device, QStringLiteral("BuildMin")); }},
         {"BuildNumberMax", [&] { return buildNumber(device, QStringLiteral("BuildMax")); }},
     };
@@ -218,22 +241,39 @@ QString CabPlanner::deviceCondition(const EntryMap &device, const QString &key) 
     return found == device.constEnd() ? QString() : expand(unquote(found->entry.value), *found);
 }
 
+// An upper limit of 0 would turn every device away: projects write it meaning
+// none. A lower limit of 0 turns none away and stays as written.
+QString CabPlanner::upperVersion(const EntryMap &device) const
+{
+    static const QRegularExpression zero(QStringLiteral("^0*(\\.0*)?$"));
+    const QString text = deviceCondition(device, QStringLiteral("VersionMax"));
+    return zero.match(text).hasMatch() ? QString() : text;
+}
+
 // The device compares build numbers as signed 32-bit integers; an upper limit
-// alone gets the lower limit 0.
+// alone gets the lower limit 0. An upper limit of 0 is none, as for versions.
 QString CabPlanner::buildNumber(const EntryMap &device, const QString &key) const
 {
+    const bool upper = key == QStringLiteral("BuildMax");
     const auto found = device.constFind(caseKey(key));
-    if (found == device.constEnd()) {
-        const bool lowerOfGivenUpper = key == QStringLiteral("BuildMin") && device.contains(caseKey(QStringLiteral("BuildMax")));
-        return lowerOfGivenUpper ? QStringLiteral("0") : QString();
-    }
+    if (found == device.constEnd())
+        return !upper && limitsBuildFromAbove(device) ? QStringLiteral("0") : QString();
     const QString text = expand(unquote(found->entry.value), *found);
     if (text.isEmpty())
         return text;
     const auto number = parseFlagWord(text);
     if (!number)
         throw InfError(found->entry.line, found->section, QStringLiteral("invalid build number %1").arg(text));
-    return QString::number(qint32(*number));
+    return upper && *number == 0 ? QString() : QString::number(qint32(*number));
+}
+
+bool CabPlanner::limitsBuildFromAbove(const EntryMap &device) const
+{
+    try {
+        return !buildNumber(device, QStringLiteral("BuildMax")).isEmpty();
+    } catch (const InfError &) {
+        return true; // reported where the upper limit itself is read
+    }
 }
 
 // The processor's own list adds to the generic one; an empty one leaves it be.
@@ -315,7 +355,7 @@ QString CabPlanner::destinationFolder(const InfSection &section) const
     // "0,folder": the directory identifier 0 means the folder is written out.
     const QStringList fields = splitFields(entry->value, 2);
     const QString folder = fields.size() > 1 ? unquote(fields[1]) : QString();
-    return normalizeDevicePath(m_strings.expandForDevice(folder, entry->line, destinations->name));
+    return fromDeviceRoot(normalizeDevicePath(m_strings.expandForDevice(folder, entry->line, destinations->name)));
 }
 
 // "destination,source,,flags"
@@ -467,10 +507,13 @@ void CabPlanner::addFile(const FileInstall &file, bool processorOwn, const InfLi
 void CabPlanner::planSetupDll()
 {
     const auto entry = installEntry(QStringLiteral("CESetupDLL"));
-    if (!entry || entry->entry.value.isEmpty())
+    if (!entry)
         return;
     try {
         const QString fileName = expand(unquote(entry->entry.value), *entry);
+        // A project that dropped its setup DLL leaves the key with an empty value.
+        if (fileName.isEmpty())
+            return;
         const InfLine line{entry->entry.line, entry->entry.value};
         const qsizetype member = memberFor(sourcePath(fileName, line, entry->section), fileName);
         m_plan.settings.append(InstallSetting{QStringLiteral("SetupDLL"), m_plan.members[member].name, true});
@@ -535,9 +578,10 @@ void CabPlanner::addShortcutLine(const InfLine &line, const InfSection &section)
     const QString ownFolder = fields.size() > 3 ? unquote(fields[3]) : QString();
     const QString folder = ownFolder.isEmpty()
                                ? destinationFolder(section)
-                               : normalizeDevicePath(m_strings.expandForDevice(ownFolder, line.number, section.name));
+                               : fromDeviceRoot(normalizeDevicePath(
+                                     m_strings.expandForDevice(ownFolder, line.number, section.name)));
     const QString target = unquote(fields[2]);
-    m_plan.shortcuts.append(ShortcutInstall{folder, name + QStringLiteral(".lnk"),
+    m_plan.shortcuts.append(ShortcutInstall{folder, shortcutFileName(name),
                                             type == 0 ? fileShortcutTarget(target, line, section.name)
                                                       : folderShortcutTarget(target, line, section.name)});
 }

@@ -55,7 +55,9 @@ private:
     void planHeader();
     void planDeviceConditions();
     QString deviceCondition(const EntryMap &device, const QString &key) const;
+    QString upperVersion(const EntryMap &device) const;
     QString buildNumber(const EntryMap &device, const QString &key) const;
+    bool limitsBuildFromAbove(const EntryMap &device) const;
     QString unsupportedPlatforms() const;
     void planCopyFiles();
     void planSetupDll();

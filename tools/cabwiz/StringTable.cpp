@@ -6,9 +6,6 @@ namespace talmo::cabwiz {
 
 namespace {
 
-// Deep enough for any honest chain of strings; deeper means a cycle.
-constexpr int MaximumDepth = 32;
-
 // The standard folders of a Windows CE device by their directory identifier.
 const char *const DeviceFolders[] = {
     "\\Program Files",
@@ -60,13 +57,13 @@ void StringTable::define(const QString &name, const QString &value)
 
 QString StringTable::expand(const QString &text, int line, const QString &section) const
 {
-    return expand(text, Context{line, section, false}, 0).text;
+    return expand(text, Context{line, section, false}).text;
 }
 
 QString StringTable::expandForDevice(const QString &text, int line, const QString &section,
                                      bool *keptDeviceString) const
 {
-    const Expansion expansion = expand(text, Context{line, section, true}, 0);
+    const Expansion expansion = expand(text, Context{line, section, true});
     if (keptDeviceString)
         *keptDeviceString = expansion.keptDeviceString;
     return expansion.text;
@@ -77,20 +74,56 @@ bool StringTable::isDeviceString(const QString &key) const
     return key == InstallDirKey || m_deviceFolders.contains(key);
 }
 
-StringTable::Expansion StringTable::expand(const QString &text, const Context &context, int depth) const
+// Strings name strings to any depth, so the expansion keeps its own stack of
+// the strings it is in the middle of instead of recursing.
+StringTable::Expansion StringTable::expand(const QString &text, const Context &context) const
 {
     if (!text.contains(u'%'))
         return Expansion{text, false};
-    Expansion result;
-    result.text.reserve(text.size());
-    qsizetype i = 0;
+    QList<Frame> open{Frame{QString(), QString(), text, 0, {}}};
+    QSet<QString> openKeys;
+    for (;;) {
+        const std::optional<QString> name = readToReference(open.last());
+        if (!name) {
+            if (open.size() == 1)
+                return open.last().result;
+            const Frame done = open.takeLast();
+            openKeys.remove(done.key);
+            cache(context).insert(done.key, done.result);
+            append(open.last(), done.name, done.result, context);
+            continue;
+        }
+        const QString key = name->toCaseFolded();
+        const auto value = m_values.constFind(key);
+        if (value == m_values.constEnd())
+            throw InfError(context.line, context.section, QStringLiteral("undefined string %%1%").arg(*name));
+        if (context.keepDeviceStrings && isDeviceString(key)) {
+            const QString reference = key == InstallDirKey ? QStringLiteral("InstallDir") : name->toUpper();
+            append(open.last(), *name, Expansion{u'%' + reference + u'%', true}, context);
+        } else if (const auto cached = cache(context).constFind(key); cached != cache(context).constEnd()) {
+            append(open.last(), *name, *cached, context);
+        } else if (openKeys.contains(key)) {
+            throw InfError(context.line, context.section, QStringLiteral("string %%1% refers to itself").arg(*name));
+        } else {
+            openKeys.insert(key);
+            open.append(Frame{*name, key, *value, 0, {}});
+        }
+    }
+}
+
+// Copies the frame's text up to its next well-formed "%name%" and returns the
+// name, or std::nullopt at the end of the text.
+std::optional<QString> StringTable::readToReference(Frame &frame)
+{
+    const QString &text = frame.text;
+    qsizetype &i = frame.position;
     while (i < text.size()) {
         if (text[i] != u'%') {
-            result.text.append(text[i++]);
+            frame.result.text.append(text[i++]);
             continue;
         }
         if (i + 1 < text.size() && text[i + 1] == u'%') {
-            result.text.append(u'%');
+            frame.result.text.append(u'%');
             i += 2;
             continue;
         }
@@ -98,44 +131,30 @@ StringTable::Expansion StringTable::expand(const QString &text, const Context &c
         while (end < text.size() && isNameCharacter(text[end]))
             ++end;
         if (end == i + 1 || end == text.size() || text[end] != u'%') {
-            result.text.append(u'%');
+            frame.result.text.append(u'%');
             ++i;
             continue;
         }
         const QString name = text.mid(i + 1, end - i - 1);
-        const Expansion value = expandName(name, context, depth);
-        result.text.append(value.text);
-        result.keptDeviceString = result.keptDeviceString || value.keptDeviceString;
-        if (result.text.size() > MaximumExpandedLength) {
-            throw InfError(context.line, context.section,
-                           QStringLiteral("string %%1% expands to more than %2 characters")
-                               .arg(name)
-                               .arg(MaximumExpandedLength));
-        }
         i = end + 1;
+        return name;
     }
-    return result;
+    return std::nullopt;
 }
 
-StringTable::Expansion StringTable::expandName(const QString &name, const Context &context, int depth) const
+void StringTable::append(Frame &frame, const QString &name, const Expansion &value, const Context &context)
 {
-    const QString key = name.toCaseFolded();
-    const auto value = m_values.constFind(key);
-    if (value == m_values.constEnd())
-        throw InfError(context.line, context.section, QStringLiteral("undefined string %%1%").arg(name));
-    if (context.keepDeviceStrings && isDeviceString(key)) {
-        const QString reference = key == InstallDirKey ? QStringLiteral("InstallDir") : name.toUpper();
-        return Expansion{u'%' + reference + u'%', true};
+    frame.result.text.append(value.text);
+    frame.result.keptDeviceString = frame.result.keptDeviceString || value.keptDeviceString;
+    if (frame.result.text.size() > MaximumExpandedLength) {
+        throw InfError(context.line, context.section,
+                       QStringLiteral("string %%1% expands to more than %2 characters").arg(name).arg(MaximumExpandedLength));
     }
-    QHash<QString, Expansion> &cache = m_expanded[context.keepDeviceStrings ? 1 : 0];
-    const auto cached = cache.constFind(key);
-    if (cached != cache.constEnd())
-        return *cached;
-    if (depth >= MaximumDepth)
-        throw InfError(context.line, context.section, QStringLiteral("string %%1% refers to itself").arg(name));
-    const Expansion expansion = expand(*value, context, depth + 1);
-    cache.insert(key, expansion);
-    return expansion;
+}
+
+QHash<QString, StringTable::Expansion> &StringTable::cache(const Context &context) const
+{
+    return m_expanded[context.keepDeviceStrings ? 1 : 0];
 }
 
 } // namespace talmo::cabwiz

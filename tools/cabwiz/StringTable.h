@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QString>
 
+#include <optional>
+
 namespace talmo::cabwiz {
 
 // The strings an .inf file may use as "%name%": its [Strings] and [CEStrings]
@@ -23,8 +25,9 @@ public:
     // Replaces every reference by its value, expanding values in turn; "%%"
     // stands for one "%". A "%" that does not open a well-formed name stays as
     // it is, so data such as "%1" passes unchanged. Throws InfError, located at
-    // line and section, for an undefined or self-referring string and for one
-    // that grows beyond MaximumExpandedLength.
+    // line and section, for an undefined string, for one met again while it is
+    // being expanded (a cycle, however long; a chain of any depth is fine) and
+    // for one that grows beyond MaximumExpandedLength.
     QString expand(const QString &text, int line, const QString &section) const;
 
     // As expand, but "%InstallDir%" and the device folders stay references:
@@ -47,8 +50,20 @@ private:
         bool keepDeviceStrings;
     };
 
-    Expansion expand(const QString &text, const Context &context, int depth) const;
-    Expansion expandName(const QString &name, const Context &context, int depth) const;
+    // A string being expanded: its text, how far it is read and what it gave so far.
+    struct Frame
+    {
+        QString name; // as the reference writes it; empty for the text expanded
+        QString key;
+        QString text;
+        qsizetype position = 0;
+        Expansion result;
+    };
+
+    Expansion expand(const QString &text, const Context &context) const;
+    static std::optional<QString> readToReference(Frame &frame);
+    static void append(Frame &frame, const QString &name, const Expansion &value, const Context &context);
+    QHash<QString, Expansion> &cache(const Context &context) const;
     bool isDeviceString(const QString &key) const;
 
     QHash<QString, QString> m_values;

@@ -94,6 +94,11 @@ inline QString filesTmpBadFlag(const QString &flag)
                   "the \"deleteafterinstall\" or \"dontcopy\" flag is used").arg(flag);
 }
 
+inline QString expressionError(const QString &parameter, const QString &problem)
+{
+    return QStringLiteral("Directive or parameter \"%1\" expression error: %2").arg(parameter, problem);
+}
+
 inline QString langOptionForEveryLanguage(const QString &directive)
 {
     return QStringLiteral("Language option \"%1\" cannot be applied to all languages").arg(directive);

@@ -2,7 +2,9 @@
 
 #include "ValueForms.h"
 
-#include <QRegularExpression>
+
+#include <cctype>
+#include <optional>
 #include <QStringList>
 
 namespace talmo::iscmplr {
@@ -66,11 +68,33 @@ qsizetype outsideConstants(const QString &text, QChar separator)
     return -1;
 }
 
-// "%" stands for itself only as "%" and two hex digits.
-bool percentEscapesValid(const QString &text)
+// ConvertConstPercentStr: outside nested constants, each "%" and two hex
+// digits stand for that character; a nested constant must be closed. The
+// decoded text, or nothing when it cannot be read.
+std::optional<QString> percentDecoded(const QString &text)
 {
-    static const QRegularExpression bad(QStringLiteral("%(?![0-9A-Fa-f]{2})"));
-    return !bad.match(text).hasMatch();
+    const auto hex = [&text](qsizetype at) {
+        return at < text.size() && text.at(at).unicode() < 128 && std::isxdigit(text.at(at).unicode());
+    };
+    QString decoded;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('{')) {
+            const bool doubled = i + 1 < text.size() && text.at(i + 1) == QLatin1Char('{');
+            const qsizetype end = doubled ? i + 1 : closingBrace(text, i);
+            if (end < 0)
+                return std::nullopt;
+            decoded += text.mid(i, end - i + 1);
+            i = end;
+        } else if (text.at(i) == QLatin1Char('%')) {
+            if (!hex(i + 1) || !hex(i + 2))
+                return std::nullopt;
+            decoded += QChar(text.mid(i + 1, 2).toUShort(nullptr, 16));
+            i += 2;
+        } else {
+            decoded += text.at(i);
+        }
+    }
+    return decoded;
 }
 
 // Splits "text|default" at the first "|" outside nested constants.
@@ -149,9 +173,14 @@ QString structuredProblem(const Structured &kind, const QString &constant, int e
     QStringList parts;
     if (!kind.split(constant.mid(qsizetype(qstrlen(kind.prefix))), parts))
         return invalid;
+    QStringList decodedParts;
     for (const QString &part : std::as_const(parts)) {
-        if (!percentEscapesValid(part))
+        const std::optional<QString> decoded = percentDecoded(part);
+        if (!decoded)
             return invalid;
+        decodedParts << *decoded;
+    }
+    for (const QString &part : std::as_const(decodedParts)) {
         const QString inner = ConstantCheck::problem(part, extras);
         if (!inner.isEmpty())
             return inner;

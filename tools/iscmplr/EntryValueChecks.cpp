@@ -219,8 +219,7 @@ void fileFlags(const Entry &entry)
         entry.refuse(filesDestNameWithWildcards);
 }
 
-// EnumIcons: TextToHotKey gives 0. Key names the keyboard layout supplies
-// (GetKeyNameText) are not known here and are refused.
+// EnumIcons: TextToHotKey gives 0 (ValueForms::isHotKey says which names it knows).
 void hotKey(const Entry &entry)
 {
     valid(entry, "HotKey", ValueForms::isHotKey(entry.value("HotKey")));
@@ -352,42 +351,51 @@ const std::pair<const char *, const char *> kConstantParameters[] = {
     {"Run UninstallRun", "Filename Parameters WorkingDir RunOnceId Description StatusMsg Verb"},
 };
 
-void plainConstants(const Entry &entry)
+struct CheckedText
 {
+    QString text;
+    int extras = ConstantCheck::None;
+};
+
+// The texts of a line that CheckConst reads, in the order the real compile
+// reads them. Only an external source is the installer's to resolve (the
+// others are files here); "{group}\\" at the front of an icon's name is the
+// compiler's own business; string data may keep the old value, multi-string
+// data also break lines, and binary and qword data hold none.
+QList<CheckedText> checkedTexts(const Entry &entry)
+{
+    QList<CheckedText> texts;
+    const QString &section = entry.rule.section;
+    if (section == QLatin1String("Files") && entry.flag("external"))
+        texts.append({entry.value("Source")});
+    if (section == QLatin1String("Icons")) {
+        QString name = entry.value("Name");
+        if (name.startsWith(QLatin1String("{group}\\")))
+            name.remove(0, 8);
+        texts.append({name});
+    }
     for (const auto &[sections, parameters] : kConstantParameters) {
-        if (!listsSection(sections, entry.rule.section))
+        if (!listsSection(sections, section))
             continue;
         for (const QLatin1String parameter : QLatin1String(parameters).tokenize(QLatin1Char(' ')))
-            constantsOf(entry, entry.line.value(parameter));
+            texts.append({entry.line.value(parameter)});
     }
+    if (section == QLatin1String("Registry") && entry.has("ValueData")) {
+        const QString data = entry.value("ValueData");
+        if (isType(entry, "string") || isType(entry, "expandsz"))
+            texts.append({data, ConstantCheck::OldData});
+        else if (isType(entry, "multisz"))
+            texts.append({data, ConstantCheck::OldData | ConstantCheck::Break});
+        else if (isType(entry, "dword"))
+            texts.append({data});
+    }
+    return texts;
 }
 
-// Only an external source is the installer's to resolve; the others are files here.
-void externalSourceConstants(const Entry &entry)
+void constants(const Entry &entry)
 {
-    if (entry.flag("external"))
-        constantsOf(entry, entry.value("Source"));
-}
-
-// "{group}\" at the front of an icon's name is the compiler's own business.
-void iconNameConstants(const Entry &entry)
-{
-    QString name = entry.value("Name");
-    if (name.startsWith(QLatin1String("{group}\\")))
-        name.remove(0, 8);
-    constantsOf(entry, name);
-}
-
-// String data may keep the old value, multi-string data also break lines; binary and qword data hold none.
-void registryDataConstants(const Entry &entry)
-{
-    const QString data = entry.value("ValueData");
-    if (isType(entry, "string") || isType(entry, "expandsz"))
-        constantsOf(entry, data, ConstantCheck::OldData);
-    else if (isType(entry, "multisz"))
-        constantsOf(entry, data, ConstantCheck::OldData | ConstantCheck::Break);
-    else if (isType(entry, "dword"))
-        constantsOf(entry, data);
+    for (const CheckedText &checked : checkedTexts(entry))
+        constantsOf(entry, checked.text, checked.extras);
 }
 
 using Check = void (*)(const Entry &);
@@ -434,13 +442,18 @@ const ValueCheck kChecks[] = {
     {"INI", nullptr, iniFlags},
     {"Registry", nullptr, registryFlags},
     {"Registry", nullptr, registryData},
-    {"Files", "Source", externalSourceConstants},
-    {"Icons", "Name", iconNameConstants},
-    {"Types Components Tasks Dirs Files Icons INI Registry InstallDelete UninstallDelete Run UninstallRun", nullptr, plainConstants},
-    {"Registry", "ValueData", registryDataConstants},
+    {"Types Components Tasks Dirs Files Icons INI Registry InstallDelete UninstallDelete Run UninstallRun", nullptr, constants},
 };
 
 } // namespace
+
+QStringList EntryValueChecks::constantTexts(const SectionRule &rule, const ParameterLine &line)
+{
+    QStringList texts;
+    for (const CheckedText &checked : checkedTexts({rule, line, line.words(QStringLiteral("Flags")), WindowsVersions()}))
+        texts << checked.text;
+    return texts;
+}
 
 void EntryValueChecks::check(const SectionRule &rule, const ParameterLine &line, const WindowsVersions &setupMinVersion)
 {

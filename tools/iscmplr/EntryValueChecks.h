@@ -16,6 +16,9 @@ public:
     // Throws CompileError at the line for the first value refused.
     // setupMinVersion: the [Setup] MinVersion an entry's own starts from.
     static void check(const SectionRule &rule, const ParameterLine &line, const WindowsVersions &setupMinVersion);
+    // The texts of the line whose constants a real compile reads (CheckConst),
+    // and with them its {code:} and {cm:} references.
+    static QStringList constantTexts(const SectionRule &rule, const ParameterLine &line);
 };
 
 } // namespace talmo::iscmplr

@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace talmo::iscmplr {
 
 namespace {
 const QString kCompilerPrefix = QStringLiteral("compiler:");
+const QString kUserDocsPrefix = QStringLiteral("userdocs:");
 } // namespace
 
 HostPaths::HostPaths(const QString &sourceDir, const QString &compilerDir)
@@ -30,11 +32,6 @@ bool HostPaths::hasWildcards(const QString &scriptPath)
     return scriptPath.contains(QLatin1Char('*')) || scriptPath.contains(QLatin1Char('?'));
 }
 
-bool HostPaths::startsWithConstant(const QString &scriptPath)
-{
-    return scriptPath.startsWith(QLatin1Char('{')) && !scriptPath.startsWith(QLatin1String("{{"));
-}
-
 QString HostPaths::fileNamePart(const QString &scriptPath)
 {
     const qsizetype cut = std::max({scriptPath.lastIndexOf(QLatin1Char('\\')),
@@ -43,10 +40,23 @@ QString HostPaths::fileNamePart(const QString &scriptPath)
     return scriptPath.mid(cut + 1);
 }
 
+QString HostPaths::unknownPrefix(const QString &scriptPath)
+{
+    const qsizetype colon = scriptPath.indexOf(QLatin1Char(':'));
+    const bool drive = colon == 1 && scriptPath.at(0).isLetter() && scriptPath.at(0).unicode() < 128;
+    if (colon < 0 || drive || scriptPath.startsWith(kCompilerPrefix) || scriptPath.startsWith(kUserDocsPrefix))
+        return QString();
+    return scriptPath.left(colon + 1);
+}
+
 QString HostPaths::resolve(const QString &scriptPath, const QString &baseDir) const
 {
-    if (scriptPath.startsWith(kCompilerPrefix, Qt::CaseInsensitive))
+    if (scriptPath.startsWith(kCompilerPrefix))
         return QDir::cleanPath(m_compilerDir + QLatin1Char('/') + ToHostPath(scriptPath.mid(kCompilerPrefix.size())));
+    if (scriptPath.startsWith(kUserDocsPrefix)) {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return QDir::cleanPath(documents + QLatin1Char('/') + ToHostPath(scriptPath.mid(kUserDocsPrefix.size())));
+    }
     if (isAbsolute(scriptPath))
         return QDir::cleanPath(ToHostPath(scriptPath));
     const QString base = baseDir.isEmpty() ? m_sourceDir : baseDir;

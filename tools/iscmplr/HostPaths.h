@@ -14,12 +14,15 @@ public:
 
     static bool isAbsolute(const QString &scriptPath);
     static bool hasWildcards(const QString &scriptPath);
-    // A constant such as {app} or {tmp}: not a file of the build machine.
-    static bool startsWithConstant(const QString &scriptPath);
     static QString fileNamePart(const QString &scriptPath);
 
-    // "compiler:" names the compiler's folder; relative paths start at baseDir
-    // (the source folder when empty).
+    // As PrependDirName: a ":" that is not a drive's ends a prefix, and only
+    // "compiler" and "userdocs" are known, as written. The unknown prefix with
+    // its ":", or empty.
+    static QString unknownPrefix(const QString &scriptPath);
+
+    // "compiler:" names the compiler's folder, "userdocs:" the user's
+    // documents; relative paths start at baseDir (the source folder when empty).
     QString resolve(const QString &scriptPath, const QString &baseDir = QString()) const;
     // Files matching a path that may hold "*" and "?" in its file-name part.
     QStringList match(const QString &scriptPath, bool recurseSubdirs) const;

@@ -2,12 +2,15 @@
 
 #include "CompileError.h"
 
-#include <QRegularExpression>
 
 namespace talmo::iscmplr {
 
 namespace {
 
+// ExtractParameters: SCompilerParamDuplicated, SCompilerParamHasNoValue,
+// SCompilerParamQuoteError (a quote in an unquoted value, or text after the
+// closing quote) and SCompilerParamMissingClosingQuote. A name ends at the
+// ":" there, so "A; B: x" names an unknown parameter; here it has no value.
 class Scanner
 {
 public:
@@ -135,10 +138,16 @@ QString ParameterLine::value(const QString &name) const
     return QString();
 }
 
+// ExtractFlag reads words between spaces (ExtractStr), each trimmed, so a
+// tab between two flags makes one word of them.
 QStringList ParameterLine::words(const QString &name) const
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    return value(name).toLower().split(blanks, Qt::SkipEmptyParts);
+    QStringList result;
+    for (const QString &word : value(name).toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!word.trimmed().isEmpty())
+            result << word.trimmed();
+    }
+    return result;
 }
 
 } // namespace talmo::iscmplr

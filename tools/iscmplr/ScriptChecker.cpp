@@ -6,6 +6,7 @@
 #include "LangOptionsValueChecks.h"
 #include "SectionRules.h"
 #include "SetupValueChecks.h"
+#include "SimpleExpression.h"
 #include "SupportFunctions.h"
 #include "ValueForms.h"
 #include "platform/AnsiCodec.h"
@@ -33,17 +34,6 @@ const QStringList kSetupCheckDirectives = {QStringLiteral("Uninstallable"), QStr
 
 // Created when a script has components but no types of its own.
 const QStringList kDefaultTypes = {QStringLiteral("full"), QStringLiteral("compact"), QStringLiteral("custom")};
-
-bool isOperatorWord(const QString &word)
-{
-    return word.compare(QLatin1String("and"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("or"), Qt::CaseInsensitive) == 0
-        || word.compare(QLatin1String("not"), Qt::CaseInsensitive) == 0;
-}
-
-bool isBooleanLiteral(const QString &word)
-{
-    return word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
-}
 
 // Where the installer constants of a text begin ("{{" is an escaped brace).
 QList<qsizetype> constantStarts(const QString &value)
@@ -160,6 +150,8 @@ void ScriptChecker::checkSetup()
         readSetupMinVersion(*section);
         for (const SourceLine &line : section->lines) {
             const auto [name, value] = splitDirectiveLine(line);
+            // EnumSetup: GetEnumValue of "ss" and the name (any case),
+            // SCompilerMessagesFileObsolete, SCompilerEntryAlreadySpecified.
             if (!SetupDirectives::isSetupDirective(name))
                 throw CompileError::at(line, CompilerMessages::unknownDirective(QStringLiteral("Setup"), name));
             if (name.compare(QLatin1String("MessagesFile"), Qt::CaseInsensitive) == 0)
@@ -167,7 +159,7 @@ void ScriptChecker::checkSetup()
             if (m_setup.contains(name.toLower()))
                 throw CompileError::at(line, CompilerMessages::directiveAgain(QStringLiteral("Setup"), name));
             SetupValueChecks::check(name, value, line,
-                                    {!m_options.outputDir.isEmpty(), !m_options.outputBaseFilename.isEmpty(), m_setupMinVersion});
+                                    {m_options.outputDirFixed, m_options.outputBaseFilenameFixed, m_setupMinVersion});
             if (SetupDirectives::isObsoleteWithWarning(name))
                 m_result.warnings << QStringLiteral("The [Setup] directive \"%1\" is obsolete and ignored").arg(name);
             m_setup.insert(name.toLower(), value);
@@ -189,7 +181,9 @@ void ScriptChecker::checkSetup()
         throw CompileError::at(where, CompilerMessages::appVersionMissing);
     if (containsConstant(setting("AppName")) && !isOn("DisableStartupPrompt", true))
         throw CompileError::at(where, CompilerMessages::appNameConstantsNeedNoStartupPrompt);
-    if (containsConstant(setting("AppId")) && isOn("UsePreviousLanguage", true))
+    // Without an AppId of its own the setup's AppId is its AppName.
+    const QString appId = setting("AppId").isEmpty() ? setting("AppName") : setting("AppId");
+    if (containsConstant(appId) && isOn("UsePreviousLanguage", true))
         throw CompileError::at(where, CompilerMessages::appIdConstantsNeedNoPreviousLanguage);
     if (isOn("CreateAppDir", true) && setting("DefaultDirName").isEmpty())
         throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("DefaultDirName")));
@@ -231,7 +225,8 @@ void ScriptChecker::checkSetupReferences()
     const Section *section = m_sections.find(QStringLiteral("Setup"));
     for (const SourceLine &line : section ? section->lines : SourceLines()) {
         const auto [name, value] = splitDirectiveLine(line);
-        checkReferences(line, value);
+        if (SetupValueChecks::expandsConstants(name))
+            checkReferences(line, value);
         if (kSetupCheckDirectives.contains(name, Qt::CaseInsensitive) && !ValueForms::isBoolean(value))
             checkCheckExpression(line, name, value);
     }
@@ -356,6 +351,8 @@ void ScriptChecker::checkParameterSections()
 void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterLine &line)
 {
     const SourceLine &where = line.where();
+    // ExtractParameters: GetParamIndex (any case), piNoEmpty, piNoQuotes,
+    // then piRequired; EnumFiles asks for DestDir only without "dontcopy".
     for (const Parameter &parameter : line.parameters()) {
         const ParameterRule *known = rule.parameter(parameter.name);
         if (!known)
@@ -381,13 +378,10 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
                              QStringLiteral("language"));
     }
     checkCheckExpression(where, QStringLiteral("Check"), line.value(QStringLiteral("Check")));
-    for (const char *name : {"BeforeInstall", "AfterInstall"}) {
-        const QString value = line.value(QString::fromLatin1(name));
-        if (!value.isEmpty())
-            requireRoutine(where, value.section(QLatin1Char('('), 0, 0).trimmed(), QString::fromLatin1(name));
-    }
-    for (const Parameter &parameter : line.parameters())
-        checkReferences(where, parameter.value);
+    for (const char *name : {"BeforeInstall", "AfterInstall"})
+        checkCheckExpression(where, QString::fromLatin1(name), line.value(QString::fromLatin1(name)), true);
+    for (const QString &text : EntryValueChecks::constantTexts(rule, line))
+        checkReferences(where, text);
 }
 
 // Names may repeat: the real compiler keeps every entry of a name. It refuses
@@ -429,10 +423,14 @@ void ScriptChecker::checkFileEntry(const ParameterLine &line, const QStringList 
         m_result.externalFiles << source;
         return;
     }
-    if (HostPaths::startsWithConstant(source))
-        return;
+    // EnumFiles looks every non-external Source up below SourceDir as it
+    // stands: a constant there names no file of the build machine.
+    requireKnownPrefix(where, source);
     const bool recurse = flags.contains(QLatin1String("recursesubdirs"));
     const QStringList found = m_paths.match(source, recurse);
+    // EnumFiles: nothing found and no "skipifsourcedoesntexist"
+    // (SCompilerFilesWildcardNotMatched, SCompilerSourceFileDoesntExist; a
+    // folder is skipped by its search, so it is not found either).
     if (found.isEmpty()) {
         if (flags.contains(QLatin1String("skipifsourcedoesntexist")))
             return;
@@ -458,6 +456,8 @@ void ScriptChecker::checkRunEntry(const ParameterLine &line, const QStringList &
         m_result.warnings << QStringLiteral("Line %1: the flag \"showcheckbox\" is obsolete; \"postinstall\" is used").arg(line.where().line);
 }
 
+// The real compiler leaves a "files:" library that [Files] does not carry to
+// the installer, which fails when it loads it; this library refuses it here.
 void ScriptChecker::checkFilesLibraries()
 {
     for (const FilesLibraryReference &reference : m_code.filesLibraries()) {
@@ -467,6 +467,8 @@ void ScriptChecker::checkFilesLibraries()
     }
 }
 
+// CheckConst's {code:} (an export the [Code] must declare) and {cm:} (a name
+// CheckCustomMessageReferences looks for among the custom messages).
 void ScriptChecker::checkReferences(const SourceLine &where, const QString &value)
 {
     static const QRegularExpression name(QStringLiteral("^(code|cm):([^|},]*)"), QRegularExpression::CaseInsensitiveOption);
@@ -482,54 +484,66 @@ void ScriptChecker::checkReferences(const SourceLine &where, const QString &valu
     }
 }
 
+// ProcessExpressionParameter: the expression as TSimpleExpression reads it
+// (blanks as "or"), and EvalComponentIdentifier, EvalTaskIdentifier and
+// EvalLanguageIdentifier comparing each name with CompareText; every fault
+// is an SCompilerExpressionError. Types: ExtractType (SCompilerParamUnknownType).
 void ScriptChecker::checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
                                          const NameSet &known, const QString &kind)
 {
-    // Types is a plain list of words between blanks (ExtractType); the others
-    // are expressions, whose operators and parentheses name nothing.
-    const bool plainList = parameter == QLatin1String("Types");
-    static const QRegularExpression separators(QStringLiteral("[\\s()]+"));
-    const QStringList words = plainList ? value.split(QLatin1Char(' '), Qt::SkipEmptyParts) : value.split(separators, Qt::SkipEmptyParts);
-    for (QString word : words) {
-        if (plainList) {
+    if (parameter == QLatin1String("Types")) {
+        for (const QString &word : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             if (!word.trimmed().isEmpty() && !known.contains(word.trimmed()))
                 throw CompileError::at(where, QStringLiteral("Parameter \"Types\" includes an unknown type"));
-            continue;
         }
-        if (isOperatorWord(word))
-            continue;
-        while (word.startsWith(QLatin1Char('!')) || word.startsWith(QLatin1Char('*')))
-            word.remove(0, 1);
-        if (word.isEmpty() || known.contains(word))
-            continue;
-        const QString unknown = QStringLiteral("Parameter \"%1\" includes an unknown %2").arg(parameter, kind);
-        throw CompileError::at(where, QStringLiteral("Directive or parameter \"%1\" expression error: %2").arg(parameter, unknown));
+        return;
+    }
+    if (value.isEmpty())
+        return;
+    // Components and tasks are named with "\\" where a script may write "/".
+    const bool slashes = parameter != QLatin1String("Languages");
+    const QString expression = slashes ? QString(value).replace(QLatin1Char('/'), QLatin1Char('\\')) : value;
+    try {
+        SimpleExpression::walk(expression, {true, false, false}, [&](const QString &name) {
+            if (!known.contains(name) && !(slashes && known.contains(QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')))))
+                throw SimpleExpression::SyntaxError{QStringLiteral("Parameter \"%1\" includes an unknown %2").arg(parameter, kind)};
+        });
+    } catch (const SimpleExpression::SyntaxError &error) {
+        throw CompileError::at(where, CompilerMessages::expressionError(parameter, error.message));
     }
 }
 
-void ScriptChecker::checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value)
+// CheckCheckOrInstall: the expression as TSimpleExpression reads it, with
+// parameters, one identifier alone for BeforeInstall and AfterInstall; each
+// identifier becomes an export of [Code] or names a support function. The
+// prototypes the exports need are not compared here.
+void ScriptChecker::checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value,
+                                         bool singleIdentifier)
 {
-    qsizetype i = 0;
-    while (i < value.size()) {
-        const QChar c = value.at(i);
-        if (c == QLatin1Char('\'')) {
-            const qsizetype close = value.indexOf(QLatin1Char('\''), i + 1);
-            i = close < 0 ? value.size() : close + 1;
-        } else if (c.isLetter() || c == QLatin1Char('_')) {
-            const qsizetype start = i;
-            while (i < value.size() && (value.at(i).isLetterOrNumber() || value.at(i) == QLatin1Char('_')))
-                ++i;
-            const QString word = value.mid(start, i - start);
-            if (!isOperatorWord(word) && !isBooleanLiteral(word) && !SupportFunctions::exists(word))
-                requireRoutine(where, word, parameter);
-        } else {
-            ++i;
-        }
+    if (value.isEmpty())
+        return;
+    try {
+        SimpleExpression::walk(value, {false, true, singleIdentifier}, [&](const QString &name) {
+            if (!SupportFunctions::exists(name))
+                requireRoutine(where, name, parameter);
+        });
+    } catch (const SimpleExpression::SyntaxError &error) {
+        throw CompileError::at(where, CompilerMessages::expressionError(parameter, error.message));
     }
 }
 
+// PrependDirName's SCompilerUnknownFilenamePrefix.
+void ScriptChecker::requireKnownPrefix(const SourceLine &where, const QString &scriptPath)
+{
+    const QString prefix = HostPaths::unknownPrefix(scriptPath);
+    if (!prefix.isEmpty())
+        throw CompileError::at(where, QStringLiteral("Unknown filename prefix \"%1\"").arg(prefix));
+}
+
+// ReadTextFile and the messages files' reading fail on a file that cannot be opened.
 void ScriptChecker::checkFileExists(const SourceLine &where, const QString &what, const QString &scriptPath)
 {
+    requireKnownPrefix(where, scriptPath);
     if (!QFileInfo(m_paths.resolve(scriptPath)).isFile())
         throw CompileError::at(where, QStringLiteral("%1 \"%2\" does not exist").arg(what, scriptPath));
 }

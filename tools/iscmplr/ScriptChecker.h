@@ -23,6 +23,8 @@ struct CompileOptions
 {
     QString outputDir;
     QString outputBaseFilename;
+    bool outputDirFixed = false;          // given, even empty: the script's directive is not read
+    bool outputBaseFilenameFixed = false;
 };
 
 // Checks the sections of a preprocessed script for everything a real compile
@@ -55,7 +57,9 @@ private:
     void checkReferences(const SourceLine &where, const QString &value);
     void checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
                               const NameSet &known, const QString &kind);
-    void checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value);
+    void checkCheckExpression(const SourceLine &where, const QString &parameter, const QString &value,
+                              bool singleIdentifier = false);
+    void requireKnownPrefix(const SourceLine &where, const QString &scriptPath);
     void checkFileExists(const SourceLine &where, const QString &what, const QString &scriptPath);
     void requireRoutine(const SourceLine &where, const QString &routine, const QString &usedBy);
     void chooseOutput();

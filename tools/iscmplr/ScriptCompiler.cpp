@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <cstring>
+#include <optional>
 #include <exception>
 
 namespace talmo::iscmplr {
@@ -22,21 +23,27 @@ QString textOf(const char *text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-// "Name=value" NUL "Name=value" NUL ... NUL
-CompileOptions parseOptions(const char *block)
+// "Name=value" NUL "Name=value" NUL ... NUL, each name matched as the real
+// compiler matches it: "OutputDir=" and "OutputBaseFilename=" at the front,
+// in any case. Anything else is an invalid parameter (isceInvalidParam);
+// the real compiler also takes "SignTool-" and "ISPP:" options, which this
+// library has no signing or preprocessor options to honour with.
+std::optional<CompileOptions> parseOptions(const char *block)
 {
+    const QString outputDir = QStringLiteral("OutputDir=");
+    const QString outputBaseFilename = QStringLiteral("OutputBaseFilename=");
     CompileOptions options;
     for (const char *item = block; item && *item; item += std::strlen(item) + 1) {
         const QString option = textOf(item);
-        const qsizetype equals = option.indexOf(QLatin1Char('='));
-        const QString name = option.left(equals).trimmed();
-        const QString value = equals < 0 ? QString() : option.mid(equals + 1);
-        if (name.compare(QLatin1String("OutputDir"), Qt::CaseInsensitive) == 0)
-            options.outputDir = value;
-        else if (name.compare(QLatin1String("OutputBaseFilename"), Qt::CaseInsensitive) == 0)
-            options.outputBaseFilename = value;
-        else
-            throw CompileError{QStringLiteral("Unknown compiler option \"%1\"").arg(name), {}, 0};
+        if (option.startsWith(outputDir, Qt::CaseInsensitive)) {
+            options.outputDir = option.mid(outputDir.size());
+            options.outputDirFixed = true;
+        } else if (option.startsWith(outputBaseFilename, Qt::CaseInsensitive)) {
+            options.outputBaseFilename = option.mid(outputBaseFilename.size());
+            options.outputBaseFilenameFixed = true;
+        } else {
+            return std::nullopt;
+        }
     }
     return options;
 }
@@ -47,14 +54,16 @@ int32_t run(const TCompileScriptParamsEx &params, const QString &ownFolder, Comp
     try {
         const QString compilerDir = params.CompilerPath ? textOf(params.CompilerPath) : ownFolder;
         const QString sourceDir = params.SourcePath ? textOf(params.SourcePath) : QDir::currentPath();
-        const CompileOptions options = parseOptions(params.Options);
+        const std::optional<CompileOptions> options = parseOptions(params.Options);
+        if (!options)
+            return TCompilerResultInvalidParams;
         const HostPaths paths(sourceDir, compilerDir);
 
         host.status(QStringLiteral("Preprocessing"));
         Preprocessor preprocessor(paths);
         const SourceLines script = preprocessor.run(host);
 
-        ScriptChecker checker(paths, options, CodeSectionCompiler(ownFolder), [&host](const QString &message) { host.status(message); });
+        ScriptChecker checker(paths, *options, CodeSectionCompiler(ownFolder), [&host](const QString &message) { host.status(message); });
         const CheckedScript checked = checker.check(script);
         for (const QString &warning : checked.warnings)
             host.status(QStringLiteral("Warning: %1").arg(warning));

@@ -211,12 +211,17 @@ bool accepted(const QString &directive, const QString &value, const SetupValueCh
 
 } // namespace
 
+bool SetupValueChecks::expandsConstants(const QString &directive)
+{
+    return oneOf(kConstantDirectives, directive);
+}
+
 void SetupValueChecks::check(const QString &directive, const QString &value, const SourceLine &where, const Context &context)
 {
     if (!accepted(directive, value, context))
         throw CompileError::at(where, CompilerMessages::directiveInvalid(QStringLiteral("Setup"), directive));
     checkRange(directive, value, where);
-    if (oneOf(kConstantDirectives, directive)) {
+    if (expandsConstants(directive)) {
         const QString problem =
             ConstantCheck::problem(value, context.minVersion.reachesWindows98AndNT4() ? ConstantCheck::Favorites : ConstantCheck::None);
         if (!problem.isEmpty())

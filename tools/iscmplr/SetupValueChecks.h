@@ -18,6 +18,10 @@ public:
         WindowsVersions minVersion = WindowsVersions::setupDefault(); // the section's MinVersion
     };
 
+    // Whether the real compile reads the directive's constants (CheckConst),
+    // and with them its {code:} and {cm:} references.
+    static bool expandsConstants(const QString &directive);
+
     // Throws CompileError at the line when the directive's value is refused.
     static void check(const QString &directive, const QString &value, const SourceLine &where, const Context &context);
 };

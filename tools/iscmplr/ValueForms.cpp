@@ -48,8 +48,14 @@ const char kColorNames[] =
     "clHighlightText clBtnFace clBtnShadow clGrayText clBtnText clInactiveCaptionText clBtnHighlight cl3DDkShadow "
     "cl3DLight clInfoText clInfoBk clNone";
 
-// Key names a hot key may end with, besides letters, digits and F1..F24.
+// Key names a hot key may end with, besides letters, digits and F1..F24
+// (HotKeyToText's own table).
 const char kHotKeyNames[] = "BkSp Tab Esc Enter Space PgUp PgDn End Home Left Up Right Down Ins Del";
+
+// The other keys HotKeyToText names through the keyboard layout
+// (GetKeyNameText), which it takes only when the name is one character: the
+// punctuation keys of a US layout.
+const char kLayoutKeys[] = ";=,-./`[\\]'";
 
 } // namespace
 
@@ -143,7 +149,9 @@ bool ValueForms::isIdentifier(const QString &value, bool withBackslashes, bool a
 bool ValueForms::isHotKey(const QString &value)
 {
     static const QString keys = QString::fromLatin1(kHotKeyNames).replace(QLatin1Char(' '), QLatin1Char('|'));
-    static const WholeValue form(QStringLiteral("(shift\\+|ctrl\\+|alt\\+|\\^)*([a-z0-9]|f([1-9]|1[0-9]|2[0-4])|%1)").arg(keys));
+    static const QString layoutKeys = QRegularExpression::escape(QString::fromLatin1(kLayoutKeys));
+    static const WholeValue form(
+        QStringLiteral("(shift\\+|ctrl\\+|alt\\+|\\^)*([a-z0-9]|f([1-9]|1[0-9]|2[0-4])|%1|[%2])").arg(keys, layoutKeys));
     return form.matches(value);
 }
 

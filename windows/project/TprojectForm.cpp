@@ -470,8 +470,25 @@ void TprojectForm::RebuildPathNodes()
     QStringList customPages;
     for (const TCustomForm &page : m_project->CustomForms)
         customPages.append(page.Name);
+    // The registry-section nodes belong to the open CAB creator page, which
+    // is not refilled here: without them it could open no section.
+    const QStringList sections = openRegistrySectionNodes();
     m_breadcrumb->rebuild(modules, customPages);
+    if (!sections.isEmpty())
+        m_breadcrumb->setRegistrySectionNodes(m_breadcrumb->moduleNode(cabCreatorComponent()), sections);
     m_pathControl->update();
+}
+
+QStringList TprojectForm::openRegistrySectionNodes() const
+{
+    const HostedTab *module = moduleTab();
+    TNxPathNode *node = m_breadcrumb->moduleNode(cabCreatorComponent());
+    QStringList captions;
+    if (!module || !node || module->key() != cabCreatorComponent())
+        return captions;
+    for (int key = 0; TNxPathNode *section = m_breadcrumb->childWithKey(node, key); ++key)
+        captions.append(section->text());
+    return captions;
 }
 
 // Sections and the breadcrumb -------------------------------------------------

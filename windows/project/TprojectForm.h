@@ -138,6 +138,8 @@ private:
     void refreshModulePage();
     void editComponentLater(int componentIndex);
     int cabCreatorComponent() const;
+    // The registry-section captions under the CAB creator's node while its page is open.
+    QStringList openRegistrySectionNodes() const;
     void connectSections();
     void sectionChanged();
     void modulesChanged();

@@ -5,6 +5,7 @@
 #include "helpers/ui/TntButtonEdit.h"
 #include "helpers/ui/UiServices.h"
 #include "model/ProjectContainer.h"
+#include "windows/main/ProgramInfo.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -298,7 +299,15 @@ bool TInstallanionWizard::JvWizardInteriorPage3FinishButtonClick()
         ShowEditorError(this, BaseMissingMessage);
         return false;
     }
-    return true;
+    // Asked here rather than after the wizard closed, so that a No (or a
+    // folder that cannot be made) leaves every answer on screen to correct.
+    const WizardProjectOutcome folder = WizardProject::PrepareFolder(answers(), [this](const QString &question) {
+        return UiServices::current().ask(this, ProgramInfo::Name, question, { UiButton::Yes, UiButton::No })
+            == UiButton::Yes;
+    });
+    if (folder.kind == WizardProjectOutcome::Failed)
+        ShowEditorError(this, folder.error);
+    return folder.kind == WizardProjectOutcome::Created;
 }
 
 WizardAnswers TInstallanionWizard::answers() const

@@ -270,4 +270,57 @@ TEST_F(DeviceContentBuildTest, CabwizErrorsNameTheProjectItem)
     EXPECT_TRUE(builder.ErrorText.startsWith(QStringLiteral("Error: ") + fixture.WorkingFolder())) << builder.ErrorText.toStdString();
 }
 
+// The whole of it at once: a target without files of its own, the user's
+// readme.txt, registry strings with quotes, commas and percent signs, and a
+// shortcut with an icon of its own; every member and value is as entered.
+TEST_F(DeviceContentBuildTest, EveryMemberAndValueOfATargetsCabinetIsAsEntered)
+{
+    TProjectContainer &project = fixture.project;
+    project.InstallDir = QStringLiteral("%CE1%\\My App");
+    const QByteArray readme = "read me, 100%";
+    WriteTestFile(fixture.Path(QStringLiteral("project/bin/readme.txt")), readme);
+    TPPCFS_File &file = project.CEDevices[0].Files.AddNew();
+    file.SourceName = file.DestinationName = QStringLiteral("readme.txt");
+    file.SourceDir = QStringLiteral("bin\\");
+    file.DestinationDir = QStringLiteral("%InstallDir%\\");
+    TRegistrySection &section = project.RegistrySections.AddNew();
+    section.Caption = QStringLiteral("Settings");
+    const QStringList texts = {QStringLiteral("Say \"hi\", 50%"), QStringLiteral("%windir%\\system32; x"),
+                               QStringLiteral("%InstallDir%\\readme.txt")};
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        TRegistryEntry &entry = section.Entries.AddNew();
+        entry.registry_root_string = QStringLiteral("HKEY_LOCAL_MACHINE");
+        entry.subkey = QStringLiteral("Software\\My App");
+        entry.value_name = QStringLiteral("Text %1").arg(i);
+        entry.flags = QStringLiteral("TYPE_SZ");
+        entry.value = texts[i];
+    }
+    TShortcutSection &links = project.ShortcutsSections.AddNew();
+    links.Caption = QStringLiteral("Links");
+    links.DefaultDestinationDir = QStringLiteral("%CE11%");
+    TShortcutEntry &link = links.Entries.AddNew();
+    link.shortcut_filename = QStringLiteral("My App");
+    link.target_file_path = QStringLiteral("\\%InstallDir%\\app.exe");
+    link.CustomIconFileName = QStringLiteral("%InstallDir%\\app.exe");
+    link.CustomIconIndex = QStringLiteral("101");
+    link.CustomIconIndexType = QStringLiteral("1");
+    link.CustomParameters = QStringLiteral("/open \"%1\"");
+    TInstallation &common = project.CEDevices[0].Installation;
+    common.defaultInstallRegistry = {section.Caption};
+    common.defaultInstallShortcuts = {links.Caption};
+    project.CEDevices.AddNew().Caption = QStringLiteral("CEDevice.ARM");
+    Build();
+
+    ASSERT_EQ(builder.ResultCode, 0) << Log().toStdString();
+    ASSERT_EQ(fixture.OutputFiles(), QStringList{"My_App.ARM.CAB"});
+    const QString cab = Cab(QStringLiteral("My_App.ARM.CAB"));
+    EXPECT_EQ(md5(cabMember(cab, memberOf(cab, QStringLiteral("readme.txt")))), md5(readme));
+    EXPECT_EQ(cabMember(cab, memberOf(cab, QStringLiteral("app.exe"))), QByteArray("the application"));
+    const QByteArray body = "\"\\Program Files\\My App\\app.exe\" /open \"%1\"?\\Program Files\\My App\\app.exe,-101";
+    EXPECT_EQ(cabMember(cab, memberOf(cab, QStringLiteral("My App.lnk"))), QByteArray::number(body.size()) + '#' + body + "\r\n");
+    const QMap<QString, QString> data = registryData(cab);
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(data.value(QStringLiteral("Text %1").arg(i)), texts[i]);
+}
+
 } // namespace

@@ -251,6 +251,26 @@ TEST_F(ProjectWindowTest, RegistrySectionNodesKeepTheSelectedIndexOrFallBackToTh
     ASSERT_NE(probe(form->moduleTab()), nullptr);
 }
 
+// Opening and closing the builder window refreshes the project window while
+// the CAB creator page stays open: its sections must still open.
+TEST_F(ProjectWindowTest, RegistrySectionsOfTheOpenPageStillOpenAfterTheWindowIsRefreshed)
+{
+    select(moduleNode(0));
+    ProbePage *module = probe(form->moduleTab());
+    form->setRegistrySectionNodes({QStringLiteral("A"), QStringLiteral("B")});
+    form->RefreshFromProject();
+    ASSERT_EQ(probe(form->moduleTab()), module);
+    form->openRegistrySection(1);
+    ASSERT_NE(probe(form->registrySectionTab()), nullptr);
+    EXPECT_EQ(probe(form->registrySectionTab())->key, 1);
+    EXPECT_EQ(form->breadcrumb().selected()->text(), QStringLiteral("B"));
+
+    // Once the page is closed its sections go with it.
+    select(moduleNode(1));
+    form->RefreshFromProject();
+    EXPECT_EQ(form->breadcrumb().childWithKey(moduleNode(0), 0), nullptr);
+}
+
 TEST_F(ProjectWindowTest, FileCommandsReportFailuresAndKeepTheCaptions)
 {
     QTemporaryDir dir;

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,9 @@ TEST_F(WizardDialogTest, EachPageStaysUntilItsFieldsAreFilled)
     EXPECT_EQ(ui.shownTexts(), QStringList({ "All the fields must be filled", "At least on file must be defined",
                                              "Base directory and Desciption must be filled ..." }));
     wizard.wizardDescription->setText(QStringLiteral("Says hello"));
+    // A folder that exists: a missing one is asked about on Finish.
+    const QTemporaryDir baseFolder;
+    wizard.wizardBaseDir->setText(baseFolder.path());
     wizard.button(QWizard::FinishButton)->click();
     EXPECT_EQ(wizard.result(), QDialog::Accepted);
 }
@@ -232,6 +236,32 @@ TEST_F(MasterWizardTest, NoToTheMissingFolderWritesNothing)
     EXPECT_EQ(ui.shownTexts(), QStringList{ "Directory not exists. Do you want to create it?" });
     EXPECT_EQ(ProjectTabCount(), 0);
     EXPECT_FALSE(QFileInfo::exists(baseDir));
+}
+
+// A No to creating the folder returns to the page with the folder, every
+// answer kept; a Yes on the next Finish creates the project from them.
+TEST_F(MasterWizardTest, NoToTheMissingFolderReturnsToTheFolderPage)
+{
+    baseDir = Path(QStringLiteral("New"));
+    bool keptOnThePage = false;
+    Master().runDialog = [this, &keptOnThePage](QDialog &dialog) {
+        auto &wizard = dynamic_cast<TInstallanionWizard &>(dialog);
+        ui.queueAnswer(UiButton::No);
+        FillAndFinish(wizard);
+        keptOnThePage = wizard.isVisible() && wizard.currentId() == TInstallanionWizard::ProjectPage
+            && wizard.wizardBaseDir->text() == baseDir && wizard.wizardApplicationName->text() == "Hello"
+            && wizard.wizardFiles->count() == 2 && !QFileInfo::exists(baseDir);
+        ui.queueAnswer(UiButton::Yes);
+        wizard.button(QWizard::FinishButton)->click();
+        return dialog.result();
+    };
+    ASSERT_TRUE(Master().NewProjectFromWizard());
+    EXPECT_TRUE(keptOnThePage);
+    EXPECT_EQ(ui.shownTexts(), QStringList({ WizardProject::MissingFolderQuestion, WizardProject::MissingFolderQuestion }));
+    ASSERT_EQ(ProjectTabCount(), 1);
+    TProjectContainer saved;
+    ASSERT_TRUE(saved.LoadFromFile(ProjectFile()));
+    EXPECT_EQ(saved.AppName, "Hello");
 }
 
 TEST_F(MasterWizardTest, NoToReplacingAnExistingProjectLeavesItAlone)
