@@ -189,9 +189,15 @@ void TNextInspector::fitCaptionColumn()
 
 bool TNextInspector::elidesCaption(const TNxPropertyItem *item) const
 {
-    if (!m_fitsCaptions || item->level() == 0)
-        return false;
-    return captionWidth(item) > m_splitterPosition;
+    return item->level() > 0 && captionWidth(item) > m_splitterPosition;
+}
+
+QString TNextInspector::shownCaption(const TNxPropertyItem *item) const
+{
+    if (item->level() == 0)
+        return item->caption();
+    // The room captionWidth() asks for, less the text.
+    return ShownCaption(item, m_splitterPosition - MarginWidth - item->indent() - 4);
 }
 
 QString TNextInspector::hintText(const TNxPropertyItem *item) const

@@ -87,8 +87,10 @@ public:
     bool fitsCaptions() const { return m_fitsCaptions; }
     void setFitsCaptions(bool value);
     static constexpr int MinFittedValueWidth = 72;
-    // The caption is drawn shortened, on purpose.
+    // The caption is drawn shortened in its middle and shows whole in a tool tip.
     bool elidesCaption(const TNxPropertyItem *item) const;
+    // The caption as the row shows it.
+    QString shownCaption(const TNxPropertyItem *item) const;
     TPropertiesStyle style() const { return m_style; }
     void setStyle(TPropertiesStyle value);
     int suffixWidth() const { return m_suffixWidth; }

@@ -119,20 +119,39 @@ void TNxPopupList::paintContent(QPainter &painter)
     }
 }
 
+int TNxPopupList::textIndent(int index) const
+{
+    int indent = 2;
+    if (m_showImages && index < m_images.size())
+        indent = m_images.at(index).width() + 5;
+    if (m_displayMode == dmIndentList)
+        indent += 10 * ComboItemText::indentLevel(m_items.at(index));
+    return indent;
+}
+
+int TNxPopupList::widthForItems() const
+{
+    // The frame, and the scroll bar where not every line shows.
+    const int frameWidth = 4 + (scrollRange() > 0 ? vertScrollBar().buttonSize() : 0);
+    int widest = 0;
+    for (int index = 0; index < itemCount(); ++index) {
+        const int text = fontMetrics().horizontalAdvance(ComboItemText::display(m_items.at(index), m_displayMode));
+        // A pixel of room after the text, as before it.
+        widest = std::max(widest, textIndent(index) + text + 2);
+    }
+    return widest + frameWidth;
+}
+
 void TNxPopupList::drawItem(QPainter &painter, int index, const QRect &rect)
 {
-    int textLeft = rect.x() + 2;
     if (m_showImages && index < m_images.size()) {
         const QPixmap &image = m_images.at(index);
-        painter.drawPixmap(textLeft, rect.y() + m_itemHeight / 2 - image.height() / 2, image);
-        textLeft = rect.x() + image.width() + 5;
+        painter.drawPixmap(rect.x() + 2, rect.y() + m_itemHeight / 2 - image.height() / 2, image);
     }
-    const QString &line = m_items.at(index);
-    if (m_displayMode == dmIndentList)
-        textLeft += 10 * ComboItemText::indentLevel(line);
     QRect textRect = rect;
-    textRect.setLeft(textLeft);
-    SharedDraw::drawTextRect(painter, textRect, HorzAlign::Left, ComboItemText::display(line, m_displayMode));
+    textRect.setLeft(rect.x() + textIndent(index));
+    SharedDraw::drawTextRect(painter, textRect, HorzAlign::Left,
+                             ComboItemText::display(m_items.at(index), m_displayMode));
 }
 
 void TNxPopupList::selectAt(const QPoint &pos)
@@ -213,6 +232,8 @@ void TNxComboBox::preparePopup()
     list->setShowImages(!m_images.isEmpty());
     const int rows = std::min(m_dropDownCount, int(m_items.size()));
     list->resize(width(), rows * list->itemHeight() + 4);
+    // The list is never narrower than the box, and wider where a line needs it.
+    list->resize(std::max(width(), list->widthForItems()), list->height());
     list->setItemIndex(m_itemIndex);
 }
 

@@ -52,6 +52,8 @@ public:
     int itemCount() const { return int(m_items.size()); }
     int visibleCount() const;
     int scrollRange() const { return itemCount() - visibleCount(); }
+    // As wide as the list must be to show every line whole.
+    int widthForItems() const;
 
     void popup(const QPoint &globalPoint, bool openedByMouse) override;
     int vertScrollDelta(int oldPosition, int newPosition) const override;
@@ -65,6 +67,8 @@ protected:
 
 private:
     QRect rowRect(int row) const;
+    // Where the line's text starts, from the left of its row.
+    int textIndent(int index) const;
 
     QStringList m_items;
     QList<QPixmap> m_images;

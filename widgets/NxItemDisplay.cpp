@@ -94,6 +94,13 @@ std::unique_ptr<TNxItemDisplay> TNxItemDisplay::create(TNxPropertyItem *item)
     return std::make_unique<TNxItemDisplay>(item);
 }
 
+QString ShownCaption(const TNxPropertyItem *item, int width)
+{
+    // Rows that differ only in their end ("... On Install", "... On
+    // Uninstall") stay apart where the middle gives way.
+    return QFontMetrics(item->font()).elidedText(item->caption(), Qt::ElideMiddle, width);
+}
+
 void TNxItemDisplay::paintCaption()
 {
     QPainter &p = painter();
@@ -159,8 +166,8 @@ void TNxItemDisplay::paintCaption()
         textLeft = m_rect.left() + indent + pictureWidth + 11;
     }
     p.setPen(qcolor(textColor));
-    SharedDraw::drawTextRect(p, QRect(textLeft, m_rect.top(), m_rect.right() - textLeft, m_rect.height()),
-                             HorzAlign::Left, it->caption());
+    const QRect textRect(textLeft, m_rect.top(), m_rect.right() - textLeft, m_rect.height());
+    SharedDraw::drawTextRect(p, textRect, HorzAlign::Left, topLevel ? it->caption() : ShownCaption(it, textRect.width()));
 }
 
 void TNxItemDisplay::paintExpandButton()

@@ -38,6 +38,9 @@ struct TNxDisplayContext
     QPixmap collapseGlyph;
 };
 
+// A row's caption as it shows in the given width: whole, or cut in the middle.
+QString ShownCaption(const TNxPropertyItem *item, int width);
+
 // Draws one row's cells and takes the mouse and keys that fall into its
 // value cell (coordinates relative to the cell's top-left corner).
 class TNxItemDisplay

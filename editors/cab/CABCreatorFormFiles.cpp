@@ -111,6 +111,8 @@ void TCABCreatorForm::createFileInspector()
     NextInspector1->setOptions(TNextInspector::Options(TNextInspector::poGrid) | TNextInspector::poSplitterMoving
                                | TNextInspector::poUniformSelect);
     NextInspector1->setStyle(psOffice2007);
+    // The captions take what they need; the values take the rest of a wide pane.
+    NextInspector1->setFitsCaptions(true);
     TNxPropertyItems *items = NextInspector1->items();
     NxTextItem2 = items->addChild<TNxTextItem>(nullptr, QStringLiteral("No File is Selected"));
     NxTextItem2->setReadOnly(true);

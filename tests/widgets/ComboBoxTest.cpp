@@ -156,6 +156,32 @@ TEST(ComboBox, ListHeightAndScrollBarFollowTheLineCount)
     }
 }
 
+TEST(ComboBox, TheListWidensToItsLongestLineAndNeverNarrowsBelowTheBox)
+{
+    const QStringList roots = {QStringLiteral("HKEY_CLASSES_ROOT"), QStringLiteral("HKEY_CURRENT_USER"),
+                               QStringLiteral("HKEY_LOCAL_MACHINE")};
+    for (const int lines : {3, 20}) {
+        TNxComboBox combo;
+        combo.resize(60, 21);
+        QStringList items = roots;
+        while (items.size() < lines)
+            items << QStringLiteral("x");
+        combo.setItems(items);
+        combo.show();
+        TNxPopupList *list = pressArrow(combo);
+        ASSERT_TRUE(combo.droppedDown());
+        const int bar = list->vertScrollBar().visible() ? list->vertScrollBar().buttonSize() : 0;
+        const int longest = list->fontMetrics().horizontalAdvance(QStringLiteral("HKEY_LOCAL_MACHINE"));
+        EXPECT_GE(list->width() - 4 - bar - 2, longest) << lines << " lines: the longest line shows whole";
+        combo.setDroppedDown(false);
+
+        combo.resize(600, 21);
+        list = pressArrow(combo);
+        EXPECT_EQ(list->width(), 600);
+        combo.setDroppedDown(false);
+    }
+}
+
 TEST(ComboBox, TheOpeningReleaseOnlyArmsThenAClickSelects)
 {
     TNxComboBox combo;

@@ -210,5 +210,26 @@ TEST_F(InspectorEventsFixture, AFittedCaptionColumnFollowsItsCaptionsUntilTheUse
     addRow("Another", "row");
     QCoreApplication::processEvents();
     EXPECT_EQ(inspector->splitterPosition(), placed);
-    EXPECT_FALSE(inspector->elidesCaption(longRow)) << "a caption the user cut is not cut on purpose";
+    EXPECT_TRUE(inspector->elidesCaption(longRow)) << "a caption the user's divider cuts shows whole in its tip too";
+    moveOnto(title);
+    ASSERT_TRUE(tipGoesAway());
+    moveOnto(longRow);
+    ASSERT_TRUE(tipShows());
+    EXPECT_EQ(QToolTip::text(), longRow->caption());
+}
+
+TEST_F(InspectorEventsFixture, CaptionsCutShortStayApartByTheirEnds)
+{
+    TNxTextItem *onInstall = addRow("Delete Key On Install", "no");
+    TNxTextItem *onUninstall = addRow("Delete Key On Uninstall", "no");
+    inspector->setSplitterPosition(TNextInspector::captionWidth(onInstall) - 20);
+    QCoreApplication::processEvents();
+
+    ASSERT_TRUE(inspector->elidesCaption(onInstall));
+    const QString install = inspector->shownCaption(onInstall);
+    const QString uninstall = inspector->shownCaption(onUninstall);
+    EXPECT_NE(install, uninstall);
+    EXPECT_TRUE(install.startsWith(QStringLiteral("Del")) && install.endsWith(QStringLiteral("tall"))) << install.toStdString();
+    EXPECT_TRUE(install.contains(QChar(0x2026))) << install.toStdString();
+    EXPECT_EQ(inspector->shownCaption(title), title->caption());
 }

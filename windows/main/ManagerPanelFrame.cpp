@@ -71,9 +71,11 @@ void ManagerPanelFrame::restore(const Registry *registry)
             m_header->resize(*width, m_header->height());
             m_splitter->setSizes({ *width, std::max(m_window.width() - *width, LeastTabsWidth) });
         }
-        if (const std::optional<bool> visible = registry->readBool(VisibleValue))
-            m_header->setVisible(*visible);
     }
+    // The panel takes room from every page, so it shows only where the user
+    // asked for it last time; a manager file opened brings it back.
+    const std::optional<bool> visible = registry ? registry->readBool(VisibleValue) : std::nullopt;
+    m_header->setVisible(visible.value_or(false));
     keepWidth();
 }
 

@@ -30,8 +30,8 @@ public:
     bool isShown() const;
     void setShown(bool shown);
 
-    // The width and visibility from the window's open key; the width the
-    // panel then has is the one kept.
+    // The width and visibility from the window's open key, hidden when the
+    // key holds none; the width the panel then has is the one kept.
     void restore(const Registry *registry);
     RegistryStatus save(Registry &registry);
 

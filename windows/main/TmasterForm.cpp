@@ -102,7 +102,7 @@ void TmasterForm::connectCommands()
     const std::pair<const char *, std::function<void()>> commands[] = {
         { "new1", [this] { NewEmptyProject(); } },
         { "Wizard1", [this] { NewProjectFromWizard(); } },
-        { "ProjectManager2", [this] { m_managerPanel->NewProjectManager(); } },
+        { "ProjectManager2", [this] { NewProjectManager(); } },
         { "Open1", [this] { OpenWithDialog(); } },
         { "mnSave", [this] { SaveActiveProject(); } },
         { "mnSaveAs", [this] { SaveActiveProjectAs(); } },
@@ -175,6 +175,13 @@ void TmasterForm::writePlacement()
         status = registry.closeKey();
     if (!status)
         ShowError(this, TProgramOptions::RegistryErrorMessage);
+}
+
+void TmasterForm::NewProjectManager()
+{
+    // The new manager is only of use where it can be seen.
+    m_managerPanel->NewProjectManager();
+    SetManagerPanelVisible(true);
 }
 
 void TmasterForm::SetManagerPanelVisible(bool visible)
@@ -270,8 +277,7 @@ bool TmasterForm::OpenFile(const QString &fileName)
         if (!m_managerPanel->MayDiscard(ProjectClosing::ManagerOpeningQuestion))
             return true;
         const bool loaded = m_managerPanel->LoadProjectManager(fileName);
-        if (!m_panelFrame->isShown())
-            SetManagerPanelVisible(true);
+        SetManagerPanelVisible(true);
         return loaded;
     }
     ShowError(this, TalmoFileKindRefusal);

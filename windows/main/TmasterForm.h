@@ -87,6 +87,8 @@ public:
     void ShowBuilder();
     void ShowAbout();
     void OpenWithDialog();
+    // An empty project manager, its panel shown.
+    void NewProjectManager();
     void SetManagerPanelVisible(bool visible);
     // The options dialog; after OK the program options are saved.
     void ShowOptions();

@@ -124,6 +124,7 @@ TEST_F(MasterFormFilesTest, TheManagerPanelKeepsItsWidthWhileTheWindowNarrowsToI
 {
     TmasterForm master({ pages, nullptr, runner, true });
     master.show();
+    master.SetManagerPanelVisible(true);
     QCoreApplication::processEvents();
     const int panel = master.managerHeaderPanel()->width();
     EXPECT_LE(panel, 240);
@@ -132,12 +133,34 @@ TEST_F(MasterFormFilesTest, TheManagerPanelKeepsItsWidthWhileTheWindowNarrowsToI
     EXPECT_EQ(master.managerHeaderPanel()->width(), panel);
 }
 
+TEST_F(MasterFormFilesTest, TheManagerPanelShowsOnlyWhenAskedForOrAManagerIsOpened)
+{
+    const QString manager = WriteManager(QStringLiteral("all.talmopm"), {});
+    const auto shown = [](TmasterForm &form) {
+        return form.managerHeaderPanel()->isVisibleTo(&form) && form.commandAction("ViewManager1")->isChecked();
+    };
+    {
+        TmasterForm first({ pages, nullptr, runner, false });
+        first.show();
+        EXPECT_FALSE(first.managerHeaderPanel()->isVisibleTo(&first)) << "hidden at the first start";
+        EXPECT_FALSE(first.commandAction("ViewManager1")->isChecked());
+        ASSERT_TRUE(first.OpenFile(manager));
+        EXPECT_TRUE(shown(first));
+    }
+    TmasterForm second({ pages, nullptr, runner, false });
+    EXPECT_TRUE(shown(second)) << "shown again as the user left it";
+    second.SetManagerPanelVisible(false);
+    second.commandAction("ProjectManager2")->trigger();
+    EXPECT_TRUE(shown(second)) << "a new manager shows";
+}
+
 TEST_F(MasterFormFilesTest, OnlyTheCollapseButtonHidesTheManagerPanel)
 {
     TmasterForm &form = Master();
     form.show();
     TNxHeaderPanel *header = form.managerHeaderPanel();
     QAction *view = form.commandAction("ViewManager1");
+    view->trigger();
     ASSERT_TRUE(view->isChecked());
 
     // Folded another way, the panel stays as a strip.
