@@ -162,7 +162,7 @@ std::pair<QString, QString> RegistryKeyTree::NodeKey(const RegistryKeyNode &node
 
 QString EntryKeyPath(const TWin32RegistryEntry &entry)
 {
-    return entry.Root + Backslash + entry.SubKey + Backslash;
+    return registryHiveShown(entry.Root) + Backslash + entry.SubKey + Backslash;
 }
 
 Win32RegistryEdits::Win32RegistryEdits(TWin32Plugin &plugin)
@@ -285,8 +285,8 @@ QString Win32RegistryEdits::ChangeRow(const QString &root, const QString &subKey
 
 QStringList Win32RegistryEdits::RowTexts(const TWin32RegistryEntry &entry, bool defaultValue)
 {
-    return {defaultValue ? DefaultValueCaption : entry.ValueName, entry.ValueType, entry.ValueData,
-            registryFlagWords(entry)};
+    return {defaultValue ? DefaultValueCaption : entry.ValueName, registryValueTypeShown(entry.ValueType),
+            entry.ValueData, registryFlagWords(entry)};
 }
 
 QStringList Win32RegistryEdits::DefaultPlaceholderRowTexts()
