@@ -951,18 +951,25 @@ LayoutException DesignedPageException()
              QStringLiteral("a designed page keeps the sizes its author gave its controls"), "talmo::TDesignControl" };
 }
 
+const QString TabsScroll = QStringLiteral("a tab strip narrower than its tabs scrolls them with its arrows");
+
 QList<LayoutException> WindowExceptions()
 {
-    return { DesignedPageException() };
+    return {
+        DesignedPageException(),
+        { QStringLiteral("Page-Win32Module"), QStringLiteral("talmo::TNxPageControl"), LayoutRule::ClippedText,
+          TabsScroll, {} },
+    };
 }
 
 QList<LayoutException> ProgramExceptions()
 {
-    const QString scrolls = QStringLiteral("a tab strip narrower than its tabs scrolls them with its arrows");
     return {
         DesignedPageException(),
         { QStringLiteral("Program-*-Desktop-*"), QStringLiteral("*Win32InstallationForm/talmo::TNxPageControl"),
-          LayoutRule::ClippedText, scrolls, {} },
+          LayoutRule::ClippedText, TabsScroll, {} },
+        { QStringLiteral("Program-750x610-CabCreator-*"), QStringLiteral("*CABCreatorForm/NxPageControl1"),
+          LayoutRule::ClippedText, TabsScroll, {} },
     };
 }
 

@@ -308,6 +308,11 @@ TEST(Win32RegistryKeysTest, AHiveOrTypeInAnySpellingShowsOnce)
 
     Win32RegistryEdits edits(plugin);
     EXPECT_EQ(edits.ValuesOfKey("HKEY_CURRENT_USER\\Software\\Demo\\").named, QList<int>({0, 1}));
+    // A key path may name the hive in any of its spellings.
+    EXPECT_EQ(edits.ValuesOfKey("hkcu\\Software\\Demo\\").named, QList<int>({0, 1}));
+    const RegistryKeyTree tree = RegistryKeyTree::Build(plugin);
+    EXPECT_EQ(tree.FindKeyPath("HKCU\\Software\\Demo\\"), tree.FindKeyPath("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    EXPECT_NE(tree.FindKeyPath("HKCU\\Software\\Demo\\"), nullptr);
     const struct
     {
         int index;
