@@ -346,7 +346,8 @@ QWidget *DesignedPage()
     TDesignControl *edit = add(new TEdit, QStringLiteral("Edit1"), { 16, 40, 200, 21 });
     auto *check = static_cast<TCheckBox *>(add(new TCheckBox, QStringLiteral("CheckBox1"), { 16, 76, 160, 17 }));
     check->setCaption(QStringLiteral("Remember me"));
-    TDesignControl *button = add(new TButton, QStringLiteral("Button1"), { 16, 112, 75, 25 });
+    auto *button = static_cast<TButton *>(add(new TButton, QStringLiteral("Button1"), { 16, 112, 75, 25 }));
+    button->setCaption(QStringLiteral("Sign in"));
     designer->Grid().setXStep(4);
     designer->Grid().setYStep(4);
     designer->SetDesignPanel(panel);
