@@ -1,5 +1,6 @@
 #include "pagehost/HostedPageControls.h"
 
+#include "helpers/ui/HelpViewerFont.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxButton.h"
 #include "widgets/NxEdit.h"
@@ -28,6 +29,7 @@ HostedPageControls::HostedPageControls(QWidget *parent)
     m_inspector->setObjectName(QStringLiteral("NextInspector1"));
     m_inspector->setFitsCaptions(true);
     m_helpViewer->setObjectName(QStringLiteral("mainHelper"));
+    FitHelpViewerFont(*m_helpViewer);
     m_helpHome->setObjectName(QStringLiteral("ToolButton1"));
     m_helpBack->setObjectName(QStringLiteral("ToolButton3"));
     m_helpForward->setObjectName(QStringLiteral("ToolButton4"));

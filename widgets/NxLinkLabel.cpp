@@ -15,6 +15,7 @@ TNxLinkLabel::TNxLinkLabel(QWidget *parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
     connect(this, &QObject::objectNameChanged, this, [this](const QString &name) {
         if (m_caption.isEmpty())
             setCaption(name);
@@ -202,7 +203,8 @@ void TNxLinkLabel::paintEvent(QPaintEvent *)
     QFont textFont = font();
     textFont.setUnderline(m_hot);
     painter.setFont(textFont);
-    painter.setPen(isEnabled() ? palette().color(QPalette::WindowText) : SystemColors::toQColor(clGrayText));
+    // It reads as a link before the mouse finds it: in the link colour.
+    painter.setPen(isEnabled() ? palette().color(QPalette::Link) : SystemColors::toQColor(clGrayText));
     const int start = textStart();
     SharedDraw::drawTextRect(painter, QRect(start, 0, width() - start, height()), HorzAlign::Left, m_caption);
     if (hasFocus())

@@ -11,8 +11,8 @@ namespace talmo {
 
 enum TLinkLabelDisplayMode { dmNone, dmGlyph, dmImageList };
 
-// A hyperlink-style label: an optional picture before the text, underlined
-// while the mouse is over it, sized to its content.
+// A hyperlink-style label: an optional picture before the text in the link
+// colour, underlined while the mouse is over it, sized to its content.
 class TNxLinkLabel : public QWidget
 {
     Q_OBJECT

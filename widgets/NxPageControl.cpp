@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cstdlib>
+
 namespace talmo {
 
 namespace {
@@ -244,7 +246,8 @@ void TNxPageControl::setScrollOffset(int offset)
 
 void TNxPageControl::scrollTabs(int steps)
 {
-    setScrollOffset(m_scrollOffset + 10 * steps);
+    for (int step = 0; step < std::abs(steps); ++step)
+        setScrollOffset(stripGeometry().offsetByOneTab(steps > 0 ? 1 : -1));
 }
 
 void TNxPageControl::activePageChanged()
@@ -411,8 +414,9 @@ void TNxPageControl::resizeEvent(QResizeEvent *event)
     TNxCustomNotebook::resizeEvent(event);
     if (m_tabPosition == tpBottom && old.height() != height())
         update();
-    if (old.width() != width() && m_scrollOffset > 0 && old.width() > 0)
-        setScrollOffset(m_scrollOffset + old.width() - width());
+    // A narrower strip never hides the active tab; a wider one shows more tabs.
+    if (old.width() != width())
+        setScrollOffset(stripGeometry().offsetShowingActive());
 }
 
 // ---- painting ----
@@ -500,6 +504,10 @@ void TNxPageControl::paintEvent(QPaintEvent *)
     bool firstSeen = false;
     QRect activeRect;
     bool activeLaidOut = false;
+    // A tab the buttons cut off shows up to them.
+    const QRect tabsArea(0, 0, g.rightLimit(), ch);
+    painter.save();
+    painter.setClipRect(tabsArea);
     for (int i = 0; i < getPageCount(); ++i) {
         TNxTabSheet *page = getPage(i);
         if (!page->hasTab())
@@ -507,7 +515,7 @@ void TNxPageControl::paintEvent(QPaintEvent *)
         const bool first = !firstSeen;
         firstSeen = true;
         const int w = g.tabs.at(i).width;
-        if (x + w > g.rightLimit())
+        if (x >= g.rightLimit())
             break;
         const QRect tab(x, rowY, w, h);
         if (x + w >= 0) {
@@ -520,9 +528,15 @@ void TNxPageControl::paintEvent(QPaintEvent *)
         }
         x += w - ov;
     }
-    drawBaseLine(painter, activeLaidOut ? &activeRect : nullptr, activePage());
-    if (activeLaidOut)
+    painter.restore();
+    const QRect shownActive = activeRect.intersected(tabsArea);
+    drawBaseLine(painter, activeLaidOut ? &shownActive : nullptr, activePage());
+    if (activeLaidOut) {
+        painter.save();
+        painter.setClipRect(tabsArea);
         drawTab(painter, activeRect, activePage(), true, true);
+        painter.restore();
+    }
     for (TTabButton button : {tbClose, tbTabList, tbScrollLeft, tbScrollRight})
         drawButton(painter, g, button);
 }
@@ -563,17 +577,23 @@ void TNxPageControl::drawBaseLine(QPainter &painter, const QRect *activeRect, TN
 void TNxPageControl::drawTab(QPainter &painter, const QRect &rect, TNxTabSheet *page, bool active, bool first)
 {
     painter.save();
-    painter.setClipRect(rect);
+    painter.setClipRect(rect, Qt::IntersectClip);
     drawTabShape(painter, rect, page, active, first);
     QFont tabFont = page->tabFont();
     if (active && (m_options & pgBoldActiveTab))
         tabFont.setBold(true);
     painter.setFont(tabFont);
     QRect text = rect;
-    if (m_tabStyle == tsClassic)
+    if (m_tabStyle == tsClassic) {
         text.setLeft(rect.x() + 6);
-    else if (m_tabStyle == tsOneNote || m_tabStyle == tsWhidbey)
+    } else if (m_tabStyle == tsOneNote) {
         text.setLeft(rect.x() + m_tabHeight - 6);
+    } else if (m_tabStyle == tsWhidbey) {
+        // Right of the tab's own slant, left of where the next tab's slant
+        // may lie over this one.
+        text.setLeft(rect.x() + m_tabHeight - 3);
+        text.setRight(rightOf(rect) - getTabOverlap() - 1);
+    }
     const int middle = rect.y() + m_tabHeight / 2;
     if (page->displayMode() == tdGlyph && !page->glyph().isNull()) {
         painter.drawPixmap(text.x() + 4, middle - page->glyph().height() / 2, page->glyph());
@@ -663,6 +683,8 @@ void TNxPageControl::drawTabShape(QPainter &painter, const QRect &r, TNxTabSheet
     }
     case tsWhidbey: {
         const TColor fill = !m_adaptiveColors ? page->tabColor() : active ? clWindow : cl3DLight;
+        if (!active)
+            fillWhidbeyTab(painter, r, page, first);
         painter.setPen(qc(active ? Themes::stateColor(12) : clGrayText));
         if (active || first) {
             drawPolyline(painter,
@@ -684,25 +706,34 @@ void TNxPageControl::drawTabShape(QPainter &painter, const QRect &r, TNxTabSheet
                         r);
             return;
         }
-        const QPolygon clip = first ? points({{L, B}, {L + H - 3, T + 3}, {L + H - 1, T + 2}, {L + H + 2, T},
-                                              {R - 2, T + 1}, {R - 1, T + 2}, {R - 1, T + 5}, {R - 1, B}})
-                                    : points({{L + H - 7, B - 1}, {L + H - 7, T + 7}, {L + H - 3, T + 3},
-                                              {L + H - 1, T + 2}, {L + H + 2, T}, {R - 2, T + 1}, {R - 1, T + 2},
-                                              {R - 1, T + 5}, {R - 1, B}});
         if (Themes::isThemed()) {
-            const TColor top = m_adaptiveColors ? clWindow : page->tabColor();
-            const TColor bottom = m_adaptiveColors ? clBtnFace : m_color;
-            fillClipped(painter, clip, r, qc(top), qc(bottom));
             painter.setPen(qc(clWindow));
             drawPolyline(painter, points({{L, B}, {L + H - 3, T + 3}, {L + H + 1, T + 2}}), r);
             painter.setPen(qc(clBtnFace));
             drawPolyline(painter, points({{R - 3, T + 1}, {R - 2, T + 2}, {R - 2, B}}), r);
-        } else {
-            const QColor solid = qc(m_adaptiveColors ? m_backgroundColor : page->tabColor());
-            fillClipped(painter, clip, r, solid, solid);
         }
         return;
     }
+    }
+}
+
+// Filled before the outline is drawn, so the fill, whose edge runs close
+// along the top border, never paints over that border.
+void TNxPageControl::fillWhidbeyTab(QPainter &painter, const QRect &r, TNxTabSheet *page, bool first)
+{
+    const int L = r.x(), T = r.y(), R = rightOf(r), B = bottomOf(r), H = m_tabHeight;
+    const QPolygon clip = first ? points({{L, B}, {L + H - 3, T + 3}, {L + H - 1, T + 2}, {L + H + 2, T},
+                                          {R - 2, T + 1}, {R - 1, T + 2}, {R - 1, T + 5}, {R - 1, B}})
+                                : points({{L + H - 7, B - 1}, {L + H - 7, T + 7}, {L + H - 3, T + 3},
+                                          {L + H - 1, T + 2}, {L + H + 2, T}, {R - 2, T + 1}, {R - 1, T + 2},
+                                          {R - 1, T + 5}, {R - 1, B}});
+    if (Themes::isThemed()) {
+        const TColor top = m_adaptiveColors ? clWindow : page->tabColor();
+        const TColor bottom = m_adaptiveColors ? clBtnFace : m_color;
+        fillClipped(painter, clip, r, qc(top), qc(bottom));
+    } else {
+        const QColor solid = qc(m_adaptiveColors ? m_backgroundColor : page->tabColor());
+        fillClipped(painter, clip, r, solid, solid);
     }
 }
 

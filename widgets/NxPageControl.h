@@ -65,7 +65,8 @@ public:
     void setScrollButtonsOnOverflow(bool value);
 
     int scrollOffset() const { return m_scrollOffset; }
-    // Scrolls by steps of 10 pixels, within 0..maximum.
+    // Scrolls by whole tabs: each step brings the next (or, for a negative
+    // step, the previous) tab's left end to the strip's left end.
     void scrollTabs(int steps);
     TTabButton hotButton() const { return m_hotButton; }
     TTabButton pressedButton() const { return m_pressedButton; }
@@ -121,6 +122,7 @@ private:
 
     void drawTab(QPainter &painter, const QRect &rect, TNxTabSheet *page, bool active, bool first);
     void drawTabShape(QPainter &painter, const QRect &rect, TNxTabSheet *page, bool active, bool first);
+    void fillWhidbeyTab(QPainter &painter, const QRect &rect, TNxTabSheet *page, bool first);
     void drawBaseLine(QPainter &painter, const QRect *activeRect, TNxTabSheet *active);
     // Drawn where strip, the geometry the strip is painted with, places it.
     void drawButton(QPainter &painter, const TabStripGeometry &strip, TTabButton button);

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace talmo {
 
 namespace {
@@ -36,10 +38,8 @@ TNxPathControl::~TNxPathControl() = default;
 void TNxPathControl::nodeGone(TNxPathNode *node)
 {
     // A freed node may be neither selected, hot nor pressed any longer.
-    if (m_selectedNode == node) {
+    if (m_selectedNode == node)
         m_selectedNode = nullptr;
-        m_firstShownLevel = 0;
-    }
     if (m_hotNode == node)
         m_hotNode = nullptr;
     if (m_pressedNode == node)
@@ -64,7 +64,6 @@ void TNxPathControl::setSelectedNode(TNxPathNode *node)
     if (node == m_selectedNode)
         return;
     m_selectedNode = node;
-    updateFirstShownLevel();
     doSelect();
     update();
 }
@@ -97,16 +96,14 @@ TNxPathNode *TNxPathControl::pathNodeAt(int level) const
     return static_cast<TNxPathNode *>(node);
 }
 
-void TNxPathControl::updateFirstShownLevel()
+int TNxPathControl::firstShownLevel() const
 {
-    if (!m_selectedNode) {
-        m_firstShownLevel = 0;
-        return;
-    }
+    if (!m_selectedNode)
+        return 0;
     QList<int> widths;
     for (int level = 0; level <= m_selectedNode->level(); ++level)
         widths << getNodeWidth(pathNodeAt(level));
-    m_firstShownLevel = PathBarLayout::firstShownLevel(widths, width());
+    return PathBarLayout::firstShownLevel(widths, width());
 }
 
 QList<TNxPathNode *> TNxPathControl::shownNodes() const
@@ -114,7 +111,7 @@ QList<TNxPathNode *> TNxPathControl::shownNodes() const
     QList<TNxPathNode *> shown;
     if (!m_selectedNode)
         return shown;
-    for (int level = m_firstShownLevel; level <= m_selectedNode->level(); ++level)
+    for (int level = firstShownLevel(); level <= m_selectedNode->level(); ++level)
         shown << pathNodeAt(level);
     return shown;
 }
@@ -123,7 +120,8 @@ QRect TNxPathControl::nodeRect(const TNxPathNode *node) const
 {
     int x = PathBarLayout::RootButtonWidth;
     for (const TNxPathNode *shown : shownNodes()) {
-        const int w = getNodeWidth(shown);
+        // The selected node shows even where it does not fit: cut to the room.
+        const int w = shown == m_selectedNode ? std::min(getNodeWidth(shown), width() - x) : getNodeWidth(shown);
         if (shown == node)
             return QRect(x, 0, w, height());
         x += w;
@@ -137,15 +135,15 @@ TNxPathNode *TNxPathControl::nodeAt(const QPoint &point, bool *onArrow) const
         *onArrow = false;
     if (!rect().contains(point))
         return nullptr;
-    int x = PathBarLayout::RootButtonWidth;
     for (TNxPathNode *node : shownNodes()) {
-        const int right = x + getNodeWidth(node);
+        const QRect button = nodeRect(node);
+        const int x = button.x();
+        const int right = x + button.width();
         if (point.x() >= x && point.x() <= right) {
             if (onArrow)
                 *onArrow = node->childCount() > 0 && point.x() >= right - getArrowWidth();
             return node;
         }
-        x = right;
     }
     return nullptr;
 }
@@ -193,12 +191,6 @@ void TNxPathControl::setHot(TNxPathNode *node, HotPart part)
     m_hotNode = node;
     m_hotPart = part;
     repaintNode(m_hotNode);
-}
-
-void TNxPathControl::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    updateFirstShownLevel();
 }
 
 void TNxPathControl::pressRoot()

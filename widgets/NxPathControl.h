@@ -35,7 +35,9 @@ public:
     // Fires OnSelect only when the node differs from the selected one.
     void setSelectedNode(TNxPathNode *node);
 
-    int firstShownLevel() const { return m_firstShownLevel; }
+    // The first level of the selected node's path that fits beside the
+    // selected node, from the nodes' widths as they are now.
+    int firstShownLevel() const;
     TNxPathNode *hotNode() const { return m_hotNode; }
     HotPart hotPart() const { return m_hotPart; }
     TNxPathNode *pressedNode() const { return m_pressedNode; }
@@ -66,7 +68,6 @@ protected:
     virtual void doSelect();
 
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -74,7 +75,6 @@ protected:
 
 private:
     void nodeGone(TNxPathNode *node);
-    void updateFirstShownLevel();
     QList<TNxPathNode *> shownNodes() const;
     QRect rootRect() const { return QRect(0, 0, 32, height()); }
     void repaintNode(const TNxPathNode *node);
@@ -92,7 +92,6 @@ private:
     TPathButtonStyle m_buttonStyle = bsDefault;
     QPointer<TNxImageList> m_images;
     TNxPathNode *m_selectedNode = nullptr;
-    int m_firstShownLevel = 0;
     TNxPathNode *m_hotNode = nullptr;
     HotPart m_hotPart = hpBody;
     TNxPathNode *m_pressedNode = nullptr;

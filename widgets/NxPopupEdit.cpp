@@ -10,6 +10,13 @@
 
 namespace talmo {
 
+namespace {
+
+// A line edit's frame (2) and its text margin (2).
+constexpr int DisplayTextInset = 4;
+
+} // namespace
+
 TDropDownButton::TDropDownButton(TNxCustomEdit *cellEditor)
     : TNxSmallButton(cellEditor)
 {
@@ -247,16 +254,18 @@ void TNxPopupEdit::paintDisplay(QPainter &painter)
     painter.fillRect(area.adjusted(2, 2, -2, -2), palette().color(focused ? QPalette::Highlight : QPalette::Base));
     if (hasFocus() && !m_hideFocus && !inplaceEditor())
         SharedDraw::drawFocusFrame(painter, area.adjusted(2, 2, -2, -2), false);
+    // The text sits where an edit's would: inside the frame with an edit's
+    // margin, centred in the whole height so a low row keeps its descenders.
     QRect textRect = area;
     textRect.setLeft(textRect.left() + editMarginLeft() + infoAreaWidth());
     textRect.setRight(textRect.right() - editMarginRight());
-    textRect.adjust(2, 2, -2, -2);
+    textRect.adjust(DisplayTextInset, 0, -DisplayTextInset, 0);
     const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
     painter.setPen(palette().color(group, focused ? QPalette::HighlightedText : QPalette::Text));
     const HorzAlign align = alignment() & Qt::AlignRight    ? HorzAlign::Right
                             : alignment() & Qt::AlignHCenter ? HorzAlign::Center
                                                              : HorzAlign::Left;
-    SharedDraw::drawWrappedTextRect(painter, textRect, align, VertAlign::Top, false, text(),
+    SharedDraw::drawWrappedTextRect(painter, textRect, align, VertAlign::Center, false, text(),
                                     layoutDirection() == Qt::RightToLeft);
 }
 

@@ -2,15 +2,18 @@
 
 #include "widgets/ColorBlend.h"
 
+#include <algorithm>
+
 namespace talmo {
 
 int PathBarLayout::firstShownLevel(const QList<int> &widths, int clientWidth)
 {
+    const int selected = int(widths.size()) - 1;
     int sum = 0;
-    for (int level = int(widths.size()) - 1; level >= 0; --level) {
+    for (int level = selected; level >= 0; --level) {
         sum += widths.at(level);
         if (sum > clientWidth - RootButtonWidth)
-            return level + 1;
+            return std::min(level + 1, selected);
     }
     return 0;
 }

@@ -34,7 +34,9 @@ int TabStripGeometry::measuredWidth(int tabWidth, int captionWidth, int pictureW
     case tsClassic: width += 12; break;
     case tsFlat: width += tabHeight; break;
     case tsOneNote: width += tabHeight + 36; break;
-    case tsWhidbey: width += tabHeight; break;
+    // The active tab, drawn over its left neighbour, covers the neighbour's
+    // right end as wide as the overlap: the caption keeps clear of it.
+    case tsWhidbey: width += tabHeight + overlap(style, tabHeight); break;
     }
     if (pictureWidth > 0)
         width += pictureWidth + 4;
@@ -117,8 +119,6 @@ int TabStripGeometry::tabAt(const QPoint &point) const
         const Tab &tab = tabs.at(i);
         if (!tab.hasTab)
             continue;
-        if (x + tab.width > rightLimit())
-            return -1;
         const bool inside = point.x() >= x && point.x() <= x + tab.width;
         if (inside) {
             const int next = nextTabIndex(i);
@@ -189,18 +189,39 @@ QRect TabStripGeometry::pageArea(bool showTabs, int margin) const
     return fromEdges(left, top, right, bottom);
 }
 
+int TabStripGeometry::unscrolledLeft(int pageIndex) const
+{
+    return tabRect(pageIndex).x() + scrollOffset - indent;
+}
+
 int TabStripGeometry::offsetShowingActive() const
 {
     if (activeIndex < 0 || activeIndex >= tabs.size() || !tabs.at(activeIndex).hasTab)
         return scrollOffset;
-    const QRect tab = tabRect(activeIndex);
-    const QRect strip = stripRect();
-    const int tabRight = tab.x() + tab.width();
-    if (tab.x() >= strip.x() && tabRight <= strip.x() + strip.width())
-        return scrollOffset;
-    if (scrollOffset < tab.x())
-        return std::min(tab.x(), maxScroll());
-    return scrollOffset + tab.x();
+    const int left = unscrolledLeft(activeIndex);
+    const int right = left + tabs.at(activeIndex).width;
+    const int room = rightLimit() - indent;
+    int offset = scrollOffset;
+    if (right > offset + room)
+        offset = right - room;
+    if (left < offset)
+        offset = left;
+    return std::clamp(offset, 0, std::max(0, maxScroll()));
+}
+
+int TabStripGeometry::offsetByOneTab(int direction) const
+{
+    int offset = direction > 0 ? maxScroll() : 0;
+    for (int i = 0; i < tabs.size(); ++i) {
+        if (!tabs.at(i).hasTab)
+            continue;
+        const int left = unscrolledLeft(i);
+        if (direction > 0 && left > scrollOffset)
+            return std::min(left, maxScroll());
+        if (direction < 0 && left < scrollOffset)
+            offset = left;
+    }
+    return std::max(offset, 0);
 }
 
 } // namespace talmo

@@ -49,7 +49,9 @@ struct TabStripGeometry
 
     static int overlap(TTabStyle style, int tabHeight);
     // The width a tab needs: fixed when tabWidth is set, else measured text
-    // (8 for none) plus the style's padding and the picture, capped by maxWidth.
+    // (8 for none) plus the style's padding and the picture, capped by
+    // maxWidth. A slanted tab's padding holds its own slant and the part of
+    // it the next tab may cover.
     static int measuredWidth(int tabWidth, int captionWidth, int pictureWidth, TTabStyle style, int tabHeight,
                              int maxWidth);
 
@@ -65,17 +67,24 @@ struct TabStripGeometry
     QRect tabRect(int pageIndex) const;
     // The rect a repaint of the tab covers: one pixel more toward the page.
     QRect tabInvalidateRect(int pageIndex) const;
-    // The page whose tab lies under the point, -1 for none.
+    // The page whose tab lies under the point, -1 for none. A tab cut off by
+    // the right limit is hit where it shows.
     int tabAt(const QPoint &point) const;
     QRect buttonRect(TTabButton button) const;
     TTabButton buttonAt(const QPoint &point) const;
     // The area the pages fill, less the strip while it shows.
     QRect pageArea(bool showTabs, int margin) const;
-    // The scroll offset that brings the active tab into view.
+    // The least change of the scroll offset that shows the whole active tab
+    // (its left end when it is wider than the strip).
     int offsetShowingActive() const;
+    // The scroll offset one tab further (direction 1) or back (-1): the next
+    // tab's left end at the strip's left end, within 0..maxScroll().
+    int offsetByOneTab(int direction) const;
 
 private:
     int nextTabIndex(int pageIndex) const;
+    // The left end of a page's tab with no scrolling, from the strip's left end.
+    int unscrolledLeft(int pageIndex) const;
 };
 
 } // namespace talmo

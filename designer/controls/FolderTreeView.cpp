@@ -1,6 +1,7 @@
 #include "designer/controls/FolderTreeView.h"
 
 #include "designer/controls/ControlTables.h"
+#include "designer/controls/DesignName.h"
 
 #include <QDir>
 #include <QTreeWidget>
@@ -22,7 +23,7 @@ DesignPropertyTable folderTreeTable(const QMetaObject &meta)
 
 TCustomFolderTreeView::TCustomFolderTreeView(QWidget *parent)
     : TVisualControl(parent),
-      m_tree(new QTreeWidget)
+      m_tree(new DesignNamedView<QTreeWidget>(*this))
 {
     m_tree->setHeaderHidden(true);
     m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed);

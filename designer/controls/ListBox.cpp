@@ -1,6 +1,7 @@
 #include "designer/controls/ListBox.h"
 
 #include "designer/controls/ControlTables.h"
+#include "designer/controls/DesignName.h"
 #include "widgets/Colors.h"
 
 #include <QListWidget>
@@ -9,7 +10,7 @@ namespace talmo {
 
 TListBox::TListBox(QWidget *parent)
     : TFontedControl(clWindow, false, parent),
-      m_list(new QListWidget)
+      m_list(new DesignNamedView<QListWidget>(*this))
 {
     embed(m_list);
     colorChanged();

@@ -2,6 +2,7 @@
 
 #include "designer/controls/AcceleratorText.h"
 #include "designer/controls/ControlTables.h"
+#include "designer/controls/DesignName.h"
 #include "designer/controls/TextMeasurer.h"
 #include "widgets/Colors.h"
 
@@ -36,6 +37,8 @@ TNewCheckListBox::TNewCheckListBox(QWidget *parent)
 {
     setWidth(121);
     setHeight(97);
+    // An empty list shows its name while designed.
+    connect(this, &TDesignControl::renamed, this, qOverload<>(&QWidget::update));
 }
 
 const DesignPropertyTable &TNewCheckListBox::propertyTable()
@@ -224,6 +227,10 @@ void TNewCheckListBox::paintEvent(QPaintEvent *)
         const QRect area(0, top, width(), itemHeight(index));
         paintItem(painter, index, area);
         top = area.bottom() + 1;
+    }
+    if (isDesigning() && m_items.count() == 0) {
+        painter.setFont(font());
+        PaintDesignName(painter, rect(), name());
     }
     if (m_borderStyle == bsSingle) {
         painter.setPen(SystemColors::toQColor(clBtnShadow));

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace talmo {
@@ -50,6 +51,8 @@ EventCodeTab::EventCodeTab(TProjectContainer &project, int pageIndex, QWidget *p
       m_project(project),
       m_controller(project.CustomForms[pageIndex], &project.CustomForms, [&project] { project.Modified = true; }),
       m_editor(new ScriptEditor),
+      m_noEventMessage(caption(EventCodeController::NoEventLine)),
+      m_code(new QStackedWidget),
       m_objects(new QComboBox),
       m_events(new QComboBox),
       m_add(new QPushButton(QStringLiteral("Add"))),
@@ -66,9 +69,14 @@ EventCodeTab::EventCodeTab(TProjectContainer &project, int pageIndex, QWidget *p
     code->setCaption(QStringLiteral("Code"));
     m_editor->setObjectName(QStringLiteral("SynEdit1"));
     // The header panels keep their own inner margins; the layouts add none.
+    m_noEventMessage->setObjectName(QStringLiteral("noEventMessage"));
+    m_noEventMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_noEventMessage->setMargin(8);
+    m_code->addWidget(m_editor);
+    m_code->addWidget(m_noEventMessage);
     auto *codeColumn = new QVBoxLayout(code);
     codeColumn->setContentsMargins(0, 0, 0, 0);
-    codeColumn->addWidget(m_editor);
+    codeColumn->addWidget(m_code);
 
     auto *controller = new TNxHeaderPanel(this);
     controller->setCaption(QStringLiteral("Event Controller"));
@@ -185,6 +193,8 @@ void EventCodeTab::showState()
     m_events->setCurrentIndex(m_controller.chosenEvent());
     if (m_editor->Lines() != m_controller.editorLines())
         m_editor->setLines(m_controller.editorLines());
+    // The "no event" line is a message to the user, not code to edit.
+    m_code->setCurrentWidget(m_controller.shownEntry() < 0 ? static_cast<QWidget *>(m_noEventMessage) : m_editor);
     m_add->setEnabled(m_controller.canAdd());
     m_delete->setEnabled(m_controller.canDelete());
     m_defaultCode->setEnabled(m_controller.canApplyDefault());

@@ -5,7 +5,9 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QListWidget;
+class QStackedWidget;
 class QMenu;
 class QPushButton;
 
@@ -25,6 +27,8 @@ public:
 
     EventCodeController &controller() { return m_controller; }
     ScriptEditor *editor() const { return m_editor; }
+    // Shown in the editor's place while the object has no event enabled.
+    QLabel *noEventMessage() const { return m_noEventMessage; }
     QComboBox *objectsBox() const { return m_objects; }
     QComboBox *eventsBox() const { return m_events; }
     QPushButton *addButton() const { return m_add; }
@@ -54,6 +58,8 @@ private:
     TProjectContainer &m_project;
     EventCodeController m_controller;
     ScriptEditor *m_editor;
+    QLabel *m_noEventMessage;
+    QStackedWidget *m_code;
     QComboBox *m_objects;
     QComboBox *m_events;
     QPushButton *m_add;

@@ -83,7 +83,6 @@ ScriptEditor::ScriptEditor(QWidget *parent)
     applyLook();
     buildContextMenu();
     connect(this, &QsciScintilla::textChanged, this, &ScriptEditor::onTextChanged);
-    paintFirstLine();
 }
 
 ScriptEditor::~ScriptEditor() = default;
@@ -109,11 +108,20 @@ void ScriptEditor::applyLook()
             bound->setAlternateKey(0);
         }
     }
-    m_firstLineMarker = markerDefine(QsciScintilla::Background);
-    setMarkerBackgroundColor(HintBackground, m_firstLineMarker);
-    m_firstLineTextIndicator = indicatorDefine(QsciScintilla::TextColorIndicator);
-    setIndicatorForegroundColor(Qt::black, m_firstLineTextIndicator);
-    setIndicatorDrawUnder(false, m_firstLineTextIndicator);
+    // The hint colour marks the caret's line, focused or not; the header line
+    // takes the lexer's colours as every other line.
+    setCaretLineVisible(true);
+    setCaretLineBackgroundColor(HintBackground);
+    SendScintilla(SCI_SETCARETLINEVISIBLEALWAYS, 1);
+    fitScrollWidthToText();
+}
+
+void ScriptEditor::fitScrollWidthToText()
+{
+    // The scroll bar shows only for a line wider than the view; the width
+    // grows as wider lines are shown and starts again with new text.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1);
 }
 
 void ScriptEditor::buildContextMenu()
@@ -142,13 +150,12 @@ void ScriptEditor::setLines(const QStringList &lines)
         setText(lines.join(QLatin1Char('\n')));
     }
     SendScintilla(SCI_EMPTYUNDOBUFFER);
-    paintFirstLine();
+    fitScrollWidthToText();
 }
 
 void ScriptEditor::setFirstLineProtected(bool protect)
 {
     m_firstLineProtected = protect;
-    paintFirstLine();
 }
 
 QString ScriptEditor::wordAtCaret() const
@@ -175,20 +182,8 @@ void ScriptEditor::setCompletionScope(const ScriptKnowledgeBase &knowledge, Comp
 
 void ScriptEditor::onTextChanged()
 {
-    paintFirstLine();
     if (!m_silent)
         emit codeChanged();
-}
-
-void ScriptEditor::paintFirstLine()
-{
-    markerDeleteAll(m_firstLineMarker);
-    SendScintilla(SCI_SETINDICATORCURRENT, m_firstLineTextIndicator);
-    SendScintilla(SCI_INDICATORCLEARRANGE, 0, length());
-    if (!m_firstLineProtected)
-        return;
-    markerAdd(0, m_firstLineMarker);
-    SendScintilla(SCI_INDICATORFILLRANGE, 0, SendScintilla(SCI_GETLINEENDPOSITION, 0));
 }
 
 bool ScriptEditor::allowEdit(EditDirection direction)

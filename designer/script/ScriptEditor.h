@@ -12,9 +12,9 @@ class ScriptKnowledgeBase;
 
 // The Pascal script editor of the page event code and of the global code.
 // Line 1 is the editor's header (an event's declaration, the global-code
-// comment): painted black on the hint colour and, while protected, never
-// edited, joined or removed by typing, deleting, pasting, cutting or dropping,
-// because its owners store the lines from the second on.
+// comment): while protected, never edited, joined or removed by typing,
+// deleting, pasting, cutting or dropping, because its owners store the lines
+// from the second on. The caret's line shows on the hint colour.
 class ScriptEditor : public QsciScintilla
 {
     Q_OBJECT
@@ -71,7 +71,7 @@ private:
     void applyLook();
     void buildContextMenu();
     void onTextChanged();
-    void paintFirstLine();
+    void fitScrollWidthToText();
     // Prepares an edit that acts on the selection (or caret): false when it
     // must not happen; a selection starting in line 1 is cut back to line 2.
     bool allowEdit(EditDirection direction);
@@ -81,8 +81,6 @@ private:
     ScriptCompletion *m_completion = nullptr;
     bool m_firstLineProtected = true;
     bool m_silent = false;
-    int m_firstLineMarker = -1;
-    int m_firstLineTextIndicator = -1;
 };
 
 } // namespace talmo

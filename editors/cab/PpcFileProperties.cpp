@@ -40,7 +40,7 @@ TppcFileProperties::TppcFileProperties(QWidget *parent)
     form->addRow(QStringLiteral("Flags"), cb_ppcfs_flags);
     auto *column = new QVBoxLayout(this);
     column->addLayout(form);
-    column->addLayout(buttonRow({bt_ok, bt_cancel}));
+    column->addLayout(okCancelRow(bt_ok, bt_cancel));
     resize(428, 131);
 
     connect(bt_ok, &QPushButton::clicked, this, &TppcFileProperties::bt_okClick);

@@ -69,7 +69,7 @@ TtargetPlatformOptions::TtargetPlatformOptions(QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->addLayout(name);
     column->addWidget(details);
-    column->addLayout(buttonRow({TntButton1, bt_cancel}));
+    column->addLayout(okCancelRow(TntButton1, bt_cancel));
     resize(291, 267);
 
     connect(_ProcessorType, &TTntButtonEdit::buttonClicked, this, &TtargetPlatformOptions::_ProcessorTypeClick);

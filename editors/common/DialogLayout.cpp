@@ -17,14 +17,15 @@ void prepareDialog(QDialog *dialog, const char *formName)
     ApplyVistaFormFont(dialog);
 }
 
-QBoxLayout *buttonRow(const QList<QPushButton *> &buttons)
+QBoxLayout *okCancelRow(QPushButton *ok, QPushButton *cancel)
 {
     auto *row = new QHBoxLayout;
     row->addStretch();
-    for (QPushButton *button : buttons) {
+    for (QPushButton *button : {ok, cancel}) {
         button->setAutoDefault(false);
         row->addWidget(button);
     }
+    QWidget::setTabOrder(ok, cancel);
     return row;
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QList>
-
 class QBoxLayout;
 class QDialog;
 class QPushButton;
@@ -10,7 +8,9 @@ namespace talmo {
 
 // The first step of building an editor dialog: its form name and the shared fonts.
 void prepareDialog(QDialog *dialog, const char *formName);
-// The dialog's buttons, right-aligned in one row.
-QBoxLayout *buttonRow(const QList<QPushButton *> &buttons);
+// The confirming and the cancelling button of a dialog, right-aligned in one
+// row, the confirming one first and first in the tab order: the one order of
+// every dialog of the program.
+QBoxLayout *okCancelRow(QPushButton *ok, QPushButton *cancel);
 
 } // namespace talmo

@@ -29,7 +29,7 @@ TDropFilesDialog::TDropFilesDialog(QWidget *parent)
     column->addWidget(cb_Relative);
     column->addWidget(cb_Recurse);
     column->addStretch();
-    column->addLayout(buttonRow({bt_ok, bt_cancel}));
+    column->addLayout(okCancelRow(bt_ok, bt_cancel));
     resize(284, 168);
 
     connect(bt_ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -103,7 +103,7 @@ void Teditor_ShortcutEntry::createLayout()
     column->addWidget(TntCheckBox1);
     column->addWidget(TntGroupBox1);
     column->addStretch();
-    column->addLayout(buttonRow({bt_cancel, bt_ok}));
+    column->addLayout(okCancelRow(bt_ok, bt_cancel));
     resize(296, 422);
 }
 

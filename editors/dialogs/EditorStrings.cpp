@@ -30,7 +30,7 @@ Teditor_strings::Teditor_strings(QWidget *parent)
     grid->addWidget(TntLabel2, 0, 1);
     grid->addWidget(tb_key, 1, 0);
     grid->addWidget(tb_value, 1, 1);
-    grid->addLayout(buttonRow({TntBitBtn1, TntBitBtn2}), 2, 0, 1, 2);
+    grid->addLayout(okCancelRow(TntBitBtn1, TntBitBtn2), 2, 0, 1, 2);
     // Values are often sentences (a setup type's description): the value
     // takes twice the key's width.
     grid->setColumnStretch(0, 1);

@@ -60,7 +60,7 @@ TPathBuilder::TPathBuilder(QWidget *parent)
     column->addLayout(pathRow);
     column->addWidget(JvLinkLabel3);
     column->addWidget(info, 1);
-    column->addLayout(buttonRow({NxButton1, NxButton2}));
+    column->addLayout(okCancelRow(NxButton2, NxButton1));
     resize(555, 233);
 
     connect(JvLinkLabel1, &QLabel::linkActivated, this, &TPathBuilder::insertMacro);

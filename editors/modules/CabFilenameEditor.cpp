@@ -20,7 +20,7 @@ TCABFilenameEditor::TCABFilenameEditor(QWidget *parent)
     prepareDialog(this, "CABFilenameEditor");
     auto *column = new QVBoxLayout(this);
     column->addWidget(tb_filename);
-    column->addLayout(buttonRow({TntBitBtn1, TntBitBtn2}));
+    column->addLayout(okCancelRow(TntBitBtn1, TntBitBtn2));
     resize(428, 75);
 
     connect(TntBitBtn1, &QPushButton::clicked, this, &QDialog::accept);

@@ -51,7 +51,7 @@ TRuntimeModuleDialog::TRuntimeModuleDialog(RuntimeModuleKind kind, QWidget *pare
     column->addWidget(ed_caption);
     column->addWidget(new QLabel(QStringLiteral("Choose which Version and Proccessors to include into installation"), this));
     column->addLayout(lists, 1);
-    column->addLayout(buttonRow({JvBitBtn2, bt_cancel}));
+    column->addLayout(okCancelRow(JvBitBtn2, bt_cancel));
     resize(420, 320);
 
     connect(JvTreeView1, &QTreeWidget::currentItemChanged, this, &TRuntimeModuleDialog::JvTreeView1Click);

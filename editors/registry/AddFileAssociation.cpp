@@ -33,7 +33,7 @@ TaddFileAssociation::TaddFileAssociation(QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->addLayout(form);
     column->addStretch();
-    column->addLayout(buttonRow({bt_cancel, bt_ok}));
+    column->addLayout(okCancelRow(bt_ok, bt_cancel));
     resize(377, 179);
 
     connect(bt_ok, &QPushButton::clicked, this, &TaddFileAssociation::JvBitBtn2Click);

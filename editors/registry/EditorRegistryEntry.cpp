@@ -36,7 +36,7 @@ TeditorRegistryEntry::TeditorRegistryEntry(QWidget *parent)
     column->addWidget(editor_string);
     column->addWidget(hexEditor, 1);
     column->addWidget(overwrite_key);
-    column->addLayout(buttonRow({cancelButton, okButton}));
+    column->addLayout(okCancelRow(okButton, cancelButton));
     resize(420, 188);
 
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TeditorRegistryEntry::ComboBox1Change);

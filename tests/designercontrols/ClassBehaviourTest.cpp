@@ -10,6 +10,7 @@
 #include "designer/controls/TextMeasurer.h"
 #include "widgets/Colors.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -309,6 +310,39 @@ TEST_F(ClassBehaviour, AltAndTheAcceleratorReachTheStaticText)
     other->setFocus();
     QTest::keyClick(&root, Qt::Key_N, Qt::AltModifier);
     EXPECT_TRUE(edit->focusProxy()->hasFocus());
+}
+
+} // namespace
+
+namespace {
+
+// Pixels darker than the list's background in the corner a name is drawn in.
+int DarkPixelsInTheCorner(QWidget *control)
+{
+    const QImage picture = control->grab().toImage();
+    int dark = 0;
+    for (int y = 5; y < 15; ++y) {
+        for (int x = 5; x < 50; ++x)
+            dark += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    return dark;
+}
+
+TEST_F(ClassBehaviour, AnEmptyListShowsItsNameWhileDesigned)
+{
+    for (const char *className : {"TListBox", "TFolderTreeView", "TStartMenuFolderTreeView", "TNewCheckListBox"}) {
+        SCOPED_TRACE(className);
+        TVisualControl *list = visual(className);
+        list->setWidth(121);
+        list->setHeight(97);
+        EXPECT_GT(DarkPixelsInTheCorner(list), 0) << "no name shows";
+        const QImage before = list->grab().toImage();
+        ASSERT_TRUE(list->rename(QStringLiteral("Renamed") + list->name()).accepted);
+        EXPECT_NE(list->grab().toImage(), before) << "the new name is not drawn";
+    }
+    TVisualControl *listBox = visual("TListBox");
+    root.setDesigning(false);
+    EXPECT_EQ(DarkPixelsInTheCorner(listBox), 0) << "a running list shows no name";
 }
 
 } // namespace

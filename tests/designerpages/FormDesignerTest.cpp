@@ -274,12 +274,19 @@ TEST_F(FormDesignerTest, TheCodeTabEditsTheOwnersCodeAndAsksBeforeDeleting)
     EXPECT_FALSE(form.ExecUnits[linked].Enabled);
     EXPECT_EQ(ui.shownTexts(), QStringList({ "Are you sure ?", "Are you sure ?", "Are you sure ?" }));
     EXPECT_EQ(tab->editor()->Lines(), QStringList{ EventCodeController::NoEventLine });
+    // The line shows as a message in the editor's place, wrapped to the pane.
+    EXPECT_TRUE(tab->noEventMessage()->isVisibleTo(tab));
+    EXPECT_FALSE(tab->editor()->isVisibleTo(tab));
+    EXPECT_EQ(tab->noEventMessage()->text(), EventCodeController::NoEventLine);
+    EXPECT_TRUE(tab->noEventMessage()->wordWrap());
 
     // Button10 has one event: once it is enabled again, nothing is left to add.
     tab->addButton()->click();
     ASSERT_EQ(tab->eventsMenu()->actions().size(), 1);
     tab->eventsMenu()->actions().first()->trigger();
     EXPECT_TRUE(form.ExecUnits[linked].Enabled);
+    EXPECT_TRUE(tab->editor()->isVisibleTo(tab));
+    EXPECT_FALSE(tab->noEventMessage()->isVisibleTo(tab));
     tab->addButton()->click();
     ASSERT_EQ(tab->eventsMenu()->actions().size(), 1);
     EXPECT_EQ(tab->eventsMenu()->actions().first()->text(), "All Events are added");

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -140,13 +142,42 @@ TEST_F(ScriptEditorTest, UnprotectedFirstLineEditsLikeAnyOther)
     EXPECT_EQ(editor.markersAtLine(0), 0u);
 }
 
-TEST_F(ScriptEditorTest, FirstLineIsPaintedOnTheHintColourAndFollowsNewText)
+// The colour of the editor's background at the right end of a line, where no text is.
+QColor LineBackground(ScriptEditor &editor, int line)
 {
-    EXPECT_NE(editor.markersAtLine(0), 0u);
-    EXPECT_EQ(editor.markersAtLine(1), 0u);
-    editor.setLines({ QStringLiteral("// Global code for all forms"), QString() });
-    EXPECT_NE(editor.markersAtLine(0), 0u);
-    EXPECT_EQ(editor.markersAtLine(1), 0u);
+    const int height = int(editor.SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, line));
+    const QImage picture = editor.viewport()->grab().toImage();
+    return picture.pixelColor(picture.width() - 5, line * height + height / 2);
+}
+
+TEST_F(ScriptEditorTest, TheHintColourFollowsTheCaretAndTheHeaderIsColouredAsCode)
+{
+    const QColor hint(0xFF, 0xFF, 0xE1);
+    editor.setLines({ QStringLiteral("// Global code for all forms"), QStringLiteral("var"), QString() });
+    editor.setCursorPosition(2, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(LineBackground(editor, 2), hint);
+    EXPECT_EQ(LineBackground(editor, 0), QColor(Qt::white));
+    editor.setCursorPosition(0, 3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(LineBackground(editor, 0), hint);
+    EXPECT_EQ(LineBackground(editor, 2), QColor(Qt::white));
+    // The header comment is styled and drawn as every comment: nothing paints over it.
+    EXPECT_EQ(editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 3), long(QsciLexerPascal::CommentLine));
+    EXPECT_EQ(editor.SendScintilla(QsciScintillaBase::SCI_INDICATORALLONFOR, 3), 0);
+}
+
+TEST_F(ScriptEditorTest, TheHorizontalScrollBarShowsOnlyForALineWiderThanTheView)
+{
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(editor.horizontalScrollBar()->isVisible());
+    editor.setLines(Code + QStringList(QString(300, QLatin1Char('x'))));
+    editor.setCursorPosition(4, 300);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(editor.horizontalScrollBar()->isVisible());
+    editor.setLines(Code);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(editor.horizontalScrollBar()->isVisible()) << "new text starts with no wider line";
 }
 
 TEST_F(ScriptEditorTest, LexerColoursCommentsKeywordsAndStrings)

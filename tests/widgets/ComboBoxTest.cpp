@@ -288,3 +288,47 @@ TEST(ElidingComboBox, ANarrowFieldEndsTheChoiceWithAnEllipsisAndTheTipShowsItWho
     combo.resize(600, combo.height());
     EXPECT_EQ(combo.shownText(), combo.currentText());
 }
+
+namespace {
+
+// The first column and the last row of the text's ink in a rendered box.
+struct Ink
+{
+    int left = -1;
+    int bottom = -1;
+};
+
+Ink InkOf(TNxComboBox &combo)
+{
+    const QImage image = combo.grab().toImage();
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width() - combo.buttonWidth(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) {
+                ink.left = ink.left < 0 ? x : std::min(ink.left, x);
+                ink.bottom = std::max(ink.bottom, y);
+            }
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+// A drop-down list's text keeps an edit's margin from the frame and, in a row
+// as low as the inspector's, its descenders.
+TEST(ComboBox, TheListsTextHasItsMarginAndKeepsItsDescenders)
+{
+    TNxComboBox combo;
+    combo.setStyle(dsDropDownList);
+    combo.setItems({"gypsy jog"});
+    combo.setItemIndex(0);
+    combo.setInplaceEditor(true);
+    const int textHeight = combo.fontMetrics().height();
+    combo.resize(120, textHeight + 2);
+    const Ink ink = InkOf(combo);
+    EXPECT_GE(ink.left, 4) << "the text touches the frame";
+    // The descenders reach below the baseline, centred in the row.
+    const int baseline = (combo.height() - textHeight) / 2 + combo.fontMetrics().ascent();
+    EXPECT_GT(ink.bottom, baseline) << "the descenders are cut";
+}

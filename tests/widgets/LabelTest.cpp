@@ -180,6 +180,22 @@ TEST(LinkLabelTest, HoverMarksItHot)
     EXPECT_FALSE(link.hot());
 }
 
+TEST(LinkLabelTest, ItsTextIsInTheLinkColourAndItsCursorAHand)
+{
+    TNxLinkLabel link;
+    link.setCaption("Build project");
+    link.resize(link.sizeHint());
+    EXPECT_EQ(link.cursor().shape(), Qt::PointingHandCursor);
+    const QImage image = link.grab().toImage();
+    const QColor linkColour = link.palette().color(QPalette::Link);
+    bool inLinkColour = false;
+    for (int y = 0; y < image.height() && !inLinkColour; ++y) {
+        for (int x = 0; x < image.width() && !inLinkColour; ++x)
+            inLinkColour = image.pixelColor(x, y) == linkColour;
+    }
+    EXPECT_TRUE(inLinkColour);
+}
+
 TEST(LinkLabelTest, AClickReportsAndRendersUnderEveryMode)
 {
     TNxLinkLabel link;

@@ -1,12 +1,15 @@
 #include "tests/support/QtPrinters.h"
 
+#include "widgets/Colors.h"
 #include "widgets/InvalidOperation.h"
 #include "widgets/NxPageControl.h"
 #include "widgets/NxTabSheet.h"
 
 #include <QLabel>
 #include <QMenu>
+#include <QImage>
 #include <QMouseEvent>
+#include <QSet>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -274,13 +277,47 @@ TEST_F(PageControlFixture, PressingATabActivatesItAndTheScrollButtonsMoveTheRow)
 
     QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(70, 10));
     EXPECT_EQ(control.activePageIndex(), 1);
+    // One click, one tab: the next tab's left end comes to the strip's start.
     clickButton(tbScrollRight);
-    EXPECT_EQ(control.scrollOffset(), 10);
+    EXPECT_EQ(control.scrollOffset(), 50);
     for (int i = 0; i < 10; ++i)
         clickButton(tbScrollRight);
     EXPECT_EQ(control.scrollOffset(), 83);
     clickButton(tbScrollLeft);
-    EXPECT_EQ(control.scrollOffset(), 73);
+    EXPECT_EQ(control.scrollOffset(), 50);
+    clickButton(tbScrollLeft);
+    EXPECT_EQ(control.scrollOffset(), 0);
+}
+
+// Slanted tabs: an inactive tab's top border runs its whole length, and the
+// active tab, drawn over its left neighbour, leaves the neighbour's caption whole.
+TEST_F(PageControlFixture, SlantedTabsKeepTheirTopBorderAndTheirCaptionsClear)
+{
+    for (const char *caption : {"WWWW", "WWWW", "WWWW"})
+        addPage(caption, 0);
+    control.setActivePageIndex(2);
+    control.show();
+    const QImage picture = control.grab().toImage();
+    const QColor border = SystemColors::toQColor(clGrayText);
+    const int H = control.tabHeight();
+    for (int index : {0, 1}) {
+        SCOPED_TRACE(index);
+        const QRect tab = control.stripGeometry().tabRect(index);
+        const int top = tab.y();
+        for (int x = tab.x() + H + 2; x < tab.x() + tab.width() - 3; ++x)
+            ASSERT_EQ(picture.pixelColor(x, top), border) << "x = " << x;
+        // The caption's last dark pixel lies left of where the next tab begins.
+        const QRect next = control.stripGeometry().tabRect(index + 1);
+        int rightmostInk = -1;
+        for (int x = tab.x(); x < tab.x() + tab.width(); ++x) {
+            for (int y = top + 3; y < top + H - 3; ++y) {
+                if (qGray(picture.pixel(x, y)) < 80 && x < next.x() + control.stripGeometry().overlap())
+                    rightmostInk = std::max(rightmostInk, x);
+            }
+        }
+        EXPECT_GT(rightmostInk, tab.x());
+        EXPECT_LT(rightmostInk, next.x()) << "the next tab's slant crosses the caption";
+    }
 }
 
 TEST_F(PageControlFixture, TheDoubleClickPressDoesNotSwitchTabs)
@@ -301,9 +338,43 @@ TEST_F(PageControlFixture, ActivatingAHiddenTabScrollsItIntoView)
         addPage(QString::number(i));
     control.setActivePageIndex(5);
     EXPECT_EQ(control.scrollOffset(), 83);
-    // Scrolling back adds the tab's (negative) left edge: the tab ends up at x = 0.
+    // Back at the first tab, the row starts where it started.
     control.setActivePageIndex(0);
-    EXPECT_EQ(control.scrollOffset(), 2);
+    EXPECT_EQ(control.scrollOffset(), 0);
+    EXPECT_EQ(control.stripGeometry().tabRect(0).x(), 2);
+}
+
+TEST_F(PageControlFixture, ANarrowerControlKeepsTheActiveTabInView)
+{
+    for (int i = 0; i < 6; ++i)
+        addPage(QString::number(i));
+    control.show();
+    control.setActivePageIndex(3);
+    EXPECT_EQ(control.scrollOffset(), 0);
+    control.resize(200, 250);
+    // 200 - 39 - 32 = 129 pixels for tabs: tab 3 (150..210) ends at the limit.
+    const QRect active = control.stripGeometry().tabRect(3);
+    EXPECT_EQ(active.x() + active.width(), control.stripGeometry().rightLimit());
+    control.resize(400, 250);
+    EXPECT_EQ(control.scrollOffset(), 0) << "all six fit again";
+}
+
+TEST_F(PageControlFixture, ATabCutOffByTheButtonsIsDrawnAndHitWhereItShows)
+{
+    for (int i = 0; i < 6; ++i)
+        addPage(QString::number(i));
+    control.setActivePageIndex(0);
+    control.show();
+    // Tab 4 spans 202..262; the strip ends at 229.
+    const QImage strip = control.grab(QRect(205, 0, 24, 20)).toImage();
+    QSet<QRgb> colours;
+    for (int x = 0; x < strip.width(); ++x)
+        colours.insert(strip.pixel(x, 3));
+    EXPECT_GE(colours.size(), 2) << "the cut tab's top border and fill show";
+    QTest::mouseClick(&control, Qt::LeftButton, {}, QPoint(220, 10));
+    EXPECT_EQ(control.activePageIndex(), 4);
+    const QRect shown = control.stripGeometry().tabRect(4);
+    EXPECT_LE(shown.x() + shown.width(), control.stripGeometry().rightLimit());
 }
 
 TEST_F(PageControlFixture, ParentTabFontFollowsTheControlUntilSetDirectly)

@@ -3,7 +3,9 @@
 #include "widgets/NxPathControl.h"
 #include "widgets/PathBarLayout.h"
 
+#include <QImage>
 #include <QMenu>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -27,7 +29,7 @@ TEST(PathBarLayoutTest, FirstShownLevelTable)
         {{50, 60, 70}, 211, 1},  // adding level 0 overflows
         {{50, 60, 70}, 161, 2},  // 130 do not fit in 129: level 1 overflows
         {{50, 60, 70}, 162, 1},  // 130 fit in 130, level 0 overflows
-        {{50, 60, 70}, 101, 3},  // the selected node alone overflows
+        {{50, 60, 70}, 101, 2},  // the selected node alone overflows: it shows all the same
         {{}, 100, 0},
     };
     for (const Case &c : cases)
@@ -106,6 +108,28 @@ TEST_F(PathControlFixture, ANarrowBarHidesTheTopLevels)
     EXPECT_EQ(control.firstShownLevel(), 2);
     // A shallower selection is laid out anew at once.
     control.setSelectedNode(modules);
+    EXPECT_EQ(control.firstShownLevel(), 0);
+}
+
+TEST_F(PathControlFixture, TheSelectedNodeShowsCutToTheRoomAndFollowsItsText)
+{
+    control.setSelectedNode(files);
+    files->setText(QStringLiteral("F"));
+    const int fitting = 32 + control.getNodeWidth(modules) + control.getNodeWidth(desktop) + control.getNodeWidth(files);
+    files->setText(QStringLiteral("A caption much longer than the little room the bar has"));
+    control.resize(fitting, 21);
+    EXPECT_EQ(control.firstShownLevel(), 2);
+    EXPECT_EQ(control.nodeRect(files), QRect(32, 0, fitting - 32, 21));
+    EXPECT_EQ(control.nodeAt(QPoint(fitting - 5, 10)), files);
+    const QImage bar = control.grab().toImage();
+    QSet<QRgb> colours;
+    for (int x = 34; x < fitting - 2; ++x) {
+        for (int y = 0; y < 21; ++y)
+            colours.insert(bar.pixel(x, y));
+    }
+    EXPECT_GE(colours.size(), 2) << "the selected node's text is drawn";
+    // A shorter text lets the levels above show again.
+    files->setText(QStringLiteral("F"));
     EXPECT_EQ(control.firstShownLevel(), 0);
 }
 

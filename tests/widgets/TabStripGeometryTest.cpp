@@ -33,7 +33,7 @@ TEST(TabStripGeometryTest, MeasuredWidthTable)
     };
     const Case cases[] = {
         {0, 40, 0, tsClassic, 0, 52},   {0, 40, 0, tsFlat, 0, 57},      {0, 40, 0, tsOneNote, 0, 93},
-        {0, 40, 0, tsWhidbey, 0, 57},   {0, 0, 0, tsWhidbey, 0, 25},    {0, 40, 16, tsWhidbey, 0, 77},
+        {0, 40, 0, tsWhidbey, 0, 67},   {0, 0, 0, tsWhidbey, 0, 35},    {0, 40, 16, tsWhidbey, 0, 87},
         {0, 40, 0, tsWhidbey, 50, 50}, {120, 40, 16, tsWhidbey, 50, 120},
     };
     for (const Case &c : cases) {
@@ -76,14 +76,61 @@ TEST(TabStripGeometryTest, APointInTheOverlapBelongsToTheActiveRightTabRightOfIt
     EXPECT_EQ(activeRight.tabAt({55, 232}), 1);
 }
 
-TEST(TabStripGeometryTest, TabsBeyondTheRightLimitAreNotHit)
+TEST(TabStripGeometryTest, ATabIsHitUpToTheRightLimitOnly)
 {
     TabStripGeometry g = twoTabs(200, 100, 0);
     EXPECT_EQ(g.rightLimit(), 229);
     EXPECT_EQ(g.tabAt({195, 10}), 0);
-    EXPECT_EQ(g.tabAt({215, 10}), -1);
+    // Tab 1 spans 192..292: its part left of the limit shows and is hit.
+    EXPECT_EQ(g.tabAt({215, 10}), 1);
+    EXPECT_EQ(g.tabAt({235, 10}), -1);
     // (200 - 10) + (100 - 10) + 10 = 290 wide, from x = 2.
     EXPECT_EQ(g.maxScroll(), 290 + 2 - 229);
+}
+
+TEST(TabStripGeometryTest, TheActiveTabIsBroughtIntoViewByTheLeastScroll)
+{
+    // Five 60-pixel tabs at 0, 50, 100, 150, 200 (unscrolled); 227 pixels of room; 33 to scroll.
+    TabStripGeometry g;
+    g.tabs = {{60, true}, {60, true}, {60, true}, {60, true}, {60, true}};
+    struct Case
+    {
+        int offset, active, expected;
+    };
+    const Case cases[] = {
+        {0, 0, 0}, {0, 3, 0}, {0, 4, 33}, {33, 0, 0}, {20, 3, 20}, {33, 3, 33}, {-5, 1, 0},
+    };
+    for (const Case &c : cases) {
+        g.scrollOffset = c.offset;
+        g.activeIndex = c.active;
+        EXPECT_EQ(g.offsetShowingActive(), c.expected) << c.offset << " " << c.active;
+    }
+    // A tab wider than the strip shows its left end.
+    g.tabs = {{60, true}, {400, true}};
+    g.activeIndex = 1;
+    g.scrollOffset = 0;
+    EXPECT_EQ(g.offsetShowingActive(), 50);
+}
+
+TEST(TabStripGeometryTest, OneScrollStepMovesByOneTab)
+{
+    // Tab stops at 0, 50, (hidden), 100, 150.
+    TabStripGeometry g;
+    g.clientWidth = 200;
+    g.tabs = {{60, true}, {60, true}, {80, false}, {60, true}, {60, true}};
+    // 4 tabs: 4 * 50 + 10 = 210 wide, from x = 2 to the limit at 129: 83 to scroll.
+    ASSERT_EQ(g.maxScroll(), 83);
+    struct Case
+    {
+        int offset, direction, expected;
+    };
+    const Case cases[] = {
+        {0, 1, 50}, {50, 1, 83}, {83, 1, 83}, {30, 1, 50}, {83, -1, 50}, {50, -1, 0}, {30, -1, 0}, {0, -1, 0},
+    };
+    for (const Case &c : cases) {
+        g.scrollOffset = c.offset;
+        EXPECT_EQ(g.offsetByOneTab(c.direction), c.expected) << c.offset << " " << c.direction;
+    }
 }
 
 TEST(TabStripGeometryTest, ButtonRectsAndHitTestingFollowTheOptions)

@@ -1,5 +1,6 @@
 #include "windows/options/AdvancedHelpBrowser.h"
 
+#include "helpers/ui/HelpViewerFont.h"
 #include "platform/HostPath.h"
 #include "windows/options/AdvancedOptionsHelp.h"
 
@@ -13,6 +14,7 @@ AdvancedHelpBrowser::AdvancedHelpBrowser(QWidget *parent)
     : QTextBrowser(parent)
 {
     setOpenLinks(false);
+    FitHelpViewerFont(*this);
 }
 
 QVariant AdvancedHelpBrowser::loadResource(int type, const QUrl &name)

@@ -27,7 +27,7 @@ TOptionsForm::TOptionsForm(TProgramOptions &options, QWidget *parent)
 
     auto *column = new QVBoxLayout(this);
     column->addWidget(pc_Pages, 1);
-    column->addLayout(buttonRow({ bt_ok, bt_cancel }));
+    column->addLayout(okCancelRow(bt_ok, bt_cancel));
     resize(640, 460);
 
     bt_ok->setDefault(true);

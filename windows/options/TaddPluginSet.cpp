@@ -38,7 +38,7 @@ TaddPluginSet::TaddPluginSet(QWidget *parent)
     column->addWidget(tb_DirectoryEdit);
     column->addWidget(lb_DirectoryHint);
     column->addStretch();
-    column->addLayout(buttonRow({ bt_ok, bt_cancel }));
+    column->addLayout(okCancelRow(bt_ok, bt_cancel));
     resize(360, 170);
 
     bt_ok->setDefault(true);

@@ -125,7 +125,7 @@ TadvancedBuilderOptions::TadvancedBuilderOptions(QWidget *parent)
     panes->addWidget(help, 2);
     auto *column = new QVBoxLayout(this);
     column->addLayout(panes, 1);
-    column->addLayout(buttonRow({ bt_ok, bt_cancel }));
+    column->addLayout(okCancelRow(bt_ok, bt_cancel));
     resize(673, 466);
 
     bt_ok->setDefault(true);

@@ -23,7 +23,7 @@ TtextEditor::TtextEditor(QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->addWidget(tb_editor);
     column->addStretch();
-    column->addLayout(buttonRow({ bt_ok, bt_cancel }));
+    column->addLayout(okCancelRow(bt_ok, bt_cancel));
     resize(300, 90);
 
     bt_ok->setDefault(true);

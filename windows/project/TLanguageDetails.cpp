@@ -45,7 +45,7 @@ TLanguageDetails::TLanguageDetails(QWidget *parent)
     layout->addWidget(new QLabel(QStringLiteral("Add this language to setup"), this));
     layout->addWidget(JvComboBox1);
     layout->addWidget(group);
-    layout->addLayout(buttonRow({Button1, Button2}));
+    layout->addLayout(okCancelRow(Button1, Button2));
     setFixedSize(420, 240);
 
     Button1->setDefault(true);

@@ -25,7 +25,7 @@ TeditComponentContainer::TeditComponentContainer(QWidget *parent)
     column->addWidget(lb_description);
     column->addWidget(ed_description);
     column->addStretch();
-    column->addLayout(buttonRow({bt_ok, bt_cancel}));
+    column->addLayout(okCancelRow(bt_ok, bt_cancel));
     resize(320, 110);
 
     bt_ok->setDefault(true);

@@ -262,7 +262,8 @@ void TprojectForm::buildRightPanel(QWidget *panel)
     pathBar->setObjectName(QStringLiteral("PathBar"));
     pathBar->setFixedHeight(PathBarHeight);
     auto *pathLayout = new QHBoxLayout(pathBar);
-    pathLayout->setContentsMargins(0, 0, 0, 0);
+    // "Back" keeps a button's room on both sides, clear of the window's edge.
+    pathLayout->setContentsMargins(0, 0, LinkIndent, 0);
     pathLayout->setSpacing(LinkIndent);
     pathLayout->addWidget(m_pathControl, 1);
     pathLayout->addWidget(m_backLink);
@@ -496,6 +497,10 @@ QStringList TprojectForm::openRegistrySectionNodes() const
 void TprojectForm::ShowSection(Section section)
 {
     m_sections->setActivePageIndex(section);
+    // However a section comes into view, the bar marks it; choosing it there
+    // again would close the page that brought it.
+    const QSignalBlocker silent(m_sectionBar);
+    m_sectionBar->setItemIndex(section);
 }
 
 TprojectForm::Section TprojectForm::currentSection() const
@@ -520,10 +525,7 @@ void TprojectForm::pathNodeSelected()
         return;
     if (node->level() == 0) {
         CloseHostedPages();
-        const int section = -node->tag() - 1;
-        ShowSection(Section(section));
-        const QSignalBlocker silent(m_sectionBar);
-        m_sectionBar->setItemIndex(section);
+        ShowSection(Section(-node->tag() - 1));
         return;
     }
     auto *root = static_cast<TNxPathNode *>(node->level() == 1 ? node->parent() : node->parent()->parent());

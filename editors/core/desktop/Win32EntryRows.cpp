@@ -28,15 +28,17 @@ QString flagWords(const Entry &entry, const FlagWord<Entry> (&words)[N])
 }
 
 template <typename Entry>
-EntryRow<Entry> textRow(const char *category, const char *caption, EntryRowKind kind, int tag, QString Entry::*field)
+EntryRow<Entry> textRow(const char *category, const char *caption, EntryRowKind kind, int tag, QString Entry::*field,
+                        QString (*shown)(const QString &) = nullptr)
 {
-    return {QString::fromLatin1(category), QString::fromLatin1(caption), kind, tag, field, nullptr, nullptr};
+    return {QString::fromLatin1(category), QString::fromLatin1(caption), kind, tag, field, nullptr, nullptr, shown};
 }
 
 template <typename Entry>
 EntryRow<Entry> flagRow(const char *category, const char *caption, int tag, bool Entry::*field)
 {
-    return {QString::fromLatin1(category), QString::fromLatin1(caption), EntryRowKind::YesNo, tag, nullptr, field, nullptr};
+    return {QString::fromLatin1(category), QString::fromLatin1(caption), EntryRowKind::YesNo, tag, nullptr, field, nullptr,
+            nullptr};
 }
 
 // The run rows. The uninstall tab has no description, status message or
@@ -219,7 +221,7 @@ const EntryRows<Icon> &iconEntryRows()
             textRow<Icon>(properties, "Working Folder", EntryRowKind::FreeCombo, 3, &Icon::WorkingDir),
             textRow<Icon>(properties, "Icon File Name", EntryRowKind::FreeCombo, 4, &Icon::IconFileName),
             {QString::fromLatin1(properties), QStringLiteral("Icon Index"), EntryRowKind::Spin, 5, nullptr, nullptr,
-             &Icon::IconIndex},
+             &Icon::IconIndex, nullptr},
             textRow<Icon>(properties, "Comment", EntryRowKind::Text, 6, &Icon::Comment),
             textRow<Icon>(properties, "HotKey", EntryRowKind::Text, 7, &Icon::HotKey),
         };
@@ -245,9 +247,9 @@ const EntryRows<Reg> &registryEntryRows()
 {
     static const EntryRows<Reg> rows = [] {
         EntryRows<Reg> table = {
-            textRow<Reg>("Registry Key", "Root Key", EntryRowKind::ListCombo, 0, &Reg::Root),
+            textRow<Reg>("Registry Key", "Root Key", EntryRowKind::ListCombo, 0, &Reg::Root, registryHiveShown),
             textRow<Reg>("Registry Key", "Subkey", EntryRowKind::Text, 1, &Reg::SubKey),
-            textRow<Reg>("Value", "Type", EntryRowKind::ListCombo, 2, &Reg::ValueType),
+            textRow<Reg>("Value", "Type", EntryRowKind::ListCombo, 2, &Reg::ValueType, registryValueTypeShown),
             textRow<Reg>("Value", "Name", EntryRowKind::Text, 3, &Reg::ValueName),
             textRow<Reg>("Value", "Data", EntryRowKind::Text, 4, &Reg::ValueData),
         };
@@ -316,6 +318,28 @@ const QStringList &registryHives()
                                       QStringLiteral("HKEY_LOCAL_MACHINE"), QStringLiteral("HKEY_USERS"),
                                       QStringLiteral("HKEY_CURRENT_CONFIG")};
     return hives;
+}
+
+QString registryHiveShown(const QString &root)
+{
+    // In the order of registryHives().
+    static const QStringList shortNames = {QStringLiteral("HKCR"), QStringLiteral("HKCU"), QStringLiteral("HKLM"),
+                                           QStringLiteral("HKU"), QStringLiteral("HKCC")};
+    for (int i = 0; i < shortNames.size(); ++i) {
+        if (root.compare(registryHives()[i], Qt::CaseInsensitive) == 0
+            || root.compare(shortNames[i], Qt::CaseInsensitive) == 0)
+            return registryHives()[i];
+    }
+    return root;
+}
+
+QString registryValueTypeShown(const QString &type)
+{
+    for (const QString &listed : registryValueTypes()) {
+        if (type.compare(listed, Qt::CaseInsensitive) == 0)
+            return listed;
+    }
+    return type;
 }
 
 namespace {

@@ -31,12 +31,14 @@ struct EntryRow
     QString Entry::*text = nullptr;
     bool Entry::*flag = nullptr;
     int Entry::*number = nullptr;
+    // How a text field shows; null shows it as stored.
+    QString (*shown)(const QString &stored) = nullptr;
 
     // The field as the row shows it: flags as "yes"/"no", numbers in decimal.
     QString valueOf(const Entry &entry) const
     {
         if (text)
-            return entry.*text;
+            return shown ? shown(entry.*text) : entry.*text;
         if (flag)
             return entry.*flag ? QStringLiteral("yes") : QStringLiteral("no");
         return QString::number(entry.*number);
@@ -86,6 +88,12 @@ QString runFlagWords(const TWin32RunEntry &entry);
 // The choices of the registry "Type" row and the five hives.
 const QStringList &registryValueTypes();
 const QStringList &registryHives();
+// Stored values keep the spelling a file or an import gave them ("HKCU",
+// "string", "MultiSZ"); the page shows one spelling of each: the hive's full
+// name for its full or short name in any case, the type as the "Type" row
+// lists it. Any other text is shown as it stands.
+QString registryHiveShown(const QString &root);
+QString registryValueTypeShown(const QString &type);
 
 // Delete entries: the shown type names and the stored ones.
 const QStringList &deleteTypeNames();

@@ -18,13 +18,23 @@ const QChar Backslash = QLatin1Char('\\');
 const QString DefaultValueCaption = QStringLiteral("(default)");
 
 // The components of a key path; a trailing backslash ends it, inner empty
-// components are keys with an empty name.
+// components are keys with an empty name. The hive is named as the tree
+// shows it, whichever of its spellings the path used.
 QStringList keyComponents(const QString &keyPath)
 {
     QStringList components = keyPath.split(Backslash);
     if (!components.isEmpty() && components.last().isEmpty())
         components.removeLast();
+    if (!components.isEmpty())
+        components.first() = registryHiveShown(components.first());
     return components;
+}
+
+// A key path with its hive as the tree names it.
+QString shownKeyPath(const QString &keyPath)
+{
+    const QStringList components = keyComponents(keyPath);
+    return components.isEmpty() ? keyPath : components.join(Backslash) + Backslash;
 }
 
 void sortNodes(std::vector<std::unique_ptr<RegistryKeyNode>> &nodes)
@@ -162,7 +172,7 @@ std::pair<QString, QString> RegistryKeyTree::NodeKey(const RegistryKeyNode &node
 
 QString EntryKeyPath(const TWin32RegistryEntry &entry)
 {
-    return entry.Root + Backslash + entry.SubKey + Backslash;
+    return registryHiveShown(entry.Root) + Backslash + entry.SubKey + Backslash;
 }
 
 Win32RegistryEdits::Win32RegistryEdits(TWin32Plugin &plugin)
@@ -173,9 +183,10 @@ Win32RegistryEdits::Win32RegistryEdits(TWin32Plugin &plugin)
 Win32RegistryEdits::KeyValues Win32RegistryEdits::ValuesOfKey(const QString &keyPath) const
 {
     KeyValues values;
+    const QString path = shownKeyPath(keyPath);
     for (int i = 0; i < m_plugin.RegistryEntries.Count(); ++i) {
         const TWin32RegistryEntry &entry = m_plugin.RegistryEntries[i];
-        if (EntryKeyPath(entry) != keyPath)
+        if (EntryKeyPath(entry) != path)
             continue;
         if (entry.ValueName.isEmpty())
             values.defaultIndex = i;
@@ -195,8 +206,9 @@ int Win32RegistryEdits::AddValue(const QString &root, const QString &subKey, con
     return m_plugin.RegistryEntries.Count() - 1;
 }
 
-bool Win32RegistryEdits::RenameKey(const QString &oldKeyPath, const QString &newName)
+bool Win32RegistryEdits::RenameKey(const QString &keyPath, const QString &newName)
 {
+    const QString oldKeyPath = shownKeyPath(keyPath);
     QStringList components = keyComponents(oldKeyPath);
     if (components.size() < 2 || newName.isEmpty() || newName.contains(Backslash))
         return false;
@@ -215,8 +227,9 @@ bool Win32RegistryEdits::RenameKey(const QString &oldKeyPath, const QString &new
 
 void Win32RegistryEdits::DeleteKey(const QString &keyPath)
 {
+    const QString path = shownKeyPath(keyPath);
     for (int i = m_plugin.RegistryEntries.Count() - 1; i >= 0; --i) {
-        if (EntryKeyPath(m_plugin.RegistryEntries[i]).startsWith(keyPath))
+        if (EntryKeyPath(m_plugin.RegistryEntries[i]).startsWith(path))
             m_plugin.RegistryEntries.Delete(i);
     }
 }
@@ -285,8 +298,8 @@ QString Win32RegistryEdits::ChangeRow(const QString &root, const QString &subKey
 
 QStringList Win32RegistryEdits::RowTexts(const TWin32RegistryEntry &entry, bool defaultValue)
 {
-    return {defaultValue ? DefaultValueCaption : entry.ValueName, entry.ValueType, entry.ValueData,
-            registryFlagWords(entry)};
+    return {defaultValue ? DefaultValueCaption : entry.ValueName, registryValueTypeShown(entry.ValueType),
+            entry.ValueData, registryFlagWords(entry)};
 }
 
 QStringList Win32RegistryEdits::DefaultPlaceholderRowTexts()

@@ -1,6 +1,10 @@
 #include "editors/modules/CabFilenameEditor.h"
 #include "editors/dialogs/DropFilesDialog.h"
+#include "editors/dialogs/EditorShortcutEntry.h"
 #include "editors/dialogs/EditorStrings.h"
+#include "editors/dialogs/PathBuilder.h"
+#include "editors/registry/AddFileAssociation.h"
+#include "editors/registry/EditorRegistryEntry.h"
 #include "editors/cab/PpcFileProperties.h"
 #include "editors/dialogs/StringPairCheck.h"
 #include "editors/cab/TargetPlatformOptions.h"
@@ -16,6 +20,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <functional>
+#include <memory>
 
 using namespace talmo;
 using namespace talmo::testing;
@@ -229,4 +236,50 @@ TEST_F(SmallDialogsTest, DropFilesOptionsAreReadByTheCaller)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.cb_InstallFolder->currentText(), "%InstallDir%");
     EXPECT_TRUE(dialog.cb_Recurse->isChecked());
+}
+
+// Every dialog puts its confirming button before its cancelling one, at the
+// right of one row, and tabs from the first to the second.
+TEST_F(SmallDialogsTest, EveryDialogShowsOkBeforeCancel)
+{
+    TProjectContainer project;
+    project.CEDevices.AddNew();
+    const std::pair<const char *, std::function<QDialog *()>> dialogs[] = {
+        {"strings", [] { return new Teditor_strings; }},
+        {"file association", [] { return new TaddFileAssociation; }},
+        {"registry value", [] { return new TeditorRegistryEntry; }},
+        {"shortcut",
+         [&project] {
+             auto *dialog = new Teditor_ShortcutEntry;
+             dialog->Project = &project;
+             dialog->TargetIndex = 0;
+             return dialog;
+         }},
+        {"path builder",
+         [&project] {
+             auto *dialog = new TPathBuilder;
+             dialog->Project = &project;
+             return dialog;
+         }},
+        {"drop files", [] { return new TDropFilesDialog; }},
+    };
+    for (const auto &[name, make] : dialogs) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<QDialog> dialog(make());
+        dialog->show();
+        QPushButton *ok = nullptr;
+        QPushButton *cancel = nullptr;
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            const QString text = button->text().remove(QLatin1Char('&'));
+            if (text.compare(QLatin1String("Ok"), Qt::CaseInsensitive) == 0)
+                ok = button;
+            else if (text == QLatin1String("Cancel"))
+                cancel = button;
+        }
+        ASSERT_NE(ok, nullptr);
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_EQ(ok->y(), cancel->y());
+        EXPECT_LT(ok->x(), cancel->x());
+        EXPECT_EQ(ok->nextInFocusChain(), cancel);
+    }
 }

@@ -240,6 +240,40 @@ TEST_P(ProjectWindowFrame, TheSectionBarShowsEverySectionWithCaptionAndPictureAn
     EXPECT_EQ(form.breadcrumb().selected(), form.breadcrumb().root(ProjectBreadcrumb::Modules));
 }
 
+// However a section comes into view (its root, a page under it, the window
+// itself), the section bar marks that section and keeps the page open.
+TEST_P(ProjectWindowFrame, TheSectionBarMarksTheSectionInViewHoweverItCame)
+{
+    TprojectForm &form = Open(GetParam());
+    auto *bar = form.findChild<TNxOutlookBar *>(QStringLiteral("NxOutlookBar1"));
+    ASSERT_NE(bar, nullptr);
+    const struct
+    {
+        const char *name;
+        std::function<TNxPathNode *()> node;
+        TprojectForm::Section section;
+    } cases[] = {
+        {"global code", [this] { return WizardNode(ProjectBreadcrumb::GlobalCode); },
+         TprojectForm::WizardDialogsSection},
+        {"page designer", [this] { return WizardNode(0); }, TprojectForm::WizardDialogsSection},
+        {"advanced appearance",
+         [this] { return Crumbs().childWithKey(Crumbs().root(ProjectBreadcrumb::Appearance), 0); },
+         TprojectForm::AppearanceSection},
+        {"desktop installer", [this] { return Crumbs().moduleNode(DesktopModule()); },
+         TprojectForm::ModulesSection},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        form.ShowSection(TprojectForm::LanguagesSection);
+        EXPECT_EQ(bar->itemIndex(), TprojectForm::LanguagesSection);
+        EXPECT_EQ(bar->selectedItem(), bar->getItem(TprojectForm::LanguagesSection));
+        Select(c.node());
+        EXPECT_EQ(form.currentSection(), c.section);
+        EXPECT_EQ(bar->selectedItem(), bar->getItem(c.section));
+        EXPECT_NE(FrontPage(), nullptr) << "marking the section closed the page";
+    }
+}
+
 TEST_P(ProjectWindowFrame, TheLinksSitCloseUnderTheBarAndTheSidePaneTakesTheRest)
 {
     TprojectForm &form = Open(GetParam());

@@ -281,3 +281,54 @@ TEST(Win32RegistryKeysTest, ValueRows)
     EXPECT_EQ(Win32RegistryEdits::RowTexts(entry, false).first(), "count");
     EXPECT_EQ(Win32RegistryEdits::DefaultPlaceholderRowTexts(), QStringList({"(default)", "String", "(no data)", ""}));
 }
+
+// Older projects and hand-written ones keep short hive names and types in any
+// case; the page shows one hive and one spelling for them, the file keeps them.
+TEST(Win32RegistryKeysTest, AHiveOrTypeInAnySpellingShowsOnce)
+{
+    TWin32Plugin plugin;
+    addValue(plugin, "HKCU", "Software\\Demo", "short").ValueType = "string";
+    addValue(plugin, "HKEY_CURRENT_USER", "Software\\Demo", "full").ValueType = "String";
+    addValue(plugin, "hklm", "Software", "lower").ValueType = "MultiSZ";
+    addValue(plugin, "HKEY_DYN_DATA", "Perf", "other").ValueType = "qword";
+    const QStringList expected = {
+        "[Registry]",
+        "  [HKEY_CLASSES_ROOT]",
+        "  [HKEY_CURRENT_CONFIG]",
+        "  [HKEY_CURRENT_USER]",
+        "    [Software]",
+        "      [Demo]",
+        "  [HKEY_DYN_DATA]",
+        "    [Perf]",
+        "  [HKEY_LOCAL_MACHINE]",
+        "    [Software]",
+        "  [HKEY_USERS]",
+    };
+    EXPECT_EQ(describe(RegistryKeyTree::Build(plugin)), expected);
+
+    Win32RegistryEdits edits(plugin);
+    EXPECT_EQ(edits.ValuesOfKey("HKEY_CURRENT_USER\\Software\\Demo\\").named, QList<int>({0, 1}));
+    // A key path may name the hive in any of its spellings.
+    EXPECT_EQ(edits.ValuesOfKey("hkcu\\Software\\Demo\\").named, QList<int>({0, 1}));
+    const RegistryKeyTree tree = RegistryKeyTree::Build(plugin);
+    EXPECT_EQ(tree.FindKeyPath("HKCU\\Software\\Demo\\"), tree.FindKeyPath("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    EXPECT_NE(tree.FindKeyPath("HKCU\\Software\\Demo\\"), nullptr);
+    const struct
+    {
+        int index;
+        const char *type;
+    } shownTypes[] = {{0, "String"}, {1, "String"}, {2, "Multisz"}, {3, "qword"}};
+    for (const auto &[index, type] : shownTypes)
+        EXPECT_EQ(Win32RegistryEdits::RowTexts(plugin.RegistryEntries[index], false).at(1), type) << index;
+    const EntryRow<TWin32RegistryEntry> &root = *rowOfTag(registryEntryRows(), 0);
+    EXPECT_EQ(root.valueOf(plugin.RegistryEntries[2]), "HKEY_LOCAL_MACHINE");
+    EXPECT_EQ(rowOfTag(registryEntryRows(), 2)->valueOf(plugin.RegistryEntries[0]), "String");
+
+    // Renaming the key reaches the values of both spellings; what was stored stays.
+    EXPECT_TRUE(edits.RenameKey("HKEY_CURRENT_USER\\Software\\Demo\\", "Renamed"));
+    EXPECT_EQ(entries(plugin), QStringList({"HKCU|Software\\Renamed|short|string|",
+                                            "HKEY_CURRENT_USER|Software\\Renamed|full|String|",
+                                            "hklm|Software|lower|MultiSZ|", "HKEY_DYN_DATA|Perf|other|qword|"}));
+    edits.DeleteKey("HKEY_LOCAL_MACHINE\\Software\\");
+    EXPECT_EQ(plugin.RegistryEntries.Count(), 3);
+}
