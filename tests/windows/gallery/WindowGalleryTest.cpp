@@ -969,8 +969,6 @@ QList<LayoutException> ProgramExceptions()
         DesignedPageException(),
         { QStringLiteral("Program-*-Desktop-*"), QStringLiteral("*Win32InstallationForm/talmo::TNxPageControl"),
           LayoutRule::ClippedText, TabsScroll, {} },
-        { QStringLiteral("Program-750x610-CabCreator-*"), QStringLiteral("*CABCreatorForm/NxPageControl1"),
-          LayoutRule::ClippedText, TabsScroll, {} },
     };
 }
 
