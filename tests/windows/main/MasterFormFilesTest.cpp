@@ -252,6 +252,23 @@ TEST_F(MasterFormFilesTest, UsedFilesJoinTheRecentListNewestFirstUpToEight)
     EXPECT_EQ(Master().recentFiles().items(), newestFirst.mid(0, 8));
 }
 
+TEST_F(MasterFormFilesTest, ProjectsMadeAndSavedInThisRunJoinTheReopenMenu)
+{
+    TmasterForm &form = Master();
+    form.show();
+    ASSERT_TRUE(form.NewEmptyProject());
+    const QString saved = Path(QStringLiteral("made.talmo"));
+    ui.queueSaveFile(saved);
+    form.commandAction("mnSave")->trigger();
+    ASSERT_TRUE(QFileInfo::exists(saved));
+
+    QStringList reopen;
+    for (QAction *item : form.recentFiles().parentMenu()->actions())
+        reopen.append(item->text());
+    EXPECT_EQ(reopen, QStringList{ QStringLiteral("made.talmo") });
+    EXPECT_EQ(form.recentFiles().items(), QStringList{ saved });
+}
+
 TEST_F(MasterFormFilesTest, HeadlessWritesNoPlacement)
 {
     {
