@@ -97,7 +97,8 @@ int main(int argc, char **argv)
             Tell(settings.loadError(), headless, dialogs, &master);
         const ProgramCommandLine commandLine = ProgramCommandLine::Parse(arguments);
         QTimer::singleShot(0, &master, [&master, commandLine] { master.RunCommandLine(commandLine); });
-        exitCode = app.exec();
+        app.exec();
+        exitCode = master.ExitCode();
     }
     // The windows write their settings as they go; what could not be saved is told once.
     if (const RegistryStatus saved = settings.commit(); !saved)

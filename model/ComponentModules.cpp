@@ -44,7 +44,7 @@ int ComponentModules::AddPalmModule(TProjectContainer &project, int parent)
 
 int ComponentModules::AddDirectCopyModule(TProjectContainer &project, int parent)
 {
-    const int module = appendModule(project.DirectCopyModules, QString());
+    const int module = appendModule(project.DirectCopyModules, QStringLiteral("Direct Copy Module"));
     return AddComponent(project, ModuleType::DirectCopy, module, parent);
 }
 

@@ -7,6 +7,8 @@
 #include "model/ShortcutMigration.h"
 #include "model/XmlDocumentFile.h"
 
+#include <QFile>
+
 namespace talmo {
 
 namespace {
@@ -29,6 +31,28 @@ bool ProjectFileReader::LoadFromFile(TProjectContainer &project, const QString &
     return LoadFromDocument(project, fileName, root.get());
 }
 
+bool ProjectFileReader::LoadFromFile(TProjectContainer &project, const QString &fileName, QString &refusal)
+{
+    project.Reset();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        refusal = QStringLiteral("The file cannot be read: %1.").arg(file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.trimmed().isEmpty()) {
+        refusal = QStringLiteral("The file is empty.");
+        return false;
+    }
+    const std::unique_ptr<XmlElement> root = XmlTree::parse(bytes);
+    if (!root) {
+        refusal = QStringLiteral("The file is not a Talmo project: it is no XML document.");
+        return false;
+    }
+    refusal = ReadDocument(project, fileName, *root);
+    return refusal.isEmpty();
+}
+
 bool ProjectFileReader::LoadFromStream(TProjectContainer &project, const QString &fileName, QIODevice &stream)
 {
     const std::unique_ptr<XmlElement> root = XmlDocumentFile::Read(stream);
@@ -38,17 +62,21 @@ bool ProjectFileReader::LoadFromStream(TProjectContainer &project, const QString
 bool ProjectFileReader::LoadFromDocument(TProjectContainer &project, const QString &fileName, const XmlElement *root)
 {
     project.Reset();
-    if (!root)
-        return false;
+    return root && ReadDocument(project, fileName, *root).isEmpty();
+}
+
+QString ProjectFileReader::ReadDocument(TProjectContainer &project, const QString &fileName, const XmlElement &root)
+{
+    const QString damaged = QStringLiteral("The file is not a Talmo project, or it is damaged: %1.");
     try {
-        ProjectDocumentReader(project, *root, TProgramOptions::current()).ReadAll();
+        ProjectDocumentReader(project, root, TProgramOptions::current()).ReadAll();
         runPostLoadSteps(project, fileName);
-    } catch (const ProjectFileReadError &) {
-        return false;
-    } catch (const ListIndexError &) {
-        return false;
+    } catch (const ProjectFileReadError &error) {
+        return damaged.arg(QString::fromUtf8(error.what()));
+    } catch (const ListIndexError &error) {
+        return damaged.arg(QString::fromUtf8(error.what()));
     }
-    return true;
+    return QString();
 }
 
 } // namespace talmo

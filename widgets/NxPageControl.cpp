@@ -7,11 +7,13 @@
 #include "widgets/SharedDraw.h"
 #include "widgets/Themes.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 #include <cstdlib>
 
@@ -350,6 +352,20 @@ void TNxPageControl::mouseDoubleClickEvent(QMouseEvent *event)
         leftPress(event->position().toPoint(), true);
     else
         TNxCustomNotebook::mouseDoubleClickEvent(event);
+}
+
+bool TNxPageControl::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return TNxCustomNotebook::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int tab = tabAt(help->pos());
+    const TNxTabSheet *page = tab >= 0 ? getPage(tab) : nullptr;
+    if (page && !page->tabHint().isEmpty())
+        QToolTip::showText(help->globalPos(), page->tabHint(), this);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void TNxPageControl::leftPress(const QPoint &pos, bool doubleClick)

@@ -106,6 +106,8 @@ protected:
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // A tab's hint shows as the tool tip over its tab.
+    bool event(QEvent *event) override;
 
 private:
     TabStripGeometry geometryWith(TPageOptions options) const;

@@ -30,6 +30,9 @@ public:
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
+    // The tool tip of the tab alone; the page itself shows none.
+    QString tabHint() const { return m_tabHint; }
+    void setTabHint(const QString &hint) { m_tabHint = hint; }
     TColor color() const { return m_color; }
     void setColor(TColor color);
     TTabDisplayMode displayMode() const { return m_displayMode; }
@@ -83,6 +86,7 @@ private:
 
     TNxCustomNotebook *m_notebook = nullptr;
     QString m_caption;
+    QString m_tabHint;
     TColor m_color = clBtnFace;
     TTabDisplayMode m_displayMode = tdGlyph;
     QPixmap m_sourceGlyph;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/common/DialogRunner.h"
+#include "editors/common/DialogStartFolder.h"
 #include "editors/common/FileTypeLookup.h"
 #include "editors/core/device/CabGeneralOptions.h"
 #include "editors/core/device/DeviceFileEntries.h"
@@ -233,6 +234,8 @@ private:
     IProjectWindowHost &m_host;
     DialogRunner m_runDialog = execDialog();
     PopupMenuRunner m_runMenu = execPopupMenu();
+    DialogStartFolder m_insertFilesFolder;
+    DialogStartFolder m_importFoldersFolder;
     DeviceFolderTree m_folders;
     FileTypeLookup m_fileTypes;
     ListSortOrder m_fileOrder;

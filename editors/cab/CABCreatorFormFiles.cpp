@@ -494,7 +494,9 @@ void TCABCreatorForm::ppcfs_insert_filesClick()
     dialog.Checked = true;
     dialog.AllowMultiSelect = true;
     dialog.Filter = AllFilesFilter;
+    dialog.InitialDir = m_insertFilesFolder.folder(m_project.GetFileName());
     if (dialog.Execute(this)) {
+        m_insertFilesFolder.rememberFile(dialog.FileName);
         DeviceFileEntries entries(m_project, *filesTarget());
         for (const QString &file : dialog.Files)
             entries.AddFileEntry(selectedFolderPath(), file, dialog.Checked);
@@ -517,9 +519,12 @@ void TCABCreatorForm::ImportFolders1Click()
     if (!canDropFiles())
         return;
     const std::optional<QString> folder = UiServices::current().pickFolder(
-        this, QStringLiteral("Select folder to import into Windows Mobile Installation"), QString());
-    if (folder)
-        AddFilesToTarget({*folder});
+        this, QStringLiteral("Select folder to import into Windows Mobile Installation"),
+        m_importFoldersFolder.folder(m_project.GetFileName()));
+    if (!folder)
+        return;
+    m_importFoldersFolder.rememberFolder(*folder);
+    AddFilesToTarget({*folder});
 }
 
 void TCABCreatorForm::AddFilesToTarget(const QStringList &names)

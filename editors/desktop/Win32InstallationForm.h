@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/common/DialogRunner.h"
+#include "editors/common/DialogStartFolder.h"
 #include "editors/common/FileTypeLookup.h"
 #include "editors/desktop/Win32InspectorRows.h"
 #include "editors/core/ListSortOrder.h"
@@ -259,6 +260,8 @@ private:
     TWin32Plugin *m_plugin;
     Win32InspectorRows m_rows;
     DialogRunner m_runDialog = execDialog();
+    DialogStartFolder m_insertFilesFolder;
+    DialogStartFolder m_importFoldersFolder;
     FileTypeLookup m_fileTypes;
     Win32FolderTree m_folders;
     RegistryKeyTree m_keys;

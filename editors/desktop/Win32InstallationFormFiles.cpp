@@ -2,6 +2,7 @@
 
 #include "editors/dialogs/DropFilesDialog.h"
 #include "editors/common/EditorMessages.h"
+#include "editors/common/FileReferenceBrowser.h"
 #include "helpers/core/PathHelpers.h"
 #include "helpers/ui/CheckBoxOpenDialogs.h"
 #include "helpers/ui/ItemEditorClosing.h"
@@ -578,13 +579,11 @@ void TWin32InstallationForm::BrowseFileSource()
     TNxPropertyItem *source = m_rows.inspector()->items()->findByTag(0);
     if (!source)
         return;
-    TMakeRelativeOpenDialog dialog;
-    dialog.Checked = true;
-    dialog.Filter = QStringLiteral("All Files (*.*)|*.*");
-    dialog.FileName = source->value();
-    if (!dialog.Execute(this))
+    const std::optional<QString> chosen =
+        BrowseFileReference(this, m_project.GetFileName(), QStringLiteral("All Files (*.*)|*.*"), source->value());
+    if (!chosen)
         return;
-    source->setValue(StoredFileReference(m_project.GetFileName(), dialog.FileName, dialog.Checked));
+    source->setValue(*chosen);
     markModified();
 }
 
@@ -647,8 +646,10 @@ void TWin32InstallationForm::InsertFilesClick()
     dialog.AllowMultiSelect = true;
     dialog.Checked = true;
     dialog.Filter = QStringLiteral("All Files (*.*)|*.*");
+    dialog.InitialDir = m_insertFilesFolder.folder(m_project.GetFileName());
     if (!dialog.Execute(this))
         return;
+    m_insertFilesFolder.rememberFile(dialog.FileName);
     AddFilesOptions options;
     if (runAddFilesOptions(insertionFolder(), dialog.Files, dialog.Checked, options))
         addFilesWithOptions(dialog.Files, options);
@@ -660,8 +661,11 @@ void TWin32InstallationForm::ImportFoldersClick()
     if (!ImportFolders1->isEnabled())
         return;
     QString folder;
-    if (BrowseForFolder(folder, QStringLiteral("Select folder to import into Installation")))
-        AddDroppedPaths({folder});
+    if (!BrowseForFolder(folder, QStringLiteral("Select folder to import into Installation"),
+                         m_importFoldersFolder.folder(m_project.GetFileName())))
+        return;
+    m_importFoldersFolder.rememberFolder(folder);
+    AddDroppedPaths({folder});
 }
 
 void TWin32InstallationForm::AddDroppedPaths(const QStringList &paths)

@@ -50,12 +50,12 @@ QString scaledValue(const QString &path, const QString &value)
 constexpr int kEditorLineOfFirstCodeLine = 2;
 
 // Appends a line the user wrote and records where it came from.
-void appendUserLine(QStringList &script, const QString &line, ScriptLineOrigins *origins, const QString &page,
+void appendUserLine(QStringList &script, const RewrittenLine &line, ScriptLineOrigins *origins, const QString &page,
                     const QString &event, int editorLine)
 {
-    script << line;
+    script << line.text();
     if (origins)
-        origins->Add(int(script.size()), ScriptLineOrigin{ page, event, editorLine });
+        origins->Add(int(script.size()), ScriptLineOrigin{ page, event, editorLine, line });
 }
 
 } // namespace
@@ -98,10 +98,11 @@ private:
                 continue;
             const QString event = unit.Object + u'.' + unit.Event;
             appendUserLine(m_script,
-                           EventProcedureDeclaration(unit.ShortHelp, unit.eventNameInCode, m_page.Name, unit.Object),
+                           RewrittenLine(EventProcedureDeclaration(unit.ShortHelp, unit.eventNameInCode, m_page.Name,
+                                                                   unit.Object)),
                            m_origins, m_page.Name, event, 1);
             for (int i = 0; i < unit.Code.size(); ++i)
-                appendUserLine(m_script, m_rewriter.RewriteEventLine(m_pageIndex, unit.Code.at(i)), m_origins,
+                appendUserLine(m_script, m_rewriter.RewriteEventLineTracked(m_pageIndex, unit.Code.at(i)), m_origins,
                                m_page.Name, event, i + kEditorLineOfFirstCodeLine);
             m_script << QString();
         }
@@ -278,7 +279,7 @@ void CustomPageCode::WriteCustomFormsCode(TProjectContainer &project, QStringLis
     if (!project.CommonCode.isEmpty()) {
         script << QStringLiteral("[Code]");
         for (int i = 0; i < project.CommonCode.size(); ++i)
-            appendUserLine(script, rewriter.RewriteGlobalLine(project.CommonCode.at(i)), origins, QString(), QString(),
+            appendUserLine(script, rewriter.RewriteGlobalLineTracked(project.CommonCode.at(i)), origins, QString(), QString(),
                            i + kEditorLineOfFirstCodeLine);
         script << QString();
     }

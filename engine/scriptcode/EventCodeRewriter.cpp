@@ -6,16 +6,22 @@ namespace talmo {
 
 QString RewriteIdentifier(const QString &line, const QString &from, const QString &to)
 {
+    RewrittenLine rewritten(line);
+    RewriteIdentifier(rewritten, from, to);
+    return rewritten.text();
+}
+
+void RewriteIdentifier(RewrittenLine &line, const QString &from, const QString &to)
+{
     if (from.isEmpty())
-        return line;
-    QString result = line;
+        return;
     qsizetype searchFrom = 0;
     for (;;) {
-        const int position = FindIdentifierFrom(from, result, searchFrom);
+        const int position = FindIdentifierFrom(from, line.text(), searchFrom);
         if (position == 0)
-            return result;
+            return;
         const qsizetype at = position - 1;
-        result.replace(at, from.size(), to);
+        line.replace(at, from.size(), to);
         searchFrom = at + to.size();
     }
 }
@@ -25,34 +31,46 @@ EventCodeRewriter::EventCodeRewriter(QList<Page> pages, QStringList pageMembers)
 {
 }
 
-QString EventCodeRewriter::qualifiedControlsRewritten(QString line) const
+void EventCodeRewriter::rewriteQualifiedControls(RewrittenLine &line) const
 {
     for (const Page &page : m_pages) {
         for (const QString &control : page.controlNames)
-            line = RewriteIdentifier(line, page.name + u'.' + control, page.name + u'_' + control);
+            RewriteIdentifier(line, page.name + u'.' + control, page.name + u'_' + control);
     }
-    return line;
 }
 
 QString EventCodeRewriter::RewriteGlobalLine(const QString &line) const
 {
-    return qualifiedControlsRewritten(line);
+    return RewriteGlobalLineTracked(line).text();
+}
+
+RewrittenLine EventCodeRewriter::RewriteGlobalLineTracked(const QString &line) const
+{
+    RewrittenLine result(line);
+    rewriteQualifiedControls(result);
+    return result;
 }
 
 QString EventCodeRewriter::RewriteEventLine(int pageIndex, const QString &line) const
 {
+    return RewriteEventLineTracked(pageIndex, line).text();
+}
+
+RewrittenLine EventCodeRewriter::RewriteEventLineTracked(int pageIndex, const QString &line) const
+{
+    RewrittenLine result(line);
     if (line.isEmpty())
-        return line;
+        return result;
     const Page &page = m_pages.at(pageIndex);
-    QString result = qualifiedControlsRewritten(line);
+    rewriteQualifiedControls(result);
     if (!m_pageMembers.isEmpty()) {
-        if (!result.startsWith(u' '))
-            result.prepend(u' ');
+        if (!result.text().startsWith(u' '))
+            result.prepend(QStringLiteral(" "));
         for (const QString &member : m_pageMembers)
-            result = RewriteIdentifier(result, u' ' + member, u' ' + page.name + u'.' + member);
+            RewriteIdentifier(result, u' ' + member, u' ' + page.name + u'.' + member);
     }
     for (const QString &control : page.controlNames)
-        result = RewriteIdentifier(result, control, page.name + u'_' + control);
+        RewriteIdentifier(result, control, page.name + u'_' + control);
     return result;
 }
 

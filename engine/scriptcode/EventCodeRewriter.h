@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/setup/RewrittenLine.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,6 +13,7 @@ namespace talmo {
 // inserted text, so an occurrence present before the call is replaced exactly
 // once even when to contains from.
 QString RewriteIdentifier(const QString &line, const QString &from, const QString &to);
+void RewriteIdentifier(RewrittenLine &line, const QString &from, const QString &to);
 
 // Turns the user's page code into code that works on the generated variables:
 // a page's control Edit1 lives in the variable Page_Edit1 and the page's own
@@ -30,14 +33,16 @@ public:
 
     // A line of the project's global code: only Page.Control becomes Page_Control.
     QString RewriteGlobalLine(const QString &line) const;
+    RewrittenLine RewriteGlobalLineTracked(const QString &line) const;
     // A line of an event of the page at pageIndex: Page.Control as in global
     // code, a bare page member after a blank becomes Page.Member (a line that
     // does not start with a blank gets one first), and the page's own control
     // names become Page_Control.
     QString RewriteEventLine(int pageIndex, const QString &line) const;
+    RewrittenLine RewriteEventLineTracked(int pageIndex, const QString &line) const;
 
 private:
-    QString qualifiedControlsRewritten(QString line) const;
+    void rewriteQualifiedControls(RewrittenLine &line) const;
 
     QList<Page> m_pages;
     QStringList m_pageMembers;

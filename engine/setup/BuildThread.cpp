@@ -78,6 +78,7 @@ void TBuildThread::LogError(const QString &text)
 void TBuildThread::LogCompileError(const TCompilerCallbackData &data)
 {
     const QString message = libraryText(data.Error.ErrorMsg);
+    m_errorMessage = message;
     m_errorFile = libraryText(data.Error.ErrorFilename);
     m_errorLine = data.Error.ErrorLine;
     const QString where = data.Error.ErrorFilename ? QStringLiteral(" in ") + m_errorFile : QString();
@@ -95,6 +96,7 @@ void TBuildThread::run()
     m_errorText.clear();
     m_errorLine = 0;
     m_errorFile.clear();
+    m_errorMessage.clear();
     try {
         execute();
     } catch (...) {

@@ -50,6 +50,8 @@ public:
     // the include file (empty for the script itself).
     int ErrorLine() const { return m_errorLine; }
     QString ErrorFile() const { return m_errorFile; }
+    // The compiler's message of that error, without its place.
+    QString ErrorMessage() const { return m_errorMessage; }
     bool Quiet() const { return m_quiet; }
     QStringList Script() const { return m_script; }
 
@@ -78,6 +80,7 @@ private:
     QString m_errorText;
     int m_errorLine = 0;
     QString m_errorFile;
+    QString m_errorMessage;
     bool m_callbackFailed = false;
     int m_nextScriptLine = 0;
     QByteArray m_currentScriptLine; // valid until the next callback

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/setup/RewrittenLine.h"
+
 #include <QHash>
 #include <QString>
 
@@ -14,6 +16,8 @@ struct ScriptLineOrigin
     QString page;  // empty for the global code
     QString event; // "Object.Event"; empty for the global code
     int editorLine = 0;
+    // The line as the script writes it, to tell a column in the user's line.
+    RewrittenLine line;
 };
 
 // The user's lines of one generated script, by their 1-based script line, so
@@ -25,9 +29,17 @@ public:
     void Add(int scriptLine, const ScriptLineOrigin &origin) { m_origins.insert(scriptLine, origin); }
     const ScriptLineOrigin *Find(int scriptLine) const;
 
-    // The log line that names the page and event of the script line, or an
-    // empty text when the user did not write it.
-    QString Describe(int scriptLine) const;
+    // A compile error in a line the user wrote, told in the user's terms.
+    struct UserError
+    {
+        // Names the page, the event and the line, and the column there.
+        QString sentence;
+        // The compiler's message without the script's place, then the sentence.
+        QString errorText;
+    };
+    // compilerMessage: "Column N: text" or "text", its column counted in the
+    // script's line. Empty texts when the user did not write the line.
+    UserError ErrorAt(int scriptLine, const QString &compilerMessage) const;
 
 private:
     QHash<int, ScriptLineOrigin> m_origins;

@@ -115,12 +115,18 @@ void SetupBuild::Compile(BuildInProgress &builder, const QStringList &script, co
     thread.wait();
     m_thread = nullptr;
 
+    // An error in a line the user wrote is told in the user's terms, in the
+    // log and in the error text a command-line build reports, alike.
+    QString errorText = thread.ErrorText();
     if (thread.ErrorLine() > 0 && thread.ErrorFile().isEmpty() && m_source) {
-        const QString origin = m_source->LineOrigins().Describe(thread.ErrorLine());
-        if (!origin.isEmpty())
-            builder.Log(origin);
+        const ScriptLineOrigins::UserError userError =
+            m_source->LineOrigins().ErrorAt(thread.ErrorLine(), thread.ErrorMessage());
+        if (!userError.sentence.isEmpty()) {
+            builder.Log(userError.sentence);
+            errorText = userError.errorText;
+        }
     }
-    builder.SetResult(thread.ResultCode(), thread.ErrorText());
+    builder.SetResult(thread.ResultCode(), errorText);
     builder.ShowCompileProgress(false);
     builder.SetCompiling(false);
 }

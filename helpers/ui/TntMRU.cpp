@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace talmo {
 
 namespace {
@@ -119,16 +121,42 @@ RegistryStatus TTntMRU::saveToRegistry() const
     return registry.closeKey();
 }
 
-QString TTntMRU::menuCaption(const QString &fileName)
+namespace {
+
+// Where the file name part starts: after "/" as well as the "\" and ":" of
+// the names written on Windows.
+qsizetype fileNameStart(const QString &fileName)
 {
-    // "/" as well as the "\" and ":" of the names written on Windows.
     static const QList<QChar> separators = { QLatin1Char('\\'), QLatin1Char(':'), QLatin1Char('/') };
     qsizetype start = 0;
     for (const QChar separator : separators)
         start = qMax(start, fileName.lastIndexOf(separator) + 1);
-    QString caption = fileName.mid(start);
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return caption;
+    return start;
+}
+
+QString literalAmpersands(QString text)
+{
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+QString TTntMRU::menuCaption(const QString &fileName)
+{
+    return literalAmpersands(fileName.mid(fileNameStart(fileName)));
+}
+
+QString TTntMRU::shownName(const QStringList &fileNames, int index)
+{
+    const QString &fileName = fileNames.at(index);
+    const qsizetype start = fileNameStart(fileName);
+    const QString name = fileName.mid(start);
+    const bool shared = std::any_of(fileNames.begin(), fileNames.end(), [&](const QString &other) {
+        return &other != &fileName && other.mid(fileNameStart(other)) == name;
+    });
+    if (!shared || start == 0)
+        return name;
+    return name + QStringLiteral(" (") + fileName.left(start > 1 ? start - 1 : start) + u')';
 }
 
 void TTntMRU::trimToMaxItems()
@@ -150,7 +178,7 @@ void TTntMRU::rebuildMenu()
         return;
     clearMenu();
     for (int index = 0; index < m_items.size(); ++index) {
-        QAction *action = m_parentMenu->addAction(menuCaption(m_items.at(index)));
+        QAction *action = m_parentMenu->addAction(literalAmpersands(shownName(m_items, index)));
         action->setData(index);
         connect(action, &QAction::triggered, this, [this, index] {
             if (index < m_items.size())

@@ -51,6 +51,9 @@ public:
 
     // The menu caption of an entry: the file name part, "&" doubled.
     static QString menuCaption(const QString &fileName);
+    // What a list shows of entry index: its file name part, followed by its
+    // folder in brackets when another entry has the same file name.
+    static QString shownName(const QStringList &fileNames, int index);
 
 signals:
     void clicked(const QString &fileName);

@@ -102,6 +102,30 @@ TEST_F(ProgramProcessTest, AMissingSourceFileFailsWithTheBuildersCodeAndSaysWhy)
     EXPECT_FALSE(Outputs().contains(QStringLiteral("HelloSetup.exe")));
 }
 
+// The builder's log names the user's line after the compiler's error; the
+// command line tells the same sentence.
+TEST_F(ProgramProcessTest, AMistakeInTheGlobalCodeIsToldWhereTheUserWroteIt)
+{
+    QFile file(project());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    const QString empty = QStringLiteral("<CommonCode></CommonCode>");
+    ASSERT_TRUE(text.contains(empty));
+    text.replace(empty, QStringLiteral("<CommonCode>procedure Shared();\nvar S: String;\nbegin\n"
+                                       "  S := 5;\nend;\n</CommonCode>"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+    file.close();
+
+    const ProcessRun run = Start({ QStringLiteral("/B"), project() });
+
+    EXPECT_EQ(run.exitCode, 2) << run.standardError.toStdString();
+    EXPECT_TRUE(run.standardError.contains(QStringLiteral(
+        "talmo: Project: Hello.talmo - Type mismatch. The error is in line 5 of the global code, at column 9.")))
+        << run.standardError.toStdString();
+}
+
 TEST_F(ProgramProcessTest, HeadlessStartsRefuseWhatTheyCannotDo)
 {
     struct Case

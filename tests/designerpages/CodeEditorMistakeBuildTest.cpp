@@ -57,7 +57,8 @@ TEST_F(CodeEditorMistakeBuild, TheLogNamesThePageTheEventAndTheLineTyped)
     EXPECT_TRUE(log.at(log.size() - 2).startsWith(QStringLiteral("Error on line "))) << log.join(u'\n').toStdString();
     EXPECT_TRUE(log.at(log.size() - 2).endsWith(QStringLiteral(": Column 3: Unknown identifier 'UndefinedProc'")))
         << log.join(u'\n').toStdString();
-    EXPECT_EQ(log.last(), QStringLiteral("The line is line 3 of the event Button1.OnClick on the page \"Options\"."));
+    EXPECT_EQ(log.last(),
+              QStringLiteral("The error is in line 3 of the event Button1.OnClick on the page \"Options\", at column 3."));
 }
 
 } // namespace

@@ -225,7 +225,7 @@ TEST(ComponentModulesTest, EachKindMakesItsRecordAndComponent)
         { ComponentModules::AddWin32Module, ModuleType::Win32, "Win32 Setup" },
         { ComponentModules::AddCabCollectionModule, ModuleType::CabCollection, "CAB Collection Module" },
         { ComponentModules::AddPalmModule, ModuleType::PalmOS, "PalmOS Module" },
-        { ComponentModules::AddDirectCopyModule, ModuleType::DirectCopy, "" },
+        { ComponentModules::AddDirectCopyModule, ModuleType::DirectCopy, "Direct Copy Module" },
     };
     for (const Case &c : cases) {
         const int index = c.add(project, 0);

@@ -1,6 +1,5 @@
 #include "windows/main/CommandLineRun.h"
 
-#include "engine/builder/AutomaticBuild.h"
 #include "windows/main/TalmoFileKind.h"
 
 #include <QFileInfo>
@@ -43,9 +42,9 @@ bool CommandLineRun::reportsFailures() const
     return !m_commandLine.silent;
 }
 
-int CommandLineRun::resultWhenNotOpened() const
+bool CommandLineRun::keepsRunningWhenNotOpened() const
 {
-    return !m_headless && !m_commandLine.silent ? -1 : ProjectNotBuiltResult;
+    return !m_headless && !m_commandLine.silent;
 }
 
 QString CommandLineRun::standardErrorWhenNotOpened() const

@@ -28,10 +28,11 @@ public:
     // Failed entries of a project-manager list are reported unless silent.
     bool reportsFailures() const;
 
-    // A build whose file is missing or does not open: -1 when the program
-    // starts as without a build ("/B" with a display), otherwise the
-    // not-built result.
-    int resultWhenNotOpened() const;
+    // A build whose file is missing or does not open ends with the not-built
+    // result. "/B" with a display still starts the program as without a
+    // build, the file's fault told in a message, and the result becomes the
+    // exit code when the program closes; otherwise the program ends at once.
+    bool keepsRunningWhenNotOpened() const;
     // What standard error is told then: nothing with a display, since the
     // program starts or a silent build was asked for.
     QString standardErrorWhenNotOpened() const;

@@ -97,7 +97,11 @@ TprojectForm *MasterTabStrip::add(const std::function<TprojectForm *(QWidget *ta
     tab->setCaption(QStringLiteral("No Project Loaded"));
     TprojectForm *form = make(tab);
     Fill(tab, form);
-    QObject::connect(form, &TprojectForm::tabCaptionChanged, tab, &TNxTabSheet::setCaption);
+    // The tip tells projects of one file name apart by their folder.
+    QObject::connect(form, &TprojectForm::tabCaptionChanged, tab, [tab, form](const QString &caption) {
+        tab->setCaption(caption);
+        tab->setTabHint(form->project().GetFileName());
+    });
     m_pages->addPage(tab, true);
     m_pages->setActivePage(tab);
     return form;
@@ -111,6 +115,7 @@ void MasterTabStrip::close(TprojectForm *form)
 void MasterTabStrip::setCaption(TprojectForm *form, const QString &caption)
 {
     TabOf(form)->setCaption(caption);
+    TabOf(form)->setTabHint(form->project().GetFileName());
 }
 
 bool MasterTabStrip::activate(const QString &fileName)

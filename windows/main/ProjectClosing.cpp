@@ -2,6 +2,11 @@
 
 namespace talmo {
 
+QString ProjectClosing::AboutProject(const QString &question, const QString &projectFileName)
+{
+    return projectFileName.isEmpty() ? question : question + QStringLiteral("\n\n") + projectFileName;
+}
+
 UiButton ProjectClosing::CloseOne(bool modified, const QString &question, const Ask &ask,
                                   const std::function<bool()> &save)
 {

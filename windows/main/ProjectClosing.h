@@ -29,6 +29,10 @@ public:
     static inline const QString ManagerClosingQuestion =
         QStringLiteral("Project Manager have unsaved changes. Do you want to save them before closing ?");
 
+    // A question about one project, which names its file: two open projects
+    // may share a file name.
+    static QString AboutProject(const QString &question, const QString &projectFileName);
+
     using Ask = std::function<UiButton(const QString &question)>;
 
     // One project: Yes when it may go saved or with nothing to save, No when

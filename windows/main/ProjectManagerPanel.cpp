@@ -245,9 +245,13 @@ bool ProjectManagerPanel::SaveProjectManagerAs()
     request.title = QStringLiteral("Save Project Manager As");
     request.filter = QStringLiteral("Project Manager (*.talmopm)|*.talmopm");
     request.fileName = m_manager.FileName;
+    request.folder = m_managersFolder.folder(m_manager.FileName);
     request.defaultSuffix = QStringLiteral("talmopm");
     const std::optional<QString> chosen = UiServices::current().saveFile(this, request);
-    return chosen && SaveProjectManagerToFile(WithExtension(*chosen, QStringLiteral(".talmopm")));
+    if (!chosen)
+        return false;
+    m_managersFolder.rememberFile(*chosen);
+    return SaveProjectManagerToFile(WithExtension(*chosen, QStringLiteral(".talmopm")));
 }
 
 bool ProjectManagerPanel::SaveProjectManagerToFile(const QString &fileName)
@@ -272,10 +276,12 @@ void ProjectManagerPanel::AddExistingProject()
 {
     FileDialogRequest request;
     request.filter = QStringLiteral("Project Files (*.talmo)|*.talmo|All files (*.*)|*.*");
+    request.folder = m_projectsFolder.folder(m_manager.FileName);
     DialogCheckBox makeRelative{ TMakeRelativeOpenDialog().checkBoxText(), true };
     const QStringList files = UiServices::current().openFilesWithCheckBox(this, request, makeRelative);
     if (files.isEmpty())
         return;
+    m_projectsFolder.rememberFile(files.first());
     AddEntry(files.first(), makeRelative.checked);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/common/DialogStartFolder.h"
 #include "engine/builder/AutomaticBuild.h"
 #include "model/ProjectManager.h"
 
@@ -101,6 +102,8 @@ private:
     QAction *m_moveDownItem = nullptr;
     QAction *m_removeItem = nullptr;
     QList<QAction *> m_separators;
+    DialogStartFolder m_projectsFolder;
+    DialogStartFolder m_managersFolder;
 };
 
 } // namespace talmo

@@ -7,7 +7,9 @@
 #include "helpers/ui/WindowSettings.h"
 #include "model/ProgramOptions.h"
 #include "model/ProjectContainer.h"
+#include "model/ProjectFileReader.h"
 #include "model/WizardProject.h"
+#include "platform/HostPath.h"
 #include "platform/Registry.h"
 #include "widgets/NxPageControl.h"
 #include "widgets/NxTabSheet.h"
@@ -33,6 +35,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QStatusBar>
 
 namespace talmo {
@@ -177,13 +180,6 @@ void TmasterForm::writePlacement()
         ShowError(this, TProgramOptions::RegistryErrorMessage);
 }
 
-void TmasterForm::NewProjectManager()
-{
-    // The new manager is only of use where it can be seen.
-    m_managerPanel->NewProjectManager();
-    SetManagerPanelVisible(true);
-}
-
 void TmasterForm::SetManagerPanelVisible(bool visible)
 {
     m_panelFrame->setShown(visible);
@@ -264,15 +260,17 @@ bool TmasterForm::NewProjectFromWizard()
     return saved;
 }
 
-bool TmasterForm::OpenFile(const QString &fileName)
+bool TmasterForm::OpenFile(const QString &name)
 {
+    // Manager entries and recent files may be written with "\" as on Windows.
+    const QString fileName = QDir::cleanPath(ToHostPath(name));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     if (m_tabs->activate(fileName))
         return true;
     const TalmoFileKind kind = TalmoFileKindOf(fileName);
     if (kind == TalmoFileKind::Project)
-        return addProjectTab([&fileName](TprojectForm &form) { return form.LoadFromFile(fileName); });
+        return openProject(fileName);
     if (kind == TalmoFileKind::ProjectManager) {
         if (!m_managerPanel->MayDiscard(ProjectClosing::ManagerOpeningQuestion))
             return true;
@@ -282,6 +280,27 @@ bool TmasterForm::OpenFile(const QString &fileName)
     }
     ShowError(this, TalmoFileKindRefusal);
     return false;
+}
+
+// Only a project that loaded gets a tab; a refused file changes nothing but says why.
+bool TmasterForm::openProject(const QString &fileName)
+{
+    auto project = std::make_unique<TProjectContainer>();
+    QString refusal;
+    if (!ProjectFileReader::LoadFromFile(*project, fileName, refusal)) {
+        TprojectForm::TellLoadFailure(this, fileName, refusal);
+        return false;
+    }
+    createProjectForm(std::move(project))->ShowLoadedProject();
+    return true;
+}
+
+void TmasterForm::NewProjectManager()
+{
+    // The panel shows first, so that what an unsaved-changes question is about is in view.
+    if (!m_panelFrame->isShown())
+        SetManagerPanelVisible(true);
+    m_managerPanel->NewProjectManager();
 }
 
 void TmasterForm::OpenWithDialog()
@@ -313,8 +332,10 @@ UiButton TmasterForm::CloseProjectPage(int index)
 UiButton TmasterForm::closeProjectPage(int index, const QString &question)
 {
     TprojectForm *form = projectFormAt(index);
-    const UiButton answer = ProjectClosing::CloseOne(form->project().Modified, question, askYesNoCancel(),
-                                                     [form] { return form->Save(); });
+    const UiButton answer =
+        ProjectClosing::CloseOne(form->project().Modified,
+                                 ProjectClosing::AboutProject(question, form->project().GetFileName()),
+                                 askYesNoCancel(), [form] { return form->Save(); });
     if (answer != UiButton::Cancel)
         closeProjectTab(form);
     return answer;
@@ -478,9 +499,12 @@ void TmasterForm::ShowOptions()
     TProgramOptions *options = TProgramOptions::current();
     if (!options)
         return;
-    TOptionsForm dialog(*options, this);
+    // The dialog edits a copy, so that Cancel leaves the options as they were.
+    TProgramOptions edited = *options;
+    TOptionsForm dialog(edited, this);
     if (runDialog(dialog) != QDialog::Accepted)
         return;
+    *options = std::move(edited);
     if (const RegistryStatus status = options->Save(); !status)
         ShowError(this, status.message());
 }
@@ -495,22 +519,24 @@ void TmasterForm::RunCommandLine(const ProgramCommandLine &commandLine)
             OpenFile(commandLine.fileName);
         return;
     }
-    const int exitCode = runCommandLineBuild(commandLine, run);
-    if (exitCode >= 0)
-        emit commandLineBuildFinished(exitCode);
+    if (const std::optional<int> result = runCommandLineBuild(commandLine, run)) {
+        m_exitCode = *result;
+        emit commandLineBuildFinished(*result);
+    }
 }
 
-int TmasterForm::runCommandLineBuild(const ProgramCommandLine &commandLine, const CommandLineRun &run)
+std::optional<int> TmasterForm::runCommandLineBuild(const ProgramCommandLine &commandLine, const CommandLineRun &run)
 {
     UnattendedUiServices unattended(run.messages(), &UiServices::current());
     ScopedCurrentUiServices useUnattended(unattended);
 
     if (!run.fileExists() || !OpenFile(commandLine.fileName)) {
-        if (const QString told = run.standardErrorWhenNotOpened(); !told.isEmpty()) {
-            UnattendedUiServices standardError(UnattendedUiServices::Messages::StandardError);
-            standardError.showMessage(this, UiMessageKind::Error, Title, told);
-        }
-        return run.resultWhenNotOpened();
+        tellNotOpened(commandLine, run);
+        // A script waiting for the build must not read the program's closing as its success.
+        m_exitCode = ProjectNotBuiltResult;
+        if (run.keepsRunningWhenNotOpened())
+            return std::nullopt;
+        return ProjectNotBuiltResult;
     }
     show();
     m_tabs->takeOutWelcome();
@@ -518,6 +544,17 @@ int TmasterForm::runCommandLineBuild(const ProgramCommandLine &commandLine, cons
         return m_builds.buildListFile(commandLine.fileName, run.reportsFailures());
     m_tabs->activate(commandLine.fileName);
     return BuildActiveProject(!run.reportsFailures());
+}
+
+// A file that could not be read has said so while it was opened; a missing one is said here.
+void TmasterForm::tellNotOpened(const ProgramCommandLine &commandLine, const CommandLineRun &run)
+{
+    if (const QString told = run.standardErrorWhenNotOpened(); !told.isEmpty()) {
+        UnattendedUiServices standardError(UnattendedUiServices::Messages::StandardError);
+        standardError.showMessage(this, UiMessageKind::Error, Title, told);
+    } else if (run.keepsRunningWhenNotOpened() && !commandLine.fileName.isEmpty() && !run.fileExists()) {
+        ShowError(this, RecentFileRules::GoneMessage + QStringLiteral("\n\n") + commandLine.fileName);
+    }
 }
 
 } // namespace talmo

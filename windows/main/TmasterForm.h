@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 #include <memory>
 
 class QAction;
@@ -76,6 +77,10 @@ public:
 
     // Runs a command line; a build ends with commandLineBuildFinished.
     void RunCommandLine(const ProgramCommandLine &commandLine);
+    // The process's exit code once the program ends: the command line's
+    // build result, also of a build that could not start while the program
+    // stays open; 0 without a build.
+    int ExitCode() const { return m_exitCode; }
 
     // The menu commands.
     void SaveActiveProject();
@@ -87,10 +92,11 @@ public:
     void ShowBuilder();
     void ShowAbout();
     void OpenWithDialog();
-    // An empty project manager, its panel shown.
+    // "New" of the "Project Manager" submenu: an empty manager in the panel, shown.
     void NewProjectManager();
     void SetManagerPanelVisible(bool visible);
-    // The options dialog; after OK the program options are saved.
+    // The options dialog; after OK the program options take its changes and
+    // are saved, after Cancel they stay as they were.
     void ShowOptions();
 
     // Shows the window's own dialogs; tests fill them in instead.
@@ -124,6 +130,7 @@ private:
     void writePlacement();
 
     TprojectForm *createProjectForm(std::unique_ptr<TProjectContainer> project);
+    bool openProject(const QString &fileName);
     // A new tab whose project fill makes; the tab goes again when fill fails.
     TprojectForm *addProjectTab(const std::function<bool(TprojectForm &form)> &fill);
     void closeProjectTab(TprojectForm *form);
@@ -138,7 +145,9 @@ private:
     UiButton closeProjectPage(int index, const QString &question);
     ProjectClosing::Ask askYesNoCancel();
     void newManagerProject();
-    int runCommandLineBuild(const ProgramCommandLine &commandLine, const CommandLineRun &run);
+    // The build's result, or nothing when the program stays open without one.
+    std::optional<int> runCommandLineBuild(const ProgramCommandLine &commandLine, const CommandLineRun &run);
+    void tellNotOpened(const ProgramCommandLine &commandLine, const CommandLineRun &run);
 
     Services m_services;
     MasterWindowBuilds m_builds;
@@ -148,6 +157,7 @@ private:
     ProjectManagerPanel *m_managerPanel = nullptr;
     TTntMRU *MRUList = nullptr;
     QMetaObject::Connection m_idleConnection;
+    int m_exitCode = 0;
 };
 
 } // namespace talmo

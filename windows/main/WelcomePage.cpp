@@ -1,9 +1,9 @@
 #include "windows/main/WelcomePage.h"
 
+#include "helpers/ui/TntMRU.h"
 #include "windows/main/ProgramInfo.h"
 #include "widgets/NxLinkLabel.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -133,8 +133,9 @@ void WelcomePage::fillRecentFiles(const QStringList &files, bool showFullPath)
     for (int index = 0; index < files.size(); ++index) {
         const QString &file = files[index];
         auto *row = new QTreeWidgetItem(lv_RecentFilename);
-        row->setText(0, showFullPath ? file : QFileInfo(file).fileName());
+        row->setText(0, showFullPath ? file : TTntMRU::shownName(files, index));
         row->setText(1, file);
+        row->setToolTip(0, file);
         row->setData(0, Qt::UserRole, index);
     }
     lv_RecentFilename->resizeColumnToContents(0);

@@ -17,9 +17,10 @@ class WelcomePage : public QWidget
 public:
     explicit WelcomePage(QWidget *parent = nullptr);
 
-    // One row per recent file: the name without folder, the full path in the
-    // hidden second column; the first row selected. With showFullPath the
-    // rows show the full path instead.
+    // One row per recent file: the name without folder (with the folder when
+    // another file has that name), the full path in the hidden second column
+    // and the tool tip; the first row selected. With showFullPath the rows
+    // show the full path instead.
     void fillRecentFiles(const QStringList &files, bool showFullPath = false);
     QTreeWidget *recentList() const { return lv_RecentFilename; }
 

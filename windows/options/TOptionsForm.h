@@ -11,8 +11,8 @@ class RuntimeSetPage;
 class TProgramOptions;
 
 // The program-wide options: the user's .NET CF2 and SQL Mobile
-// redistributable sets, edited in place. Cancel keeps what was changed in
-// memory; the caller saves the options after OK.
+// redistributable sets, edited in place; the caller hands in a copy and
+// keeps it, and saves the options, only after OK.
 class TOptionsForm : public QDialog
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "helpers/ui/UiServices.h"
 #include "model/PathRebase.h"
 #include "model/ProjectContainer.h"
+#include "model/ProjectFileReader.h"
 #include "pagehost/HostedPage.h"
 #include "pagehost/HostedPageControls.h"
 #include "pagehost/ProjectBreadcrumb.h"
@@ -358,17 +359,30 @@ bool TprojectForm::NewProject()
 
 bool TprojectForm::LoadFromFile(const QString &fileName)
 {
-    if (!m_project->LoadFromFile(fileName)) {
-        UiServices::current().showMessage(this, UiMessageKind::Error, errorTitle,
-                                          QStringLiteral("Error while loading project !"));
+    QString refusal;
+    if (!ProjectFileReader::LoadFromFile(*m_project, fileName, refusal)) {
+        TellLoadFailure(this, fileName, refusal);
         setCaptions(noProjectCaption, QStringLiteral("No Project is Loaded"));
         return false;
     }
+    ShowLoadedProject();
+    return true;
+}
+
+void TprojectForm::ShowLoadedProject()
+{
+    const QString fileName = m_project->GetFileName();
     const QString name = FileNamePart(fileName);
     setCaptions(name, name);
     emit fileUsed(fileName);
     RefreshFromProject();
-    return true;
+}
+
+void TprojectForm::TellLoadFailure(QWidget *parent, const QString &fileName, const QString &refusal)
+{
+    UiServices::current().showMessage(parent, UiMessageKind::Error, errorTitle,
+                                      ProjectFileReader::LoadErrorMessage + QStringLiteral("\n\n") + fileName
+                                          + u'\n' + refusal);
 }
 
 bool TprojectForm::Save()

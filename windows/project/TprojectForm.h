@@ -67,7 +67,12 @@ public:
 
     // The project's file.
     bool NewProject();
+    // A refused file is told, naming the file and what is wrong with it.
     bool LoadFromFile(const QString &fileName);
+    // The project was loaded from its file before the window took it.
+    void ShowLoadedProject();
+    // What the user is told of a project file that could not be loaded.
+    static void TellLoadFailure(QWidget *parent, const QString &fileName, const QString &refusal);
     bool Save();
     bool SaveAs();
     bool SaveToFile(const QString &fileName);

@@ -26,6 +26,7 @@
 #include "widgets/NxSplitter.h"
 #include "widgets/NxTextItem.h"
 
+#include <QFileInfo>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -550,7 +551,8 @@ TEST_F(CABCreatorFilesTabTest, SourceButtonAndPropertiesDialog)
     fileInspectorRow<TNxButtonItem>(*page, "Source")->clickButton();
     ASSERT_EQ(ui.calls().size(), 1);
     EXPECT_EQ(ui.calls().at(0).request.filter, "All Files (*.*)|*.*");
-    EXPECT_EQ(ui.calls().at(0).request.fileName, "bin1\\app.exe");
+    EXPECT_EQ(ui.calls().at(0).request.fileName, "/data/proj/bin1/app.exe");
+    EXPECT_EQ(ui.calls().at(0).request.folder, "/data/proj/bin1");
     EXPECT_EQ(file(0).SourceDir, "pics\\");
     EXPECT_EQ(file(0).SourceName, "New.bmp");
     EXPECT_EQ(file(0).DestinationName, "New.bmp");
@@ -606,6 +608,29 @@ TEST_F(CABCreatorFilesTabTest, InsertFilesOnlyBelowTheRoot)
     page->ppcfs_add_fileClick();
     EXPECT_EQ(ui.calls().size(), 1);
     EXPECT_EQ(project->CEDevices[1].Files.Count(), 8);
+}
+
+// Not the program's working folder: the project's, then where the user last went for that purpose.
+TEST_F(CABCreatorFilesTabTest, FileDialogsStartInTheProjectsFolderThenWhereTheUserLastWent)
+{
+    auto page = openFilesTab();
+    ui.queueFilesWithCheckBox({"/data/proj/x/One.Txt"}, true);
+    page->ppcfs_insert_filesClick();
+    ui.queueFilesWithCheckBox({}, true);
+    page->ppcfs_insert_filesClick();
+    ui.queueFolder(std::nullopt);
+    page->ImportFolders1Click();
+    ASSERT_EQ(ui.calls().size(), 3);
+    EXPECT_EQ(ui.calls().at(0).request.folder, "/data/proj");
+    EXPECT_EQ(ui.calls().at(1).request.folder, "/data/proj/x");
+    EXPECT_EQ(ui.calls().at(2).request.folder, "/data/proj") << "another purpose starts in the project's folder";
+
+    // A source's "..." opens in the folder of the source it shows.
+    selectRow(files(*page), 0);
+    page->NxButtonItem1ButtonClick();
+    ASSERT_EQ(ui.calls().size(), 4);
+    EXPECT_EQ(ui.calls().at(3).request.folder, QFileInfo(ui.calls().at(3).request.fileName).absolutePath());
+    EXPECT_TRUE(ui.calls().at(3).request.folder.startsWith("/data/proj")) << ui.calls().at(3).request.folder.toStdString();
 }
 
 TEST_F(CABCreatorFilesTabTest, PopupMenusFollowTheSelection)

@@ -167,7 +167,9 @@ TEST_F(SmallDialogsTest, BrowsedSourceIsStoredAsTheProjectWouldKeepIt)
     const auto &request = ui.calls().last();
     EXPECT_EQ(request.kind, FakeUiServices::CallKind::OpenFilesWithCheckBox);
     EXPECT_EQ(request.request.filter, "All Files (*.*)|*.*");
-    EXPECT_EQ(request.request.fileName, "..\\other\\app.exe");
+    // The dialog opens on the file the source names, read against the project's folder.
+    EXPECT_EQ(request.request.fileName, "/work/other/app.exe");
+    EXPECT_EQ(request.request.folder, "/work/other");
     EXPECT_TRUE(request.checkBoxShownChecked);
 
     ui.queueFilesWithCheckBox({}, true);
@@ -217,7 +219,8 @@ TEST_F(SmallDialogsTest, CabFilenameAcceptsAnyTextAndBrowsesWithTheCallersFilter
     dialog.tb_filename->button()->click();
     EXPECT_EQ(dialog.tb_filename->text(), "cabs\\new.cab");
     EXPECT_EQ(ui.calls().last().request.filter, dialog.Filter);
-    EXPECT_EQ(ui.calls().last().request.fileName, "old.cab");
+    EXPECT_EQ(ui.calls().last().request.fileName, "/p/old.cab");
+    EXPECT_EQ(ui.calls().last().request.folder, "/p");
 
     dialog.tb_filename->clear();
     click(dialog.TntBitBtn1);

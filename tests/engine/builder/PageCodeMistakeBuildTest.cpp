@@ -40,7 +40,8 @@ protected:
     {
         const QStringList log = builder.LogLines();
         const QRegularExpression error(QStringLiteral("^Error on line \\d+: Column \\d+: ") + QRegularExpression::escape(text) + u'$');
-        for (qsizetype i = 0; i + 1 < log.size(); ++i) {
+        // The last build's error: the log keeps the builds before it.
+        for (qsizetype i = log.size() - 2; i >= 0; --i) {
             if (error.match(log.at(i)).hasMatch())
                 return log.at(i + 1);
         }
@@ -61,8 +62,13 @@ TEST_P(PageCodeMistake, FailsTheBuildNamingThePageTheEventAndTheLine)
     builder.BuildInstallation();
 
     EXPECT_EQ(builder.ResultCode, 2);
-    EXPECT_EQ(lineAfterTheError(QString::fromLatin1(mistake.text)),
-              QStringLiteral("The line is line %1 of the event Button1.OnClick on the page \"Options\".").arg(mistake.faultyLine));
+    const QString sentence =
+        QStringLiteral("The error is in line %1 of the event Button1.OnClick on the page \"Options\", at column %2.")
+            .arg(mistake.faultyLine)
+            .arg(mistake.column);
+    EXPECT_EQ(lineAfterTheError(QString::fromLatin1(mistake.text)), sentence);
+    // What a build from the command line reports: the same sentence after the message.
+    EXPECT_EQ(builder.ErrorText, QString::fromLatin1(mistake.text) + QStringLiteral(". ") + sentence);
     EXPECT_FALSE(fixture.OutputFiles().contains(QStringLiteral("MySetup.exe")));
 }
 
@@ -79,7 +85,34 @@ TEST_F(PageCodeBuild, AMistakeInTheGlobalCodeNamesItsLineThere)
 
     EXPECT_EQ(builder.ResultCode, 2);
     EXPECT_EQ(lineAfterTheError(QStringLiteral("Unknown identifier 'UndefinedProc'")),
-              QStringLiteral("The line is line 4 of the global code."));
+              QStringLiteral("The error is in line 4 of the global code, at column 3."));
+    EXPECT_EQ(builder.ErrorText,
+              QStringLiteral("Unknown identifier 'UndefinedProc'. The error is in line 4 of the global code, at column 3."));
+}
+
+// The script names the page's controls and members otherwise than the user
+// typed them; the column is told in the user's line all the same.
+TEST_F(PageCodeBuild, TheColumnCountsInTheLineTheUserTyped)
+{
+    addClickEvent(QStringLiteral("Options_Button1OnClick"),
+                  { QStringLiteral("begin"), QStringLiteral("  Button1.Caption := Caption + 5;"), QStringLiteral("end;") });
+    fixture.project.CommonCode = { QStringLiteral("procedure Shared();"), QStringLiteral("begin"),
+                                   QStringLiteral("  Options.Button1.Caption := 5;"), QStringLiteral("end;") };
+
+    builder.BuildInstallation();
+
+    EXPECT_EQ(builder.ResultCode, 2);
+    // The first mistake in the script is the global code's.
+    EXPECT_EQ(lineAfterTheError(QStringLiteral("Type mismatch")),
+              QStringLiteral("The error is in line 4 of the global code, at column 31."));
+
+    fixture.project.CommonCode.clear();
+    builder.BuildInstallation();
+
+    EXPECT_EQ(builder.ResultCode, 2);
+    // "  Options_Button1.Caption := Options.Caption + 5;" in the script, where the ";" is at column 49.
+    EXPECT_EQ(lineAfterTheError(QStringLiteral("Type mismatch")),
+              QStringLiteral("The error is in line 3 of the event Button1.OnClick on the page \"Options\", at column 33."));
 }
 
 TEST_F(PageCodeBuild, GeneratedCodeIsNamedByItsLineAlone)

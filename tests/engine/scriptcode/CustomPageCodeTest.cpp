@@ -317,6 +317,48 @@ TEST(EventCodeRewriter, RewritesControlAndPageMemberNames)
               "  Edit1.Text := Caption + Other_Button1.Caption;");
 }
 
+// The compiler counts columns in the rewritten line; the user reads them in the line typed.
+TEST(EventCodeRewriter, TellsEachColumnInTheUsersLine)
+{
+    const EventCodeRewriter rewriter({ { "Welcome2", { "Edit1", "Label1" } }, { "Other", { "Button1" } } },
+                                     knowledge().ClassMembers("TWizardPage").insertTexts);
+    struct Case
+    {
+        const char *line;
+        const char *userMarker;      // where the user sees the fault
+        const char *generatedMarker; // where the compiler finds it
+    };
+    const Case cases[] = {
+        { "  Edit1.Text := 5;", "5;", "5;" },
+        { "  Edit1.Text := 5;", "Edit1", "Welcome2_Edit1" },
+        { "  Edit1.Text := 5;", ".Text", ".Text" },
+        { "x := Caption + Edit1.Text;", "Caption", "Welcome2.Caption" },
+        { "x := Caption + Edit1.Text;", "x :=", "x :=" },
+        { "x := Caption + Edit1.Text;", "Text", "Text" },
+        { "  Welcome2.Edit1.Text := Label1.Caption + 5;", "5;", "5;" },
+        { "  Welcome2.Edit1.Text := Label1.Caption + 5;", "Edit1", "Edit1" },
+        { "  Other.Button1.Enabled := Edit1;", "Edit1;", "Welcome2_Edit1;" },
+        { "  Other.Button1.Enabled := Edit1;", ";", ";" },
+    };
+    for (const Case &c : cases) {
+        const QString line = QString::fromLatin1(c.line);
+        const RewrittenLine rewritten = rewriter.RewriteEventLineTracked(0, line);
+        EXPECT_EQ(rewritten.text(), rewriter.RewriteEventLine(0, line));
+        const int generatedColumn = int(rewritten.text().indexOf(QLatin1String(c.generatedMarker))) + 1;
+        ASSERT_GT(generatedColumn, 0) << c.line << " / " << c.generatedMarker;
+        EXPECT_EQ(rewritten.userColumn(generatedColumn), int(line.indexOf(QLatin1String(c.userMarker))) + 1)
+            << c.line << " / " << c.userMarker;
+        // Past the end, the distance past the end stays.
+        EXPECT_EQ(rewritten.userColumn(int(rewritten.text().size()) + 2), int(line.size()) + 2) << c.line;
+    }
+
+    const RewrittenLine global = rewriter.RewriteGlobalLineTracked("  Other.Button1.Caption := 5;");
+    EXPECT_EQ(global.text(), "  Other_Button1.Caption := 5;");
+    EXPECT_EQ(global.userColumn(28), 28);
+    // A line written by the program itself keeps its columns.
+    EXPECT_EQ(RewrittenLine().userColumn(14), 14);
+}
+
 TEST(EventCodeRewriter, APageNamedLikeItsControlIsRewrittenInOnePass)
 {
     const EventCodeRewriter rewriter({ { "Info", { "Info" } } }, { "Caption" });

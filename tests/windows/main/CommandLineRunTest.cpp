@@ -1,7 +1,5 @@
 #include "windows/main/CommandLineRun.h"
 
-#include "engine/builder/AutomaticBuild.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -49,23 +47,23 @@ TEST(CommandLineRun, MessagesAndTheEndOfABuildThatCannotStart)
         QStringList arguments;
         bool headless;
         Messages messages;
-        int result;
+        bool keepsRunning;
         QString told;
     } cases[] = {
-        { "/B with a display starts as usual", { "/B", "gone.talmo" }, false, Messages::Dialogs, -1, {} },
-        { "/BS with a display fails quietly", { "/BS", "gone.talmo" }, false, Messages::None, ProjectNotBuiltResult, {} },
-        { "/B without a display says why", { "/B", "gone.talmo" }, true, Messages::StandardError, ProjectNotBuiltResult,
+        { "/B with a display starts as usual", { "/B", "gone.talmo" }, false, Messages::Dialogs, true, {} },
+        { "/BS with a display fails quietly", { "/BS", "gone.talmo" }, false, Messages::None, false, {} },
+        { "/B without a display says why", { "/B", "gone.talmo" }, true, Messages::StandardError, false,
           "cannot build " },
-        { "/BS without a display says why too", { "/BS", "gone.talmo" }, true, Messages::None, ProjectNotBuiltResult,
+        { "/BS without a display says why too", { "/BS", "gone.talmo" }, true, Messages::None, false,
           "cannot build " },
-        { "no file named", { "/B" }, true, Messages::StandardError, ProjectNotBuiltResult, "no file to build" },
+        { "no file named", { "/B" }, true, Messages::StandardError, false, "no file to build" },
     };
     for (const auto &c : cases) {
         const ProgramCommandLine line = Line(c.arguments);
         const CommandLineRun run(line, c.headless);
         EXPECT_EQ(run.messages(), c.messages) << c.name;
         EXPECT_FALSE(run.fileExists()) << c.name;
-        EXPECT_EQ(run.resultWhenNotOpened(), c.result) << c.name;
+        EXPECT_EQ(run.keepsRunningWhenNotOpened(), c.keepsRunning) << c.name;
         const QString expected = c.told == QLatin1String("cannot build ") ? c.told + line.fileName : c.told;
         EXPECT_EQ(run.standardErrorWhenNotOpened(), expected) << c.name;
     }

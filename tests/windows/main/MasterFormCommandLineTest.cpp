@@ -20,10 +20,11 @@ struct CommandLineCase
     QStringList arguments;  // "%1" stands for the test's folder
     bool headless;
     std::map<QString, int> results;
-    // -1: no build ran and the program stays open.
     int exitCode;
     QStringList runs;
     QStringList messages;
+    // No build ran; the program stays open and ends with exitCode when closed.
+    bool staysOpen = false;
 };
 
 void PrintTo(const CommandLineCase &c, std::ostream *os)
@@ -44,6 +45,9 @@ protected:
         QFile broken(Path(QStringLiteral("broken.talmopm")));
         ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
         broken.write("not a manager");
+        QFile brokenProject(Path(QStringLiteral("broken.talmo")));
+        ASSERT_TRUE(brokenProject.open(QIODevice::WriteOnly));
+        brokenProject.write("not a project");
     }
 };
 
@@ -61,14 +65,19 @@ TEST_P(MasterFormCommandLineTest, BuildsAndEndsWithTheResult)
 
     form.RunCommandLine(ProgramCommandLine::Parse(arguments));
 
-    if (c.exitCode < 0) {
+    if (c.staysOpen) {
         EXPECT_EQ(finished.count(), 0);
+        EXPECT_TRUE(form.isVisible());
     } else {
         ASSERT_EQ(finished.count(), 1);
         EXPECT_EQ(finished.first().first().toInt(), c.exitCode);
     }
+    EXPECT_EQ(form.ExitCode(), c.exitCode);
     EXPECT_EQ(runner.runs, c.runs);
-    EXPECT_EQ(ui.shownTexts(), c.messages);
+    QStringList messages;
+    for (const QString &message : c.messages)
+        messages.append(message.contains(QLatin1String("%1")) ? message.arg(root.path()) : message);
+    EXPECT_EQ(ui.shownTexts(), messages);
     // The Welcome tab is only taken out of the list, never freed.
     ASSERT_FALSE(welcome.isNull());
     form.ShowWelcomePage();
@@ -84,8 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{ "failingProjectSaysWhy", { "/B", "%1/a.talmo" }, false, { { "a", 2 } }, 2, { "a:4" },
                          { "Project: a.talmo - cabwiz failed" } },
         CommandLineCase{ "silentFailureSaysNothing", { "/BS", "%1/a.talmo" }, false, { { "a", 2 } }, 2, { "a:4" }, {} },
-        CommandLineCase{ "missingFileWithADisplayStartsNormally", { "/B", "%1/none.talmo" }, false, {}, -1, {}, {} },
-        CommandLineCase{ "noFileWithADisplayStartsNormally", { "/B" }, false, {}, -1, {}, {} },
+        CommandLineCase{ "missingFileWithADisplayStartsNormallySaysSoAndEndsWith100", { "/B", "%1/none.talmo" }, false,
+                         {}, 100, {}, { "File doesn't exists.\n\n%1/none.talmo" }, true },
+        CommandLineCase{ "damagedFileWithADisplayStartsNormallyAndEndsWith100", { "/B", "%1/broken.talmo" }, false, {},
+                         100, {}, { "Error while loading project !\n\n%1/broken.talmo\n"
+                                    "The file is not a Talmo project: it is no XML document." }, true },
+        CommandLineCase{ "noFileWithADisplayStartsNormallyAndEndsWith100", { "/B" }, false, {}, 100, {}, {}, true },
         CommandLineCase{ "missingFileHeadlessGives100", { "/BS", "%1/none.talmo" }, true, {}, 100, {}, {} },
         CommandLineCase{ "managerBuildsEveryEntry", { "/B", "%1/all.talmopm" }, false, {}, 0,
                          { "a:4", "a:5", "b:4", "c:4", "c:5" }, {} },
@@ -95,8 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                          { "a:4", "a:5" }, { NotBuilt } },
         CommandLineCase{ "silentManagerWithAMissingEntry", { "/BS", "%1/gap.talmopm" }, false, {}, 100,
                          { "a:4", "a:5" }, {} },
-        CommandLineCase{ "unreadableManagerWithADisplayStartsNormally", { "/B", "%1/broken.talmopm" }, false, {}, -1,
-                         {}, { "Error while loading Project Manager" } },
+        CommandLineCase{ "unreadableManagerWithADisplayStartsNormally", { "/B", "%1/broken.talmopm" }, false, {}, 100,
+                         {}, { "Error while loading Project Manager" }, true },
         CommandLineCase{ "unreadableManagerHeadlessGives100", { "/BS", "%1/broken.talmopm" }, true, {}, 100, {}, {} }),
     [](const ::testing::TestParamInfo<CommandLineCase> &info) { return info.param.label; });
 
@@ -116,12 +129,13 @@ TEST_F(MasterFormCommandLineTest, ASilentBuildThatCannotStartEndsWith100AndNoWin
         EXPECT_FALSE(form.isVisible());
         EXPECT_EQ(ui.calls().size(), 0);
     }
-    // "/B" leaves the program open instead, with its window.
+    // "/B" leaves the program open instead, with its window, to end with 100.
     TmasterForm form({ pages, nullptr, runner, false });
     QSignalSpy finished(&form, &TmasterForm::commandLineBuildFinished);
     form.RunCommandLine(ProgramCommandLine::Parse({ "/B", Path(QStringLiteral("none.talmo")) }));
     EXPECT_EQ(finished.count(), 0);
     EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.ExitCode(), 100);
 }
 
 TEST_F(MasterFormCommandLineTest, AFileWithoutASwitchOpensWithoutBuilding)

@@ -7,12 +7,17 @@
 #include "widgets/NxHeaderPanel.h"
 #include "widgets/NxPageControl.h"
 #include "windows/main/ProjectManagerPanel.h"
+#include "windows/main/ProjectClosing.h"
 #include "windows/main/ProjectManagerTexts.h"
 #include "windows/project/TprojectForm.h"
 #include "windows/main/WelcomePage.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -46,6 +51,55 @@ TEST_F(MasterFormFilesTest, OpenFileGoesByTheExtensionAndFindsOpenProjects)
     EXPECT_EQ(ui.shownTexts().last(), QStringLiteral("Can load only TALMO Projects and TALMO Project Manager Files"));
     EXPECT_EQ(ProjectTabCount(), 1);
     EXPECT_EQ(form.recentFiles().items().mid(0, 2), (QStringList{ manager, project }));
+}
+
+// A file that is no project opens no tab, not even for a moment, and the tab
+// in front stays; the message names the file and its fault.
+TEST_F(MasterFormFilesTest, AFileThatIsNoProjectChangesNothingButSaysWhy)
+{
+    const QString project = WriteProject(QStringLiteral("a.talmo"), QStringLiteral("a"));
+    const QString other = WriteProject(QStringLiteral("b.talmo"), QStringLiteral("b"));
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        QString fault;
+    } files[] = {
+        { "text.talmo", "just some notes\n", "The file is not a Talmo project: it is no XML document." },
+        { "empty.talmo", "", "The file is empty." },
+        { "binary.talmo", QByteArray("MZ\x90\x00\x03\x00\x00\x00\xff\xfe", 10),
+          "The file is not a Talmo project: it is no XML document." },
+        { "other.talmo", "<html><body>hello</body></html>",
+          "The file is not a Talmo project, or it is damaged: " },
+    };
+    TmasterForm &form = Master();
+    form.show();
+    ASSERT_TRUE(form.OpenFile(project));
+    ASSERT_TRUE(form.OpenFile(other));
+    ASSERT_TRUE(form.OpenFile(project));
+    const int pagesBefore = form.projectPages()->getPageCount();
+    TNxTabSheet *front = form.projectPages()->activePage();
+    QStringList changes;
+    QObject::connect(form.projectPages(), &TNxCustomNotebook::change, &form,
+                     [&changes, &form] { changes << QString::number(form.projectPages()->getPageCount()); });
+
+    for (const auto &file : files) {
+        const QString path = Path(QString::fromLatin1(file.name));
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+        written.write(file.bytes);
+        written.close();
+
+        EXPECT_FALSE(form.OpenFile(path)) << file.name;
+
+        EXPECT_TRUE(ui.shownTexts().constLast().startsWith(QStringLiteral("Error while loading project !\n\n") + path
+                                                           + u'\n' + file.fault))
+            << ui.shownTexts().constLast().toStdString();
+    }
+    EXPECT_EQ(form.projectPages()->getPageCount(), pagesBefore);
+    EXPECT_EQ(form.projectPages()->activePage(), front);
+    EXPECT_EQ(changes, QStringList()) << "no tab came and went";
+    EXPECT_EQ(form.recentFiles().items(), (QStringList{ other, project }));
 }
 
 TEST_F(MasterFormFilesTest, SaveAsWithoutAnExtensionWritesAProjectThatOpensAgain)
@@ -179,6 +233,35 @@ TEST_F(MasterFormFilesTest, OnlyTheCollapseButtonHidesTheManagerPanel)
     EXPECT_TRUE(view->isChecked());
 }
 
+TEST_F(MasterFormFilesTest, ANewProjectManagerShowsTheHiddenPanel)
+{
+    TmasterForm &form = Master();
+    form.show();
+    const QString project = WriteProject(QStringLiteral("a.talmo"), QStringLiteral("a"));
+    form.managerPanel()->manager().Entries.AddNew().FileName = project;
+    QAction *view = form.commandAction("ViewManager1");
+    view->trigger();
+    ASSERT_FALSE(form.managerHeaderPanel()->isVisibleTo(&form));
+
+    // Project > Project Manager > New, as the menu holds it.
+    QAction *newItem = nullptr;
+    for (QAction *menu : form.menuBar()->actions()) {
+        if (menu->text() != QStringLiteral("Project"))
+            continue;
+        for (QAction *item : menu->menu()->actions()) {
+            if (item->menu() && item->text() == QStringLiteral("Project Manager"))
+                newItem = item->menu()->actions().value(0);
+        }
+    }
+    ASSERT_NE(newItem, nullptr);
+    ASSERT_EQ(newItem->text(), QStringLiteral("New"));
+    newItem->trigger();
+
+    EXPECT_TRUE(form.managerHeaderPanel()->isVisibleTo(&form));
+    EXPECT_TRUE(view->isChecked());
+    EXPECT_EQ(form.managerPanel()->manager().Entries.Count(), 0);
+}
+
 TEST_F(MasterFormFilesTest, UsedFilesJoinTheRecentListNewestFirstUpToEight)
 {
     QStringList newestFirst;
@@ -190,6 +273,23 @@ TEST_F(MasterFormFilesTest, UsedFilesJoinTheRecentListNewestFirstUpToEight)
     emit Master().managerPanel()->fileUsed(newestFirst.first());
 
     EXPECT_EQ(Master().recentFiles().items(), newestFirst.mid(0, 8));
+}
+
+TEST_F(MasterFormFilesTest, ProjectsMadeAndSavedInThisRunJoinTheReopenMenu)
+{
+    TmasterForm &form = Master();
+    form.show();
+    ASSERT_TRUE(form.NewEmptyProject());
+    const QString saved = Path(QStringLiteral("made.talmo"));
+    ui.queueSaveFile(saved);
+    form.commandAction("mnSave")->trigger();
+    ASSERT_TRUE(QFileInfo::exists(saved));
+
+    QStringList reopen;
+    for (QAction *item : form.recentFiles().parentMenu()->actions())
+        reopen.append(item->text());
+    EXPECT_EQ(reopen, QStringList{ QStringLiteral("made.talmo") });
+    EXPECT_EQ(form.recentFiles().items(), QStringList{ saved });
 }
 
 TEST_F(MasterFormFilesTest, HeadlessWritesNoPlacement)
@@ -247,6 +347,108 @@ TEST_F(MasterFormFilesTest, SavingTheManagerElsewhereKeepsEveryEntryOnItsFile)
     EXPECT_EQ(ui.shownTexts().last(), QStringLiteral("Error while saving Project Manager"));
     EXPECT_EQ((QStringList{ panel.manager().Entries[0].FileName, panel.manager().Entries[1].FileName }), before);
     EXPECT_EQ(panel.manager().FileName, nameBefore);
+}
+
+// Files written on Windows keep "\" in their entries; they open here all the same.
+TEST_F(MasterFormFilesTest, ManagerEntriesOpenWhicheverSeparatorTheyWereStoredWith)
+{
+    WriteProject(QStringLiteral("A/Hello.talmo"), QStringLiteral("hello"));
+    WriteProject(QStringLiteral("B/World.talmo"), QStringLiteral("world"));
+    const QString list = WriteManager(QStringLiteral("all.talmopm"), { "A\\Hello.talmo", "B/World.talmo" });
+    ASSERT_TRUE(Master().OpenFile(list));
+    ProjectManagerPanel &panel = *Master().managerPanel();
+    QTreeWidget *tree = panel.tree();
+    ASSERT_EQ(tree->topLevelItem(0)->childCount(), 2);
+
+    for (int entry = 0; entry < 2; ++entry) {
+        QTreeWidgetItem *item = tree->topLevelItem(0)->child(entry);
+        tree->setCurrentItem(item);
+        emit tree->itemDoubleClicked(item, 0);
+    }
+
+    EXPECT_EQ(ui.shownTexts(), QStringList());
+    ASSERT_EQ(ProjectTabCount(), 2);
+    EXPECT_EQ(Master().projectFormAt(Master().projectPages()->getPageCount() - 2)->project().AppName, "hello");
+    EXPECT_EQ(Master().activeProjectForm()->project().FileName, Path(QStringLiteral("B/World.talmo")));
+    // Opening the entry again finds its tab instead of loading the project twice.
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    emit tree->itemDoubleClicked(tree->topLevelItem(0)->child(0), 0);
+    EXPECT_EQ(ProjectTabCount(), 2);
+    EXPECT_EQ(Master().activeProjectForm()->project().FileName, Path(QStringLiteral("A/Hello.talmo")));
+
+    // The file keeps the form it was written in.
+    ASSERT_TRUE(panel.SaveProjectManagerToFile(list));
+    TProjectManager saved;
+    ASSERT_TRUE(saved.LoadFromFile(list));
+    EXPECT_EQ(saved.Entries[0].FileName, QStringLiteral("A\\Hello.talmo"));
+}
+
+TEST_F(MasterFormFilesTest, ProjectsOfOneFileNameAreToldApartByTheirFolder)
+{
+    const QString first = WriteProject(QStringLiteral("A/Hello.talmo"), QStringLiteral("first"));
+    const QString second = WriteProject(QStringLiteral("B/Hello.talmo"), QStringLiteral("second"));
+    const QString other = WriteProject(QStringLiteral("C/Other.talmo"), QStringLiteral("other"));
+    TmasterForm &form = Master();
+    form.resize(1000, 700);
+    form.show();
+    for (const QString &project : { other, first, second })
+        ASSERT_TRUE(form.OpenFile(project));
+
+    // The tab's tool tip.
+    TNxPageControl *pages = form.projectPages();
+    const int count = pages->getPageCount();
+    EXPECT_EQ(pages->getPage(count - 2)->tabHint(), first);
+    EXPECT_EQ(pages->getPage(count - 1)->tabHint(), second);
+    const QRect tab = pages->stripGeometry().tabRect(count - 1);
+    QHelpEvent help(QEvent::ToolTip, tab.center(), pages->mapToGlobal(tab.center()));
+    QCoreApplication::sendEvent(pages, &help);
+    EXPECT_EQ(QToolTip::text(), second);
+    QToolTip::hideText();
+
+    // The recent files: the Reopen menu and the Welcome tab.
+    QStringList reopen;
+    for (QAction *item : form.recentFiles().parentMenu()->actions())
+        reopen.append(item->text());
+    const QStringList expected = { QStringLiteral("Hello.talmo (%1)").arg(Path(QStringLiteral("B"))),
+                                   QStringLiteral("Hello.talmo (%1)").arg(Path(QStringLiteral("A"))),
+                                   QStringLiteral("Other.talmo") };
+    EXPECT_EQ(reopen, expected);
+    pages->setActivePage(form.welcomeTab());
+    QTreeWidget *recent = form.welcomePage()->recentList();
+    ASSERT_EQ(recent->topLevelItemCount(), 3);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(recent->topLevelItem(row)->text(0), expected.at(row));
+        EXPECT_EQ(recent->topLevelItem(row)->toolTip(0), recent->topLevelItem(row)->text(1));
+    }
+
+    // Closing one project names it in the question.
+    TprojectForm *closing = form.projectFormAt(pages->indexOfPage(pages->getPage(count - 2)));
+    ASSERT_NE(closing, nullptr);
+    closing->project().Modified = true;
+    ui.queueAnswer(UiButton::Cancel);
+    EXPECT_EQ(form.CloseProjectPage(pages->indexOfPage(pages->getPage(count - 2))), UiButton::Cancel);
+    EXPECT_EQ(ui.shownTexts().constLast(), ProjectClosing::ProjectsQuestion + QStringLiteral("\n\n") + first);
+}
+
+TEST_F(MasterFormFilesTest, ManagerDialogsStartInTheManagersFolderThenWhereTheUserLastWent)
+{
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("lists")));
+    const QString list = WriteManager(QStringLiteral("lists/all.talmopm"), {});
+    ASSERT_TRUE(Master().OpenFile(list));
+    ProjectManagerPanel &panel = *Master().managerPanel();
+    const QString project = WriteProject(QStringLiteral("projects/a.talmo"), QStringLiteral("a"));
+
+    ui.queueFilesWithCheckBox({ project }, true);
+    panel.AddExistingProject();
+    ui.queueFilesWithCheckBox({}, true);
+    panel.AddExistingProject();
+    ui.queueSaveFile(std::nullopt);
+    panel.SaveProjectManagerAs();
+
+    ASSERT_EQ(ui.calls().size(), 3);
+    EXPECT_EQ(ui.calls().at(0).request.folder, Path(QStringLiteral("lists")));
+    EXPECT_EQ(ui.calls().at(1).request.folder, Path(QStringLiteral("projects")));
+    EXPECT_EQ(ui.calls().at(2).request.folder, Path(QStringLiteral("lists")));
 }
 
 TEST_F(MasterFormFilesTest, AVanishedRecentFileIsReportedAndDropped)

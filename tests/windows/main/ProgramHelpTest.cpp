@@ -5,12 +5,17 @@
 #include "platform/ProgramFolder.h"
 #include "platform/ShellServices.h"
 #include "windows/main/ProgramInfo.h"
+#include "windows/main/TAboutBox.h"
 
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace talmo;
 
@@ -46,6 +51,44 @@ TEST(ProgramHelp, TheHelpCommandsSayOrStartWhatIsThere)
     EXPECT_EQ(shell.requests().last().target, folder.filePath(QStringLiteral("update")));
     EXPECT_TRUE(shell.requests().last().isProgram);
     EXPECT_EQ(shell.requests().last().workingFolder, folder.path() + QLatin1Char('/'));
+}
+
+} // namespace
+
+namespace {
+
+// Every library the program ships or is built from, the [Code] checker's included.
+TEST(AboutBox, TheThirdPartyTabNamesEveryLibraryWithItsLicence)
+{
+    TAboutBox about;
+    about.show();
+    const auto *pages = about.findChild<QTabWidget *>(QStringLiteral("pc_Pages"));
+    ASSERT_NE(pages, nullptr);
+    ASSERT_EQ(pages->tabText(1), QStringLiteral("Third Party"));
+    const auto *memo = qobject_cast<QPlainTextEdit *>(pages->widget(1));
+    ASSERT_NE(memo, nullptr);
+    const QString shown = memo->toPlainText();
+    const struct
+    {
+        const char *library;
+        const char *licence;
+    } libraries[] = {
+        { "Qt 6", "LGPL 3" },
+        { "QScintilla", "GPL 3" },
+        { "Scintilla", "Scintilla licence" },
+        { "libgcab", "LGPL 2.1" },
+        { "GLib", "LGPL 2.1" },
+        { "zlib", "zlib licence" },
+        { "Pascal Script", "Pascal Script licence" },
+        { "Free Pascal runtime library", "static linking exception" },
+    };
+    const QStringList lines = shown.split(u'\n');
+    for (const auto &entry : libraries) {
+        const bool named = std::any_of(lines.begin(), lines.end(), [&entry](const QString &line) {
+            return line.contains(QLatin1String(entry.library)) && line.contains(QLatin1String(entry.licence));
+        });
+        EXPECT_TRUE(named) << entry.library;
+    }
 }
 
 } // namespace

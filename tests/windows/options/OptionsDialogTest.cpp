@@ -410,10 +410,10 @@ protected:
 
 } // namespace
 
-TEST_F(MasterOptionsTest, CancelKeepsAnAddedSetInMemoryAndOkSavesIt)
+TEST_F(MasterOptionsTest, CancelLeavesTheOptionsAsTheyWereAndOkSavesTheChange)
 {
     ScriptedDialogs dialogs;
-    dialogs.setNames = { QStringLiteral("Kept"), QStringLiteral("Saved") };
+    dialogs.setNames = { QStringLiteral("Dropped"), QStringLiteral("Saved") };
     int answer = QDialog::Rejected;
     Master().runDialog = [&](QDialog &dialog) {
         auto &optionsForm = dynamic_cast<TOptionsForm &>(dialog);
@@ -424,18 +424,23 @@ TEST_F(MasterOptionsTest, CancelKeepsAnAddedSetInMemoryAndOkSavesIt)
     };
     ASSERT_TRUE(Master().commandAction("Options1")->isEnabled());
     Master().commandAction("Options1")->trigger();
-    ASSERT_EQ(options.NETCF2Sets.size(), 2u);
-    EXPECT_EQ(options.NETCF2Sets[1].Caption, "Kept");
+    EXPECT_EQ(options.NETCF2Sets.size(), 1u) << "the set added before Cancel is gone";
     TProgramOptions stored;
     EXPECT_EQ(stored.NETCF2Sets.size(), 1u) << "nothing saved after Cancel";
 
     answer = QDialog::Accepted;
     Master().ShowOptions();
+    ASSERT_EQ(options.NETCF2Sets.size(), 2u);
+    EXPECT_EQ(options.NETCF2Sets[1].Caption, "Saved");
     TProgramOptions saved;
-    ASSERT_EQ(saved.NETCF2Sets.size(), 3u);
-    EXPECT_EQ(saved.NETCF2Sets[1].Caption, "Kept");
-    EXPECT_EQ(saved.NETCF2Sets[2].Caption, "Saved");
+    ASSERT_EQ(saved.NETCF2Sets.size(), 2u);
+    EXPECT_EQ(saved.NETCF2Sets[1].Caption, "Saved");
     EXPECT_TRUE(ui.shownTexts().isEmpty());
+
+    // Closing the program saves the options once more: still without the cancelled set.
+    Master().close();
+    TProgramOptions afterClose;
+    EXPECT_EQ(afterClose.NETCF2Sets.size(), 2u);
 }
 
 TEST_F(MasterOptionsTest, AFailedSaveIsShownWithItsMessage)

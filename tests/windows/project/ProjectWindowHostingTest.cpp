@@ -288,7 +288,9 @@ TEST_F(ProjectWindowTest, FileCommandsReportFailuresAndKeepTheCaptions)
 
     TprojectForm reopened(std::make_unique<TProjectContainer>(), factory, nullptr);
     EXPECT_FALSE(reopened.LoadFromFile(dir.filePath(QStringLiteral("absent.talmo"))));
-    EXPECT_EQ(ui.shownTexts().last(), QStringLiteral("Error while loading project !"));
+    EXPECT_TRUE(ui.shownTexts().last().startsWith(QStringLiteral("Error while loading project !\n\n")
+                                                  + dir.filePath(QStringLiteral("absent.talmo")) + u'\n'))
+        << ui.shownTexts().last().toStdString();
     EXPECT_EQ(reopened.tabCaption(), QStringLiteral("No Project is Loaded"));
     EXPECT_EQ(reopened.windowTitle(), QStringLiteral("No project is loaded."));
 

@@ -1,6 +1,7 @@
 #include "helpers/core/PathFolders.h"
 #include "helpers/core/PathHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
+#include "helpers/ui/TntMRU.h"
 #include "model/SetupCatalogueFolder.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/windows/main/MasterFormTestSupport.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -216,6 +218,10 @@ TEST_F(MasterWizardTest, TheWizardsProjectIsSavedInItsFolderAndOpened)
     EXPECT_EQ(saved.Languages[0].LanguageID, "English");
     EXPECT_EQ(ResolveFileReference(ProjectFile(), saved.Languages[0].EULAFile), Path(QStringLiteral("src/licence.txt")));
     EXPECT_EQ(Master().projectPages()->activePage()->caption(), "Hello.talmo");
+    // File > Reopen offers it at once, not only after a restart.
+    EXPECT_EQ(Master().recentFiles().items(), QStringList{ ProjectFile() });
+    ASSERT_EQ(Master().recentFiles().parentMenu()->actions().size(), 1);
+    EXPECT_EQ(Master().recentFiles().parentMenu()->actions().first()->text(), "Hello.talmo");
 }
 
 TEST_F(MasterWizardTest, CancelCreatesNothing)
