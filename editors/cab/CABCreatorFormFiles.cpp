@@ -366,6 +366,7 @@ void TCABCreatorForm::lv_ppcfs_filesDblClick()
     entries.SetProperties(index, dialog.eb_ppcfs_source->text(), dialog.eb_ppcfs_dest->text(),
                           dialog.cb_ppcfs_flags->currentIndex());
     showFileRow(rows.first(), index);
+    sortFiles();
     lv_ppcfs_filesSelectItem();
 }
 

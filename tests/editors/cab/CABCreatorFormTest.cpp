@@ -572,8 +572,9 @@ TEST_F(CABCreatorFilesTabTest, SourceButtonAndPropertiesDialog)
     EXPECT_EQ(file(3).SourceName, "tool.exe");
     EXPECT_EQ(file(3).DestinationName, "tool.exe");
     EXPECT_EQ(file(3).Attributes, 7);
-    EXPECT_EQ(page->shownColumn(List::Files, 0).at(1), "tool.exe");
-    EXPECT_EQ(page->shownColumn(List::Files, 3).at(1), "CE_COPYFLG_SHARED");
+    // The renamed row takes its place in the sorted list.
+    EXPECT_EQ(page->shownColumn(List::Files, 0), QStringList({"A.txt", "c.png", "New.bmp", "tool.exe"}));
+    EXPECT_EQ(page->shownColumn(List::Files, 3).at(3), "CE_COPYFLG_SHARED");
     EXPECT_EQ(page->shownFileProperties().name, "tool.exe");
 
     list->topLevelItem(0)->setSelected(true);
