@@ -16,6 +16,7 @@
 #include "tests/editors/cab/CabPageWidgets.h"
 #include "tests/editors/core/device/CabPageFixture.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/QtWarningRecorder.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxButtonItem.h"
 #include "widgets/NxComboBox.h"
@@ -734,6 +735,25 @@ TEST_F(CABCreatorFilesTabTest, AnImportKeepsTheFolderTreesExpansion)
     EXPECT_EQ(page->selectedFolderPath(), "Program Files\\My App\\");
 }
 
+TEST_F(CABCreatorFilesTabTest, AFolderIsRenamedInItsLabelEditorWithoutAQtWarning)
+{
+    auto page = openFilesTab();
+    page->resize(900, 600);
+    page->show();
+    const QtWarningRecorder warnings;
+    QTreeWidget *tree = folders(*page);
+    tree->editItem(tree->currentItem());
+    auto *editor = qobject_cast<QLineEdit *>(tree->indexWidget(tree->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("Tools"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(page->selectedFolderPath(), QStringLiteral("Program Files\\Tools\\"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(file(1).DestinationDir, "%CE1%\\Tools\\data\\");
+    EXPECT_EQ(warnings.warnings().filter("closeEditor"), QStringList());
+}
+
 TEST_F(CABCreatorFilesTabTest, FolderLabelsAreEditedInPlace)
 {
     auto page = openFilesTab();
@@ -746,9 +766,13 @@ TEST_F(CABCreatorFilesTabTest, FolderLabelsAreEditedInPlace)
     page->ppcfs_add_folderClick();
     QTreeWidgetItem *added = folders(*page)->currentItem();
     ASSERT_EQ(added->text(0), "New Folder");
-    added->setText(0, "Tools");
-    QCoreApplication::processEvents();
-    EXPECT_EQ(ui.shownTexts(), QStringList({"Duplicate name, please enter another one"}));
+    // The added folder's label is open for editing; the rename follows its commit.
+    auto *editor = qobject_cast<QLineEdit *>(folders(*page)->indexWidget(folders(*page)->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("Tools"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(ui.shownTexts(), QStringList({"Duplicate name, please enter another one"}));
     EXPECT_EQ(added->text(0), "New Folder");
     EXPECT_EQ(page->selectedFolderPath(), "Program Files\\New Folder\\");
 }
