@@ -13,6 +13,7 @@
 #include "editors/core/device/ListActions.h"
 #include "helpers/core/PathHelpers.h"
 #include "helpers/ui/CheckBoxOpenDialogs.h"
+#include "helpers/ui/ItemEditorClosing.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/SystemImageList.h"
 #include "helpers/ui/TntButtonEdit.h"
@@ -132,9 +133,11 @@ void TCABCreatorForm::connectFilesTab()
     connect(tv_ppcfs_folders, &QTreeWidget::itemSelectionChanged, this,
             &TCABCreatorForm::tv_ppcfs_foldersSelectionChange);
     connect(tv_ppcfs_folders, &QWidget::customContextMenuRequested, this, &TCABCreatorForm::showFoldersPopup);
-    // The rename rebuilds the tree, which must not happen inside the item's own change.
-    connect(tv_ppcfs_folders, &QTreeWidget::itemChanged, this, &TCABCreatorForm::folderLabelEdited,
-            Qt::QueuedConnection);
+    // The rename rebuilds the tree, so it waits for the label's editor to close.
+    connect(tv_ppcfs_folders, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
+        AfterItemEditorCloses(*tv_ppcfs_folders, tv_ppcfs_folders->indexFromItem(item),
+                              [this, item] { folderLabelEdited(item); });
+    });
     connect(lv_ppcfs_files, &QTreeWidget::itemSelectionChanged, this, &TCABCreatorForm::lv_ppcfs_filesSelectItem);
     connect(lv_ppcfs_files, &QTreeWidget::itemDoubleClicked, this, &TCABCreatorForm::lv_ppcfs_filesDblClick);
     connect(lv_ppcfs_files, &QWidget::customContextMenuRequested, this, &TCABCreatorForm::showFilesPopup);
@@ -368,6 +371,7 @@ void TCABCreatorForm::lv_ppcfs_filesDblClick()
     entries.SetProperties(index, dialog.eb_ppcfs_source->text(), dialog.eb_ppcfs_dest->text(),
                           dialog.cb_ppcfs_flags->currentIndex());
     showFileRow(rows.first(), index);
+    sortFiles();
     lv_ppcfs_filesSelectItem();
 }
 

@@ -552,6 +552,8 @@ void TWin32InstallationForm::FileRowChanged(TNxPropertyItem *item, const QString
             refreshFileRow(*it);
         }
     }
+    if (!removed)
+        sortFileList();
     if (removed) {
         m_folders.AddFolderNodes(*m_plugin);
         m_folders.Sort();

@@ -16,6 +16,7 @@
 #include "tests/editors/cab/CabPageWidgets.h"
 #include "tests/editors/core/device/CabPageFixture.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/QtWarningRecorder.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxButtonItem.h"
 #include "widgets/NxComboBox.h"
@@ -579,8 +580,9 @@ TEST_F(CABCreatorFilesTabTest, SourceButtonAndPropertiesDialog)
     EXPECT_EQ(file(3).SourceName, "tool.exe");
     EXPECT_EQ(file(3).DestinationName, "tool.exe");
     EXPECT_EQ(file(3).Attributes, 7);
-    EXPECT_EQ(page->shownColumn(List::Files, 0).at(1), "tool.exe");
-    EXPECT_EQ(page->shownColumn(List::Files, 3).at(1), "CE_COPYFLG_SHARED");
+    // The renamed row takes its place in the sorted list.
+    EXPECT_EQ(page->shownColumn(List::Files, 0), QStringList({"A.txt", "c.png", "New.bmp", "tool.exe"}));
+    EXPECT_EQ(page->shownColumn(List::Files, 3).at(3), "CE_COPYFLG_SHARED");
     EXPECT_EQ(page->shownFileProperties().name, "tool.exe");
 
     list->topLevelItem(0)->setSelected(true);
@@ -763,6 +765,25 @@ TEST_F(CABCreatorFilesTabTest, AnImportKeepsTheFolderTreesExpansion)
     EXPECT_EQ(page->selectedFolderPath(), "Program Files\\My App\\");
 }
 
+TEST_F(CABCreatorFilesTabTest, AFolderIsRenamedInItsLabelEditorWithoutAQtWarning)
+{
+    auto page = openFilesTab();
+    page->resize(900, 600);
+    page->show();
+    const QtWarningRecorder warnings;
+    QTreeWidget *tree = folders(*page);
+    tree->editItem(tree->currentItem());
+    auto *editor = qobject_cast<QLineEdit *>(tree->indexWidget(tree->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("Tools"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(page->selectedFolderPath(), QStringLiteral("Program Files\\Tools\\"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(file(1).DestinationDir, "%CE1%\\Tools\\data\\");
+    EXPECT_EQ(warnings.warnings().filter("closeEditor"), QStringList());
+}
+
 TEST_F(CABCreatorFilesTabTest, FolderLabelsAreEditedInPlace)
 {
     auto page = openFilesTab();
@@ -775,9 +796,13 @@ TEST_F(CABCreatorFilesTabTest, FolderLabelsAreEditedInPlace)
     page->ppcfs_add_folderClick();
     QTreeWidgetItem *added = folders(*page)->currentItem();
     ASSERT_EQ(added->text(0), "New Folder");
-    added->setText(0, "Tools");
-    QCoreApplication::processEvents();
-    EXPECT_EQ(ui.shownTexts(), QStringList({"Duplicate name, please enter another one"}));
+    // The added folder's label is open for editing; the rename follows its commit.
+    auto *editor = qobject_cast<QLineEdit *>(folders(*page)->indexWidget(folders(*page)->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("Tools"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(ui.shownTexts(), QStringList({"Duplicate name, please enter another one"}));
     EXPECT_EQ(added->text(0), "New Folder");
     EXPECT_EQ(page->selectedFolderPath(), "Program Files\\New Folder\\");
 }

@@ -734,6 +734,19 @@ TEST_F(Win32InstallationFormTest, HeaderArrowsShowTheDirectionTheRowsAreSortedIn
     EXPECT_EQ(arrow("lv_registry"), std::pair(0, Qt::DescendingOrder));
 }
 
+TEST_F(Win32InstallationFormTest, AFileWhoseSourceChangesTakesItsPlaceInTheSortedList)
+{
+    addFile(plugin(), "a.txt", "{app}\\");
+    addFile(plugin(), "c.txt", "{app}\\");
+    auto page = openPage();
+    ASSERT_TRUE(page->selectFolder("{app}\\"));
+    ASSERT_EQ(page->listColumn(List::Files, 0), QStringList({"a.txt", "c.txt"}));
+    page->selectRows(List::Files, {0});
+    row(0)->setValue("z.txt");
+    EXPECT_EQ(page->listColumn(List::Files, 0), QStringList({"c.txt", "z.txt"}));
+    EXPECT_EQ(page->selectedRows(List::Files), QList<int>({1}));
+}
+
 TEST_F(Win32InstallationFormTest, AddedAndRenamedValuesTakeTheirPlaceInTheSortedList)
 {
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "b");
