@@ -16,6 +16,7 @@
 #include "windows/builder/BuilderFormRunner.h"
 #include "windows/main/ProgramCommandLine.h"
 #include "windows/main/TmasterForm.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -64,6 +65,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talmo"));
+    ProgramStyle::install();
 
     RegistryFileStore settings(RegistryFileStore::defaultFilePath());
     ScopedCurrentRegistryStore useSettings(settings);
