@@ -172,5 +172,53 @@ TEST_F(DesktopProjectCompileTest, AHiveWithoutAnInstallerRootStopsTheScript)
     }
 }
 
+// An older or hand-edited project may keep a file in both views, which the
+// compiler refuses: the script stops with the file named instead of guessing.
+TEST_F(DesktopProjectCompileTest, AFileInBothViewsStopsTheScript)
+{
+    load("both-views.talmo");
+    ASSERT_TRUE(project.Win32Plugins[0].FileEntries[0].Flag32bit && project.Win32Plugins[0].FileEntries[0].Flag64bit);
+    try {
+        generate();
+        ADD_FAILURE() << "the script was generated";
+    } catch (const ScriptGenerationError &error) {
+        EXPECT_EQ(error.message(),
+                  "The desktop file \"tool.dll\" is set to install both as 32bit and as 64bit; clear one of the two flags");
+    }
+    project.Win32Plugins[0].FileEntries[0].Flag64bit = false;
+    scripttest::Touch(folder.filePath("tool.dll"));
+    const QStringList script = generate();
+    EXPECT_EQ(section(script, "Files").filter("tool.dll").size(), 1);
+    expectCompiles(script);
+}
+
+// Whatever two flags the files tab lets the user tick, one after the other,
+// give a line the compiler takes.
+TEST_F(DesktopProjectCompileTest, EveryTwoFlagsOfTheFilesTabGiveALineTheCompilerTakes)
+{
+    load("both-views.talmo");
+    scripttest::Touch(folder.filePath("tool.dll"));
+    TWin32FileEntries &files = project.Win32Plugins[0].FileEntries;
+    const TWin32FileEntry stored = files[0];
+    files.Clear();
+    std::vector<const EntryRow<TWin32FileEntry> *> flags;
+    for (const EntryRow<TWin32FileEntry> &row : fileEntryRows()) {
+        if (row.flag)
+            flags.push_back(&row);
+    }
+    for (const EntryRow<TWin32FileEntry> *first : flags) {
+        for (const EntryRow<TWin32FileEntry> *second : flags) {
+            TWin32FileEntry &entry = files.AddNew();
+            entry.Source = stored.Source;
+            entry.Destination = stored.Destination;
+            first->store(entry, QStringLiteral("yes"));
+            second->store(entry, QStringLiteral("yes"));
+        }
+    }
+    const QStringList script = generate();
+    EXPECT_EQ(section(script, "Files").filter("tool.dll").size(), qsizetype(flags.size() * flags.size()));
+    expectCompiles(script);
+}
+
 } // namespace
 } // namespace talmo

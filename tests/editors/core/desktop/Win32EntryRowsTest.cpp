@@ -98,6 +98,37 @@ TEST(Win32EntryRowsTest, RowsReadAndStoreTheirFields)
     EXPECT_EQ(run.RunOnceID, "id");
 }
 
+// The installer's compiler refuses a file in both views; every other file
+// flag goes with any other.
+TEST(Win32EntryRowsTest, TickingOneViewOfAFileUnticksTheOther)
+{
+    const EntryRow<TWin32FileEntry> &bits32 = *rowOfFlag(fileEntryRows(), &TWin32FileEntry::Flag32bit);
+    const EntryRow<TWin32FileEntry> &bits64 = *rowOfFlag(fileEntryRows(), &TWin32FileEntry::Flag64bit);
+    const struct
+    {
+        const EntryRow<TWin32FileEntry> &ticked;
+        bool TWin32FileEntry::*partner;
+    } cases[] = {{bits32, &TWin32FileEntry::Flag64bit}, {bits64, &TWin32FileEntry::Flag32bit}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.ticked.caption.toStdString());
+        TWin32FileEntry file;
+        file.*c.partner = true;
+        file.FlagIgnoreVersion = true;
+        c.ticked.store(file, "yes");
+        EXPECT_TRUE(file.*c.ticked.flag);
+        EXPECT_FALSE(file.*c.partner);
+        EXPECT_TRUE(file.FlagIgnoreVersion);
+        file.*c.partner = true;
+        c.ticked.store(file, "no");
+        EXPECT_TRUE(file.*c.partner) << "unticking a view leaves the other as it is";
+    }
+    for (const EntryRow<TWin32FileEntry> &row : fileEntryRows()) {
+        if (row.flag != bits32.flag && row.flag != bits64.flag) {
+            EXPECT_TRUE(row.excludes.empty()) << row.caption.toStdString();
+        }
+    }
+}
+
 TEST(Win32EntryRowsTest, FlagWords)
 {
     TWin32FileEntry file;
