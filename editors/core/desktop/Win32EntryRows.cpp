@@ -107,6 +107,11 @@ EntryRows<Run> runRows(bool install)
         else
             rows.push_back(flagRow<Run>(flags, row.caption, tag++, row.flag));
     }
+    // A run line waits in one way only.
+    const FlagPair<Run> exclusive[] = {{&Run::FlagNoWait, &Run::FlagWaitUntilIdle},
+                                       {&Run::FlagNoWait, &Run::FlagWaitUntilTerminated},
+                                       {&Run::FlagWaitUntilIdle, &Run::FlagWaitUntilTerminated}};
+    excludePairs(rows, exclusive);
     return rows;
 }
 
@@ -290,6 +295,12 @@ const EntryRows<Reg> &registryEntryRows()
         int tag = 5;
         for (const auto &[caption, field] : flags)
             table.push_back(flagRow<Reg>("Flags", caption, tag++, field));
+        // Each names a different thing to take away on uninstall.
+        const FlagPair<Reg> exclusive[] = {{&Reg::FlagDeleteKeyOnUninstall, &Reg::FlagDeleteKeyIfEmptyOnUninstall},
+                                           {&Reg::FlagDeleteKeyOnUninstall, &Reg::FlagClearValueOnUninstall},
+                                           {&Reg::FlagDeleteKeyOnUninstall, &Reg::FlagDeleteValueOnUninstall},
+                                           {&Reg::FlagDeleteValueOnUninstall, &Reg::FlagClearValueOnUninstall}};
+        excludePairs(table, exclusive);
         return table;
     }();
     return rows;

@@ -515,6 +515,22 @@ TEST_F(Win32InstallationFormTest, ShortcutsAutoIconsTargetsAndDelete)
     EXPECT_EQ(rows(), QStringList({"No Shortcut is Selected|99"}));
 }
 
+TEST_F(Win32InstallationFormTest, TickingAWayToWaitShowsTheOtherWaysUnticked)
+{
+    auto page = openPage();
+    page->setActivePage(TWin32InstallationForm::InstallRunPage);
+    page->AddRunClick(true);
+    const int noWait = 5, untilIdle = 7, untilTerminated = 8;
+    row(noWait)->setValue("yes");
+    row(untilIdle)->setValue("yes");
+    EXPECT_EQ(row(noWait)->value(), "no");
+    row(untilTerminated)->setValue("yes");
+    EXPECT_EQ(row(untilIdle)->value(), "no");
+    EXPECT_EQ(page->listColumn(List::InstallRun, 3), QStringList({"WaitUntilTerminated "}));
+    const TWin32RunEntry &entry = plugin().InstallRunEntries[0];
+    EXPECT_FALSE(entry.FlagNoWait || entry.FlagWaitUntilIdle);
+}
+
 TEST_F(Win32InstallationFormTest, RunAndDeleteTabs)
 {
     auto page = openPage();

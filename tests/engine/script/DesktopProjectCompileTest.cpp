@@ -54,6 +54,26 @@ protected:
         return lines;
     }
 
+    // One entry for every two flag rows of a tab, ticked one after the other
+    // as the tab lets a user do; the number of entries.
+    template <typename Entry, typename SetUp>
+    static qsizetype addEveryTwoFlags(OwningList<Entry> &entries, const EntryRows<Entry> &rows, SetUp setUp)
+    {
+        qsizetype added = 0;
+        for (const EntryRow<Entry> &first : rows) {
+            for (const EntryRow<Entry> &second : rows) {
+                if (!first.flag || !second.flag)
+                    continue;
+                Entry &entry = entries.AddNew();
+                setUp(entry);
+                first.store(entry, QStringLiteral("yes"));
+                second.store(entry, QStringLiteral("yes"));
+                ++added;
+            }
+        }
+        return added;
+    }
+
     QTemporaryDir folder;
     TProjectContainer project;
 };
@@ -201,22 +221,34 @@ TEST_F(DesktopProjectCompileTest, EveryTwoFlagsOfTheFilesTabGiveALineTheCompiler
     TWin32FileEntries &files = project.Win32Plugins[0].FileEntries;
     const TWin32FileEntry stored = files[0];
     files.Clear();
-    std::vector<const EntryRow<TWin32FileEntry> *> flags;
-    for (const EntryRow<TWin32FileEntry> &row : fileEntryRows()) {
-        if (row.flag)
-            flags.push_back(&row);
-    }
-    for (const EntryRow<TWin32FileEntry> *first : flags) {
-        for (const EntryRow<TWin32FileEntry> *second : flags) {
-            TWin32FileEntry &entry = files.AddNew();
-            entry.Source = stored.Source;
-            entry.Destination = stored.Destination;
-            first->store(entry, QStringLiteral("yes"));
-            second->store(entry, QStringLiteral("yes"));
-        }
-    }
+    const qsizetype lines = addEveryTwoFlags(files, fileEntryRows(), [&stored](TWin32FileEntry &entry) {
+        entry.Source = stored.Source;
+        entry.Destination = stored.Destination;
+    });
     const QStringList script = generate();
-    EXPECT_EQ(section(script, "Files").filter("tool.dll").size(), qsizetype(flags.size() * flags.size()));
+    EXPECT_EQ(section(script, "Files").filter("tool.dll").size(), lines);
+    expectCompiles(script);
+}
+
+// The same for the run and registry tabs, whose flags pair up likewise.
+TEST_F(DesktopProjectCompileTest, EveryTwoFlagsOfTheRunAndRegistryTabsGiveALineTheCompilerTakes)
+{
+    load("registry-roots.talmo");
+    TWin32Plugin &module = project.Win32Plugins[0];
+    module.RegistryEntries.Clear();
+    const qsizetype values = addEveryTwoFlags(module.RegistryEntries, registryEntryRows(), [](TWin32RegistryEntry &entry) {
+        entry.Root = "HKEY_CURRENT_USER";
+        entry.SubKey = "Software\\Pairs";
+        entry.ValueType = "String";
+        entry.ValueName = "Value";
+    });
+    const auto tool = [](TWin32RunEntry &entry) { entry.FileName = "{app}\\tool.exe"; };
+    const qsizetype installRuns = addEveryTwoFlags(module.InstallRunEntries, installRunEntryRows(), tool);
+    const qsizetype uninstallRuns = addEveryTwoFlags(module.UninstallRunEntries, uninstallRunEntryRows(), tool);
+    const QStringList script = generate();
+    EXPECT_EQ(section(script, "Registry").size(), values);
+    EXPECT_EQ(section(script, "Run").size(), installRuns);
+    EXPECT_EQ(section(script, "UninstallRun").size(), uninstallRuns);
     expectCompiles(script);
 }
 

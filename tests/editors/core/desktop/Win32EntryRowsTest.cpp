@@ -129,6 +129,48 @@ TEST(Win32EntryRowsTest, TickingOneViewOfAFileUnticksTheOther)
     }
 }
 
+namespace {
+
+// Each flag row that excludes others as "caption|excluded caption, ...".
+template <typename Entry>
+QStringList exclusions(const EntryRows<Entry> &rows)
+{
+    QStringList lines;
+    for (const EntryRow<Entry> &row : rows) {
+        QStringList excluded;
+        for (bool Entry::*flag : row.excludes)
+            excluded.append(rowOfFlag(rows, flag)->caption);
+        if (!excluded.isEmpty())
+            lines.append(row.caption + '|' + excluded.join(", "));
+    }
+    return lines;
+}
+
+} // namespace
+
+// The pairs the installer's compiler refuses on one line.
+TEST(Win32EntryRowsTest, FlagsThatExcludeEachOther)
+{
+    EXPECT_EQ(exclusions(fileEntryRows()), QStringList({"32bit|64bit", "64bit|32bit"}));
+    const QStringList waits = {"No Wait|Wait Until Idle, Wait Until Terminated",
+                               "Wait Until Idle|No Wait, Wait Until Terminated",
+                               "Wait Until Terminated|No Wait, Wait Until Idle"};
+    EXPECT_EQ(exclusions(installRunEntryRows()), waits);
+    EXPECT_EQ(exclusions(uninstallRunEntryRows()), waits);
+    EXPECT_EQ(exclusions(registryEntryRows()),
+              QStringList({"Clear Value On Uninstall|Delete Key On Uninstall, Delete Value On Uninstall",
+                           "Delete Key On Uninstall|Delete Key If Empty On Uninstall, Clear Value On Uninstall, "
+                           "Delete Value On Uninstall",
+                           "Delete Key If Empty On Uninstall|Delete Key On Uninstall",
+                           "Delete Value On Uninstall|Delete Key On Uninstall, Clear Value On Uninstall"}));
+    EXPECT_TRUE(exclusions(iconEntryRows()).isEmpty());
+
+    TWin32RegistryEntry reg;
+    reg.FlagDeleteKeyOnUninstall = reg.FlagNoError = true;
+    rowOfFlag(registryEntryRows(), &TWin32RegistryEntry::FlagDeleteValueOnUninstall)->store(reg, "yes");
+    EXPECT_EQ(registryFlagWords(reg), "DeleteValueOnUninstall NoError ");
+}
+
 TEST(Win32EntryRowsTest, FlagWords)
 {
     TWin32FileEntry file;
