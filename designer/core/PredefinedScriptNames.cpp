@@ -127,6 +127,12 @@ QSet<QString> collectPredefined()
         for (const QString &line : KnowledgeData::lines(file))
             names.insert(key(KnowledgeData::splitTabbed(line, file).first));
     }
+    // The routines the compiler declares beyond the documented ones, which
+    // the knowledge base leaves out of the lists it offers.
+    for (const QString &line : resourceLines(QStringLiteral("script-functions-compiler.tsv"))) {
+        if (!line.startsWith(u'#'))
+            names.insert(key(line.section(u'\t', 0, 0).trimmed()));
+    }
     addClassNames(names, KnowledgeData::lines(QStringLiteral("script-classes.txt")));
     addClassNames(names, resourceLines(QStringLiteral("script-classes-extra.txt")));
     for (const QString &line : resourceLines(QStringLiteral("script-types.txt"))) {

@@ -8,6 +8,8 @@
 #include "widgets/NxNumberItem.h"
 #include "widgets/NxTextItem.h"
 
+#include <QSignalBlocker>
+
 namespace talmo {
 
 namespace {
@@ -92,6 +94,15 @@ TNxPropertyItem *Win32InspectorRows::AddRow(TNxPropertyItem *category, const QSt
     row->setTag(tag);
     row->setValue(value);
     return row;
+}
+
+void Win32InspectorRows::ShowValueQuietly(int tag, const QString &value)
+{
+    TNxPropertyItem *item = inspector()->items()->findByTag(tag);
+    if (!item)
+        return;
+    const QSignalBlocker quiet(inspector());
+    item->setValue(value);
 }
 
 void Win32InspectorRows::Attach(ChangeHandler onChange, SelectHandler onSelect)

@@ -52,6 +52,18 @@ public:
             AddRow(category, row.caption, row.kind, row.tag, row.valueOf(entry));
         }
     }
+    // Shows what storing the changed row cleared: the values of the flags it
+    // excludes, without reporting them as changes (the entry holds them already).
+    template <typename Entry>
+    void ShowExcludedFlags(const EntryRows<Entry> &rows, const EntryRow<Entry> &changed, const Entry &entry)
+    {
+        for (bool Entry::*excluded : changed.excludes) {
+            if (const EntryRow<Entry> *row = rowOfFlag(rows, excluded))
+                ShowValueQuietly(row->tag, row->valueOf(entry));
+        }
+    }
+    // Sets the value of the row of this tag, if shown, without a change report.
+    void ShowValueQuietly(int tag, const QString &value);
     // Attaches the tab's handlers; either may be empty.
     void Attach(ChangeHandler onChange, SelectHandler onSelect);
     // The caption of the selected row when a row selection exists (a row

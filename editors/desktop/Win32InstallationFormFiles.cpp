@@ -536,6 +536,7 @@ void TWin32InstallationForm::FileRowChanged(TNxPropertyItem *item, const QString
     const QSignalBlocker blocker(lv_win32_files);
     Win32FileEdits edits(*m_plugin);
     edits.ChangeRow(fileIndexOf(focused), selectedFileIndexes(), *row, value);
+    m_rows.ShowExcludedFlags(fileEntryRows(), *row, m_plugin->FileEntries[fileIndexOf(focused)]);
     const Win32FolderNode *node = selectedFolderNode();
     const bool allFiles = !node || node->kind == Win32FolderKind::AllFiles;
     const QString nodePath = node ? Win32FolderTree::GetFolderNodePath(*node) : QString();

@@ -332,6 +332,7 @@ void TWin32InstallationForm::RegistryRowChanged(TNxPropertyItem *item, const QSt
         selected[i]->setData(0, EntryIndexRole, indexes[i]);
         refreshRegistryRow(selected[i]);
     }
+    m_rows.ShowExcludedFlags(registryEntryRows(), *row, edits.EntryOrDefault(entryIndexOf(lv_registry->currentItem())));
     sortRegistryList();
     if (Win32RegistryEdits::MovesValues(*row)) {
         const int rememberedRow = lv_registry->indexOfTopLevelItem(lv_registry->currentItem());

@@ -94,6 +94,9 @@ void TWin32InstallationForm::RunRowChanged(bool install, TNxPropertyItem *item, 
     const int index = focusedListRow(runList(install));
     if (!item || !Win32RunEdits(*m_plugin, install).ChangeRow(index, item->tag(), value))
         return;
+    const EntryRows<TWin32RunEntry> &rows = Win32RunEdits::Rows(install);
+    if (const EntryRow<TWin32RunEntry> *row = rowOfTag(rows, item->tag()))
+        m_rows.ShowExcludedFlags(rows, *row, runEntries(*m_plugin, install)[index]);
     setListRow(runList(install), index, Win32RunEdits::RowTexts(runEntries(*m_plugin, install)[index]));
     markModified();
 }

@@ -163,6 +163,16 @@ QString registryRootPart(const TWin32RegistryEntry &entry)
                                     .arg(entry.Root, entry.SubKey));
 }
 
+// The compiler refuses a file line with both views; which one the user meant
+// is not ours to guess, so the script stops with the file named.
+void requireOneView(const TWin32FileEntry &entry)
+{
+    if (entry.Flag32bit && entry.Flag64bit)
+        throw ScriptGenerationError(
+            QStringLiteral("The desktop file \"%1\" is set to install both as 32bit and as 64bit; clear one of the two flags")
+                .arg(entry.Source));
+}
+
 // A run line holds only what its section takes; anything else an older
 // project kept stays in the project and is left out of the line.
 QString runLine(const TWin32RunEntry &entry, RunSections section, const char *flagsTail, const QString &condition)
@@ -191,6 +201,7 @@ DesktopEntryWriter::DesktopEntryWriter(TProjectContainer &project, const Compone
 QString DesktopEntryWriter::FileLine(const TWin32FileEntry &entry, int downloadIndex,
                                      const QString &condition) const
 {
+    requireOneView(entry);
     QString line;
     QString flags = wordList(entry, fileFlagWords);
     if (downloadIndex >= 0) {

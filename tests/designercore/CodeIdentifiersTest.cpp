@@ -2,6 +2,8 @@
 #include "designer/core/PredefinedScriptNames.h"
 #include "tests/support/QtPrinters.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace talmo;
@@ -101,7 +103,8 @@ TEST_F(CodeIdentifiersTest, TheScriptsOwnNames)
     const CodeIdentifiers names = identifiers();
     for (const char *name : { "MsgBox", "LoadDLL", "TButton", "TNewEdit", "WizardForm", "wpWelcome", "InitializeWizard",
                               "msgButtonNext", "taCenter", "Integer", "Result", "True", "CheckAsync", "URLLabel",
-                              "ITD_Init", "CopyToSD" }) {
+                              "ITD_Init", "CopyToSD", "SetNTFSCompression", "ExecAsOriginalUser", "GetSHA1OfFile",
+                              "PageIndexFromID", "SaveStringsToUTF8File" }) {
         EXPECT_TRUE(PredefinedScriptNames::IsPredefined(QString::fromLatin1(name))) << name;
         EXPECT_EQ(names.ProcedureNameRefusal(0, 1, QString::fromLatin1(name)),
                   QString::fromLatin1(name) + " is already used in the setup's code by the script itself");
@@ -110,6 +113,28 @@ TEST_F(CodeIdentifiersTest, TheScriptsOwnNames)
         EXPECT_TRUE(PredefinedScriptNames::IsReservedWord(QString::fromLatin1(word))) << word;
     EXPECT_FALSE(PredefinedScriptNames::IsReservedWord("Init"));
     EXPECT_FALSE(PredefinedScriptNames::IsPredefined("Details_Button1OnClick"));
+    EXPECT_FALSE(PredefinedScriptNames::IsPredefined("Support routines that the 5.4 compiler registers"))
+        << "the compiler table's notes name nothing";
+}
+
+// Every routine the installer's compiler declares for [Code], whether or not
+// its help documents it, is taken already.
+TEST_F(CodeIdentifiersTest, EveryRoutineTheCompilerDeclaresIsRefusedAsAPageOrProcedureName)
+{
+    QFile table(QStringLiteral(TALMO_FACTS_DIR "/script-functions-compiler.tsv"));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+    const CodeIdentifiers names = identifiers();
+    int routines = 0;
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QString name = QString::fromLatin1(line.left(line.indexOf('\t')));
+        const QString refusal = name + " is already used in the setup's code by the script itself";
+        EXPECT_EQ(names.PageNameRefusal(1, name), refusal);
+        EXPECT_EQ(names.ProcedureNameRefusal(0, 1, name), refusal);
+        ++routines;
+    }
+    EXPECT_EQ(routines, 16);
 }
 
 TEST_F(CodeIdentifiersTest, ControlNames)

@@ -1,5 +1,7 @@
 #include "editors/core/desktop/Win32EntryRows.h"
 
+#include <utility>
+
 namespace talmo {
 
 namespace {
@@ -31,14 +33,31 @@ template <typename Entry>
 EntryRow<Entry> textRow(const char *category, const char *caption, EntryRowKind kind, int tag, QString Entry::*field,
                         QString (*shown)(const QString &) = nullptr)
 {
-    return {QString::fromLatin1(category), QString::fromLatin1(caption), kind, tag, field, nullptr, nullptr, shown};
+    return {QString::fromLatin1(category), QString::fromLatin1(caption), kind, tag, field, nullptr, nullptr, shown, {}};
 }
 
 template <typename Entry>
 EntryRow<Entry> flagRow(const char *category, const char *caption, int tag, bool Entry::*field)
 {
     return {QString::fromLatin1(category), QString::fromLatin1(caption), EntryRowKind::YesNo, tag, nullptr, field, nullptr,
-            nullptr};
+            nullptr, {}};
+}
+
+template <typename Entry>
+using FlagPair = std::pair<bool Entry::*, bool Entry::*>;
+
+// Each flag of a pair excludes the other: ticking one unticks its partner.
+template <typename Entry, std::size_t N>
+void excludePairs(EntryRows<Entry> &rows, const FlagPair<Entry> (&pairs)[N])
+{
+    for (EntryRow<Entry> &row : rows) {
+        for (const auto &[first, second] : pairs) {
+            if (row.flag == first)
+                row.excludes.push_back(second);
+            else if (row.flag == second)
+                row.excludes.push_back(first);
+        }
+    }
 }
 
 // The run rows. The uninstall tab has no description, status message or
@@ -88,6 +107,11 @@ EntryRows<Run> runRows(bool install)
         else
             rows.push_back(flagRow<Run>(flags, row.caption, tag++, row.flag));
     }
+    // A run line waits in one way only.
+    const FlagPair<Run> exclusive[] = {{&Run::FlagNoWait, &Run::FlagWaitUntilIdle},
+                                       {&Run::FlagNoWait, &Run::FlagWaitUntilTerminated},
+                                       {&Run::FlagWaitUntilIdle, &Run::FlagWaitUntilTerminated}};
+    excludePairs(rows, exclusive);
     return rows;
 }
 
@@ -198,6 +222,9 @@ const EntryRows<File> &fileEntryRows()
         int tag = 6;
         for (const auto &[caption, field] : flags)
             table.push_back(flagRow<File>("Flags", caption, tag++, field));
+        // A file installs in the 32-bit or the 64-bit view, never both.
+        const FlagPair<File> exclusive[] = {{&File::Flag32bit, &File::Flag64bit}};
+        excludePairs(table, exclusive);
         return table;
     }();
     return rows;
@@ -221,7 +248,7 @@ const EntryRows<Icon> &iconEntryRows()
             textRow<Icon>(properties, "Working Folder", EntryRowKind::FreeCombo, 3, &Icon::WorkingDir),
             textRow<Icon>(properties, "Icon File Name", EntryRowKind::FreeCombo, 4, &Icon::IconFileName),
             {QString::fromLatin1(properties), QStringLiteral("Icon Index"), EntryRowKind::Spin, 5, nullptr, nullptr,
-             &Icon::IconIndex, nullptr},
+             &Icon::IconIndex, nullptr, {}},
             textRow<Icon>(properties, "Comment", EntryRowKind::Text, 6, &Icon::Comment),
             textRow<Icon>(properties, "HotKey", EntryRowKind::Text, 7, &Icon::HotKey),
         };
@@ -268,6 +295,12 @@ const EntryRows<Reg> &registryEntryRows()
         int tag = 5;
         for (const auto &[caption, field] : flags)
             table.push_back(flagRow<Reg>("Flags", caption, tag++, field));
+        // Each names a different thing to take away on uninstall.
+        const FlagPair<Reg> exclusive[] = {{&Reg::FlagDeleteKeyOnUninstall, &Reg::FlagDeleteKeyIfEmptyOnUninstall},
+                                           {&Reg::FlagDeleteKeyOnUninstall, &Reg::FlagClearValueOnUninstall},
+                                           {&Reg::FlagDeleteKeyOnUninstall, &Reg::FlagDeleteValueOnUninstall},
+                                           {&Reg::FlagDeleteValueOnUninstall, &Reg::FlagClearValueOnUninstall}};
+        excludePairs(table, exclusive);
         return table;
     }();
     return rows;

@@ -33,6 +33,8 @@ struct EntryRow
     int Entry::*number = nullptr;
     // How a text field shows; null shows it as stored.
     QString (*shown)(const QString &stored) = nullptr;
+    // The flags the installer's compiler refuses on one line with this one.
+    std::vector<bool Entry::*> excludes = {};
 
     // The field as the row shows it: flags as "yes"/"no", numbers in decimal.
     QString valueOf(const Entry &entry) const
@@ -44,15 +46,21 @@ struct EntryRow
         return QString::number(entry.*number);
     }
 
-    // Stores a row value into the field ("yes" sets a flag, anything else clears it).
+    // Stores a row value into the field ("yes" sets a flag, anything else
+    // clears it); setting a flag clears the flags it excludes.
     void store(Entry &entry, const QString &value) const
     {
-        if (text)
+        if (text) {
             entry.*text = value;
-        else if (flag)
+        } else if (flag) {
             entry.*flag = value == QLatin1String("yes");
-        else
+            if (entry.*flag) {
+                for (bool Entry::*excluded : excludes)
+                    entry.*excluded = false;
+            }
+        } else {
             entry.*number = value.toInt();
+        }
     }
 };
 
@@ -65,6 +73,17 @@ const EntryRow<Entry> *rowOfTag(const EntryRows<Entry> &rows, int tag)
 {
     for (const EntryRow<Entry> &row : rows) {
         if (row.tag == tag)
+            return &row;
+    }
+    return nullptr;
+}
+
+// The row that edits this flag; null for a flag the table does not have.
+template <typename Entry>
+const EntryRow<Entry> *rowOfFlag(const EntryRows<Entry> &rows, bool Entry::*flag)
+{
+    for (const EntryRow<Entry> &row : rows) {
+        if (row.flag == flag)
             return &row;
     }
     return nullptr;

@@ -335,6 +335,27 @@ TEST_F(Win32InstallationFormTest, SeveralSelectedFilesShareFlagsButNotTheirSourc
     EXPECT_TRUE(project.Modified);
 }
 
+TEST_F(Win32InstallationFormTest, TickingOneViewOfAFileShowsTheOtherUnticked)
+{
+    addFile(plugin(), "a.dll", "{app}\\");
+    plugin().FileEntries[0].Flag64bit = true;
+    auto page = openPage();
+    ASSERT_TRUE(page->selectFolder("{app}\\"));
+    page->selectRows(List::Files, {0});
+    const int bits32 = rowOfFlag(fileEntryRows(), &TWin32FileEntry::Flag32bit)->tag;
+    const int bits64 = rowOfFlag(fileEntryRows(), &TWin32FileEntry::Flag64bit)->tag;
+    ASSERT_EQ(row(bits64)->value(), "yes");
+    row(bits32)->setValue("yes");
+    EXPECT_EQ(row(bits64)->value(), "no");
+    EXPECT_TRUE(plugin().FileEntries[0].Flag32bit);
+    EXPECT_FALSE(plugin().FileEntries[0].Flag64bit);
+    EXPECT_EQ(page->listColumn(List::Files, 3).first(), "32bit ");
+    row(bits64)->setValue("yes");
+    EXPECT_EQ(row(bits32)->value(), "no");
+    EXPECT_EQ(page->listColumn(List::Files, 3).first(), "64bit");
+    EXPECT_TRUE(project.Modified);
+}
+
 TEST_F(Win32InstallationFormTest, ChangingTheDestinationMovesTheRowAndMakesTheNode)
 {
     addFile(plugin(), "a.txt", "{app}\\");
@@ -492,6 +513,22 @@ TEST_F(Win32InstallationFormTest, ShortcutsAutoIconsTargetsAndDelete)
     page->DeleteIconClick();
     EXPECT_EQ(plugin().IconEntries.Count(), 0);
     EXPECT_EQ(rows(), QStringList({"No Shortcut is Selected|99"}));
+}
+
+TEST_F(Win32InstallationFormTest, TickingAWayToWaitShowsTheOtherWaysUnticked)
+{
+    auto page = openPage();
+    page->setActivePage(TWin32InstallationForm::InstallRunPage);
+    page->AddRunClick(true);
+    const int noWait = 5, untilIdle = 7, untilTerminated = 8;
+    row(noWait)->setValue("yes");
+    row(untilIdle)->setValue("yes");
+    EXPECT_EQ(row(noWait)->value(), "no");
+    row(untilTerminated)->setValue("yes");
+    EXPECT_EQ(row(untilIdle)->value(), "no");
+    EXPECT_EQ(page->listColumn(List::InstallRun, 3), QStringList({"WaitUntilTerminated "}));
+    const TWin32RunEntry &entry = plugin().InstallRunEntries[0];
+    EXPECT_FALSE(entry.FlagNoWait || entry.FlagWaitUntilIdle);
 }
 
 TEST_F(Win32InstallationFormTest, RunAndDeleteTabs)

@@ -54,6 +54,26 @@ protected:
         return lines;
     }
 
+    // One entry for every two flag rows of a tab, ticked one after the other
+    // as the tab lets a user do; the number of entries.
+    template <typename Entry, typename SetUp>
+    static qsizetype addEveryTwoFlags(OwningList<Entry> &entries, const EntryRows<Entry> &rows, SetUp setUp)
+    {
+        qsizetype added = 0;
+        for (const EntryRow<Entry> &first : rows) {
+            for (const EntryRow<Entry> &second : rows) {
+                if (!first.flag || !second.flag)
+                    continue;
+                Entry &entry = entries.AddNew();
+                setUp(entry);
+                first.store(entry, QStringLiteral("yes"));
+                second.store(entry, QStringLiteral("yes"));
+                ++added;
+            }
+        }
+        return added;
+    }
+
     QTemporaryDir folder;
     TProjectContainer project;
 };
@@ -170,6 +190,66 @@ TEST_F(DesktopProjectCompileTest, AHiveWithoutAnInstallerRootStopsTheScript)
         EXPECT_EQ(error.message(),
                   "The desktop registry key \"HKEY_DYN_DATA\\Software\\Roots\" is not below a root key the setup can write to");
     }
+}
+
+// An older or hand-edited project may keep a file in both views, which the
+// compiler refuses: the script stops with the file named instead of guessing.
+TEST_F(DesktopProjectCompileTest, AFileInBothViewsStopsTheScript)
+{
+    load("both-views.talmo");
+    ASSERT_TRUE(project.Win32Plugins[0].FileEntries[0].Flag32bit && project.Win32Plugins[0].FileEntries[0].Flag64bit);
+    try {
+        generate();
+        ADD_FAILURE() << "the script was generated";
+    } catch (const ScriptGenerationError &error) {
+        EXPECT_EQ(error.message(),
+                  "The desktop file \"tool.dll\" is set to install both as 32bit and as 64bit; clear one of the two flags");
+    }
+    project.Win32Plugins[0].FileEntries[0].Flag64bit = false;
+    scripttest::Touch(folder.filePath("tool.dll"));
+    const QStringList script = generate();
+    EXPECT_EQ(section(script, "Files").filter("tool.dll").size(), 1);
+    expectCompiles(script);
+}
+
+// Whatever two flags the files tab lets the user tick, one after the other,
+// give a line the compiler takes.
+TEST_F(DesktopProjectCompileTest, EveryTwoFlagsOfTheFilesTabGiveALineTheCompilerTakes)
+{
+    load("both-views.talmo");
+    scripttest::Touch(folder.filePath("tool.dll"));
+    TWin32FileEntries &files = project.Win32Plugins[0].FileEntries;
+    const TWin32FileEntry stored = files[0];
+    files.Clear();
+    const qsizetype lines = addEveryTwoFlags(files, fileEntryRows(), [&stored](TWin32FileEntry &entry) {
+        entry.Source = stored.Source;
+        entry.Destination = stored.Destination;
+    });
+    const QStringList script = generate();
+    EXPECT_EQ(section(script, "Files").filter("tool.dll").size(), lines);
+    expectCompiles(script);
+}
+
+// The same for the run and registry tabs, whose flags pair up likewise.
+TEST_F(DesktopProjectCompileTest, EveryTwoFlagsOfTheRunAndRegistryTabsGiveALineTheCompilerTakes)
+{
+    load("registry-roots.talmo");
+    TWin32Plugin &module = project.Win32Plugins[0];
+    module.RegistryEntries.Clear();
+    const qsizetype values = addEveryTwoFlags(module.RegistryEntries, registryEntryRows(), [](TWin32RegistryEntry &entry) {
+        entry.Root = "HKEY_CURRENT_USER";
+        entry.SubKey = "Software\\Pairs";
+        entry.ValueType = "String";
+        entry.ValueName = "Value";
+    });
+    const auto tool = [](TWin32RunEntry &entry) { entry.FileName = "{app}\\tool.exe"; };
+    const qsizetype installRuns = addEveryTwoFlags(module.InstallRunEntries, installRunEntryRows(), tool);
+    const qsizetype uninstallRuns = addEveryTwoFlags(module.UninstallRunEntries, uninstallRunEntryRows(), tool);
+    const QStringList script = generate();
+    EXPECT_EQ(section(script, "Registry").size(), values);
+    EXPECT_EQ(section(script, "Run").size(), installRuns);
+    EXPECT_EQ(section(script, "UninstallRun").size(), uninstallRuns);
+    expectCompiles(script);
 }
 
 } // namespace

@@ -98,6 +98,79 @@ TEST(Win32EntryRowsTest, RowsReadAndStoreTheirFields)
     EXPECT_EQ(run.RunOnceID, "id");
 }
 
+// The installer's compiler refuses a file in both views; every other file
+// flag goes with any other.
+TEST(Win32EntryRowsTest, TickingOneViewOfAFileUnticksTheOther)
+{
+    const EntryRow<TWin32FileEntry> &bits32 = *rowOfFlag(fileEntryRows(), &TWin32FileEntry::Flag32bit);
+    const EntryRow<TWin32FileEntry> &bits64 = *rowOfFlag(fileEntryRows(), &TWin32FileEntry::Flag64bit);
+    const struct
+    {
+        const EntryRow<TWin32FileEntry> &ticked;
+        bool TWin32FileEntry::*partner;
+    } cases[] = {{bits32, &TWin32FileEntry::Flag64bit}, {bits64, &TWin32FileEntry::Flag32bit}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.ticked.caption.toStdString());
+        TWin32FileEntry file;
+        file.*c.partner = true;
+        file.FlagIgnoreVersion = true;
+        c.ticked.store(file, "yes");
+        EXPECT_TRUE(file.*c.ticked.flag);
+        EXPECT_FALSE(file.*c.partner);
+        EXPECT_TRUE(file.FlagIgnoreVersion);
+        file.*c.partner = true;
+        c.ticked.store(file, "no");
+        EXPECT_TRUE(file.*c.partner) << "unticking a view leaves the other as it is";
+    }
+    for (const EntryRow<TWin32FileEntry> &row : fileEntryRows()) {
+        if (row.flag != bits32.flag && row.flag != bits64.flag) {
+            EXPECT_TRUE(row.excludes.empty()) << row.caption.toStdString();
+        }
+    }
+}
+
+namespace {
+
+// Each flag row that excludes others as "caption|excluded caption, ...".
+template <typename Entry>
+QStringList exclusions(const EntryRows<Entry> &rows)
+{
+    QStringList lines;
+    for (const EntryRow<Entry> &row : rows) {
+        QStringList excluded;
+        for (bool Entry::*flag : row.excludes)
+            excluded.append(rowOfFlag(rows, flag)->caption);
+        if (!excluded.isEmpty())
+            lines.append(row.caption + '|' + excluded.join(", "));
+    }
+    return lines;
+}
+
+} // namespace
+
+// The pairs the installer's compiler refuses on one line.
+TEST(Win32EntryRowsTest, FlagsThatExcludeEachOther)
+{
+    EXPECT_EQ(exclusions(fileEntryRows()), QStringList({"32bit|64bit", "64bit|32bit"}));
+    const QStringList waits = {"No Wait|Wait Until Idle, Wait Until Terminated",
+                               "Wait Until Idle|No Wait, Wait Until Terminated",
+                               "Wait Until Terminated|No Wait, Wait Until Idle"};
+    EXPECT_EQ(exclusions(installRunEntryRows()), waits);
+    EXPECT_EQ(exclusions(uninstallRunEntryRows()), waits);
+    EXPECT_EQ(exclusions(registryEntryRows()),
+              QStringList({"Clear Value On Uninstall|Delete Key On Uninstall, Delete Value On Uninstall",
+                           "Delete Key On Uninstall|Delete Key If Empty On Uninstall, Clear Value On Uninstall, "
+                           "Delete Value On Uninstall",
+                           "Delete Key If Empty On Uninstall|Delete Key On Uninstall",
+                           "Delete Value On Uninstall|Delete Key On Uninstall, Clear Value On Uninstall"}));
+    EXPECT_TRUE(exclusions(iconEntryRows()).isEmpty());
+
+    TWin32RegistryEntry reg;
+    reg.FlagDeleteKeyOnUninstall = reg.FlagNoError = true;
+    rowOfFlag(registryEntryRows(), &TWin32RegistryEntry::FlagDeleteValueOnUninstall)->store(reg, "yes");
+    EXPECT_EQ(registryFlagWords(reg), "DeleteValueOnUninstall NoError ");
+}
+
 TEST(Win32EntryRowsTest, FlagWords)
 {
     TWin32FileEntry file;

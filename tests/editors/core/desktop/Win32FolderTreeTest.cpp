@@ -325,6 +325,24 @@ TEST(Win32FileEditsTest, AChangedRowGoesToTheFocusedFileAndSharedRowsToTheOthers
     EXPECT_FALSE(edits.Choices(0).has_value());
 }
 
+TEST(Win32FileEditsTest, TickingAViewForSeveralFilesUnticksTheOtherViewInEach)
+{
+    TWin32Plugin plugin;
+    addFile(plugin, "a.dll", "{app}\\");
+    addFile(plugin, "b.dll", "{app}\\");
+    addFile(plugin, "c.dll", "{app}\\");
+    for (int i = 0; i < 3; ++i)
+        plugin.FileEntries[i].Flag64bit = true;
+    Win32FileEdits edits(plugin);
+    edits.ChangeRow(1, {0, 1}, *rowOfFlag(fileEntryRows(), &TWin32FileEntry::Flag32bit), "yes");
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(plugin.FileEntries[i].Flag32bit) << i;
+        EXPECT_FALSE(plugin.FileEntries[i].Flag64bit) << i;
+    }
+    EXPECT_TRUE(plugin.FileEntries[2].Flag64bit) << "a file not selected keeps its view";
+    EXPECT_FALSE(plugin.FileEntries[2].Flag32bit);
+}
+
 TEST(Win32FileEditsTest, DeletingListedRowsTakesTheFoldersRowsWithWhatIsBelowThem)
 {
     TWin32Plugin plugin;
