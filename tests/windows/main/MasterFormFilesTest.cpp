@@ -240,7 +240,7 @@ TEST_F(MasterFormFilesTest, ANewProjectManagerShowsTheHiddenPanel)
     const QString project = WriteProject(QStringLiteral("a.talmo"), QStringLiteral("a"));
     form.managerPanel()->manager().Entries.AddNew().FileName = project;
     QAction *view = form.commandAction("ViewManager1");
-    view->trigger();
+    form.SetManagerPanelVisible(false);
     ASSERT_FALSE(form.managerHeaderPanel()->isVisibleTo(&form));
 
     // Project > Project Manager > New, as the menu holds it.
