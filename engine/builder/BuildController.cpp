@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstdio>
 #include <exception>
 
 namespace talmo {
@@ -28,6 +30,39 @@ bool IsUnattendedMode(int mode)
 }
 
 } // namespace
+
+// The private working folder for the time of one build: made when the build
+// starts and removed when the build that made it ends, however it ends. A
+// setup build that builds its CABs first holds it for both.
+class BuildWorkingSession
+{
+public:
+    explicit BuildWorkingSession(BuildController &builder)
+        : m_builder(builder)
+        , m_folder(builder.PrivateFolder())
+    {
+        if (m_folder.Exists())
+            return;
+        QString reason;
+        m_owned = m_folder.Create(&reason);
+        if (!m_owned)
+            m_builder.Fail(QStringLiteral("Fatal Error: The working folder \"%1\" couldn't be created: %2")
+                               .arg(m_folder.Path(), reason));
+    }
+
+    ~BuildWorkingSession()
+    {
+        if (m_owned && !m_folder.Remove())
+            m_builder.Log(QStringLiteral("Warning: The working folder \"%1\" couldn't be removed !").arg(m_folder.Path()));
+    }
+
+    bool Ready() const { return m_folder.Exists(); }
+
+private:
+    BuildController &m_builder;
+    PrivateWorkingFolder &m_folder;
+    bool m_owned = false;
+};
 
 BuildController::BuildController(QObject *parent)
     : QObject(parent)
@@ -56,15 +91,36 @@ void BuildController::SetSetupBuildStep(SetupBuildStep *step)
 void BuildController::SetWorkingFolder(const QString &folder)
 {
     m_workingFolder = folder;
+    DrawPrivateFolder();
 }
 
-QString BuildController::WorkingFolder() const
+QString BuildController::BuildsFolder() const
 {
     return m_workingFolder.isEmpty() ? GetTempDirectory() : m_workingFolder;
 }
 
+QString BuildController::WorkingFolder() const
+{
+    return PrivateFolder().Path();
+}
+
+PrivateWorkingFolder &BuildController::PrivateFolder() const
+{
+    if (!m_privateFolder)
+        m_privateFolder = std::make_unique<PrivateWorkingFolder>(ToHostPath(BuildsFolder()));
+    return *m_privateFolder;
+}
+
+// A fresh name for the builds of a new window session; never while a build holds the folder.
+void BuildController::DrawPrivateFolder()
+{
+    if (!m_privateFolder || !m_privateFolder->Exists())
+        m_privateFolder.reset();
+}
+
 void BuildController::WindowShown()
 {
+    DrawPrivateFolder();
     m_log.clear();
     emit logCleared();
     Log(QStringLiteral("Builder log"));
@@ -221,7 +277,11 @@ void BuildController::BuildCabs()
             m_questions->ShowError(QStringLiteral("Error: Please specify a project name !"));
         return;
     }
-    BuildCabsWithName();
+    {
+        const BuildWorkingSession session(*this);
+        if (session.Ready())
+            BuildCabsWithName();
+    }
     RequestCloseIfUnattended();
 }
 
@@ -241,13 +301,40 @@ void BuildController::BuildCabsWithName()
         return;
     }
 
-    const QString output = ToHostPath(OutputFolder());
-    RunCabwiz(plan.CabwizArguments(infPath, output));
-    RenameProducedCabs(plan, output);
+    BuildCabsIntoOutputFolder(plan, infPath);
     if (ResultCode == Success)
         Log(QStringLiteral("Successful build of CAB(s) Files(s)"));
     SetActivity(Activity::Idle);
     CleanWorkingFiles(working, workingFiles);
+}
+
+// cabwiz writes into a folder of this build's own beside the outputs, so a
+// build of the same project at the same time never takes this build's CABs
+// for its own; they take their names in the output folder by rename.
+void BuildController::BuildCabsIntoOutputFolder(const CabBuildPlan &plan, const QString &infPath)
+{
+    const QString output = ToHostPath(OutputFolder());
+    PrivateWorkingFolder staging(output, PrivateWorkingFolder::StagingPrefix());
+    QString reason;
+    if (!staging.Create(&reason)) {
+        Fail(QStringLiteral("Fatal Error: The folder \"%1\" couldn't be created: %2").arg(staging.Path(), reason));
+        return;
+    }
+    RunCabwiz(plan.CabwizArguments(infPath, staging.Path()));
+    if (ResultCode == Success)
+        PlaceProducedCabs(plan, staging.Path(), output);
+    else
+        RemoveEarlierRenamedCabs(plan, output);
+}
+
+// A CAB under the project's own file name from an earlier build must not pass
+// for this failed build's.
+void BuildController::RemoveEarlierRenamedCabs(const CabBuildPlan &plan, const QString &outputFolder)
+{
+    for (const CabBuildPlan::Rename &rename : plan.Renames()) {
+        if (rename.from != rename.to)
+            QFile::remove(outputFolder + u'/' + rename.to);
+    }
 }
 
 void BuildController::RunCabwiz(const QStringList &arguments)
@@ -268,15 +355,20 @@ void BuildController::RunCabwiz(const QStringList &arguments)
     }
 }
 
-void BuildController::RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder)
+void BuildController::PlaceProducedCabs(const CabBuildPlan &plan, const QString &stagingFolder,
+                                        const QString &outputFolder)
 {
-    for (const CabBuildPlan::Rename &rename : plan.Renames()) {
-        // A CAB file name that matches cabwiz's own must not cost the fresh CAB.
-        if (rename.from == rename.to)
-            continue;
-        const QString target = outputFolder + u'/' + rename.to;
-        QFile::remove(target);
-        QFile::rename(outputFolder + u'/' + rename.from, target);
+    const QStringList produced = plan.ProducedCabNames();
+    const QStringList final = plan.FinalCabNames();
+    for (qsizetype i = 0; i < produced.size(); ++i) {
+        const QString source = stagingFolder + u'/' + produced[i];
+        const QString target = outputFolder + u'/' + final[i];
+        // rename() replaces an earlier CAB of that name in one step.
+        if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0) {
+            Fail(QStringLiteral("Fatal Error: The CAB file \"%1\" couldn't be written: %2")
+                     .arg(target, qt_error_string(errno)));
+            return;
+        }
     }
 }
 
@@ -287,6 +379,11 @@ void BuildController::BuildInstallation()
     ResultCode = Success;
     ErrorText.clear();
     if (!CheckOutputFolder() || !CheckOutputName(Project->SetupExecName, QStringLiteral("setup file name"))) {
+        RequestCloseIfUnattended();
+        return;
+    }
+    const BuildWorkingSession session(*this);
+    if (!session.Ready()) {
         RequestCloseIfUnattended();
         return;
     }
@@ -349,7 +446,7 @@ void BuildController::CleanWorkingFiles(const QString &folder, const QStringList
             Log(QStringLiteral("Warning: Error while cleaning temp file: ") + name +
                 QStringLiteral(" from working directory !"));
     }
-    QDir::setCurrent(ToHostPath(WorkingFolder()));
+    QDir::setCurrent(ToHostPath(BuildsFolder()));
 }
 
 void BuildController::OpenOutputFolder()

@@ -219,7 +219,7 @@ TEST_F(CabBuildEndToEndTest, AnUnwritableWorkingFolderIsAFatalError)
     builder.SetWorkingFolder(fixture.Path(QStringLiteral("no such folder")));
     builder.BuildCabs();
     EXPECT_EQ(builder.ResultCode, 3);
-    EXPECT_TRUE(builder.ErrorText.startsWith(QStringLiteral("Fatal Error: The .inf file"))) << builder.ErrorText.toStdString();
+    EXPECT_TRUE(builder.ErrorText.startsWith(QStringLiteral("Fatal Error: The working folder"))) << builder.ErrorText.toStdString();
     EXPECT_EQ(builder.LogLines().last(), builder.ErrorText);
     EXPECT_EQ(builder.CurrentActivity(), BuildController::Activity::Idle);
     EXPECT_EQ(fixture.OutputFiles(), QStringList());
