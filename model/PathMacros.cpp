@@ -2,6 +2,8 @@
 
 #include "model/ProjectContainer.h"
 
+#include <QRegularExpression>
+
 namespace talmo {
 
 namespace {
@@ -29,8 +31,10 @@ const QList<DeviceFolderMacro> &DeviceFolderMacros()
     return folders;
 }
 
-QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
-                         bool expandInstallDir, bool useDeviceAppName, MacroValueForm valueForm)
+namespace {
+
+QString expandMacros(const TProjectContainer &project, const QString &text, bool expandInstallDir,
+                     bool useDeviceAppName, MacroValueForm valueForm, const QString &folderPrefix)
 {
     auto value = [valueForm](const QString &stored) { return valueForm ? valueForm(stored) : stored; };
     QString result = text;
@@ -47,8 +51,22 @@ QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
     }
     const QList<DeviceFolderMacro> &folders = DeviceFolderMacros();
     for (auto folder = folders.crbegin(); folder != folders.crend(); ++folder)
-        replaceMacro(result, folder->macro, folder->folder);
+        replaceMacro(result, folder->macro, folderPrefix + folder->folder);
     return result;
+}
+
+} // namespace
+
+QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
+                         bool expandInstallDir, bool useDeviceAppName, MacroValueForm valueForm)
+{
+    return expandMacros(project, text, expandInstallDir, useDeviceAppName, valueForm, QString());
+}
+
+QString ExpandDevicePath(const TProjectContainer &project, const QString &text)
+{
+    static const QRegularExpression separatorRuns(QStringLiteral("\\\\{2,}"));
+    return expandMacros(project, text, true, true, nullptr, QStringLiteral("\\")).replace(separatorRuns, QStringLiteral("\\"));
 }
 
 } // namespace talmo

@@ -31,4 +31,10 @@ using MacroValueForm = QString (*)(const QString &value);
 QString ExpandPathMacros(const TProjectContainer &project, const QString &text,
                          bool expandInstallDir, bool useDeviceAppName, MacroValueForm valueForm = nullptr);
 
+// A device path as the device itself resolves it: ExpandPathMacros with
+// %InstallDir% and the device application's name, each device folder from
+// the device's root ("\Program Files"), and every run of backslashes one
+// backslash, so "\%InstallDir%\app.exe" and "%InstallDir%\app.exe" agree.
+QString ExpandDevicePath(const TProjectContainer &project, const QString &text);
+
 } // namespace talmo

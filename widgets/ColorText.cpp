@@ -63,7 +63,10 @@ std::optional<TColor> ColorText::colorOfTypedText(const QString &text) const
 {
     if (text.isEmpty())
         return std::nullopt;
-    if (m_allowNames && isColorName(text))
+    // A name is read as the colour it names even where names cannot be typed:
+    // a stored value such as clBtnFace reaches the picker as its text, and
+    // its letters are no hex digits.
+    if (isColorName(text))
         return textToColor(text);
     return textToColor(fixLength(cleanText(text, true)));
 }

@@ -35,7 +35,8 @@ public:
     QString cleanText(const QString &text, bool addPrefix) const;
     // Cut to, or padded with "0" up to, the notation's full length.
     QString fixLength(const QString &text) const;
-    // The colour a typed text stands for: nothing for empty or unreadable
+    // The colour a typed text stands for: a colour name of the notation as
+    // that colour, other text as if padded; nothing for empty or unreadable
     // text (the picker then keeps its colour).
     std::optional<TColor> colorOfTypedText(const QString &text) const;
     // Whether a typed character may go into text at caret (without names).

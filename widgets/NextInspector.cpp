@@ -957,8 +957,10 @@ void TNextInspector::leaveEvent(QEvent *event)
 void TNextInspector::focusInEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    // The focus coming back from a hidden editor is no new visit.
-    if (!m_selected && !m_hidingEditors) {
+    // The focus coming back from a hidden editor is no new visit; a click
+    // selects the row under the pointer itself, and selecting the first row
+    // first would scroll that row away from under it.
+    if (!m_selected && !m_hidingEditors && event->reason() != Qt::MouseFocusReason) {
         const auto shown = m_items->shownRows();
         if (!shown.empty())
             selectItem(shown.front());

@@ -85,6 +85,8 @@ void TNxColorPopup::setNotation(bool webFormat, bool useColorNames)
 
 QString TNxColorPopup::textOf(TColor color) const
 {
+    if (SystemColors::isSystemColor(color))
+        return ColorNames::colorToString(color);
     return m_webFormat ? ColorNames::colorToWebText(color, m_useColorNames)
                        : ColorNames::colorToPascalText(color, m_useColorNames);
 }
@@ -135,7 +137,7 @@ void TNxColorPopup::paintContent(QPainter &painter)
     if (!selectedCell.isNull() && m_selectedColor != clNone)
         SharedDraw::drawFrame(painter, selectedCell, clWhite);
     painter.setPen(SystemColors::toQColor(clBtnText));
-    painter.drawText(QRect(45, 8, 60, 17), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, textOf(m_shownColor));
+    painter.drawText(QRect(45, 8, 60, 17), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, shownText());
     const QRect swatch(4, 4, 35, 20);
     painter.setPen(Qt::black);
     if (m_shownColor == clNone) {

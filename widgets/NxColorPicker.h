@@ -35,6 +35,9 @@ public:
     void setNotation(bool webFormat, bool useColorNames);
     // The colour the swatch shows: the cell under the pointer or the selection.
     TColor shownColor() const { return m_shownColor; }
+    // The text beside the swatch: the shown colour in the picker's notation,
+    // a system colour by its name (no hex value says what it looks like).
+    QString shownText() const { return textOf(m_shownColor); }
     TSmallButton *colorsButton() const { return m_colorsButton; }
     TSmallButton *noneButton() const { return m_noneButton; }
     void setColorDialogRunner(ColorDialogRunner runner) { m_runDialog = std::move(runner); }

@@ -52,8 +52,8 @@ ScriptCompletion::ScriptCompletion(ScriptEditor &editor, const ScriptKnowledgeBa
     m_memberListTimer.setInterval(DefaultMemberListDelay);
     m_parameterHintTimer.setSingleShot(true);
     m_parameterHintTimer.setInterval(DefaultParameterHintDelay);
-    connect(&m_memberListTimer, &QTimer::timeout, this, &ScriptCompletion::showMemberList);
-    connect(&m_parameterHintTimer, &QTimer::timeout, this, &ScriptCompletion::showParameterHint);
+    connect(&m_memberListTimer, &QTimer::timeout, this, &ScriptCompletion::openDelayedMemberList);
+    connect(&m_parameterHintTimer, &QTimer::timeout, this, &ScriptCompletion::openDelayedParameterHint);
     connect(m_popup, &CompletionPopup::chosen, this, &ScriptCompletion::complete);
     m_editor.setCallTipsBackgroundColor(HintBackground);
 }
@@ -105,11 +105,40 @@ void ScriptCompletion::keyAfterEditor(QKeyEvent *event)
         showParameterHint();
     if (typed == QLatin1String(".")) {
         m_parameterHintTimer.stop();
+        m_memberListTrigger = caretPosition();
         m_memberListTimer.interval() == 0 ? showMemberList() : m_memberListTimer.start();
     } else if (typed == QLatin1String("(")) {
         m_memberListTimer.stop();
+        m_parameterHintTrigger = caretPosition();
         m_parameterHintTimer.interval() == 0 ? showParameterHint() : m_parameterHintTimer.start();
     }
+}
+
+void ScriptCompletion::openDelayedMemberList()
+{
+    if (isCaretInMemberName(m_memberListTrigger))
+        showMemberList();
+}
+
+void ScriptCompletion::openDelayedParameterHint()
+{
+    if (typedSince(m_parameterHintTrigger))
+        showParameterHint();
+}
+
+std::optional<QString> ScriptCompletion::typedSince(int position) const
+{
+    const int caret = caretPosition();
+    const auto lineOf = [this](int at) { return m_editor.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, at); };
+    if (position < 0 || caret < position || lineOf(caret) != lineOf(position))
+        return std::nullopt;
+    return m_editor.text(position, caret);
+}
+
+bool ScriptCompletion::isCaretInMemberName(int nameStart) const
+{
+    const std::optional<QString> name = typedSince(nameStart);
+    return name && std::all_of(name->cbegin(), name->cend(), IsIdentifierChar);
 }
 
 CompletionResult ScriptCompletion::resolve(CompletionKind kind) const
@@ -140,13 +169,30 @@ QString ScriptCompletion::typedPrefix() const
 void ScriptCompletion::showMemberList()
 {
     m_memberListTimer.stop();
+    if (m_openingMemberList) {
+        m_memberListAskedWhileOpening = true;
+        return;
+    }
+    do {
+        m_memberListAskedWhileOpening = false;
+        openMemberList();
+    } while (m_memberListAskedWhileOpening);
+}
+
+void ScriptCompletion::openMemberList()
+{
     if (m_editor.isCaretInProtectedLine())
         return;
     const CompletionResult result = resolve(CompletionKind::MemberList);
     if (!result.canShow)
         return;
-    const int caret = caretPosition();
-    m_tokenStart = int(m_editor.SendScintilla(QsciScintillaBase::SCI_WORDSTARTPOSITION, caret, true));
+    m_tokenStart = int(m_editor.SendScintilla(QsciScintillaBase::SCI_WORDSTARTPOSITION, caretPosition(), true));
+    // Keys typed while the text was read belong to the text, not to the list.
+    m_openingMemberList = true;
+    QCoreApplication::processEvents();
+    m_openingMemberList = false;
+    if (!isCaretInMemberName(m_tokenStart))
+        return;
     m_popup->setEntries(result.displayLines, result.insertTexts);
     if (!m_popup->filter(typedPrefix()))
         return;
@@ -158,10 +204,7 @@ void ScriptCompletion::showMemberList()
 
 void ScriptCompletion::refilter()
 {
-    const int caret = caretPosition();
-    const QString prefix = caret >= m_tokenStart ? typedPrefix() : QString();
-    const bool stillAName = caret >= m_tokenStart && std::all_of(prefix.cbegin(), prefix.cend(), IsIdentifierChar);
-    if (!stillAName || !m_popup->filter(prefix))
+    if (!isCaretInMemberName(m_tokenStart) || !m_popup->filter(typedPrefix()))
         m_popup->hide();
 }
 

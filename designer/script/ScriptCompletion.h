@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QKeyEvent;
 
@@ -24,6 +25,11 @@ using CompletionScopeProvider = std::function<CompletionScope()>;
 // character and inserts the chosen entry's insert text. The hint is the
 // editor's call tip: it opens after its delay when "(" is typed and at once
 // on Ctrl+Shift+Space, and follows the caret (commas, nested calls) while shown.
+// A delayed pop-up opens only while the caret is still where its trigger left
+// it (the list: still in the member name after the "."; the hint: still on the
+// line, right of the "("), so a fast typist who moved on never gets a list on a
+// later statement or line. Keys that arrive while the list is being worked out
+// go into the text before the list shows, so they never pick an entry.
 class ScriptCompletion : public QObject
 {
     Q_OBJECT
@@ -52,6 +58,13 @@ public:
     int highlightedParameter() const { return m_highlighted; }
 
 private:
+    void openDelayedMemberList();
+    void openDelayedParameterHint();
+    void openMemberList();
+    // The text from position to the caret when the caret is on the same line
+    // at or right of it; nothing otherwise.
+    std::optional<QString> typedSince(int position) const;
+    bool isCaretInMemberName(int nameStart) const;
     CompletionResult resolve(CompletionKind kind) const;
     int caretPosition() const;
     QString typedPrefix() const;
@@ -67,6 +80,10 @@ private:
     QTimer m_memberListTimer;
     QTimer m_parameterHintTimer;
     int m_tokenStart = -1;
+    int m_memberListTrigger = -1;
+    int m_parameterHintTrigger = -1;
+    bool m_openingMemberList = false;
+    bool m_memberListAskedWhileOpening = false;
     QStringList m_callTipParameters;
     int m_highlighted = -1;
 };

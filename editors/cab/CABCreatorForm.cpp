@@ -189,6 +189,8 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     connect(cb_shortcuts_targets, &TNxComboBox::select, this, &TCABCreatorForm::RefreshShortcuts);
     connect(gui_Shortcuts, &QTreeWidget::itemSelectionChanged, this, &TCABCreatorForm::updateShortcutActions);
     connect(gui_Shortcuts, &QTreeWidget::itemDoubleClicked, this, &TCABCreatorForm::Edit1Click);
+    gui_Shortcuts->header()->setSectionsClickable(true);
+    connect(gui_Shortcuts->header(), &QHeaderView::sectionClicked, this, &TCABCreatorForm::gui_ShortcutsColumnClick);
     connect(bt_shortcut_add, &QPushButton::clicked, this, &TCABCreatorForm::Add1Click);
     connect(bt_shortcut_edit, &QPushButton::clicked, this, &TCABCreatorForm::Edit1Click);
     connect(bt_shortcut_delete, &QPushButton::clicked, this, &TCABCreatorForm::Delete1Click);

@@ -132,6 +132,8 @@ public:
 
     // "Shortcuts"
     void RefreshShortcuts();
+    // A header click sorts the shortcuts by its column; until then they show in their section's order.
+    void gui_ShortcutsColumnClick(int column);
     void Add1Click();
     void Edit1Click();
     void Delete1Click();
@@ -197,6 +199,7 @@ private:
     void writeSettings() const;
     void showFileRow(QTreeWidgetItem *row, int index);
     void sortFiles();
+    void sortShortcuts();
     QList<QTreeWidgetItem *> selectedFileRows() const;
     QList<int> selectedFileIndexes() const;
     TCEDevice *filesTarget() const;
@@ -233,6 +236,7 @@ private:
     DeviceFolderTree m_folders;
     FileTypeLookup m_fileTypes;
     ListSortOrder m_fileOrder;
+    std::optional<ListSortOrder> m_shortcutOrder;
     // The list's view style as the settings keep it; the list shows details.
     int m_filesViewStyle = 3;
     bool m_fillingInspector = false;

@@ -5,6 +5,7 @@
 #include "editors/common/FileDropTarget.h"
 #include "editors/common/FileReference.h"
 #include "editors/common/FileReferenceBrowser.h"
+#include "editors/cab/CaptionOrderedRow.h"
 #include "editors/cab/PopupMenuItem.h"
 #include "editors/cab/PpcFileProperties.h"
 #include "editors/core/device/DeviceFileEntries.h"
@@ -15,6 +16,7 @@
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/SystemImageList.h"
 #include "helpers/ui/TntButtonEdit.h"
+#include "helpers/ui/TreeExpansion.h"
 #include "helpers/ui/UiServices.h"
 #include "model/ProjectContainer.h"
 #include "widgets/NextInspector.h"
@@ -59,27 +61,6 @@ QIcon folderIcon()
     icon.addPixmap(images.icon(GetFolderIconIndex(true)).pixmap(16), QIcon::Selected);
     return icon;
 }
-
-// A row of the files list, ordered the way the list compares its rows.
-class FileRow : public QTreeWidgetItem
-{
-public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-
-    bool operator<(const QTreeWidgetItem &other) const override
-    {
-        return CompareFileRows(texts(*this), texts(other), treeWidget()->sortColumn(), true) < 0;
-    }
-
-private:
-    static QStringList texts(const QTreeWidgetItem &row)
-    {
-        QStringList cells;
-        for (int column = 0; column < row.columnCount(); ++column)
-            cells.append(row.text(column));
-        return cells;
-    }
-};
 
 } // namespace
 
@@ -188,12 +169,14 @@ void TCABCreatorForm::BuildDeviceFolderTree()
     RefreshCopyFilesNames(m_project);
     const TCEDevice *target = filesTarget();
     const QString remembered = selectedFolderPath();
+    const TreeExpansion expansion(*tv_ppcfs_folders);
     QSignalBlocker blocker(tv_ppcfs_folders);
     tv_ppcfs_folders->clear();
     m_folders = target ? DeviceFolderTree::Build(m_project, *target) : DeviceFolderTree();
     auto *root = new QTreeWidgetItem(tv_ppcfs_folders);
     addTreeItems(root, m_folders.root());
     root->setExpanded(true);
+    expansion.restore(*tv_ppcfs_folders);
     root->setSelected(true);
     tv_ppcfs_folders->setCurrentItem(root);
     blocker.unblock();
@@ -260,7 +243,7 @@ void TCABCreatorForm::tv_ppcfs_foldersSelectionChange()
             QList<QTreeWidgetItem *> rows;
             rows.reserve(shown.size());
             for (int index : shown) {
-                auto *row = new FileRow;
+                auto *row = new CaptionOrderedRow;
                 showFileRow(row, index);
                 rows.append(row);
             }

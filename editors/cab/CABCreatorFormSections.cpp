@@ -2,6 +2,7 @@
 
 #include "editors/common/EditorMessages.h"
 #include "editors/dialogs/EditorShortcutEntry.h"
+#include "editors/cab/CaptionOrderedRow.h"
 #include "editors/cab/PopupMenuItem.h"
 #include "editors/core/device/DeviceRegistrySections.h"
 #include "editors/core/device/ListActions.h"
@@ -18,6 +19,7 @@
 
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -147,7 +149,8 @@ void TCABCreatorForm::vst_InstallationsDblClick()
 
 void TCABCreatorForm::reg_AddClick()
 {
-    const int added = DeviceRegistrySections(m_project).AddSection();
+    // A section added under a target's row is added for that target.
+    const int added = DeviceRegistrySections(m_project).AddSection(focusedRegistryTarget());
     RefreshFromProject();
     openRegistrySection(added);
 }
@@ -236,13 +239,31 @@ void TCABCreatorForm::RefreshShortcuts()
         const TargetShortcuts shortcuts(m_project);
         const TShortcutsEntries &entries = m_project.ShortcutsSections[m_shownShortcutSection].Entries;
         for (int i = 0; i < entries.Count(); ++i) {
-            auto *row = new QTreeWidgetItem(gui_Shortcuts);
+            auto *row = new CaptionOrderedRow(gui_Shortcuts);
             SetRowTexts(row, shortcuts.RowTexts(entries[i]));
             row->setData(0, EntryIndexRole, i);
         }
+        sortShortcuts();
     }
     blocker.unblock();
     updateShortcutActions();
+}
+
+void TCABCreatorForm::gui_ShortcutsColumnClick(int column)
+{
+    if (m_shortcutOrder)
+        m_shortcutOrder->HeaderClicked(column);
+    else
+        m_shortcutOrder = ListSortOrder{ column, true };
+    SetListViewSortArrow(gui_Shortcuts->header(), m_shortcutOrder->column, !m_shortcutOrder->ascending);
+    sortShortcuts();
+}
+
+void TCABCreatorForm::sortShortcuts()
+{
+    if (m_shortcutOrder)
+        gui_Shortcuts->sortItems(m_shortcutOrder->column,
+                                 m_shortcutOrder->ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void TCABCreatorForm::updateShortcutActions()

@@ -54,6 +54,9 @@ void TppcFileProperties::bt_okClick()
         ShowEditorError(this, QStringLiteral("The Source FileName can't be empty !"));
     else if (eb_ppcfs_dest->text().isEmpty())
         ShowEditorError(this, QStringLiteral("Destination FileName can't be empty !!"));
+    else if (LeavesItsFolder(eb_ppcfs_dest->text()))
+        // The device would install it outside the folder the file lies in.
+        ShowEditorError(this, QStringLiteral("The Destination FileName must name a file inside its folder: no \"..\" and no leading \\ or drive !"));
     else
         accept();
 }

@@ -4,9 +4,11 @@
 #include "editors/common/EditorMessages.h"
 #include "helpers/core/PathHelpers.h"
 #include "helpers/ui/CheckBoxOpenDialogs.h"
+#include "helpers/ui/ItemEditorClosing.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/ShellHelpers.h"
 #include "helpers/ui/SystemImageList.h"
+#include "helpers/ui/TreeExpansion.h"
 #include "model/ProjectContainer.h"
 #include "platform/ShellServices.h"
 #include "widgets/NextInspector.h"
@@ -137,10 +139,13 @@ QWidget *TWin32InstallationForm::createFilesTab()
     }
 
     connect(tv_win32_folders, &QTreeWidget::itemClicked, this, &TWin32InstallationForm::tv_win32_foldersClick);
+    // The rename rebuilds the tree, so it waits for the label's editor to close.
     connect(tv_win32_folders, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
         const Win32FolderNode *node = nodeOf(item);
-        if (node && item == tv_win32_folders->currentItem() && item->text(0) != node->text)
-            renameSelectedFolder(item->text(0));
+        if (!node || item != tv_win32_folders->currentItem() || item->text(0) == node->text)
+            return;
+        AfterItemEditorCloses(*tv_win32_folders, tv_win32_folders->indexFromItem(item),
+                              [this, name = item->text(0)] { renameSelectedFolder(name); });
     });
     connect(tv_win32_folders, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
         if (QTreeWidgetItem *item = tv_win32_folders->itemAt(position)) {
@@ -274,11 +279,13 @@ void TWin32InstallationForm::BuildFolderTree()
 
 void TWin32InstallationForm::fillFolderTree()
 {
+    const TreeExpansion expansion(*tv_win32_folders);
     QSignalBlocker blocker(tv_win32_folders);
     tv_win32_folders->clear();
     for (const auto &root : m_folders.roots())
         addFolderItems(new QTreeWidgetItem(tv_win32_folders), *root);
     tv_win32_folders->topLevelItem(0)->setExpanded(true);
+    expansion.restore(*tv_win32_folders);
 }
 
 void TWin32InstallationForm::showFolderTree(const QString &selectedPath, Win32FolderKind selectedRoot)

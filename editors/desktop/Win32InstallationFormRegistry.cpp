@@ -4,8 +4,10 @@
 #include "editors/common/EditorMessages.h"
 #include "editors/desktop/EntryListRows.h"
 #include "editors/core/regimport/RegImport.h"
+#include "helpers/ui/ItemEditorClosing.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/ShellHelpers.h"
+#include "helpers/ui/TreeExpansion.h"
 #include "helpers/ui/UiServices.h"
 #include "model/Win32Plugin.h"
 #include "widgets/NextInspector.h"
@@ -124,10 +126,13 @@ QWidget *TWin32InstallationForm::createRegistryTab()
         if (tv_registry->hasFocus())
             tv_registryClick();
     });
+    // The rename rebuilds the tree, so it waits for the label's editor to close.
     connect(tv_registry, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
         const RegistryKeyNode *node = keyNodeOf(item);
-        if (node && item == tv_registry->currentItem() && item->text(0) != node->text)
-            renameSelectedKey(item->text(0));
+        if (!node || item != tv_registry->currentItem() || item->text(0) == node->text)
+            return;
+        AfterItemEditorCloses(*tv_registry, tv_registry->indexFromItem(item),
+                              [this, name = item->text(0)] { renameSelectedKey(name); });
     });
     connect(tv_registry, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
         if (QTreeWidgetItem *item = tv_registry->itemAt(position)) {
@@ -179,11 +184,13 @@ void TWin32InstallationForm::BuildRegistryTree()
 
 void TWin32InstallationForm::showKeyTree(const QString &selectedKeyPath, bool refreshValues)
 {
+    const TreeExpansion expansion(*tv_registry);
     const QSignalBlocker blocker(tv_registry);
     tv_registry->clear();
     auto *root = new QTreeWidgetItem(tv_registry);
     addKeyItems(root, m_keys.root());
     root->setExpanded(true);
+    expansion.restore(*tv_registry);
     QTreeWidgetItem *current = root;
     if (const RegistryKeyNode *wanted = m_keys.FindKeyPath(selectedKeyPath)) {
         for (QTreeWidgetItemIterator it(tv_registry); *it; ++it) {
@@ -325,6 +332,7 @@ void TWin32InstallationForm::RegistryRowChanged(TNxPropertyItem *item, const QSt
         selected[i]->setData(0, EntryIndexRole, indexes[i]);
         refreshRegistryRow(selected[i]);
     }
+    sortRegistryList();
     if (Win32RegistryEdits::MovesValues(*row)) {
         const int rememberedRow = lv_registry->indexOfTopLevelItem(lv_registry->currentItem());
         completeKeyNodes();
@@ -352,6 +360,7 @@ void TWin32InstallationForm::AddRegistryEntryClick()
     auto *row = new RegistryRow(lv_registry, m_registrySort);
     row->setData(0, EntryIndexRole, index);
     refreshRegistryRow(row);
+    sortRegistryList();
     lv_registry->clearSelection();
     lv_registry->setCurrentItem(row);
     row->setSelected(true);

@@ -66,6 +66,7 @@ Teditor_ShortcutEntry::Teditor_ShortcutEntry(QWidget *parent)
     connect(cb_iconSettings, &QComboBox::activated, this, &Teditor_ShortcutEntry::cb_iconSettingsChange);
     connect(cb_target, &QComboBox::textActivated, this, &Teditor_ShortcutEntry::cb_targetChange);
     connect(cb_target->lineEdit(), &QLineEdit::textEdited, this, &Teditor_ShortcutEntry::cb_targetChange);
+    connect(tb_short_filename, &QLineEdit::textEdited, this, [this] { m_nameTyped = true; });
     connect(tb_iconIndex, &QLineEdit::textChanged, this, &Teditor_ShortcutEntry::tb_iconIndexChange);
     connect(tb_iconFileName, &QComboBox::editTextChanged, this, &Teditor_ShortcutEntry::copyIconFileText);
     connect(be_IconFileName, &QLineEdit::textChanged, this, &Teditor_ShortcutEntry::copyIconFileText);
@@ -141,6 +142,7 @@ void Teditor_ShortcutEntry::FormShow()
         cb_iconSettings->setEnabled(false);
     }
     cb_target->setEditText(callersTarget);
+    m_nameTyped = false;
     be_Parameters->setText(callersParameters);
 }
 
@@ -203,7 +205,6 @@ void Teditor_ShortcutEntry::TntCheckBox1Click()
         ? &Project->CEDevices[TargetIndex]
         : nullptr;
     setTargetChoices(target ? ShortcutChoices::targets(*target, false, checked) : QStringList());
-    cb_target->setEditText(QString());
 }
 
 void Teditor_ShortcutEntry::cb_iconSettingsChange()
@@ -232,7 +233,9 @@ void Teditor_ShortcutEntry::applyIconMode(bool clearFiles)
 
 void Teditor_ShortcutEntry::cb_targetChange()
 {
-    tb_short_filename->setText(ShortcutChoices::nameFromTarget(cb_target->currentText()));
+    // The name follows the target only until the user types one of his own.
+    if (!m_nameTyped)
+        tb_short_filename->setText(ShortcutChoices::nameFromTarget(cb_target->currentText()));
 }
 
 void Teditor_ShortcutEntry::tb_iconIndexChange()
@@ -280,7 +283,6 @@ void Teditor_ShortcutEntry::Button2Click()
         ShowEditorError(this, refusal);
         return;
     }
-    cb_target->setEditText(ShortcutChoices::withLeadingBackslash(cb_target->currentText()));
     accept();
 }
 

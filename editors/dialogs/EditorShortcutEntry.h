@@ -21,7 +21,8 @@ class TTntButtonEdit;
 // the controls, shows it and reads the controls after OK; the dialog offers
 // the target's files or folders as targets and writes nothing into the model.
 // Showing keeps the target text and the parameters the caller gave, though
-// the choices are rebuilt.
+// the choices are rebuilt; afterwards a field changes only when the user
+// changes it, except a name he has not typed, which follows the target.
 class Teditor_ShortcutEntry : public QDialog
 {
     Q_OBJECT
@@ -83,6 +84,8 @@ private:
     void copyIconFileText(const QString &text);
 
     DialogRunner m_runDialog = execDialog();
+    // The user typed in the name since the dialog was shown.
+    bool m_nameTyped = false;
 };
 
 } // namespace talmo

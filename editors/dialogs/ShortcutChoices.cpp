@@ -24,7 +24,7 @@ QStringList ShortcutChoices::targets(const TCEDevice &target, bool toFolder, boo
         if (toFolder)
             choices.append(withoutTrailingBackslash(file.DestinationDir));
         else if (customIcon)
-            choices.append(withLeadingBackslash(WithTrailingBackslash(file.DestinationDir) + file.DestinationName));
+            choices.append(WithTrailingBackslash(file.DestinationDir) + file.DestinationName);
         else
             choices.append(file.DestinationName);
     }
@@ -32,13 +32,6 @@ QStringList ShortcutChoices::targets(const TCEDevice &target, bool toFolder, boo
         choices.append(InstallDirMacro);
     choices.removeDuplicates();
     return choices;
-}
-
-QString ShortcutChoices::withLeadingBackslash(const QString &path)
-{
-    if (path.contains(QLatin1Char('\\')) && !path.startsWith(QLatin1Char('\\')))
-        return QLatin1Char('\\') + path;
-    return path;
 }
 
 QString ShortcutChoices::nameFromTarget(const QString &target)

@@ -1,6 +1,8 @@
 #include "editors/registry/EditorRegistryEntry.h"
 
 #include "editors/common/DialogLayout.h"
+#include "editors/common/EditorMessages.h"
+#include "helpers/core/DeviceRegistryData.h"
 #include "model/RegistrySection.h"
 #include "widgets/HexEdit.h"
 
@@ -40,7 +42,7 @@ TeditorRegistryEntry::TeditorRegistryEntry(QWidget *parent)
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TeditorRegistryEntry::ComboBox1Change);
     connect(editor_string, &QLineEdit::textEdited, this, [this](const QString &text) { m_value.setText(text); });
     connect(hexEditor, &HexEdit::dataChanged, this, [this] { m_value.setBytes(hexEditor->data()); });
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(okButton, &QPushButton::clicked, this, &TeditorRegistryEntry::okClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     UpdateValueEditor();
 }
@@ -63,6 +65,17 @@ void TeditorRegistryEntry::store(TRegistryEntry &entry) const
     entry.flags = m_value.typeText();
     entry.value = m_value.storedValue();
     entry.overwrite = overwrite_key->isChecked();
+}
+
+// Data the build would refuse is refused here, where the user can mend it.
+void TeditorRegistryEntry::okClick()
+{
+    const QString problem = DeviceRegistryData::Problem(m_value.typeText(), m_value.storedValue());
+    if (!problem.isEmpty()) {
+        ShowEditorError(this, problem);
+        return;
+    }
+    accept();
 }
 
 void TeditorRegistryEntry::ComboBox1Change(int index)

@@ -37,6 +37,7 @@ public:
     QPushButton *cancelButton;
 
 private:
+    void okClick();
     void ComboBox1Change(int index);
     void UpdateValueEditor();
 

@@ -10,6 +10,7 @@
 #include "editors/core/device/TargetEdits.h"
 #include "helpers/ui/CheckBoxOpenDialogs.h"
 #include "helpers/ui/FontsAndThemes.h"
+#include "helpers/ui/TreeExpansion.h"
 #include "helpers/ui/WindowSettings.h"
 #include "model/ProjectContainer.h"
 #include "pagehost/IProjectWindowHost.h"
@@ -290,6 +291,7 @@ void Teditor_RegistrySection::showEvent(QShowEvent *event)
 void Teditor_RegistrySection::rebuildTree()
 {
     {
+        const TreeExpansion expansion(*JvTreeView1);
         const QSignalBlocker quiet(JvTreeView1);
         JvTreeView1->clear();
         QTreeWidgetItem *top = new QTreeWidgetItem(JvTreeView1);
@@ -299,6 +301,7 @@ void Teditor_RegistrySection::rebuildTree()
         BuildRegistryTree();
         JvTreeView1->sortItems(0, Qt::AscendingOrder);
         top->setExpanded(true);
+        expansion.restore(*JvTreeView1);
         JvTreeView1->setCurrentItem(top);
     }
     JvTreeView1SelectionChange();

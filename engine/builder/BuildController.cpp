@@ -1,6 +1,8 @@
 #include "engine/builder/BuildController.h"
 
 #include "engine/cab/CabBuildPlan.h"
+#include "engine/cab/CabItemNames.h"
+#include "engine/cab/CabProjectCheck.h"
 #include "engine/cab/InfFile.h"
 #include "engine/cab/InfTextGenerator.h"
 #include "engine/builder/OutputFolderRule.h"
@@ -170,7 +172,10 @@ void BuildController::GenerateInf()
         return;
     try {
         const QString programFolder = ExcludeTrailingSeparator(ProgramFolder::path());
-        ReplaceInfText(InfTextGenerator(programFolder, WorkingFolder()).Generate(*Project));
+        InfTextGenerator generator(programFolder, WorkingFolder());
+        m_generatedInfText = generator.Generate(*Project);
+        m_infLineItems = generator.LineItems();
+        ReplaceInfText(m_generatedInfText);
         Log(QStringLiteral("Inf file auto-generated from project settings."));
     } catch (const std::exception &error) {
         ReplaceInfText(QString());
@@ -281,6 +286,9 @@ void BuildController::BuildCabs()
         const BuildWorkingSession session(*this);
         if (session.Ready())
             BuildCabsWithName();
+        else
+            LogNotBuilt(RemoveEarlierCabs(CabBuildPlan(*Project).ProducedCabNames() + CabBuildPlan(*Project).FinalCabNames(),
+                                          ToHostPath(OutputFolder())));
     }
     RequestCloseIfUnattended();
 }
@@ -288,6 +296,25 @@ void BuildController::BuildCabs()
 void BuildController::BuildCabsWithName()
 {
     const CabBuildPlan plan(*Project);
+    if (CheckProjectItems())
+        PrepareAndBuildCabs(plan);
+    // The earlier build's CABs go only now: a build of the same project running
+    // beside this one may be packing the CABs it has just put in their place.
+    const QString output = ToHostPath(OutputFolder());
+    if (ResultCode == Success) {
+        QStringList unused = plan.ProducedCabNames();
+        for (const QString &name : plan.FinalCabNames())
+            unused.removeAll(name);
+        RemoveEarlierCabs(unused, output);
+        return;
+    }
+    const QStringList removed = RemoveEarlierCabs(plan.ProducedCabNames() + plan.FinalCabNames(), output);
+    if (ResultCode == Failed)
+        LogNotBuilt(removed);
+}
+
+void BuildController::PrepareAndBuildCabs(const CabBuildPlan &plan)
+{
     const QString working = WorkingFolder();
     const QString infPath = working + u'/' + plan.InfFileName();
     QStringList workingFiles{plan.InfFileName()};
@@ -308,6 +335,37 @@ void BuildController::BuildCabsWithName()
     CleanWorkingFiles(working, workingFiles);
 }
 
+// A failed build must not leave an earlier build's CABs behind as if they
+// were its own, nor a successful one a CAB under a name it no longer uses.
+QStringList BuildController::RemoveEarlierCabs(const QStringList &names, const QString &outputFolder)
+{
+    QStringList removed;
+    for (const QString &name : names) {
+        const QFileInfo earlier(outputFolder + u'/' + name);
+        if ((earlier.isFile() || earlier.isSymLink()) && QFile::remove(earlier.filePath()))
+            removed.append(name);
+    }
+    return removed;
+}
+
+bool BuildController::CheckProjectItems()
+{
+    const QStringList problems = CabProjectCheck::Problems(*Project);
+    for (const QString &problem : problems)
+        Fail(QStringLiteral("Fatal Error: ") + problem);
+    return problems.isEmpty();
+}
+
+void BuildController::LogNotBuilt(const QStringList &removedCabs)
+{
+    if (removedCabs.isEmpty()) {
+        Log(QStringLiteral("CAB(s) File(s) not built."));
+        return;
+    }
+    Log(QStringLiteral("CAB(s) File(s) not built; the CAB(s) of an earlier build were removed from the output folder: ")
+        + removedCabs.join(QStringLiteral(", ")));
+}
+
 // cabwiz writes into a folder of this build's own beside the outputs, so a
 // build of the same project at the same time never takes this build's CABs
 // for its own; they take their names in the output folder by rename.
@@ -323,27 +381,15 @@ void BuildController::BuildCabsIntoOutputFolder(const CabBuildPlan &plan, const 
     RunCabwiz(plan.CabwizArguments(infPath, staging.Path()));
     if (ResultCode == Success)
         PlaceProducedCabs(plan, staging.Path(), output);
-    else
-        RemoveEarlierRenamedCabs(plan, output);
-}
-
-// A CAB under the project's own file name from an earlier build must not pass
-// for this failed build's.
-void BuildController::RemoveEarlierRenamedCabs(const CabBuildPlan &plan, const QString &outputFolder)
-{
-    for (const CabBuildPlan::Rename &rename : plan.Renames()) {
-        if (rename.from != rename.to)
-            QFile::remove(outputFolder + u'/' + rename.to);
-    }
 }
 
 void BuildController::RunCabwiz(const QStringList &arguments)
 {
     SetActivity(Activity::RunningCabwiz);
     const CabwizProcess::Outcome outcome =
-        m_cabwiz.Run(ProgramFolder::path() + QStringLiteral("cabwiz"), arguments, [this](const QString &line) {
+        m_cabwiz.Run(ProgramFolder::path() + QStringLiteral("cabwiz"), arguments, [this, &arguments](const QString &line) {
             if (CabwizProcess::IsErrorLine(line))
-                Fail(line);
+                Fail(WithItemNamed(line, arguments.first()));
         });
     if (outcome.end == CabwizProcess::End::Failed) {
         Fail(outcome.failureLine);
@@ -355,20 +401,40 @@ void BuildController::RunCabwiz(const QStringList &arguments)
     }
 }
 
+// "Error: <inf>, line N, section [S]: message" becomes "Error: <item>:
+// message (<inf>, line N, section [S])" where line N of the generated text
+// comes from one project item; the user's own .inf text keeps cabwiz's line.
+QString BuildController::WithItemNamed(const QString &cabwizError, const QString &infPath) const
+{
+    const QString located = QStringLiteral("Error: ") + infPath + QStringLiteral(", line ");
+    if (m_infText != m_generatedInfText || !cabwizError.startsWith(located))
+        return cabwizError;
+    const qsizetype messageStart = cabwizError.indexOf(QStringLiteral(": "), located.size());
+    bool ok = false;
+    const int number = QStringView(cabwizError).mid(located.size()).split(u',').first().split(u':').first().toInt(&ok);
+    const QString item = m_infLineItems.value(number);
+    if (!ok || item.isEmpty() || messageStart < 0)
+        return cabwizError;
+    const QString location = cabwizError.mid(7, messageStart - 7);
+    return QStringLiteral("Error: ") + CabItemNames::Capitalized(item) + QStringLiteral(": ")
+           + cabwizError.mid(messageStart + 2) + QStringLiteral(" (") + location + u')';
+}
+
 void BuildController::PlaceProducedCabs(const CabBuildPlan &plan, const QString &stagingFolder,
                                         const QString &outputFolder)
 {
     const QStringList produced = plan.ProducedCabNames();
     const QStringList final = plan.FinalCabNames();
     for (qsizetype i = 0; i < produced.size(); ++i) {
-        const QString source = stagingFolder + u'/' + produced[i];
         const QString target = outputFolder + u'/' + final[i];
-        // rename() replaces an earlier CAB of that name in one step.
-        if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0) {
-            Fail(QStringLiteral("Fatal Error: The CAB file \"%1\" couldn't be written: %2")
-                     .arg(target, qt_error_string(errno)));
-            return;
-        }
+        // rename() puts the fresh CAB in place in one step; a folder of that name stays.
+        if (::rename(QFile::encodeName(stagingFolder + u'/' + produced[i]).constData(),
+                     QFile::encodeName(target).constData()) == 0)
+            continue;
+        const QString reason = QFileInfo(target).isDir() ? QStringLiteral("a folder of that name is in the output folder")
+                                                         : qt_error_string(errno);
+        Fail(QStringLiteral("Fatal Error: The CAB file %1 couldn't be renamed to %2: %3").arg(produced[i], final[i], reason));
+        return;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "engine/cab/CabwizProcess.h"
 #include "engine/setup/BuildInProgress.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -131,8 +132,12 @@ private:
     void BuildCabsWithName();
     void BuildCabsIntoOutputFolder(const CabBuildPlan &plan, const QString &infPath);
     void RunCabwiz(const QStringList &arguments);
-    void RemoveEarlierRenamedCabs(const CabBuildPlan &plan, const QString &outputFolder);
     void PlaceProducedCabs(const CabBuildPlan &plan, const QString &stagingFolder, const QString &outputFolder);
+    void PrepareAndBuildCabs(const CabBuildPlan &plan);
+    QStringList RemoveEarlierCabs(const QStringList &names, const QString &outputFolder);
+    bool CheckProjectItems();
+    void LogNotBuilt(const QStringList &removedCabs);
+    QString WithItemNamed(const QString &cabwizError, const QString &infPath) const;
     void FinishSetupBuild();
     void StartSetupProgram(const QString &setupProgram);
     void ReplaceInfText(const QString &text);
@@ -150,6 +155,10 @@ private:
     QString m_workingFolder;
     mutable std::unique_ptr<PrivateWorkingFolder> m_privateFolder;
     QString m_infText;
+    // The generated text and the project item of each of its lines, so a
+    // cabwiz error about a line of it can name the item.
+    QString m_generatedInfText;
+    QHash<int, QString> m_infLineItems;
     bool m_infEdited = false;
     QStringList m_log;
     Activity m_activity = Activity::Idle;

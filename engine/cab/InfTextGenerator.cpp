@@ -1,7 +1,9 @@
 #include "engine/cab/InfTextGenerator.h"
 
+#include "engine/cab/CabItemNames.h"
 #include "engine/cab/CustomIconShortcuts.h"
 #include "engine/cab/DeviceResourceDll.h"
+#include "engine/cab/InfField.h"
 #include "engine/cab/ShortcutFile.h"
 #include "helpers/core/PathFolders.h"
 #include "helpers/core/PathHelpers.h"
@@ -62,11 +64,6 @@ QString registryRoot(const QString &root)
     return root;
 }
 
-QString registryValue(const QString &value)
-{
-    return value.endsWith(u'\\') ? quoted(value) : value;
-}
-
 } // namespace
 
 InfTextGenerator::InfTextGenerator(const QString &programFolder, const QString &workingFolder)
@@ -84,8 +81,11 @@ QString InfTextGenerator::Generate(TProjectContainer &project)
 {
     project.RebuildCopyFilesSections();
     m_project = &project;
+    const InfField fields(project);
+    m_fields = &fields;
     m_resourceWritten.assign(std::size_t(project.CEDevices.Count()), false);
     m_lines.clear();
+    m_lineItems.clear();
     writeHeader();
     writeStrings();
     writeDeviceSections();
@@ -99,6 +99,7 @@ QString InfTextGenerator::Generate(TProjectContainer &project)
     writeShortcutSections();
     writeRegistrySections();
     m_project = nullptr;
+    m_fields = nullptr;
     return m_lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
@@ -138,6 +139,26 @@ void InfTextGenerator::line(const QString &text)
     m_lines.append(text);
 }
 
+void InfTextGenerator::itemLine(const QString &text, const QString &item)
+{
+    m_lines.append(text);
+    m_lineItems.insert(int(m_lines.size()), item);
+}
+
+QString InfTextGenerator::copyFileItem(const TCopyFilesSection &section, const TFile &file) const
+{
+    for (int d = 0; d < m_project->CEDevices.Count(); ++d) {
+        if (m_project->CEDevices[d].Installation.defaultInstallCopyFiles.contains(section.Caption))
+            return CabItemNames::DeviceFile(*m_project, d, file.Source);
+    }
+    return QStringLiteral("device file \"%1\"").arg(file.Source);
+}
+
+QString InfTextGenerator::targetName(int device) const
+{
+    return CabItemNames::Target(*m_project, device);
+}
+
 QString InfTextGenerator::configurationHeader(const QString &base, int device) const
 {
     if (device == 0)
@@ -151,12 +172,13 @@ void InfTextGenerator::writeHeader()
     line();
     line(QStringLiteral("[Version]"));
     line(QStringLiteral("Signature = ") + quoted(m_project->Signature));
-    line(QStringLiteral("Provider = ") + quoted(m_project->Provider));
+    itemLine(QStringLiteral("Provider = ") + m_fields->Quoted(m_project->Provider), QStringLiteral("the provider"));
     line(QStringLiteral("CESignature = ") + quoted(m_project->CESignature));
     line();
     line(QStringLiteral("[CEStrings]"));
-    line(QStringLiteral("AppName = ") + quoted(m_project->AppName));
-    line(QStringLiteral("InstallDir = ") + quoted(m_project->InstallDir));
+    itemLine(QStringLiteral("AppName = ") + m_fields->Quoted(m_project->AppName), QStringLiteral("the application name"));
+    itemLine(QStringLiteral("InstallDir = ") + m_fields->Quoted(m_project->InstallDir),
+             QStringLiteral("the install folder"));
     line();
 }
 
@@ -166,7 +188,7 @@ void InfTextGenerator::writeStrings()
         return;
     line(QStringLiteral("[Strings]"));
     for (const TStringPair &pair : m_project->StringPairs)
-        line(pair.Name + u'=' + pair.Value);
+        itemLine(pair.Name + u'=' + m_fields->Text(pair.Value), QStringLiteral("custom string \"%1\"").arg(pair.Name));
     line();
 }
 
@@ -177,7 +199,7 @@ void InfTextGenerator::writeDeviceSections()
         const TCEDevice &device = m_project->CEDevices[d];
         if (!hasDeviceConditions(device))
             continue;
-        line(d == 0 ? QStringLiteral("[CEDevice]") : u'[' + device.Caption + u']');
+        itemLine(d == 0 ? QStringLiteral("[CEDevice]") : u'[' + device.Caption + u']', targetName(d));
         const std::pair<const char *, const QString *> conditions[] = {
             {"ProcessorType", &device.ProcessorType},
             {"UnsupportedPlatforms", &device.UnsupportedPlatforms},
@@ -186,7 +208,7 @@ void InfTextGenerator::writeDeviceSections()
         };
         for (const auto &[key, value] : conditions) {
             if (!value->isEmpty())
-                line(QString::fromLatin1(key) + QStringLiteral(" = ") + *value);
+                itemLine(QString::fromLatin1(key) + QStringLiteral(" = ") + *value, targetName(d));
         }
         if (device.BuildMax >= 1 && device.BuildMax <= 3)
             line(QStringLiteral("BuildMax = ") + QString::fromLatin1(buildMaxValues[device.BuildMax - 1]));
@@ -207,6 +229,14 @@ void InfTextGenerator::writePlatformSections()
     }
 }
 
+// A processor's sections add to the common ones, and its entries win over
+// theirs: a placeholder of its own would shadow a "readme.txt" the common
+// configuration installs. It is only needed where no file is installed at all.
+bool InfTextGenerator::usesPlaceholderDisk(int device) const
+{
+    return m_project->CEDevices[device].Disks.IsEmpty() && m_project->CEDevices[0].Disks.IsEmpty();
+}
+
 QString InfTextGenerator::diskFolder(const QString &path) const
 {
     QString folder = path;
@@ -221,14 +251,15 @@ void InfTextGenerator::writeSourceDisksNames()
         const TCEDevice &device = m_project->CEDevices[d];
         line(configurationHeader(QStringLiteral("SourceDisksNames"), d));
         for (const TDisk &disk : device.Disks)
-            line(QString::number(disk.disk_id) + QStringLiteral(" = ,") + quoted(disk.comment) + QStringLiteral(",,")
-                 + diskFolder(disk.path));
-        if (device.Disks.IsEmpty())
+            itemLine(QString::number(disk.disk_id) + QStringLiteral(" = ,") + quoted(disk.comment) + QStringLiteral(",,")
+                         + InfField::Literal(diskFolder(disk.path)),
+                     QStringLiteral("the device files of %1 in the folder \"%2\"").arg(targetName(d), disk.path));
+        if (usesPlaceholderDisk(d))
             line(QString::number(tempDiskId(d)) + QStringLiteral("=,") + quoted(QStringLiteral("tempDisk"))
-                 + QStringLiteral(",,") + m_programFolder);
+                 + QStringLiteral(",,") + InfField::Literal(m_programFolder));
         if (!CustomIconShortcuts::OfDevice(*m_project, d).isEmpty())
             line(QString::number(customShortcutsDiskId(d)) + QStringLiteral(" = ,")
-                 + quoted(QStringLiteral("Custom Shortcuts")) + QStringLiteral(",,") + m_workingFolder);
+                 + quoted(QStringLiteral("Custom Shortcuts")) + QStringLiteral(",,") + InfField::Literal(m_workingFolder));
         line();
     }
 }
@@ -240,9 +271,10 @@ void InfTextGenerator::writeSourceDisksFiles()
         line(configurationHeader(QStringLiteral("SourceDisksFiles"), d));
         for (const TDisk &disk : device.Disks) {
             for (const TFile &file : disk.Files)
-                line(quoted(file.Source) + u'=' + QString::number(disk.disk_id));
+                itemLine(InfField::QuotedLiteral(file.Source) + u'=' + QString::number(disk.disk_id),
+                         CabItemNames::DeviceFile(*m_project, d, disk.path + file.Source));
         }
-        if (device.Disks.IsEmpty())
+        if (usesPlaceholderDisk(d))
             line(quoted(QStringLiteral("readme.txt")) + u'=' + QString::number(tempDiskId(d)));
         const QString customDisk = QString::number(customShortcutsDiskId(d));
         for (const CustomIconShortcuts::Inclusion &inclusion : CustomIconShortcuts::OfDevice(*m_project, d)) {
@@ -263,7 +295,9 @@ void InfTextGenerator::writeCopyFilesSections()
             continue;
         line(u'[' + section.Caption + u']');
         for (const TFile &file : section.Files)
-            line(file.Destination + u',' + file.Source + u',' + CopyFlagSuffix(file.Attributes));
+            itemLine(m_fields->Text(file.Destination) + u',' + InfField::Literal(file.Source) + u','
+                         + CopyFlagSuffix(file.Attributes),
+                     copyFileItem(section, file));
         line();
     }
 }
@@ -273,7 +307,9 @@ void InfTextGenerator::writeShortcutCopySections()
     for (const CustomIconShortcuts::Inclusion &inclusion : CustomIconShortcuts::BySection(*m_project)) {
         const TShortcutEntry &entry = m_project->ShortcutsSections[inclusion.section].Entries[inclusion.entry];
         line(u'[' + shortcutCopySection(inclusion) + u']');
-        line(entry.shortcut_filename + QStringLiteral(".lnk,") + shortcutFileName(inclusion) + QStringLiteral(",,0x00000001"));
+        itemLine(m_fields->Text(entry.shortcut_filename + QStringLiteral(".lnk")) + u',' + shortcutFileName(inclusion)
+                     + QStringLiteral(",,0x00000001"),
+                 CabItemNames::Shortcut(m_project->ShortcutsSections[inclusion.section], entry));
         line();
         const std::size_t d = std::size_t(inclusion.device);
         if (CustomIconShortcuts::IsResourceIcon(entry) && !m_resourceWritten[d]) {
@@ -289,19 +325,21 @@ void InfTextGenerator::writeDestinationDirs()
 {
     line(QStringLiteral("[DestinationDirs]"));
     for (const TCopyFilesSection &section : m_project->CopyFilesSections)
-        line(section.Caption + QStringLiteral("=0,") + section.Destination);
+        itemLine(section.Caption + QStringLiteral("=0,") + m_fields->Text(section.Destination),
+                 QStringLiteral("the device folder \"%1\"").arg(section.Destination));
     for (const CustomIconShortcuts::Inclusion &inclusion : CustomIconShortcuts::BySection(*m_project)) {
         const TShortcutSection &section = m_project->ShortcutsSections[inclusion.section];
         const TShortcutEntry &entry = section.Entries[inclusion.entry];
         const QString folder = entry.target_file_path.isEmpty() ? QString() : section.DefaultDestinationDir;
-        line(shortcutCopySection(inclusion) + QStringLiteral("=0,") + folder);
+        line(shortcutCopySection(inclusion) + QStringLiteral("=0,") + m_fields->Text(folder));
     }
     for (std::size_t d = 0; d < m_resourceWritten.size(); ++d) {
         if (m_resourceWritten[d])
             line(resourceSection(int(d)) + QStringLiteral("=0,%InstallDir%"));
     }
     for (const TShortcutSection &section : m_project->ShortcutsSections)
-        line(section.Caption + QStringLiteral(" = 0,") + section.DefaultDestinationDir);
+        itemLine(section.Caption + QStringLiteral(" = 0,") + m_fields->Text(section.DefaultDestinationDir),
+                 QStringLiteral("the folder of shortcut section \"%1\"").arg(section.Caption));
     line(QStringLiteral("DefaultDestDir=0,%InstallDir%"));
     line();
 }
@@ -310,7 +348,7 @@ void InfTextGenerator::writeInstallSections()
 {
     for (int d = 0; d < m_project->CEDevices.Count(); ++d) {
         const TInstallation &installation = m_project->CEDevices[d].Installation;
-        line(configurationHeader(QStringLiteral("DefaultInstall"), d));
+        itemLine(configurationHeader(QStringLiteral("DefaultInstall"), d), targetName(d));
         QStringList copyList = installation.defaultInstallCopyFiles;
         for (const CustomIconShortcuts::Inclusion &inclusion : CustomIconShortcuts::OfDevice(*m_project, d))
             copyList.append(shortcutCopySection(inclusion));
@@ -318,15 +356,17 @@ void InfTextGenerator::writeInstallSections()
         if (m_resourceWritten[std::size_t(d)])
             copyFiles += u',' + resourceSection(d);
         if (!copyFiles.isEmpty())
-            line(QStringLiteral("Copyfiles=") + copyFiles);
+            itemLine(QStringLiteral("Copyfiles=") + copyFiles, targetName(d));
         if (!installation.defaultInstallShortcuts.isEmpty())
-            line(QStringLiteral("CEShortcuts = ") + installation.defaultInstallShortcuts.join(u','));
+            itemLine(QStringLiteral("CEShortcuts = ") + installation.defaultInstallShortcuts.join(u','), targetName(d));
         if (!installation.defaultInstallRegistry.isEmpty())
-            line(QStringLiteral("AddReg = ") + installation.defaultInstallRegistry.join(u','));
+            itemLine(QStringLiteral("AddReg = ") + installation.defaultInstallRegistry.join(u','), targetName(d));
         if (!installation.CESetupDLL.isEmpty())
-            line(QStringLiteral("CESetupDLL=") + installation.CESetupDLL);
+            itemLine(QStringLiteral("CESetupDLL=") + m_fields->Text(installation.CESetupDLL),
+                     QStringLiteral("the setup DLL of %1").arg(targetName(d)));
         if (!installation.CESelfRegister.isEmpty())
-            line(QStringLiteral("CESelfRegister=") + installation.CESelfRegister);
+            itemLine(QStringLiteral("CESelfRegister=") + installation.CESelfRegister,
+                     QStringLiteral("the self-register files of %1").arg(targetName(d)));
         line();
     }
 }
@@ -338,23 +378,36 @@ void InfTextGenerator::writeShortcutSections()
         for (const TShortcutEntry &entry : section.Entries) {
             if (CustomIconShortcuts::IsCustomIcon(entry))
                 continue;
-            QString text = entry.shortcut_filename + u',' + QString::number(entry.shortcut_type_flag) + u','
-                           + entry.target_file_path;
+            QString text = m_fields->Text(entry.shortcut_filename) + u',' + QString::number(entry.shortcut_type_flag)
+                           + u',' + m_fields->Text(entry.target_file_path);
             if (!entry.standard_destination_path.isEmpty())
-                text += u',' + entry.standard_destination_path;
-            line(text);
+                text += u',' + m_fields->Text(entry.standard_destination_path);
+            itemLine(text, CabItemNames::Shortcut(section, entry));
         }
         line();
     }
 }
 
+// Strings reach the device as typed; binary and DWORD data are numbers the
+// build checks before it starts.
+QString InfTextGenerator::registryData(const TRegistryEntry &entry) const
+{
+    if (entry.flags == QStringLiteral("TYPE_SZ"))
+        return m_fields->Text(entry.value);
+    if (entry.flags == QStringLiteral("TYPE_MULTI_SZ"))
+        return m_fields->List(entry.value);
+    return entry.value;
+}
+
 void InfTextGenerator::writeRegistrySections()
 {
     for (const TRegistrySection &section : m_project->RegistrySections) {
-        line(u'[' + section.Caption + u']');
+        itemLine(u'[' + section.Caption + u']', QStringLiteral("registry section \"%1\"").arg(section.Caption));
         for (const TRegistryEntry &entry : section.Entries) {
-            line(registryRoot(entry.registry_root_string) + u',' + entry.subkey + u',' + entry.value_name
-                 + QStringLiteral(",0x") + RegistryFlagWord(entry) + u',' + registryValue(entry.value));
+            itemLine(registryRoot(entry.registry_root_string) + u',' + m_fields->Text(entry.subkey) + u','
+                         + m_fields->Text(entry.value_name) + QStringLiteral(",0x") + RegistryFlagWord(entry) + u','
+                         + registryData(entry),
+                     CabItemNames::RegistryValue(section, entry));
         }
         line();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,9 @@
 
 namespace talmo {
 
+class InfField;
+struct TCopyFilesSection;
+struct TFile;
 class TProjectContainer;
 struct TCEDevice;
 struct TRegistryEntry;
@@ -17,7 +21,7 @@ struct TRegistryEntry;
 // configuration. Every line, the last one included, ends with CR LF.
 //
 // The text names two folders of this machine: the program folder (where the
-// "readme.txt" placeholder of a configuration without files lies) and the
+// "readme.txt" placeholder of a project without device files lies) and the
 // working folder (where the CAB build writes the shortcut files and resource
 // DLL copies). Both are given without a trailing separator, so the text is
 // the same wherever it is generated.
@@ -39,6 +43,11 @@ public:
     // What follows the source name of a CopyFiles line for copy flags 0 to 7.
     static QString CopyFlagSuffix(int attributes);
 
+    // After Generate: the project item each line of the text comes from, as
+    // the user knows it, by line number (from 1); lines of no single item
+    // are absent.
+    const QHash<int, QString> &LineItems() const { return m_lineItems; }
+
 private:
     void writeHeader();
     void writeStrings();
@@ -55,14 +64,21 @@ private:
 
     QString configurationHeader(const QString &base, int device) const;
     QString diskFolder(const QString &path) const;
+    bool usesPlaceholderDisk(int device) const;
+    QString registryData(const TRegistryEntry &entry) const;
     void line(const QString &text = QString());
+    void itemLine(const QString &text, const QString &item);
+    QString targetName(int device) const;
+    QString copyFileItem(const TCopyFilesSection &section, const TFile &file) const;
 
     QString m_programFolder;
     QString m_workingFolder;
     TProjectContainer *m_project = nullptr;
+    const InfField *m_fields = nullptr;
     // Set for a configuration once its resource-DLL section is written.
     std::vector<bool> m_resourceWritten;
     QStringList m_lines;
+    QHash<int, QString> m_lineItems;
 };
 
 } // namespace talmo

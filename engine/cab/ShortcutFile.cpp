@@ -11,9 +11,10 @@ namespace talmo {
 
 namespace {
 
+// The device reads the file's paths as they stand: its folders from the root.
 QString Expanded(const TProjectContainer &project, const QString &text)
 {
-    return ExpandPathMacros(project, text, true, true);
+    return ExpandDevicePath(project, text);
 }
 
 } // namespace

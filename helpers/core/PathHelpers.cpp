@@ -1,5 +1,6 @@
 #include "helpers/core/PathHelpers.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace talmo {
@@ -179,6 +180,20 @@ QString ExcludeTrailingSeparator(const QString &path)
     if (path.size() > 1 && isSeparator(path.back()))
         return path.chopped(1);
     return path;
+}
+
+bool ClimbsOutOfItsFolder(const QString &path)
+{
+    static const QRegularExpression separators(QStringLiteral("[/\\\\]"));
+    return path.split(separators).contains(QStringLiteral(".."));
+}
+
+bool LeavesItsFolder(const QString &fileName)
+{
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:"));
+    if (fileName.startsWith(u'/') || fileName.startsWith(u'\\') || drive.match(fileName).hasMatch())
+        return true;
+    return ClimbsOutOfItsFolder(fileName);
 }
 
 } // namespace talmo

@@ -52,4 +52,12 @@ QString IncludeTrailingSeparator(const QString &path);
 // The path with one trailing separator removed, unless it is the root itself.
 QString ExcludeTrailingSeparator(const QString &path);
 
+// Whether a path climbs out of the folder it is read in through a ".."
+// segment; "\" and "/" both separate.
+bool ClimbsOutOfItsFolder(const QString &path);
+// Whether a file name given for a folder (an output file, a device file)
+// names a place outside it: an absolute name ("/x", "\x", "C:x") or one that
+// climbs out through "..".
+bool LeavesItsFolder(const QString &fileName);
+
 } // namespace talmo

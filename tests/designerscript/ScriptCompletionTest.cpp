@@ -141,6 +141,75 @@ TEST_F(ScriptCompletionTest, PopUpsOpenAfterTheirDelays)
     QTRY_VERIFY(editor.completion()->isCallTipShown());
 }
 
+// A typist who outruns the list's delay: the list that was due after the "."
+// opens neither after the finished statement (where Enter would pick its
+// first entry instead of breaking the line) nor on the empty line after Enter.
+TEST_F(ScriptCompletionTest, TypingPastTheDelayKeepsExactlyWhatWasTyped)
+{
+    constexpr int ListDelay = 50;
+    constexpr int Pause = 3 * ListDelay;
+    editor.completion()->setDelays(ListDelay, ListDelay);
+    QTest::keyClicks(&editor, QStringLiteral("Button1.Caption := 'Hello';"));
+    QTest::keyClick(&editor, Qt::Key_Return, Qt::NoModifier, Pause);
+    QTest::keyClicks(&editor, QStringLiteral("WizardForm.Caption := 'Setup';"));
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QTest::keyClick(&editor, Qt::Key_Return, Qt::NoModifier, Pause);
+    QTest::keyClicks(&editor, QStringLiteral("MsgBox('a', mbError, MB_OK);"));
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QTest::keyClick(&editor, Qt::Key_Return, Qt::NoModifier, Pause);
+    EXPECT_FALSE(popup().isVisible());
+    EXPECT_FALSE(editor.completion()->isCallTipShown());
+    EXPECT_EQ(editor.Lines(), QStringList({ "procedure Welcome_Button1OnClick(Sender: TObject);", "begin",
+                                            "  Button1.Caption := 'Hello';",
+                                            "  WizardForm.Caption := 'Setup';", "",
+                                            "  MsgBox('a', mbError, MB_OK);", "", "", "end;" }));
+}
+
+TEST_F(ScriptCompletionTest, DelayedListOpensWhileTheMemberNameIsBeingTyped)
+{
+    editor.completion()->setDelays(30, 30);
+    QTest::keyClicks(&editor, QStringLiteral("WizardForm.Next"));
+    QTRY_VERIFY(popup().isVisible());
+    EXPECT_EQ(popup().shownLines(), QStringList({ "property NextButton: TNewButton; read;" }));
+}
+
+// Keys the window system delivers while the list is being worked out: a
+// letter extends the name the list filters by, Enter breaks the line and no
+// list opens on the new one.
+TEST_F(ScriptCompletionTest, KeysTypedWhileTheListOpensGoIntoTheText)
+{
+    struct Case
+    {
+        Qt::Key key;
+        QString text;
+        QStringList expectedLines;
+        bool listShown;
+    };
+    const QList<Case> cases = {
+        { Qt::Key_N, "N", { "  WizardForm.N" }, true },
+        { Qt::Key_Return, "\r", { "  WizardForm.", "" }, false },
+    };
+    for (const Case &c : cases) {
+        editor.setLines({ "procedure Welcome_Button1OnClick(Sender: TObject);", "begin", "  ", "end;" });
+        editor.setCursorPosition(2, 2);
+        bool posted = false;
+        editor.setCompletionScope(Knowledge(), [&] {
+            if (!posted)
+                QCoreApplication::postEvent(&editor, new QKeyEvent(QEvent::KeyPress, c.key, Qt::NoModifier, c.text));
+            posted = true;
+            return PageScope();
+        });
+        editor.completion()->setDelays(0, 0);
+        QTest::keyClicks(&editor, QStringLiteral("WizardForm."));
+        EXPECT_TRUE(posted);
+        EXPECT_EQ(editor.Lines().mid(2, c.expectedLines.size()), c.expectedLines) << c.text.toStdString();
+        EXPECT_EQ(popup().isVisible(), c.listShown) << c.text.toStdString();
+        if (c.listShown)
+            EXPECT_TRUE(popup().shownLines().first().startsWith(QStringLiteral("property N"))) << c.text.toStdString();
+        editor.completion()->cancel();
+    }
+}
+
 TEST_F(ScriptCompletionTest, NothingOpensInTheProtectedFirstLine)
 {
     editor.setCursorPosition(0, 10);

@@ -5,6 +5,7 @@
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/ShellHelpers.h"
 #include "helpers/ui/SystemImageList.h"
+#include "helpers/ui/TreeExpansion.h"
 #include "platform/ShellServices.h"
 
 #include <QApplication>
@@ -164,4 +165,31 @@ TEST(ShellHelpers, IconIndexesAreSharedByTypeAndSize)
     EXPECT_EQ(GetFolderIconIndex(true), GetFolderIconIndex(true));
     EXPECT_FALSE(SystemImageList::instance().icon(GetFolderIconIndex(false)).isNull());
     EXPECT_TRUE(SystemImageList::instance().icon(SystemImageList::instance().count()).isNull());
+}
+
+TEST(TreeExpansion, ARefilledTreeOpensWhereTheUserLeftIt)
+{
+    QTreeWidget tree;
+    const auto fill = [&tree] {
+        tree.clear();
+        auto *top = new QTreeWidgetItem(&tree, { QStringLiteral("Top") });
+        for (const char *name : { "A", "B" }) {
+            auto *child = new QTreeWidgetItem(top, { QString::fromLatin1(name) });
+            new QTreeWidgetItem(new QTreeWidgetItem(child, { QStringLiteral("Inner") }), { QStringLiteral("Leaf") });
+        }
+        return top;
+    };
+    QTreeWidgetItem *top = fill();
+    top->setExpanded(true);
+    top->child(1)->setExpanded(true);
+    top->child(1)->child(0)->setExpanded(true);
+    const TreeExpansion expansion(tree);
+
+    top = fill();
+    expansion.restore(tree);
+    EXPECT_TRUE(top->isExpanded());
+    EXPECT_FALSE(top->child(0)->isExpanded());
+    EXPECT_FALSE(top->child(0)->child(0)->isExpanded()) << "the same text under another parent is another item";
+    EXPECT_TRUE(top->child(1)->isExpanded());
+    EXPECT_TRUE(top->child(1)->child(0)->isExpanded());
 }

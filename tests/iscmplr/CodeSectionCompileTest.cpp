@@ -70,6 +70,38 @@ TEST_F(CodeSectionAccepted, hintsAreWarningsOfTheLogAndTheSetupIsWritten)
     EXPECT_TRUE(QFileInfo::exists(outputFolder() + QStringLiteral("/setup.exe")));
 }
 
+// Real scripts call the support routines the 5.4 compiler registers beside
+// the function list; each one, with its declared arguments, compiles.
+TEST_F(CodeSectionAccepted, theRoutinesTheCompilerRegistersBesideTheFunctionListCompile)
+{
+    CompilerSession s = session(minimalSetup() << QStringLiteral("[Code]") << QStringLiteral("procedure UseThem();")
+        << QStringLiteral("var S: String; A: AnsiString; N, H: Longint; Code: Integer; Lines: TArrayOfString; Done: Boolean;")
+        << QStringLiteral("begin")
+        << QStringLiteral("  Done := ExecAsOriginalUser('a.exe', '', '', SW_SHOW, ewWaitUntilTerminated, Code);")
+        << QStringLiteral("  Done := ShellExecAsOriginalUser('open', 'a.txt', '', '', SW_SHOW, ewNoWait, Code);")
+        << QStringLiteral("  Done := SetNTFSCompression(ExpandConstant('{app}'), True);")
+        << QStringLiteral("  Done := GetSaveFileName('Save', S, '', 'All files|*.*', 'txt');")
+        << QStringLiteral("  S := MinimizePathName(S, WizardForm.Font, 200);")
+        << QStringLiteral("  S := GetSHA1OfFile(S) + GetSHA1OfString(A) + GetSHA1OfUnicodeString(S) + GetMD5OfUnicodeString(S);")
+        << QStringLiteral("  Done := SaveStringsToUTF8File(S, Lines, False);")
+        << QStringLiteral("  N := PageIndexFromID(wpWelcome);")
+        << QStringLiteral("  H := LoadDLL('a.dll', Code);")
+        << QStringLiteral("  Done := CallDLLProc(H, 'Run', 1, 2, N) and FreeDLL(H);")
+        << QStringLiteral("  S := CastIntegerToString(N);")
+        << QStringLiteral("  N := CastStringToInteger(S);")
+        << QStringLiteral("end;"));
+    EXPECT_EQ(s.compile(), TCompilerResultCompiled) << (s.errors.isEmpty() ? std::string() : s.errors.first().message.toStdString())
+                                                    << " at " << s.errors.value(0).line;
+}
+
+TEST_F(CodeSectionAccepted, aCheckMayNameARoutineTheCompilerRegistersBesideTheFunctionList)
+{
+    writeFile(QStringLiteral("a.txt"), "a");
+    CompilerSession s = session(minimalSetup() << QStringLiteral("[Files]")
+                                               << QStringLiteral("Source: a.txt; DestDir: {app}; Check: SetNTFSCompression(ExpandConstant('{app}'), True)"));
+    EXPECT_EQ(s.compile(), TCompilerResultCompiled) << (s.errors.isEmpty() ? std::string() : s.errors.first().message.toStdString());
+}
+
 // A copy of the compiler library in a program folder of its own, where the
 // checker is missing, unusable or whatever a test puts there.
 class CopiedLibrary : public CompilerFixture

@@ -131,6 +131,92 @@ TEST_P(GeneratedScriptMatrix, CompilesWithItsCode)
     EXPECT_EQ(unknown, QStringList());
 }
 
+// The flags of the desktop files tab, each a check box of its own.
+const std::pair<const char *, bool TWin32FileEntry::*> DesktopFileFlags[] = {
+    { "comparetimestamp", &TWin32FileEntry::FlagCompareTimestap },
+    { "confirmoverwrite", &TWin32FileEntry::FlagConfirmOverwrite },
+    { "regserver", &TWin32FileEntry::FlagRegisterServer },
+    { "regtypelib", &TWin32FileEntry::FlagRegisterTypeLibrary },
+    { "noregerror", &TWin32FileEntry::FlagNoRegError },
+    { "restartreplace", &TWin32FileEntry::FlagReplaceOnRestart },
+    { "sharedfile", &TWin32FileEntry::FlagSharedFile },
+    { "uninsneveruninstall", &TWin32FileEntry::FlagNeverUninstall },
+    { "touch", &TWin32FileEntry::FlagTouch },
+    { "skipifsourcedoesntexist", &TWin32FileEntry::FlagSkipIfSourceDoesntExists },
+    { "overwritereadonly", &TWin32FileEntry::FlagOverwriteReadOnly },
+    { "onlyifdestfileexists", &TWin32FileEntry::FlagOnlyIfDestinationExists },
+    { "uninsrestartdelete", &TWin32FileEntry::FlagRestartDelete },
+    { "promptifolder", &TWin32FileEntry::FlagPromptIfOlder },
+    { "onlyifdoesntexist", &TWin32FileEntry::FlagOnlyIfDoesntExists },
+    { "ignoreversion", &TWin32FileEntry::FlagIgnoreVersion },
+    { "uninsremovereadonly", &TWin32FileEntry::FlagRemoveReadOnly },
+    { "replacesameversion", &TWin32FileEntry::FlagReplaceSameVersion },
+    { "uninsnosharedfileprompt", &TWin32FileEntry::FlagNoSharedFilePrompt },
+    { "32bit", &TWin32FileEntry::Flag32bit },
+    { "64bit", &TWin32FileEntry::Flag64bit },
+    { "dontcopy", &TWin32FileEntry::FlagDontCopy },
+};
+
+// The compiler weighs a file's flags one against another, never three at a
+// time, so every pair of the tab's flags, with the attributes and into the
+// folders the tab offers, and every flag at once, decide whether any
+// combination compiles. 32bit and 64bit together are refused by the real
+// compiler; they are left out.
+class GeneratedDesktopFileMatrix : public testing::Test
+{
+protected:
+    void SetUp() override { ProgramFolder::setOverride(programFolder); }
+    void TearDown() override { ProgramFolder::clearOverride(); }
+};
+
+TEST_F(GeneratedDesktopFileMatrix, EveryFlagCombinationOfTheDesktopFilesTabCompiles)
+{
+    QTemporaryDir folder;
+    TProjectContainer project;
+    buildProject(project, DesktopOnly, folder.path());
+    TWin32FileEntries &files = project.Win32Plugins[0].FileEntries;
+    const auto addFile = [&](const QString &destination, const std::initializer_list<bool TWin32FileEntry::*> &flags) {
+        TWin32FileEntry &file = files.AddNew();
+        file.Source = QStringLiteral("bin/lib%1.dll").arg(files.Count());
+        file.Destination = destination;
+        file.AttributesReadOnly = files.Count() % 2 == 0;
+        file.AttributesHidden = files.Count() % 3 == 0;
+        file.AttributesSystem = files.Count() % 5 == 0;
+        for (bool TWin32FileEntry::*flag : flags)
+            file.*flag = true;
+    };
+    const QString folders[] = { QStringLiteral("{app}"), QStringLiteral("{app}\\bin\\"), QStringLiteral("{sys}"),
+                                QStringLiteral("{cf}\\Shared\\") };
+    int pairs = 0;
+    for (std::size_t i = 0; i < std::size(DesktopFileFlags); ++i) {
+        addFile(folders[i % std::size(folders)], { DesktopFileFlags[i].second });
+        for (std::size_t j = i + 1; j < std::size(DesktopFileFlags); ++j) {
+            if (QLatin1String(DesktopFileFlags[i].first) == QLatin1String("32bit")
+                && QLatin1String(DesktopFileFlags[j].first) == QLatin1String("64bit"))
+                continue;
+            addFile(folders[(i + j) % std::size(folders)], { DesktopFileFlags[i].second, DesktopFileFlags[j].second });
+            ++pairs;
+        }
+    }
+    EXPECT_EQ(pairs, 22 * 21 / 2 - 1);
+    for (bool TWin32FileEntry::*bitness : { &TWin32FileEntry::Flag32bit, &TWin32FileEntry::Flag64bit }) {
+        TWin32FileEntry &all = files.AddNew();
+        all.Source = QStringLiteral("bin/all%1.dll").arg(files.Count());
+        all.Destination = QStringLiteral("{app}");
+        for (const auto &[word, flag] : DesktopFileFlags)
+            all.*flag = flag != &TWin32FileEntry::Flag32bit && flag != &TWin32FileEntry::Flag64bit;
+        all.*bitness = true;
+    }
+
+    const QStringList script = GeneratedScript(project, programFolder, folder.filePath(QStringLiteral("out")));
+    ASSERT_TRUE(createSourcesOf(script, folder.path()));
+    const QStringList dontCopyRegTypeLib = script.filter(QRegularExpression(QStringLiteral("regtypelib.*dontcopy")));
+    EXPECT_FALSE(dontCopyRegTypeLib.isEmpty()) << numbered(script);
+    const ScriptCompileResult compiled = compileScript(script, folder.path(), folder.filePath(QStringLiteral("out")));
+    EXPECT_EQ(compiled.result, 0) << compiled.errors.join(QLatin1Char('\n')).toStdString() << "\n" << numbered(script);
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("out/setup.exe"))));
+}
+
 // Every feature alone on a device project, the desktop-only project with the
 // features that apply to it, and all of them together.
 std::vector<unsigned> matrix()

@@ -150,6 +150,21 @@ TEST(ColorPicker, HoverShowsTheCellOrTheSelection)
     EXPECT_EQ(over.last().at(0).value<TColor>(), clRed);
 }
 
+// The designer's rows hold system colours by name; its picker takes no names.
+TEST(ColorPicker, ANamedColourOpensAsItselfAndThePopupNamesASystemColour)
+{
+    TNxColorPicker picker;
+    picker.setOptions(TNxColorPickerOptions(coColorsButton | coNoneButton));
+    picker.show();
+    picker.setText(QStringLiteral("clBtnFace"));
+    EXPECT_EQ(picker.selectedColor(), clBtnFace);
+    TNxColorPopup *popup = open(picker);
+    EXPECT_EQ(popup->shownColor(), clBtnFace);
+    EXPECT_EQ(popup->shownText(), "clBtnFace");
+    QTest::mouseMove(popup, cellCentre(1, 8));
+    EXPECT_EQ(popup->shownText(), "$00FF0000");
+}
+
 TEST(ColorPicker, MoreColoursDialogHandsOverItsChoice)
 {
     TNxColorPicker picker;

@@ -57,6 +57,11 @@ TEST(ColorText, TypedTextIsReadAsIfPadded)
     EXPECT_EQ(ColorText(true, true).colorOfTypedText("Red"), clRed);
     EXPECT_EQ(ColorText(false, true).colorOfTypedText("clBlue"), clBlue);
     EXPECT_EQ(ColorText(false).colorOfTypedText(""), std::nullopt);
+    // A stored name reads as its colour where names cannot be typed, never as
+    // the hex digits among its letters.
+    EXPECT_EQ(ColorText(false).colorOfTypedText("clBtnFace"), clBtnFace);
+    EXPECT_EQ(ColorText(false).colorOfTypedText("clRed"), clRed);
+    EXPECT_EQ(ColorText(true).colorOfTypedText("red"), clRed);
     // A pasted "#" in platform notation cannot be read: the caller keeps its colour.
     EXPECT_EQ(ColorText(false).colorOfTypedText("#12"), std::nullopt);
 }

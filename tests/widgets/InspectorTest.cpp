@@ -304,6 +304,37 @@ TEST_F(InspectorFixture, WheelScrollsByRowsAndHidesTheEditor)
     EXPECT_LE(inspector->rowTop(last) + 17, inspector->viewport()->height());
 }
 
+// The rows were refilled while another control had the focus, then scrolled
+// by the wheel: the click that brings the focus back edits the row it hits.
+TEST_F(InspectorFixture, AClickAfterWheelScrollingEditsTheRowUnderThePointer)
+{
+    auto *elsewhere = new QLineEdit(&window);
+    elsewhere->setGeometry(0, 190, 50, 10);
+    elsewhere->show();
+    elsewhere->setFocus();
+    ASSERT_TRUE(elsewhere->hasFocus());
+    inspector->items()->clear();
+    general = inspector->items()->addChild<TNxPropertyItem>(nullptr, QStringLiteral("General"));
+    QList<TNxTextItem *> rows;
+    for (int i = 0; i < 30; ++i)
+        rows.append(addRow("Row", "x"));
+    ASSERT_EQ(inspector->selected(), nullptr);
+    for (int notch = 0; notch < 12; ++notch)
+        wheel(Qt::NoModifier);
+    ASSERT_EQ(inspector->verticalScrollBar()->value(), 12);
+    TNxTextItem *target = rows.at(14);
+    const QPoint atTarget = valuePoint(target);
+    QTest::mouseClick(inspector->viewport(), Qt::LeftButton, {}, atTarget);
+    EXPECT_EQ(inspector->verticalScrollBar()->value(), 12);
+    EXPECT_EQ(inspector->selected(), target);
+    EXPECT_EQ(inspector->editingItem(), target);
+    ASSERT_TRUE(inspector->editor());
+    QTest::keyClicks(inspector->editor(), QStringLiteral("typed"));
+    QTest::keyClick(inspector->editor(), Qt::Key_Return);
+    EXPECT_EQ(target->asString(), QStringLiteral("typed"));
+    EXPECT_EQ(rows.at(0)->asString(), QStringLiteral("x"));
+}
+
 TEST_F(InspectorFixture, CheckBoxRowsToggleBySpaceAndByClick)
 {
     auto *box = inspector->items()->addChild<TNxCheckBoxItem>(general, QStringLiteral("Flag"));

@@ -83,10 +83,26 @@ inline QString permissionsUnknownAccess(const QString &access)
     return QStringLiteral("Parameter \"Permissions\" includes an unknown access type: \"%1\"").arg(access);
 }
 
+inline QString permissionsLimit(int most)
+{
+    return QStringLiteral("Parameter \"Permissions\" cannot include more than %1 values").arg(most);
+}
+
 inline QString filesTmpBadFlag(const QString &flag)
 {
     return QStringLiteral("Parameter \"Flags\" cannot have the \"%1\" flag on a file copied to the {tmp} directory, or when "
                   "the \"deleteafterinstall\" or \"dontcopy\" flag is used").arg(flag);
+}
+
+inline QString langOptionForEveryLanguage(const QString &directive)
+{
+    return QStringLiteral("Language option \"%1\" cannot be applied to all languages").arg(directive);
+}
+
+// line: "Windows" or "NT".
+inline QString minVersionTooLow(const QString &line, const QString &floor)
+{
+    return QStringLiteral("Minimum %1 version specified by MinVersion must be at least %2").arg(line, floor);
 }
 
 inline QString componentLevel(const QString &section)
@@ -102,6 +118,9 @@ const QString componentsOrTasksBadName = QStringLiteral(
 const QString languagesBadName = QStringLiteral(
     "Parameter \"Name\" includes invalid characters.\r\n\r\nIt may only include alphanumeric characters and/or "
     "underscores, and may not start with a number. Names 'not', 'and' and 'or' are reserved");
+const QString customMessageBadName = QStringLiteral(
+    "Custom message name may only include alphanumeric characters and/or underscores, and cannot begin with a number");
+const QString customTypeAgain = QStringLiteral("A custom type has already been defined");
 const QString appVersionMissing = QStringLiteral("The [Setup] section must include an AppVersion or AppVerName directive");
 const QString messagesFileObsolete =
     QStringLiteral("The MessagesFile directive is obsolete and no longer supported. Use the [Languages] section instead.");
@@ -109,6 +128,8 @@ const QString appNameConstantsNeedNoStartupPrompt =
     QStringLiteral("DisableStartupPrompt must be set to \"yes\" when AppName includes constants");
 const QString appIdConstantsNeedNoPreviousLanguage =
     QStringLiteral("UsePreviousLanguage must be set to \"no\" when AppId includes constants");
+const QString signingNeedsSetupLoader =
+    QStringLiteral("The SignTool and SignedUninstaller directives may not be set when UseSetupLdr is set to \"no\"");
 const QString runMultipleWaitFlags = QStringLiteral("Parameter \"Flags\" cannot include multiple \"wait\" flags");
 const QString runCantUseRunOnceId = QStringLiteral("Parameter \"RunOnceId\" can only be used in an [UninstallRun] section");
 const QString uninstallRunCantUseDescription = QStringLiteral("Parameter \"Description\" can only be used in a [Run] section");
@@ -122,6 +143,7 @@ const QString filesStrongAssemblyNameNeeded =
     QStringLiteral("Parameter \"StrongAssemblyName\" must be specified if the flag \"gacinstall\" is used");
 const QString filesExternalSizeWithoutExternal =
     QStringLiteral("Parameter \"ExternalSize\" may only be used when the \"external\" flag is used");
+const QString filesExcludeTooLong = QStringLiteral("Parameter \"Excludes\" contains a pattern that is too long");
 const QString filesExcludesWithExternal = QStringLiteral("Parameter \"Excludes\" may not be used when the \"external\" flag is used");
 const QString filesDestNameWithWildcards =
     QStringLiteral("Parameter \"DestName\" cannot be specified if the \"Source\" parameter contains wildcards");

@@ -18,8 +18,20 @@ const char kConstants[] =
     "wizardhwnd sysuserinfoname sysuserinfoorg userinfoname userinfoorg userinfoserial uninstallexe language syswow64 "
     "log dotnet11 dotnet20 dotnet2032 dotnet2064 dotnet40 dotnet4032 dotnet4064 "
     "group userdesktop userstartmenu userprograms userstartup commondesktop commonstartmenu commonprograms "
-    "commonstartup sendto userappdata userdocs commonappdata commondocs usertemplates commontemplates localappdata "
-    "userfavorites commonfavorites";
+    "commonstartup sendto userappdata userdocs commonappdata commondocs usertemplates commontemplates localappdata";
+
+// The shell folders Windows 95 and NT 3.x lack (CheckConst's ShellFolderConsts98).
+const char kFavoritesConstants[] = "userfavorites commonfavorites";
+
+// SCompilerConstUsed with MinVersionErrorMessage(True, $40A, $400).
+QString favoritesProblem(const QString &constant)
+{
+    return QStringLiteral("The constant \"%1\" is used.\r\n\r\nThis is not permitted unless the minimum Windows and Windows "
+                          "NT versions for the entry are at least 4.10 and 4.0 respectively. This can be set by adding a "
+                          "\"MinVersion: 4.10,4.0\" parameter to it. Alternatively, you can set the minimum versions globally "
+                          "by adding a \"MinVersion=4.10,4.0\" setting to the [Setup] section of the script")
+        .arg(constant);
+}
 
 // Where the constant opened at start ends: the index of its "}", or -1.
 qsizetype closingBrace(const QString &value, qsizetype start)
@@ -147,9 +159,10 @@ QString structuredProblem(const Structured &kind, const QString &constant, int e
     return QString();
 }
 
+// CheckConst: "{\\}" is a backslash; an empty "{}" is an unknown constant.
 QString constantProblem(const QString &constant, int extras)
 {
-    if (constant.isEmpty() || constant == QLatin1String("\\"))
+    if (constant == QLatin1String("\\"))
         return QString();
     for (const Structured &kind : kStructured) {
         if (constant.startsWith(QLatin1String(kind.prefix)))
@@ -158,6 +171,9 @@ QString constantProblem(const QString &constant, int extras)
     static const QStringList names = QString::fromLatin1(kConstants).split(QLatin1Char(' '));
     if (names.contains(constant))
         return QString();
+    static const QStringList favorites = QString::fromLatin1(kFavoritesConstants).split(QLatin1Char(' '));
+    if (favorites.contains(constant))
+        return (extras & ConstantCheck::Favorites) ? QString() : favoritesProblem(constant);
     const bool oldData = constant == QLatin1String("olddata");
     if (oldData || constant == QLatin1String("break")) {
         const bool allowed = extras & (oldData ? ConstantCheck::OldData : ConstantCheck::Break);

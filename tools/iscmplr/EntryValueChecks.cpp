@@ -6,6 +6,7 @@
 #include "HostPaths.h"
 #include "SectionRules.h"
 #include "ValueForms.h"
+#include "WindowsVersions.h"
 
 namespace talmo::iscmplr {
 
@@ -19,6 +20,7 @@ struct Entry
     const SectionRule &rule;
     const ParameterLine &line;
     QStringList flags; // lower case, in the order written
+    WindowsVersions setupMinVersion;
 
     QString value(const char *parameter) const { return line.value(QLatin1String(parameter)); }
     bool has(const char *parameter) const { return line.has(QLatin1String(parameter)); }
@@ -48,6 +50,9 @@ const QStringList kRunOnlyFlags = {QStringLiteral("showcheckbox"),  QStringLiter
                                    QStringLiteral("unchecked"),     QStringLiteral("skipifsilent"),
                                    QStringLiteral("skipifnotsilent"), QStringLiteral("runasoriginaluser")};
 
+// ExtractFlag over each Enum*'s flag list (SCompilerParamUnknownFlag2); in
+// [UninstallRun] (EnumRun with Ext 1) the install-only flags are
+// SCompilerParamUnsupportedFlag.
 void knownFlags(const Entry &entry)
 {
     for (const QString &word : entry.flags) {
@@ -59,6 +64,7 @@ void knownFlags(const Entry &entry)
     }
 }
 
+// ExtractFlag over AttribsFlags in EnumDirs and EnumFiles.
 void knownAttributes(const Entry &entry)
 {
     for (const QString &word : entry.line.words(QStringLiteral("Attribs"))) {
@@ -67,10 +73,14 @@ void knownAttributes(const Entry &entry)
     }
 }
 
+// ProcessPermissionsParameter: "sid-access" items split at the first "-",
+// GetSidFromName and GetAccessMaskFromName over the section's AccessMasks,
+// and no more than MaxGrantPermissionEntries (32) of them.
 void permissions(const Entry &entry, const QStringList &access)
 {
     static const QStringList sids = {QStringLiteral("admins"),     QStringLiteral("authusers"), QStringLiteral("everyone"),
                                      QStringLiteral("powerusers"), QStringLiteral("system"),    QStringLiteral("users")};
+    int count = 0;
     for (const QString &item : entry.value("Permissions").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const qsizetype dash = item.indexOf(QLatin1Char('-'));
         if (dash < 0)
@@ -79,6 +89,8 @@ void permissions(const Entry &entry, const QStringList &access)
             entry.refuse(permissionsUnknownSid(item.left(dash)));
         if (!access.contains(item.mid(dash + 1), Qt::CaseInsensitive))
             entry.refuse(permissionsUnknownAccess(item.mid(dash + 1)));
+        if (++count > 32)
+            entry.refuse(permissionsLimit(32));
     }
 }
 
@@ -92,6 +104,7 @@ void keyAccess(const Entry &entry)
     permissions(entry, {QStringLiteral("full"), QStringLiteral("modify"), QStringLiteral("read")});
 }
 
+// SCompilerParamErrorBadCombo2: both flags of a pair the Enum* refuses together.
 void exclusive(const Entry &entry, const char *first, const char *second)
 {
     if (entry.flag(first) && entry.flag(second))
@@ -104,40 +117,48 @@ void valid(const Entry &entry, const char *parameter, bool ok)
         entry.refuse(paramInvalid(QLatin1String(parameter)));
 }
 
-void versionOf(const Entry &entry, const char *parameter)
+// ProcessMinVersionParameter and ProcessOnlyBelowVersionParameter:
+// StrToVersionNumbers, with AllowEmpty for MinVersion only.
+void versionOf(const Entry &entry, const char *parameter, bool allowEmpty)
 {
-    valid(entry, parameter, ValueForms::isVersionPair(entry.value(parameter)));
+    valid(entry, parameter, WindowsVersions::parse(entry.value(parameter), allowEmpty).has_value());
 }
 
+// EnumComponents and EnumTasks: IsValidIdentString(Name, AllowBackslash) after "/" becomes "\".
 void componentOrTaskName(const Entry &entry)
 {
     if (!ValueForms::isIdentifier(entry.value("Name").replace(QLatin1Char('/'), QLatin1Char('\\')), true))
         entry.refuse(componentsOrTasksBadName);
 }
 
+// EnumLanguages: IsValidIdentString(Name) without backslashes.
 void languageName(const Entry &entry)
 {
     if (!ValueForms::isIdentifier(entry.value("Name"), false))
         entry.refuse(languagesBadName);
 }
 
+// EnumComponents and EnumTasks.
 void inheritedCheck(const Entry &entry)
 {
     exclusive(entry, "dontinheritcheck", "exclusive");
 }
 
+// EnumDirs.
 void dirFlags(const Entry &entry)
 {
     exclusive(entry, "uninsneveruninstall", "uninsalwaysuninstall");
     exclusive(entry, "setntfscompression", "unsetntfscompression");
 }
 
+// EnumFiles: ConstPos('\\', DestName), a backslash outside constants.
 void destName(const Entry &entry)
 {
     if (ValueForms::hasBackslashOutsideConstants(entry.value("DestName")))
         entry.refuse(noBackslash(QStringLiteral("DestName")));
 }
 
+// EnumFiles: the trimmed CopyMode compared with CompareText.
 void copyMode(const Entry &entry)
 {
     static const QStringList modes = {QStringLiteral("normal"), QStringLiteral("onlyifdoesntexist"),
@@ -146,6 +167,17 @@ void copyMode(const Entry &entry)
     valid(entry, "CopyMode", modes.contains(entry.value("CopyMode").trimmed(), Qt::CaseInsensitive));
 }
 
+// EnumFiles: each comma-separated pattern, trimmed, shorter than MAX_PATH
+// (260), so that WildcardMatch cannot overflow its stack.
+void excludes(const Entry &entry)
+{
+    for (const QString &pattern : entry.value("Excludes").split(QLatin1Char(','))) {
+        if (pattern.trimmed().size() >= 260)
+            entry.refuse(filesExcludeTooLong);
+    }
+}
+
+// EnumFiles: ExternalSize only with "external", read by StrToInteger64.
 void externalSize(const Entry &entry)
 {
     if (!entry.flag("external"))
@@ -153,13 +185,15 @@ void externalSize(const Entry &entry)
     valid(entry, "ExternalSize", ValueForms::isUnsigned64(entry.value("ExternalSize")));
 }
 
-// A file that lands in {tmp}, or is deleted after the install, can be neither registered nor kept.
+// A file deleted after the install can be neither registered nor kept.
+// EnumFiles counts as deleted one with "deleteafterinstall" or a DestDir of
+// exactly "{tmp}" (its test for a folder below, Copy(ADestDir, 1, 4) =
+// '{tmp}\\', never holds); "dontcopy" counts only through the "{tmp}" it
+// gives a line without DestDir. The message names "dontcopy" all the same.
 void temporaryFile(const Entry &entry)
 {
-    const QString destDir = entry.value("DestDir");
-    const bool temporary = entry.flag("deleteafterinstall") || entry.flag("dontcopy") || destDir == QLatin1String("{tmp}")
-        || destDir.startsWith(QLatin1String("{tmp}\\"));
-    if (!temporary)
+    const QString destDir = entry.has("DestDir") ? entry.value("DestDir") : (entry.flag("dontcopy") ? QStringLiteral("{tmp}") : QString());
+    if (!entry.flag("deleteafterinstall") && destDir != QLatin1String("{tmp}"))
         return;
     for (const char *word : {"restartreplace", "uninsneveruninstall", "regserver", "regtypelib", "sharedfile", "gacinstall"}) {
         if (entry.flag(word))
@@ -167,6 +201,7 @@ void temporaryFile(const Entry &entry)
     }
 }
 
+// The checks of EnumFiles after its parameters are read, in its order.
 void fileFlags(const Entry &entry)
 {
     temporaryFile(entry);
@@ -184,40 +219,48 @@ void fileFlags(const Entry &entry)
         entry.refuse(filesDestNameWithWildcards);
 }
 
+// EnumIcons: TextToHotKey gives 0. Key names the keyboard layout supplies
+// (GetKeyNameText) are not known here and are refused.
 void hotKey(const Entry &entry)
 {
     valid(entry, "HotKey", ValueForms::isHotKey(entry.value("HotKey")));
 }
 
+// EnumIcons: StrToInt raises.
 void iconIndex(const Entry &entry)
 {
     if (!ValueForms::isInteger(entry.value("IconIndex")))
         entry.refuse(iconIndexInvalid);
 }
 
+// EnumIcons: PathPos('\\', IconName) = 0.
 void iconName(const Entry &entry)
 {
     if (!entry.value("Name").contains(QLatin1Char('\\')))
         entry.refuse(iconNameWithoutPath);
 }
 
+// EnumINI.
 void iniFlags(const Entry &entry)
 {
     exclusive(entry, "uninsdeleteentry", "uninsdeletesection");
     exclusive(entry, "uninsdeletesection", "uninsdeletesectionifempty");
 }
 
+// EnumRegistry: upper-cased and trimmed, one "32" or "64" cut off, then a root name.
 void registryRoot(const Entry &entry)
 {
     valid(entry, "Root", ValueForms::isRegistryRoot(entry.value("Root").trimmed()));
 }
 
+// EnumRegistry: Subkey[1] = '\\'.
 void registrySubkey(const Entry &entry)
 {
     if (entry.value("Subkey").startsWith(QLatin1Char('\\')))
         entry.refuse(noPrecedingBackslash(QStringLiteral("Subkey")));
 }
 
+// EnumRegistry: the trimmed, upper-cased ValueType.
 void registryValueType(const Entry &entry)
 {
     static const QStringList types = {QStringLiteral("none"),   QStringLiteral("string"), QStringLiteral("expandsz"),
@@ -226,6 +269,7 @@ void registryValueType(const Entry &entry)
     valid(entry, "ValueType", types.contains(entry.value("ValueType").trimmed(), Qt::CaseInsensitive));
 }
 
+// EnumRegistry's flag pairs and its safety check on the Environment key.
 void registryFlags(const Entry &entry)
 {
     exclusive(entry, "uninsdeletekey", "uninsdeletekeyifempty");
@@ -239,7 +283,9 @@ void registryFlags(const Entry &entry)
         entry.refuse(registryDeleteKeyProhibited);
 }
 
-// The data is read by the value's type; the type of a line without one is "none".
+// The data is read by the value's type; the type of a line without one is
+// "none". EnumRegistry: ConvertDWordString (Val into a DWORD),
+// ConvertQWordString (StrToInteger64), ConvertBinaryString.
 void registryData(const Entry &entry)
 {
     const QString data = entry.value("ValueData");
@@ -251,12 +297,15 @@ void registryData(const Entry &entry)
         valid(entry, "ValueData", ValueForms::isBinaryData(data));
 }
 
+// EnumDelete: the trimmed Type compared with StrIComp.
 void deleteType(const Entry &entry)
 {
     static const QStringList types = {QStringLiteral("files"), QStringLiteral("filesandordirs"), QStringLiteral("dirifempty")};
     valid(entry, "Type", types.contains(entry.value("Type").trimmed(), Qt::CaseInsensitive));
 }
 
+// EnumRun: a second wait flag, the flag pairs, RunOnceId in [Run],
+// Description in [UninstallRun], Verb without "shellexec".
 void runFlags(const Entry &entry)
 {
     int waits = 0;
@@ -276,8 +325,15 @@ void runFlags(const Entry &entry)
     exclusive(entry, "64bit", "shellexec");
 }
 
+// CheckConst with the constants the parameter allows, against the entry's
+// MinVersion: the [Setup] one, with the parts the entry's own gives.
 void constantsOf(const Entry &entry, const QString &value, int extras = ConstantCheck::None)
 {
+    const WindowsVersions minVersion = entry.has("MinVersion")
+        ? WindowsVersions::parse(entry.value("MinVersion"), true, entry.setupMinVersion).value_or(entry.setupMinVersion)
+        : entry.setupMinVersion;
+    if (minVersion.reachesWindows98AndNT4())
+        extras |= ConstantCheck::Favorites;
     const QString problem = ConstantCheck::problem(value, extras);
     if (!problem.isEmpty())
         entry.refuse(problem);
@@ -350,12 +406,14 @@ const ValueCheck kChecks[] = {
     {"Types Components Tasks Dirs Files Icons INI Registry Run UninstallRun", "Flags", knownFlags},
     {"Components Tasks", "Name", componentOrTaskName},
     {"Languages", "Name", languageName},
+    // EnumComponents: StrToInteger64.
     {"Components", "ExtraDiskSpaceRequired",
      [](const Entry &e) { valid(e, "ExtraDiskSpaceRequired", ValueForms::isUnsigned64(e.value("ExtraDiskSpaceRequired"))); }},
     {"Files", "DestName", destName},
     {"Files", "CopyMode", copyMode},
     {"Dirs Files", "Attribs", knownAttributes},
     {"Dirs Files", "Permissions", fileAccess},
+    {"Files", "Excludes", excludes},
     {"Files", "ExternalSize", externalSize},
     {"Icons", "HotKey", hotKey},
     {"Icons", "IconIndex", iconIndex},
@@ -366,9 +424,9 @@ const ValueCheck kChecks[] = {
     {"InstallDelete UninstallDelete", "Type", deleteType},
     {"Run UninstallRun", nullptr, runFlags},
     {"Types Components Tasks Dirs Files Icons INI Registry InstallDelete UninstallDelete Run UninstallRun", "MinVersion",
-     [](const Entry &e) { versionOf(e, "MinVersion"); }},
+     [](const Entry &e) { versionOf(e, "MinVersion", true); }},
     {"Types Components Tasks Dirs Files Icons INI Registry InstallDelete UninstallDelete Run UninstallRun", "OnlyBelowVersion",
-     [](const Entry &e) { versionOf(e, "OnlyBelowVersion"); }},
+     [](const Entry &e) { versionOf(e, "OnlyBelowVersion", false); }},
     {"Components Tasks", nullptr, inheritedCheck},
     {"Dirs", nullptr, dirFlags},
     {"Files", nullptr, fileFlags},
@@ -384,9 +442,9 @@ const ValueCheck kChecks[] = {
 
 } // namespace
 
-void EntryValueChecks::check(const SectionRule &rule, const ParameterLine &line)
+void EntryValueChecks::check(const SectionRule &rule, const ParameterLine &line, const WindowsVersions &setupMinVersion)
 {
-    const Entry entry{rule, line, line.words(QStringLiteral("Flags"))};
+    const Entry entry{rule, line, line.words(QStringLiteral("Flags")), setupMinVersion};
     for (const ValueCheck &check : kChecks) {
         if (listsSection(check.sections, rule.section) && (!check.parameter || line.has(QLatin1String(check.parameter))))
             check.check(entry);

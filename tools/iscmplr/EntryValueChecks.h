@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParameterLine.h"
+#include "WindowsVersions.h"
 
 namespace talmo::iscmplr {
 
@@ -13,7 +14,8 @@ class EntryValueChecks
 {
 public:
     // Throws CompileError at the line for the first value refused.
-    static void check(const SectionRule &rule, const ParameterLine &line);
+    // setupMinVersion: the [Setup] MinVersion an entry's own starts from.
+    static void check(const SectionRule &rule, const ParameterLine &line, const WindowsVersions &setupMinVersion);
 };
 
 } // namespace talmo::iscmplr

@@ -3,6 +3,7 @@
 #include "CompileError.h"
 #include "CompilerMessages.h"
 #include "EntryValueChecks.h"
+#include "LangOptionsValueChecks.h"
 #include "SectionRules.h"
 #include "SetupValueChecks.h"
 #include "SupportFunctions.h"
@@ -32,10 +33,6 @@ const QStringList kSetupCheckDirectives = {QStringLiteral("Uninstallable"), QStr
 
 // Created when a script has components but no types of its own.
 const QStringList kDefaultTypes = {QStringLiteral("full"), QStringLiteral("compact"), QStringLiteral("custom")};
-
-// What tells two entries of the same name apart.
-const QStringList kEntryConditions = {QStringLiteral("Check"), QStringLiteral("Languages"), QStringLiteral("MinVersion"),
-                                      QStringLiteral("OnlyBelowVersion")};
 
 bool isOperatorWord(const QString &word)
 {
@@ -68,9 +65,10 @@ bool containsConstant(const QString &value)
     return !constantStarts(value).isEmpty();
 }
 
-// Splits "[LANG.]Name=value".
+// Splits "[LANG.]Name=value" at the first "=" and the name's first ".".
 struct PrefixedLine
 {
+    bool hasLanguage = false;
     QString language;
     QString name;
     QString value;
@@ -82,24 +80,40 @@ struct DirectiveLine
     QString value;
 };
 
+// As SeparateDirective: a value wholly in double quotes loses them, and
+// quotes inside are taken as they stand.
 DirectiveLine splitDirectiveLine(const SourceLine &line)
 {
     const qsizetype equals = line.text.indexOf(QLatin1Char('='));
     if (equals <= 0)
         throw CompileError::at(line, QStringLiteral("A [Setup] line needs the form Directive=value"));
-    return {line.text.left(equals).trimmed(), line.text.mid(equals + 1).trimmed()};
+    QString value = line.text.mid(equals + 1).trimmed();
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        value = value.mid(1, value.size() - 2);
+    return {line.text.left(equals).trimmed(), value};
 }
 
+// [LangOptions] lines are read as directives (SeparateDirective: a name,
+// and the value without its surrounding quotes); [Messages] and
+// [CustomMessages] lines need only their "=" (SCompilerMessagesMissingEquals).
 PrefixedLine splitPrefixedLine(const SourceLine &line, const QString &sectionName)
 {
+    const bool directive = sectionName == QLatin1String("LangOptions");
     const qsizetype equals = line.text.indexOf(QLatin1Char('='));
-    if (equals <= 0)
+    if (equals < 0 || (directive && line.text.left(equals).trimmed().isEmpty()))
         throw CompileError::at(line, QStringLiteral("A line of [%1] needs the form Name=value").arg(sectionName));
     PrefixedLine result;
-    result.name = line.text.left(equals).trimmed();
-    result.value = line.text.mid(equals + 1).trimmed();
+    if (directive) {
+        const DirectiveLine split = splitDirectiveLine(line);
+        result.name = split.name;
+        result.value = split.value;
+    } else {
+        result.name = line.text.left(equals).trimmed();
+        result.value = line.text.mid(equals + 1);
+    }
     const qsizetype dot = result.name.indexOf(QLatin1Char('.'));
     if (dot >= 0) {
+        result.hasLanguage = true;
         result.language = result.name.left(dot);
         result.name = result.name.mid(dot + 1);
     }
@@ -143,6 +157,7 @@ void ScriptChecker::checkSetup()
     const Section *section = m_sections.find(QStringLiteral("Setup"));
     if (section) {
         m_status(QStringLiteral("Parsing [Setup] section"));
+        readSetupMinVersion(*section);
         for (const SourceLine &line : section->lines) {
             const auto [name, value] = splitDirectiveLine(line);
             if (!SetupDirectives::isSetupDirective(name))
@@ -151,7 +166,8 @@ void ScriptChecker::checkSetup()
                 throw CompileError::at(line, CompilerMessages::messagesFileObsolete);
             if (m_setup.contains(name.toLower()))
                 throw CompileError::at(line, CompilerMessages::directiveAgain(QStringLiteral("Setup"), name));
-            SetupValueChecks::check(name, value, line);
+            SetupValueChecks::check(name, value, line,
+                                    {!m_options.outputDir.isEmpty(), !m_options.outputBaseFilename.isEmpty(), m_setupMinVersion});
             if (SetupDirectives::isObsoleteWithWarning(name))
                 m_result.warnings << QStringLiteral("The [Setup] directive \"%1\" is obsolete and ignored").arg(name);
             m_setup.insert(name.toLower(), value);
@@ -159,24 +175,43 @@ void ScriptChecker::checkSetup()
     }
     const SourceLine where = sectionStart(QStringLiteral("Setup"));
     const auto setting = [this](const char *name) { return m_setup.value(QString::fromLatin1(name).toLower()); };
+    // A yes/no directive the section leaves out keeps the compiler's default
+    // (its initial SetupHeader.Options, UseSetupLdr).
+    const auto isOn = [this, &setting](const char *name, bool byDefault) {
+        return m_setup.contains(QString::fromLatin1(name).toLower()) ? ValueForms::isTrue(setting(name)) : byDefault;
+    };
+    // The checks after the section is read: SCompilerEntryMissing2,
+    // SCompilerAppVersionOrAppVerNameRequired, SCompilerMustUseDisableStartupPrompt,
+    // SCompilerMustNotUsePreviousLanguage, SCompilerNoSetupLdrSignError.
     if (setting("AppName").isEmpty())
         throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("AppName")));
     if (setting("AppVersion").isEmpty() && setting("AppVerName").isEmpty())
         throw CompileError::at(where, CompilerMessages::appVersionMissing);
-    const bool createAppDir = !m_setup.contains(QStringLiteral("createappdir")) || ValueForms::isTrue(setting("CreateAppDir"));
-    if (createAppDir && setting("DefaultDirName").isEmpty())
-        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("DefaultDirName")));
-    if (ValueForms::isTrue(setting("Encryption")) && setting("Password").isEmpty())
-        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("Password")));
-    if (containsConstant(setting("AppName")) && !ValueForms::isTrue(setting("DisableStartupPrompt")))
+    if (containsConstant(setting("AppName")) && !isOn("DisableStartupPrompt", true))
         throw CompileError::at(where, CompilerMessages::appNameConstantsNeedNoStartupPrompt);
-    const bool usePreviousLanguage =
-        !m_setup.contains(QStringLiteral("usepreviouslanguage")) || ValueForms::isTrue(setting("UsePreviousLanguage"));
-    if (containsConstant(setting("AppId")) && usePreviousLanguage)
+    if (containsConstant(setting("AppId")) && isOn("UsePreviousLanguage", true))
         throw CompileError::at(where, CompilerMessages::appIdConstantsNeedNoPreviousLanguage);
+    if (isOn("CreateAppDir", true) && setting("DefaultDirName").isEmpty())
+        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("DefaultDirName")));
+    if (isOn("Encryption", false) && setting("Password").isEmpty())
+        throw CompileError::at(where, CompilerMessages::directiveMissing(QStringLiteral("Password")));
+    if (isOn("SignedUninstaller", false) && !isOn("UseSetupLdr", true))
+        throw CompileError::at(where, CompilerMessages::signingNeedsSetupLoader);
     if (!setting("SourceDir").isEmpty())
         m_paths.setSourceDir(m_paths.resolve(setting("SourceDir")));
     checkSetupFiles();
+}
+
+// The real compiler checks the section's constants once it is read, so its
+// MinVersion applies wherever it stands; a value it refuses is refused at its line.
+void ScriptChecker::readSetupMinVersion(const Section &section)
+{
+    for (const SourceLine &line : section.lines) {
+        const qsizetype equals = line.text.indexOf(QLatin1Char('='));
+        if (equals > 0 && line.text.left(equals).trimmed().compare(QLatin1String("MinVersion"), Qt::CaseInsensitive) == 0)
+            m_setupMinVersion = WindowsVersions::parse(splitDirectiveLine(line).value, true, WindowsVersions::setupDefault())
+                                    .value_or(WindowsVersions::setupDefault());
+    }
 }
 
 // Looked for once the whole section is read: SourceDir applies wherever it stands.
@@ -261,12 +296,20 @@ void ScriptChecker::checkLanguagePrefixedLines(const QString &sectionName)
     m_status(QStringLiteral("Parsing [%1] section").arg(sectionName));
     for (const SourceLine &line : section->lines) {
         const PrefixedLine entry = splitPrefixedLine(line, sectionName);
-        if (!entry.language.isEmpty() && !m_languages.contains(entry.language))
+        // ExtractLangIndex: FindLangEntryIndexByName compares the names as written.
+        if (entry.hasLanguage && !m_languages.ordered().contains(entry.language))
             throw CompileError::at(line, QStringLiteral("Unknown language name \"%1\"").arg(entry.language));
-        if (sectionName == QLatin1String("LangOptions") && !SetupDirectives::isLangOptionsDirective(entry.name))
-            throw CompileError::at(line, CompilerMessages::unknownDirective(QStringLiteral("LangOptions"), entry.name));
-        if (sectionName == QLatin1String("CustomMessages"))
+        if (sectionName == QLatin1String("LangOptions")) {
+            if (!SetupDirectives::isLangOptionsDirective(entry.name))
+                throw CompileError::at(line, CompilerMessages::unknownDirective(QStringLiteral("LangOptions"), entry.name));
+            LangOptionsValueChecks::check(entry.name, entry.value, !entry.hasLanguage && m_languages.ordered().size() > 1, line);
+        }
+        if (sectionName == QLatin1String("CustomMessages")) {
+            // EnumCustomMessages: IsValidIdentString with the operator words allowed.
+            if (!ValueForms::isIdentifier(entry.name, false, true))
+                throw CompileError::at(line, CompilerMessages::customMessageBadName);
             m_customMessages.insert(entry.name.toLower());
+        }
     }
 }
 
@@ -327,7 +370,7 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
         if (required.required && !destDirOfDontCopy && !line.has(required.name))
             throw CompileError::at(where, QStringLiteral("Required parameter \"%1\" not specified").arg(required.name));
     }
-    EntryValueChecks::check(rule, line);
+    EntryValueChecks::check(rule, line, m_setupMinVersion);
     if (rule.parameter(QStringLiteral("Types")))
         checkExpressionNames(where, QStringLiteral("Types"), line.value(QStringLiteral("Types")), m_types, QStringLiteral("type"));
     checkExpressionNames(where, QStringLiteral("Components"), line.value(QStringLiteral("Components")), m_components,
@@ -347,24 +390,23 @@ void ScriptChecker::checkParameterLine(const SectionRule &rule, const ParameterL
         checkReferences(where, parameter.value);
 }
 
+// Names may repeat: the real compiler keeps every entry of a name. It refuses
+// a second custom type (EnumTypes, SCompilerTypesCustomTypeAlreadyDefined)
+// and a component or task more than one level below the one before it
+// (EnumComponents, EnumTasks: CountChars of "\\" once "/" became "\\").
 void ScriptChecker::checkNamedEntry(const QString &sectionName, const ParameterLine &line, NameSet &names)
 {
     const QString name = line.value(QStringLiteral("Name"));
-    const bool conditional = sectionName == QLatin1String("Components") || sectionName == QLatin1String("Tasks");
-    QString key = sectionName + QLatin1Char('\n') + name.toLower();
-    if (conditional) {
-        for (const QString &condition : kEntryConditions)
-            key += QLatin1Char('\n') + line.value(condition).simplified();
+    if (sectionName == QLatin1String("Types") && line.words(QStringLiteral("Flags")).contains(QLatin1String("iscustom"))) {
+        if (m_customTypeSeen)
+            throw CompileError::at(line.where(), CompilerMessages::customTypeAgain);
+        m_customTypeSeen = true;
     }
-    if (m_entryKeys.contains(key))
-        throw CompileError::at(line.where(), QStringLiteral("Duplicate name \"%1\" in [%2]").arg(name, sectionName));
-    m_entryKeys.insert(key);
-    if (conditional) {
-        const int level = int(name.count(QLatin1Char('\\')));
-        const int previousLevel = names.isEmpty() ? -1 : int(names.last().count(QLatin1Char('\\')));
-        if (level > previousLevel + 1) {
+    if (sectionName == QLatin1String("Components") || sectionName == QLatin1String("Tasks")) {
+        const auto levelOf = [](const QString &text) { return int(text.count(QLatin1Char('\\')) + text.count(QLatin1Char('/'))); };
+        const int previousLevel = names.isEmpty() ? -1 : levelOf(names.last());
+        if (levelOf(name) > previousLevel + 1)
             throw CompileError::at(line.where(), CompilerMessages::componentLevel(sectionName));
-        }
     }
     names.add(name);
 }
@@ -443,8 +485,17 @@ void ScriptChecker::checkReferences(const SourceLine &where, const QString &valu
 void ScriptChecker::checkExpressionNames(const SourceLine &where, const QString &parameter, const QString &value,
                                          const NameSet &known, const QString &kind)
 {
+    // Types is a plain list of words between blanks (ExtractType); the others
+    // are expressions, whose operators and parentheses name nothing.
+    const bool plainList = parameter == QLatin1String("Types");
     static const QRegularExpression separators(QStringLiteral("[\\s()]+"));
-    for (QString word : value.split(separators, Qt::SkipEmptyParts)) {
+    const QStringList words = plainList ? value.split(QLatin1Char(' '), Qt::SkipEmptyParts) : value.split(separators, Qt::SkipEmptyParts);
+    for (QString word : words) {
+        if (plainList) {
+            if (!word.trimmed().isEmpty() && !known.contains(word.trimmed()))
+                throw CompileError::at(where, QStringLiteral("Parameter \"Types\" includes an unknown type"));
+            continue;
+        }
         if (isOperatorWord(word))
             continue;
         while (word.startsWith(QLatin1Char('!')) || word.startsWith(QLatin1Char('*')))
@@ -452,10 +503,7 @@ void ScriptChecker::checkExpressionNames(const SourceLine &where, const QString 
         if (word.isEmpty() || known.contains(word))
             continue;
         const QString unknown = QStringLiteral("Parameter \"%1\" includes an unknown %2").arg(parameter, kind);
-        // Types are a plain list; the others are expressions, whose errors the compiler wraps.
-        throw CompileError::at(where, parameter == QLatin1String("Types")
-                                          ? unknown
-                                          : QStringLiteral("Directive or parameter \"%1\" expression error: %2").arg(parameter, unknown));
+        throw CompileError::at(where, QStringLiteral("Directive or parameter \"%1\" expression error: %2").arg(parameter, unknown));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "NameSet.h"
 #include "ParameterLine.h"
 #include "ScriptSections.h"
+#include "WindowsVersions.h"
 
 #include <QHash>
 #include <QSet>
@@ -39,6 +40,7 @@ public:
 private:
     void checkSetup();
     void checkSetupFiles();
+    void readSetupMinVersion(const Section &section);
     void checkSetupReferences();
     void checkLanguages();
     void readMessagesFile(const QString &path);
@@ -71,7 +73,8 @@ private:
     NameSet m_types;
     NameSet m_components;
     NameSet m_tasks;
-    QSet<QString> m_entryKeys;       // section, lower-case name and, for components and tasks, their conditions
+    bool m_customTypeSeen = false;
+    WindowsVersions m_setupMinVersion = WindowsVersions::setupDefault();
     NameSet m_filesNames;            // file-name parts of [Files] sources and DestNames
     CheckedScript m_result;
 };

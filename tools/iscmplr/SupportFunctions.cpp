@@ -7,7 +7,7 @@ namespace talmo::iscmplr {
 
 namespace {
 
-// "Name<TAB>declaration" lines.
+// "Name<TAB>declaration" lines; "#" lines are notes.
 void addNames(const QString &resource, QSet<QString> &names)
 {
     QFile file(resource);
@@ -15,7 +15,7 @@ void addNames(const QString &resource, QSet<QString> &names)
         return;
     for (const QByteArray &line : file.readAll().split('\n')) {
         const QByteArray name = line.left(line.indexOf('\t')).trimmed();
-        if (!name.isEmpty())
+        if (!name.isEmpty() && !name.startsWith('#'))
             names.insert(QString::fromLatin1(name).toLower());
     }
 }
@@ -26,6 +26,7 @@ const QSet<QString> &names()
         QSet<QString> set;
         addNames(QStringLiteral(":/iscmplr/script-functions.tsv"), set);
         addNames(QStringLiteral(":/iscmplr/help-only-functions.tsv"), set);
+        addNames(QStringLiteral(":/iscmplr/script-functions-compiler.tsv"), set);
         return set;
     }();
     return all;

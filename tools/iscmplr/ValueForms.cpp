@@ -25,7 +25,7 @@ private:
 
 std::optional<qint64> integerValue(const QString &value)
 {
-    static const QRegularExpression form(QStringLiteral("^([+-]?)(?:(\\d+)|(?:\\$|0[xX]|[xX])([0-9A-Fa-f]{1,8}))$"));
+    static const QRegularExpression form(QStringLiteral("^ *([+-]?)(?:(\\d+)|(?:\\$|0[xX]|[xX])([0-9A-Fa-f]{1,8}))$"));
     const QRegularExpressionMatch m = form.match(value);
     if (!m.hasMatch())
         return std::nullopt;
@@ -65,6 +65,11 @@ bool ValueForms::isTrue(const QString &value)
     return form.matches(value);
 }
 
+std::optional<qint64> ValueForms::integer(const QString &value)
+{
+    return integerValue(value);
+}
+
 bool ValueForms::isInteger(const QString &value)
 {
     return integerValue(value).has_value();
@@ -78,10 +83,14 @@ bool ValueForms::isIntegerIn(const QString &value, qint64 min, qint64 max)
 
 bool ValueForms::isUnsigned64(const QString &value)
 {
+    static const QRegularExpression form(QStringLiteral("^(?:(\\d+)|\\$([0-9A-Fa-f]+))$"));
+    const QRegularExpressionMatch m = form.match(value);
     bool ok = false;
-    value.toULongLong(&ok);
-    static const WholeValue digits(QStringLiteral("\\d+"));
-    return ok && digits.matches(value);
+    if (m.capturedLength(1) > 0)
+        m.captured(1).toULongLong(&ok, 10);
+    else if (m.capturedLength(2) > 0)
+        m.captured(2).toULongLong(&ok, 16);
+    return ok;
 }
 
 bool ValueForms::isBinaryData(const QString &value)
@@ -100,13 +109,6 @@ bool ValueForms::isQwordData(const QString &value)
 {
     const QString data = value.trimmed();
     return data.startsWith(QLatin1Char('{')) || isUnsigned64(data);
-}
-
-bool ValueForms::isVersionPair(const QString &value)
-{
-    static const QString version = QStringLiteral("\\d+(\\.\\d+){0,2}");
-    static const WholeValue form(QStringLiteral("\\s*%1\\s*,\\s*%1(sp\\d+)?\\s*").arg(version));
-    return form.matches(value);
 }
 
 bool ValueForms::isFileVersion(const QString &value)
@@ -128,12 +130,12 @@ bool ValueForms::isColor(const QString &value)
     return names.contains(value, Qt::CaseInsensitive) || isInteger(value);
 }
 
-bool ValueForms::isIdentifier(const QString &value, bool withBackslashes)
+bool ValueForms::isIdentifier(const QString &value, bool withBackslashes, bool allowOperators)
 {
     static const WholeValue reserved(QStringLiteral("and|or|not"));
     static const WholeValue withParts(QStringLiteral("[a-z_][a-z0-9_\\\\]*(?<!\\\\)"));
     static const WholeValue plain(QStringLiteral("[a-z_][a-z0-9_]*"));
-    if (reserved.matches(value))
+    if (!allowOperators && reserved.matches(value))
         return false;
     return withBackslashes ? withParts.matches(value) : plain.matches(value);
 }

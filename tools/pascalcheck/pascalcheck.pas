@@ -621,6 +621,7 @@ begin
   DeclareDefaultProperties(Sender);
   DeclareFunctionsFile(Sender, 'script-functions.tsv');
   DeclareFunctionsFile(Sender, 'help-only-functions.tsv');
+  DeclareFunctionsFile(Sender, 'script-functions-compiler.tsv');
   Sender.AllowDuplicateRegister := False;
 end;
 

@@ -1,5 +1,6 @@
 #include "editors/core/device/DeviceRegistrySections.h"
 
+#include "editors/core/device/TargetEdits.h"
 #include "editors/core/registry/RegistrySectionEdits.h"
 #include "model/ProjectContainer.h"
 
@@ -36,11 +37,14 @@ QStringList DeviceRegistrySections::Captions() const
     return captions;
 }
 
-int DeviceRegistrySections::AddSection()
+int DeviceRegistrySections::AddSection(int installingTarget)
 {
     m_project.RegistrySections.AddNew().Caption = RegistrySectionEdits::UnnamedSectionName;
     m_project.Modified = true;
-    return m_project.RegistrySections.Count() - 1;
+    const int added = m_project.RegistrySections.Count() - 1;
+    if (installingTarget >= 0 && installingTarget < m_project.CEDevices.Count())
+        TargetEdits(m_project).SetRegistrySectionInstalled(installingTarget, added, true);
+    return added;
 }
 
 void DeviceRegistrySections::DeleteSection(int index)

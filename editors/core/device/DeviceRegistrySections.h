@@ -25,8 +25,9 @@ public:
     static bool CanEditOrDelete(RegistryTreeLevel level);
 
     QStringList Captions() const;
-    // Appends an unnamed section; returns its index.
-    int AddSection();
+    // Appends an unnamed section, installed by the target it was added under
+    // (none for -1); returns its index.
+    int AddSection(int installingTarget = -1);
     void DeleteSection(int index);
     // Opening a section for editing counts as an edit of the project.
     void SectionOpened();

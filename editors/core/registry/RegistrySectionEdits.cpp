@@ -128,13 +128,13 @@ QList<TRegistryEntry> RegistrySectionEdits::fileAssociationEntries(const QString
     const QString key = extension.startsWith(u'.') ? extension : u'.' + extension;
     const QString fileType = key.mid(1) + QStringLiteral("file");
     const QString root = QStringLiteral("HKEY_CLASSES_ROOT");
-    const QString quotes = QStringLiteral("\"\"\"\"");
+    // The data as the device gets it: the .inf file quotes it when it is built.
     return {
         stringEntry(root, key, fileType),
         stringEntry(root, fileType, description),
-        stringEntry(root, fileType + QStringLiteral("\\DefaultIcon"), u'"' + target + QStringLiteral(",0\"")),
+        stringEntry(root, fileType + QStringLiteral("\\DefaultIcon"), target + QStringLiteral(",0")),
         stringEntry(root, fileType + QStringLiteral("\\Shell\\Open\\Command"),
-                    quotes + target + quotes + u' ' + quotes + QStringLiteral("%%1") + quotes),
+                    u'"' + target + QStringLiteral("\" \"%1\"")),
     };
 }
 

@@ -298,6 +298,11 @@ TEST_F(CABCreatorFormTest, RegistryTreeChecksAndSections)
     ASSERT_EQ(project->RegistrySections.Count(), 3);
     EXPECT_EQ(project->RegistrySections[2].Caption, "aRegistrySection");
     EXPECT_EQ(host.calls().last(), "openRegistrySection 2");
+    // Added under the default target's row, so that target installs it.
+    EXPECT_EQ(project->CEDevices[0].Installation.defaultInstallRegistry, QStringList({"aRegistrySection"}));
+    EXPECT_EQ(page.shownRegistryTree().mid(0, 5),
+              QStringList({"Default Target", group, "    [ ] Reg A", "    [ ] Reg C", "    [x] aRegistrySection"}));
+    EXPECT_EQ(project->CEDevices[1].Installation.defaultInstallRegistry, QStringList({"Reg C"}));
 }
 
 TEST_F(CABCreatorFormTest, ShortcutsOfTheShownSection)
@@ -328,6 +333,39 @@ TEST_F(CABCreatorFormTest, ShortcutsOfTheShownSection)
     page.Delete1Click();
     EXPECT_EQ(entries.Count(), 0);
     EXPECT_TRUE(page.shownColumn(List::Shortcuts, 0).isEmpty());
+}
+
+TEST_F(CABCreatorFormTest, ShortcutsSortByAHeaderClickAndStaySortedAfterAnAdd)
+{
+    TShortcutsEntries &entries = project->ShortcutsSections[2].Entries;
+    for (const char *name : {"beta", "Alpha", "gamma"}) {
+        TShortcutEntry &entry = entries.AddNew();
+        entry.shortcut_filename = QString::fromLatin1(name);
+        entry.target_file_path = QString::fromLatin1(name) + ".exe";
+    }
+    TCABCreatorForm page(*project, host);
+    chooseTarget(page, "cb_shortcuts_targets", 1);
+    EXPECT_EQ(page.shownColumn(List::Shortcuts, 0), QStringList({"link of short-1", "beta", "Alpha", "gamma"}))
+        << "unsorted until a header is clicked: the section's order";
+    QHeaderView *header = listNamed(page, "gui_Shortcuts")->header();
+    ASSERT_TRUE(header->sectionsClickable());
+    emit header->sectionClicked(0);
+    EXPECT_EQ(page.shownColumn(List::Shortcuts, 0), QStringList({"Alpha", "beta", "gamma", "link of short-1"}));
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    emit header->sectionClicked(0);
+    EXPECT_EQ(page.shownColumn(List::Shortcuts, 0), QStringList({"link of short-1", "gamma", "beta", "Alpha"}));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+
+    page.setDialogRunner([](QDialog &dialog) {
+        dynamic_cast<Teditor_ShortcutEntry &>(dialog).cb_target->setEditText("delta.exe");
+        return int(QDialog::Accepted);
+    });
+    page.Add1Click();
+    EXPECT_EQ(page.shownColumn(List::Shortcuts, 0),
+              QStringList({"link of short-1", "gamma", "beta", "aShortcut", "Alpha"}));
+    EXPECT_EQ(entries.Count(), 5) << "sorting shows the rows, the section keeps its order";
+    EXPECT_EQ(entries[4].shortcut_filename, "aShortcut");
 }
 
 TEST_F(CABCreatorFormTest, EditingShortcutsWithoutACustomIconKeepsTheirParameters)
@@ -673,6 +711,31 @@ TEST_F(CABCreatorFilesTabTest, DropsOnlyOnAFolderBelowTheRoot)
     EXPECT_EQ(file(6).DestinationDir, "%InstallDir%\\drop\\sub\\");
     EXPECT_EQ(file(6).SourceDir, root.filePath("drop/sub/"));
     EXPECT_EQ(file(6).SourceName, "A.Txt");
+}
+
+// An import refills the folder tree: the folders the user opened stay open.
+TEST_F(CABCreatorFilesTabTest, AnImportKeepsTheFolderTreesExpansion)
+{
+    TPPCFS_File &font = project->CEDevices[1].Files.AddNew();
+    font.DestinationDir = "%CE2%\\Fonts\\";
+    font.DestinationName = font.SourceName = "a.ttf";
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("drop"));
+    QFile(root.filePath("drop/new.txt")).open(QIODevice::WriteOnly);
+    auto page = openFilesTab();
+    const auto item = [&page](const char *text) {
+        const QList<QTreeWidgetItem *> found =
+            folders(*page)->findItems(QString::fromLatin1(text), Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : found.first();
+    };
+    ASSERT_NE(item("Windows"), nullptr);
+    item("Windows")->setExpanded(true);
+    page->setDialogRunner([](QDialog &) { return int(QDialog::Accepted); });
+    page->AddFilesToTarget({ root.filePath("drop/new.txt") });
+    ASSERT_EQ(project->CEDevices[1].Files.Count(), 8);
+    ASSERT_NE(item("Windows"), nullptr);
+    EXPECT_TRUE(item("Windows")->isExpanded());
+    EXPECT_EQ(page->selectedFolderPath(), "Program Files\\My App\\");
 }
 
 TEST_F(CABCreatorFilesTabTest, FolderLabelsAreEditedInPlace)

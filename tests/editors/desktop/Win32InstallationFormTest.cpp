@@ -9,6 +9,7 @@
 #include "platform/RegistryMemoryStore.h"
 #include "tests/editors/EditorTestSupport.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/QtWarningRecorder.h"
 #include "widgets/NextInspector.h"
 #include "widgets/NxComboBoxItem.h"
 #include "widgets/NxEdit.h"
@@ -31,6 +32,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTest>
 #include <QTreeWidget>
 
 using namespace talmo;
@@ -241,6 +243,38 @@ TEST_F(Win32InstallationFormTest, AddFolderTwiceRenameAndDeleteFolders)
     ASSERT_EQ(plugin().FileEntries.Count(), 1);
     EXPECT_EQ(plugin().FileEntries[0].Source, "c.txt");
     EXPECT_EQ(children(folderTree(*page)->topLevelItem(0)->child(0)), QStringList({"New Folder", "New Folder 1"}));
+}
+
+// Renaming rebuilds the tree; the label's editor must be closed first, or Qt
+// warns that it closes an editor which no longer belongs to the tree.
+TEST_F(Win32InstallationFormTest, FolderAndKeyLabelsAreRenamedInTheirEditors)
+{
+    addFile(plugin(), "a.txt", "{app}\\Docs\\");
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "v");
+    auto page = openPage();
+    page->resize(900, 600);
+    page->show();
+    const QtWarningRecorder warnings;
+    const auto renameInEditor = [](QTreeWidget *tree, const char *name) {
+        tree->editItem(tree->currentItem());
+        auto *editor = qobject_cast<QLineEdit *>(tree->indexWidget(tree->currentIndex()));
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, QString::fromLatin1(name));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(tree->indexWidget(tree->currentIndex()), nullptr);
+        QCoreApplication::processEvents();
+    };
+    ASSERT_TRUE(page->selectFolder("{app}\\Docs\\"));
+    renameInEditor(folderTree(*page), "Manuals");
+    EXPECT_EQ(plugin().FileEntries[0].Destination, "{app}\\Manuals\\");
+    EXPECT_EQ(page->selectedFolderPath(), "{app}\\Manuals\\");
+
+    page->setActivePage(TWin32InstallationForm::RegistryPage);
+    ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
+    renameInEditor(tree(*page, "tv_registry"), "Sample");
+    EXPECT_EQ(plugin().RegistryEntries[0].SubKey, "Software\\Sample");
+    EXPECT_EQ(warnings.warnings().filter("closeEditor"), QStringList());
 }
 
 TEST_F(Win32InstallationFormTest, DeletingAFolderNodeTakesFilesInAnyCase)
@@ -698,6 +732,47 @@ TEST_F(Win32InstallationFormTest, HeaderArrowsShowTheDirectionTheRowsAreSortedIn
     ASSERT_TRUE(page->selectKey("HKEY_CURRENT_USER\\Software\\Demo\\"));
     EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "b", "a"}));
     EXPECT_EQ(arrow("lv_registry"), std::pair(0, Qt::DescendingOrder));
+}
+
+TEST_F(Win32InstallationFormTest, AddedAndRenamedValuesTakeTheirPlaceInTheSortedList)
+{
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "b");
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "z");
+    auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
+    page->AddRegistryEntryClick();
+    EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "b", "RegEntry", "z"}));
+    EXPECT_EQ(page->selectedRows(List::Registry), QList<int>({2}));
+    page->registryHeaderClick(0);
+    EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "z", "RegEntry", "b"}));
+    page->selectRows(List::Registry, {2});
+    row(3)->setValue("a");
+    EXPECT_EQ(page->listColumn(List::Registry, 0), QStringList({"(default)", "z", "b", "a"}));
+}
+
+// Deleting a file rebuilds the folder tree: the folders the user opened stay open.
+TEST_F(Win32InstallationFormTest, DeletingAFileKeepsTheFolderTreesExpansion)
+{
+    addFile(plugin(), "a.txt", "{app}\\Docs\\");
+    addFile(plugin(), "b.txt", "{app}\\Other\\Deep\\");
+    addFile(plugin(), "c.txt", "{app}\\");
+    auto page = openPage();
+    const auto item = [&page](const char *text) {
+        const QList<QTreeWidgetItem *> found =
+            folderTree(*page)->findItems(QString::fromLatin1(text), Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : found.first();
+    };
+    ASSERT_TRUE(page->selectFolder("{app}\\Other\\Deep\\"));
+    ASSERT_TRUE(page->selectFolder("{app}\\"));
+    ASSERT_TRUE(item("Other") && item("Other")->isExpanded());
+    const int cRow = int(page->listColumn(List::Files, 0).indexOf("c.txt"));
+    ASSERT_GE(cRow, 0);
+    page->selectRows(List::Files, {cRow});
+    ui.queueAnswer(UiButton::Yes);
+    page->DeleteFileRowsClick();
+    ASSERT_EQ(plugin().FileEntries.Count(), 2);
+    ASSERT_NE(item("Other"), nullptr);
+    EXPECT_TRUE(item("Other")->isExpanded());
+    EXPECT_EQ(page->selectedFolderPath(), "{app}\\");
 }
 
 TEST_F(Win32InstallationFormTest, FilesDroppedFromTheDesktopAreAddedUnderAFolderOnly)

@@ -54,13 +54,13 @@ TEST(ShortcutChoicesTest, TargetsPerModeEachOnce)
     EXPECT_EQ(ShortcutChoices::targets(target, false, false),
               QStringList({"app.exe", "helper.dll", "readme.txt", "data.bin"}));
     EXPECT_EQ(ShortcutChoices::targets(target, false, true),
-              QStringList({"\\%InstallDir%\\app.exe", "\\%CE2%\\helper.dll", "readme.txt",
-                           "\\%InstallDir%\\Data.v2\\data.bin"}));
+              QStringList({"%InstallDir%\\app.exe", "%CE2%\\helper.dll", "readme.txt",
+                           "%InstallDir%\\Data.v2\\data.bin"}));
     EXPECT_EQ(ShortcutChoices::targets(target, true, false),
               QStringList({"%InstallDir%", "%CE2%", "", "%InstallDir%\\Data.v2"}));
 }
 
-TEST(ShortcutChoicesTest, NamesAndBackslashes)
+TEST(ShortcutChoicesTest, NamesFromTargets)
 {
     const std::pair<QString, QString> names[] = {
         {"app.exe", "app"}, {"\\%CE1%\\App\\my.tool.exe", "my.tool"}, {"%InstallDir%\\Data.v2", "Data"},
@@ -68,9 +68,6 @@ TEST(ShortcutChoicesTest, NamesAndBackslashes)
     };
     for (const auto &[target, name] : names)
         EXPECT_EQ(ShortcutChoices::nameFromTarget(target), name) << target.toStdString();
-    EXPECT_EQ(ShortcutChoices::withLeadingBackslash("%CE1%\\App\\app.exe"), "\\%CE1%\\App\\app.exe");
-    EXPECT_EQ(ShortcutChoices::withLeadingBackslash("\\%CE1%\\app.exe"), "\\%CE1%\\app.exe");
-    EXPECT_EQ(ShortcutChoices::withLeadingBackslash("app.exe"), "app.exe");
 }
 
 class ShortcutEntryTest : public EditorTest
@@ -142,18 +139,21 @@ TEST_F(ShortcutEntryTest, ShowingWithAnIconChecksTheBoxAndPicksTheIconModeByExte
         EXPECT_EQ(shown.be_IconFileName->isVisible(), row.mode == 1);
         EXPECT_EQ(shown.tb_iconIndex->text(), row.mode == 0 ? "3" : "");
         EXPECT_EQ(shown.cb_target->currentText(), "\\%InstallDir%\\app.exe");
-        EXPECT_EQ(choicesOf(shown.cb_target).first(), "\\%InstallDir%\\app.exe");
+        EXPECT_EQ(choicesOf(shown.cb_target).first(), "%InstallDir%\\app.exe");
     }
 }
 
-TEST_F(ShortcutEntryTest, CustomIconSwitchRebuildsTargetsAndEmptiesThem)
+TEST_F(ShortcutEntryTest, CustomIconSwitchRebuildsTheChoicesAndKeepsTheTarget)
 {
     dialog.show();
     dialog.cb_target->setEditText("app.exe");
     click(dialog.TntCheckBox1);
     EXPECT_TRUE(dialog.TntGroupBox1->isEnabled());
-    EXPECT_EQ(dialog.cb_target->currentText(), "");
-    EXPECT_EQ(choicesOf(dialog.cb_target).first(), "\\%InstallDir%\\app.exe");
+    EXPECT_EQ(dialog.cb_target->currentText(), "app.exe");
+    EXPECT_EQ(choicesOf(dialog.cb_target).first(), "%InstallDir%\\app.exe");
+    dialog.cb_target->setCurrentIndex(0);
+    emit dialog.cb_target->textActivated(dialog.cb_target->currentText());
+    EXPECT_EQ(dialog.cb_target->currentText(), "%InstallDir%\\app.exe");
 
     dialog.tb_iconIndex->setText("2");
     dialog.be_Parameters->setText("/s");
@@ -162,6 +162,8 @@ TEST_F(ShortcutEntryTest, CustomIconSwitchRebuildsTargetsAndEmptiesThem)
     EXPECT_EQ(dialog.tb_iconIndex->text(), "");
     EXPECT_EQ(dialog.be_Parameters->text(), "");
     EXPECT_EQ(choicesOf(dialog.cb_target).first(), "app.exe");
+    EXPECT_EQ(dialog.cb_target->currentText(), "%InstallDir%\\app.exe");
+    EXPECT_EQ(dialog.tb_short_filename->text(), "app") << "named by the picked target, not by the box";
 }
 
 TEST_F(ShortcutEntryTest, FolderModeUnchecksTheIconAndOffersInstallDir)
@@ -201,7 +203,7 @@ TEST_F(ShortcutEntryTest, IconSettingsSwitchClearsTheOtherModesFile)
     EXPECT_FALSE(dialog.cb_IconIndexType->isEnabled());
 }
 
-TEST_F(ShortcutEntryTest, ChoosingATargetNamesTheShortcut)
+TEST_F(ShortcutEntryTest, ChoosingATargetNamesTheShortcutUntilTheUserTypesAName)
 {
     dialog.show();
     dialog.cb_target->setCurrentIndex(0);
@@ -210,9 +212,16 @@ TEST_F(ShortcutEntryTest, ChoosingATargetNamesTheShortcut)
     dialog.cb_target->lineEdit()->clear();
     QTest::keyClicks(dialog.cb_target->lineEdit(), "%CE1%\\Tools.v1");
     EXPECT_EQ(dialog.tb_short_filename->text(), "Tools");
+
+    dialog.tb_short_filename->selectAll();
+    QTest::keyClicks(dialog.tb_short_filename, "My Tool");
+    dialog.cb_target->setCurrentIndex(1);
+    emit dialog.cb_target->textActivated(dialog.cb_target->currentText());
+    QTest::keyClicks(dialog.cb_target->lineEdit(), "x");
+    EXPECT_EQ(dialog.tb_short_filename->text(), "My Tool");
 }
 
-TEST_F(ShortcutEntryTest, OkChecksInOrderThenAddsTheLeadingBackslash)
+TEST_F(ShortcutEntryTest, OkChecksInOrderAndKeepsTheTargetAsTyped)
 {
     dialog.tb_short_filename->clear();
     dialog.show();
@@ -234,7 +243,7 @@ TEST_F(ShortcutEntryTest, OkChecksInOrderThenAddsTheLeadingBackslash)
     dialog.cb_target->setEditText("%CE1%\\App\\app.exe");
     click(dialog.bt_ok);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.cb_target->currentText(), "\\%CE1%\\App\\app.exe");
+    EXPECT_EQ(dialog.cb_target->currentText(), "%CE1%\\App\\app.exe");
 }
 
 TEST_F(ShortcutEntryTest, DestinationAndParametersButtonsOpenThePathBuilder)

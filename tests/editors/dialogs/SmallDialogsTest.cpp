@@ -116,6 +116,24 @@ TEST_F(SmallDialogsTest, FilePropertiesChecksSourceThenDestination)
     EXPECT_EQ(dialog.cb_ppcfs_flags->itemText(7), "CE_COPYFLG_SHARED");
 }
 
+TEST_F(SmallDialogsTest, FilePropertiesRefuseADestinationOutsideItsFolder)
+{
+    TppcFileProperties dialog;
+    dialog.show();
+    dialog.eb_ppcfs_source->setText("app.exe");
+    for (const char *name : {"../../evil.exe", "..\\..\\x", "sub\\..\\..\\x", "\\Windows\\x.exe", "/x", "C:x.exe"}) {
+        dialog.eb_ppcfs_dest->setText(name);
+        click(dialog.bt_ok);
+        EXPECT_TRUE(dialog.isVisible()) << name;
+    }
+    EXPECT_EQ(ui.shownTexts().size(), 6);
+    EXPECT_EQ(ui.shownTexts().last(),
+              "The Destination FileName must name a file inside its folder: no \"..\" and no leading \\ or drive !");
+    dialog.eb_ppcfs_dest->setText("..app.exe");
+    click(dialog.bt_ok);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
 TEST_F(SmallDialogsTest, BrowsedSourceIsStoredAsTheProjectWouldKeepIt)
 {
     TProjectContainer project;

@@ -94,3 +94,37 @@ TEST_F(RegistryEntryDialogTest, TextSwitchedToBinaryStoresTheHexEditorsBytesAndS
     EXPECT_EQ(stored.flags, QString("TYPE_SZ"));
     EXPECT_EQ(stored.value, QString("hello!"));
 }
+
+// Data the CAB build would refuse is refused where it is typed; the dialog
+// stays open for it to be mended.
+TEST_F(RegistryEntryDialogTest, InvalidDwordDataIsRefused)
+{
+    const std::pair<const char *, bool> cases[] = {
+        {"abc", false}, {"12x", false}, {"4294967296", false}, {"-2147483649", false}, {"0x1FFFFFFFF", false},
+        {"", true},     {"42", true},   {"-1", true},          {"4294967295", true},   {"0xFF", true},
+    };
+    for (const auto &[typed, taken] : cases) {
+        SCOPED_TRACE(typed);
+        dialog.load(entry("TYPE_DWORD", "1"));
+        dialog.editor_string->clear();
+        QTest::keyClicks(dialog.editor_string, typed);
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        const qsizetype shownBefore = ui.shownTexts().size();
+        click(dialog.okButton);
+        EXPECT_EQ(accepted.count(), taken ? 1 : 0);
+        EXPECT_EQ(ui.shownTexts().size() - shownBefore, taken ? 0 : 1);
+    }
+    EXPECT_TRUE(ui.shownTexts().last().startsWith("DWORD data must be a whole number")) << ui.shownTexts().last().toStdString();
+}
+
+TEST_F(RegistryEntryDialogTest, InvalidBinaryDataKeptFromTheFileIsRefused)
+{
+    dialog.load(entry("TYPE_BINARY", "0A,XY"));
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    click(dialog.okButton);
+    EXPECT_EQ(accepted.count(), 0);
+    EXPECT_EQ(ui.shownTexts(), QStringList{"Binary data must be bytes of one or two hex digits separated by commas, such as 0A,FF."});
+    dialog.load(entry("TYPE_BINARY", "0A,FF"));
+    click(dialog.okButton);
+    EXPECT_EQ(accepted.count(), 1);
+}

@@ -96,11 +96,11 @@ TEST_F(RegistrySectionInfTest, ImportedAndEditedValuesReachTheInfAndTheCabinet)
     EXPECT_EQ(lines.mid(start, 14),
               (QStringList{
                   "[Settings]",
-                  "HKLM,Software\\Demo,Name,0x00000000,Demo \"App\"",
+                  "HKLM,Software\\Demo,Name,0x00000000,\"Demo \"\"App\"\"\"",
                   "HKLM,Software\\Demo,Count,0x00010003,42",
                   "HKLM,Software\\Demo,Blob,0x00000001,0A,FF",
                   "HKLM,Software\\Demo,Path,0x00000000,%CE1%",
-                  "HKLM,Software\\Demo,List,0x00010000,\"one\",\"\"\"t\"\"\"",
+                  "HKLM,Software\\Demo,List,0x00010000,one,\"\"\"t\"\"\"",
                   "HKEY_USERS,.DEFAULT,a,0x00000000,1",
                   "HKEY_USERS,.DEFAULT,b,0x00000000,2",
                   "HKEY_USERS,.DEFAULT,c,0x00010001,16",
@@ -108,7 +108,7 @@ TEST_F(RegistrySectionInfTest, ImportedAndEditedValuesReachTheInfAndTheCabinet)
                   "HKCR,txtfile,,0x00000000,Text",
                   "HKCR,txtfile\\DefaultIcon,,0x00000000,\"%InstallDir%\\view.exe,0\"",
                   "HKCR,txtfile\\Shell\\Open\\Command,,0x00000000,"
-                  "\"\"\"\"%InstallDir%\\view.exe\"\"\"\" \"\"\"\"%%1\"\"\"\"",
+                  "\"\"\"%InstallDir%\\view.exe\"\" \"\"%%1\"\"\"",
                   "",
               }));
     EXPECT_TRUE(text.contains(QStringLiteral("AddReg = Settings\r\n")));
@@ -127,6 +127,10 @@ TEST_F(RegistrySectionInfTest, ImportedAndEditedValuesReachTheInfAndTheCabinet)
              "<characteristic type=\"HKU\\.DEFAULT\">",
              "<parm name=\"c\" value=\"16\" datatype=\"integer\"/>",
              "<characteristic type=\"HKCR\\txtfile\">",
+             // The data as the page showed it.
+             "<parm name=\"Name\" value=\"Demo &quot;App&quot;\" datatype=\"string\"/>",
+             "<parm name=\"\" value=\"%InstallDir%\\view.exe,0\" datatype=\"string\"",
+             "<parm name=\"\" value=\"&quot;%InstallDir%\\view.exe&quot; &quot;%1&quot;\" datatype=\"string\"",
          })
         EXPECT_TRUE(descriptor.contains(QString::fromUtf8(expected))) << expected << "\n" << descriptor.toStdString();
 }

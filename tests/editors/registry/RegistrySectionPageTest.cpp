@@ -510,9 +510,9 @@ TEST_F(RegistrySectionPageTest, AnAssociationAddsItsFourEntriesAndShowsThem)
         EXPECT_EQ(entryLines(*section),
                   (QStringList{"HKEY_CLASSES_ROOT|.txt||TYPE_SZ|txtfile|0",
                                "HKEY_CLASSES_ROOT|txtfile||TYPE_SZ|Text|0",
-                               "HKEY_CLASSES_ROOT|txtfile\\DefaultIcon||TYPE_SZ|\"%InstallDir%\\view.exe,0\"|0",
+                               "HKEY_CLASSES_ROOT|txtfile\\DefaultIcon||TYPE_SZ|%InstallDir%\\view.exe,0|0",
                                "HKEY_CLASSES_ROOT|txtfile\\Shell\\Open\\Command||TYPE_SZ|"
-                               "\"\"\"\"%InstallDir%\\view.exe\"\"\"\" \"\"\"\"%%1\"\"\"\"|0"}))
+                               "\"%InstallDir%\\view.exe\" \"%1\"|0"}))
             << extension;
         EXPECT_EQ(childTexts(page->nodeOfKey(key("HKEY_CLASSES_ROOT"))), (QStringList{".txt", "txtfile"}));
     }

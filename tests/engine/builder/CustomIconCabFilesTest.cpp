@@ -139,11 +139,13 @@ TEST_F(CustomIconCabFilesTest, WritesShortcutFilesAndResourceDllCopies)
                            "shortcut_0_1_2.lnk", "shortcut_1_0_2.lnk", "shortcut_2_0_1.lnk", "talmo_res.dll",
                            "talmo_res.~dll", "talmo_res_0.dll", "talmo_res_2.dll", "talmo_res_2.dll"}));
 
-    // The count is of characters: "é" is one, and one byte in the ANSI code page.
-    const QByteArray a = QByteArray("69#\"Program Files\\D\xE9mo\\app.exe\" /s?Program Files\\D\xE9mo\\talmo_res.dll,-108\r\n");
-    const QByteArray b = QByteArray("49#\"Windows\\tool.exe\"?Program Files\\D\xE9mo\\tool.exe,-2\r\n");
-    const QByteArray c = QByteArray("62#\"My Documents\\notes.txt\"?Program Files\\D\xE9mo\\talmo_res.dll,-109\r\n");
-    const QByteArray d = QByteArray("48#\"Program Files\\D\xE9mo\\cmd.exe\"?Windows\\shell.dll,5\r\n");
+    // The count is of characters: "é" is one, and one byte in the ANSI code
+    // page. Target and icon are the paths the device resolves, from its root;
+    // the parameters stay as typed.
+    const QByteArray a = QByteArray("71#\"\\Program Files\\D\xE9mo\\app.exe\" /s?\\Program Files\\D\xE9mo\\talmo_res.dll,-108\r\n");
+    const QByteArray b = QByteArray("51#\"\\Windows\\tool.exe\"?\\Program Files\\D\xE9mo\\tool.exe,-2\r\n");
+    const QByteArray c = QByteArray("64#\"\\My Documents\\notes.txt\"?\\Program Files\\D\xE9mo\\talmo_res.dll,-109\r\n");
+    const QByteArray d = QByteArray("50#\"\\Program Files\\D\xE9mo\\cmd.exe\"?\\Windows\\shell.dll,5\r\n");
     const QList<QPair<QString, QByteArray>> shortcuts = {
         {"shortcut_0_0_0.lnk", a}, {"shortcut_0_0_2.lnk", a}, {"shortcut_0_1_0.lnk", b},
         {"shortcut_0_1_2.lnk", b}, {"shortcut_1_0_2.lnk", c}, {"shortcut_2_0_1.lnk", d},
@@ -278,6 +280,42 @@ TEST_F(CustomIconCabBuildTest, CabCarriesShortcutFileAndResourceDll)
     }
     EXPECT_TRUE(foundLnk) << testing::cabMembers(cab).join(u' ').toStdString();
     EXPECT_TRUE(foundDll);
+}
+
+// The device resolves the shortcut file's target and icon as written: both
+// from its root, however the target was typed; the parameters as typed.
+TEST_F(CustomIconCabBuildTest, ShortcutFileNamesThePathsTheDeviceUses)
+{
+    TProjectContainer &project = fixture.project;
+    project.InstallDir = QStringLiteral("%CE1%\\MyApp Tool\\Bin");
+    WriteFile(fixture.Path(QStringLiteral("project/icons/app.ico")), IconFile('\x44'));
+    TShortcutSection &section = project.ShortcutsSections.AddNew();
+    section.Caption = QStringLiteral("Icons");
+    section.DefaultDestinationDir = QStringLiteral("%CE11%");
+    AddShortcut(section, QStringLiteral("\\%InstallDir%\\app.exe"), QStringLiteral("icons\\app.ico")).CustomParameters =
+        QStringLiteral("/settings %CE5%");
+    project.CEDevices[0].Installation.defaultInstallShortcuts = {QStringLiteral("Icons")};
+    questions.answers = {true};
+    builder.WindowShown();
+    builder.BuildCabs();
+
+    ASSERT_EQ(builder.ResultCode, 0) << builder.LogLines().join(u'\n').toStdString();
+    const QString cab = fixture.OutputFolder() + QStringLiteral("/My_App.CAB");
+    const QString descriptor = QString::fromUtf8(testing::cabMember(cab, QStringLiteral("_setup.xml")));
+    // The files the shortcut names lie there on the device.
+    for (const char *expected : {"<parm name=\"InstallDir\" value=\"%CE1%\\MyApp Tool\\Bin\"",
+                                 "<characteristic type=\"%InstallDir%\" translation=\"install\">\n"
+                                 "            <characteristic type=\"MakeDir\"/>\n"
+                                 "            <characteristic type=\"app.exe\">",
+                                 "<characteristic type=\"talmo_res.dll\">"})
+        EXPECT_TRUE(descriptor.contains(QString::fromUtf8(expected))) << expected << "\n" << descriptor.toStdString();
+    const QByteArray body = "\"\\Program Files\\MyApp Tool\\Bin\\app.exe\" /settings %CE5%"
+                            "?\\Program Files\\MyApp Tool\\Bin\\talmo_res.dll,-108";
+    const QByteArray expected = QByteArray::number(body.size()) + '#' + body + "\r\n";
+    QByteArrayList contents;
+    for (const QString &member : testing::cabMembers(cab))
+        contents.append(testing::cabMember(cab, member));
+    EXPECT_TRUE(contents.contains(expected)) << contents.join("\n---\n").toStdString();
 }
 
 TEST(ShortcutFile, BodyIndexPartByIconKind)

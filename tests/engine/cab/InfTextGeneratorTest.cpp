@@ -95,6 +95,7 @@ TEST(InfTextGeneratorTest, RegistryFlagWords)
     }
 }
 
+// The text reads back as typed: a quote inside is doubled, not taken for the end.
 TEST(InfTextGeneratorTest, RegistryRootsAndTrailingBackslashes)
 {
     TProjectContainer project;
@@ -116,7 +117,7 @@ TEST(InfTextGeneratorTest, RegistryRootsAndTrailingBackslashes)
     EXPECT_TRUE(generate(project).endsWith(QStringLiteral("[Reg]\r\n"
                                                           "HKLM,K,,0x00000000,\"\\\"\r\n"
                                                           "HKEY_USERS,K,,0x00000000,a\\b\r\n"
-                                                          "HKCU,K,,0x00000000,\"\"x\\\"\r\n"
+                                                          "HKCU,K,,0x00000000,\"\"\"x\\\"\r\n"
                                                           "\r\n")));
 }
 
@@ -139,6 +140,25 @@ TEST(InfTextGeneratorTest, TheSecondConfigurationWithoutFilesUsesDisks501And998)
     EXPECT_TRUE(text.contains(QStringLiteral("[SourceDisksFiles.SH3]\r\n"
                                              "\"readme.txt\"=501\r\n"
                                              "\"shortcut_0_0_1.lnk\"=998\r\n\r\n")));
+}
+
+// A processor's sections add to the common ones: its own placeholder disk
+// would shadow the common configuration's readme.txt.
+TEST(InfTextGeneratorTest, APlaceholderDiskOnlyWhereNoConfigurationInstallsFiles)
+{
+    TProjectContainer project;
+    project.CreateNewProject();
+    project.FileName = QStringLiteral("C:\\Dev\\demo.talmo");
+    project.CEDevices.AddNew().Caption = QStringLiteral("CEDevice.ARM");
+    EXPECT_TRUE(generate(project).contains(QStringLiteral("[SourceDisksFiles.ARM]\r\n\"readme.txt\"=501\r\n")));
+
+    TPPCFS_File &file = project.CEDevices[0].Files.AddNew();
+    file.SourceName = file.DestinationName = QStringLiteral("readme.txt");
+    file.SourceDir = QStringLiteral("C:\\Dev\\");
+    file.DestinationDir = QStringLiteral("%InstallDir%");
+    const QString text = generate(project);
+    EXPECT_FALSE(text.contains(QStringLiteral("tempDisk"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("[SourceDisksFiles.ARM]\r\n\r\n"))) << text.toStdString();
 }
 
 // Resource sections are tracked for every configuration, not only the first 101.

@@ -52,6 +52,19 @@ TEST(DeviceRegistrySectionsTest, AddOpenAndDeleteMarkTheProjectModified)
     EXPECT_TRUE(project->Modified);
 }
 
+TEST(DeviceRegistrySectionsTest, ASectionAddedUnderATargetIsInstalledByIt)
+{
+    auto project = test::cabPageProject();
+    const QList<QStringList> before = installed(*project);
+    DeviceRegistrySections sections(*project);
+    EXPECT_EQ(sections.AddSection(2), 3);
+    QList<QStringList> expected = before;
+    expected[2].append("aRegistrySection");
+    EXPECT_EQ(installed(*project), expected);
+    sections.AddSection(-1);
+    EXPECT_EQ(installed(*project), expected);
+}
+
 TEST(DeviceRegistrySectionsTest, TickingASectionRewritesEveryTargetInTheProjectsOrder)
 {
     auto project = test::cabPageProject();

@@ -175,9 +175,9 @@ TEST(RegistrySectionEditsRulesTest, AnAssociationWritesFourClassesRootEntriesWit
         EXPECT_EQ(entries, (QStringList{
                                "HKEY_CLASSES_ROOT|.txt||TYPE_SZ|txtfile|0",
                                "HKEY_CLASSES_ROOT|txtfile||TYPE_SZ|Text Document|0",
-                               "HKEY_CLASSES_ROOT|txtfile\\DefaultIcon||TYPE_SZ|\"%InstallDir%\\view.exe,0\"|0",
+                               "HKEY_CLASSES_ROOT|txtfile\\DefaultIcon||TYPE_SZ|%InstallDir%\\view.exe,0|0",
                                "HKEY_CLASSES_ROOT|txtfile\\Shell\\Open\\Command||TYPE_SZ|"
-                               "\"\"\"\"%InstallDir%\\view.exe\"\"\"\" \"\"\"\"%%1\"\"\"\"|0",
+                               "\"%InstallDir%\\view.exe\" \"%1\"|0",
                            }));
     }
 }
