@@ -20,8 +20,10 @@ ActiveSyncIniStep::ActiveSyncIniStep(const TProjectContainer &project, const QSt
 
 ActiveSyncIniStep::Outcome ActiveSyncIniStep::fail(const QString &logLine, const QString &errorText)
 {
-    if (!logLine.isEmpty())
+    if (!logLine.isEmpty()) {
         m_log(logLine);
+        m_log(m_files.LastError());
+    }
     m_files.Clean();
     return {3, errorText};
 }

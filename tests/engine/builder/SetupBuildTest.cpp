@@ -177,7 +177,9 @@ TEST_P(SetupBuildFailureTest, EndsWithItsResultAndLeavesNoIniFile)
 
     EXPECT_EQ(builder.ResultCode, c.result);
     EXPECT_EQ(builder.ErrorText.toStdString(), c.errorText);
-    EXPECT_EQ(builder.LogLines().value(builder.LogLines().size() - 1).toStdString(), c.lastLogLine);
+    // A line naming a file of the build's own folder is known by its end.
+    const QString lastLine = builder.LogLines().value(builder.LogLines().size() - 1);
+    EXPECT_TRUE(lastLine.endsWith(QString::fromUtf8(c.lastLogLine))) << lastLine.toStdString();
     EXPECT_EQ(builder.LogLines().contains(QStringLiteral("--> Start Building Setup Wizard")), c.startLine);
     EXPECT_EQ(FakeSetupCompiler::compileCalls, c.result == 2 ? 1 : 0);
     EXPECT_EQ(IniFilesLeft(), QStringList());
@@ -193,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
                         AtomicFileWriter::setFaultHook(
                             [](AtomicFileWriter::Step step) { return step == AtomicFileWriter::Step::Write ? ENOSPC : 0; });
                     },
-                    3, "Error while saving setup.ini", "Fatal Error: Error while saving setup.ini !", true},
+                    3, "Error while saving setup.ini", "/setup.ini: No space left on device", true},
         FailureCase{"GeneratorRaises",
                     [](BuilderTestProject &, ScriptedSource &source, SetupBuild &) {
                         source.failure = QStringLiteral("The module \"Tools\" has no component.");
