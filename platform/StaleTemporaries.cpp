@@ -1,6 +1,7 @@
 #include "platform/StaleTemporaries.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -56,12 +57,14 @@ bool Claim(int descriptor)
 QStringList Remove(const QString &folder, const QString &prefix, const QString &suffix, const QDateTime &before)
 {
     QStringList removed;
-    const QDir dir(folder);
-    const QStringList names = dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : names) {
+    // Unsorted and unfiltered by Qt: the temporary folder can be large, and a
+    // build looks through it each time.
+    QDirIterator entries(folder, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        const QString name = entries.fileName();
         if (!MatchesPattern(name, prefix, suffix))
             continue;
-        const QString path = dir.filePath(name);
         const int descriptor = LockIfUnheld(path);
         if (descriptor < 0)
             continue;
