@@ -1,5 +1,8 @@
 #include "platform/AtomicFileWriter.h"
 
+#include "platform/StaleTemporaries.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +51,7 @@ void syncFolderOf(const QString &path)
 }
 
 constexpr qint64 kCopyChunk = 1024 * 1024;
+const QString kTemporarySuffix = QStringLiteral(".tmp");
 
 } // namespace
 
@@ -94,16 +98,26 @@ bool AtomicFileWriter::open()
     if (faulted(Step::Open))
         return false;
     const QFileInfo target(m_targetPath);
-    const QString prefix = target.absoluteDir().filePath(u'.' + target.fileName() + u'.');
+    const QString namePrefix = u'.' + target.fileName() + u'.';
+    // What a killed writer of this target left; a live writer's file is locked and stays.
+    StaleTemporaries::Remove(target.absolutePath(), namePrefix, kTemporarySuffix, QDateTime::currentDateTimeUtc());
+    const QString prefix = target.absoluteDir().filePath(namePrefix);
     for (;;) {
-        m_temporaryPath = prefix + QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".tmp");
+        m_temporaryPath = prefix + QString::number(QRandomGenerator::global()->generate(), 36) + kTemporarySuffix;
         m_descriptor = ::open(encoded(m_temporaryPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_descriptor >= 0)
-            break;
-        if (errno != EEXIST) {
+        if (m_descriptor < 0 && errno == EEXIST)
+            continue;
+        if (m_descriptor < 0) {
             m_temporaryPath.clear();
             return fail(errno);
         }
+        // The lock lives on a duplicate, so it outlasts the checked close until the rename is done.
+        m_lockDescriptor = ::fcntl(m_descriptor, F_DUPFD_CLOEXEC, 0);
+        if (m_lockDescriptor < 0)
+            return fail(errno);
+        if (StaleTemporaries::Claim(m_lockDescriptor))
+            break;
+        cancel();
     }
     struct stat existing {};
     if (::stat(encoded(m_targetPath).constData(), &existing) == 0 && S_ISREG(existing.st_mode))
@@ -150,6 +164,7 @@ bool AtomicFileWriter::commit()
     if (::rename(encoded(m_temporaryPath).constData(), encoded(m_targetPath).constData()) != 0)
         return fail(errno);
     m_temporaryPath.clear();
+    releaseLock();
     syncFolderOf(m_targetPath);
     return true;
 }
@@ -165,10 +180,17 @@ void AtomicFileWriter::cancel()
 
 void AtomicFileWriter::removeTemporary()
 {
-    if (m_temporaryPath.isEmpty())
-        return;
-    ::unlink(encoded(m_temporaryPath).constData());
+    if (!m_temporaryPath.isEmpty())
+        ::unlink(encoded(m_temporaryPath).constData());
     m_temporaryPath.clear();
+    releaseLock();
+}
+
+void AtomicFileWriter::releaseLock()
+{
+    if (m_lockDescriptor >= 0)
+        ::close(m_lockDescriptor);
+    m_lockDescriptor = -1;
 }
 
 bool AtomicFileWriter::writeFile(const QString &fileName, QByteArrayView bytes, QString *error)

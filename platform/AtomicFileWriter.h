@@ -14,6 +14,10 @@ namespace talmo {
 // target stays byte for byte as it was. (QSaveFile cannot serve here: Qt 6.4
 // reports a successful commit when its final flush fails on a full disk.)
 //
+// Temporary files are named "." + the target's name + "." + a random part +
+// ".tmp" and stay locked until renamed (StaleTemporaries), so a writer first
+// removes what a killed writer of the same target left, never a live one's.
+//
 // A target that is a symbolic link keeps the link: the file it names is
 // replaced. A new file gets the permissions the umask allows, a replaced one
 // keeps its own.
@@ -31,6 +35,10 @@ public:
     bool commit();
     // Drops what was written; the target stays as it was.
     void cancel();
+
+    // The fresh file between open() and commit(), for a writer that must
+    // reach it through a stream of its own (one that seeks, say).
+    const QString &temporaryPath() const { return m_temporaryPath; }
 
     // The system's reason for the last failure, such as "No space left on device".
     const QString &errorString() const { return m_error; }
@@ -51,10 +59,12 @@ private:
     bool fail(int errorNumber);
     bool faulted(Step step);
     void removeTemporary();
+    void releaseLock();
 
     QString m_targetPath;
     QString m_temporaryPath;
     int m_descriptor = -1;
+    int m_lockDescriptor = -1;
     bool m_failed = false;
     QString m_error;
 };

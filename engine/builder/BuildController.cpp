@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstdio>
 #include <exception>
 
 namespace talmo {
@@ -30,6 +32,39 @@ bool IsUnattendedMode(int mode)
 }
 
 } // namespace
+
+// The private working folder for the time of one build: made when the build
+// starts and removed when the build that made it ends, however it ends. A
+// setup build that builds its CABs first holds it for both.
+class BuildWorkingSession
+{
+public:
+    explicit BuildWorkingSession(BuildController &builder)
+        : m_builder(builder)
+        , m_folder(builder.PrivateFolder())
+    {
+        if (m_folder.Exists())
+            return;
+        QString reason;
+        m_owned = m_folder.Create(&reason);
+        if (!m_owned)
+            m_builder.Fail(QStringLiteral("Fatal Error: The working folder \"%1\" couldn't be created: %2")
+                               .arg(m_folder.Path(), reason));
+    }
+
+    ~BuildWorkingSession()
+    {
+        if (m_owned && !m_folder.Remove())
+            m_builder.Log(QStringLiteral("Warning: The working folder \"%1\" couldn't be removed !").arg(m_folder.Path()));
+    }
+
+    bool Ready() const { return m_folder.Exists(); }
+
+private:
+    BuildController &m_builder;
+    PrivateWorkingFolder &m_folder;
+    bool m_owned = false;
+};
 
 BuildController::BuildController(QObject *parent)
     : QObject(parent)
@@ -58,15 +93,36 @@ void BuildController::SetSetupBuildStep(SetupBuildStep *step)
 void BuildController::SetWorkingFolder(const QString &folder)
 {
     m_workingFolder = folder;
+    DrawPrivateFolder();
 }
 
-QString BuildController::WorkingFolder() const
+QString BuildController::BuildsFolder() const
 {
     return m_workingFolder.isEmpty() ? GetTempDirectory() : m_workingFolder;
 }
 
+QString BuildController::WorkingFolder() const
+{
+    return PrivateFolder().Path();
+}
+
+PrivateWorkingFolder &BuildController::PrivateFolder() const
+{
+    if (!m_privateFolder)
+        m_privateFolder = std::make_unique<PrivateWorkingFolder>(ToHostPath(BuildsFolder()));
+    return *m_privateFolder;
+}
+
+// A fresh name for the builds of a new window session; never while a build holds the folder.
+void BuildController::DrawPrivateFolder()
+{
+    if (!m_privateFolder || !m_privateFolder->Exists())
+        m_privateFolder.reset();
+}
+
 void BuildController::WindowShown()
 {
+    DrawPrivateFolder();
     m_log.clear();
     emit logCleared();
     Log(QStringLiteral("Builder log"));
@@ -226,19 +282,39 @@ void BuildController::BuildCabs()
             m_questions->ShowError(QStringLiteral("Error: Please specify a project name !"));
         return;
     }
-    BuildCabsWithName();
+    {
+        const BuildWorkingSession session(*this);
+        if (session.Ready())
+            BuildCabsWithName();
+        else
+            LogNotBuilt(RemoveEarlierCabs(CabBuildPlan(*Project).ProducedCabNames() + CabBuildPlan(*Project).FinalCabNames(),
+                                          ToHostPath(OutputFolder())));
+    }
     RequestCloseIfUnattended();
 }
 
 void BuildController::BuildCabsWithName()
 {
     const CabBuildPlan plan(*Project);
+    if (CheckProjectItems())
+        PrepareAndBuildCabs(plan);
+    // The earlier build's CABs go only now: a build of the same project running
+    // beside this one may be packing the CABs it has just put in their place.
     const QString output = ToHostPath(OutputFolder());
-    const QStringList removed = RemoveEarlierCabs(plan, output);
-    if (!CheckProjectItems()) {
-        LogNotBuilt(removed);
+    if (ResultCode == Success) {
+        QStringList unused = plan.ProducedCabNames();
+        for (const QString &name : plan.FinalCabNames())
+            unused.removeAll(name);
+        RemoveEarlierCabs(unused, output);
         return;
     }
+    const QStringList removed = RemoveEarlierCabs(plan.ProducedCabNames() + plan.FinalCabNames(), output);
+    if (ResultCode == Failed)
+        LogNotBuilt(removed);
+}
+
+void BuildController::PrepareAndBuildCabs(const CabBuildPlan &plan)
+{
     const QString working = WorkingFolder();
     const QString infPath = working + u'/' + plan.InfFileName();
     QStringList workingFiles{plan.InfFileName()};
@@ -249,26 +325,22 @@ void BuildController::BuildCabsWithName()
         // BuildStepError and the errors of the model and resource code alike.
         Fail(QStringLiteral("Fatal Error: ") + QString::fromUtf8(error.what()));
         CleanWorkingFiles(working, workingFiles);
-        LogNotBuilt(removed);
         return;
     }
 
-    RunCabwiz(plan.CabwizArguments(infPath, output));
-    RenameProducedCabs(plan, output);
+    BuildCabsIntoOutputFolder(plan, infPath);
     if (ResultCode == Success)
         Log(QStringLiteral("Successful build of CAB(s) Files(s)"));
     SetActivity(Activity::Idle);
     CleanWorkingFiles(working, workingFiles);
-    if (ResultCode == Failed)
-        LogNotBuilt(removed);
 }
 
 // A failed build must not leave an earlier build's CABs behind as if they
-// were its own: they go before anything else can fail.
-QStringList BuildController::RemoveEarlierCabs(const CabBuildPlan &plan, const QString &outputFolder)
+// were its own, nor a successful one a CAB under a name it no longer uses.
+QStringList BuildController::RemoveEarlierCabs(const QStringList &names, const QString &outputFolder)
 {
     QStringList removed;
-    for (const QString &name : plan.ProducedCabNames() + plan.FinalCabNames()) {
+    for (const QString &name : names) {
         const QFileInfo earlier(outputFolder + u'/' + name);
         if ((earlier.isFile() || earlier.isSymLink()) && QFile::remove(earlier.filePath()))
             removed.append(name);
@@ -292,6 +364,23 @@ void BuildController::LogNotBuilt(const QStringList &removedCabs)
     }
     Log(QStringLiteral("CAB(s) File(s) not built; the CAB(s) of an earlier build were removed from the output folder: ")
         + removedCabs.join(QStringLiteral(", ")));
+}
+
+// cabwiz writes into a folder of this build's own beside the outputs, so a
+// build of the same project at the same time never takes this build's CABs
+// for its own; they take their names in the output folder by rename.
+void BuildController::BuildCabsIntoOutputFolder(const CabBuildPlan &plan, const QString &infPath)
+{
+    const QString output = ToHostPath(OutputFolder());
+    PrivateWorkingFolder staging(output, PrivateWorkingFolder::StagingPrefix());
+    QString reason;
+    if (!staging.Create(&reason)) {
+        Fail(QStringLiteral("Fatal Error: The folder \"%1\" couldn't be created: %2").arg(staging.Path(), reason));
+        return;
+    }
+    RunCabwiz(plan.CabwizArguments(infPath, staging.Path()));
+    if (ResultCode == Success)
+        PlaceProducedCabs(plan, staging.Path(), output);
 }
 
 void BuildController::RunCabwiz(const QStringList &arguments)
@@ -332,21 +421,21 @@ QString BuildController::WithItemNamed(const QString &cabwizError, const QString
            + cabwizError.mid(messageStart + 2) + QStringLiteral(" (") + location + u')';
 }
 
-void BuildController::RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder)
+void BuildController::PlaceProducedCabs(const CabBuildPlan &plan, const QString &stagingFolder,
+                                        const QString &outputFolder)
 {
-    for (const CabBuildPlan::Rename &rename : plan.Renames()) {
-        // A CAB file name that matches cabwiz's own must not cost the fresh CAB.
-        if (rename.from == rename.to)
-            continue;
-        const QString target = outputFolder + u'/' + rename.to;
-        QFile::remove(target);
-        QFile produced(outputFolder + u'/' + rename.from);
-        // A failed cabwiz run leaves nothing to rename; its error is logged already.
-        if (!produced.exists() || produced.rename(target))
+    const QStringList produced = plan.ProducedCabNames();
+    const QStringList final = plan.FinalCabNames();
+    for (qsizetype i = 0; i < produced.size(); ++i) {
+        const QString target = outputFolder + u'/' + final[i];
+        // rename() puts the fresh CAB in place in one step; a folder of that name stays.
+        if (::rename(QFile::encodeName(stagingFolder + u'/' + produced[i]).constData(),
+                     QFile::encodeName(target).constData()) == 0)
             continue;
         const QString reason = QFileInfo(target).isDir() ? QStringLiteral("a folder of that name is in the output folder")
-                                                         : produced.errorString();
-        Fail(QStringLiteral("Fatal Error: The CAB file %1 couldn't be renamed to %2: %3").arg(rename.from, rename.to, reason));
+                                                         : qt_error_string(errno);
+        Fail(QStringLiteral("Fatal Error: The CAB file %1 couldn't be renamed to %2: %3").arg(produced[i], final[i], reason));
+        return;
     }
 }
 
@@ -357,6 +446,11 @@ void BuildController::BuildInstallation()
     ResultCode = Success;
     ErrorText.clear();
     if (!CheckOutputFolder() || !CheckOutputName(Project->SetupExecName, QStringLiteral("setup file name"))) {
+        RequestCloseIfUnattended();
+        return;
+    }
+    const BuildWorkingSession session(*this);
+    if (!session.Ready()) {
         RequestCloseIfUnattended();
         return;
     }
@@ -419,7 +513,7 @@ void BuildController::CleanWorkingFiles(const QString &folder, const QStringList
             Log(QStringLiteral("Warning: Error while cleaning temp file: ") + name +
                 QStringLiteral(" from working directory !"));
     }
-    QDir::setCurrent(ToHostPath(WorkingFolder()));
+    QDir::setCurrent(ToHostPath(BuildsFolder()));
 }
 
 void BuildController::OpenOutputFolder()

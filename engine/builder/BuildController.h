@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/builder/BuildQuestions.h"
+#include "engine/builder/PrivateWorkingFolder.h"
 #include "engine/cab/CustomIconCabFiles.h"
 #include "engine/cab/CabwizProcess.h"
 #include "engine/setup/BuildInProgress.h"
@@ -59,9 +60,13 @@ public:
     void SetSetupBuildStep(SetupBuildStep *step);
     // The built-in setup build; the program gives it its script source.
     SetupBuild &DefaultSetupBuild() { return *m_defaultSetupStep; }
-    // Where the CAB build writes its working files; empty: GetTempDirectory.
+    // The folder under which each build makes its private working folder;
+    // empty: GetTempDirectory. It is the current folder after a build.
     void SetWorkingFolder(const QString &folder);
-    QString WorkingFolder() const;
+    QString BuildsFolder() const;
+    // The private working folder of the window's builds: the .inf text names
+    // it, and it exists only while a build runs.
+    QString WorkingFolder() const override;
 
     // The window was shown for Project: a fresh log and .inf text.
     void WindowShown();
@@ -125,15 +130,20 @@ private:
     void RequestCloseIfUnattended();
     void Fail(const QString &line);
     void BuildCabsWithName();
+    void BuildCabsIntoOutputFolder(const CabBuildPlan &plan, const QString &infPath);
     void RunCabwiz(const QStringList &arguments);
-    void RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder);
-    QStringList RemoveEarlierCabs(const CabBuildPlan &plan, const QString &outputFolder);
+    void PlaceProducedCabs(const CabBuildPlan &plan, const QString &stagingFolder, const QString &outputFolder);
+    void PrepareAndBuildCabs(const CabBuildPlan &plan);
+    QStringList RemoveEarlierCabs(const QStringList &names, const QString &outputFolder);
     bool CheckProjectItems();
     void LogNotBuilt(const QStringList &removedCabs);
     QString WithItemNamed(const QString &cabwizError, const QString &infPath) const;
     void FinishSetupBuild();
     void StartSetupProgram(const QString &setupProgram);
     void ReplaceInfText(const QString &text);
+    PrivateWorkingFolder &PrivateFolder() const;
+    void DrawPrivateFolder();
+    friend class BuildWorkingSession;
 
     NoBuildQuestions m_noQuestions;
     BuildQuestions *m_questions = &m_noQuestions;
@@ -143,6 +153,7 @@ private:
     SetupBuildStep *m_setupStep = nullptr;
     CabwizProcess m_cabwiz;
     QString m_workingFolder;
+    mutable std::unique_ptr<PrivateWorkingFolder> m_privateFolder;
     QString m_infText;
     // The generated text and the project item of each of its lines, so a
     // cabwiz error about a line of it can name the item.

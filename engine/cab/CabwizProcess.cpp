@@ -1,6 +1,7 @@
 #include "engine/cab/CabwizProcess.h"
 
 #include "engine/cab/ProcessLineAssembler.h"
+#include "platform/ChildProcessLifetime.h"
 
 #include <QEventLoop>
 #include <QProcess>
@@ -22,6 +23,7 @@ CabwizProcess::Outcome CabwizProcess::Run(const QString &program, const QStringL
 
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    EndChildWithParent(process);
     ProcessLineAssembler assembler;
     bool sawErrorLine = false;
     const auto deliver = [&](const QStringList &lines) {

@@ -73,6 +73,11 @@ QString FilesSectionWriter::resolved(const QString &reference) const
     return ResolveFileReference(m_project.FileName, reference);
 }
 
+QString FilesSectionWriter::iniSource(const QString &fileName) const
+{
+    return m_iniFolder.isEmpty() ? fileName : m_iniFolder + QLatin1Char('\\') + fileName;
+}
+
 int FilesSectionWriter::addDownload(const QString &url, int componentIndex, DownloadList::CheckType checkType)
 {
     const int index = m_downloads.Count();
@@ -165,7 +170,7 @@ void FilesSectionWriter::writePalmSections(QStringList &lines)
 void FilesSectionWriter::writeCabCreator(const QString &outputFolder, QStringList &lines)
 {
     const QString condition = m_conditions.Of(m_conditions.RequireComponent(ModuleType::CabCreator, 0));
-    lines.append(checkedLine(QStringLiteral("setup.ini"), QStringLiteral("{app}"), "CheckAsync") + condition);
+    lines.append(checkedLine(iniSource(QStringLiteral("setup.ini")), QStringLiteral("{app}"), "CheckAsync") + condition);
     if (!m_project.IconFile.isEmpty()) {
         lines.append(QStringLiteral("Source: ") + ScriptQuoted(m_project.IconFile) + QStringLiteral("; DestDir: ")
                      + ScriptQuoted(QStringLiteral("{app}")) + QStringLiteral("; DestName: ")
@@ -197,7 +202,7 @@ void FilesSectionWriter::writePluginContainers(QStringList &lines)
         const QString condition = m_conditions.Of(m_conditions.RequireComponent(moduleType, n));
         const QString ini = (sqlMobile ? QStringLiteral("sqlmobile") : QStringLiteral("netcf2"))
             + QString::number(n) + QStringLiteral(".ini");
-        lines.append(checkedLine(ini, QStringLiteral("{app}"), "CheckAsync") + condition);
+        lines.append(checkedLine(iniSource(ini), QStringLiteral("{app}"), "CheckAsync") + condition);
         const QString destDir = QStringLiteral("{app}\\plug") + QString::number(n);
         for (int p = 0; p < container.Platforms.Count(); ++p) {
             const TPluginPlatform &platform = container.Platforms[p];
@@ -224,7 +229,7 @@ void FilesSectionWriter::writeCabCollections(QStringList &lines)
         const int component = m_conditions.RequireComponent(ModuleType::CabCollection, n);
         const QString condition = m_conditions.Of(component);
         const QString name = QStringLiteral("comp-") + QString::number(n);
-        lines.append(checkedLine(name + QStringLiteral(".ini"), QStringLiteral("{app}"), "CheckAsync") + condition);
+        lines.append(checkedLine(iniSource(name + QStringLiteral(".ini")), QStringLiteral("{app}"), "CheckAsync") + condition);
         const QString destDir = QStringLiteral("{app}\\") + name;
         for (const TFile &file : collection.Files) {
             if (IsUrl(file.Source)) {

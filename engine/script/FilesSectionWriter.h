@@ -27,6 +27,9 @@ public:
     // Appends the section's lines (without its header) for the setup built
     // into outputFolder (absolute, without a trailing separator).
     void Write(const QString &outputFolder, QStringList &lines);
+    // Where the build puts the ActiveSync .ini files the setup carries
+    // (absolute, without a trailing separator); empty: beside the script.
+    void SetIniFolder(const QString &folder) { m_iniFolder = folder; }
 
     // The file name each direct-copy archive has in the setup's temporary
     // folder, by module index; filled by Write. Two archives of the same name
@@ -45,6 +48,7 @@ private:
     QString uniqueArchiveName(int moduleIndex, const QString &fileName) const;
     QString programFile(const QString &relativeName) const;
     QString resolved(const QString &reference) const;
+    QString iniSource(const QString &fileName) const;
     QString runtimeCabPath(int moduleType, const QString &setCaption, int platform, int processor,
                            int file, const QString &storedPath) const;
     int addDownload(const QString &url, int componentIndex, DownloadList::CheckType checkType);
@@ -55,6 +59,7 @@ private:
     const DesktopEntryWriter &m_desktopEntries;
     DownloadList &m_downloads;
     QStringList m_archiveNames;
+    QString m_iniFolder;
 };
 
 } // namespace talmo

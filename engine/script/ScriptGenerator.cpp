@@ -58,6 +58,7 @@ void ScriptGenerator::GenerateScript(TProjectContainer &project, QStringList &sc
     script.append(QString());
     script.append(QStringLiteral("[Files]"));
     FilesSectionWriter files(project, m_environment, conditions, desktopEntries, m_downloads);
+    files.SetIniFolder(m_iniFolder);
     files.Write(outputFolder, script);
     m_archiveNames = files.DirectCopyArchiveNames();
     script.append(QString());

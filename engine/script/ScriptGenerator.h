@@ -29,6 +29,9 @@ public:
     // (or ListIndexError for a broken component tree); the list is then
     // partly filled.
     void GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder);
+    // Where the build puts the ActiveSync .ini files the setup carries
+    // (absolute, without a trailing separator); empty: beside the script.
+    void SetIniFolder(const QString &folder) { m_iniFolder = folder; }
 
     // The downloads of the last script, read by the [Code] parts.
     const DownloadList &Downloads() const { return m_downloads; }
@@ -43,6 +46,7 @@ private:
     ScriptCodeSection *m_codeSection = nullptr;
     DownloadList m_downloads;
     QStringList m_archiveNames;
+    QString m_iniFolder;
 };
 
 } // namespace talmo

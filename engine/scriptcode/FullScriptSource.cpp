@@ -13,9 +13,11 @@ FullScriptSource::FullScriptSource(const ScriptKnowledgeBase &knowledge,
     m_generator.SetCodeSection(&m_codeSection);
 }
 
-void FullScriptSource::GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder)
+void FullScriptSource::GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder,
+                                      const QString &iniFolder)
 {
     m_origins.Clear();
+    m_generator.SetIniFolder(iniFolder);
     m_generator.GenerateScript(project, script, outputFolder);
 }
 

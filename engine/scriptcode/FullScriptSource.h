@@ -21,7 +21,8 @@ public:
     // projects without built-in runtime sets.
     FullScriptSource(const ScriptKnowledgeBase &knowledge, const BuiltinRedistributables *redistributables);
 
-    void GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder) override;
+    void GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder,
+                        const QString &iniFolder) override;
     ScriptLineOrigins LineOrigins() const override { return m_origins; }
 
 private:

@@ -9,10 +9,10 @@
 
 namespace talmo {
 
-ActiveSyncIniStep::ActiveSyncIniStep(const TProjectContainer &project, const QString &projectFolder, WorkingIniFiles &files,
+ActiveSyncIniStep::ActiveSyncIniStep(const TProjectContainer &project, const QString &folder, WorkingIniFiles &files,
                                      LogSink log)
     : m_project(project)
-    , m_projectFolder(projectFolder)
+    , m_folder(folder)
     , m_files(files)
     , m_log(std::move(log))
 {
@@ -20,16 +20,18 @@ ActiveSyncIniStep::ActiveSyncIniStep(const TProjectContainer &project, const QSt
 
 ActiveSyncIniStep::Outcome ActiveSyncIniStep::fail(const QString &logLine, const QString &errorText)
 {
-    if (!logLine.isEmpty())
+    if (!logLine.isEmpty()) {
         m_log(logLine);
+        m_log(m_files.LastError());
+    }
     m_files.Clean();
     return {3, errorText};
 }
 
 ActiveSyncIniStep::Outcome ActiveSyncIniStep::Run()
 {
-    // Only the last folder level is created, as a project folder's parent always exists.
-    const QFileInfo folder(m_projectFolder);
+    // Only the last folder level is created, as the folder's parent always exists.
+    const QFileInfo folder(m_folder);
     if (!folder.isDir() && !QDir(folder.path()).mkdir(folder.fileName()))
         return fail(QString(), QStringLiteral("Error creating working dir"));
 

@@ -10,7 +10,7 @@ class TProjectContainer;
 class WorkingIniFiles;
 
 // The part of the setup build that puts the ActiveSync .ini files into the
-// project folder before the compile: "setup.ini" (unless the project is
+// build's working folder before the compile: "setup.ini" (unless the project is
 // desktop-only), one file per .NET CF2 or SQL Mobile module and one per CAB
 // collection. On a failure it logs, deletes what it wrote and stops.
 class ActiveSyncIniStep
@@ -24,7 +24,7 @@ public:
 
     using LogSink = std::function<void(const QString &)>;
 
-    ActiveSyncIniStep(const TProjectContainer &project, const QString &projectFolder, WorkingIniFiles &files, LogSink log);
+    ActiveSyncIniStep(const TProjectContainer &project, const QString &folder, WorkingIniFiles &files, LogSink log);
 
     Outcome Run();
 
@@ -32,7 +32,7 @@ private:
     Outcome fail(const QString &logLine, const QString &errorText);
 
     const TProjectContainer &m_project;
-    QString m_projectFolder;
+    QString m_folder;
     WorkingIniFiles &m_files;
     LogSink m_log;
 };

@@ -21,6 +21,9 @@ public:
 
     virtual TProjectContainer &BuiltProject() = 0;
     virtual QString OutputFolder() const = 0;
+    // The build's own folder for the files it hands to its tools; it exists
+    // for the time of the build and is no folder of the user's.
+    virtual QString WorkingFolder() const = 0;
     virtual void Log(const QString &line) = 0;
     virtual void SetResult(int code, const QString &errorText) = 0;
     // While the compile runs the window cannot be closed.

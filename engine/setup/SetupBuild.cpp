@@ -47,30 +47,34 @@ void SetupBuild::Run(BuildInProgress &builder)
     TProjectContainer &project = builder.BuiltProject();
     builder.Log(QStringLiteral("--> Start Building Setup Wizard"));
     const QString projectFolder = ToHostPath(ExcludeTrailingSeparator(ExtractFileFolder(project.FileName)));
-    WorkingIniFiles iniFiles(projectFolder);
+    // The .ini files go into the build's own folder: the project folder is
+    // only read, so two builds of one project never share a file there, and
+    // a killed build leaves nothing beside the user's files.
+    const QString iniFolder = ToHostPath(builder.WorkingFolder());
+    WorkingIniFiles iniFiles(iniFolder);
     const ActiveSyncIniStep::Outcome written =
-        ActiveSyncIniStep(project, projectFolder, iniFiles, [&builder](const QString &line) { builder.Log(line); }).Run();
+        ActiveSyncIniStep(project, iniFolder, iniFiles, [&builder](const QString &line) { builder.Log(line); }).Run();
     if (written.resultCode != BuildInProgress::Success) {
         builder.SetResult(written.resultCode, written.errorText);
     } else {
         const QString previousFolder = QDir::currentPath();
         QDir::setCurrent(projectFolder);
         QStringList script;
-        if (PrepareScript(builder, script))
+        if (PrepareScript(builder, script, iniFolder))
             Compile(builder, script, projectFolder);
         QDir::setCurrent(previousFolder);
     }
     // What cannot be deleted now gets a second try and a warning from the builder.
-    builder.CleanWorkingFiles(projectFolder, iniFiles.Clean());
+    builder.CleanWorkingFiles(iniFolder, iniFiles.Clean());
 }
 
-bool SetupBuild::PrepareScript(BuildInProgress &builder, QStringList &script)
+bool SetupBuild::PrepareScript(BuildInProgress &builder, QStringList &script, const QString &iniFolder)
 {
     QString reason;
     try {
         if (!m_source)
             throw std::logic_error("no script source is installed");
-        m_source->GenerateScript(builder.BuiltProject(), script, ToHostPath(builder.OutputFolder()));
+        m_source->GenerateScript(builder.BuiltProject(), script, ToHostPath(builder.OutputFolder()), iniFolder);
         return true;
     } catch (const std::exception &error) {
         reason = QString::fromUtf8(error.what());

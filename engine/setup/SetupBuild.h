@@ -14,12 +14,12 @@ namespace talmo {
 class TBuildThread;
 
 // The setup build between the builder's checks and its closing rules: it puts
-// the ActiveSync .ini files into the project folder, has the script made with
-// the project folder as the current folder, compiles it on a TBuildThread
-// while the builder shows the compile's progress, and removes the .ini files
-// again (a user's own file of the same name comes back).
+// the ActiveSync .ini files into the build's working folder, has the script
+// made with the project folder as the current folder, compiles it on a
+// TBuildThread while the builder shows the compile's progress, and removes
+// the .ini files again.
 //
-// Result codes in the builder: 0, 3 (project folder or .ini files), 10 (no
+// Result codes in the builder: 0, 3 (working folder or .ini files), 10 (no
 // script) or the compile thread's 1, 2 and 9.
 class SetupBuild : public SetupBuildStep
 {
@@ -36,7 +36,7 @@ public:
     void Cancel() override;
 
 private:
-    bool PrepareScript(BuildInProgress &builder, QStringList &script);
+    bool PrepareScript(BuildInProgress &builder, QStringList &script, const QString &iniFolder);
     void Compile(BuildInProgress &builder, const QStringList &script, const QString &projectFolder);
     void ReportProgress(BuildInProgress &builder, quint32 progress, quint32 maximum, qint32 secondsRemaining,
                         quint32 bytesPerSecond);

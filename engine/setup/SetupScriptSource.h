@@ -16,10 +16,12 @@ class SetupScriptSource
 public:
     virtual ~SetupScriptSource();
 
-    // Fills the empty list with the project's setup script. outputFolder is
+    // Fills the empty list with the project's setup script. outputFolder and
+    // iniFolder (where the build has put the ActiveSync .ini files) are
     // absolute, without a trailing separator; the project folder is the
     // current folder. Raises a std::exception when the script cannot be made.
-    virtual void GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder) = 0;
+    virtual void GenerateScript(TProjectContainer &project, QStringList &script, const QString &outputFolder,
+                                const QString &iniFolder) = 0;
     // Where the user's own lines of the script last generated came from;
     // none for a source that writes no user code.
     virtual ScriptLineOrigins LineOrigins() const;

@@ -36,15 +36,24 @@ bool WorkingIniFiles::Write(const QString &fileName, const QByteArray &bytes)
     Entry entry{fileName, QString()};
     const QString path = pathOf(fileName);
     const QFileInfo existing(path);
-    if (existing.exists() && !existing.isFile())
-        return false; // a folder of that name is no file to replace
+    if (existing.exists() && !existing.isFile()) {
+        // A folder of that name is no file to replace.
+        m_lastError = path + QStringLiteral(": a folder of that name is in the way");
+        return false;
+    }
     if (existing.exists()) {
         entry.backup = freeBackupName(fileName);
-        if (!QFile::rename(path, pathOf(entry.backup)))
+        if (!QFile::rename(path, pathOf(entry.backup))) {
+            m_lastError = path + QStringLiteral(": it cannot be moved aside");
             return false;
+        }
     }
     m_entries.append(entry);
-    return AtomicFileWriter::writeFile(path, bytes);
+    QString reason;
+    if (AtomicFileWriter::writeFile(path, bytes, &reason))
+        return true;
+    m_lastError = path + QStringLiteral(": ") + reason;
+    return false;
 }
 
 QStringList WorkingIniFiles::Names() const

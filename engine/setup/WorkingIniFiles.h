@@ -22,6 +22,8 @@ public:
     // False when not every byte reached the file, or when what has the name
     // already cannot be moved aside (it is then left untouched).
     bool Write(const QString &fileName, const QByteArray &bytes);
+    // Where and why the last Write failed: "<path>: <reason>".
+    QString LastError() const { return m_lastError; }
     // The names written so far, in order.
     QStringList Names() const;
     // Deletes the written files and restores the user's own. Returns the
@@ -40,6 +42,7 @@ private:
 
     QString m_folder;
     QList<Entry> m_entries;
+    QString m_lastError;
 };
 
 } // namespace talmo

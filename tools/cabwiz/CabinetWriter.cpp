@@ -1,5 +1,6 @@
 #include "tools/cabwiz/CabinetWriter.h"
 
+#include "tools/cabwiz/CabinetCapacity.h"
 #include "tools/cabwiz/InfError.h"
 
 #include <libgcab.h>
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
 #include <memory>
 
 namespace talmo::cabwiz {
@@ -46,20 +46,29 @@ void addMember(GCabFolder *folder, GCabFile *file, const QString &name)
 } // namespace
 
 CabinetWriter::CabinetWriter(const QString &targetPath, bool compress)
-    : m_targetPath(targetPath),
-      m_temporaryPath(QFileInfo(targetPath).dir().filePath(QStringLiteral(".%1.partial").arg(QFileInfo(targetPath).fileName()))),
-      m_compress(compress)
+    : m_targetPath(targetPath), m_file(targetPath), m_compress(compress)
 {
 }
 
-CabinetWriter::~CabinetWriter()
+CabinetWriter::~CabinetWriter() = default;
+
+void CabinetWriter::checkCapacity(const CabPlan &plan, const QByteArray &descriptor) const
 {
-    QFile::remove(m_temporaryPath);
+    qint64 bytes = descriptor.size();
+    for (const CabMember &member : plan.members)
+        bytes += QFileInfo(member.sourcePath).size();
+    const CabinetCapacity capacity;
+    if (!capacity.holds(bytes))
+        throw InfError(QStringLiteral("the cabinet %1 would hold %2 bytes, more than the %3 bytes a cabinet can hold")
+                           .arg(m_targetPath)
+                           .arg(bytes)
+                           .arg(capacity.maxBytes()));
 }
 
 void CabinetWriter::write(const CabPlan &plan, const QString &descriptorName, const QByteArray &descriptor,
                           const QDateTime &descriptorTime)
 {
+    checkCapacity(plan, descriptor);
     GObjectPtr<GCabFolder> folder(gcab_folder_new(m_compress ? GCAB_COMPRESSION_MSZIP : GCAB_COMPRESSION_NONE));
     for (const CabMember &member : plan.members) {
         GObjectPtr<GFile> source(g_file_new_for_path(QFile::encodeName(member.sourcePath).constData()));
@@ -80,22 +89,32 @@ void CabinetWriter::write(const CabPlan &plan, const QString &descriptorName, co
     GError *error = nullptr;
     if (!gcab_cabinet_add_folder(cabinet.get(), folder.get(), &error))
         fail(QStringLiteral("cannot build the cabinet %1").arg(m_targetPath), error);
-    GObjectPtr<GFile> output(g_file_new_for_path(QFile::encodeName(m_temporaryPath).constData()));
-    GObjectPtr<GFileOutputStream> stream(
-        g_file_replace(output.get(), nullptr, FALSE, G_FILE_CREATE_NONE, nullptr, &error));
+    writeTemporary(cabinet.get());
+}
+
+// libgcab seeks back to its header, so it writes through a stream of its own
+// on the writer's temporary file.
+void CabinetWriter::writeTemporary(GCabCabinet *cabinet)
+{
+    if (!m_file.open())
+        throw InfError(QStringLiteral("cannot write the cabinet %1: %2").arg(m_targetPath, m_file.errorString()));
+    GError *error = nullptr;
+    GObjectPtr<GFile> output(g_file_new_for_path(QFile::encodeName(m_file.temporaryPath()).constData()));
+    GObjectPtr<GFileIOStream> stream(g_file_open_readwrite(output.get(), nullptr, &error));
     if (!stream)
         fail(QStringLiteral("cannot write the cabinet %1").arg(m_targetPath), error);
-    if (!gcab_cabinet_write_simple(cabinet.get(), G_OUTPUT_STREAM(stream.get()), nullptr, nullptr, nullptr, &error))
+    GOutputStream *out = g_io_stream_get_output_stream(G_IO_STREAM(stream.get()));
+    if (!gcab_cabinet_write_simple(cabinet, out, nullptr, nullptr, nullptr, &error))
         fail(QStringLiteral("cannot write the cabinet %1").arg(m_targetPath), error);
-    if (!g_output_stream_close(G_OUTPUT_STREAM(stream.get()), nullptr, &error))
+    if (!g_io_stream_close(G_IO_STREAM(stream.get()), nullptr, &error))
         fail(QStringLiteral("cannot write the cabinet %1").arg(m_targetPath), error);
 }
 
 void CabinetWriter::commit()
 {
-    // rename() replaces an earlier cabinet of the same name in one step.
-    if (std::rename(QFile::encodeName(m_temporaryPath).constData(), QFile::encodeName(m_targetPath).constData()) != 0)
-        throw InfError(QStringLiteral("cannot write the cabinet %1").arg(m_targetPath));
+    // The rename replaces an earlier cabinet of the same name in one step.
+    if (!m_file.commit())
+        throw InfError(QStringLiteral("cannot write the cabinet %1: %2").arg(m_targetPath, m_file.errorString()));
 }
 
 } // namespace talmo::cabwiz

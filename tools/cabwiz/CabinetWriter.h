@@ -1,17 +1,23 @@
 #pragma once
 
+#include "platform/AtomicFileWriter.h"
 #include "tools/cabwiz/CabPlan.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
+typedef struct _GCabCabinet GCabCabinet;
+
 namespace talmo::cabwiz {
 
 // Writes one Microsoft cabinet (one folder, stored or MSZIP) through libgcab.
-// The cabinet is written beside its target under a temporary name and only
-// takes the target's name through commit(), so a failed run leaves nothing
-// half-written behind; an uncommitted writer removes its temporary file.
+// The cabinet is written beside its target under a temporary name of its own
+// (AtomicFileWriter's, so two runs writing the same target never share one,
+// and what a killed run left goes) and only takes the target's name through
+// commit(), so a failed run leaves nothing half-written behind; an
+// uncommitted writer removes its temporary file. Files too large for one
+// cabinet folder are refused before anything is written.
 class CabinetWriter
 {
 public:
@@ -31,8 +37,11 @@ public:
     const QString &targetPath() const { return m_targetPath; }
 
 private:
+    void checkCapacity(const CabPlan &plan, const QByteArray &descriptor) const;
+    void writeTemporary(GCabCabinet *cabinet);
+
     QString m_targetPath;
-    QString m_temporaryPath;
+    AtomicFileWriter m_file;
     bool m_compress;
 };
 

@@ -1,6 +1,7 @@
 #include "CodeSectionCompiler.h"
 
 #include "CompileError.h"
+#include "platform/ChildProcessLifetime.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -87,6 +88,7 @@ QStringList CodeSectionCompiler::compile(const SourceLines &code, const SourceLi
         throw fail(QStringLiteral("is missing"));
 
     QProcess checker;
+    EndChildWithParent(checker);
     checker.start(program, {QDir(m_programDir).filePath(ApiFolderName)});
     if (!checker.waitForStarted(TimeoutMs))
         throw fail(QStringLiteral("cannot be run (%1)").arg(checker.errorString()));

@@ -68,6 +68,8 @@ struct BuilderTestProject
     QString WorkingFolder() const { return Path(QStringLiteral("work")); }
     QStringList OutputFiles() const;
     QStringList WorkingFiles() const;
+    // The private working folders builds left in the working folder.
+    QStringList PrivateFolders() const;
 
     QTemporaryDir root;
     TProjectContainer project;
@@ -129,6 +131,11 @@ inline QStringList BuilderTestProject::OutputFiles() const
 inline QStringList BuilderTestProject::WorkingFiles() const
 {
     return QDir(WorkingFolder()).entryList(QDir::Files, QDir::Name);
+}
+
+inline QStringList BuilderTestProject::PrivateFolders() const
+{
+    return QDir(WorkingFolder()).entryList({QStringLiteral("talmo-build-*")}, QDir::Dirs | QDir::Hidden);
 }
 
 inline bool WaitUntil(const std::function<bool()> &condition)

@@ -220,7 +220,7 @@ TEST_F(CabBuildEndToEndTest, AnUnwritableWorkingFolderIsAFatalError)
     builder.SetWorkingFolder(fixture.Path(QStringLiteral("no such folder")));
     builder.BuildCabs();
     EXPECT_EQ(builder.ResultCode, 3);
-    EXPECT_TRUE(builder.ErrorText.startsWith(QStringLiteral("Fatal Error: The .inf file"))) << builder.ErrorText.toStdString();
+    EXPECT_TRUE(builder.ErrorText.startsWith(QStringLiteral("Fatal Error: The working folder"))) << builder.ErrorText.toStdString();
     const QStringList log = builder.LogLines();
     EXPECT_EQ(log.mid(log.size() - 2), (QStringList{builder.ErrorText, "CAB(s) File(s) not built."}));
     EXPECT_EQ(builder.CurrentActivity(), BuildController::Activity::Idle);

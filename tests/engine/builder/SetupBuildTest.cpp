@@ -2,6 +2,7 @@
 #include "engine/script/ScriptGenerationError.h"
 #include "engine/setup/SetupBuild.h"
 #include "engine/setup/SetupScriptSource.h"
+#include "platform/AtomicFileWriter.h"
 #include "platform/ShellServices.h"
 #include "tests/engine/builder/BuilderTestProject.h"
 #include "tests/engine/setup/FakeSetupCompiler.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <optional>
 #include <ostream>
 
@@ -26,19 +28,23 @@ const QRegularExpression kSuccessLine(
 class ScriptedSource : public SetupScriptSource
 {
 public:
-    void GenerateScript(TProjectContainer &, QStringList &script, const QString &outputFolder) override
+    void GenerateScript(TProjectContainer &, QStringList &script, const QString &outputFolder,
+                        const QString &iniFolder) override
     {
         currentFolder = QDir::currentPath();
         givenOutputFolder = outputFolder;
+        givenIniFolder = iniFolder;
         if (failure)
             throw ScriptGenerationError(*failure);
         script = lines;
+        script.replaceInStrings(QStringLiteral("<ini folder>"), iniFolder);
     }
 
     QStringList lines = kScript;
     std::optional<QString> failure;
     QString currentFolder;
     QString givenOutputFolder;
+    QString givenIniFolder;
 };
 
 // What the fake compiler saw of one compile.
@@ -65,7 +71,7 @@ protected:
             record.script = FakeSetupCompiler::ReadScript(params);
             record.sourcePath = QString::fromLocal8Bit(params.SourcePath);
             record.options = FakeSetupCompiler::Options(params);
-            QFile setupIni(ProjectFolder() + QStringLiteral("/setup.ini"));
+            QFile setupIni(source.givenIniFolder + QStringLiteral("/setup.ini"));
             if (setupIni.open(QIODevice::ReadOnly))
                 record.setupIni = setupIni.readAll();
             return FakeSetupCompiler::Succeed(params);
@@ -83,12 +89,20 @@ protected:
         return QDir(ProjectFolder()).entryList({QStringLiteral("*.ini")}, QDir::Files);
     }
 
+    void TearDown() override
+    {
+        AtomicFileWriter::setFaultHook({});
+        BuilderFixture::TearDown();
+    }
+
     ScriptedSource source;
     CompileRecord record;
     QList<bool> progressShown;
 };
 
-TEST_F(SetupBuildTest, CompilesTheScriptInTheProjectFolderAndKeepsTheUsersOwnIniFile)
+// The .ini files go into the build's own folder, so the user's file of the
+// same name is never touched, however the build ends.
+TEST_F(SetupBuildTest, CompilesTheScriptInTheProjectFolderAndLeavesTheUsersOwnIniFileAlone)
 {
     WriteTestFile(ProjectFolder() + QStringLiteral("/setup.ini"), "the user's own");
     builder.ErrorText = QStringLiteral("left from the build before");
@@ -109,6 +123,10 @@ TEST_F(SetupBuildTest, CompilesTheScriptInTheProjectFolderAndKeepsTheUsersOwnIni
     EXPECT_TRUE(record.setupIni.startsWith("[CEAppManager]\r\nVersion=1.0\r\nComponent=My App\r\n"));
     EXPECT_EQ(source.currentFolder, ProjectFolder());
     EXPECT_EQ(source.givenOutputFolder, fixture.OutputFolder());
+    EXPECT_EQ(QFileInfo(source.givenIniFolder).path(), fixture.WorkingFolder());
+    EXPECT_TRUE(QFileInfo(source.givenIniFolder).fileName().startsWith(QStringLiteral("talmo-build-")));
+    EXPECT_FALSE(QFileInfo::exists(source.givenIniFolder));
+    EXPECT_EQ(fixture.PrivateFolders(), QStringList());
 
     QFile setupIni(ProjectFolder() + QStringLiteral("/setup.ini"));
     ASSERT_TRUE(setupIni.open(QIODevice::ReadOnly));
@@ -159,28 +177,25 @@ TEST_P(SetupBuildFailureTest, EndsWithItsResultAndLeavesNoIniFile)
 
     EXPECT_EQ(builder.ResultCode, c.result);
     EXPECT_EQ(builder.ErrorText.toStdString(), c.errorText);
-    EXPECT_EQ(builder.LogLines().value(builder.LogLines().size() - 1).toStdString(), c.lastLogLine);
+    // A line naming a file of the build's own folder is known by its end.
+    const QString lastLine = builder.LogLines().value(builder.LogLines().size() - 1);
+    EXPECT_TRUE(lastLine.endsWith(QString::fromUtf8(c.lastLogLine))) << lastLine.toStdString();
     EXPECT_EQ(builder.LogLines().contains(QStringLiteral("--> Start Building Setup Wizard")), c.startLine);
     EXPECT_EQ(FakeSetupCompiler::compileCalls, c.result == 2 ? 1 : 0);
     EXPECT_EQ(IniFilesLeft(), QStringList());
+    EXPECT_EQ(fixture.PrivateFolders(), QStringList());
     EXPECT_EQ(progressShown.contains(true), c.result == 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SetupBuildFailureTest,
     ::testing::Values(
-        FailureCase{"ProjectFolderCannotBeCreated",
-                    [](BuilderTestProject &fixture, ScriptedSource &, SetupBuild &) {
-                        fixture.project.FileName = fixture.Path(QStringLiteral("gone/deeper/demo.talmo"));
-                        fixture.project.OutputPath = fixture.OutputFolder();
-                    },
-                    3, "Error creating working dir", "--> Start Building Setup Wizard", true},
         FailureCase{"SetupIniCannotBeSaved",
-                    [](BuilderTestProject &fixture, ScriptedSource &, SetupBuild &) {
-                        // A folder takes the name; the build must neither replace nor remove it.
-                        QDir().mkpath(fixture.Path(QStringLiteral("project/setup.ini/inside")));
+                    [](BuilderTestProject &, ScriptedSource &, SetupBuild &) {
+                        AtomicFileWriter::setFaultHook(
+                            [](AtomicFileWriter::Step step) { return step == AtomicFileWriter::Step::Write ? ENOSPC : 0; });
                     },
-                    3, "Error while saving setup.ini", "Fatal Error: Error while saving setup.ini !", true},
+                    3, "Error while saving setup.ini", "/setup.ini: No space left on device", true},
         FailureCase{"GeneratorRaises",
                     [](BuilderTestProject &, ScriptedSource &source, SetupBuild &) {
                         source.failure = QStringLiteral("The module \"Tools\" has no component.");
@@ -211,7 +226,58 @@ TEST_F(SetupBuildTest, TheFolderInTheWayOfSetupIniStays)
 {
     QDir().mkpath(ProjectFolder() + QStringLiteral("/setup.ini/inside"));
     builder.BuildInstallation();
+    EXPECT_EQ(builder.ResultCode, 0) << builder.LogLines().join(u'\n').toStdString();
     EXPECT_TRUE(QFileInfo(ProjectFolder() + QStringLiteral("/setup.ini/inside")).isDir());
+}
+
+// Nothing is written beside the project: a project folder that cannot be
+// written builds, and one that is missing is not made.
+TEST_F(SetupBuildTest, TheProjectFolderIsOnlyRead)
+{
+    struct Case
+    {
+        const char *label;
+        QString projectFile;
+        bool readOnly;
+    };
+    const Case cases[] = {
+        {"read-only", fixture.project.FileName, true},
+        {"missing", fixture.Path(QStringLiteral("gone/deeper/demo.talmo")), false},
+    };
+    fixture.project.OutputPath = fixture.OutputFolder();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        fixture.project.FileName = c.projectFile;
+        const QString folder = QFileInfo(c.projectFile).path();
+        const QFile::Permissions permissions = QFile::permissions(folder);
+        if (c.readOnly)
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        builder.BuildInstallation();
+        if (c.readOnly)
+            QFile::setPermissions(folder, permissions);
+
+        EXPECT_EQ(builder.ResultCode, 0) << builder.LogLines().join(u'\n').toStdString();
+        EXPECT_TRUE(record.setupIni.startsWith("[CEAppManager]\r\n"));
+        EXPECT_EQ(QFileInfo::exists(folder), c.readOnly);
+        EXPECT_EQ(IniFilesLeft(), QStringList());
+    }
+}
+
+TEST_F(SetupBuildTest, AWorkingFolderThatCannotBeMadeFailsTheBuildBeforeAnyStep)
+{
+    builder.SetWorkingFolder(fixture.Path(QStringLiteral("no such folder")));
+    builder.BuildMode = 1;
+
+    builder.BuildInstallation();
+
+    EXPECT_EQ(builder.ResultCode, 3);
+    EXPECT_TRUE(builder.ErrorText.startsWith(QStringLiteral("Fatal Error: The working folder \"")
+                                             + fixture.Path(QStringLiteral("no such folder/talmo-build-"))))
+        << builder.ErrorText.toStdString();
+    EXPECT_TRUE(builder.ErrorText.endsWith(QStringLiteral("\" couldn't be created: No such file or directory")));
+    EXPECT_FALSE(builder.LogLines().contains(QStringLiteral("--> Start Building Setup Wizard")));
+    EXPECT_EQ(FakeSetupCompiler::compileCalls, 0);
+    EXPECT_EQ(closeRequests, 0);
 }
 
 TEST_F(SetupBuildTest, CancelStopsTheCompile)
@@ -337,7 +403,7 @@ TEST_F(SetupBuildTest, BuildsCabsAndSetupWithTheCompilerLibrary)
                     "OutputBaseFilename=MySetup",
                     "",
                     "[Files]",
-                    "Source: \"setup.ini\"; DestDir: \"{app}\"",
+                    "Source: \"<ini folder>\\setup.ini\"; DestDir: \"{app}\"",
                     "Source: \"out\\My_App.CAB\"; DestDir: \"{app}\""};
     builder.BuildMode = 1;
     builder.WindowShown(); // the .inf text of the project
@@ -358,6 +424,7 @@ TEST_F(SetupBuildTest, BuildsCabsAndSetupWithTheCompilerLibrary)
     EXPECT_TRUE(bytes.contains("[CEAppManager]\r\nVersion=1.0\r\nComponent=My App\r\n"));
     EXPECT_TRUE(bytes.contains("MSCF"));
     EXPECT_EQ(IniFilesLeft(), QStringList());
+    EXPECT_EQ(fixture.PrivateFolders(), QStringList());
 }
 
 } // namespace

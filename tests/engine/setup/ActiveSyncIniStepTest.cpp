@@ -103,7 +103,9 @@ TEST(ActiveSyncIniStep, failuresLogStopAndRemoveWhatWasWritten)
         const StepRun run = runStep(project, folder.path());
         EXPECT_EQ(run.outcome.resultCode, 3) << c.blocker.toStdString();
         EXPECT_EQ(run.outcome.errorText, c.errorText);
-        EXPECT_EQ(run.log, QStringList{c.log});
+        // The file and the reason follow the line that names the kind of file.
+        EXPECT_EQ(run.log, (QStringList{c.log, QDir(folder.path()).filePath(c.blocker)
+                                                   + QStringLiteral(": a folder of that name is in the way")}));
         EXPECT_TRUE(run.written.isEmpty());
         EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty()) << c.blocker.toStdString();
     }

@@ -23,7 +23,7 @@ namespace {
 class OneLineScript : public SetupScriptSource
 {
 public:
-    void GenerateScript(TProjectContainer &, QStringList &script, const QString &) override
+    void GenerateScript(TProjectContainer &, QStringList &script, const QString &, const QString &) override
     {
         script << QStringLiteral("[Setup]");
     }

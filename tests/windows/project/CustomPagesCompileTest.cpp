@@ -61,7 +61,8 @@ TEST(CustomPagesCompileTest, TwoAddedPagesStillCompile)
 
     EXPECT_EQ(builder.ResultCode, 0) << builder.LogLines().join(u'\n').toStdString();
     QStringList script;
-    source.GenerateScript(form.project(), script, root.filePath(QStringLiteral("project/out")));
+    source.GenerateScript(form.project(), script, root.filePath(QStringLiteral("project/out")),
+                          root.filePath(QStringLiteral("work")));
     QStringList pageFunctions;
     for (const QString &line : script) {
         if (line.startsWith(QStringLiteral("function ")) && line.contains(QStringLiteral("_CreatePage(")))
