@@ -1,4 +1,6 @@
 #include "engine/builder/BuildController.h"
+#include "model/ProjectFileReader.h"
+#include "model/ProjectFileWriter.h"
 #include "tests/cabwiz/CabwizRunner.h"
 #include "tests/engine/builder/BuilderTestProject.h"
 
@@ -50,6 +52,20 @@ QMap<QString, QString> registryData(const QString &cab)
     for (const QXmlStreamAttributes &element : descriptorElements(cab)) {
         if (element.hasAttribute(QStringLiteral("datatype")))
             data.insert(element.value(QStringLiteral("name")).toString(), element.value(QStringLiteral("value")).toString());
+    }
+    return data;
+}
+
+// The data of every registry value the descriptor sets, by key and value name ("key|name").
+QMap<QString, QString> registryDataByKey(const QString &cab)
+{
+    QMap<QString, QString> data;
+    QString key;
+    for (const QXmlStreamAttributes &element : descriptorElements(cab)) {
+        if (element.hasAttribute(QStringLiteral("datatype")))
+            data.insert(key + u'|' + element.value(QStringLiteral("name")).toString(), element.value(QStringLiteral("value")).toString());
+        else if (element.hasAttribute(QStringLiteral("type")))
+            key = element.value(QStringLiteral("type")).toString();
     }
     return data;
 }
@@ -171,6 +187,43 @@ TEST_F(DeviceContentBuildTest, TypedTextsReachTheDeviceUnchanged)
     EXPECT_TRUE(types.contains(QStringLiteral("%CE11%\\Acme, 5%"))) << types.join(u'\n').toStdString();
     EXPECT_TRUE(types.contains(QStringLiteral("Run \"it\", 100%.lnk"))) << types.join(u'\n').toStdString();
     EXPECT_EQ(cabMember(cab, memberOf(cab, file.DestinationName)), QByteArray("the application"));
+}
+
+// A project saved when the file association values were kept in their .inf
+// form gives the device the association the dialog meant.
+TEST_F(DeviceContentBuildTest, AStoredOldFileAssociationReachesTheDeviceAsMeant)
+{
+    fixture.project.CEDevices[0].Installation.defaultInstallRegistry = {QStringLiteral("Assoc")};
+    const QString fileName = fixture.Path(QStringLiteral("project/old.talmo"));
+    ASSERT_TRUE(ProjectFileWriter::SaveToFile(fixture.project, fileName));
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray document = file.readAll();
+    file.close();
+    const QByteArray entries = R"xml(<Registry><count>1</count><registrySection_0><Caption>Assoc</Caption><registryEntries><count>4</count>
+<registryEntry_0><registry_root_string>HKEY_CLASSES_ROOT</registry_root_string><subkey>.txt</subkey><value_name></value_name><flags>TYPE_SZ</flags><value>txtfile</value><overwrite>0</overwrite></registryEntry_0>
+<registryEntry_1><registry_root_string>HKEY_CLASSES_ROOT</registry_root_string><subkey>txtfile</subkey><value_name></value_name><flags>TYPE_SZ</flags><value>Text Document</value><overwrite>0</overwrite></registryEntry_1>
+<registryEntry_2><registry_root_string>HKEY_CLASSES_ROOT</registry_root_string><subkey>txtfile\DefaultIcon</subkey><value_name></value_name><flags>TYPE_SZ</flags><value>"%InstallDir%\view.exe,0"</value><overwrite>0</overwrite></registryEntry_2>
+<registryEntry_3><registry_root_string>HKEY_CLASSES_ROOT</registry_root_string><subkey>txtfile\Shell\Open\Command</subkey><value_name></value_name><flags>TYPE_SZ</flags><value>""""%InstallDir%\view.exe"""" """"%%1""""</value><overwrite>0</overwrite></registryEntry_3>
+</registryEntries></registrySection_0></Registry>)xml";
+    const QByteArray noRegistry = "<Registry><count>0</count></Registry>";
+    ASSERT_TRUE(document.contains(noRegistry));
+    document.replace(noRegistry, entries);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(document);
+    file.close();
+    ASSERT_TRUE(ProjectFileReader::LoadFromFile(fixture.project, fileName));
+    ASSERT_EQ(fixture.project.RegistrySections.Count(), 1);
+    Build();
+
+    ASSERT_EQ(builder.ResultCode, 0) << Log().toStdString();
+    const QMap<QString, QString> data = registryDataByKey(Cab(QStringLiteral("My_App.CAB")));
+    EXPECT_EQ(data.value(QStringLiteral("HKCR\\.txt|")), QStringLiteral("txtfile"));
+    EXPECT_EQ(data.value(QStringLiteral("HKCR\\txtfile|")), QStringLiteral("Text Document"));
+    EXPECT_EQ(data.value(QStringLiteral("HKCR\\txtfile\\DefaultIcon|")), QStringLiteral("%InstallDir%\\view.exe,0"));
+    EXPECT_EQ(data.value(QStringLiteral("HKCR\\txtfile\\Shell\\Open\\Command|")),
+              QStringLiteral("\"%InstallDir%\\view.exe\" \"%1\""));
+    EXPECT_EQ(data.size(), 4) << QStringList(data.keys()).join(u'\n').toStdString();
 }
 
 // A CAB that cannot take the project's CAB file name fails the build with the
