@@ -2,6 +2,7 @@
 
 #include "engine/cab/CabItemNames.h"
 #include "helpers/core/DeviceRegistryData.h"
+#include "helpers/core/InfSectionName.h"
 #include "helpers/core/PathHelpers.h"
 #include "model/ProjectContainer.h"
 
@@ -15,6 +16,13 @@ QString builtType(const QString &typeText)
     static const QStringList known = {QStringLiteral("TYPE_SZ"), QStringLiteral("TYPE_MULTI_SZ"),
                                       QStringLiteral("TYPE_BINARY"), QStringLiteral("TYPE_DWORD")};
     return known.contains(typeText) ? typeText : QStringLiteral("TYPE_DWORD");
+}
+
+void checkSectionName(const QString &item, const QString &name, QStringList &problems)
+{
+    const QString problem = InfSectionName::Problem(name);
+    if (!problem.isEmpty())
+        problems.append(CabItemNames::Capitalized(item) + QStringLiteral(": the name cannot be written into the .inf file. ") + problem);
 }
 
 bool isInstalled(const TProjectContainer &project, const TRegistrySection &section)
@@ -33,6 +41,7 @@ QStringList CabProjectCheck::Problems(const TProjectContainer &project)
     QStringList problems;
     checkDeviceFiles(project, problems);
     checkRegistryData(project, problems);
+    checkSectionNames(project, problems);
     return problems;
 }
 
@@ -68,6 +77,15 @@ void CabProjectCheck::checkRegistryData(const TProjectContainer &project, QStrin
             }
         }
     }
+}
+
+// Every section is written into the .inf file, installed or not.
+void CabProjectCheck::checkSectionNames(const TProjectContainer &project, QStringList &problems)
+{
+    for (const TRegistrySection &section : project.RegistrySections)
+        checkSectionName(CabItemNames::RegistrySection(section), section.Caption, problems);
+    for (const TShortcutSection &section : project.ShortcutsSections)
+        checkSectionName(CabItemNames::ShortcutSection(section), section.Caption, problems);
 }
 
 } // namespace talmo

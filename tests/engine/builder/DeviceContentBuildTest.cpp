@@ -274,6 +274,57 @@ TEST_F(DeviceContentBuildTest, ADestinationOutsideItsFolderIsRefused)
                                  "\"%InstallDir%\\..\\..\\Windows\\\" must not climb out through \"..\"");
 }
 
+// A section name the .inf file's section lists cannot carry fails the build,
+// named as the user knows the section; a name they can carry builds.
+TEST_F(DeviceContentBuildTest, SectionNamesTheInfFileCannotCarryAreRefused)
+{
+    TRegistrySection &registry = fixture.project.RegistrySections.AddNew();
+    TRegistryEntry &entry = registry.Entries.AddNew();
+    entry.registry_root_string = QStringLiteral("HKEY_CURRENT_USER");
+    entry.subkey = QStringLiteral("Software\\MyApp");
+    entry.value_name = QStringLiteral("Level");
+    entry.flags = QStringLiteral("TYPE_SZ");
+    entry.value = QStringLiteral("high");
+    TShortcutSection &links = fixture.project.ShortcutsSections.AddNew();
+    links.DefaultDestinationDir = QStringLiteral("%CE11%");
+    TShortcutEntry &link = links.Entries.AddNew();
+    link.shortcut_filename = QStringLiteral("My App");
+    link.target_file_path = QStringLiteral("%InstallDir%\\app.exe");
+    TInstallation &installation = fixture.project.CEDevices[0].Installation;
+    const QString rule = QStringLiteral("the name cannot be written into the .inf file. A section name may not be empty, hold "
+                                        "a comma, a double quote, a square bracket, a semicolon or a percent sign, nor begin "
+                                        "or end with a blank.");
+    const char *const badNames[] = {"Reg,1", "Reg \"1\"", "Reg[1]", "Reg]", "Reg;1", "100%", " Reg", "Reg ", ""};
+    for (const bool registrySection : {true, false}) {
+        for (const char *name : badNames) {
+            SCOPED_TRACE(name);
+            registry.Caption = registrySection ? QString::fromUtf8(name) : QStringLiteral("Reg");
+            links.Caption = registrySection ? QStringLiteral("Links") : QString::fromUtf8(name);
+            installation.defaultInstallRegistry = {registry.Caption};
+            installation.defaultInstallShortcuts = {links.Caption};
+            Build();
+
+            EXPECT_EQ(builder.ResultCode, 3);
+            const QString error = QStringLiteral("Fatal Error: %1 section \"%2\": ")
+                                      .arg(registrySection ? "Registry" : "Shortcut", QString::fromUtf8(name)) + rule;
+            EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2), (QStringList{error, "CAB(s) File(s) not built."}));
+            EXPECT_EQ(fixture.OutputFiles(), QStringList());
+        }
+    }
+    registry.Caption = QStringLiteral("My Reg-1 (a=b)");
+    links.Caption = QStringLiteral("My Links");
+    installation.defaultInstallRegistry = {registry.Caption};
+    installation.defaultInstallShortcuts = {links.Caption};
+    Build();
+    ASSERT_EQ(builder.ResultCode, 0) << Log().toStdString();
+    const QString cab = Cab(QStringLiteral("My_App.CAB"));
+    EXPECT_EQ(registryData(cab).value(QStringLiteral("Level")), QStringLiteral("high"));
+    QStringList types;
+    for (const QXmlStreamAttributes &element : descriptorElements(cab))
+        types.append(element.value(QStringLiteral("type")).toString());
+    EXPECT_TRUE(types.contains(QStringLiteral("My App.lnk"))) << types.join(u'\n').toStdString();
+}
+
 // Registry data the build cannot take is named by section, key and value,
 // not by a line of a temporary file.
 TEST_F(DeviceContentBuildTest, InvalidRegistryDataIsNamedByItsItem)
