@@ -10,7 +10,7 @@ QString InfSectionName::Problem(const QString &name)
 
 QRegularExpression InfSectionName::TypablePattern()
 {
-    return QRegularExpression(QStringLiteral(R"re(^[^,"\[\];%\x00-\x1f]*$)re"));
+    return QRegularExpression(QStringLiteral(R"re(^[^,"\[\];=%\x00-\x1f]*$)re"));
 }
 
 } // namespace talmo

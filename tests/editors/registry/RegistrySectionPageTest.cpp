@@ -582,7 +582,7 @@ TEST_F(RegistrySectionPageTest, TheNameRefusesWhatTheInfFileCannotCarry)
 {
     const auto page = open();
     page->registrySectionName->selectAll();
-    QTest::keyClicks(page->registrySectionName, " My, \"Reg\" [1]; 5% ");
+    QTest::keyClicks(page->registrySectionName, " My, \"Reg\" [1]; 5%= ");
     EXPECT_EQ(page->registrySectionName->text(), QString(" My Reg 1 5 "));
     EXPECT_EQ(section->Caption, QString("My Reg 1 5"));
 

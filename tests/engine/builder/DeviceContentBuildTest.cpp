@@ -292,9 +292,9 @@ TEST_F(DeviceContentBuildTest, SectionNamesTheInfFileCannotCarryAreRefused)
     link.target_file_path = QStringLiteral("%InstallDir%\\app.exe");
     TInstallation &installation = fixture.project.CEDevices[0].Installation;
     const QString rule = QStringLiteral("the name cannot be written into the .inf file. A section name may not be empty, hold "
-                                        "a comma, a double quote, a square bracket, a semicolon or a percent sign, nor begin "
-                                        "or end with a blank.");
-    const char *const badNames[] = {"Reg,1", "Reg \"1\"", "Reg[1]", "Reg]", "Reg;1", "100%", " Reg", "Reg ", ""};
+                                        "a comma, a double quote, a square bracket, a semicolon, an equals sign or a percent "
+                                        "sign, nor begin or end with a blank.");
+    const char *const badNames[] = {"Reg,1", "Reg \"1\"", "Reg[1]", "Reg]", "Reg;1", "Reg=1", "100%", " Reg", "Reg ", ""};
     for (const bool registrySection : {true, false}) {
         for (const char *name : badNames) {
             SCOPED_TRACE(name);
@@ -311,7 +311,7 @@ TEST_F(DeviceContentBuildTest, SectionNamesTheInfFileCannotCarryAreRefused)
             EXPECT_EQ(fixture.OutputFiles(), QStringList());
         }
     }
-    registry.Caption = QStringLiteral("My Reg-1 (a=b)");
+    registry.Caption = QStringLiteral("My Reg-1 (a+b)");
     links.Caption = QStringLiteral("My Links");
     installation.defaultInstallRegistry = {registry.Caption};
     installation.defaultInstallShortcuts = {links.Caption};
