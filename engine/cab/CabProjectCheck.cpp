@@ -25,6 +25,29 @@ void checkSectionName(const QString &item, const QString &name, QStringList &pro
         problems.append(CabItemNames::Capitalized(item) + QStringLiteral(": the name cannot be written into the .inf file. ") + problem);
 }
 
+struct NamedItem
+{
+    QString item;
+    QString name;
+};
+
+// cabwiz and the .inf file compare section names ignoring case, so two items
+// whose names differ only in case would write into one section. Each clash is
+// named once, by the item and the first one before it that has its name.
+void checkDistinctNames(const QList<NamedItem> &items, QStringList &problems)
+{
+    for (qsizetype i = 1; i < items.size(); ++i) {
+        for (qsizetype j = 0; j < i; ++j) {
+            if (items[i].name.compare(items[j].name, Qt::CaseInsensitive) == 0) {
+                problems.append(QStringLiteral("%1 and %2: the .inf file would merge them into one section, as it "
+                                               "ignores the case of section names.")
+                                    .arg(CabItemNames::Capitalized(items[j].item), items[i].item));
+                break;
+            }
+        }
+    }
+}
+
 bool isInstalled(const TProjectContainer &project, const TRegistrySection &section)
 {
     for (const TCEDevice &target : project.CEDevices) {
@@ -80,12 +103,17 @@ void CabProjectCheck::checkRegistryData(const TProjectContainer &project, QStrin
 }
 
 // Every section is written into the .inf file, installed or not.
+// Registry and shortcut sections share the .inf file's "[name]" headers.
 void CabProjectCheck::checkSectionNames(const TProjectContainer &project, QStringList &problems)
 {
+    QList<NamedItem> sections;
     for (const TRegistrySection &section : project.RegistrySections)
-        checkSectionName(CabItemNames::RegistrySection(section), section.Caption, problems);
+        sections.append({CabItemNames::RegistrySection(section), section.Caption});
     for (const TShortcutSection &section : project.ShortcutsSections)
-        checkSectionName(CabItemNames::ShortcutSection(section), section.Caption, problems);
+        sections.append({CabItemNames::ShortcutSection(section), section.Caption});
+    for (const NamedItem &section : sections)
+        checkSectionName(section.item, section.name, problems);
+    checkDistinctNames(sections, problems);
 }
 
 } // namespace talmo

@@ -1,4 +1,5 @@
 #include "engine/builder/BuildController.h"
+#include "engine/cab/CabItemNames.h"
 #include "model/ProjectFileReader.h"
 #include "model/ProjectFileWriter.h"
 #include "tests/cabwiz/CabwizRunner.h"
@@ -323,6 +324,65 @@ TEST_F(DeviceContentBuildTest, SectionNamesTheInfFileCannotCarryAreRefused)
     for (const QXmlStreamAttributes &element : descriptorElements(cab))
         types.append(element.value(QStringLiteral("type")).toString());
     EXPECT_TRUE(types.contains(QStringLiteral("My App.lnk"))) << types.join(u'\n').toStdString();
+}
+
+// cabwiz and the .inf file do not tell section names apart by case: two
+// sections whose names differ only in case would merge, and a target would
+// install both. The build refuses them, naming both as the user knows them.
+TEST_F(DeviceContentBuildTest, SectionNamesThatDifferOnlyInCaseAreRefused)
+{
+    struct Section
+    {
+        bool registry;
+        const char *name;
+    };
+    const std::pair<Section, Section> clashes[] = {
+        {{true, "Reg"}, {true, "reg"}},
+        {{false, "Links"}, {false, "LINKS"}},
+        {{true, "Data"}, {false, "data"}},
+        {{true, "Reg"}, {true, "Reg"}},
+    };
+    TProjectContainer &project = fixture.project;
+    for (const auto &[first, second] : clashes) {
+        SCOPED_TRACE(second.name);
+        project.RegistrySections.Clear();
+        project.ShortcutsSections.Clear();
+        TInstallation &installation = project.CEDevices[0].Installation;
+        installation.defaultInstallRegistry.clear();
+        installation.defaultInstallShortcuts.clear();
+        QStringList items;
+        for (const Section &section : {first, second}) {
+            const QString name = QString::fromUtf8(section.name);
+            if (section.registry) {
+                TRegistrySection &registry = project.RegistrySections.AddNew();
+                registry.Caption = name;
+                TRegistryEntry &entry = registry.Entries.AddNew();
+                entry.registry_root_string = QStringLiteral("HKEY_CURRENT_USER");
+                entry.subkey = QStringLiteral("Software\\MyApp");
+                entry.value_name = name;
+                entry.flags = QStringLiteral("TYPE_SZ");
+                entry.value = QStringLiteral("on");
+                installation.defaultInstallRegistry.append(name);
+            } else {
+                TShortcutSection &links = project.ShortcutsSections.AddNew();
+                links.Caption = name;
+                links.DefaultDestinationDir = QStringLiteral("%CE11%");
+                TShortcutEntry &link = links.Entries.AddNew();
+                link.shortcut_filename = name;
+                link.target_file_path = QStringLiteral("%InstallDir%\\app.exe");
+                installation.defaultInstallShortcuts.append(name);
+            }
+            items.append(QStringLiteral("%1 section \"%2\"").arg(section.registry ? "registry" : "shortcut", name));
+        }
+        Build();
+
+        EXPECT_EQ(builder.ResultCode, 3);
+        const QString error = QStringLiteral("Fatal Error: %1 and %2: the .inf file would merge them into one section, as "
+                                             "it ignores the case of section names.")
+                                  .arg(CabItemNames::Capitalized(items[0]), items[1]);
+        EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2), (QStringList{error, "CAB(s) File(s) not built."}));
+        EXPECT_EQ(fixture.OutputFiles(), QStringList());
+    }
 }
 
 // Registry data the build cannot take is named by section, key and value,
