@@ -65,6 +65,7 @@ QStringList CabProjectCheck::Problems(const TProjectContainer &project)
     checkDeviceFiles(project, problems);
     checkRegistryData(project, problems);
     checkSectionNames(project, problems);
+    checkTargetNames(project, problems);
     return problems;
 }
 
@@ -114,6 +115,19 @@ void CabProjectCheck::checkSectionNames(const TProjectContainer &project, QStrin
     for (const NamedItem &section : sections)
         checkSectionName(section.item, section.name, problems);
     checkDistinctNames(sections, problems);
+}
+
+// A processor target's name heads its own "[CEDevice.name]",
+// "[DefaultInstall.name]" and source disk sections; the first, default
+// target's sections carry no name.
+void CabProjectCheck::checkTargetNames(const TProjectContainer &project, QStringList &problems)
+{
+    QList<NamedItem> targets;
+    for (int d = 1; d < project.CEDevices.Count(); ++d)
+        targets.append({CabItemNames::Target(project, d), TProjectContainer::GetDeviceName(project.CEDevices[d].Caption)});
+    for (const NamedItem &target : targets)
+        checkSectionName(target.item, target.name, problems);
+    checkDistinctNames(targets, problems);
 }
 
 } // namespace talmo

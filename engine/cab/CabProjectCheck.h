@@ -19,6 +19,7 @@ private:
     static void checkDeviceFiles(const TProjectContainer &project, QStringList &problems);
     static void checkRegistryData(const TProjectContainer &project, QStringList &problems);
     static void checkSectionNames(const TProjectContainer &project, QStringList &problems);
+    static void checkTargetNames(const TProjectContainer &project, QStringList &problems);
 };
 
 } // namespace talmo

@@ -71,6 +71,11 @@ QMap<QString, QString> registryDataByKey(const QString &cab)
     return data;
 }
 
+// Why the build refuses a section or target name, after the item it names.
+const QString unwritableName = QStringLiteral(
+    "the name cannot be written into the .inf file. A section name may not be empty, hold a comma, a double quote, a "
+    "square bracket, a semicolon, an equals sign or a percent sign, nor begin or end with a blank.");
+
 // Builds the test project's CABs with the real cabwiz of the program folder.
 class DeviceContentBuildTest : public BuilderFixture
 {
@@ -292,9 +297,6 @@ TEST_F(DeviceContentBuildTest, SectionNamesTheInfFileCannotCarryAreRefused)
     link.shortcut_filename = QStringLiteral("My App");
     link.target_file_path = QStringLiteral("%InstallDir%\\app.exe");
     TInstallation &installation = fixture.project.CEDevices[0].Installation;
-    const QString rule = QStringLiteral("the name cannot be written into the .inf file. A section name may not be empty, hold "
-                                        "a comma, a double quote, a square bracket, a semicolon, an equals sign or a percent "
-                                        "sign, nor begin or end with a blank.");
     const char *const badNames[] = {"Reg,1", "Reg \"1\"", "Reg[1]", "Reg]", "Reg;1", "Reg=1", "100%", " Reg", "Reg ", ""};
     for (const bool registrySection : {true, false}) {
         for (const char *name : badNames) {
@@ -307,7 +309,7 @@ TEST_F(DeviceContentBuildTest, SectionNamesTheInfFileCannotCarryAreRefused)
 
             EXPECT_EQ(builder.ResultCode, 3);
             const QString error = QStringLiteral("Fatal Error: %1 section \"%2\": ")
-                                      .arg(registrySection ? "Registry" : "Shortcut", QString::fromUtf8(name)) + rule;
+                                      .arg(registrySection ? "Registry" : "Shortcut", QString::fromUtf8(name)) + unwritableName;
             EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2), (QStringList{error, "CAB(s) File(s) not built."}));
             EXPECT_EQ(fixture.OutputFiles(), QStringList());
         }
@@ -383,6 +385,41 @@ TEST_F(DeviceContentBuildTest, SectionNamesThatDifferOnlyInCaseAreRefused)
         EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2), (QStringList{error, "CAB(s) File(s) not built."}));
         EXPECT_EQ(fixture.OutputFiles(), QStringList());
     }
+}
+
+// A processor target's name heads sections of the .inf file: what a section
+// name cannot carry fails the build, and so do two names that differ only in
+// case, whose sections would merge. A name it can carry builds.
+TEST_F(DeviceContentBuildTest, TargetNamesTheInfFileCannotCarryAreRefused)
+{
+    TCEDevices &targets = fixture.project.CEDevices;
+    targets.AddNew();
+    const char *const badNames[] = {"ARM,1", "ARM \"1\"", "ARM[1]", "ARM]", "ARM;1", "ARM=1", "100%", " ARM", "ARM ", ""};
+    for (const char *name : badNames) {
+        SCOPED_TRACE(name);
+        targets[1].Caption = QStringLiteral("CEDevice.") + QString::fromUtf8(name);
+        Build();
+
+        EXPECT_EQ(builder.ResultCode, 3);
+        const QString error = QStringLiteral("Fatal Error: The %1 Target: ").arg(QString::fromUtf8(name)) + unwritableName;
+        EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2), (QStringList{error, "CAB(s) File(s) not built."}));
+        EXPECT_EQ(fixture.OutputFiles(), QStringList());
+    }
+
+    targets[1].Caption = QStringLiteral("CEDevice.ARM");
+    targets.AddNew().Caption = QStringLiteral("CEDevice.arm");
+    Build();
+    EXPECT_EQ(builder.ResultCode, 3);
+    EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2),
+              (QStringList{"Fatal Error: The ARM Target and the arm Target: the .inf file would merge them into one "
+                           "section, as it ignores the case of section names.",
+                           "CAB(s) File(s) not built."}));
+    EXPECT_EQ(fixture.OutputFiles(), QStringList());
+
+    targets[2].Caption = QStringLiteral("CEDevice.ARM-v4");
+    Build();
+    ASSERT_EQ(builder.ResultCode, 0) << Log().toStdString();
+    EXPECT_EQ(fixture.OutputFiles(), (QStringList{"My_App.ARM-v4.CAB", "My_App.ARM.CAB"}));
 }
 
 // Registry data the build cannot take is named by section, key and value,
