@@ -1,5 +1,6 @@
 #include "model/ProjectFileReader.h"
 
+#include "model/AssociationDataMigration.h"
 #include "model/ListIndexError.h"
 #include "model/ProjectContainer.h"
 #include "model/ProjectDocumentReader.h"
@@ -21,6 +22,7 @@ void runPostLoadSteps(TProjectContainer &project, const QString &fileName)
     project.Modified = false;
     project.TrimCodeLines();
     MigrateShortcutSections(project);
+    MigrateAssociationData(project);
 }
 
 } // namespace

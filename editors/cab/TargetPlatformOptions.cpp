@@ -2,6 +2,7 @@
 
 #include "editors/common/DialogLayout.h"
 #include "editors/common/EditorMessages.h"
+#include "helpers/core/InfSectionName.h"
 #include "helpers/ui/TntButtonEdit.h"
 
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace talmo {
@@ -51,6 +53,10 @@ TtargetPlatformOptions::TtargetPlatformOptions(QWidget *parent)
     tb_editor->setEditable(true);
     tb_editor->addItems({QStringLiteral("ARM"), QStringLiteral("SH3"), QStringLiteral("MIPS")});
     tb_editor->setEditText(QString());
+    // The name heads the target's sections in the .inf file: what a section
+    // name cannot carry is refused as it is typed.
+    tb_editor->setValidator(new QRegularExpressionValidator(InfSectionName::TypablePattern(), tb_editor));
+    tb_editor->setToolTip(InfSectionName::Rule);
     _buildMax->addItems({QString(), QStringLiteral("Supports square screens."),
                          QStringLiteral("Supports screen rotation."),
                          QStringLiteral("Supports both square screens and screen rotation.")});
@@ -101,7 +107,7 @@ void TtargetPlatformOptions::ARM72018241Click(int tag)
 
 void TtargetPlatformOptions::Button1Click()
 {
-    if (tb_editor->currentText().isEmpty()) {
+    if (tb_editor->currentText().trimmed().isEmpty()) {
         ShowEditorError(this, QStringLiteral("You must specify a name"));
         return;
     }

@@ -8,6 +8,7 @@
 #include "editors/core/registry/RegistryEntryValue.h"
 #include "editors/core/registry/RegistrySectionEdits.h"
 #include "editors/core/device/TargetEdits.h"
+#include "helpers/core/InfSectionName.h"
 #include "helpers/ui/CheckBoxOpenDialogs.h"
 #include "helpers/ui/FontsAndThemes.h"
 #include "helpers/ui/TreeExpansion.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyledItemDelegate>
@@ -168,6 +170,9 @@ void Teditor_RegistrySection::createControls()
     // The name stays wide enough to read and type into; a narrower window
     // scrolls the page.
     registrySectionName->setMinimumWidth(registrySectionName->fontMetrics().averageCharWidth() * 12);
+    // The name goes into the .inf file's section lists: what they cannot carry is refused as it is typed.
+    registrySectionName->setValidator(new QRegularExpressionValidator(InfSectionName::TypablePattern(), registrySectionName));
+    registrySectionName->setToolTip(InfSectionName::Rule);
     top->addWidget(registrySectionName, 1);
     top->addWidget(JvBitBtn1);
     top->addWidget(TntButton1);

@@ -267,6 +267,7 @@ void BuildController::BuildCabs()
     if (!Project || Project->Win32Only)
         return;
     if (!CheckOutputFolder() || !CheckOutputName(Project->CABOutputFilename, QStringLiteral("CAB file name"))) {
+        LogNotBuilt({});
         RequestCloseIfUnattended();
         return;
     }
@@ -276,6 +277,7 @@ void BuildController::BuildCabs()
     if (Project->AppName.isEmpty()) {
         // Failed in every mode, so no setup build goes on to pack a CAB named ".CAB".
         Fail(QStringLiteral("Fatal Error: Please specify a project name !"));
+        LogNotBuilt({});
         if (ClosesByItself())
             emit closeRequested();
         else

@@ -20,17 +20,27 @@ QString DeviceFile(const TProjectContainer &project, int device, const TPPCFS_Fi
     return DeviceFile(project, device, file.SourceDir + file.SourceName);
 }
 
+QString RegistrySection(const TRegistrySection &section)
+{
+    return QStringLiteral("registry section \"%1\"").arg(section.Caption);
+}
+
+QString ShortcutSection(const TShortcutSection &section)
+{
+    return QStringLiteral("shortcut section \"%1\"").arg(section.Caption);
+}
+
 QString RegistryValue(const TRegistrySection &section, const TRegistryEntry &entry)
 {
     const QString value = entry.value_name.isEmpty() ? QStringLiteral("the default value")
                                                      : QStringLiteral("value \"%1\"").arg(entry.value_name);
-    return QStringLiteral("registry section \"%1\", key %2\\%3, %4")
-        .arg(section.Caption, entry.registry_root_string, entry.subkey, value);
+    return QStringLiteral("%1, key %2\\%3, %4")
+        .arg(RegistrySection(section), entry.registry_root_string, entry.subkey, value);
 }
 
 QString Shortcut(const TShortcutSection &section, const TShortcutEntry &entry)
 {
-    return QStringLiteral("shortcut \"%1\" of shortcut section \"%2\"").arg(entry.shortcut_filename, section.Caption);
+    return QStringLiteral("shortcut \"%1\" of %2").arg(entry.shortcut_filename, ShortcutSection(section));
 }
 
 QString Capitalized(const QString &name)

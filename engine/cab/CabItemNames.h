@@ -21,6 +21,10 @@ QString Target(const TProjectContainer &project, int device);
 // device file "bin\app.exe" of the ARM Target
 QString DeviceFile(const TProjectContainer &project, int device, const QString &source);
 QString DeviceFile(const TProjectContainer &project, int device, const TPPCFS_File &file);
+// registry section "Reg"
+QString RegistrySection(const TRegistrySection &section);
+// shortcut section "Links"
+QString ShortcutSection(const TShortcutSection &section);
 // registry section "Reg", key HKEY_LOCAL_MACHINE\Software\Acme, value "Level"
 QString RegistryValue(const TRegistrySection &section, const TRegistryEntry &entry);
 // shortcut "My App" of shortcut section "Links"

@@ -2,6 +2,7 @@
 
 #include "engine/cab/CabItemNames.h"
 #include "helpers/core/DeviceRegistryData.h"
+#include "helpers/core/InfSectionName.h"
 #include "helpers/core/PathHelpers.h"
 #include "model/ProjectContainer.h"
 
@@ -15,6 +16,36 @@ QString builtType(const QString &typeText)
     static const QStringList known = {QStringLiteral("TYPE_SZ"), QStringLiteral("TYPE_MULTI_SZ"),
                                       QStringLiteral("TYPE_BINARY"), QStringLiteral("TYPE_DWORD")};
     return known.contains(typeText) ? typeText : QStringLiteral("TYPE_DWORD");
+}
+
+void checkSectionName(const QString &item, const QString &name, QStringList &problems)
+{
+    const QString problem = InfSectionName::Problem(name);
+    if (!problem.isEmpty())
+        problems.append(CabItemNames::Capitalized(item) + QStringLiteral(": the name cannot be written into the .inf file. ") + problem);
+}
+
+struct NamedItem
+{
+    QString item;
+    QString name;
+};
+
+// cabwiz and the .inf file compare section names ignoring case, so two items
+// whose names differ only in case would write into one section. Each clash is
+// named once, by the item and the first one before it that has its name.
+void checkDistinctNames(const QList<NamedItem> &items, QStringList &problems)
+{
+    for (qsizetype i = 1; i < items.size(); ++i) {
+        for (qsizetype j = 0; j < i; ++j) {
+            if (items[i].name.compare(items[j].name, Qt::CaseInsensitive) == 0) {
+                problems.append(QStringLiteral("%1 and %2: the .inf file would merge them into one section, as it "
+                                               "ignores the case of section names.")
+                                    .arg(CabItemNames::Capitalized(items[j].item), items[i].item));
+                break;
+            }
+        }
+    }
 }
 
 bool isInstalled(const TProjectContainer &project, const TRegistrySection &section)
@@ -33,6 +64,8 @@ QStringList CabProjectCheck::Problems(const TProjectContainer &project)
     QStringList problems;
     checkDeviceFiles(project, problems);
     checkRegistryData(project, problems);
+    checkSectionNames(project, problems);
+    checkTargetNames(project, problems);
     return problems;
 }
 
@@ -68,6 +101,33 @@ void CabProjectCheck::checkRegistryData(const TProjectContainer &project, QStrin
             }
         }
     }
+}
+
+// Every section is written into the .inf file, installed or not.
+// Registry and shortcut sections share the .inf file's "[name]" headers.
+void CabProjectCheck::checkSectionNames(const TProjectContainer &project, QStringList &problems)
+{
+    QList<NamedItem> sections;
+    for (const TRegistrySection &section : project.RegistrySections)
+        sections.append({CabItemNames::RegistrySection(section), section.Caption});
+    for (const TShortcutSection &section : project.ShortcutsSections)
+        sections.append({CabItemNames::ShortcutSection(section), section.Caption});
+    for (const NamedItem &section : sections)
+        checkSectionName(section.item, section.name, problems);
+    checkDistinctNames(sections, problems);
+}
+
+// A processor target's name heads its own "[CEDevice.name]",
+// "[DefaultInstall.name]" and source disk sections; the first, default
+// target's sections carry no name.
+void CabProjectCheck::checkTargetNames(const TProjectContainer &project, QStringList &problems)
+{
+    QList<NamedItem> targets;
+    for (int d = 1; d < project.CEDevices.Count(); ++d)
+        targets.append({CabItemNames::Target(project, d), TProjectContainer::GetDeviceName(project.CEDevices[d].Caption)});
+    for (const NamedItem &target : targets)
+        checkSectionName(target.item, target.name, problems);
+    checkDistinctNames(targets, problems);
 }
 
 } // namespace talmo

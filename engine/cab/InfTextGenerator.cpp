@@ -402,7 +402,7 @@ QString InfTextGenerator::registryData(const TRegistryEntry &entry) const
 void InfTextGenerator::writeRegistrySections()
 {
     for (const TRegistrySection &section : m_project->RegistrySections) {
-        itemLine(u'[' + section.Caption + u']', QStringLiteral("registry section \"%1\"").arg(section.Caption));
+        itemLine(u'[' + section.Caption + u']', CabItemNames::RegistrySection(section));
         for (const TRegistryEntry &entry : section.Entries) {
             itemLine(registryRoot(entry.registry_root_string) + u',' + m_fields->Text(entry.subkey) + u','
                          + m_fields->Text(entry.value_name) + QStringLiteral(",0x") + RegistryFlagWord(entry) + u','

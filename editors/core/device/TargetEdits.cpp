@@ -68,7 +68,8 @@ TargetEdits::TargetEdits(TProjectContainer &project)
 
 QString TargetEdits::CaptionFromName(const QString &name)
 {
-    return name.startsWith(CaptionPrefix) ? name : CaptionPrefix + name;
+    const QString trimmed = name.trimmed();
+    return trimmed.startsWith(CaptionPrefix) ? trimmed : CaptionPrefix + trimmed;
 }
 
 QString TargetEdits::ProcessorName(const QString &processorType)

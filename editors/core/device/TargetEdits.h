@@ -29,7 +29,9 @@ class TargetEdits
 public:
     explicit TargetEdits(TProjectContainer &project);
 
-    // "CEDevice." followed by the name, unless the name already begins with it.
+    // "CEDevice." followed by the name, unless the name already begins with
+    // it. Blanks at either end are dropped: the .inf file would drop them
+    // from one place of the name and keep them in another.
     static QString CaptionFromName(const QString &name);
     // The processor's name for the list, empty for an unknown type.
     static QString ProcessorName(const QString &processorType);

@@ -33,7 +33,8 @@ RegistrySectionEdits::RegistrySectionEdits(TRegistrySection &section)
 
 QString RegistrySectionEdits::captionFor(const QString &text)
 {
-    return text.isEmpty() ? UnnamedSectionName : text;
+    const QString caption = text.trimmed();
+    return caption.isEmpty() ? UnnamedSectionName : caption;
 }
 
 bool RegistrySectionEdits::acceptsKeyName(const QString &name, const QStringList &siblingNames)

@@ -35,7 +35,9 @@ public:
 
     explicit RegistrySectionEdits(TRegistrySection &section);
 
-    // The caption the section takes for the name box's text.
+    // The caption the section takes for the name box's text: without the
+    // blanks at either end, which the .inf file would drop from one place
+    // of the name and keep in another.
     static QString captionFor(const QString &text);
     // A key name the tree accepts: not empty (that would be the unnamed key
     // of a root), no backslash (that would split it into two levels) and

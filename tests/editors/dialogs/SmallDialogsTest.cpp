@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 #include <functional>
@@ -202,6 +203,22 @@ TEST_F(SmallDialogsTest, TargetOptionsTakeAProcessorCodeFromThePopupAndNeedAName
     dialog.tb_editor->setEditText("ARM");
     click(dialog.TntButton1);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// The target's name heads sections of the .inf file: what a section name
+// cannot carry is refused as it is typed, and blanks alone are no name.
+TEST_F(SmallDialogsTest, TargetNameRefusesWhatTheInfFileCannotCarry)
+{
+    TtargetPlatformOptions dialog;
+    dialog.show();
+    QTest::keyClicks(dialog.tb_editor, "ARM, \"v4\" [x]; a=b 5%");
+    EXPECT_EQ(dialog.tb_editor->currentText(), "ARM v4 x ab 5");
+
+    dialog.tb_editor->setEditText(QString());
+    QTest::keyClicks(dialog.tb_editor, "   ");
+    click(dialog.TntButton1);
+    EXPECT_EQ(ui.shownTexts(), QStringList({"You must specify a name"}));
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(SmallDialogsTest, CabFilenameAcceptsAnyTextAndBrowsesWithTheCallersFilter)

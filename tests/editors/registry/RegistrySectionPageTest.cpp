@@ -576,6 +576,21 @@ TEST_F(RegistrySectionPageTest, TheNameRenamesTheBreadcrumbNodeAndAnEmptyOneIsSt
                                          "setCurrentNodeText Re", "setCurrentNodeText Reg"}));
 }
 
+// The name goes into the .inf file's section lists: what they cannot carry is
+// refused as it is typed or pasted, and blanks at either end are not kept.
+TEST_F(RegistrySectionPageTest, TheNameRefusesWhatTheInfFileCannotCarry)
+{
+    const auto page = open();
+    page->registrySectionName->selectAll();
+    QTest::keyClicks(page->registrySectionName, " My, \"Reg\" [1]; 5%= ");
+    EXPECT_EQ(page->registrySectionName->text(), QString(" My Reg 1 5 "));
+    EXPECT_EQ(section->Caption, QString("My Reg 1 5"));
+
+    page->registrySectionName->selectAll();
+    page->registrySectionName->insert("a,b");
+    EXPECT_EQ(section->Caption, QString("My Reg 1 5"));
+}
+
 TEST_F(RegistrySectionPageTest, ARenamedSectionStaysInstalledByItsTargetsAfterTheCabPageRefreshes)
 {
     for (const char *caption : {"CEDevice [ Default ]", "CEDevice.ARM", "CEDevice.MIPS"})

@@ -183,7 +183,8 @@ TEST_P(BuilderEmptyNameTest, FailsInEveryMode)
     builder.KeepOpen = GetParam().keepOpen;
     builder.BuildCabs();
     EXPECT_EQ(builder.ResultCode, 3);
-    EXPECT_EQ(builder.LogLines().last(), QStringLiteral("Fatal Error: Please specify a project name !"));
+    EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2),
+              (QStringList{"Fatal Error: Please specify a project name !", "CAB(s) File(s) not built."}));
     EXPECT_EQ(questions.errors.size(), GetParam().showsDialog ? 1 : 0);
     EXPECT_EQ(closeRequests, GetParam().closes ? 1 : 0);
     EXPECT_EQ(fixture.OutputFiles(), QStringList());
@@ -207,9 +208,41 @@ TEST_F(BuilderControllerTest, AnsweringNoEndsTheStepWithItsOwnErrorText)
     builder.BuildCabs();
     EXPECT_EQ(builder.ResultCode, 3);
     EXPECT_EQ(builder.ErrorText, QStringLiteral("Can't continue without output directory !"));
-    EXPECT_EQ(builder.LogLines().last(), builder.ErrorText);
+    EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2),
+              (QStringList{builder.ErrorText, "CAB(s) File(s) not built."}));
     EXPECT_EQ(closeRequests, 1);
     EXPECT_FALSE(QDir(fixture.OutputFolder()).exists());
+}
+
+// A CAB build that stops before cabwiz runs ends its log as every failed CAB build does.
+TEST_F(BuilderControllerTest, AnEarlyStopEndsTheLogWithNotBuilt)
+{
+    WriteTestFile(fixture.Path(QStringLiteral("project/blocked")), "a file, not a folder");
+    struct Case
+    {
+        const char *outputPath;
+        const char *appName;
+        const char *cabName;
+        const char *error;
+    };
+    for (const Case &c : {Case{"out", "", "", "Fatal Error: Please specify a project name !"},
+                          Case{"missing", "My App", "", "Can't continue without output directory !"},
+                          Case{"blocked\\out", "My App", "", "Fatal Error: The output directory couldn't be created. Aborting ..."},
+                          Case{"..\\..\\..\\..\\..\\..\\..\\..\\..\\..", "My App", "", "Fatal Error: The output path can't be empty !"},
+                          Case{"out", "My App", "../escape.cab",
+                               "Fatal Error: The CAB file name \"../escape.cab\" must name a file inside the output folder !"}}) {
+        SCOPED_TRACE(c.error);
+        ASSERT_TRUE(QDir().mkpath(fixture.OutputFolder()));
+        fixture.project.OutputPath = QString::fromUtf8(c.outputPath);
+        fixture.project.AppName = QString::fromUtf8(c.appName);
+        fixture.project.CABOutputFilename = QString::fromUtf8(c.cabName);
+        questions.answers = {c.outputPath == std::string("blocked\\out")};
+        builder.WindowShown();
+        builder.BuildCabs();
+        EXPECT_EQ(builder.ResultCode, 3);
+        EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2),
+                  (QStringList{QString::fromUtf8(c.error), "CAB(s) File(s) not built."}));
+    }
 }
 
 TEST_F(BuilderControllerTest, OutputFolderChecks)

@@ -1,4 +1,7 @@
 #include "engine/builder/BuildController.h"
+#include "engine/cab/CabItemNames.h"
+#include "model/ProjectFileReader.h"
+#include "model/ProjectFileWriter.h"
 #include "tests/cabwiz/CabwizRunner.h"
 #include "tests/engine/builder/BuilderTestProject.h"
 
@@ -53,6 +56,25 @@ QMap<QString, QString> registryData(const QString &cab)
     }
     return data;
 }
+
+// The data of every registry value the descriptor sets, by key and value name ("key|name").
+QMap<QString, QString> registryDataByKey(const QString &cab)
+{
+    QMap<QString, QString> data;
+    QString key;
+    for (const QXmlStreamAttributes &element : descriptorElements(cab)) {
+        if (element.hasAttribute(QStringLiteral("datatype")))
+            data.insert(key + u'|' + element.value(QStringLiteral("name")).toString(), element.value(QStringLiteral("value")).toString());
+        else if (element.hasAttribute(QStringLiteral("type")))
+            key = element.value(QStringLiteral("type")).toString();
+    }
+    return data;
+}
+
+// Why the build refuses a section or target name, after the item it names.
+const QString unwritableName = QStringLiteral(
+    "the name cannot be written into the .inf file. A section name may not be empty, hold a comma, a double quote, a "
+    "square bracket, a semicolon, an equals sign or a percent sign, nor begin or end with a blank.");
 
 // Builds the test project's CABs with the real cabwiz of the program folder.
 class DeviceContentBuildTest : public BuilderFixture
@@ -173,6 +195,43 @@ TEST_F(DeviceContentBuildTest, TypedTextsReachTheDeviceUnchanged)
     EXPECT_EQ(cabMember(cab, memberOf(cab, file.DestinationName)), QByteArray("the application"));
 }
 
+// A project saved when the file association values were kept in their .inf
+// form gives the device the association the dialog meant.
+TEST_F(DeviceContentBuildTest, AStoredOldFileAssociationReachesTheDeviceAsMeant)
+{
+    fixture.project.CEDevices[0].Installation.defaultInstallRegistry = {QStringLiteral("Assoc")};
+    const QString fileName = fixture.Path(QStringLiteral("project/old.talmo"));
+    ASSERT_TRUE(ProjectFileWriter::SaveToFile(fixture.project, fileName));
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray document = file.readAll();
+    file.close();
+    const QByteArray entries = R"xml(<Registry><count>1</count><registrySection_0><Caption>Assoc</Caption><registryEntries><count>4</count>
+<registryEntry_0><registry_root_string>HKEY_CLASSES_ROOT</registry_root_string><subkey>.txt</subkey><value_name></value_name><flags>TYPE_SZ</flags><value>txtfile</value><overwrite>0</overwrite></registryEntry_0>
+<registryEntry_1><registry_root_string>HKEY_CLASSES_ROOT</registry_root_string><subkey>txtfile</subkey><value_name></value_name><flags>TYPE_SZ</flags><value>Text Document</value><overwrite>0</overwrite></registryEntry_1>
+<registryEntry_2><registry_root_string>HKEY_CLASSES_ROOT</registry_root_string><subkey>txtfile\DefaultIcon</subkey><value_name></value_name><flags>TYPE_SZ</flags><value>"%InstallDir%\view.exe,0"</value><overwrite>0</overwrite></registryEntry_2>
+<registryEntry_3><registry_root_string>HKEY_CLASSES_ROOT</registry_root_string><subkey>txtfile\Shell\Open\Command</subkey><value_name></value_name><flags>TYPE_SZ</flags><value>""""%InstallDir%\view.exe"""" """"%%1""""</value><overwrite>0</overwrite></registryEntry_3>
+</registryEntries></registrySection_0></Registry>)xml";
+    const QByteArray noRegistry = "<Registry><count>0</count></Registry>";
+    ASSERT_TRUE(document.contains(noRegistry));
+    document.replace(noRegistry, entries);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(document);
+    file.close();
+    ASSERT_TRUE(ProjectFileReader::LoadFromFile(fixture.project, fileName));
+    ASSERT_EQ(fixture.project.RegistrySections.Count(), 1);
+    Build();
+
+    ASSERT_EQ(builder.ResultCode, 0) << Log().toStdString();
+    const QMap<QString, QString> data = registryDataByKey(Cab(QStringLiteral("My_App.CAB")));
+    EXPECT_EQ(data.value(QStringLiteral("HKCR\\.txt|")), QStringLiteral("txtfile"));
+    EXPECT_EQ(data.value(QStringLiteral("HKCR\\txtfile|")), QStringLiteral("Text Document"));
+    EXPECT_EQ(data.value(QStringLiteral("HKCR\\txtfile\\DefaultIcon|")), QStringLiteral("%InstallDir%\\view.exe,0"));
+    EXPECT_EQ(data.value(QStringLiteral("HKCR\\txtfile\\Shell\\Open\\Command|")),
+              QStringLiteral("\"%InstallDir%\\view.exe\" \"%1\""));
+    EXPECT_EQ(data.size(), 4) << QStringList(data.keys()).join(u'\n').toStdString();
+}
+
 // A CAB that cannot take the project's CAB file name fails the build with the
 // reason; the CAB it could not place is not left under another name.
 TEST_F(DeviceContentBuildTest, ARenameThatFailsFailsTheBuild)
@@ -219,6 +278,148 @@ TEST_F(DeviceContentBuildTest, ADestinationOutsideItsFolderIsRefused)
     Build();
     EXPECT_EQ(builder.ErrorText, "Fatal Error: Device file \"bin\\app.exe\" of the Default Target: the destination folder "
                                  "\"%InstallDir%\\..\\..\\Windows\\\" must not climb out through \"..\"");
+}
+
+// A section name the .inf file's section lists cannot carry fails the build,
+// named as the user knows the section; a name they can carry builds.
+TEST_F(DeviceContentBuildTest, SectionNamesTheInfFileCannotCarryAreRefused)
+{
+    TRegistrySection &registry = fixture.project.RegistrySections.AddNew();
+    TRegistryEntry &entry = registry.Entries.AddNew();
+    entry.registry_root_string = QStringLiteral("HKEY_CURRENT_USER");
+    entry.subkey = QStringLiteral("Software\\MyApp");
+    entry.value_name = QStringLiteral("Level");
+    entry.flags = QStringLiteral("TYPE_SZ");
+    entry.value = QStringLiteral("high");
+    TShortcutSection &links = fixture.project.ShortcutsSections.AddNew();
+    links.DefaultDestinationDir = QStringLiteral("%CE11%");
+    TShortcutEntry &link = links.Entries.AddNew();
+    link.shortcut_filename = QStringLiteral("My App");
+    link.target_file_path = QStringLiteral("%InstallDir%\\app.exe");
+    TInstallation &installation = fixture.project.CEDevices[0].Installation;
+    const char *const badNames[] = {"Reg,1", "Reg \"1\"", "Reg[1]", "Reg]", "Reg;1", "Reg=1", "100%", " Reg", "Reg ", ""};
+    for (const bool registrySection : {true, false}) {
+        for (const char *name : badNames) {
+            SCOPED_TRACE(name);
+            registry.Caption = registrySection ? QString::fromUtf8(name) : QStringLiteral("Reg");
+            links.Caption = registrySection ? QStringLiteral("Links") : QString::fromUtf8(name);
+            installation.defaultInstallRegistry = {registry.Caption};
+            installation.defaultInstallShortcuts = {links.Caption};
+            Build();
+
+            EXPECT_EQ(builder.ResultCode, 3);
+            const QString error = QStringLiteral("Fatal Error: %1 section \"%2\": ")
+                                      .arg(registrySection ? "Registry" : "Shortcut", QString::fromUtf8(name)) + unwritableName;
+            EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2), (QStringList{error, "CAB(s) File(s) not built."}));
+            EXPECT_EQ(fixture.OutputFiles(), QStringList());
+        }
+    }
+    registry.Caption = QStringLiteral("My Reg-1 (a+b)");
+    links.Caption = QStringLiteral("My Links");
+    installation.defaultInstallRegistry = {registry.Caption};
+    installation.defaultInstallShortcuts = {links.Caption};
+    Build();
+    ASSERT_EQ(builder.ResultCode, 0) << Log().toStdString();
+    const QString cab = Cab(QStringLiteral("My_App.CAB"));
+    EXPECT_EQ(registryData(cab).value(QStringLiteral("Level")), QStringLiteral("high"));
+    QStringList types;
+    for (const QXmlStreamAttributes &element : descriptorElements(cab))
+        types.append(element.value(QStringLiteral("type")).toString());
+    EXPECT_TRUE(types.contains(QStringLiteral("My App.lnk"))) << types.join(u'\n').toStdString();
+}
+
+// cabwiz and the .inf file do not tell section names apart by case: two
+// sections whose names differ only in case would merge, and a target would
+// install both. The build refuses them, naming both as the user knows them.
+TEST_F(DeviceContentBuildTest, SectionNamesThatDifferOnlyInCaseAreRefused)
+{
+    struct Section
+    {
+        bool registry;
+        const char *name;
+    };
+    const std::pair<Section, Section> clashes[] = {
+        {{true, "Reg"}, {true, "reg"}},
+        {{false, "Links"}, {false, "LINKS"}},
+        {{true, "Data"}, {false, "data"}},
+        {{true, "Reg"}, {true, "Reg"}},
+    };
+    TProjectContainer &project = fixture.project;
+    for (const auto &[first, second] : clashes) {
+        SCOPED_TRACE(second.name);
+        project.RegistrySections.Clear();
+        project.ShortcutsSections.Clear();
+        TInstallation &installation = project.CEDevices[0].Installation;
+        installation.defaultInstallRegistry.clear();
+        installation.defaultInstallShortcuts.clear();
+        QStringList items;
+        for (const Section &section : {first, second}) {
+            const QString name = QString::fromUtf8(section.name);
+            if (section.registry) {
+                TRegistrySection &registry = project.RegistrySections.AddNew();
+                registry.Caption = name;
+                TRegistryEntry &entry = registry.Entries.AddNew();
+                entry.registry_root_string = QStringLiteral("HKEY_CURRENT_USER");
+                entry.subkey = QStringLiteral("Software\\MyApp");
+                entry.value_name = name;
+                entry.flags = QStringLiteral("TYPE_SZ");
+                entry.value = QStringLiteral("on");
+                installation.defaultInstallRegistry.append(name);
+            } else {
+                TShortcutSection &links = project.ShortcutsSections.AddNew();
+                links.Caption = name;
+                links.DefaultDestinationDir = QStringLiteral("%CE11%");
+                TShortcutEntry &link = links.Entries.AddNew();
+                link.shortcut_filename = name;
+                link.target_file_path = QStringLiteral("%InstallDir%\\app.exe");
+                installation.defaultInstallShortcuts.append(name);
+            }
+            items.append(QStringLiteral("%1 section \"%2\"").arg(section.registry ? "registry" : "shortcut", name));
+        }
+        Build();
+
+        EXPECT_EQ(builder.ResultCode, 3);
+        const QString error = QStringLiteral("Fatal Error: %1 and %2: the .inf file would merge them into one section, as "
+                                             "it ignores the case of section names.")
+                                  .arg(CabItemNames::Capitalized(items[0]), items[1]);
+        EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2), (QStringList{error, "CAB(s) File(s) not built."}));
+        EXPECT_EQ(fixture.OutputFiles(), QStringList());
+    }
+}
+
+// A processor target's name heads sections of the .inf file: what a section
+// name cannot carry fails the build, and so do two names that differ only in
+// case, whose sections would merge. A name it can carry builds.
+TEST_F(DeviceContentBuildTest, TargetNamesTheInfFileCannotCarryAreRefused)
+{
+    TCEDevices &targets = fixture.project.CEDevices;
+    targets.AddNew();
+    const char *const badNames[] = {"ARM,1", "ARM \"1\"", "ARM[1]", "ARM]", "ARM;1", "ARM=1", "100%", " ARM", "ARM ", ""};
+    for (const char *name : badNames) {
+        SCOPED_TRACE(name);
+        targets[1].Caption = QStringLiteral("CEDevice.") + QString::fromUtf8(name);
+        Build();
+
+        EXPECT_EQ(builder.ResultCode, 3);
+        const QString error = QStringLiteral("Fatal Error: The %1 Target: ").arg(QString::fromUtf8(name)) + unwritableName;
+        EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2), (QStringList{error, "CAB(s) File(s) not built."}));
+        EXPECT_EQ(fixture.OutputFiles(), QStringList());
+    }
+
+    targets[1].Caption = QStringLiteral("CEDevice.ARM");
+    targets.AddNew().Caption = QStringLiteral("CEDevice.arm");
+    Build();
+    EXPECT_EQ(builder.ResultCode, 3);
+    EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2),
+              (QStringList{"Fatal Error: The ARM Target and the arm Target: the .inf file would merge them into one "
+                           "section, as it ignores the case of section names.",
+                           "CAB(s) File(s) not built."}));
+    EXPECT_EQ(fixture.OutputFiles(), QStringList());
+
+    targets[2].Caption = QStringLiteral("CEDevice.ARM-v4");
+    Build();
+    ASSERT_EQ(builder.ResultCode, 0) << Log().toStdString();
+    EXPECT_EQ(fixture.OutputFiles(), (QStringList{"My_App.ARM-v4.CAB", "My_App.ARM.CAB"}));
 }
 
 // Registry data the build cannot take is named by section, key and value,

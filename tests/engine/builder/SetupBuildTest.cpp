@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
                         fixture.project.AppName.clear();
                         fixture.project.BuildCabsFirst = true;
                     },
-                    3, "Fatal Error: Please specify a project name !", "Fatal Error: Please specify a project name !",
+                    3, "Fatal Error: Please specify a project name !", "CAB(s) File(s) not built.",
                     false}),
     [](const ::testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.label); });
 

@@ -34,6 +34,7 @@ TEST(TargetEditsTest, CaptionRuleAndProcessorNames)
     EXPECT_EQ(TargetEdits::CaptionFromName(QStringLiteral("SH3")), QStringLiteral("CEDevice.SH3"));
     EXPECT_EQ(TargetEdits::CaptionFromName(QStringLiteral("CEDevice.SH3")), QStringLiteral("CEDevice.SH3"));
     EXPECT_EQ(TargetEdits::CaptionFromName(QStringLiteral("Default")), QStringLiteral("CEDevice.Default"));
+    EXPECT_EQ(TargetEdits::CaptionFromName(QStringLiteral("  SH3 ")), QStringLiteral("CEDevice.SH3"));
     const struct { const char *type; const char *shown; } cases[] = {
         { "1824", "ARM720" }, { "10003", "Hitachi SH3" }, { "10005", "hitachi SH4" },
         { "4000", "MIPS R4XXX" }, { "2577", "StrongARM" }, { "1825", "" }, { " 1824", "" },

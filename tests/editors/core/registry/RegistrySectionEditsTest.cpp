@@ -158,6 +158,8 @@ TEST(RegistrySectionEditsRulesTest, KeyNamesAndSectionCaptions)
 
     EXPECT_EQ(RegistrySectionEdits::captionFor(""), QString("aRegistrySection"));
     EXPECT_EQ(RegistrySectionEdits::captionFor("Reg"), QString("Reg"));
+    EXPECT_EQ(RegistrySectionEdits::captionFor("  My Reg "), QString("My Reg"));
+    EXPECT_EQ(RegistrySectionEdits::captionFor("   "), QString("aRegistrySection"));
 }
 
 TEST(RegistrySectionEditsRulesTest, AnAssociationWritesFourClassesRootEntriesWithOrWithoutTheDot)
