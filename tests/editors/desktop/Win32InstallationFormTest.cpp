@@ -598,6 +598,26 @@ TEST_F(Win32InstallationFormTest, RegistryDefaultPlaceholderMovesAndRenames)
     EXPECT_TRUE(project.Modified);
 }
 
+TEST_F(Win32InstallationFormTest, TickingOneUninstallRemovalOfSeveralValuesShowsTheOthersUnticked)
+{
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "a");
+    addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "b");
+    auto page = openOnRegistryKey("HKEY_CURRENT_USER\\Software\\Demo\\");
+    const int clearValue = 6, deleteKey = 7, deleteValue = 9;
+    page->selectRows(List::Registry, {1, 2});
+    row(deleteKey)->setValue("yes");
+    row(deleteValue)->setValue("yes");
+    EXPECT_EQ(row(deleteKey)->value(), "no");
+    row(clearValue)->setValue("yes");
+    EXPECT_EQ(row(deleteValue)->value(), "no");
+    EXPECT_EQ(page->listColumn(List::Registry, 3).mid(1),
+              QStringList({"ClearValueOnUninstall ", "ClearValueOnUninstall "}));
+    for (int i = 0; i < 2; ++i) {
+        const TWin32RegistryEntry &entry = plugin().RegistryEntries[i];
+        EXPECT_FALSE(entry.FlagDeleteKeyOnUninstall || entry.FlagDeleteValueOnUninstall) << i;
+    }
+}
+
 TEST_F(Win32InstallationFormTest, AfterAMoveTheInspectorEditsTheValueThatTookTheMovedRowsPlace)
 {
     addValue(plugin(), "HKEY_CURRENT_USER", "Software\\Demo", "a");
