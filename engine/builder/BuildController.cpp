@@ -257,6 +257,7 @@ void BuildController::BuildCabsWithName()
 
     RunCabwiz(plan.CabwizArguments(infPath, output));
     RenameProducedCabs(plan, output);
+    CheckCabsBuilt(plan, output);
     if (ResultCode == Success)
         Log(QStringLiteral("Successful build of CAB(s) Files(s)"));
     SetActivity(Activity::Idle);
@@ -349,6 +350,22 @@ void BuildController::RenameProducedCabs(const CabBuildPlan &plan, const QString
         const QString reason = QFileInfo(target).isDir() ? QStringLiteral("a folder of that name is in the output folder")
                                                          : produced.errorString();
         Fail(QStringLiteral("Fatal Error: The CAB file %1 couldn't be renamed to %2: %3").arg(rename.from, rename.to, reason));
+    }
+}
+
+// cabwiz may end without an error line and still not leave a CAB under the
+// name the build expects; a build that lacks one of its CABs has failed.
+void BuildController::CheckCabsBuilt(const CabBuildPlan &plan, const QString &outputFolder)
+{
+    if (ResultCode != Success)
+        return;
+    const QStringList produced = plan.ProducedCabNames();
+    const QStringList finalNames = plan.FinalCabNames();
+    for (qsizetype i = 0; i < finalNames.size(); ++i) {
+        if (QFileInfo(outputFolder + u'/' + finalNames[i]).isFile())
+            continue;
+        Fail(QStringLiteral("Fatal Error: cabwiz reported no error but didn't write the CAB file %1 into the output folder !")
+                 .arg(produced[i]));
     }
 }
 

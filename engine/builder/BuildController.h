@@ -127,6 +127,7 @@ private:
     void BuildCabsWithName();
     void RunCabwiz(const QStringList &arguments);
     void RenameProducedCabs(const CabBuildPlan &plan, const QString &outputFolder);
+    void CheckCabsBuilt(const CabBuildPlan &plan, const QString &outputFolder);
     QStringList RemoveEarlierCabs(const CabBuildPlan &plan, const QString &outputFolder);
     bool CheckProjectItems();
     void LogNotBuilt(const QStringList &removedCabs);
