@@ -431,8 +431,13 @@ void BuildController::PlaceProducedCabs(const CabBuildPlan &plan, const QString 
     for (qsizetype i = 0; i < produced.size(); ++i) {
         const QString target = outputFolder + u'/' + final[i];
         // rename() puts the fresh CAB in place in one step; a folder of that name stays.
-        if (::rename(QFile::encodeName(stagingFolder + u'/' + produced[i]).constData(),
-                     QFile::encodeName(target).constData()) == 0)
+        const QString source = stagingFolder + u'/' + produced[i];
+        if (!QFileInfo(source).isFile()) {
+            Fail(QStringLiteral("Fatal Error: cabwiz reported no error but didn't write the CAB file %1 into the output folder !")
+                     .arg(produced[i]));
+            return;
+        }
+        if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0)
             continue;
         const QString reason = QFileInfo(target).isDir() ? QStringLiteral("a folder of that name is in the output folder")
                                                          : qt_error_string(errno);
@@ -440,6 +445,7 @@ void BuildController::PlaceProducedCabs(const CabBuildPlan &plan, const QString 
         return;
     }
 }
+
 
 void BuildController::BuildInstallation()
 {

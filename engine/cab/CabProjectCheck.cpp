@@ -1,5 +1,6 @@
 #include "engine/cab/CabProjectCheck.h"
 
+#include "engine/cab/CabBuildPlan.h"
 #include "engine/cab/CabItemNames.h"
 #include "helpers/core/DeviceRegistryData.h"
 #include "helpers/core/InfSectionName.h"
@@ -42,6 +43,24 @@ void checkDistinctNames(const QList<NamedItem> &items, QStringList &problems)
                 problems.append(QStringLiteral("%1 and %2: the .inf file would merge them into one section, as it "
                                                "ignores the case of section names.")
                                     .arg(CabItemNames::Capitalized(items[j].item), items[i].item));
+                break;
+            }
+        }
+    }
+}
+
+// A blank in a target's name is "_" in its CAB's name, so "ARM v4" and
+// "ARM_v4" would build one CAB file, the later overwriting the earlier.
+// Names that differ only in case are named by the section check already.
+void checkDistinctCabNames(const TProjectContainer &project, const QList<NamedItem> &targets, QStringList &problems)
+{
+    const QStringList cabs = CabBuildPlan(project).ProducedCabNames();
+    for (qsizetype i = 1; i < targets.size(); ++i) {
+        for (qsizetype j = 0; j < i; ++j) {
+            if (cabs[i].compare(cabs[j], Qt::CaseInsensitive) == 0
+                && targets[i].name.compare(targets[j].name, Qt::CaseInsensitive) != 0) {
+                problems.append(QStringLiteral("%1 and %2: both would build the CAB file %3.")
+                                    .arg(CabItemNames::Capitalized(targets[j].item), targets[i].item, cabs[i]));
                 break;
             }
         }
@@ -128,6 +147,7 @@ void CabProjectCheck::checkTargetNames(const TProjectContainer &project, QString
     for (const NamedItem &target : targets)
         checkSectionName(target.item, target.name, problems);
     checkDistinctNames(targets, problems);
+    checkDistinctCabNames(project, targets, problems);
 }
 
 } // namespace talmo

@@ -92,6 +92,16 @@ TEST_F(CabwizEndToEndTest, WithoutProcessorsOneGenericCabinet)
     EXPECT_EQ(cabMember(cab, QStringLiteral("app.002")), QByteArray("generic build"));
 }
 
+TEST_F(CabwizEndToEndTest, BlanksInAProcessorNameBecomeUnderscoresInItsCabinetName)
+{
+    writeInf(QStringLiteral("multi.inf"), readFixture(QStringLiteral("multi.inf")));
+    const CabwizResult result = run({QStringLiteral("/cpu"), QStringLiteral("ARM v4 (x)")});
+    ASSERT_EQ(result.exitCode, 0) << result.lines.join(u'\n').toStdString();
+    EXPECT_EQ(cabinetsIn(path(QStringLiteral("out"))), QStringList{"multi.ARM_v4_(x).CAB"});
+    EXPECT_EQ(cabMember(path(QStringLiteral("out/multi.ARM_v4_(x).CAB")), QStringLiteral("readme.001")),
+              QByteArray("read me\n"));
+}
+
 // The folder header of a cabinet: its compression type follows the 36-byte
 // cabinet header, the folder's data offset (4 bytes) and block count (2 bytes).
 int compressionType(const QString &cabPath)

@@ -21,6 +21,14 @@ namespace {
 
 enum ExitCode { Success = 0, InputFault = 1, CommandLineFault = 2 };
 
+// A processor name may hold blanks; the cabinet's name carries "_" in their
+// place, as the .inf file's name does for the application's name, so that the
+// names the build expects and the names written here are the same.
+QString processorCabinetName(const QString &infBaseName, QString processor)
+{
+    return infBaseName + u'.' + processor.replace(u' ', u'_') + QStringLiteral(".CAB");
+}
+
 QList<CabinetJob> planCabinets(const CommandLine &line, const QString &infPath, const QString &destination,
                             Diagnostics &diagnostics)
 {
@@ -36,7 +44,7 @@ QList<CabinetJob> planCabinets(const CommandLine &line, const QString &infPath, 
     if (line.processors.isEmpty())
         add(infFile.completeBaseName() + QStringLiteral(".CAB"), QString());
     for (const QString &processor : line.processors)
-        add(infFile.completeBaseName() + u'.' + processor + QStringLiteral(".CAB"), processor);
+        add(processorCabinetName(infFile.completeBaseName(), processor), processor);
     return cabinets;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/builder/BuildController.h"
 #include "engine/cab/BuildStepError.h"
+#include "engine/cab/CabBuildPlan.h"
 #include "platform/ProgramFolder.h"
 #include "tests/engine/builder/BuilderTestProject.h"
 #include "tests/cabwiz/CabwizRunner.h"
@@ -122,6 +123,45 @@ TEST_F(CabBuildEndToEndTest, ProcessorCabsAlsoInstallTheDefaultConfiguration)
         EXPECT_TRUE(descriptor.contains(QString::fromUtf8(expected))) << expected << "\n" << descriptor.toStdString();
 }
 
+// A blank in a target's name is "_" in its CAB's name, the one the build and
+// the setup script expect, with or without a CAB file name of the project's own.
+struct BlankTargetCase
+{
+    const char *label;
+    const char *cabFileName;
+    const char *expectedCab;
+};
+
+void PrintTo(const BlankTargetCase &c, std::ostream *os)
+{
+    *os << c.label;
+}
+
+class CabBuildBlankTargetTest : public CabBuildEndToEndTest, public ::testing::WithParamInterface<BlankTargetCase>
+{
+};
+
+TEST_P(CabBuildBlankTargetTest, BuildsTheCabUnderTheExpectedName)
+{
+    fixture.AddConfigurations({QStringLiteral("ARM v4 (x)")});
+    fixture.project.CABOutputFilename = QString::fromUtf8(GetParam().cabFileName);
+    builder.WindowShown(); // the .inf text of the configuration added
+    builder.BuildCabs();
+
+    ASSERT_EQ(builder.ResultCode, 0) << builder.LogLines().join(u'\n').toStdString();
+    const QString expected = QString::fromUtf8(GetParam().expectedCab);
+    EXPECT_EQ(fixture.OutputFiles(), QStringList{expected});
+    EXPECT_EQ(CabBuildPlan(fixture.project).FinalCabNames(), QStringList{expected});
+    EXPECT_EQ(cabMember(fixture.OutputFolder() + u'/' + expected, QStringLiteral("app.001")),
+              QByteArray("the application"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CabBuildBlankTargetTest,
+    ::testing::Values(BlankTargetCase{"CabwizOwnName", "", "My_App.ARM_v4_(x).CAB"},
+                      BlankTargetCase{"CabFileName", "Setup Pack.cab", "Setup_Pack.ARM_v4_(x).CAB"}),
+    [](const ::testing::TestParamInfo<BlankTargetCase> &info) { return std::string(info.param.label); });
+
 TEST_F(CabBuildEndToEndTest, ACabFileNameLikeCabwizOwnKeepsTheCab)
 {
     fixture.project.CABOutputFilename = QStringLiteral("My App.cab");
@@ -212,7 +252,13 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenCabwizCase{"SilentExitCode", "exit 4", "Error: cabwiz ended with exit code 4."},
                       BrokenCabwizCase{"ItsOwnErrorLine", "echo 'Error: disk full'; exit 1", "Error: disk full"},
                       BrokenCabwizCase{"ErrorLineWinsOverExitCode", "echo 'Error: first'; echo 'Error: last'; exit 0",
-                                       "Error: last"}),
+                                       "Error: last"},
+                      BrokenCabwizCase{"WritesNoCab", "exit 0",
+                                       "Fatal Error: cabwiz reported no error but didn't write the CAB file My_App.CAB "
+                                       "into the output folder !"},
+                      BrokenCabwizCase{"WritesTheCabUnderAnotherName", "echo x > \"$3/My App.CAB\"",
+                                       "Fatal Error: cabwiz reported no error but didn't write the CAB file My_App.CAB "
+                                       "into the output folder !"}),
     [](const ::testing::TestParamInfo<BrokenCabwizCase> &info) { return std::string(info.param.label); });
 
 TEST_F(CabBuildEndToEndTest, AnUnwritableWorkingFolderIsAFatalError)

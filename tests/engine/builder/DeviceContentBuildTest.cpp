@@ -416,6 +416,17 @@ TEST_F(DeviceContentBuildTest, TargetNamesTheInfFileCannotCarryAreRefused)
                            "CAB(s) File(s) not built."}));
     EXPECT_EQ(fixture.OutputFiles(), QStringList());
 
+    targets[1].Caption = QStringLiteral("CEDevice.ARM v4");
+    targets[2].Caption = QStringLiteral("CEDevice.arm_V4");
+    Build();
+    EXPECT_EQ(builder.ResultCode, 3);
+    EXPECT_EQ(builder.LogLines().mid(builder.LogLines().size() - 2),
+              (QStringList{"Fatal Error: The ARM v4 Target and the arm_V4 Target: both would build the CAB file "
+                           "My_App.arm_V4.CAB.",
+                           "CAB(s) File(s) not built."}));
+    EXPECT_EQ(fixture.OutputFiles(), QStringList());
+
+    targets[1].Caption = QStringLiteral("CEDevice.ARM");
     targets[2].Caption = QStringLiteral("CEDevice.ARM-v4");
     Build();
     ASSERT_EQ(builder.ResultCode, 0) << Log().toStdString();

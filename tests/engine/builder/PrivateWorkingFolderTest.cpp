@@ -113,7 +113,7 @@ TEST_F(PrivateWorkingFolderTest, ACabwizThatLeavesNoCabFailsTheBuild)
 
     EXPECT_EQ(builder.ResultCode, 3);
     EXPECT_EQ(builder.ErrorText,
-              QStringLiteral("Fatal Error: The CAB file My_App.CAB couldn't be renamed to My_App.CAB: No such file or directory"));
+              QStringLiteral("Fatal Error: cabwiz reported no error but didn't write the CAB file My_App.CAB into the output folder !"));
     EXPECT_EQ(EntriesOf(fixture.OutputFolder()), QStringList());
 }
 

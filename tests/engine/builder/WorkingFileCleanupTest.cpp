@@ -28,9 +28,9 @@ protected:
 // verdict, and leaves the verdict and the other clean-up alone.
 TEST_F(WorkingFileCleanupTest, AFileThatCannotBeDeletedIsAWarningAfterTheVerdict)
 {
-    // This cabwiz puts a non-empty folder where the .inf file was.
+    // This cabwiz puts a non-empty folder where the .inf file was, and writes its CAB.
     const QString programFolder = fixture.Path(QStringLiteral("program"));
-    WriteFakeCabwiz(programFolder, "rm \"$1\" && mkdir \"$1\" && touch \"$1/held\" \"$3/My_App.CAB\"");
+    WriteFakeCabwiz(programFolder, "rm \"$1\" && mkdir \"$1\" && touch \"$1/held\" && echo x > \"$3/My_App.CAB\"");
     ProgramFolder::setOverride(programFolder);
 
     builder.BuildCabs();
