@@ -7,10 +7,10 @@
 
 namespace talmo {
 
-// The .ini files a setup build writes into the project folder for the time of
-// the compile. A file of the same name that was there before belongs to the
-// user: it is moved aside before ours is written and put back by Clean(), so
-// the build never costs the user a file.
+// The .ini files a setup build writes for the time of the compile, into the
+// build's private working folder. Should a file of the same name be there
+// already, it is moved aside before ours is written and put back by Clean(),
+// so a build never costs anyone a file whatever folder it is given.
 class WorkingIniFiles
 {
 public:
