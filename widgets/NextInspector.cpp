@@ -181,6 +181,12 @@ void TNextInspector::setFitsCaptions(bool value)
     fitCaptionColumn();
 }
 
+int TNextInspector::widthShowingCaptions() const
+{
+    const int captions = captionsWidth();
+    return std::max(captions + MinFittedValueWidth, (captions * 4 + 2) / 3);
+}
+
 void TNextInspector::fitCaptionColumn()
 {
     // A narrow pane gives the captions up to three quarters of its width,

@@ -87,6 +87,8 @@ public:
     bool fitsCaptions() const { return m_fitsCaptions; }
     void setFitsCaptions(bool value);
     static constexpr int MinFittedValueWidth = 72;
+    // The viewport width at which a fitted caption column shows every caption whole.
+    int widthShowingCaptions() const;
     // The caption is drawn shortened in its middle and shows whole in a tool tip.
     bool elidesCaption(const TNxPropertyItem *item) const;
     // The caption as the row shows it.
