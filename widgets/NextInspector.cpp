@@ -181,10 +181,19 @@ void TNextInspector::setFitsCaptions(bool value)
     fitCaptionColumn();
 }
 
+int TNextInspector::widthShowingCaptions() const
+{
+    const int captions = captionsWidth();
+    return std::max(captions + MinFittedValueWidth, (captions * 4 + 2) / 3);
+}
+
 void TNextInspector::fitCaptionColumn()
 {
+    // A narrow pane gives the captions up to three quarters of its width,
+    // which still leaves a check box or the start of a value beside them.
+    const int captionsShare = std::max(viewport()->width() - MinFittedValueWidth, viewport()->width() * 3 / 4);
     if (m_fitsCaptions)
-        placeSplitter(std::min(captionsWidth(), viewport()->width() - MinFittedValueWidth));
+        placeSplitter(std::min(captionsWidth(), captionsShare));
 }
 
 bool TNextInspector::elidesCaption(const TNxPropertyItem *item) const

@@ -82,11 +82,13 @@ public:
     // When set, the caption column follows the captions as rows change and
     // the inspector resizes, until the splitter is placed otherwise: as wide as
     // the widest caption, but never leaving the values less than
-    // MinFittedValueWidth. A caption that still does not fit is elided and
-    // shows whole in a tool tip.
+    // MinFittedValueWidth or a quarter of the width, whichever is less. A
+    // caption that still does not fit is elided and shows whole in a tool tip.
     bool fitsCaptions() const { return m_fitsCaptions; }
     void setFitsCaptions(bool value);
     static constexpr int MinFittedValueWidth = 72;
+    // The viewport width at which a fitted caption column shows every caption whole.
+    int widthShowingCaptions() const;
     // The caption is drawn shortened in its middle and shows whole in a tool tip.
     bool elidesCaption(const TNxPropertyItem *item) const;
     // The caption as the row shows it.

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+#include <algorithm>
+
 namespace talmo {
 
 TNxCheckBox::TNxCheckBox(QWidget *parent)
@@ -49,7 +51,52 @@ QRect TNxCheckBox::boxRect() const
 
 QSize TNxCheckBox::sizeHint() const
 {
-    return QSize(75, 21);
+    if (!m_wordWrap)
+        return QSize(75, 21);
+    const int box = boxRect().width() + 2 + m_indent;
+    return QSize(box + fontMetrics().horizontalAdvance(text()) + 2, 21);
+}
+
+QSize TNxCheckBox::minimumSizeHint() const
+{
+    if (!m_wordWrap)
+        return QAbstractButton::minimumSizeHint();
+    // The longest word on a line of its own.
+    int longest = 0;
+    for (const QString &word : text().split(u' ', Qt::SkipEmptyParts))
+        longest = std::max(longest, fontMetrics().horizontalAdvance(word));
+    return QSize(boxRect().width() + 2 + m_indent + longest + 2, 21);
+}
+
+void TNxCheckBox::setWordWrap(bool value)
+{
+    m_wordWrap = value;
+    if (value)
+        m_verticalAlignment = VertAlign::Top;
+    QSizePolicy policy = sizePolicy();
+    // A wrapping caption may be narrower than its one-line width.
+    if (value) {
+        policy.setHorizontalPolicy(QSizePolicy::Preferred);
+        policy.setVerticalPolicy(QSizePolicy::Preferred);
+    }
+    policy.setHeightForWidth(value);
+    setSizePolicy(policy);
+    updateGeometry();
+    update();
+}
+
+int TNxCheckBox::heightForWidth(int width) const
+{
+    const int textWidth = std::max(1, width - (boxRect().width() + 2 + m_indent));
+    const int lines = fontMetrics().boundingRect(QRect(0, 0, textWidth, 100000), Qt::TextWordWrap, text()).height();
+    return std::max(21, lines + 4);
+}
+
+QRect TNxCheckBox::textRect() const
+{
+    QRect area = rect();
+    area.setLeft(boxRect().right() + 1 + m_indent);
+    return m_wordWrap ? area.adjusted(0, 2, 0, -2) : area;
 }
 
 bool TNxCheckBox::hitButton(const QPoint &pos) const
@@ -93,10 +140,11 @@ void TNxCheckBox::paintEvent(QPaintEvent *)
     if (m_hot)
         option.state |= QStyle::State_MouseOver;
     style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, this);
-    QRect textRect = rect();
-    textRect.setLeft(box.x() + box.width() + m_indent);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-    SharedDraw::drawTextRect(painter, textRect, HorzAlign::Left, text());
+    if (m_wordWrap)
+        SharedDraw::drawWrappedTextRect(painter, textRect(), HorzAlign::Left, VertAlign::Top, true, text());
+    else
+        SharedDraw::drawTextRect(painter, textRect(), HorzAlign::Left, text());
 }
 
 } // namespace talmo

@@ -31,9 +31,19 @@ public:
     void setGrayed(bool value) { m_grayed = value; }
     bool hot() const { return m_hot; }
 
+    // A caption that wraps onto further lines where the control is narrower
+    // than its text, the box beside its first line.
+    bool wordWrap() const { return m_wordWrap; }
+    void setWordWrap(bool value);
+    // Where the caption is drawn.
+    QRect textRect() const;
+
     // Where the box is drawn.
     QRect boxRect() const;
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return m_wordWrap; }
+    int heightForWidth(int width) const override;
 
 protected:
     bool hitButton(const QPoint &pos) const override;
@@ -50,6 +60,7 @@ private:
     TCheckBoxOptions m_options;
     bool m_grayed = false;
     bool m_hot = false;
+    bool m_wordWrap = false;
 };
 
 } // namespace talmo

@@ -37,9 +37,11 @@ void TNxFlipContainer::setBorderStyle(TFlipBorderStyle style)
     update();
 }
 
-void TNxFlipContainer::addPanel(TNxFlipPanel *panel)
+void TNxFlipContainer::addPanel(TNxFlipPanel *panel, bool fills)
 {
-    m_layout->insertWidget(m_layout->count() - 1, panel);
+    m_layout->insertWidget(m_layout->count() - 1, panel, fills ? 1 : 0);
+    if (fills)
+        m_layout->setStretch(m_layout->count() - 1, 0);
 }
 
 void TNxFlipContainer::wheelEvent(QWheelEvent *event)

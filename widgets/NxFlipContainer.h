@@ -20,8 +20,9 @@ public:
     TFlipBorderStyle borderStyle() const { return m_borderStyle; }
     // bsSingle draws a two-pixel frame; bsNone none.
     void setBorderStyle(TFlipBorderStyle style);
-    // Appends the panel below the others.
-    void addPanel(TNxFlipPanel *panel);
+    // Appends the panel below the others. A panel that fills takes the
+    // height the others leave instead of an empty band below them.
+    void addPanel(TNxFlipPanel *panel, bool fills = false);
     QWidget *column() const { return widget(); }
 
 protected:

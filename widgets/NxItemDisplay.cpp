@@ -94,11 +94,68 @@ std::unique_ptr<TNxItemDisplay> TNxItemDisplay::create(TNxPropertyItem *item)
     return std::make_unique<TNxItemDisplay>(item);
 }
 
+namespace {
+
+const QChar Ellipsis(0x2026);
+
+template<typename Visit>
+void ForEachSibling(const TNxPropertyItem *item, Visit visit)
+{
+    const TNxPropertyItem *parent = item->parentItem();
+    for (int i = 0; parent && i < parent->childCount(); ++i) {
+        const TNxPropertyItem *sibling = parent->item(i);
+        if (sibling != item && sibling->caption() != item->caption())
+            visit(sibling);
+    }
+}
+
+QString CutInTheMiddle(const TNxPropertyItem *item, int width)
+{
+    return QFontMetrics(item->font()).elidedText(item->caption(), Qt::ElideMiddle, width);
+}
+
+// The rows of the group that the middle cut makes read as this one.
+QList<const TNxPropertyItem *> ClashingSiblings(const TNxPropertyItem *item, const QString &shown, int width)
+{
+    QList<const TNxPropertyItem *> clashing;
+    ForEachSibling(item, [&](const TNxPropertyItem *sibling) {
+        if (CutInTheMiddle(sibling, width) == shown)
+            clashing.append(sibling);
+    });
+    return clashing;
+}
+
+// The caption from the first word it does not share with every row it
+// would read as, cut in the middle where it is still too long.
+QString CutAfterSharedStart(const TNxPropertyItem *item, const QList<const TNxPropertyItem *> &clashing, int width)
+{
+    const QString &caption = item->caption();
+    qsizetype shared = caption.size();
+    for (const TNxPropertyItem *sibling : clashing) {
+        qsizetype length = 0;
+        while (length < shared && length < sibling->caption().size() && caption[length] == sibling->caption()[length])
+            ++length;
+        shared = length;
+    }
+    const qsizetype wordStart = shared > 0 ? caption.lastIndexOf(u' ', shared - 1) + 1 : 0;
+    const QFontMetrics metrics(item->font());
+    if (wordStart == 0)
+        return metrics.elidedText(caption, Qt::ElideMiddle, width);
+    const QString rest = metrics.elidedText(caption.mid(wordStart), Qt::ElideMiddle, width - metrics.horizontalAdvance(Ellipsis));
+    return Ellipsis + rest;
+}
+
+} // namespace
+
 QString ShownCaption(const TNxPropertyItem *item, int width)
 {
-    // Rows that differ only in their end ("... On Install", "... On
-    // Uninstall") stay apart where the middle gives way.
-    return QFontMetrics(item->font()).elidedText(item->caption(), Qt::ElideMiddle, width);
+    if (QFontMetrics(item->font()).horizontalAdvance(item->caption()) <= width)
+        return item->caption();
+    // The middle gives way first, so rows that differ at their start or end
+    // stay apart; rows alike at both ends show where they differ.
+    const QString middle = CutInTheMiddle(item, width);
+    const QList<const TNxPropertyItem *> clashing = ClashingSiblings(item, middle, width);
+    return clashing.isEmpty() ? middle : CutAfterSharedStart(item, clashing, width);
 }
 
 void TNxItemDisplay::paintCaption()

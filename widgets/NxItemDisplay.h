@@ -38,7 +38,9 @@ struct TNxDisplayContext
     QPixmap collapseGlyph;
 };
 
-// A row's caption as it shows in the given width: whole, or cut in the middle.
+// A row's caption as it shows in the given width: whole, or cut in the
+// middle, or at one end where the middle would make it read as another row
+// of its group.
 QString ShownCaption(const TNxPropertyItem *item, int width);
 
 // Draws one row's cells and takes the mouse and keys that fall into its

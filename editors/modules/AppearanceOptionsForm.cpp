@@ -95,9 +95,8 @@ void TAppearanceOptionsForm::createControls()
     for (TNxButtonEdit *edit : {WizardImage, WizardSmallImage, SplashImage})
         edit->setButtonCaption(QStringLiteral("..."));
     ImageStretch->setText(QStringLiteral("Stretch or shrunk the wizard images if the wizard is larger or smaller than normal."));
-    // The painted check box cuts its text where it is narrower than the text.
-    ImageStretch->setMinimumWidth(ImageStretch->boxRect().width() + ImageStretch->indent() + 4
-                                  + ImageStretch->fontMetrics().horizontalAdvance(ImageStretch->text()));
+    // The long sentence wraps where the page is narrow rather than widen it.
+    ImageStretch->setWordWrap(true);
 
     auto *images = pageSectionPanel(QStringLiteral("Wizard Images"));
     images->setMinimumHeight(241);
@@ -137,7 +136,8 @@ void TAppearanceOptionsForm::createControls()
     info->setHeaderSize(16);
     info->setHeaderColor(clBtnFace);
     info->setColor(clCream);
-    (new QVBoxLayout(info))->addWidget(new QLabel(QStringLiteral("Variables that can be used: %AppName%, %Provider% and %Version%"), info));
+    (new QVBoxLayout(info))
+        ->addWidget(wrappedLabel(QStringLiteral("Variables that can be used: %AppName%, %Provider% and %Version%"), info));
     textGrid->addWidget(info, 6, 0, 1, 2);
     URLTargetLabel->setParent(texts);
     SplashDurationLabel->setParent(images);

@@ -142,7 +142,7 @@ void TcabCollectionEditor::createControls()
     auto *panelColumn = new QVBoxLayout(panel);
     panelColumn->addLayout(filesRow, 1);
     panelColumn->addWidget(info);
-    container->addPanel(panel);
+    container->addPanel(panel, true);
 
     auto *column = new QVBoxLayout(this);
     column->addLayout(top);

@@ -34,7 +34,8 @@ TaddFileAssociation::TaddFileAssociation(QWidget *parent)
     column->addLayout(form);
     column->addStretch();
     column->addLayout(okCancelRow(bt_ok, bt_cancel));
-    resize(377, 179);
+    // As tall as its fields and buttons: no empty band between them.
+    resize(377, sizeHint().height());
 
     connect(bt_ok, &QPushButton::clicked, this, &TaddFileAssociation::JvBitBtn2Click);
     connect(bt_cancel, &QPushButton::clicked, this, &QDialog::reject);

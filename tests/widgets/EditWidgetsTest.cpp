@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using namespace talmo;
@@ -228,4 +229,26 @@ TEST(Memo, MarginKeepsTheTextAwayFromTheLeftEdge)
     EXPECT_EQ(memo.viewport()->x(), plainLeft + 6);
     EXPECT_EQ(memo.viewport()->geometry().right(), plainRight - 7);
     EXPECT_EQ(memo.textRect(), QRect(QPoint(6, 0), QPoint(92, 50)));
+}
+
+TEST(CheckBox, AWrappingCaptionTakesMoreLinesAsTheBoxNarrowsAndNeverWidensItsLayout)
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *box = new TNxCheckBox;
+    box->setText(QStringLiteral("Stretch or shrunk the wizard images if the wizard is larger or smaller than normal."));
+    box->setWordWrap(true);
+    layout->addWidget(box);
+    const int oneLine = box->fontMetrics().horizontalAdvance(box->text());
+    EXPECT_LT(window.minimumSizeHint().width(), oneLine / 2) << "the sentence does not set the least width";
+
+    window.resize(oneLine / 3, 300);
+    window.show();
+    QCoreApplication::processEvents();
+    const QRect text = box->textRect();
+    const int needed =
+        box->fontMetrics().boundingRect(QRect(0, 0, text.width(), 100000), Qt::TextWordWrap, box->text()).height();
+    EXPECT_GE(needed, 3 * box->fontMetrics().height()) << "three lines or more";
+    EXPECT_GE(text.height(), needed) << "every line shows";
+    EXPECT_EQ(box->boxRect().top(), 2) << "the box stands beside the first line";
 }

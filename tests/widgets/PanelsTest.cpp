@@ -305,6 +305,23 @@ TEST(FlipContainerTest, PanelsStackFromTheTopAndFollowTheirHeight)
     EXPECT_EQ(second->y(), 23);
 }
 
+TEST(FlipContainerTest, APanelThatFillsTakesTheHeightTheOthersLeave)
+{
+    TNxFlipContainer container;
+    container.setBorderStyle(fbNone);
+    auto *first = new TNxFlipPanel;
+    auto *list = new TNxFlipPanel;
+    first->setFixedHeight(100);
+    list->setMinimumHeight(60);
+    container.addPanel(first);
+    container.addPanel(list, true);
+    container.resize(300, 400);
+    container.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->y(), 100);
+    EXPECT_EQ(list->height(), container.viewport()->height() - 100) << "no empty band below the last panel";
+}
+
 TEST(NxPanelTest, BorderLinesSitOnTheChosenSidesCentredOnThePen)
 {
     TNxPanel panel;

@@ -37,8 +37,6 @@ QPlainTextEdit *newMemo(QWidget *parent, bool readOnly)
 {
     auto *memo = new QPlainTextEdit(parent);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     memo->setReadOnly(readOnly);
     return memo;

@@ -104,7 +104,6 @@ QPlainTextEdit *TAboutBox::createMemo(const QString &objectName, const QString &
     auto *memo = new QPlainTextEdit(text);
     memo->setObjectName(objectName);
     memo->setReadOnly(true);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return memo;
 }
 

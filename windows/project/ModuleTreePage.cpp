@@ -21,11 +21,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QTimer>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 namespace talmo {
@@ -147,11 +151,46 @@ void ModuleTreePage::createControls()
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
     m_splitter->setSizes({300, InspectorWidth});
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_treeSizedByUser = true; });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(info);
     layout->addWidget(m_splitter, 1);
+}
+
+void ModuleTreePage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The window lays the page out after showing it.
+    QTimer::singleShot(0, this, &ModuleTreePage::fitTreeColumn);
+}
+
+void ModuleTreePage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitTreeColumn();
+}
+
+void ModuleTreePage::fitTreeColumn()
+{
+    // A divider the user placed stays where it is.
+    if (m_treeSizedByUser || !isVisible())
+        return;
+    layout()->activate();
+    const QList<int> sizes = m_splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    QWidget *treeColumn = m_splitter->widget(0);
+    // The buttons, the tree's frame and its scroll bar come on top of the names.
+    const int around = treeColumn->width() - gui_Components->viewport()->width();
+    const int names = gui_Components->namesWidth();
+    // The inspector of a module keeps room for its captions; an empty one
+    // gives way to the names.
+    const int captions = NextInspector2->widthShowingCaptions() + 2 * NextInspector2->frameWidth();
+    const int inspector = m_inspectedComponent >= 0 ? std::max(InspectorMinimumWidth, captions) : InspectorMinimumWidth;
+    const int tree = std::clamp(names + around, treeColumn->minimumSizeHint().width(),
+                                std::max(treeColumn->minimumSizeHint().width(), total - inspector));
+    m_splitter->setSizes({tree, total - tree});
 }
 
 bool ModuleTreePage::eventFilter(QObject *watched, QEvent *event)
@@ -277,6 +316,7 @@ void ModuleTreePage::fillInspector(int component)
         m_rowIndex.insert(box, i);
     }
     NextInspector2->viewport()->update();
+    fitTreeColumn();
 }
 
 void ModuleTreePage::inspectorChanged(TNxPropertyItem *item)

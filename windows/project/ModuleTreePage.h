@@ -83,6 +83,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 signals:
     // The project changed: the window refreshes every section and the project manager.
@@ -103,9 +105,13 @@ private:
     void moveSelected(bool down);
     void changed();
     void changedLater();
+    // The tree column as wide as its names need, the inspector taking the
+    // rest, until the user moves the divider.
+    void fitTreeColumn();
 
     TProjectContainer &m_project;
     QSplitter *m_splitter = nullptr;
+    bool m_treeSizedByUser = false;
     QHash<const TNxPropertyItem *, int> m_rowIndex;  // inspector row -> index in m_rows
     QList<ModuleFlagRow> m_rows;
     int m_inspectedComponent = -1;

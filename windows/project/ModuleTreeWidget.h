@@ -20,6 +20,9 @@ public:
     std::function<bool(QTreeWidgetItem *dragged, QTreeWidgetItem *target)> canDrop;
     std::function<void(QTreeWidgetItem *target)> drop;
 
+    // The width the shown names need, indented as they are.
+    int namesWidth() const { return sizeHintForColumn(0); }
+
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;

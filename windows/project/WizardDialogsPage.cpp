@@ -37,7 +37,7 @@ WizardDialogsPage::WizardDialogsPage(TProjectContainer &project, QWidget *parent
     container->setBorderStyle(fbNone);
     auto *customPages = pageSectionPanel(QStringLiteral("Custom Dialogs"), 200);
     (new QHBoxLayout(customPages))->addWidget(createCustomPagesPanel());
-    container->addPanel(customPages);
+    container->addPanel(customPages, true);
     auto *standard = pageSectionPanel(QStringLiteral("Standard Dialogs"), 190);
     (new QVBoxLayout(standard))->addWidget(createStandardDialogsPanel());
     container->addPanel(standard);

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -65,6 +66,15 @@ TEST(FileAssociationChoicesTest, DesktopProgramsFallBackToTheSourceName)
 class FileAssociationDialogTest : public EditorTest
 {
 };
+
+TEST_F(FileAssociationDialogTest, TheButtonsFollowTheFieldsWithoutAnEmptyBand)
+{
+    TaddFileAssociation dialog;
+    dialog.show();
+    const int fieldsBottom = dialog.cb_target->geometry().bottom();
+    const int buttonsTop = dialog.bt_ok->geometry().top();
+    EXPECT_LE(buttonsTop - fieldsBottom, 3 * dialog.layout()->spacing() + 1);
+}
 
 TEST_F(FileAssociationDialogTest, ShowingOffersTheChoicesAndOkNeedsAllThreeFields)
 {

@@ -21,7 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QHash>
 #include <QStackedLayout>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -204,10 +206,15 @@ QList<CaptionRoom> NxCheckBoxRoom(QWidget *widget)
     auto *check = static_cast<TNxCheckBox *>(widget);
     if (check->text().isEmpty())
         return {};
-    const int left = check->boxRect().right() + 1 + check->indent();
     const QFontMetrics metrics(check->font());
+    const QRect text = check->textRect();
+    if (check->wordWrap()) {
+        const int lines =
+            metrics.boundingRect(QRect(0, 0, text.width(), 100000), Qt::TextWordWrap, check->text()).height();
+        return {{check->text(), {text.width(), lines}, text.size(), {}}};
+    }
     return {{check->text(), {TextWidth(check->font(), check->text()), metrics.height()},
-             {check->width() - left, check->height()}, {}}};
+             {text.width(), check->height()}, {}}};
 }
 
 QList<CaptionRoom> NxButtonRoom(QWidget *widget)
@@ -393,6 +400,8 @@ public:
             checkCaptions(widget);
             checkEditWidth(widget);
             checkOverlap(widget);
+            checkScrolling(widget);
+            checkShownCaptions(widget);
         }
         return m_findings;
     }
@@ -501,6 +510,64 @@ private:
         }
     }
 
+    // Scroll bars are reported on the area they scroll.
+    void checkScrolling(QWidget *widget)
+    {
+        if (auto *area = qobject_cast<QScrollArea *>(widget); area && area->widget()
+            && area->widget()->width() > area->viewport()->width())
+            add(widget, LayoutRule::WiderThanArea,
+                QStringLiteral("%1 in a viewport of %2")
+                    .arg(SizeText(area->widget()->size()), SizeText(area->viewport()->size())));
+        auto *bar = qobject_cast<QScrollBar *>(widget);
+        QAbstractScrollArea *own = bar ? ScrollAreaAround(bar) : nullptr;
+        if (!own)
+            return;
+        const QString direction = bar->orientation() == Qt::Horizontal ? QStringLiteral("sideways") : QStringLiteral("up and down");
+        if (bar->maximum() <= bar->minimum())
+            add(own, LayoutRule::IdleScrollBar, QStringLiteral("%1, %2").arg(SizeText(own->size()), direction));
+        for (QAbstractScrollArea *outer = ScrollAreaAround(own); outer; outer = ScrollAreaAround(outer)) {
+            QScrollBar *outerBar =
+                bar->orientation() == Qt::Horizontal ? outer->horizontalScrollBar() : outer->verticalScrollBar();
+            if (Shown(outerBar, m_window)) {
+                add(own, LayoutRule::StackedScrollBars,
+                    QStringLiteral("%1 scrolls %2 inside %3").arg(SizeText(own->size()), direction, WidgetPath(outer, m_window)));
+                return;
+            }
+        }
+    }
+
+    static QAbstractScrollArea *ScrollAreaAround(QWidget *widget)
+    {
+        for (QWidget *outer = widget->parentWidget(); outer; outer = outer->parentWidget()) {
+            if (auto *area = qobject_cast<QAbstractScrollArea *>(outer))
+                return area;
+        }
+        return nullptr;
+    }
+
+    // Rows of one category that a narrow caption column cuts to one text.
+    void checkShownCaptions(QWidget *widget)
+    {
+        auto *inspector = qobject_cast<TNextInspector *>(widget);
+        if (!inspector)
+            return;
+        QHash<std::pair<const void *, QString>, const TNxPropertyItem *> seen;
+        TNxPropertyItems &items = *inspector->items();
+        for (int i = 0; i < items.count(); ++i) {
+            const TNxPropertyItem *item = items.item(i);
+            if (item->level() == 0 || inspector->rowTop(item) < 0)
+                continue;
+            const QString shown = inspector->shownCaption(item);
+            const auto key = std::make_pair(static_cast<const void *>(item->parentItem()), shown);
+            if (const TNxPropertyItem *other = seen.value(key); other && other->caption() != item->caption())
+                add(widget, LayoutRule::SameShownCaptions,
+                    QStringLiteral("\"%1\" and \"%2\" both show as \"%3\" in a caption column of %4")
+                        .arg(other->caption(), item->caption(), shown,
+                             SizeText({inspector->splitterPosition(), inspector->rowHeight()})));
+            seen.insert(key, item);
+        }
+    }
+
     QWidget *m_window;
     QString m_windowName;
     QList<std::pair<LayoutFinding, QWidget *>> m_findings;
@@ -525,6 +592,10 @@ QString LayoutRuleName(LayoutRule rule)
     case LayoutRule::NarrowEdit: return QStringLiteral("edit too narrow");
     case LayoutRule::ZeroSize: return QStringLiteral("no size");
     case LayoutRule::Overlap: return QStringLiteral("overlap");
+    case LayoutRule::WiderThanArea: return QStringLiteral("wider than its area");
+    case LayoutRule::IdleScrollBar: return QStringLiteral("scroll bar with nothing to scroll");
+    case LayoutRule::StackedScrollBars: return QStringLiteral("scroll bar inside another");
+    case LayoutRule::SameShownCaptions: return QStringLiteral("captions read the same");
     }
     return {};
 }

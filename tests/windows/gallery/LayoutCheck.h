@@ -25,6 +25,14 @@ enum class LayoutRule {
     ZeroSize,
     // Two shown widgets of one layout lying over each other.
     Overlap,
+    // A page wider than the scroll area showing it, so it scrolls sideways.
+    WiderThanArea,
+    // A scroll bar shown with nothing to scroll.
+    IdleScrollBar,
+    // A scroll bar inside a scroll area that shows one of the same direction.
+    StackedScrollBars,
+    // Two captions of one group that read the same once cut short.
+    SameShownCaptions,
 };
 
 QString LayoutRuleName(LayoutRule rule);
@@ -62,8 +70,9 @@ struct LayoutException
 
 // Walks every shown widget of a window and reports what breaks the rules:
 // captions cut off, widgets squeezed below their minimum size, edits too
-// narrow to type into, widgets of no size and siblings of one layout lying
-// over each other.
+// narrow to type into, widgets of no size, siblings of one layout lying over
+// each other, pages that scroll sideways, scroll bars with nothing to scroll
+// or inside another of their direction, and captions cut to the same text.
 class LayoutCheck
 {
 public:

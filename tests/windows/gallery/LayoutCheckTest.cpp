@@ -1,17 +1,22 @@
 #include "tests/windows/gallery/LayoutCheck.h"
 
+#include "widgets/NextInspector.h"
 #include "widgets/NxLinkLabel.h"
+#include "widgets/NxTextItem.h"
 #include "widgets/NxPageControl.h"
 #include "widgets/NxTabSheet.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -138,6 +143,39 @@ const BrokenWindow BrokenWindows[] = {
          combo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
      }},
     {"widget of no height", LayoutRule::ZeroSize, [](QWidget &w) { Placed(w, new QWidget, {4, 4, 100, 0}); }},
+    {"page wider than its scroll area", LayoutRule::WiderThanArea,
+     [](QWidget &w) {
+         auto *area = Placed(w, new QScrollArea, {4, 4, 200, 100});
+         auto *page = new QWidget;
+         page->setMinimumWidth(600);
+         area->setWidgetResizable(true);
+         area->setWidget(page);
+     }},
+    {"scroll bar with nothing to scroll", LayoutRule::IdleScrollBar,
+     [](QWidget &w) {
+         Placed(w, new QPlainTextEdit(QStringLiteral("one line")), {4, 4, 200, 100})
+             ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+     }},
+    {"scroll bar inside another of its direction", LayoutRule::StackedScrollBars,
+     [](QWidget &w) {
+         auto *outer = Placed(w, new QScrollArea, {4, 4, 200, 100});
+         auto *page = new QWidget;
+         page->setMinimumHeight(300);
+         (new QVBoxLayout(page))->addWidget(new QPlainTextEdit(QStringList(40, QStringLiteral("line")).join(u'\n')));
+         outer->setWidgetResizable(true);
+         outer->setWidget(page);
+         w.show();
+         QCoreApplication::processEvents();
+     }},
+    {"captions that read the same cut short", LayoutRule::SameShownCaptions,
+     [](QWidget &w) {
+         auto *inspector = Placed(w, new TNextInspector, {4, 4, 300, 120});
+         TNxPropertyItem *group = inspector->items()->addChild<TNxTextItem>(nullptr, QStringLiteral("Files"));
+         for (const char *caption : {"Destination Folder On The Device", "Destination Files On The Device"})
+             inspector->items()->addChild<TNxTextItem>(group, QString::fromLatin1(caption));
+         // Room for little more than the ellipsis.
+         inspector->setSplitterPosition(TNextInspector::MarginWidth + 20);
+     }},
     {"siblings of one layout over each other", LayoutRule::Overlap,
      [](QWidget &w) {
          auto *layout = new QVBoxLayout(&w);

@@ -463,8 +463,13 @@ TEST_P(ProjectWindowFrame, TheModuleTreeGivesItsInspectorRoomAndKeepsTheWidthThe
     EXPECT_GE(form.moduleTree()->gui_Components->width(), 60);
     EXPECT_GE(form.moduleTree()->width(), form.moduleTree()->minimumSizeHint().width());
 
-    const int total = sizes.value(0) + sizes.value(1);
-    splitter->setSizes({total - 150, 150});
+    // The user drags the divider to leave the inspector 150 pixels.
+    QSplitterHandle *handle = splitter->handle(1);
+    const QPoint grip(handle->width() / 2, handle->height() / 2);
+    QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(handle, grip + QPoint(sizes.value(1) - 150, 0));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(sizes.value(1) - 150, 0));
+    ASSERT_EQ(splitter->sizes().value(1), 150);
     Select(Crumbs().moduleNode(CabCreator));
     Select(Crumbs().root(ProjectBreadcrumb::Languages));
     Select(Crumbs().root(ProjectBreadcrumb::Modules));
@@ -472,6 +477,16 @@ TEST_P(ProjectWindowFrame, TheModuleTreeGivesItsInspectorRoomAndKeepsTheWidthThe
     master->resize(master->width() + 40, master->height());
     Settle();
     EXPECT_EQ(splitter->sizes().value(1), 150);
+}
+
+TEST_P(ProjectWindowFrame, TheModuleTreeShowsItsNamesWholeBeforeTheInspectorGrows)
+{
+    TprojectForm &form = Open(GetParam());
+    ModuleTreePage &page = *form.moduleTree();
+    Settle();
+    ModuleTreeWidget &tree = *page.gui_Components;
+    EXPECT_GE(tree.viewport()->width(), tree.namesWidth());
+    EXPECT_GE(page.splitter()->sizes().value(1), 100) << "the inspector keeps its least width";
 }
 
 TEST_P(ProjectWindowFrame, TheGeneralOptionsEditsTakeThePanesWidth)
