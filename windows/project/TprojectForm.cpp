@@ -209,7 +209,9 @@ void TprojectForm::buildLeftPanel(QWidget *panel)
     // The help keeps its height; the inspector takes what the window gives.
     m_propertiesSplitter->setStretchFactor(0, 1);
     m_propertiesSplitter->setStretchFactor(1, 0);
-    m_propertiesSplitter->setSizes({1, DefaultHelpHeight});
+    m_helpHeight = DefaultHelpHeight;
+    applyHelpHeight();
+    connect(m_propertiesSplitter, &QSplitter::splitterMoved, this, &TprojectForm::keepDraggedHelpHeight);
     addSheet(m_sidePages, QStringLiteral("Properties"), m_propertiesSplitter);
 
     column(panel, {m_sectionBar, links, m_sidePages});
@@ -312,10 +314,10 @@ void TprojectForm::restorePanes()
         const QList<int> sizes = m_mainSplitter->sizes();
         m_mainSplitter->setSizes({*width, qMax(1, sizes.value(0) + sizes.value(1) - *width)});
     }
-    // The help keeps this height when the splitter is first laid out: the
-    // inspector alone takes up the rest.
-    if (const auto height = registry.readInteger(helperHeightValue); height && *height > 0)
-        m_propertiesSplitter->setSizes({1, *height});
+    if (const auto height = registry.readInteger(helperHeightValue); height && *height > 0) {
+        m_helpHeight = *height;
+        applyHelpHeight();
+    }
     // A divider the user placed is kept; without one the captions decide.
     if (const auto divider = registry.readInteger(dividerValue); divider && *divider > 0)
         m_controls->inspector()->setSplitterPosition(*divider);
@@ -329,13 +331,29 @@ void TprojectForm::savePanes() const
     // A settings store that cannot be written loses the sizes, nothing else.
     const std::pair<QString, int> values[] = {
         {leftWidthValue, m_mainSplitter->sizes().value(0)},
-        {helperHeightValue, m_propertiesSplitter->sizes().value(1)},
+        {helperHeightValue, m_helpHeight},
         {dividerValue, m_controls->inspector()->fitsCaptions() ? 0 : m_controls->inspector()->splitterPosition()},
     };
     for (const auto &[name, value] : values) {
         if (!registry.writeInteger(name, value))
             return;
     }
+}
+
+void TprojectForm::keepDraggedHelpHeight()
+{
+    // Only a drag with both panes shown says how tall the user wants the help.
+    if (m_sidePane == SidePane::PropertiesAndHelp)
+        m_helpHeight = m_propertiesSplitter->sizes().value(1);
+}
+
+void TprojectForm::applyHelpHeight()
+{
+    // The help alone or the inspector alone took the whole column meanwhile;
+    // together again, the help gets back its height and the inspector the rest.
+    const QList<int> sizes = m_propertiesSplitter->sizes();
+    const int column = sizes.value(0) + sizes.value(1);
+    m_propertiesSplitter->setSizes({qMax(1, column - m_helpHeight), m_helpHeight});
 }
 
 void TprojectForm::setCaptions(const QString &caption, const QString &tabCaption)
@@ -733,6 +751,8 @@ void TprojectForm::showSidePane(SidePane pane)
     m_sidePages->setActivePageIndex(pane == SidePane::Options ? optionsPage : propertiesPage);
     m_propertiesHeader->setVisible(pane == SidePane::Properties || pane == SidePane::PropertiesAndHelp);
     m_helpArea->setVisible(pane == SidePane::Helper || pane == SidePane::PropertiesAndHelp);
+    if (pane == SidePane::PropertiesAndHelp)
+        applyHelpHeight();
 }
 
 QTextBrowser *TprojectForm::helpViewer()

@@ -132,6 +132,8 @@ private:
     TNxTabSheet *addSheet(TNxPageControl *pages, const QString &caption, QWidget *content = nullptr);
     void restorePanes();
     void savePanes() const;
+    void keepDraggedHelpHeight();
+    void applyHelpHeight();
     void setCaptions(const QString &caption, const QString &tabCaption);
 
     void pathNodeSelected();
@@ -165,6 +167,8 @@ private:
     QWidget *m_helpArea = nullptr;
     HostedPageControls *m_controls = nullptr;
     SidePane m_sidePane = SidePane::Options;
+    // The help's height as the user last dragged it, shared by every page.
+    int m_helpHeight = 0;
 
     TNxPathControl *m_pathControl = nullptr;
     std::unique_ptr<ProjectBreadcrumb> m_breadcrumb;

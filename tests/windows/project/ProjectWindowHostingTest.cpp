@@ -17,6 +17,7 @@
 #include "tests/support/QtPrinters.h"
 
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QPointer>
@@ -317,6 +318,25 @@ TEST_F(ProjectWindowTest, NewProjectIsUnnamedAndSaveAsksForAName)
     EXPECT_TRUE(form->project().Modified);
 }
 
+namespace {
+
+// Drags the handle between the inspector and the help as a person would.
+void DragHelpHandle(QSplitter *splitter, int byPixels)
+{
+    QSplitterHandle *handle = splitter->handle(1);
+    const QPoint grip = handle->rect().center();
+    const QPoint target = grip + QPoint(0, byPixels);
+    auto send = [handle](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, handle->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(handle, &event);
+    };
+    send(QEvent::MouseButtonPress, grip, Qt::LeftButton);
+    send(QEvent::MouseMove, target, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, target, Qt::NoButton);
+}
+
+} // namespace
+
 TEST_F(ProjectWindowTest, PaneSizesComeBackAtTheNextWindow)
 {
     auto showAndSize = [](TprojectForm &window) {
@@ -333,8 +353,7 @@ TEST_F(ProjectWindowTest, PaneSizesComeBackAtTheNextWindow)
         return window.findChild<QSplitter *>(QStringLiteral("PropertiesSplitter"));
     };
     QSplitter *properties = helpBesideProperties(*form);
-    const int propertiesTotal = properties->sizes().value(0) + properties->sizes().value(1);
-    properties->setSizes({propertiesTotal - 240, 240});
+    DragHelpHandle(properties, properties->sizes().value(1) - 240);
     select(form->breadcrumb().root(ProjectBreadcrumb::Modules));
     form->inspector()->setSplitterPosition(123);
     form.reset();
@@ -351,6 +370,45 @@ TEST_F(ProjectWindowTest, PaneSizesComeBackAtTheNextWindow)
     EXPECT_EQ(again.findChild<QSplitter *>(QStringLiteral("MainSplitter"))->sizes().value(0), 310);
     EXPECT_EQ(helpBesideProperties(again)->sizes().value(1), 240);
     EXPECT_EQ(again.inspector()->splitterPosition(), 123);
+}
+
+TEST_F(ProjectWindowTest, TheHelpKeepsTheDraggedHeightOnEveryPageAndAtTheNextWindow)
+{
+    auto shown = [](TprojectForm &window) {
+        window.resize(1000, 700);
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    };
+    auto helpHeight = [](TprojectForm &window) {
+        QCoreApplication::processEvents();
+        return window.findChild<QWidget *>(QStringLiteral("Helper"))->height();
+    };
+    ASSERT_TRUE(shown(*form));
+    select(moduleNode(1));
+    QSplitter *properties = form->findChild<QSplitter *>(QStringLiteral("PropertiesSplitter"));
+    const int dragged = helpHeight(*form) - 60;
+    DragHelpHandle(properties, 60);
+    ASSERT_EQ(helpHeight(*form), dragged);
+
+    // A designed page shows the help alone on its code tab, then both again.
+    select(wizardNode(0));
+    form->showSidePane(SidePane::Helper);
+    helpHeight(*form);
+    form->showSidePane(SidePane::PropertiesAndHelp);
+    EXPECT_EQ(helpHeight(*form), dragged);
+    select(moduleNode(1));
+    EXPECT_EQ(helpHeight(*form), dragged);
+
+    // The window closes while the help stands alone.
+    select(wizardNode(0));
+    form->showSidePane(SidePane::Helper);
+    helpHeight(*form);
+    form.reset();
+    TprojectForm again(ProjectWithModules(), factory, nullptr);
+    again.RefreshFromProject();
+    ASSERT_TRUE(shown(again));
+    again.breadcrumb().select(again.breadcrumb().moduleNode(1));
+    EXPECT_EQ(helpHeight(again), dragged);
 }
 
 TEST_F(ProjectWindowTest, PagesRenameTheirNodes)
