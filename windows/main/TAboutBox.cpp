@@ -92,10 +92,10 @@ QWidget *TAboutBox::createSupportPage()
     form->addRow(QStringLiteral("Web Site"), site);
     form->addRow(QStringLiteral("Email"), mail);
 
+    // The group fills the page as the texts fill theirs: no empty band below it.
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(group);
-    layout->addStretch(1);
     return page;
 }
 

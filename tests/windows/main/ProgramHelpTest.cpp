@@ -7,7 +7,9 @@
 #include "windows/main/ProgramInfo.h"
 #include "windows/main/TAboutBox.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QScopeGuard>
@@ -56,6 +58,22 @@ TEST(ProgramHelp, TheHelpCommandsSayOrStartWhatIsThere)
 } // namespace
 
 namespace {
+
+TEST(AboutBox, TheSupportGroupTakesThePageHeight)
+{
+    TAboutBox about;
+    about.show();
+    auto *pages = about.findChild<QTabWidget *>(QStringLiteral("pc_Pages"));
+    ASSERT_NE(pages, nullptr);
+    pages->setCurrentIndex(2);
+    QWidget *page = pages->currentWidget();
+    const auto *group = page->findChild<QGroupBox *>();
+    ASSERT_NE(group, nullptr);
+    QCoreApplication::processEvents();
+    const int above = group->y();
+    const int below = page->height() - group->geometry().bottom() - 1;
+    EXPECT_EQ(below, above);
+}
 
 // Every library the program ships or is built from, the [Code] checker's included.
 TEST(AboutBox, TheThirdPartyTabNamesEveryLibraryWithItsLicence)
