@@ -205,7 +205,10 @@ TEST_F(ParallelBuildTest, KilledBuildsLeaveNothingTheNextBuildMistakesForTheUser
             QFile::remove(output + QStringLiteral("/Hello.CAB"));
             auto talmo = StartBuild(project);
             ASSERT_TRUE(talmo->waitForStarted());
-            while (!moments[moment]() && talmo->state() == QProcess::Running)
+            // state() alone learns of the build's end only from an event
+            // loop, which this test has not: a moment the build passed
+            // unseen would otherwise be waited for for ever.
+            while (!moments[moment]() && !talmo->waitForFinished(0))
                 QThread::usleep(200);
             talmo->kill();
             talmo->waitForFinished();
