@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -90,4 +91,22 @@ TEST(ColumnsFitContents, HidingAColumnOrStretchingTheLastIsNotTheUsersSizing)
     EXPECT_FALSE(filled.fit->isSizedByUser(0));
     EXPECT_FALSE(filled.fit->isSizedByUser(2));
     EXPECT_GE(filled.list.columnWidth(0), filled.textWidth(0));
+}
+
+TEST(ColumnsFitContents, ADragOnTheHeadersDividerMarksTheColumnAsTheUsers)
+{
+    FilledList filled;
+    filled.refill({QStringLiteral("a"), QStringLiteral("{app}"), QStringLiteral("1 KB")});
+    QHeaderView *header = filled.list.header();
+    const int fitted = header->sectionSize(0);
+    const int divider = header->sectionViewportPosition(0) + fitted - 1;
+    const int y = header->height() / 2;
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(divider, y));
+    QTest::mouseMove(header->viewport(), QPoint(divider + 70, y));
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(divider + 70, y));
+    const int dragged = header->sectionSize(0);
+    EXPECT_GT(dragged, fitted + 50);
+    ASSERT_TRUE(filled.fit->isSizedByUser(0));
+    filled.refill({QStringLiteral("Kapitel-Einleitung-mit-einem-sehr-langen-Namen.html"), longPath, QString()});
+    EXPECT_EQ(header->sectionSize(0), dragged);
 }
