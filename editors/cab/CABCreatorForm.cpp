@@ -9,6 +9,7 @@
 #include "editors/core/device/CustomStringEdits.h"
 #include "editors/core/device/DeviceRegistrySections.h"
 #include "editors/core/device/TargetEdits.h"
+#include "helpers/ui/ColumnsFitContents.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/TntButtonEdit.h"
 #include "model/ProjectContainer.h"
@@ -195,6 +196,9 @@ TCABCreatorForm::TCABCreatorForm(TProjectContainer &project, IProjectWindowHost 
     connect(bt_shortcut_edit, &QPushButton::clicked, this, &TCABCreatorForm::Edit1Click);
     connect(bt_shortcut_delete, &QPushButton::clicked, this, &TCABCreatorForm::Delete1Click);
     connectGeneralOptions();
+    // Attached before the saved widths come back, so that those count as the user's.
+    for (QTreeWidget *list : {lv_ppcfs_files.data(), gui_CEDevices.data(), gui_Strings, gui_Shortcuts})
+        ColumnsFitContents::attach(list);
 
     readSettings();
     RefreshFromProject();

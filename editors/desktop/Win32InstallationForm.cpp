@@ -2,6 +2,7 @@
 
 #include "editors/common/EditorMessages.h"
 #include "editors/core/desktop/Win32InstallerHelp.h"
+#include "helpers/ui/ColumnsFitContents.h"
 #include "helpers/ui/ListViewHelpers.h"
 #include "helpers/ui/WindowSettings.h"
 #include "model/ProjectContainer.h"
@@ -147,6 +148,10 @@ TWin32InstallationForm::TWin32InstallationForm(TProjectContainer &project, IProj
     column->addLayout(top);
     column->addWidget(NxPageControl1, 1);
     resize(703, 523);
+    // Attached before the saved widths come back, so that those count as the user's.
+    for (QTreeWidget *list : {lv_win32_files, lv_icons, lv_registry, lv_installrun, lv_UninstallRun, lv_InstallDelete,
+                              lv_UninstallDelete})
+        ColumnsFitContents::attach(list);
 
     readSettings();
     NxEdit1->setText(m_plugin->Caption);

@@ -9,6 +9,7 @@
 #include "editors/core/registry/RegistrySectionEdits.h"
 #include "editors/core/device/TargetEdits.h"
 #include "helpers/core/InfSectionName.h"
+#include "helpers/ui/ColumnsFitContents.h"
 #include "helpers/ui/CheckBoxOpenDialogs.h"
 #include "helpers/ui/FontsAndThemes.h"
 #include "helpers/ui/TreeExpansion.h"
@@ -127,6 +128,8 @@ Teditor_RegistrySection::Teditor_RegistrySection(TProjectContainer &project, IPr
     createControls();
     createTreeMenu();
     createListMenu();
+    // Attached before the saved widths come back, so that those count as the user's.
+    ColumnsFitContents::attach(lv_Registry);
     restoreSettings();
     FormShow();
     connectControls();

@@ -1,5 +1,6 @@
 #include "helpers/ui/WindowSettings.h"
 
+#include "helpers/ui/ColumnsFitContents.h"
 #include "platform/RegistryReaders.h"
 
 #include <QHeaderView>
@@ -39,12 +40,23 @@ QString columnValueName(const QWidget *listView, int column)
     return listView->objectName() + QStringLiteral("Column_") + QString::number(column);
 }
 
-RegistryStatus saveColumns(Registry &registry, const QWidget *listView, const QHeaderView *header)
+RegistryStatus forgetValue(Registry &registry, const QString &name)
+{
+    return registry.valueExists(name) ? registry.deleteValue(name) : RegistryStatus();
+}
+
+RegistryStatus saveColumns(Registry &registry, const QWidget *listView, const QHeaderView *header,
+                           const ColumnsFitContents *fit = nullptr)
 {
     if (!listView || !header)
         return {};
     for (int column = 0; column < header->count(); ++column) {
-        if (RegistryStatus status = registry.writeInteger(columnValueName(listView, column), header->sectionSize(column));
+        const QString name = columnValueName(listView, column);
+        // A width the list fitted to this project's texts is no choice to
+        // keep: the next list fits its own texts.
+        const bool fitted = fit && !fit->isSizedByUser(column);
+        if (RegistryStatus status = fitted ? forgetValue(registry, name)
+                                           : registry.writeInteger(name, header->sectionSize(column));
             !status)
             return status;
     }
@@ -105,7 +117,8 @@ void RestoreFormPlacement(const Registry &registry, QWidget *form)
 
 RegistryStatus SaveListViewColumns(Registry &registry, const QTreeView *listView)
 {
-    return saveColumns(registry, listView, listView ? listView->header() : nullptr);
+    return saveColumns(registry, listView, listView ? listView->header() : nullptr,
+                       listView ? ColumnsFitContents::of(listView) : nullptr);
 }
 
 RegistryStatus SaveListViewColumns(Registry &registry, const QTableView *listView)

@@ -1,6 +1,9 @@
+#include "helpers/ui/ColumnsFitContents.h"
 #include "helpers/ui/WindowSettings.h"
 #include "platform/RegistryMemoryStore.h"
 
+#include <QCoreApplication>
+#include <QHeaderView>
 #include <QTreeWidget>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -108,6 +111,22 @@ TEST_F(WindowSettingsTest, ColumnWidthsAreStoredUnderTheListsName)
     EXPECT_EQ(restored.columnWidth(0), 120);
     EXPECT_EQ(restored.columnWidth(1), 77);
     EXPECT_EQ(restored.columnWidth(2), 300);
+}
+
+TEST_F(WindowSettingsTest, AFittedListStoresOnlyTheWidthsTheUserChose)
+{
+    ASSERT_TRUE(registry.writeInteger(QStringLiteral("lv_filesColumn_0"), 180).ok()); // an earlier session's
+    QTreeWidget saved;
+    saved.setObjectName(QStringLiteral("lv_files"));
+    saved.setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Source"), QStringLiteral("Flags")});
+    ColumnsFitContents::attach(&saved);
+    new QTreeWidgetItem(&saved, {QStringLiteral("readme.txt"), QStringLiteral("{app}\\docs\\readme.txt")});
+    QCoreApplication::processEvents();
+    saved.header()->resizeSection(1, 222);
+    ASSERT_TRUE(SaveListViewColumns(registry, &saved).ok());
+    EXPECT_FALSE(registry.valueExists(QStringLiteral("lv_filesColumn_0")));
+    EXPECT_EQ(stored("lv_filesColumn_1"), 222);
+    EXPECT_FALSE(registry.valueExists(QStringLiteral("lv_filesColumn_2"))) << "the stretching column";
 }
 
 TEST_F(WindowSettingsTest, WritersPassRegistryErrorsOn)

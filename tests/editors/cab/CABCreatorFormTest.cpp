@@ -499,6 +499,32 @@ TEST_F(CABCreatorFilesTabTest, FileListShowsTypesOncePerExtensionAndSortsByColum
     }
 }
 
+TEST_F(CABCreatorFilesTabTest, FileColumnsTakeTheirTextsWidthUnlessTheUserSizedThem)
+{
+    file(0).SourceDir = "resources\\localisation\\deutsch\\hilfe\\kapitel\\";
+    auto page = openFilesTab();
+    QTreeWidget *list = files(*page);
+    page->resize(900, 600);
+    page->show();
+    showTab(*page, 1);
+    QCoreApplication::processEvents();
+    const auto widest = [list](int column) {
+        int width = 0;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            width = qMax(width, list->fontMetrics().horizontalAdvance(list->topLevelItem(row)->text(column)));
+        return width;
+    };
+    EXPECT_GT(widest(2), 200);
+    for (int column : {0, 1, 2})
+        EXPECT_GE(list->columnWidth(column), widest(column)) << column;
+
+    list->header()->resizeSection(2, 90); // the user's drag
+    ASSERT_TRUE(page->selectFolder("Program Files\\My App\\"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->columnWidth(2), 90);
+    EXPECT_GE(list->columnWidth(0), widest(0));
+}
+
 TEST_F(CABCreatorFilesTabTest, InspectorFollowsTheSelectionAndEditsTheFiles)
 {
     auto page = openFilesTab();
