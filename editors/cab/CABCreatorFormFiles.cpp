@@ -27,6 +27,7 @@
 #include "widgets/NxHeaderPanel.h"
 #include "widgets/NxSplitter.h"
 #include "widgets/NxTextItem.h"
+#include "widgets/SplitterStacking.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,6 +73,8 @@ QWidget *TCABCreatorForm::createFilesTab()
     tv_ppcfs_folders->setHeaderHidden(true);
     tv_ppcfs_folders->setContextMenuPolicy(Qt::CustomContextMenu);
     tv_ppcfs_folders->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Stacked above the files in a low window, a few rows of folders do.
+    tv_ppcfs_folders->setMinimumHeight(60);
     lv_ppcfs_files->setRootIsDecorated(false);
     lv_ppcfs_files->setHeaderLabels({"Filename", "Type", "Source", "Flags"});
     lv_ppcfs_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -96,6 +99,9 @@ QWidget *TCABCreatorForm::createFilesTab()
     NxSplitter1->addWidget(NxHeaderPanel2);
     NxSplitter1->setStretchFactor(1, 1);
     NxSplitter1->setSizes({245, 400});
+    // The folder names need about 220 pixels, the file columns and the
+    // inspector's captions about 420; narrower than both, the panes stack.
+    SplitterStacking::install(NxSplitter1, 650);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Files for Target"), tab));

@@ -44,7 +44,8 @@ void TCABCreatorForm::writeSettings() const
     Registry registry;
     if (!registry.openKey(SettingsKey, true))
         return;
-    if (NxSplitter1) {
+    // Stacked panes have heights, not the widths kept here.
+    if (NxSplitter1 && NxSplitter1->orientation() == Qt::Horizontal) {
         const QList<int> sizes = NxSplitter1->sizes();
         (void)registry.writeInteger(LeftWidthValue, sizes.value(0));
         (void)registry.writeInteger(RightWidthValue, sizes.value(1));

@@ -14,6 +14,7 @@
 #include "widgets/NxEdit.h"
 #include "widgets/NxPageControl.h"
 #include "widgets/NxTabSheet.h"
+#include "widgets/SplitterStacking.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -66,6 +67,12 @@ int treeWidth(const QTreeWidget *tree)
 {
     const auto *splitter = qobject_cast<const QSplitter *>(tree->parentWidget());
     return splitter ? splitter->sizes().value(0) : tree->width();
+}
+
+bool treeStacked(const QTreeWidget *tree)
+{
+    const auto *splitter = qobject_cast<const QSplitter *>(tree->parentWidget());
+    return splitter && splitter->orientation() == Qt::Vertical;
 }
 
 void setTreeWidth(QTreeWidget *tree, int width)
@@ -199,7 +206,11 @@ QWidget *TWin32InstallationForm::treeBesideList(QTreeWidget *tree, QTreeWidget *
         widest = std::max(widest, tree->fontMetrics().horizontalAdvance(name));
     const int chrome = 2 * tree->indentation() + tree->iconSize().width() + 16 + 2 * tree->frameWidth()
         + tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
-    splitter->setSizes({std::max(leastWidth, widest + chrome), 500});
+    const int width = std::max(leastWidth, widest + chrome);
+    splitter->setSizes({width, 500});
+    // Below a list of about 340 pixels its columns no longer show; the list
+    // goes under the tree instead.
+    SplitterStacking::install(splitter, width + splitter->handleWidth() + 340);
     return splitter;
 }
 
@@ -353,8 +364,11 @@ void TWin32InstallationForm::writeSettings() const
     write([&] { return registry.writeBool(QStringLiteral("sortAscending"), m_fileSort.ascending); });
     write([&] { return registry.writeInteger(QStringLiteral("regSortColumn"), m_registrySort.column); });
     write([&] { return registry.writeBool(QStringLiteral("regSortAscending"), m_registrySort.ascending); });
-    write([&] { return registry.writeInteger(QStringLiteral("NxHeaderPanel2_width"), treeWidth(tv_win32_folders)); });
-    write([&] { return registry.writeInteger(QStringLiteral("NxHeaderPanel5_width"), treeWidth(tv_registry)); });
+    // Stacked panes have heights, not the tree widths kept here.
+    if (!treeStacked(tv_win32_folders))
+        write([&] { return registry.writeInteger(QStringLiteral("NxHeaderPanel2_width"), treeWidth(tv_win32_folders)); });
+    if (!treeStacked(tv_registry))
+        write([&] { return registry.writeInteger(QStringLiteral("NxHeaderPanel5_width"), treeWidth(tv_registry)); });
     for (QTreeWidget *list : {lv_win32_files, lv_icons, lv_registry, lv_installrun, lv_UninstallRun})
         write([&] { return SaveListViewColumns(registry, list); });
     write([&] { return registry.closeKey(); });
