@@ -265,8 +265,9 @@ void TprojectForm::buildRightPanel(QWidget *panel)
     pathBar->setObjectName(QStringLiteral("PathBar"));
     pathBar->setFixedHeight(PathBarHeight);
     auto *pathLayout = new QHBoxLayout(pathBar);
-    // "Back" keeps a button's room on both sides, clear of the window's edge.
-    pathLayout->setContentsMargins(0, 0, LinkIndent, 0);
+    // "Back" keeps a button's room on both sides, clear of the window's edge;
+    // the right margin is there only while "Back" is.
+    pathLayout->setContentsMargins(0, 0, 0, 0);
     pathLayout->setSpacing(LinkIndent);
     pathLayout->addWidget(m_pathControl, 1);
     pathLayout->addWidget(m_backLink);
@@ -552,7 +553,10 @@ void TprojectForm::pathNodeSelected()
 {
     resetSidePane();
     TNxPathNode *node = m_breadcrumb->selected();
-    m_backLink->setVisible(node && node->level() > 0);
+    const bool canGoBack = node && node->level() > 0;
+    m_backLink->setVisible(canGoBack);
+    // The room kept beside "Back" would be an empty strip at the band's end without it.
+    m_backLink->parentWidget()->layout()->setContentsMargins(0, 0, canGoBack ? LinkIndent : 0, 0);
     if (!node)
         return;
     if (node->level() == 0) {

@@ -34,6 +34,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPointer>
+#include <QLayout>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTest>
@@ -316,6 +317,26 @@ TEST_P(ProjectWindowFrame, EveryHostedPageFillsTheAreaUnderTheBreadcrumb)
         EXPECT_EQ(rect.right(), area.right()) << page.name;
         Select(Crumbs().root(ProjectBreadcrumb::Modules));
     }
+}
+
+// The breadcrumb's band runs to the end of its bar on a section, where there
+// is no "Back"; on a page, "Back" keeps room from the window's edge.
+TEST_P(ProjectWindowFrame, TheBreadcrumbBandEndsAtTheEdgeOrBesideBack)
+{
+    TprojectForm &form = Open(GetParam());
+    auto *pathBar = form.findChild<QWidget *>(QStringLiteral("PathBar"));
+    auto *path = form.findChild<QWidget *>(QStringLiteral("NxPathControl1"));
+    auto *back = form.findChild<QWidget *>(QStringLiteral("BackLink"));
+    Select(Crumbs().root(ProjectBreadcrumb::Modules));
+    pathBar->layout()->activate();
+    EXPECT_FALSE(back->isVisible());
+    EXPECT_EQ(path->geometry().right(), pathBar->rect().right());
+
+    Select(HostedPageCases().first().node(*this));
+    pathBar->layout()->activate();
+    ASSERT_TRUE(back->isVisible());
+    EXPECT_GT(pathBar->rect().right() - back->geometry().right(), 0);
+    EXPECT_LT(path->geometry().right(), back->geometry().left());
 }
 
 TEST_P(ProjectWindowFrame, NoTabStripOfAPageOrTheSidePaneCanBeClosed)
