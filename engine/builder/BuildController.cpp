@@ -289,8 +289,7 @@ void BuildController::BuildCabs()
         if (session.Ready())
             BuildCabsWithName();
         else
-            LogNotBuilt(RemoveEarlierCabs(CabBuildPlan(*Project).ProducedCabNames() + CabBuildPlan(*Project).FinalCabNames(),
-                                          ToHostPath(OutputFolder())));
+            LogNotBuilt(RemoveEveryEarlierCab(CabBuildPlan(*Project)));
     }
     RequestCloseIfUnattended();
 }
@@ -302,15 +301,14 @@ void BuildController::BuildCabsWithName()
         PrepareAndBuildCabs(plan);
     // The earlier build's CABs go only now: a build of the same project running
     // beside this one may be packing the CABs it has just put in their place.
-    const QString output = ToHostPath(OutputFolder());
     if (ResultCode == Success) {
         QStringList unused = plan.ProducedCabNames();
         for (const QString &name : plan.FinalCabNames())
             unused.removeAll(name);
-        RemoveEarlierCabs(unused, output);
+        RemoveEarlierCabs(unused, ToHostPath(OutputFolder()));
         return;
     }
-    const QStringList removed = RemoveEarlierCabs(plan.ProducedCabNames() + plan.FinalCabNames(), output);
+    const QStringList removed = RemoveEveryEarlierCab(plan);
     if (ResultCode == Failed)
         LogNotBuilt(removed);
 }
@@ -348,6 +346,12 @@ QStringList BuildController::RemoveEarlierCabs(const QStringList &names, const Q
             removed.append(name);
     }
     return removed;
+}
+
+// After a failure no CAB of an earlier build, under cabwiz's name or the project's, may stay.
+QStringList BuildController::RemoveEveryEarlierCab(const CabBuildPlan &plan)
+{
+    return RemoveEarlierCabs(plan.ProducedCabNames() + plan.FinalCabNames(), ToHostPath(OutputFolder()));
 }
 
 bool BuildController::CheckProjectItems()
@@ -445,7 +449,6 @@ void BuildController::PlaceProducedCabs(const CabBuildPlan &plan, const QString 
         return;
     }
 }
-
 
 void BuildController::BuildInstallation()
 {

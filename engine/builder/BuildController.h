@@ -135,6 +135,7 @@ private:
     void PlaceProducedCabs(const CabBuildPlan &plan, const QString &stagingFolder, const QString &outputFolder);
     void PrepareAndBuildCabs(const CabBuildPlan &plan);
     QStringList RemoveEarlierCabs(const QStringList &names, const QString &outputFolder);
+    QStringList RemoveEveryEarlierCab(const CabBuildPlan &plan);
     bool CheckProjectItems();
     void LogNotBuilt(const QStringList &removedCabs);
     QString WithItemNamed(const QString &cabwizError, const QString &infPath) const;
